@@ -1,0 +1,63 @@
+#include "platform/Settings.h"
+
+#include <QSettings>
+
+namespace {
+const QString Section = QStringLiteral("Defaults");
+const QString ApplicationName = QStringLiteral("Torqal");
+} // namespace
+
+std::unique_ptr<QSettings> &Settings::instance()
+{
+    static std::unique_ptr<QSettings> settings;
+    return settings;
+}
+
+QSettings &Settings::store()
+{
+    auto &settings = instance();
+    if (!settings)
+        settings = std::make_unique<QSettings>(ApplicationName, ApplicationName);
+    return *settings;
+}
+
+void Settings::useFile(const QString &path)
+{
+    if (path.isEmpty())
+        instance().reset();
+    else
+        instance() = std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
+QString Settings::value(const QString &key, const QString &defaultValue)
+{
+    QSettings &settings = store();
+    settings.beginGroup(Section);
+    QString text = settings.value(key, defaultValue).toString();
+    settings.endGroup();
+    return text;
+}
+
+void Settings::setValue(const QString &key, const QString &value)
+{
+    QSettings &settings = store();
+    settings.beginGroup(Section);
+    settings.setValue(key, value);
+    settings.endGroup();
+    settings.sync();
+}
+
+bool Settings::fadeStatus()
+{
+    const QString text = value(FadeStatusKey).trimmed();
+    if (text.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    return isNumber && number != 0;
+}
+
+void Settings::setFadeStatus(bool on)
+{
+    setValue(FadeStatusKey, booleanText(on));
+}

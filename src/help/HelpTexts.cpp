@@ -1,0 +1,44 @@
+#include "help/HelpTexts.h"
+
+#include "Version.h"
+
+#include <QFile>
+
+// Q_INIT_RESOURCE has to be used outside any namespace; the texts live in a
+// static library, so their resource is registered on first use.
+static void registerHelpResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(help);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+QString helpText(int helpId)
+{
+    registerHelpResources();
+    QFile file(QStringLiteral(":/help/%1.txt").arg(helpId));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString text = QString::fromUtf8(file.readAll());
+    text.remove(QLatin1Char('\r'));
+    while (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+QString aboutText()
+{
+    const QString crlf = QStringLiteral("\r\n");
+    return QStringLiteral("Torqal") + crlf
+         + QStringLiteral("Version w%1.%2.%3").arg(TorqalVersionMajor).arg(TorqalVersionMinor).arg(TorqalVersionRevision)
+         + crlf + crlf + QStringLiteral("Vehicle Information/ Inventory Management") + crlf + crlf;
+}
+
+QString manualTilePath()
+{
+    registerHelpResources();
+    return QStringLiteral(":/help/ManualTile.jpg");
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "print/PrintFont.h"
+
+#include <QRectF>
+#include <QString>
+
+class QImage;
+
+// The printer as every printout drives it: line by line, at a print position
+// measured in inches from the top-left corner of the printable area.
+//
+// The device keeps the position and the font; an implementation supplies the
+// drawing and the font metrics. Printing a text draws it with its top at the
+// print position and moves the position just after it, or, when the line is
+// ended, to x = 0 of the next line (y grows by the current font's line
+// advance). Starting a page or ending the document puts the position back at
+// 0, 0; the font stays as it was. After the end of a document the next drawing
+// starts a new document.
+class PrintDevice
+{
+public:
+    enum class LineEnd { Stay, End };
+
+    virtual ~PrintDevice() = default;
+
+    PrintFont font() const { return font_; }
+    void setFont(const PrintFont &font);
+
+    double x() const { return x_; }
+    double y() const { return y_; }
+    void setX(double inches) { x_ = inches; }
+    void setY(double inches) { y_ = inches; }
+
+    void print(const QString &text, LineEnd lineEnd);
+    void printEmptyLine() { print(QString(), LineEnd::End); }
+
+    // In inches, in the current font.
+    virtual double textWidth(const QString &text) const = 0;
+    virtual double lineAdvance() const = 0;
+    // The physical width of the paper, in inches.
+    virtual double pageWidth() const = 0;
+
+    void newPage();
+    // Sends the document to the printer. False when the printer refused it or
+    // its file could not be written; the implementation tells why.
+    bool endDocument();
+
+    // The picture stretched into a rectangle given in inches.
+    virtual void drawPicture(const QImage &picture, const QRectF &inches) = 0;
+
+protected:
+    virtual void fontChanged(const PrintFont &font) = 0;
+    // Draws the text with the top of its line at (x, y) inches.
+    virtual void drawText(const QString &text, double x, double y) = 0;
+    virtual void startPage() = 0;
+    virtual bool finishDocument() = 0;
+
+private:
+    PrintFont font_;
+    double x_ = 0.0;
+    double y_ = 0.0;
+};

@@ -3,9 +3,12 @@
 #include "platform/FileDialog.h"
 #include "platform/LinkOpener.h"
 #include "platform/ScreenSize.h"
+#include "platform/Textures.h"
+#include "platform/TileBackground.h"
 #include "platform/Twips.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QTest>
 #include <QWidget>
 
@@ -103,6 +106,42 @@ private slots:
         const double dpi = Twips::logicalDpiX();
         QCOMPARE(Twips::x(1440), int(dpi + 0.5));
         QCOMPARE(Twips::size(1440, 2880), QSize(Twips::x(1440), Twips::y(2880)));
+    }
+
+    void tileBackgroundRepeatsThePictureFromTheTopLeftCorner()
+    {
+        QImage picture(8, 6, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        picture.setPixel(0, 0, qRgb(255, 0, 0));
+        picture.setPixel(7, 5, qRgb(0, 255, 0));
+
+        QWidget window;
+        window.resize(50, 31);
+        TileBackground(QPixmap::fromImage(picture), &window);
+        const QImage shown = window.grab().toImage();
+        for (int y = 0; y < 31; y += 6)
+            for (int x = 0; x < 50; x += 8) {
+                QCOMPARE(QColor(shown.pixel(x, y)), QColor(Qt::red));
+                if (x + 7 < 50 && y + 5 < 31)
+                    QCOMPARE(QColor(shown.pixel(x + 7, y + 5)), QColor(Qt::green));
+            }
+        QCOMPARE(QColor(shown.pixel(49, 30)), QColor(Qt::blue));
+    }
+
+    void texturesSuitTheirCaptions()
+    {
+        // White captions go on the carbon, black text on the steel.
+        const auto averageGrey = [](const QPixmap &tile) {
+            const QImage image = tile.toImage();
+            qint64 sum = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    sum += qGray(image.pixel(x, y));
+            return sum / (image.width() * image.height());
+        };
+        QVERIFY(averageGrey(Textures::carbon()) < 70);
+        QVERIFY(averageGrey(Textures::brushedSteel()) > 190);
+        QCOMPARE(Textures::brushedSteel().toImage(), Textures::brushedSteel().toImage());
     }
 };
 

@@ -8,8 +8,6 @@
 #include <QSet>
 #include <QStringList>
 
-#include <algorithm>
-
 // Reading the dates users type.
 namespace ValueFormats {
 
@@ -123,38 +121,43 @@ QDate numericDate(const QString &text, const QLocale &locale)
 }
 
 // A day, a month name and a year in one of the usual orders, the words and
-// numbers separated by blanks, commas, periods, slashes or dashes.
+// numbers separated by blanks, commas, periods, slashes or dashes. The day may
+// carry an English ordinal ending ("March 15th, 2009").
 QDate namedMonthDate(const QString &text, const QLocale &locale)
 {
-    static const QRegularExpression token(QStringLiteral("\\d+|\\p{L}+"));
+    static const QRegularExpression token(QStringLiteral("(?<number>\\d+)(?:st|nd|rd|th)?|(?<word>\\p{L}+)"),
+                                          QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression gap(QStringLiteral("^[\\s,./-]*$"));
-    QStringList tokens;
+    static const QRegularExpression trailing(QStringLiteral("^[\\s.]*$"));
+    QStringList numbers;
+    QStringList words;
+    QString shape; // one letter per token: n for a number, w for a word
     qsizetype end = 0;
     for (auto it = token.globalMatch(text); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
         const QString between = text.mid(end, match.capturedStart() - end);
-        if (tokens.isEmpty() ? !between.isEmpty() : !gap.match(between).hasMatch())
+        if (shape.isEmpty() ? !between.isEmpty() : !gap.match(between).hasMatch())
             return {};
-        tokens << match.captured();
+        const bool isNumber = match.hasCaptured(u"number");
+        (isNumber ? numbers : words) << match.captured(isNumber ? u"number" : u"word");
+        shape += QLatin1Char(isNumber ? 'n' : 'w');
         end = match.capturedEnd();
     }
-    static const QRegularExpression trailing(QStringLiteral("^[\\s.]*$"));
     if (!trailing.match(text.mid(end)).hasMatch())
         return {};
-    auto isWord = [](const QString &t) { return !t.isEmpty() && !t.front().isDigit(); };
-    if (tokens.size() == 4 && isWord(tokens.front()) && isDayName(tokens.front(), locale))
-        tokens.removeFirst();
-    if (tokens.size() != 3)
+    if (shape.startsWith(QStringLiteral("ww")) && isDayName(words.front(), locale)) { // Sunday, March 15, 2009
+        words.removeFirst();
+        shape.remove(0, 1);
+    }
+    if (words.size() != 1 || numbers.size() != 2)
         return {};
-    const int words = static_cast<int>(std::count_if(tokens.cbegin(), tokens.cend(), isWord));
-    if (words != 1)
-        return {};
-    if (isWord(tokens[0])) // March 15, 2009
-        return dateFrom(yearFrom(tokens[2]), monthNamed(tokens[0], locale), dayOrMonthFrom(tokens[1]));
-    if (isWord(tokens[1])) {
-        if (tokens[0].size() == 4) // 2009 Mar 15
-            return dateFrom(yearFrom(tokens[0]), monthNamed(tokens[1], locale), dayOrMonthFrom(tokens[2]));
-        return dateFrom(yearFrom(tokens[2]), monthNamed(tokens[1], locale), dayOrMonthFrom(tokens[0]));
+    const auto month = monthNamed(words.front(), locale);
+    if (shape == QStringLiteral("wnn")) // March 15, 2009
+        return dateFrom(yearFrom(numbers[1]), month, dayOrMonthFrom(numbers[0]));
+    if (shape == QStringLiteral("nwn")) {
+        if (numbers[0].size() == 4) // 2009 Mar 15
+            return dateFrom(yearFrom(numbers[0]), month, dayOrMonthFrom(numbers[1]));
+        return dateFrom(yearFrom(numbers[1]), month, dayOrMonthFrom(numbers[0])); // 15 Mar 2009
     }
     return {};
 }

@@ -43,6 +43,8 @@ private slots:
         QTest::newRow("longer abbreviation") << "Sept 5, 2009" << at(2009, 9, 5);
         QTest::newRow("year first with name") << "2009 Mar 15" << ides;
         QTest::newRow("day name") << "Sunday, March 15, 2009" << ides;
+        QTest::newRow("ordinal day") << "March 15th, 2009" << ides;
+        QTest::newRow("ordinal day first") << "1st March 2009" << at(2009, 3, 1);
         QTest::newRow("24-hour time") << "03/15/2009 14:30" << at(2009, 3, 15, 14, 30);
         QTest::newRow("afternoon") << "3/15/2009 2:30 PM" << at(2009, 3, 15, 14, 30);
         QTest::newRow("lower-case half") << "3/15/2009 2:30pm" << at(2009, 3, 15, 14, 30);
@@ -97,6 +99,9 @@ private slots:
         QTest::newRow("unknown month") << "Smarch 15, 2009";
         QTest::newRow("ambiguous month") << "Ju 15 2009";
         QTest::newRow("two month names") << "March May 2009";
+        QTest::newRow("month and year only") << "March 2009";
+        QTest::newRow("day name alone before numbers") << "Sunday 15 2009";
+        QTest::newRow("letters after the day") << "March 15x, 2009";
         QTest::newRow("number") << "39887";
     }
 

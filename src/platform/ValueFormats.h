@@ -77,13 +77,15 @@ double leadingNumber(const QString &text);
 //  - a 4-digit year first means year-month-day in every locale (2009-03-15);
 //  - a month name, full, abbreviated or any unambiguous beginning of at least
 //    3 letters, in the locale's language or in English: "March 15, 2009",
-//    "15 Mar 2009", "15-Mar-09", "2009 Mar 15"; a leading day name is skipped;
+//    "15 Mar 2009", "15-Mar-09", "2009 Mar 15", "March 15th, 2009"; a leading
+//    day name is skipped;
 //  - then optionally a time of day: "14:30", "14:30:15", "2:30 PM", "2 PM"
 //    (also after a "T" as in ISO 8601).
 // Two-digit years 00-29 are 2000-2029, 30-99 are 1930-1999. Rejected: dates
 // that do not exist (13/45/2009, 02/29/2009), the day-month order other than
 // the locale's, years other than 100-9999, a missing year, a time alone, and
-// any other text.
+// any other text. (12/30/1899 at midnight is a date whose value is 0, which the
+// data files take for "no date".)
 std::optional<double> dateValueFromText(const QString &text, const QLocale &locale = QLocale());
 inline bool isDateText(const QString &text, const QLocale &locale = QLocale())
 {

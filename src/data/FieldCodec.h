@@ -1,0 +1,106 @@
+#pragma once
+
+#include "data/Cp1252.h"
+
+#include <QString>
+#include <QtEndian>
+
+#include <bit>
+#include <cstring>
+
+// Packing of the field kinds of a record: numbers little-endian, text in the
+// Windows-1252 code page, blank-padded and cut to its width. A record type
+// lists its fields once, in layout order, as calls on a field visitor:
+//   visitor.key(name, value), .date(...), .money(...), .single(...),
+//   .long32(...), .text(name, value, width)
+// FieldEncoder and FieldDecoder are two such visitors; each field starts
+// where the one before it ends.
+namespace FieldCodec {
+
+template<class Value, class Bits>
+void store(char *at, Value value)
+{
+    const Bits bits = qToLittleEndian(std::bit_cast<Bits>(value));
+    std::memcpy(at, &bits, sizeof bits);
+}
+
+template<class Value, class Bits>
+Value load(const char *at)
+{
+    Bits bits;
+    std::memcpy(&bits, at, sizeof bits);
+    return std::bit_cast<Value>(qFromLittleEndian(bits));
+}
+
+inline void storeDouble(char *at, double value) { store<double, quint64>(at, value); }
+inline double loadDouble(const char *at) { return load<double, quint64>(at); }
+inline void storeFloat(char *at, float value) { store<float, quint32>(at, value); }
+inline float loadFloat(const char *at) { return load<float, quint32>(at); }
+inline void storeInt64(char *at, qint64 value) { store<qint64, quint64>(at, value); }
+inline qint64 loadInt64(const char *at) { return load<qint64, quint64>(at); }
+inline void storeInt32(char *at, qint32 value) { store<qint32, quint32>(at, value); }
+inline qint32 loadInt32(const char *at) { return load<qint32, quint32>(at); }
+
+class FieldEncoder
+{
+public:
+    explicit FieldEncoder(char *record) : m_at(record) {}
+
+    void key(const char *, double value) { storeDouble(advance(8), value); }
+    void date(const char *, double value) { storeDouble(advance(8), value); }
+    void money(const char *, qint64 value) { storeInt64(advance(8), value); }
+    void single(const char *, float value) { storeFloat(advance(4), value); }
+    void long32(const char *, qint32 value) { storeInt32(advance(4), value); }
+    void text(const char *, const QString &value, int width) { Cp1252::encodeField(value, advance(width), width); }
+
+private:
+    char *advance(int width)
+    {
+        char *field = m_at;
+        m_at += width;
+        return field;
+    }
+
+    char *m_at;
+};
+
+class FieldDecoder
+{
+public:
+    explicit FieldDecoder(const char *record) : m_at(record) {}
+
+    void key(const char *, double &value) { value = loadDouble(advance(8)); }
+    void date(const char *, double &value) { value = loadDouble(advance(8)); }
+    void money(const char *, qint64 &value) { value = loadInt64(advance(8)); }
+    void single(const char *, float &value) { value = loadFloat(advance(4)); }
+    void long32(const char *, qint32 &value) { value = loadInt32(advance(4)); }
+    void text(const char *, QString &value, int width) { value = Cp1252::decode(advance(width), width); }
+
+private:
+    const char *advance(int width)
+    {
+        const char *field = m_at;
+        m_at += width;
+        return field;
+    }
+
+    const char *m_at;
+};
+
+// Sums the widths of a record's fields (to check a layout against its length).
+class LayoutMeasure
+{
+public:
+    void key(const char *, double) { m_length += 8; }
+    void date(const char *, double) { m_length += 8; }
+    void money(const char *, qint64) { m_length += 8; }
+    void single(const char *, float) { m_length += 4; }
+    void long32(const char *, qint32) { m_length += 4; }
+    void text(const char *, const QString &, int width) { m_length += width; }
+    int length() const { return m_length; }
+
+private:
+    int m_length = 0;
+};
+
+} // namespace FieldCodec

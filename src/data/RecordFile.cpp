@@ -1,0 +1,264 @@
+#include "data/RecordFile.h"
+
+#include "data/ScratchRecovery.h"
+#include "data/SystemCalls.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <vector>
+
+namespace {
+
+QByteArray scratchPath() { return ScratchFileName.toLocal8Bit(); }
+
+bool refusesWriting(int error) { return error == EACCES || error == EROFS || error == EPERM; }
+
+// Writes all of `length` bytes at `offset`; returns how many were written
+// before an error (errno set) or all of them.
+qint64 writeAll(int fd, const char *bytes, qint64 length, off_t offset)
+{
+    qint64 done = 0;
+    while (done < length) {
+        const ssize_t written = SystemCalls::pwrite(fd, bytes + done, static_cast<size_t>(length - done), offset + static_cast<off_t>(done));
+        if (written < 0)
+            return done;
+        if (written == 0) {
+            errno = ENOSPC;
+            return done;
+        }
+        done += written;
+    }
+    return done;
+}
+
+// Reads up to `length` bytes at `offset`, stopping at the end of the file;
+// returns the number read, or -1 (errno set).
+qint64 readUpTo(int fd, char *bytes, qint64 length, off_t offset)
+{
+    qint64 done = 0;
+    while (done < length) {
+        const ssize_t got = SystemCalls::pread(fd, bytes + done, static_cast<size_t>(length - done), offset + static_cast<off_t>(done));
+        if (got < 0)
+            return -1;
+        if (got == 0)
+            break;
+        done += got;
+    }
+    return done;
+}
+
+} // namespace
+
+RecordFileBase::RecordFileBase(DataFileKind kind)
+    : m_info(dataFileInfo(kind)), m_path(m_info.name.toLocal8Bit())
+{
+}
+
+RecordFileBase::~RecordFileBase()
+{
+    if (isOpen())
+        SystemCalls::close(m_fd);
+}
+
+FileStatus RecordFileBase::open()
+{
+    if (isOpen()) {
+        FileStatus closed = close();
+        if (!closed)
+            return closed;
+    }
+    FileStatus restored = ScratchRecovery::restoreMissingFile(m_info);
+    if (!restored)
+        return restored;
+
+    m_fd = SystemCalls::open(m_path.constData(), O_RDWR | O_CREAT, 0666);
+    m_writable = m_fd >= 0;
+    if (m_fd < 0 && refusesWriting(errno)) {
+        m_readOnlyReason = errno;
+        m_fd = SystemCalls::open(m_path.constData(), O_RDONLY);
+        if (m_fd < 0)
+            errno = m_readOnlyReason;
+    }
+    if (m_fd < 0)
+        return FileStatus::systemFailure(QStringLiteral("open"), name(), errno);
+
+    FileStatus counted = recount();
+    if (!counted) {
+        SystemCalls::close(m_fd);
+        m_fd = -1;
+    }
+    return counted;
+}
+
+FileStatus RecordFileBase::recount()
+{
+    struct stat status {};
+    if (SystemCalls::fstat(m_fd, &status) != 0)
+        return FileStatus::systemFailure(QStringLiteral("read the length of"), name(), errno);
+    const qint64 count = recordCountForLength(status.st_size, recordLength());
+    if (count > MaxRecords) {
+        return FileStatus::failure(name(), QStringLiteral("Could not open %1: it holds %2 records, more than the %3 a data file can hold")
+                                               .arg(name()).arg(count).arg(MaxRecords));
+    }
+    m_count = static_cast<qint16>(count);
+    return {};
+}
+
+FileStatus RecordFileBase::close()
+{
+    if (!isOpen())
+        return {};
+    FileStatus counted = m_info.recountOnClose ? recount() : FileStatus();
+    const int fd = std::exchange(m_fd, -1);
+    if (SystemCalls::close(fd) != 0 && counted)
+        return FileStatus::systemFailure(QStringLiteral("close"), name(), errno);
+    return counted;
+}
+
+FileStatus RecordFileBase::readBytes(int number, char *record)
+{
+    if (!isOpen())
+        return FileStatus::failure(name(), QStringLiteral("Could not read %1: the file is not open").arg(name()));
+    if (number < 1 || number > MaxRecords)
+        return FileStatus::failure(name(), QStringLiteral("Could not read %1: there is no record %2").arg(name()).arg(number));
+    const off_t offset = static_cast<off_t>(number - 1) * recordLength();
+    const qint64 got = readUpTo(m_fd, record, recordLength(), offset);
+    if (got < 0)
+        return FileStatus::systemFailure(QStringLiteral("read"), name(), errno);
+    if (got == 0)
+        return FileStatus::failure(name(), QStringLiteral("Could not read %1: there is no record %2").arg(name()).arg(number));
+    // The last record of a damaged file may be cut short: the rest reads as zeros.
+    std::fill(record + got, record + recordLength(), '\0');
+    return {};
+}
+
+FileStatus RecordFileBase::writeBytes(int number, const char *record)
+{
+    if (!isOpen())
+        return FileStatus::failure(name(), QStringLiteral("Could not write %1: the file is not open").arg(name()));
+    if (!m_writable)
+        return FileStatus::systemFailure(QStringLiteral("write"), name(), m_readOnlyReason);
+    if (number > MaxRecords) {
+        return FileStatus::failure(name(), QStringLiteral("Could not write %1: it already holds %2 records, the most a data file can hold")
+                                               .arg(name()).arg(MaxRecords));
+    }
+    struct stat status {};
+    if (SystemCalls::fstat(m_fd, &status) != 0)
+        return FileStatus::systemFailure(QStringLiteral("write"), name(), errno);
+    const qint64 present = recordCountForLength(status.st_size, recordLength());
+    if (number < 1 || number > present + 1)
+        return FileStatus::failure(name(), QStringLiteral("Could not write %1: there is no record %2").arg(name()).arg(number));
+
+    const off_t offset = static_cast<off_t>(number - 1) * recordLength();
+    // The record's present bytes, to put back should the write stop halfway.
+    std::vector<char> oldBytes(static_cast<std::size_t>(recordLength()));
+    const qint64 oldLength = readUpTo(m_fd, oldBytes.data(), recordLength(), offset);
+    if (oldLength < 0)
+        return FileStatus::systemFailure(QStringLiteral("write"), name(), errno);
+    oldBytes.resize(static_cast<std::size_t>(oldLength));
+
+    const qint64 written = writeAll(m_fd, record, recordLength(), offset);
+    if (written == recordLength())
+        return {};
+    const int error = errno;
+    FileStatus undone = undoPartialWrite(offset, written, status.st_size, oldBytes);
+    if (!undone)
+        return undone;
+    return FileStatus::systemFailure(QStringLiteral("write"), name(), error);
+}
+
+FileStatus RecordFileBase::undoPartialWrite(off_t offset, qint64 written, qint64 oldFileLength, const std::vector<char> &oldBytes)
+{
+    if (written == 0)
+        return {};
+    const qint64 overwritten = std::min<qint64>(written, static_cast<qint64>(oldBytes.size()));
+    const bool restored = overwritten == 0 || writeAll(m_fd, oldBytes.data(), overwritten, offset) == overwritten;
+    const bool cut = offset + written <= oldFileLength || SystemCalls::ftruncate(m_fd, static_cast<off_t>(oldFileLength)) == 0;
+    if (restored && cut)
+        return {};
+    return FileStatus::failure(name(), QStringLiteral("Could not write %1: %2; the record was only partly written and could not be put back")
+                                           .arg(name(), QString::fromLocal8Bit(std::strerror(errno))));
+}
+
+FileStatus RecordFileBase::compact(const std::function<bool(const char *record)> &keep)
+{
+    if (!isOpen()) {
+        FileStatus opened = open();
+        if (!opened)
+            return opened;
+    }
+    auto closeAfter = [this](FileStatus status) {
+        FileStatus closed = close();
+        return status ? std::move(closed) : std::move(status);
+    };
+    if (!m_writable)
+        return closeAfter(FileStatus::systemFailure(QStringLiteral("compact"), name(), m_readOnlyReason));
+    // Records appended since the file was opened take part too.
+    FileStatus counted = recount();
+    if (!counted)
+        return closeAfter(std::move(counted));
+    FileStatus setAside = ScratchRecovery::setAsideLeftover();
+    if (!setAside)
+        return closeAfter(std::move(setAside));
+
+    const int scratch = SystemCalls::open(scratchPath().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (scratch < 0)
+        return closeAfter(FileStatus::systemFailure(QStringLiteral("compact"), name(), errno));
+    qint64 kept = 0;
+    FileStatus copied = copyKeptRecords(scratch, keep, kept);
+    if (copied && SystemCalls::fsync(scratch) != 0)
+        copied = FileStatus::systemFailure(QStringLiteral("compact"), name(), errno);
+    if (SystemCalls::close(scratch) != 0 && copied)
+        copied = FileStatus::systemFailure(QStringLiteral("compact"), name(), errno);
+    if (copied)
+        copied = close();
+    if (copied)
+        copied = replaceWithScratch(kept);
+    if (!copied) {
+        SystemCalls::unlink(scratchPath().constData()); // our own partial copy; the data file is as it was
+        return closeAfter(std::move(copied));
+    }
+    return copied;
+}
+
+FileStatus RecordFileBase::copyKeptRecords(int scratch, const std::function<bool(const char *)> &keep, qint64 &kept)
+{
+    // Kept records are gathered and written about a megabyte at a time.
+    const int perChunk = std::max(1, (1 << 20) / recordLength());
+    std::vector<char> chunk(static_cast<std::size_t>(perChunk * recordLength()));
+    int inChunk = 0;
+    auto flush = [&] {
+        const qint64 length = static_cast<qint64>(inChunk) * recordLength();
+        inChunk = 0;
+        const off_t offset = static_cast<off_t>((kept * recordLength()) - length);
+        return writeAll(scratch, chunk.data(), length, offset) == length;
+    };
+    for (int number = 1; number <= m_count; ++number) {
+        char *record = chunk.data() + static_cast<std::ptrdiff_t>(inChunk) * recordLength();
+        FileStatus read = readBytes(number, record);
+        if (!read)
+            return read;
+        if (!keep(record))
+            continue;
+        ++kept;
+        if (++inChunk == perChunk && !flush())
+            return FileStatus::systemFailure(QStringLiteral("compact"), name(), errno);
+    }
+    if (inChunk > 0 && !flush())
+        return FileStatus::systemFailure(QStringLiteral("compact"), name(), errno);
+    return {};
+}
+
+FileStatus RecordFileBase::replaceWithScratch(qint64 kept)
+{
+    // One rename replaces the data file; with nothing kept the (empty) file
+    // is then removed, so the next open creates it afresh.
+    if (SystemCalls::rename(scratchPath().constData(), m_path.constData()) != 0)
+        return FileStatus::systemFailure(QStringLiteral("replace"), name(), errno);
+    if (kept == 0 && SystemCalls::unlink(m_path.constData()) != 0)
+        return FileStatus::systemFailure(QStringLiteral("remove"), name(), errno);
+    if (SystemCalls::syncWorkingFolder() != 0)
+        return FileStatus::systemFailure(QStringLiteral("compact"), name(), errno);
+    return {};
+}

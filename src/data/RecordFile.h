@@ -1,0 +1,142 @@
+#pragma once
+
+#include "data/DataFileTable.h"
+#include "data/FileStatus.h"
+#include "data/Records.h"
+
+#include <array>
+#include <functional>
+#include <utility>
+
+// A data file as a sequence of fixed-length records, numbered from 1.
+//
+// Each command opens the files it needs, reads and writes records by number
+// and closes them again; no file stays open between commands. The count is
+// set when the file is opened (the ride file also recounts when it is closed)
+// and stays in memory until the next open.
+//
+// Every operation reports how it went; none throws. Beyond the plain file
+// operations it guarantees:
+// - a record is written whole or not at all: a refused or short write puts
+//   the record's previous bytes back (or cuts an appended part off again);
+// - a file never grows past MaxRecords (32767) records;
+// - a file that cannot be opened for writing (read-only file or folder) is
+//   opened for reading, and every write and compaction of it is refused;
+// - a damaged file (its length not a whole number of records) counts by the
+//   rounding rule of recordCountForLength; the missing bytes of its last
+//   record read as zeros;
+// - compaction writes the scratch file whole, flushes it to disk and puts it
+//   in the data file's place with one rename, so the data file holds either
+//   all the old or all the new records at every moment (see ScratchRecovery.h
+//   for what happens to a scratch file left behind).
+class RecordFileBase
+{
+public:
+    explicit RecordFileBase(DataFileKind kind);
+    ~RecordFileBase();
+    RecordFileBase(const RecordFileBase &) = delete;
+    RecordFileBase &operator=(const RecordFileBase &) = delete;
+
+    const DataFileInfo &info() const { return m_info; }
+    const QString &name() const { return m_info.name; }
+    int recordLength() const { return m_info.recordLength; }
+    qint16 count() const { return m_count; }
+    bool isOpen() const { return m_fd >= 0; }
+
+    // The byte level of the operations below; `record` holds recordLength() bytes.
+    FileStatus open();
+    FileStatus close();
+    FileStatus readBytes(int number, char *record);
+    FileStatus writeBytes(int number, const char *record);
+    // Rebuilds the file from the records for which keep(bytes) is true, in
+    // their order. The file is closed afterwards, also after a failure.
+    FileStatus compact(const std::function<bool(const char *record)> &keep);
+
+private:
+    FileStatus recount();
+    FileStatus undoPartialWrite(off_t offset, qint64 written, qint64 oldFileLength, const std::vector<char> &oldBytes);
+    FileStatus copyKeptRecords(int scratch, const std::function<bool(const char *)> &keep, qint64 &kept);
+    FileStatus replaceWithScratch(qint64 kept);
+
+    const DataFileInfo &m_info;
+    QByteArray m_path;
+    int m_fd = -1;
+    bool m_writable = false;
+    int m_readOnlyReason = 0; // errno that refused opening for writing
+    qint16 m_count = 0;
+};
+
+// A data file with its working record: reads fill `buffer`, writes store it.
+template<DataRecord Record>
+class RecordFile : public RecordFileBase
+{
+public:
+    explicit RecordFile(DataFileKind kind) : RecordFileBase(kind) { Q_ASSERT(recordLength() == Record::Length); }
+
+    Record buffer;
+};
+
+// The five data files, each with its working record.
+struct DataFiles
+{
+    RecordFile<RideRecord> rides{DataFileKind::Rides};
+    RecordFile<ExpenseRecord> maintenance{DataFileKind::Maintenance};
+    RecordFile<ExpenseRecord> goodies{DataFileKind::Goodies};
+    RecordFile<TripRecord> trips{DataFileKind::Trips};
+    RecordFile<GasRecord> gas{DataFileKind::Gas};
+};
+
+// Opens the file for reading and writing (closing it first if it is open),
+// creating it empty when it is missing, and sets its count from its length.
+inline FileStatus OpenRecordFile(RecordFileBase &file) { return file.open(); }
+
+// Closes the file if it is open; the ride file recounts first.
+inline FileStatus CloseRecordFile(RecordFileBase &file) { return file.close(); }
+
+// Reads record `number` into file.buffer. On failure the buffer is unchanged.
+template<DataRecord Record>
+FileStatus ReadRecord(RecordFile<Record> &file, int number)
+{
+    std::array<char, Record::Length> bytes;
+    FileStatus status = file.readBytes(number, bytes.data());
+    if (status)
+        decodeRecord(bytes.data(), file.buffer);
+    return status;
+}
+
+// Writes file.buffer as record `number`; count + 1 appends a record (the
+// count itself changes at the next open, or the ride file's next close).
+template<DataRecord Record>
+FileStatus WriteRecord(RecordFile<Record> &file, int number)
+{
+    std::array<char, Record::Length> bytes;
+    encodeRecord(file.buffer, bytes.data());
+    return file.writeBytes(number, bytes.data());
+}
+
+// Marks record `number` deleted: reads it, writes KillMarker into its marker
+// field and writes it back. The file must be open.
+template<DataRecord Record>
+FileStatus MarkRecord(RecordFile<Record> &file, int number)
+{
+    FileStatus status = ReadRecord(file, number);
+    if (!status)
+        return status;
+    Mark(file.buffer);
+    return WriteRecord(file, number);
+}
+
+// Rebuilds the file from the records for which keep(record) is true, in their
+// stored order, e.g. CompactRecordFile(files.gas, KeepUnmarked{}) or
+// CompactRecordFile(files.trips, KeepOtherRides{key}). Opens the file first
+// unless it is open; leaves it closed. When no record is kept the file is
+// removed (the next open creates it empty). Record numbers change: reopen
+// for the new count.
+template<DataRecord Record, class Keep>
+FileStatus CompactRecordFile(RecordFile<Record> &file, Keep keep)
+{
+    return file.compact([&file, &keep](const char *bytes) {
+        decodeRecord(bytes, file.buffer);
+        return keep(std::as_const(file.buffer));
+    });
+}

@@ -1,0 +1,12 @@
+#include "data/Records.h"
+
+bool IsKillMarker(QStringView fieldText)
+{
+    qsizetype first = 0;
+    qsizetype end = fieldText.size();
+    while (first < end && fieldText[first] == u' ')
+        ++first;
+    while (end > first && fieldText[end - 1] == u' ')
+        --end;
+    return fieldText.sliced(first, end - first) == KillMarker;
+}

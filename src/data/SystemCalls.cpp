@@ -1,0 +1,132 @@
+#include "data/SystemCalls.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace SystemCalls {
+
+namespace {
+
+FaultHook faultHook = nullptr;
+
+// Returns true (with errno set) when the fault hook fails this call.
+bool faulted(const char *callName)
+{
+    if (!faultHook)
+        return false;
+    const int error = faultHook(callName);
+    if (error == 0)
+        return false;
+    errno = error;
+    return true;
+}
+
+template<class Call>
+auto repeatWhileInterrupted(Call call)
+{
+    for (;;) {
+        auto result = call();
+        if (result != -1 || errno != EINTR)
+            return result;
+    }
+}
+
+} // namespace
+
+void setFaultHook(FaultHook hook) { faultHook = hook; }
+
+int open(const char *path, int flags, mode_t mode)
+{
+    if (faulted("open"))
+        return -1;
+    return repeatWhileInterrupted([&] { return ::open(path, flags | O_CLOEXEC, mode); });
+}
+
+int close(int fd)
+{
+    if (faulted("close")) {
+        ::close(fd); // the descriptor must not leak even when the call is made to fail
+        return -1;
+    }
+    // Linux releases the descriptor even when close is interrupted: never repeat it.
+    return ::close(fd);
+}
+
+ssize_t pread(int fd, void *buffer, size_t count, off_t offset)
+{
+    if (faulted("pread"))
+        return -1;
+    return repeatWhileInterrupted([&] { return ::pread(fd, buffer, count, offset); });
+}
+
+ssize_t pwrite(int fd, const void *buffer, size_t count, off_t offset)
+{
+    if (faulted("pwrite"))
+        return -1;
+    return repeatWhileInterrupted([&] { return ::pwrite(fd, buffer, count, offset); });
+}
+
+int fstat(int fd, struct stat *status)
+{
+    if (faulted("fstat"))
+        return -1;
+    return ::fstat(fd, status);
+}
+
+int lstat(const char *path, struct stat *status)
+{
+    if (faulted("lstat"))
+        return -1;
+    return ::lstat(path, status);
+}
+
+int fsync(int fd)
+{
+    if (faulted("fsync"))
+        return -1;
+    return repeatWhileInterrupted([&] { return ::fsync(fd); });
+}
+
+int ftruncate(int fd, off_t length)
+{
+    if (faulted("ftruncate"))
+        return -1;
+    return repeatWhileInterrupted([&] { return ::ftruncate(fd, length); });
+}
+
+int rename(const char *from, const char *to)
+{
+    if (faulted("rename"))
+        return -1;
+    return ::rename(from, to);
+}
+
+int renameNoReplace(const char *from, const char *to)
+{
+    if (faulted("renameat2"))
+        return -1;
+    return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE);
+}
+
+int unlink(const char *path)
+{
+    if (faulted("unlink"))
+        return -1;
+    return ::unlink(path);
+}
+
+int syncWorkingFolder()
+{
+    const int folder = open(".", O_RDONLY | O_DIRECTORY);
+    if (folder < 0)
+        return -1;
+    const int result = fsync(folder);
+    const int error = errno;
+    close(folder);
+    errno = error;
+    return result;
+}
+
+} // namespace SystemCalls

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+// The system calls through which the data files are opened, read, written,
+// flushed, renamed and removed. Every one passes a fault point first, so that
+// tests can make any single call fail or stop the process right before it.
+// Interrupted calls (EINTR) are repeated; otherwise they behave like the
+// system calls of the same name.
+namespace SystemCalls {
+
+// A fault hook is called with the call's name before each system call. It
+// returns 0 to let the call run, or an errno value the call then fails with.
+using FaultHook = int (*)(const char *callName);
+void setFaultHook(FaultHook hook); // nullptr: no faults (the default)
+
+int open(const char *path, int flags, mode_t mode = 0);
+int close(int fd);
+ssize_t pread(int fd, void *buffer, size_t count, off_t offset);
+ssize_t pwrite(int fd, const void *buffer, size_t count, off_t offset);
+int fstat(int fd, struct stat *status);
+int lstat(const char *path, struct stat *status);
+int fsync(int fd);
+int ftruncate(int fd, off_t length);
+int rename(const char *from, const char *to);
+// Renames only when `to` does not exist yet (fails with EEXIST otherwise).
+int renameNoReplace(const char *from, const char *to);
+int unlink(const char *path);
+
+// Flushes the entries of the current working folder (after a rename).
+int syncWorkingFolder();
+
+} // namespace SystemCalls

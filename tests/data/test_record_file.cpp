@@ -1,0 +1,428 @@
+#include "DataTestSupport.h"
+
+#include "data/SystemCalls.h"
+
+#include <QTest>
+
+#include <sys/resource.h>
+
+using namespace DataTest;
+
+namespace {
+
+QByteArray rideBytes(const QList<int> &ids)
+{
+    QByteArray bytes;
+    for (int id : ids)
+        bytes += encodeRecord(ride(id));
+    return bytes;
+}
+
+QByteArray gasBytes(const QList<int> &ids, double rideKey)
+{
+    QByteArray bytes;
+    for (int id : ids)
+        bytes += encodeRecord(gas(id, rideKey));
+    return bytes;
+}
+
+// As unprivileged as the test needs: root ignores file permissions, so a
+// child running as root gives them up first.
+bool dropPrivileges()
+{
+    if (geteuid() != 0)
+        return true;
+    return setgid(65534) == 0 && setuid(65534) == 0;
+}
+
+int exitCodeOf(int waitStatus) { return WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : 100 + WTERMSIG(waitStatus); }
+
+} // namespace
+
+class TestRecordFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void missingFileIsCreatedEmpty()
+    {
+        WorkingFolder folder;
+        DataFiles files;
+        QVERIFY(OpenRecordFile(files.gas));
+        QCOMPARE(files.gas.count(), 0);
+        QVERIFY(CloseRecordFile(files.gas));
+        QVERIFY(exists("Gas.Dat"));
+        QCOMPARE(bytesOf("Gas.Dat").size(), 0);
+    }
+
+    void countRoundsHalvesToEven_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("count");
+        QTest::newRow("empty") << 0 << 0;
+        QTest::newRow("half of one") << 5000 << 0;
+        QTest::newRow("more than half") << 5001 << 1;
+        QTest::newRow("one and a half") << 15000 << 2;
+        QTest::newRow("two and a half") << 25000 << 2;
+        QTest::newRow("three and a half") << 35000 << 4;
+        QTest::newRow("two and six tenths") << 26000 << 3;
+        QTest::newRow("whole") << 30000 << 3;
+    }
+
+    void countRoundsHalvesToEven()
+    {
+        QFETCH(int, length);
+        QFETCH(int, count);
+        WorkingFolder folder;
+        writeBytes("Torqal.Dat", QByteArray(length, ' '));
+        DataFiles files;
+        QVERIFY(OpenRecordFile(files.rides));
+        QCOMPARE(int(files.rides.count()), count);
+        QVERIFY(CloseRecordFile(files.rides));
+    }
+
+    void onlyTheRideFileRecountsWhenClosed()
+    {
+        WorkingFolder folder;
+        DataFiles files;
+        QVERIFY(OpenRecordFile(files.rides));
+        files.rides.buffer = ride(1);
+        QVERIFY(WriteRecord(files.rides, files.rides.count() + 1));
+        QCOMPARE(files.rides.count(), 0);
+        QVERIFY(CloseRecordFile(files.rides));
+        QCOMPARE(files.rides.count(), 1);
+
+        QVERIFY(OpenRecordFile(files.gas));
+        files.gas.buffer = gas(1, 1.0);
+        QVERIFY(WriteRecord(files.gas, 1));
+        QVERIFY(CloseRecordFile(files.gas));
+        QCOMPARE(files.gas.count(), 0);
+        QVERIFY(OpenRecordFile(files.gas));
+        QCOMPARE(files.gas.count(), 1);
+        QVERIFY(CloseRecordFile(files.gas));
+        QVERIFY(CloseRecordFile(files.gas)); // closing a closed file does nothing
+    }
+
+    void recordsAreWrittenAndReadByNumber()
+    {
+        WorkingFolder folder;
+        DataFiles files;
+        QVERIFY(OpenRecordFile(files.rides));
+        for (int id = 1; id <= 3; ++id) {
+            files.rides.buffer = ride(id);
+            QVERIFY(WriteRecord(files.rides, id));
+        }
+        QVERIFY(CloseRecordFile(files.rides));
+        const QByteArray bytes = bytesOf("Torqal.Dat");
+        QCOMPARE(bytes.size(), 30000);
+        QCOMPARE(bytes.mid(20000), encodeRecord(ride(3)));
+        QCOMPARE(bytes.mid(20679, 16), QByteArray("Notes of ride 3\r"));
+
+        QVERIFY(OpenRecordFile(files.rides));
+        QVERIFY(ReadRecord(files.rides, 2));
+        QCOMPARE(files.rides.buffer.RideKey, ride(2).RideKey);
+        QCOMPARE(files.rides.buffer.RideName.trimmed(), "Ride 2");
+        // Rewriting record 2 changes only its bytes.
+        files.rides.buffer.RideName = "Renamed";
+        QVERIFY(WriteRecord(files.rides, 2));
+        QVERIFY(CloseRecordFile(files.rides));
+        QCOMPARE(bytesOf("Torqal.Dat").mid(10000, 102), bytes.mid(10000, 102));
+        QCOMPARE(bytesOf("Torqal.Dat").mid(10102, 25), QByteArray("Renamed").leftJustified(25));
+        QCOMPARE(bytesOf("Torqal.Dat").mid(20000), bytes.mid(20000));
+    }
+
+    void refusedNumbersAndClosedFiles()
+    {
+        WorkingFolder folder;
+        writeBytes("Gas.Dat", gasBytes({1, 2}, 7.0));
+        DataFiles files;
+        FileStatus closed = ReadRecord(files.gas, 1);
+        QVERIFY(!closed);
+        QCOMPARE(closed.message(), "Could not read Gas.Dat: the file is not open");
+        QVERIFY(!WriteRecord(files.gas, 1));
+
+        QVERIFY(OpenRecordFile(files.gas));
+        files.gas.buffer = gas(9, 7.0);
+        FileStatus gap = WriteRecord(files.gas, 4);
+        QVERIFY(!gap);
+        QCOMPARE(gap.fileName(), "Gas.Dat");
+        QCOMPARE(gap.message(), "Could not write Gas.Dat: there is no record 4");
+        QVERIFY(!WriteRecord(files.gas, 0));
+        QVERIFY(!ReadRecord(files.gas, 3));
+        QVERIFY(!ReadRecord(files.gas, -1));
+        QVERIFY(CloseRecordFile(files.gas));
+        QCOMPARE(bytesOf("Gas.Dat"), gasBytes({1, 2}, 7.0));
+    }
+
+    void aFileNeverGrowsPastTheMostRecords()
+    {
+        WorkingFolder folder;
+        QFile full("Gas.Dat");
+        QVERIFY(full.open(QIODevice::WriteOnly));
+        QVERIFY(full.resize(qint64(MaxRecords) * 1000));
+        full.close();
+        DataFiles files;
+        QVERIFY(OpenRecordFile(files.gas));
+        QCOMPARE(int(files.gas.count()), 32767);
+        files.gas.buffer = gas(1, 1.0);
+        FileStatus refused = WriteRecord(files.gas, files.gas.count() + 1);
+        QVERIFY(!refused);
+        QCOMPARE(refused.message(), "Could not write Gas.Dat: it already holds 32767 records, the most a data file can hold");
+        QVERIFY(WriteRecord(files.gas, 32767));
+        QVERIFY(CloseRecordFile(files.gas));
+        QCOMPARE(QFileInfo("Gas.Dat").size(), qint64(MaxRecords) * 1000);
+
+        // A longer file (written by something else) is refused rather than miscounted.
+        QVERIFY(full.open(QIODevice::ReadWrite));
+        QVERIFY(full.resize(qint64(MaxRecords + 1) * 1000));
+        full.close();
+        FileStatus tooLong = OpenRecordFile(files.gas);
+        QVERIFY(!tooLong);
+        QCOMPARE(tooLong.message(), "Could not open Gas.Dat: it holds 32768 records, more than the 32767 a data file can hold");
+        QVERIFY(!files.gas.isOpen());
+    }
+
+    void compactionRemovesMarkedRecords()
+    {
+        WorkingFolder folder;
+        writeBytes("Torqal.Dat", rideBytes({1, 2, 3}));
+        DataFiles files;
+        QVERIFY(OpenRecordFile(files.rides));
+        QVERIFY(MarkRecord(files.rides, 2));
+        QCOMPARE(bytesOf("Torqal.Dat").mid(10012, 20), QByteArray("$Killed$").leftJustified(20));
+        QVERIFY(CompactRecordFile(files.rides, KeepUnmarked{}));
+        QVERIFY(!files.rides.isOpen());
+        QCOMPARE(bytesOf("Torqal.Dat"), rideBytes({1, 3}));
+        QVERIFY(!exists(ScratchFileName));
+        QVERIFY(OpenRecordFile(files.rides));
+        QCOMPARE(files.rides.count(), 2);
+        QVERIFY(CloseRecordFile(files.rides));
+
+        // The log files by the deleted ride's key: records of other rides stay in order.
+        QByteArray log = gasBytes({1}, 5.0) + gasBytes({2}, 6.0) + gasBytes({3}, 5.0) + gasBytes({4}, 7.0);
+        writeBytes("Gas.Dat", log);
+        QVERIFY(CompactRecordFile(files.gas, KeepOtherRides{5.0}));
+        QCOMPARE(bytesOf("Gas.Dat"), gasBytes({2}, 6.0) + gasBytes({4}, 7.0));
+    }
+
+    void compactingEveryRecordAwayRemovesTheFile()
+    {
+        WorkingFolder folder;
+        writeBytes("Gas.Dat", gasBytes({1, 2, 3}, 5.0));
+        writeBytes("Torqal.Dat", rideBytes({1}));
+        DataFiles files;
+        QVERIFY(CompactRecordFile(files.gas, KeepOtherRides{5.0}));
+        QVERIFY(!exists("Gas.Dat"));
+        QVERIFY(OpenRecordFile(files.gas));
+        QCOMPARE(files.gas.count(), 0);
+        QVERIFY(CloseRecordFile(files.gas));
+        QCOMPARE(bytesOf("Gas.Dat").size(), 0);
+
+        QVERIFY(OpenRecordFile(files.rides));
+        QVERIFY(MarkRecord(files.rides, 1));
+        QVERIFY(CompactRecordFile(files.rides, KeepUnmarked{}));
+        QVERIFY(!exists("Torqal.Dat"));
+        QVERIFY(!exists(ScratchFileName));
+        QVERIFY(OpenRecordFile(files.rides));
+        QVERIFY(CloseRecordFile(files.rides));
+        QCOMPARE(files.rides.count(), 0);
+    }
+
+    void aLeftoverScratchFileNeverAddsRecords()
+    {
+        WorkingFolder folder;
+        const QByteArray unknown = gasBytes({11, 12, 13, 14, 15}, 9.0);
+        writeBytes(ScratchFileName, unknown);
+        writeBytes("Gas.Dat", gasBytes({1, 2, 3}, 5.0));
+        DataFiles files;
+        QVERIFY(CompactRecordFile(files.gas, [](const GasRecord &r) { return r.Miles != 302; }));
+        QCOMPARE(bytesOf("Gas.Dat"), gasBytes({1, 3}, 5.0));
+        // Records found nowhere else are set aside, not overwritten.
+        QCOMPARE(bytesOf("TempFile-1.$$$"), unknown);
+        QVERIFY(!exists(ScratchFileName));
+
+        // A stale copy of records still in a data file is simply overwritten.
+        writeBytes(ScratchFileName, gasBytes({1}, 5.0));
+        QVERIFY(CompactRecordFile(files.gas, KeepUnmarked{}));
+        QCOMPARE(bytesOf("Gas.Dat"), gasBytes({1, 3}, 5.0));
+        QVERIFY(!exists("TempFile-2.$$$"));
+        QVERIFY(!exists(ScratchFileName));
+    }
+
+    void aScratchFileThatIsTheOnlyCopyIsRestored()
+    {
+        // An interrupted compaction of an older program: Maint.Dat deleted,
+        // its surviving records only in the scratch file.
+        WorkingFolder folder;
+        QByteArray survivors;
+        for (int id = 1; id <= 3; ++id)
+            survivors += encodeRecord(expense(id, 40001.25));
+        writeBytes(ScratchFileName, survivors);
+        writeBytes("Torqal.Dat", rideBytes({1}));
+        DataFiles files;
+        // Gas.Dat, missing too, has a record length that divides the scratch
+        // file's, but the records do not look like fill-ups.
+        QVERIFY(OpenRecordFile(files.gas));
+        QCOMPARE(files.gas.count(), 0);
+        QVERIFY(CloseRecordFile(files.gas));
+        QVERIFY(exists(ScratchFileName));
+
+        QVERIFY(OpenRecordFile(files.maintenance));
+        QCOMPARE(files.maintenance.count(), 3);
+        QVERIFY(ReadRecord(files.maintenance, 3));
+        QCOMPARE(files.maintenance.buffer.Description.trimmed(), "Expense 3");
+        QVERIFY(CloseRecordFile(files.maintenance));
+        QVERIFY(!exists(ScratchFileName));
+        QCOMPARE(bytesOf("Maint.Dat"), survivors);
+
+        // A scratch file whose records are all in an existing file is a stale
+        // copy: it is not restored, and stays where it is.
+        writeBytes(ScratchFileName, survivors.left(6000));
+        QVERIFY(OpenRecordFile(files.goodies));
+        QCOMPARE(files.goodies.count(), 0);
+        QVERIFY(CloseRecordFile(files.goodies));
+        QCOMPARE(bytesOf(ScratchFileName), survivors.left(6000));
+    }
+
+    void aDamagedFileReadsItsMissingBytesAsZeros()
+    {
+        WorkingFolder folder;
+        const QByteArray whole = rideBytes({1, 2, 3, 4});
+        writeBytes("Torqal.Dat", whole.left(35000));
+        DataFiles files;
+        QVERIFY(OpenRecordFile(files.rides));
+        QCOMPARE(files.rides.count(), 4);
+        QVERIFY(ReadRecord(files.rides, 4));
+        QCOMPARE(files.rides.buffer.RideKey, ride(4).RideKey);
+        QVERIFY(files.rides.buffer.Notes.startsWith("Notes of ride 4"));
+        QCOMPARE(files.rides.buffer.Notes.mid(35000 - 30679), QString(5000, QChar(0)));
+        // Compaction keeps the cut record as a whole one.
+        QVERIFY(CompactRecordFile(files.rides, KeepUnmarked{}));
+        const QByteArray repaired = bytesOf("Torqal.Dat");
+        QCOMPARE(repaired.size(), 40000);
+        QCOMPARE(repaired.left(35000), whole.left(35000));
+        QCOMPARE(repaired.mid(35000), QByteArray(5000, '\0'));
+
+        writeBytes("Torqal.Dat", whole.left(25000));
+        QVERIFY(OpenRecordFile(files.rides));
+        QCOMPARE(files.rides.count(), 2);
+        QVERIFY(ReadRecord(files.rides, 2));
+        QVERIFY(ReadRecord(files.rides, 3)); // half a record beyond the count still reads
+        QVERIFY(CloseRecordFile(files.rides));
+    }
+
+    void aMissingFolderIsReported()
+    {
+        WorkingFolder folder;
+        QVERIFY(QDir().mkdir("gone"));
+        QVERIFY(QDir::setCurrent("gone"));
+        QVERIFY(QDir(folder.path()).rmdir("gone"));
+        DataFiles files;
+        FileStatus status = OpenRecordFile(files.trips);
+        QVERIFY(!status);
+        QCOMPARE(status.message(), "Could not open Trip.Dat: No such file or directory");
+        QVERIFY(!CompactRecordFile(files.trips, KeepUnmarked{}));
+    }
+
+    void aReadOnlyFileIsReadButNeverChanged()
+    {
+        WorkingFolder folder;
+        const QByteArray before = rideBytes({1, 2});
+        writeBytes("Torqal.Dat", before);
+        QVERIFY(QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x7777)));
+        QVERIFY(QFile::setPermissions("Torqal.Dat", QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        const int result = exitCodeOf(runInChild([] {
+            if (!dropPrivileges())
+                return 1;
+            DataFiles files;
+            if (!OpenRecordFile(files.rides) || files.rides.count() != 2 || !ReadRecord(files.rides, 2))
+                return 2;
+            FileStatus write = WriteRecord(files.rides, 1);
+            if (write || write.message() != "Could not write Torqal.Dat: Permission denied")
+                return 3;
+            if (!MarkRecord(files.rides, 1).message().startsWith("Could not write Torqal.Dat"))
+                return 4;
+            FileStatus compact = CompactRecordFile(files.rides, KeepUnmarked{});
+            if (compact || compact.message() != "Could not compact Torqal.Dat: Permission denied")
+                return 5;
+            return 0;
+        }));
+        QCOMPARE(result, 0);
+        QCOMPARE(bytesOf("Torqal.Dat"), before);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Torqal.Dat"});
+    }
+
+    void aReadOnlyFolderLeavesEveryFileAsItWas()
+    {
+        WorkingFolder folder;
+        const QByteArray before = rideBytes({1, 2});
+        writeBytes("Torqal.Dat", before);
+        QVERIFY(QFile::setPermissions("Torqal.Dat", QFileDevice::Permissions(0x6666)));
+        QVERIFY(QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x5555)));
+        const int result = exitCodeOf(runInChild([] {
+            if (!dropPrivileges())
+                return 1;
+            DataFiles files;
+            FileStatus create = OpenRecordFile(files.gas);
+            if (create || create.message() != "Could not open Gas.Dat: Permission denied")
+                return 2;
+            if (!OpenRecordFile(files.rides) || !MarkRecord(files.rides, 1))
+                return 3; // an existing file stays writable
+            FileStatus compact = CompactRecordFile(files.rides, KeepUnmarked{});
+            if (compact || compact.message() != "Could not compact Torqal.Dat: Permission denied")
+                return 4;
+            return 0;
+        }));
+        QVERIFY(QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x7700)));
+        QCOMPARE(result, 0);
+        QByteArray marked = before;
+        marked.replace(12, 20, QByteArray("$Killed$").leftJustified(20));
+        QCOMPARE(bytesOf("Torqal.Dat"), marked);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Torqal.Dat"});
+    }
+
+    void aFullDiskLeavesEveryFileAsItWas()
+    {
+        WorkingFolder folder;
+        const QByteArray before = rideBytes({1, 2, 3});
+        writeBytes("Torqal.Dat", before);
+        const int result = exitCodeOf(runInChild([] {
+            signal(SIGXFSZ, SIG_IGN);
+            auto limitFileSize = [](rlim_t bytes) {
+                const rlimit limit{bytes, RLIM_INFINITY};
+                return setrlimit(RLIMIT_FSIZE, &limit) == 0;
+            };
+            DataFiles files;
+            if (!OpenRecordFile(files.rides))
+                return 1;
+            // Room for half a ride more: the append stops halfway and is cut off again.
+            files.rides.buffer = ride(4);
+            if (!limitFileSize(35000))
+                return 2;
+            FileStatus append = WriteRecord(files.rides, 4);
+            if (append || append.message() != "Could not write Torqal.Dat: File too large")
+                return 3;
+            // Rewriting ride 2 stops halfway: its first half is put back.
+            if (!limitFileSize(15000) || !ReadRecord(files.rides, 2))
+                return 4;
+            files.rides.buffer.Notes = QString(9000, u'x');
+            if (WriteRecord(files.rides, 2))
+                return 5;
+            // The scratch file cannot take the two surviving rides.
+            if (!limitFileSize(RLIM_INFINITY) || !MarkRecord(files.rides, 2) || !limitFileSize(15000))
+                return 6;
+            FileStatus compact = CompactRecordFile(files.rides, KeepUnmarked{});
+            if (compact || compact.message() != "Could not compact Torqal.Dat: File too large")
+                return 7;
+            return 0;
+        }));
+        QCOMPARE(result, 0);
+        QByteArray marked = before;
+        marked.replace(10012, 20, QByteArray("$Killed$").leftJustified(20));
+        QCOMPARE(bytesOf("Torqal.Dat"), marked);
+        QVERIFY(!exists(ScratchFileName));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecordFile)
+#include "test_record_file.moc"

@@ -9,12 +9,12 @@ void PrintDevice::setFont(const PrintFont &font)
 void PrintDevice::print(const QString &text, LineEnd lineEnd)
 {
     if (!text.isEmpty()) {
-        drawText(text, x_, y_);
-        x_ += textWidth(text);
+        drawText(text, x(), y());
+        x_ += textWidthTwips(text);
     }
     if (lineEnd == LineEnd::End) {
         x_ = 0.0;
-        y_ += lineAdvance();
+        y_ += lineAdvanceTwips();
     }
 }
 

@@ -17,6 +17,9 @@ class QImage;
 // advance). Starting a page or ending the document puts the position back at
 // 0, 0; the font stays as it was. After the end of a document the next drawing
 // starts a new document.
+//
+// The position is kept in twips (1/1440 inch), so that positions reached by
+// whole numbers of twips compare exactly.
 class PrintDevice
 {
 public:
@@ -27,17 +30,17 @@ public:
     PrintFont font() const { return font_; }
     void setFont(const PrintFont &font);
 
-    double x() const { return x_; }
-    double y() const { return y_; }
-    void setX(double inches) { x_ = inches; }
-    void setY(double inches) { y_ = inches; }
+    double x() const { return x_ / TwipsPerInch; }
+    double y() const { return y_ / TwipsPerInch; }
+    void setX(double inches) { x_ = inches * TwipsPerInch; }
+    void setY(double inches) { y_ = inches * TwipsPerInch; }
 
     void print(const QString &text, LineEnd lineEnd);
     void printEmptyLine() { print(QString(), LineEnd::End); }
 
     // In inches, in the current font.
-    virtual double textWidth(const QString &text) const = 0;
-    virtual double lineAdvance() const = 0;
+    double textWidth(const QString &text) const { return textWidthTwips(text) / TwipsPerInch; }
+    double lineAdvance() const { return lineAdvanceTwips() / TwipsPerInch; }
     // The physical width of the paper, in inches.
     virtual double pageWidth() const = 0;
 
@@ -50,6 +53,11 @@ public:
     virtual void drawPicture(const QImage &picture, const QRectF &inches) = 0;
 
 protected:
+    static constexpr double TwipsPerInch = 1440.0;
+
+    // In twips, in the current font.
+    virtual double textWidthTwips(const QString &text) const = 0;
+    virtual double lineAdvanceTwips() const = 0;
     virtual void fontChanged(const PrintFont &font) = 0;
     // Draws the text with the top of its line at (x, y) inches.
     virtual void drawText(const QString &text, double x, double y) = 0;

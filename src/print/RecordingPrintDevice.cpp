@@ -5,9 +5,9 @@
 #include <cmath>
 
 namespace {
-constexpr double PointsPerInch = 72.0;
-constexpr double CharacterWidthPerPoint = 0.6;
-constexpr double LineAdvancePerPoint = 1.2;
+// 0.6 and 1.2 times the font size, a point being 20 twips.
+constexpr double CharacterTwipsPerPoint = 12.0;
+constexpr double LineTwipsPerPoint = 24.0;
 // Texts drawn one after the other on one line may differ in height by
 // rounding only.
 constexpr double SameLineTolerance = 1e-9;
@@ -18,14 +18,14 @@ RecordingPrintDevice::RecordingPrintDevice(double pageWidthInches)
 {
 }
 
-double RecordingPrintDevice::textWidth(const QString &text) const
+double RecordingPrintDevice::textWidthTwips(const QString &text) const
 {
-    return static_cast<double>(text.size()) * CharacterWidthPerPoint * font().size / PointsPerInch;
+    return static_cast<double>(text.size()) * CharacterTwipsPerPoint * font().size;
 }
 
-double RecordingPrintDevice::lineAdvance() const
+double RecordingPrintDevice::lineAdvanceTwips() const
 {
-    return LineAdvancePerPoint * font().size / PointsPerInch;
+    return LineTwipsPerPoint * font().size;
 }
 
 RecordingPrintDevice::Operation RecordingPrintDevice::record(Operation::Kind kind, double x, double y) const

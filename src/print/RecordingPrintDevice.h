@@ -11,8 +11,8 @@
 //
 // Its font metric is fixed so that layouts come out exactly: every character
 // is 0.6 of the font size wide and a line advances 1.2 times the font size.
-// In Arial 10 a character is therefore 1/12 inch wide and a line 1/6 inch high,
-// whatever the font's name or style. The paper is 8.5 inches wide unless the
+// In Arial 10 a character is therefore 1/12 inch (120 twips) wide and a line
+// 1/6 inch (240 twips) high, whatever the font's name or style. The paper is 8.5 inches wide unless the
 // test says otherwise.
 class RecordingPrintDevice final : public PrintDevice
 {
@@ -45,8 +45,6 @@ public:
 
     explicit RecordingPrintDevice(double pageWidthInches = 8.5);
 
-    double textWidth(const QString &text) const override;
-    double lineAdvance() const override;
     double pageWidth() const override { return pageWidth_; }
     void drawPicture(const QImage &picture, const QRectF &inches) override;
 
@@ -58,6 +56,8 @@ public:
     int documentCount() const;
 
 private:
+    double textWidthTwips(const QString &text) const override;
+    double lineAdvanceTwips() const override;
     void fontChanged(const PrintFont &font) override;
     void drawText(const QString &text, double x, double y) override;
     void startPage() override;

@@ -1,0 +1,134 @@
+#include "print/LogEntryPrintout.h"
+#include "print/PrintLayout.h"
+#include "print/QPrinterDevice.h"
+
+#include "platform/Clock.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Word
+{
+    QString text;
+    double xMin = 0;
+    double yMin = 0;
+    int page = 0;
+};
+
+// The words of a PDF file with their boxes in points, as pdftotext -bbox sees
+// them.
+QList<Word> wordsOf(const QString &pdfPath)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return {};
+    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    static const QRegularExpression tag(
+        QStringLiteral(R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re"));
+    QList<Word> words;
+    int page = 0;
+    for (const auto &match : tag.globalMatch(html)) {
+        if (match.captured(0) == QStringLiteral("<page ")) {
+            ++page;
+            continue;
+        }
+        words.append({match.captured(3), match.captured(1).toDouble(), match.captured(2).toDouble(), page});
+    }
+    return words;
+}
+
+const RideHeading Ride{"2005", "Honda", "Shadow", "Blue Thunder", QDateTime(QDate(2026, 12, 7), QTime(14, 3))};
+
+LogEntryPrintout tripWithNotes(int noteLines)
+{
+    QString notes;
+    for (int n = 1; n <= noteLines; ++n)
+        notes += QStringLiteral("Stopped at the overlook number %1 and took pictures.\r\n").arg(n);
+    return {{3, "Trips", {"Date", "Brief Description", "Miles"}}, {"06/01/2009", "Blue Ridge Parkway", "412"}, notes};
+}
+
+} // namespace
+
+class TestPrinterDevice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QFAIL("pdftotext (poppler-utils) is needed: run make deps");
+    }
+
+    void aPdfPrintoutStartsOneInchFromTheTopLeft()
+    {
+        QTemporaryDir folder;
+        Clock::Fixed clock(QDateTime(QDate(2026, 12, 7), QTime(14, 3, 22)));
+        const QString printouts = folder.filePath(QStringLiteral("Printouts"));
+        QPrinterDevice device(QStringLiteral("Trips entry"), printouts, QPrinterDevice::Target::PdfFile);
+        QVERIFY(device.printsToPdf());
+        QVERIFY(PrintLogEntry(device, tripWithNotes(60), Ride));
+
+        const QString expected = QDir(printouts).filePath(QStringLiteral("Trips entry 2026-12-07 14-03-22.pdf"));
+        QCOMPARE(device.pdfFiles(), QStringList{expected});
+        const QList<Word> words = wordsOf(expected);
+        QVERIFY(!words.isEmpty());
+        QCOMPARE(words.first().text, QStringLiteral("Printout"));
+        QVERIFY2(qAbs(words.first().xMin - 72.0) < 2.0, qPrintable(QString::number(words.first().xMin)));
+        QVERIFY2(qAbs(words.first().yMin - 72.0) < 2.0, qPrintable(QString::number(words.first().yMin)));
+
+        // The notes run onto a second page, numbered near its foot.
+        bool numbered = false;
+        for (int n = 0; n + 1 < words.size(); ++n) {
+            if (words.at(n).text == QStringLiteral("(page") && words.at(n + 1).text == QStringLiteral("2)")) {
+                QCOMPARE(words.at(n).page, 2);
+                QVERIFY(qAbs(words.at(n).xMin - 6.0 * 72) < 2.0);
+                numbered = true;
+            }
+        }
+        QVERIFY(numbered);
+    }
+
+    void eachDocumentGetsItsOwnFile()
+    {
+        QTemporaryDir folder;
+        Clock::Fixed clock(QDateTime(QDate(2026, 12, 7), QTime(14, 3, 22)));
+        QPrinterDevice device(QStringLiteral("Ride report"), folder.path(), QPrinterDevice::Target::PdfFile);
+        QVERIFY(PrintLogEntry(device, tripWithNotes(0), Ride));
+        QVERIFY(PrintLogEntry(device, tripWithNotes(0), Ride));
+        // A document with nothing drawn makes no file.
+        QVERIFY(device.endDocument());
+
+        const QStringList files = device.pdfFiles();
+        QCOMPARE(files.size(), 2);
+        QCOMPARE(QFileInfo(files.at(0)).fileName(), QStringLiteral("Ride report 2026-12-07 14-03-22.pdf"));
+        QCOMPARE(QFileInfo(files.at(1)).fileName(), QStringLiteral("Ride report 2026-12-07 14-03-22 (2).pdf"));
+        for (const QString &file : files)
+            QCOMPARE(wordsOf(file).first().text, QStringLiteral("Printout"));
+    }
+
+    void aFolderThatCannotBeMadeFailsTheDocument()
+    {
+        QTemporaryDir folder;
+        QFile blocker(folder.filePath(QStringLiteral("Printouts")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+
+        QPrinterDevice device(QStringLiteral("Ride report"), blocker.fileName(), QPrinterDevice::Target::PdfFile);
+        QVERIFY(!PrintLogEntry(device, tripWithNotes(3), Ride));
+        QVERIFY(device.failure().contains(QDir::toNativeSeparators(blocker.fileName())));
+        QVERIFY(device.pdfFiles().isEmpty());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("Printouts")});
+    }
+};
+
+QTEST_MAIN(TestPrinterDevice)
+#include "test_printer_device.moc"

@@ -1,6 +1,7 @@
 #include "print/QPrinterDevice.h"
 
 #include "platform/Clock.h"
+#include "platform/DataFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,6 +41,11 @@ QPrinterDevice::~QPrinterDevice()
 {
     if (painter_.isActive())
         painter_.end();
+}
+
+QString QPrinterDevice::printoutsFolder()
+{
+    return QDir(DataFolder::path()).filePath(QStringLiteral("Printouts"));
 }
 
 double QPrinterDevice::toDevice(double inches) const

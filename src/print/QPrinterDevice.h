@@ -30,6 +30,9 @@ public:
     QPrinterDevice(const QString &printoutName, const QString &pdfFolder, Target target = Target::SystemPrinter);
     ~QPrinterDevice() override;
 
+    // Where printouts go without a printer: "Printouts" in the data folder.
+    static QString printoutsFolder();
+
     double pageWidth() const override;
     void drawPicture(const QImage &picture, const QRectF &inches) override;
 

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -113,6 +114,20 @@ private slots:
         QCOMPARE(QFileInfo(files.at(1)).fileName(), QStringLiteral("Ride report 2026-12-07 14-03-22 (2).pdf"));
         for (const QString &file : files)
             QCOMPARE(wordsOf(file).first().text, QStringLiteral("Printout"));
+    }
+
+    void withoutAPrinterPrintoutsGoToTheDataFolder()
+    {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("a system printer is installed here");
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        QPrinterDevice device(QStringLiteral("Ride report"), QPrinterDevice::printoutsFolder());
+        QVERIFY(device.printsToPdf());
+        QVERIFY(PrintLogEntry(device, tripWithNotes(0), Ride));
+        QCOMPARE(device.pdfFiles().size(), 1);
+        QVERIFY(device.pdfFiles().first().startsWith(data.path() + u'/'));
+        QCOMPARE(QFileInfo(device.pdfFiles().first()).dir().dirName(), QStringLiteral("Printouts"));
     }
 
     void aFolderThatCannotBeMadeFailsTheDocument()

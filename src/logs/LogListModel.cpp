@@ -1,0 +1,58 @@
+#include "logs/LogListModel.h"
+
+LogListModel::LogListModel(LogKind kind, QObject *parent) : QAbstractTableModel(parent), m_kind(kind) {}
+
+FileStatus LogListModel::refill(DataFiles &files, double rideKey)
+{
+    beginResetModel();
+    FileStatus status = scanLog(files, m_kind, rideKey, m_listing);
+    endResetModel();
+    return status;
+}
+
+QString LogListModel::columnTitle(int column) const
+{
+    return logKindInfo(m_kind).columns[std::size_t(column)].title;
+}
+
+int LogListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : entryCount();
+}
+
+int LogListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 3;
+}
+
+QVariant LogListModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const LogRow &shown = row(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return shown.cells[std::size_t(index.column())];
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(
+            Qt::Alignment(logKindInfo(m_kind).columns[std::size_t(index.column())].alignment | Qt::AlignVCenter));
+    case RecordNumberRole:
+        return shown.recordNumber;
+    case DateSortRole:
+        return shown.dateSort;
+    default:
+        return {};
+    }
+}
+
+QVariant LogListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= 3)
+        return {};
+    const LogColumn &column = logKindInfo(m_kind).columns[std::size_t(section)];
+    if (role == Qt::DisplayRole)
+        return column.title;
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(column.alignment | Qt::AlignVCenter));
+    return {};
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "logs/LogScan.h"
+
+#include <QAbstractTableModel>
+
+// One log's list of the shown ride: the rows its grid shows, in date order,
+// with their totals. The grid shows the three visible columns; the record
+// number and the date sort key of each row travel as data of their own
+// (RecordNumberRole, DateSortRole on any cell of the row, or the accessors),
+// never as columns. The entry editor and the printouts read rows, titles
+// and captions from here.
+class LogListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Role { RecordNumberRole = Qt::UserRole + 1, DateSortRole };
+
+    explicit LogListModel(LogKind kind, QObject *parent = nullptr);
+
+    LogKind kind() const { return m_kind; }
+
+    // Reads the log's entries of the ride from its file (see scanLog).
+    FileStatus refill(DataFiles &files, double rideKey);
+
+    int entryCount() const { return int(m_listing.rows.size()); }
+    const LogRow &row(int row) const { return m_listing.rows[std::size_t(row)]; }
+    int recordNumber(int row) const { return this->row(row).recordNumber; }
+    QString columnTitle(int column) const;
+    const LogTotals &totals() const { return m_listing.totals; }
+    QList<TotalCaption> totalCaptions() const { return ::totalCaptions(m_kind, m_listing.totals); }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    LogKind m_kind;
+    LogListing m_listing;
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "data/Records.h"
+#include "logs/LogKind.h"
+
+#include <QList>
+#include <QString>
+
+#include <concepts>
+#include <limits>
+
+// Adds an amount to an accumulator. Whole numbers stop at the limits of their
+// type instead of wrapping around, so that a long log cannot turn a total of
+// miles negative.
+template<class Number>
+void AddTo(Number &accumulator, Number amount)
+{
+    if constexpr (std::integral<Number>) {
+        Number sum;
+        if (__builtin_add_overflow(accumulator, amount, &sum))
+            sum = amount > 0 ? std::numeric_limits<Number>::max() : std::numeric_limits<Number>::min();
+        accumulator = sum;
+    } else {
+        accumulator += amount;
+    }
+}
+
+// The totals of one log's list, summed over the entries listed.
+struct LogTotals
+{
+    qint64 cost = 0;   // maintenance, goodies: every cost that is not 0
+    qint32 miles = 0;  // trips: every positive mileage; gasoline: every mileage
+    float gallons = 0; // gasoline: every amount
+
+    void add(const ExpenseRecord &record);
+    void add(const TripRecord &record);
+    void add(const GasRecord &record);
+};
+
+// A total caption of the main window, lblTotal(label).
+struct TotalCaption
+{
+    int label;
+    QString text;
+    bool shown;
+
+    bool operator==(const TotalCaption &) const = default;
+};
+
+// The captions of the log's totals, in label order: " Total Cost: $6.00"
+// (shown when above 0); " Total Miles: 120" (trips, shown from 1 mile on);
+// " Total Gallons: 22.0 ", " Total Miles: 630.0 " and " Overall MPG: 28.6 "
+// (gasoline; the gallons shown when above 0, the other two from 1 mile on).
+// The overall figure is left out when the gallons add up to 0.
+QList<TotalCaption> totalCaptions(LogKind kind, const LogTotals &totals);

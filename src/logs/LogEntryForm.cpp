@@ -1,0 +1,99 @@
+#include "logs/LogEntryForm.h"
+
+#include "data/Records.h"
+#include "platform/ValueFormats.h"
+
+#include <algorithm>
+
+using namespace ValueFormats;
+
+namespace LogEntryForm {
+
+namespace {
+
+QString padded(const QString &text) { return QLatin1Char(' ') + text + QLatin1Char(' '); }
+
+Problem markerProblem(const QString &what, int field)
+{
+    return {QStringLiteral("\"%1\" cannot be used as %2:\r\nthe program marks deleted entries with it.")
+                .arg(KillMarker, what),
+            field};
+}
+
+} // namespace
+
+QString windowTitle(const LogEntryRequest &request)
+{
+    const QString start = request.adding() ? QStringLiteral(" Adding a New '") : QStringLiteral(" Editing this '");
+    return start + request.tabCaption + QStringLiteral("' Entry");
+}
+
+QString saveTip(const LogEntryRequest &request)
+{
+    return request.adding() ? QStringLiteral(" Save this New Entry ") : QStringLiteral(" Save these Changes ");
+}
+
+QString cancelTip(const LogEntryRequest &request)
+{
+    return request.adding() ? QStringLiteral(" Cancel this New Entry ") : QStringLiteral(" Cancel these Changes ");
+}
+
+std::array<QString, 4> fieldCaptions(const LogEntryRequest &request)
+{
+    const auto &titles = request.columnTitles;
+    const QString amount = request.kind == LogKind::Gas ? titles[2].left(5) : titles[2];
+    return {padded(titles[0]), padded(titles[1]), padded(amount), request.notesCaption};
+}
+
+EntryFields initialFields(const LogEntryRequest &request)
+{
+    if (request.adding())
+        return {};
+    QString amount = request.cells[2];
+    if (request.kind == LogKind::Gas)
+        amount = QString::number(leadingNumber(amount), 'g', 15);
+    return {request.cells[0], request.cells[1], amount, request.notes};
+}
+
+std::array<int, 4> fieldLimits(const LogEntryRequest &request)
+{
+    return {10, request.kind == LogKind::Gas ? 5 : 60, 10, request.notesLimit};
+}
+
+QString notesGauge(qsizetype notesLength, int notesLimit)
+{
+    if (notesLength == 0)
+        return {};
+    const double ratio = notesLimit > 0 ? static_cast<double>(notesLength) / notesLimit : 1.0;
+    return QLatin1Char(' ') + percentText(std::max(ratio, 0.01)) + QStringLiteral(" full ");
+}
+
+std::optional<Problem> check(LogKind kind, const EntryFields &fields)
+{
+    if (fields[0].isEmpty())
+        return Problem{QStringLiteral("A date entry is required"), 0};
+    if (!isDateText(fields[0]))
+        return Problem{QStringLiteral("I don't understand\r\n%1\r\nas being a valid date.").arg(fields[0]), 0};
+    if (kind != LogKind::Gas) {
+        if (fields[1].isEmpty())
+            return Problem{QStringLiteral("Some kind of description is required"), 1};
+        // A compaction would take such an entry for a deleted one.
+        if (IsKillMarker(fields[1]))
+            return markerProblem(QStringLiteral("a description"), 1);
+        return std::nullopt;
+    }
+    if (leadingNumber(fields[1]) == 0)
+        return Problem{QStringLiteral("A 'Gallons' entry is required."), 1};
+    if (leadingNumber(fields[2]) == 0)
+        return Problem{QStringLiteral("A 'Miles Travelled' entry is required."), 2};
+    if (IsKillMarker(fields[3]))
+        return markerProblem(QStringLiteral("the notes of a gas entry"), 3);
+    return std::nullopt;
+}
+
+bool amountStartsWithDollar(const EntryFields &fields)
+{
+    return fields[2].startsWith(QLatin1Char('$'));
+}
+
+} // namespace LogEntryForm

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "logs/LogEntryRequest.h"
+
+#include <optional>
+
+// What the entry editor shows and how it checks its input, without the
+// window: texts in, texts out.
+namespace LogEntryForm {
+
+// " Adding a New 'Maint./Repair' Entry" or " Editing this 'Trips' Entry".
+QString windowTitle(const LogEntryRequest &request);
+QString saveTip(const LogEntryRequest &request);
+QString cancelTip(const LogEntryRequest &request);
+
+// The captions above the four fields: the column titles with a blank on
+// either side (for gasoline the amount's title cut to "Miles"), and the main
+// window's notes caption.
+std::array<QString, 4> fieldCaptions(const LogEntryRequest &request);
+
+// The fields when the editor opens: empty to add; to edit, the row's cells as
+// the list shows them (gasoline miles without their miles per gallon) and
+// the notes.
+EntryFields initialFields(const LogEntryRequest &request);
+
+// The character limits of the four fields.
+std::array<int, 4> fieldLimits(const LogEntryRequest &request);
+
+// The notes gauge: " 36% full " for 351 characters of 976, at least
+// " 1% full " once there is any text; empty (the gauge hidden) for no notes.
+QString notesGauge(qsizetype notesLength, int notesLimit);
+
+// An input the editor refuses: the message and the field to correct.
+struct Problem
+{
+    QString message;
+    int field;
+};
+
+// The checks of Save, in order; the first that fails is returned.
+std::optional<Problem> check(LogKind kind, const EntryFields &fields);
+
+// Whether Save takes a leading "$" off the amount before it writes.
+bool amountStartsWithDollar(const EntryFields &fields);
+
+} // namespace LogEntryForm

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "logs/LogKind.h"
+
+#include <QString>
+
+#include <array>
+
+// The four text fields of the entry editor: the date, the description (the
+// gallons for gasoline), the amount (cost, or miles) and the notes.
+using EntryFields = std::array<QString, 4>;
+
+enum class EntryMode { Adding, Editing };
+
+// What the main window hands the entry editor when it opens it: the log, the
+// mode, the shown ride, the texts of its own controls that the editor repeats,
+// and for an edit the highlighted entry as the list shows it.
+struct LogEntryRequest
+{
+    LogKind kind = LogKind::Maintenance;
+    EntryMode mode = EntryMode::Adding;
+    double rideKey = 0;
+    QString tabCaption;                 // the main window's selected tab
+    std::array<QString, 3> columnTitles; // of the log's list
+    QString notesCaption;               // the main window's notes label of the log
+    int notesLimit = 0;                 // the character limit of its notes box
+
+    // Editing only: the highlighted row and the notes shown for it.
+    std::array<QString, 3> cells;
+    int recordNumber = 0;
+    QString notes;
+
+    bool adding() const { return mode == EntryMode::Adding; }
+};

@@ -1,0 +1,94 @@
+#include "logs/LogEntryWrite.h"
+
+#include "logs/LogFiles.h"
+#include "platform/ValueFormats.h"
+
+using namespace ValueFormats;
+
+namespace {
+
+template<class Record>
+Record datedRecord(double rideKey, const EntryFields &fields)
+{
+    Record record;
+    record.RideKey = rideKey;
+    record.EntryDate = dateValueFromText(fields[0]).value_or(0);
+    record.Notes = trimBlanks(fields[3]);
+    return record;
+}
+
+void fillFromFields(ExpenseRecord &record, double rideKey, const EntryFields &fields)
+{
+    record = expenseFromFields(rideKey, fields);
+}
+
+void fillFromFields(TripRecord &record, double rideKey, const EntryFields &fields)
+{
+    record = tripFromFields(rideKey, fields);
+}
+
+void fillFromFields(GasRecord &record, double rideKey, const EntryFields &fields)
+{
+    record = gasFromFields(rideKey, fields);
+}
+
+template<DataRecord Record>
+FileStatus writeRecord(RecordFile<Record> &file, const LogEntryRequest &request, const EntryFields &fields)
+{
+    FileStatus status = OpenRecordFile(file);
+    if (!status)
+        return status;
+    const int count = file.count();
+    int number = request.recordNumber;
+    if (request.adding()) {
+        number = count + 1;
+        if (count >= MaxRecords)
+            status = FileStatus::failure(
+                file.name(),
+                QStringLiteral("%1 already holds %2 entries, the most one log can hold.\r\n"
+                               "Delete an entry before you add a new one.")
+                    .arg(file.name())
+                    .arg(MaxRecords));
+    } else if (number < 1 || number > count) {
+        status = FileStatus::failure(file.name(),
+                                     QStringLiteral("The entry is no longer in %1; nothing was saved.").arg(file.name()));
+    }
+    if (status) {
+        fillFromFields(file.buffer, request.rideKey, fields);
+        status = WriteRecord(file, number);
+    }
+    const FileStatus closed = CloseRecordFile(file);
+    return status ? closed : status;
+}
+
+} // namespace
+
+ExpenseRecord expenseFromFields(double rideKey, const EntryFields &fields)
+{
+    auto record = datedRecord<ExpenseRecord>(rideKey, fields);
+    record.Description = trimBlanks(fields[1]);
+    record.Cost = moneyFromText(fields[2]).value_or(0);
+    return record;
+}
+
+TripRecord tripFromFields(double rideKey, const EntryFields &fields)
+{
+    auto record = datedRecord<TripRecord>(rideKey, fields);
+    record.Description = trimBlanks(fields[1]);
+    const std::optional<double> miles = numberFromText(fields[2]);
+    record.Miles = miles ? roundToInt32(*miles) : 0;
+    return record;
+}
+
+GasRecord gasFromFields(double rideKey, const EntryFields &fields)
+{
+    auto record = datedRecord<GasRecord>(rideKey, fields);
+    record.Gallons = static_cast<float>(leadingNumber(fields[1]));
+    record.Miles = roundToInt32(leadingNumber(fields[2]));
+    return record;
+}
+
+FileStatus writeLogEntry(DataFiles &files, const LogEntryRequest &request, const EntryFields &fields)
+{
+    return withLogFile(files, request.kind, [&](auto &file) { return writeRecord(file, request, fields); });
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "data/FileStatus.h"
+#include "data/RecordFile.h"
+#include "logs/LogEntryRequest.h"
+
+// The records the editor's fields convert to (the fields have passed the
+// checks of LogEntryForm::check): the date in the user's locale, the text
+// fields trimmed, a cost or trip mileage that is no number as 0, gallons and
+// gas miles from their leading number, miles rounded half to even.
+ExpenseRecord expenseFromFields(double rideKey, const EntryFields &fields);
+TripRecord tripFromFields(double rideKey, const EntryFields &fields);
+GasRecord gasFromFields(double rideKey, const EntryFields &fields);
+
+// Writes the entry into its log file: a new entry after the last record, an
+// edited one over its own record. Refuses a new entry when the file already
+// holds the most records a file can, and an edit whose record is no longer
+// in the file. The file is closed afterwards in every case; a failure names
+// the file and leaves it as it was.
+FileStatus writeLogEntry(DataFiles &files, const LogEntryRequest &request, const EntryFields &fields);

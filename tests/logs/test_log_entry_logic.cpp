@@ -1,0 +1,268 @@
+#include "LogTestSupport.h"
+
+#include "data/SystemCalls.h"
+#include "logs/LogEntryDelete.h"
+#include "logs/LogEntryForm.h"
+#include "logs/LogEntryWrite.h"
+#include "platform/ValueFormats.h"
+
+#include <QTest>
+
+#include <cerrno>
+#include <cstring>
+
+using namespace DataTest;
+using namespace LogTest;
+using LogEntryForm::Problem;
+
+namespace {
+
+LogEntryRequest request(LogKind kind, EntryMode mode, int recordNumber = 0)
+{
+    const LogKindInfo &info = logKindInfo(kind);
+    LogEntryRequest r;
+    r.kind = kind;
+    r.mode = mode;
+    r.rideKey = RideA;
+    r.tabCaption = info.tabCaption;
+    r.columnTitles = {info.columns[0].title, info.columns[1].title, info.columns[2].title};
+    r.notesLimit = info.notesWidth;
+    r.recordNumber = recordNumber;
+    return r;
+}
+
+std::optional<Problem> check(LogKind kind, const QString &date, const QString &one, const QString &two = QString(),
+                             const QString &notes = QString())
+{
+    return LogEntryForm::check(kind, {date, one, two, notes});
+}
+
+const char *failingCall = nullptr;
+int failNamedCall(const char *callName) { return std::strcmp(callName, failingCall) == 0 ? ENOSPC : 0; }
+
+// Makes every system call of the given name fail while it lives.
+struct FailingCall
+{
+    explicit FailingCall(const char *name)
+    {
+        failingCall = name;
+        SystemCalls::setFaultHook(failNamedCall);
+    }
+    ~FailingCall() { SystemCalls::setFaultHook(nullptr); }
+};
+
+} // namespace
+
+class TestLogEntryLogic : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void checksRunInOrderWithTheirMessages()
+    {
+        using K = LogKind;
+        QCOMPARE(check(K::Maintenance, "", "")->message, QStringLiteral("A date entry is required"));
+        const auto badDate = check(K::Maintenance, "13/45/2009", "");
+        QCOMPARE(badDate->message, QStringLiteral("I don't understand\r\n13/45/2009\r\nas being a valid date."));
+        QCOMPARE(badDate->field, 0);
+        const auto noDescription = check(K::Trips, "3/15/2009", "", "abc");
+        QCOMPARE(noDescription->message, QStringLiteral("Some kind of description is required"));
+        QCOMPARE(noDescription->field, 1);
+        QVERIFY(!check(K::Goodies, "3/15/2009", "Mirror", "n/a"));
+
+        // Gasoline asks for gallons and miles, never for a description.
+        for (const char *gallons : {"0", "abc", "", " .0"}) {
+            const auto problem = check(K::Gas, "3/15/2009", gallons, "300");
+            QCOMPARE(problem->message, QStringLiteral("A 'Gallons' entry is required."));
+            QCOMPARE(problem->field, 1);
+        }
+        const auto noMiles = check(K::Gas, "3/15/2009", "12.5", "");
+        QCOMPARE(noMiles->message, QStringLiteral("A 'Miles Travelled' entry is required."));
+        QCOMPARE(noMiles->field, 2);
+        QVERIFY(!check(K::Gas, "3/15/2009", "12.5 gal", "300 mi"));
+    }
+
+    // The deletion marker in a marker field would make the next compaction
+    // drop the entry.
+    void theDeletionMarkerIsRefusedInMarkerFields()
+    {
+        const auto description = check(LogKind::Maintenance, "3/15/2009", "  $Killed$ ", "5");
+        QVERIFY(description);
+        QCOMPARE(description->field, 1);
+        QVERIFY(description->message.contains("$Killed$"));
+        QVERIFY(!check(LogKind::Trips, "3/15/2009", "$Killed$ in action", "5"));
+
+        const auto gasNotes = check(LogKind::Gas, "3/15/2009", "12", "300", "$Killed$");
+        QCOMPARE(gasNotes->field, 3);
+        QVERIFY(!check(LogKind::Gas, "3/15/2009", "$Killed$", "300", "notes")->message.contains("$Killed$"));
+        QVERIFY(!check(LogKind::Maintenance, "3/15/2009", "Oil", "5", "$Killed$"));
+    }
+
+    void windowTextsFollowKindAndMode()
+    {
+        const LogEntryRequest adding = request(LogKind::Maintenance, EntryMode::Adding);
+        QCOMPARE(LogEntryForm::windowTitle(adding), QStringLiteral(" Adding a New 'Maint./Repair' Entry"));
+        QCOMPARE(LogEntryForm::saveTip(adding), QStringLiteral(" Save this New Entry "));
+        LogEntryRequest editingGas = request(LogKind::Gas, EntryMode::Editing, 3);
+        editingGas.notesCaption = QStringLiteral(" Notes about the Highlighted Gas Entry... ");
+        QCOMPARE(LogEntryForm::windowTitle(editingGas), QStringLiteral(" Editing this 'Gas Usage/Info' Entry"));
+        QCOMPARE(LogEntryForm::cancelTip(editingGas), QStringLiteral(" Cancel these Changes "));
+        QCOMPARE(LogEntryForm::fieldCaptions(editingGas),
+                 (std::array<QString, 4>{" Date ", " Gallons ", " Miles ", editingGas.notesCaption}));
+        QCOMPARE(LogEntryForm::fieldLimits(editingGas), (std::array<int, 4>{10, 5, 10, 976}));
+        QCOMPARE(LogEntryForm::fieldLimits(adding)[1], 60);
+    }
+
+    void editingStartsFromTheRowAsShown()
+    {
+        LogEntryRequest gasEdit = request(LogKind::Gas, EntryMode::Editing, 3);
+        gasEdit.cells = {"03/15/2009", ".5", "350   (28.2)"};
+        gasEdit.notes = QStringLiteral("first\r\nsecond");
+        QCOMPARE(LogEntryForm::initialFields(gasEdit), (EntryFields{"03/15/2009", ".5", "350", "first\r\nsecond"}));
+        LogEntryRequest costEdit = request(LogKind::Maintenance, EntryMode::Editing, 1);
+        costEdit.cells = {"03/15/2009", "Oil change", "$12.00"};
+        QCOMPARE(LogEntryForm::initialFields(costEdit)[2], QStringLiteral("$12.00"));
+        QVERIFY(LogEntryForm::amountStartsWithDollar(LogEntryForm::initialFields(costEdit)));
+        costEdit.mode = EntryMode::Adding;
+        QCOMPARE(LogEntryForm::initialFields(costEdit), EntryFields());
+    }
+
+    void notesGaugeHasAOnePercentFloor()
+    {
+        QCOMPARE(LogEntryForm::notesGauge(351, 976), QStringLiteral(" 36% full "));
+        QCOMPARE(LogEntryForm::notesGauge(1, 976), QStringLiteral(" 1% full "));
+        QCOMPARE(LogEntryForm::notesGauge(976, 976), QStringLiteral(" 100% full "));
+        QCOMPARE(LogEntryForm::notesGauge(0, 976), QString());
+    }
+
+    void fieldsConvertToRecords()
+    {
+        const ExpenseRecord cost = expenseFromFields(RideA, {" 3/15/2009 ", "  Oil change ", "$1,250.00", " notes "});
+        QCOMPARE(cost.RideKey, RideA);
+        QCOMPARE(cost.EntryDate, day(2009, 3, 15));
+        QCOMPARE(cost.Description, QStringLiteral("Oil change"));
+        QCOMPARE(cost.Cost, qint64(12500000));
+        QCOMPARE(cost.Notes, QStringLiteral("notes"));
+        QCOMPARE(expenseFromFields(RideA, {"3/15/2009", "x", "n/a", ""}).Cost, qint64(0));
+
+        QCOMPARE(tripFromFields(RideA, {"3/15/2009", "x", "12.5", ""}).Miles, 12);
+        QCOMPARE(tripFromFields(RideA, {"3/15/2009", "x", "13.5", ""}).Miles, 14);
+        QCOMPARE(tripFromFields(RideA, {"3/15/2009", "x", "far", ""}).Miles, 0);
+
+        const GasRecord fill = gasFromFields(RideA, {"3/15/2009", "12.5 gal", "300.5 mi", ""});
+        QCOMPARE(fill.Gallons, 12.5f);
+        QCOMPARE(fill.Miles, 300);
+    }
+
+    void aNewEntryIsAppendedAndAnEditWritesItsOwnRecord()
+    {
+        WorkingFolder folder;
+        writeFileOf<TripRecord>("Trip.Dat", {trip(RideB, day(2009, 1, 1), "B's", 5), trip(RideA, day(2009, 1, 2), "A's", 6)});
+        const QByteArray firstRecord = bytesOf("Trip.Dat").left(TripRecord::Length);
+        DataFiles files;
+        // The record number of an edit is ignored when adding.
+        const EntryFields added{"2/1/2009", "new", "7", "n"};
+        QVERIFY(writeLogEntry(files, request(LogKind::Trips, EntryMode::Adding, 1), added));
+        QCOMPARE(bytesOf("Trip.Dat").size(), 3 * TripRecord::Length);
+        QCOMPARE(bytesOf("Trip.Dat").mid(2 * TripRecord::Length), encodeRecord(tripFromFields(RideA, added)));
+
+        const EntryFields edited{"2/2/2009", "edited", "8", ""};
+        QVERIFY(writeLogEntry(files, request(LogKind::Trips, EntryMode::Editing, 2), edited));
+        const QByteArray bytes = bytesOf("Trip.Dat");
+        QCOMPARE(bytes.size(), 3 * TripRecord::Length);
+        QCOMPARE(bytes.left(TripRecord::Length), firstRecord);
+        QCOMPARE(bytes.mid(TripRecord::Length, TripRecord::Length), encodeRecord(tripFromFields(RideA, edited)));
+        QVERIFY(!files.trips.isOpen());
+    }
+
+    void aFullLogRefusesANewEntry()
+    {
+        WorkingFolder folder;
+        {
+            QFile full("Gas.Dat");
+            QVERIFY(full.open(QIODevice::WriteOnly));
+            QVERIFY(full.resize(qint64(MaxRecords) * GasRecord::Length));
+        }
+        DataFiles files;
+        const FileStatus status = writeLogEntry(files, request(LogKind::Gas, EntryMode::Adding), {"2/1/2009", "5", "100", ""});
+        QVERIFY(!status);
+        QCOMPARE(status.fileName(), QStringLiteral("Gas.Dat"));
+        QVERIFY(status.message().contains("32767"));
+        QCOMPARE(QFileInfo("Gas.Dat").size(), qint64(MaxRecords) * GasRecord::Length);
+    }
+
+    void aRefusedWriteNamesTheFileAndChangesNothing()
+    {
+        WorkingFolder folder;
+        writeFileOf<ExpenseRecord>("Maint.Dat", {expense(RideA, day(2009, 1, 1), "Oil", 10000)});
+        const QByteArray before = bytesOf("Maint.Dat");
+        DataFiles files;
+        FileStatus status;
+        {
+            FailingCall full("pwrite");
+            status = writeLogEntry(files, request(LogKind::Maintenance, EntryMode::Editing, 1), {"2/1/2009", "x", "", ""});
+        }
+        QVERIFY(!status);
+        QVERIFY(status.message().contains("Maint.Dat"));
+        QCOMPARE(bytesOf("Maint.Dat"), before);
+        QVERIFY(!files.maintenance.isOpen());
+    }
+
+    void deletingCompactsAndKeepsOtherRidesInOrder()
+    {
+        WorkingFolder folder;
+        writeFileOf<GasRecord>("Gas.Dat", {
+            gas(RideB, day(2009, 1, 1), 1, 10, "B1"),
+            gas(RideA, day(2009, 1, 2), 2, 20, "A1"),
+            gas(RideB, day(2009, 1, 3), 3, 30, "B2"),
+            gas(RideA, day(2009, 1, 4), 4, 40, "$Killed$"), // marked long ago
+            gas(RideB, day(2009, 1, 5), 5, 50, "B3"),
+        });
+        DataFiles files;
+        QVERIFY(deleteLogRecord(files, LogKind::Gas, 2));
+        QStringList notes;
+        for (const GasRecord &r : recordsIn<GasRecord>("Gas.Dat"))
+            notes << ValueFormats::trimBlanks(r.Notes);
+        QCOMPARE(notes, QStringList({"B1", "B2", "B3"}));
+    }
+
+    void deletingTheLastEntryRemovesTheFile()
+    {
+        WorkingFolder folder;
+        writeFileOf<ExpenseRecord>("Goody.Dat", {expense(RideA, day(2009, 1, 1), "Mirror", 10000)});
+        DataFiles files;
+        QVERIFY(deleteLogRecord(files, LogKind::Goodies, 1));
+        QVERIFY(!exists("Goody.Dat"));
+        QVERIFY(!exists(ScratchFileName));
+    }
+
+    void aFailedCompactionTakesTheMarkOffAgain()
+    {
+        WorkingFolder folder;
+        writeFileOf<ExpenseRecord>("Maint.Dat", {expense(RideA, day(2009, 1, 1), "Oil", 10000),
+                                                 expense(RideB, day(2009, 1, 2), "Tires", 20000)});
+        const QByteArray before = bytesOf("Maint.Dat");
+        DataFiles files;
+        FileStatus status;
+        {
+            FailingCall refused("rename");
+            status = deleteLogRecord(files, LogKind::Maintenance, 1);
+        }
+        QVERIFY(!status);
+        QVERIFY(status.message().contains("Maint.Dat") || status.message().contains(ScratchFileName));
+        QCOMPARE(bytesOf("Maint.Dat"), before);
+    }
+
+    void deletingARecordThatIsGoneIsRefused()
+    {
+        WorkingFolder folder;
+        writeFileOf<ExpenseRecord>("Maint.Dat", {expense(RideA, day(2009, 1, 1), "Oil", 10000)});
+        const QByteArray before = bytesOf("Maint.Dat");
+        DataFiles files;
+        QVERIFY(!deleteLogRecord(files, LogKind::Maintenance, 2));
+        QCOMPARE(bytesOf("Maint.Dat"), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLogEntryLogic)
+#include "test_log_entry_logic.moc"

@@ -252,12 +252,13 @@ FileStatus RecordFileBase::copyKeptRecords(int scratch, const std::function<bool
 
 FileStatus RecordFileBase::replaceWithScratch(qint64 kept)
 {
-    // One rename replaces the data file; with nothing kept the (empty) file
-    // is then removed, so the next open creates it afresh.
+    // One rename replaces the data file. With nothing kept the (empty) file
+    // is then removed; should that fail, the empty file holds no records all
+    // the same, as a removed one would.
     if (SystemCalls::rename(scratchPath().constData(), m_path.constData()) != 0)
-        return FileStatus::systemFailure(QStringLiteral("replace"), name(), errno);
-    if (kept == 0 && SystemCalls::unlink(m_path.constData()) != 0)
-        return FileStatus::systemFailure(QStringLiteral("remove"), name(), errno);
+        return FileStatus::systemFailure(QStringLiteral("compact"), name(), errno);
+    if (kept == 0)
+        SystemCalls::unlink(m_path.constData());
     if (SystemCalls::syncWorkingFolder() != 0)
         return FileStatus::systemFailure(QStringLiteral("compact"), name(), errno);
     return {};

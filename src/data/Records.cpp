@@ -1,6 +1,6 @@
 #include "data/Records.h"
 
-bool IsKillMarker(QStringView fieldText)
+QStringView trimmedField(QStringView fieldText)
 {
     qsizetype first = 0;
     qsizetype end = fieldText.size();
@@ -8,5 +8,10 @@ bool IsKillMarker(QStringView fieldText)
         ++first;
     while (end > first && fieldText[end - 1] == u' ')
         --end;
-    return fieldText.sliced(first, end - first) == KillMarker;
+    return fieldText.sliced(first, end - first);
+}
+
+bool IsKillMarker(QStringView fieldText)
+{
+    return trimmedField(fieldText) == KillMarker;
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "data/DataFileTable.h"
+#include "data/Records.h"
+
+#include <QFile>
+
+#include <functional>
+
+// Reading a data file for the data tool: read-only, never creating,
+// restoring or changing a file, unlike the program's RecordFile.
+
+// Calls f with an empty record of the file kind's record type.
+template<class Function>
+decltype(auto) withRecordType(DataFileKind kind, Function &&f)
+{
+    switch (kind) {
+    case DataFileKind::Rides:
+        return f(RideRecord{});
+    case DataFileKind::Maintenance:
+    case DataFileKind::Goodies:
+        return f(ExpenseRecord{});
+    case DataFileKind::Trips:
+        return f(TripRecord{});
+    case DataFileKind::Gas:
+        break;
+    }
+    return f(GasRecord{});
+}
+
+// Calls visit(number, bytes) for each record the file counts (see
+// recordCountForLength), the missing bytes of a cut-short last record as
+// zeros. False when reading fails.
+bool forEachRecord(QFile &file, int recordLength, const std::function<void(qint64 number, const char *record)> &visit);

@@ -1,0 +1,81 @@
+#include "ride/RideFieldValues.h"
+
+#include "platform/ValueFormats.h"
+
+namespace RideFieldValues {
+
+namespace {
+
+using TextField = QString RideRecord::*;
+
+// The text field behind each box; null for the two dates and the two prices.
+constexpr std::array<TextField, 28> TextFields = {
+    nullptr,
+    &RideRecord::Year,
+    &RideRecord::Make,
+    &RideRecord::Model,
+    &RideRecord::Style,
+    &RideRecord::Color,
+    &RideRecord::LicenseStateType,
+    &RideRecord::RideName,
+    nullptr, // PurchaseDate
+    &RideRecord::PurchasedFrom,
+    &RideRecord::PurchaseAddress,
+    &RideRecord::PurchaseCityStateZip,
+    &RideRecord::PurchasePhone,
+    nullptr, // PricePaid
+    nullptr, // SellingDate
+    &RideRecord::SoldTo,
+    &RideRecord::SoldToAddress,
+    &RideRecord::SoldToCityStateZip,
+    &RideRecord::SoldToPhone,
+    nullptr, // PriceSold
+    &RideRecord::InsuranceCompany,
+    &RideRecord::InsurancePolicy,
+    &RideRecord::TitleNumber,
+    &RideRecord::VIN,
+    &RideRecord::EngineSerial,
+    &RideRecord::PaintCode,
+    &RideRecord::KeyCode,
+    &RideRecord::Notes,
+};
+
+double dateFromBox(const QString &text, const QLocale &locale)
+{
+    if (text.isEmpty())
+        return 0;
+    return ValueFormats::dateValueFromText(text, locale).value_or(0);
+}
+
+} // namespace
+
+RideBoxTexts BoxTextsOf(const RideRecord &ride, const QLocale &locale)
+{
+    using namespace ValueFormats;
+    RideBoxTexts boxes;
+    for (int i = 1; i <= LastRideBox; ++i) {
+        if (const TextField field = TextFields[std::size_t(i)])
+            boxes[std::size_t(i)] = trimBlanks(ride.*field);
+    }
+    boxes[PurchaseDateBox] = dateTextWhenSet(ride.PurchaseDate, locale);
+    boxes[SellingDateBox] = dateTextWhenSet(ride.SellingDate, locale);
+    boxes[PricePaidBox] = moneyTextWhenSet(ride.PricePaid, locale);
+    boxes[PriceSoldBox] = moneyTextWhenSet(ride.PriceSold, locale);
+    return boxes;
+}
+
+void StoreBoxTexts(const RideBoxTexts &boxes, const QString &picturePath, RideRecord &ride, const QLocale &locale)
+{
+    using namespace ValueFormats;
+    for (int i = 1; i <= LastRideBox; ++i) {
+        if (const TextField field = TextFields[std::size_t(i)])
+            ride.*field = trimBlanks(boxes[std::size_t(i)]);
+    }
+    ride.PurchaseDate = dateFromBox(trimBlanks(boxes[PurchaseDateBox]), locale);
+    ride.SellingDate = dateFromBox(trimBlanks(boxes[SellingDateBox]), locale);
+    ride.PricePaid = moneyFromText(boxes[PricePaidBox], locale).value_or(0);
+    ride.PriceSold = moneyFromText(boxes[PriceSoldBox], locale).value_or(0);
+    ride.PicturePath = picturePath;
+}
+
+} // namespace RideFieldValues

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "data/FileStatus.h"
+#include "platform/MessageBox.h"
+
+#include <QString>
+
+// The messages of the ride commands, as they are handed to the message box
+// service (lines separated by CR LF).
+namespace RideMessages {
+
+// The main window opens and no ride is on file.
+MessageBox::Request NoRidesOnFile();
+
+// A ride's stored picture file cannot be loaded; path is the trimmed path.
+MessageBox::Request ErrorLoadingPicture(const QString &path);
+
+// A date box holds text that is no date.
+MessageBox::Request UnrecognizableDate(const QString &text);
+
+// Year, make or model is missing on save.
+MessageBox::Request InformationNeeded();
+
+// The make typed is the text that marks deleted rides.
+MessageBox::Request ReservedMake();
+
+// The ride file holds as many rides as it can.
+MessageBox::Request RideFileFull();
+
+// The question before a ride is deleted. The aka lines appear only when the
+// ride has a name of its own.
+MessageBox::Request ConfirmRideDelete(const QString &year, const QString &make, const QString &model,
+                                      const QString &rideName);
+
+// A chosen picture file cannot be loaded.
+MessageBox::Request PictureAccessError();
+
+// The question before a ride's picture is removed.
+MessageBox::Request ConfirmPictureDelete();
+
+// A file operation was refused; the command stopped.
+MessageBox::Request FileFailure(const FileStatus &status);
+
+// The larger picture could not be printed; why says what went wrong.
+MessageBox::Request PrintFailure(const QString &why);
+
+} // namespace RideMessages

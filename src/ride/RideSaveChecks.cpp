@@ -1,0 +1,39 @@
+#include "ride/RideSaveChecks.h"
+
+#include "data/Records.h"
+#include "platform/ValueFormats.h"
+#include "ride/RideMessages.h"
+
+namespace {
+
+constexpr int RideTab = 0;
+constexpr int BoughtSoldTab = 1;
+constexpr int YearBox = 1;
+constexpr int MakeBox = 2;
+constexpr int ModelBox = 3;
+
+} // namespace
+
+std::optional<MessageBox::Request> CheckDateText(const QString &text, const QLocale &locale)
+{
+    if (ValueFormats::isDateText(text, locale))
+        return std::nullopt;
+    return RideMessages::UnrecognizableDate(text);
+}
+
+std::optional<SaveRefusal> CheckRideBoxes(const RideBoxTexts &boxes, const QLocale &locale)
+{
+    using namespace RideFieldValues;
+    for (const int box : {PurchaseDateBox, SellingDateBox}) {
+        const QString &text = boxes[box];
+        if (text.isEmpty())
+            continue;
+        if (auto message = CheckDateText(text, locale))
+            return SaveRefusal{*message, BoughtSoldTab, box};
+    }
+    if (boxes[YearBox].isEmpty() || boxes[MakeBox].isEmpty() || boxes[ModelBox].isEmpty())
+        return SaveRefusal{RideMessages::InformationNeeded(), RideTab, YearBox};
+    if (IsKillMarker(boxes[MakeBox]))
+        return SaveRefusal{RideMessages::ReservedMake(), RideTab, MakeBox};
+    return std::nullopt;
+}

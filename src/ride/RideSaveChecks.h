@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/MessageBox.h"
+#include "ride/RideFieldValues.h"
+
+#include <QLocale>
+
+#include <optional>
+
+// Why a ride cannot be saved as typed: the message to show, then the tab to
+// select and the box to give the focus.
+struct SaveRefusal
+{
+    MessageBox::Request message;
+    int tab;
+    int box;
+};
+
+// Whether a date box's text is a date in the user's locale: nothing when it
+// is, otherwise the "Unrecognizable Date" message to show.
+std::optional<MessageBox::Request> CheckDateText(const QString &text, const QLocale &locale = QLocale());
+
+// The checks before a ride is saved, in their order: the purchase date, the
+// selling date (each only when not empty), year, make and model present, and
+// the make not the text that marks deleted rides. The boxes are already
+// trimmed. Nothing when the ride can be saved.
+std::optional<SaveRefusal> CheckRideBoxes(const RideBoxTexts &boxes, const QLocale &locale = QLocale());

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ui/ButtonPropertyBag.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+// A window's stored button layout: for each button (by object name, e.g.
+// "cmdRideAdd" or "cmdPicAddEdit(1)") its key/value set. Kept as a JSON
+// object, one file per window; the program's own layouts are the resources
+// ":/layouts/<window>.json".
+struct ButtonLayoutEntry {
+    QString name;
+    ButtonPropertyBag properties;
+};
+using ButtonLayout = QList<ButtonLayoutEntry>;
+
+QString buttonLayoutPath(const QString &layoutName);
+
+// Reading and writing a layout file; on failure the reason (naming the file)
+// goes to *error.
+bool readButtonLayout(const QString &path, ButtonLayout &layout, QString *error = nullptr);
+bool writeButtonLayout(const QString &path, const ButtonLayout &layout, QString *error = nullptr);
+// The file's text: buttons and keys in the layout's order.
+QByteArray buttonLayoutJson(const ButtonLayout &layout);
+
+// Finds each button of the layout among the window's QorButton children and
+// loads its properties. Fails when the layout cannot be read or names a button
+// the window does not have (the others are still loaded).
+bool LoadButtonLayout(QWidget *window, const QString &layoutName, QString *error = nullptr);
+
+// The layout of every QorButton child of the window, in creation order.
+ButtonLayout SaveButtonLayout(const QWidget *window);

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <QtGlobal>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+// Windows fade in when they open, fade out before they close and dim while a
+// modal step is in front of them, through the window's constant opacity on a
+// 0 (clear) to 255 (opaque) scale. The user switches the effect with the
+// "FadeStatus" setting; where the platform cannot show translucent windows
+// nothing fades.
+
+// The process-wide switch every fade decision reads. Each window's load step
+// sets it from SetWindowOpacity.
+inline bool FadeActive = false;
+
+// Sets the window's opacity to alpha (0-255) when the effect is on ("FadeStatus")
+// or force is on. Returns false, changing nothing, when the setting is off (and
+// force is off) or the platform cannot show translucent windows.
+bool SetWindowOpacity(QWidget *window, int alpha, bool force);
+
+// Starts the window's fade from start to end, step by step, one step per tick
+// of its fade timer. A call while a fade runs replaces it. The window takes no
+// input while it fades; with unloadAtEnd the last step closes it and then runs
+// followUp, otherwise it is enabled again.
+void StartFade(QWidget *window, int start, int end, int step, bool unloadAtEnd,
+               std::function<void()> followUp = {});
+
+// True while the window's fade timer runs.
+bool FadeRunning(const QWidget *window);
+
+// Processes pending events until the window's fade has finished.
+void WaitForFade(const QWidget *window);
+
+// True while the window is being closed by the last step of its fade, so that
+// its close handling can let the close through without asking again.
+bool ClosingByFade(const QWidget *window);
+
+// Whether the platform can show a translucent window: not on the offscreen
+// platform, on Wayland or on an X11 display without a compositing manager.
+bool TranslucencySupported();
+// Test seam: force the answer (nullopt asks the platform again).
+void SetTranslucencyOverride(std::optional<bool> supported);
+
+// One window's fade: its record and its timer. Made by StartFade as a child of
+// the window; tests drive tick() directly.
+class WindowFader : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit WindowFader(QWidget *window);
+
+    static WindowFader *of(const QWidget *window);
+
+    void start(int start, int end, int step, bool unloadAtEnd, std::function<void()> followUp);
+    void tick();
+
+    bool running() const { return m_timer.isActive(); }
+    int current() const { return m_current; }
+    bool closing() const { return m_closing; }
+
+private:
+    QWidget *m_window;
+    QTimer m_timer;
+    quint8 m_start = 0;
+    quint8 m_end = 0;
+    quint16 m_step = 0;
+    bool m_unloadAtEnd = false;
+    bool m_firstTick = false;
+    qint16 m_current = 0;
+    bool m_closing = false;
+    std::function<void()> m_followUp;
+};

@@ -144,21 +144,23 @@ void QorButton::drawNormalLook()
             m_canvas.fill(0, 0, w, h, c.light);
         else
             shade(c.highlight, 58, false, false);
+        // The holder's default button shows its caption bold; the bold stays
+        // on until the picture is drawn, which may draw the caption again.
         if (m_displayAsDefault) {
             m_boldForDefault = true;
             LayoutCaption();
-            DrawCaption(captionMode);
-            m_boldForDefault = false;
-            LayoutCaption();
-        } else {
-            DrawCaption(captionMode);
         }
+        DrawCaption(captionMode);
         m_canvas.frame(0, 0, w, h, ShiftColor(c.shadow, -50));
         m_canvas.frame(1, 1, w - 2, h - 2, ShiftColor(c.face, -9));
         m_canvas.fill(2, 2, w - 4, 2, c.highlight);
         m_canvas.fill(2, 4, 2, h - 6, c.highlight);
         focusMark();
         DrawPicture(PictureMode::Normal);
+        if (m_boldForDefault) {
+            m_boldForDefault = false;
+            LayoutCaption();
+        }
         break;
     case RoundedShaded: {
         shade(c.tint, 25, true, false);

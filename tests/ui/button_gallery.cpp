@@ -48,7 +48,6 @@ int main(int argc, char **argv)
 
     Gallery window;
     window.setWindowTitle(QStringLiteral("QorButton gallery"));
-    window.resize(760, 430);
     const QStringList looks = {"Normal", "Hover", "Pressed", "Disabled", "Focused", "Default", "Checked"};
     struct Kind {
         const char *name;
@@ -122,6 +121,35 @@ int main(int argc, char **argv)
             b->setGeometry(12 + i * 46, size == 16 ? 250 : 290, extent, extent);
         }
     }
+    // Buttons as the program's windows load them from their stored layouts.
+    struct Loaded {
+        const char *layout;
+        const char *name;
+        const char *caption;
+        QRect geometry;
+    };
+    const Loaded loaded[] = {
+        {"frmTitlePage", "cmdContinue", "&Continue", QRect(12, 350, 150, 50)},
+        {"frmManual", "cmdHelpTopic", "Help Topics\r\n<F1>", QRect(180, 350, 150, 50)},
+        {"frmManual", "cmdPrintHelp", "&Print", QRect(340, 350, 120, 50)},
+        {"frmManual", "cmdReturn", "&Return\r\n<Esc>", QRect(470, 350, 130, 50)},
+        {"frmMain", "cmdSelectRide", "Select a\r\nRide to View...", QRect(612, 350, 136, 50)},
+    };
+    for (const Loaded &entry : loaded) {
+        QWidget holder;
+        auto *b = new QorButton(&holder);
+        b->setObjectName(QString::fromLatin1(entry.name));
+        ButtonLayout layout;
+        if (!readButtonLayout(buttonLayoutPath(QString::fromLatin1(entry.layout)), layout))
+            return 1;
+        for (const ButtonLayoutEntry &e : layout)
+            if (e.name == b->objectName())
+                b->loadProperties(e.properties);
+        b->setParent(&window);
+        b->setCaption(QString::fromLatin1(entry.caption));
+        b->setGeometry(entry.geometry);
+    }
+    window.resize(760, 420);
     window.show();
 
     QTimer::singleShot(300, &window, [&] {

@@ -270,6 +270,18 @@ private slots:
         QVERIFY(log.events.contains(QStringLiteral("MouseDown(1,0,30,10)")));
     }
 
+    void realPointerMovesHoverAndLeave()
+    {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        EventLog log(b);
+        QTest::mouseMove(b, QPoint(20, 10));
+        QCOMPARE(log.take(), QStringList({"MouseMove(0,0,20,10)", "MouseIn", "MouseOver"}));
+        QTest::mouseMove(window, QPoint(200, 100));
+        QCOMPARE(log.take(), QStringList({"MouseOut"}));
+        QVERIFY(!b->hovering());
+    }
+
     void iconOnlyButtonIsNamedByItsHoverText()
     {
         b->setToolTip(QStringLiteral(" Enter a new 'ride' to your database "));

@@ -185,6 +185,25 @@ private slots:
         QCOMPARE(marked->surface(), plain->surface());
     }
 
+    void defaultButtonWithAPictureBehindItsCaption()
+    {
+        // The caption drawn again over the picture is bold too: the default
+        // button looks exactly like one with a bold font.
+        QWidget window;
+        QorButton *marked = placeButton(window, QorButton::BevelShaded, 0x80FF80, QSize(90, 29), QPoint(0, 0));
+        QorButton *bold = placeButton(window, QorButton::BevelShaded, 0x80FF80, QSize(90, 29), QPoint(0, 40));
+        marked->setFont(QFont(QStringLiteral("Arial"), 9));
+        bold->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
+        for (QorButton *b : {marked, bold}) {
+            b->setCaption(QStringLiteral("Save it"));
+            b->setPicturePosition(QorButton::PictureBehind);
+            b->setPictureNormal(ButtonPicture::fromImage(keyedPicture()));
+        }
+        marked->setDisplayAsDefault(true);
+        showWindow(window);
+        QCOMPARE(marked->surface(), bold->surface());
+    }
+
     void roundedShadedNormalLook()
     {
         QWidget window;
@@ -307,6 +326,28 @@ private slots:
         QCOMPARE(pixelAt(b, 79, 15), Value(0xEFEFEF));
         QCOMPARE(pixelAt(b, 40, 29), Value(0xEFEFEF));
         QCOMPARE(pixelAt(b, 60, 15), Value(0x302010));
+    }
+
+    void refreshRecapturesTheBackground()
+    {
+        QWidget window;
+        window.setAutoFillBackground(true);
+        QPalette palette = window.palette();
+        palette.setColor(QPalette::Window, QColor(0x99, 0x66, 0x33));
+        window.setPalette(palette);
+        QorButton *b = placeButton(window, QorButton::Transparent, 0xC0C0C0, QSize(80, 30));
+        showWindow(window);
+        QCOMPARE(pixelAt(b, 40, 15), Value(0x336699));
+        palette.setColor(QPalette::Window, QColor(0x00, 0x80, 0x40));
+        window.setPalette(palette);
+        QCOMPARE(pixelAt(b, 40, 15), Value(0x336699));     // still the picture taken at show
+        b->Refresh();
+        QCOMPARE(pixelAt(b, 40, 15), Value(0x408000));
+        // Becoming Transparent while shown takes the picture at once.
+        QorButton *late = placeButton(window, QorButton::BevelShaded, 0xC0C0C0, QSize(40, 20), QPoint(100, 10));
+        late->show();
+        late->setButtonType(QorButton::Transparent);
+        QCOMPARE(pixelAt(late, 20, 10), Value(0x408000));
     }
 
     void otherTypesDrawOnlyTheFaceAndThePicture()

@@ -2,6 +2,7 @@
 
 #include "platform/Settings.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPointer>
@@ -94,7 +95,7 @@ bool SetWindowOpacity(QWidget *window, int alpha, bool force)
 WindowFader::WindowFader(QWidget *window) : QObject(window), m_window(window)
 {
     setObjectName(QStringLiteral("timerFadeInOut"));
-    m_timer.setInterval(1);
+    m_timer.setInterval(15);
     connect(&m_timer, &QTimer::timeout, this, &WindowFader::tick);
 }
 
@@ -120,7 +121,7 @@ void WindowFader::tick()
     if (m_firstTick) {
         m_firstTick = false;
         m_current = m_start;
-        m_window->setEnabled(false);
+        blockInput(true);
     }
     if (m_start < m_end)
         m_current = static_cast<qint16>(std::min<int>(m_current + m_step, m_end));
@@ -130,6 +131,7 @@ void WindowFader::tick()
     if (m_current != m_end)
         return;
     m_timer.stop();
+    blockInput(false);
     if (m_unloadAtEnd) {
         const std::function<void()> followUp = std::move(m_followUp);
         m_followUp = nullptr;
@@ -138,8 +140,38 @@ void WindowFader::tick()
         m_closing = false;
         if (followUp)
             followUp();
-    } else {
-        m_window->setEnabled(true);
+    }
+}
+
+void WindowFader::blockInput(bool on)
+{
+    if (on == m_blocking)
+        return;
+    m_blocking = on;
+    if (on)
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
+}
+
+bool WindowFader::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu: {
+        const auto *widget = qobject_cast<const QWidget *>(watched);
+        return widget && (widget == m_window || m_window->isAncestorOf(widget));
+    }
+    default:
+        return false;
     }
 }
 

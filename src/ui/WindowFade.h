@@ -25,9 +25,10 @@ inline bool FadeActive = false;
 bool SetWindowOpacity(QWidget *window, int alpha, bool force);
 
 // Starts the window's fade from start to end, step by step, one step per tick
-// of its fade timer. A call while a fade runs replaces it. The window takes no
-// input while it fades; with unloadAtEnd the last step closes it and then runs
-// followUp, otherwise it is enabled again.
+// of its fade timer. A call while a fade runs replaces it. From its first tick
+// the window takes no input (clicks, keys, access keys are dropped, without
+// greying its controls); with unloadAtEnd the last step closes it and then
+// runs followUp, otherwise it takes input again.
 void StartFade(QWidget *window, int start, int end, int step, bool unloadAtEnd,
                std::function<void()> followUp = {});
 
@@ -48,7 +49,9 @@ bool TranslucencySupported();
 void SetTranslucencyOverride(std::optional<bool> supported);
 
 // One window's fade: its record and its timer. Made by StartFade as a child of
-// the window; tests drive tick() directly.
+// the window; tests drive tick() directly. The timer ticks every 15 ms, the
+// pace of the desktop timers the fade steps were made for (13 steps of a
+// fade-in take about a fifth of a second).
 class WindowFader : public QObject
 {
     Q_OBJECT
@@ -65,7 +68,12 @@ public:
     int current() const { return m_current; }
     bool closing() const { return m_closing; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void blockInput(bool on);
+
     QWidget *m_window;
     QTimer m_timer;
     quint8 m_start = 0;
@@ -75,5 +83,6 @@ private:
     bool m_firstTick = false;
     qint16 m_current = 0;
     bool m_closing = false;
+    bool m_blocking = false;
     std::function<void()> m_followUp;
 };

@@ -328,6 +328,34 @@ private slots:
         QCOMPARE(pixelAt(b, 60, 15), Value(0x302010));
     }
 
+    void transparentFocusedAndDisabledLooks()
+    {
+        QWidget window;
+        window.setAutoFillBackground(true);
+        QPalette palette = window.palette();
+        palette.setColor(QPalette::Window, QColor(0x99, 0x66, 0x33));
+        window.setPalette(palette);
+        QorButton *b = placeButton(window, QorButton::Transparent, 0xC0C0C0, QSize(80, 30));
+        b->setPicturePosition(QorButton::PictureBehind);
+        b->setPictureNormal(ButtonPicture::fromImage(keyedPicture()));
+        showWindow(window);
+        QCOMPARE(b->focusRect(), QRect(QPoint(3, 3), QPoint(76, 26)));
+        setFocused(b, true);
+        QCOMPARE(pixelAt(b, 3, 3), Value(0xCC9966));      // inverted background
+        QCOMPARE(pixelAt(b, 4, 3), Value(0x336699));
+        QCOMPARE(pixelAt(b, 76, 26), Value(0xCC9966));
+        QCOMPARE(pixelAt(b, 4, 4), Value(0x336699));
+        setFocused(b, false);
+        b->setEnabled(false);
+        // The background, no bevel, and the picture's dark pixels as silhouettes.
+        const QorButton::Colours c = b->workingColours();
+        QCOMPARE(pixelAt(b, 0, 0), Value(0x336699));
+        QCOMPARE(pixelAt(b, 79, 29), Value(0x336699));
+        QCOMPARE(pixelAt(b, 39, 14), c.shadow);
+        QCOMPARE(pixelAt(b, 41, 16), c.highlight);
+        QCOMPARE(pixelAt(b, 38, 13), Value(0x336699));
+    }
+
     void refreshRecapturesTheBackground()
     {
         QWidget window;

@@ -1,6 +1,7 @@
 // Window fades driven tick by tick.
 
 #include "platform/Settings.h"
+#include "ui/QorButton.h"
 #include "ui/WindowFade.h"
 
 #include <QCloseEvent>
@@ -124,15 +125,38 @@ private slots:
     void theWindowTakesNoInputWhileItFades()
     {
         QWidget window;
+        auto *button = new QorButton(&window);
+        button->setCaption(QStringLiteral("&Go"));
+        button->setGeometry(10, 10, 80, 30);
+        window.resize(200, 100);
         window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        int clicks = 0;
+        connect(button, &QorButton::Click, this, [&] { ++clicks; });
+        int keys = 0;
+        connect(button, &QorButton::KeyDown, this, [&] { ++keys; });
+        auto tryEverything = [&] {
+            QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
+            QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
+            QTest::keyClick(button, Qt::Key_Space);
+        };
+
         StartFade(&window, 0, 255, 20, false);
-        QVERIFY(window.isEnabled());                 // until the first tick
+        tryEverything();                             // until the first tick input goes through
+        QCOMPARE(clicks, 3);
         WindowFader::of(&window)->tick();
-        QVERIFY(!window.isEnabled());
+        tryEverything();
+        QCOMPARE(clicks, 3);
+        const int keysDuringFade = keys;
+        QTest::keyClick(button, Qt::Key_A);
+        QCOMPARE(keys, keysDuringFade);
+        QVERIFY(window.isEnabled() && button->isEnabled());   // nothing greys meanwhile
         runFade(window);
-        QVERIFY(window.isEnabled());
-        QVERIFY(window.isVisible());
         QVERIFY(!FadeRunning(&window));
+        tryEverything();
+        QCOMPARE(clicks, 6);
+        QVERIFY(window.isVisible());
     }
 
     void aClosingFadeClosesAndThenFollowsUp()

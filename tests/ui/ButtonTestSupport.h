@@ -26,6 +26,15 @@ inline QorButton *placeButton(QWidget &window, int type, QorButton::Colour back,
     return button;
 }
 
+// A widget that fills its background with the colour.
+inline void setBackground(QWidget &widget, const QColor &colour)
+{
+    widget.setAutoFillBackground(true);
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, colour);
+    widget.setPalette(palette);
+}
+
 inline void showWindow(QWidget &window)
 {
     if (window.size().width() < 200)

@@ -291,15 +291,9 @@ private slots:
     void transparentShowsWhatLiesBeneath()
     {
         QWidget window;
-        window.setAutoFillBackground(true);
-        QPalette palette = window.palette();
-        palette.setColor(QPalette::Window, QColor(0x99, 0x66, 0x33));
-        window.setPalette(palette);
+        setBackground(window, QColor(0x99, 0x66, 0x33));
         auto *patch = new QWidget(&window);
-        patch->setAutoFillBackground(true);
-        QPalette patchPalette = patch->palette();
-        patchPalette.setColor(QPalette::Window, QColor(0x10, 0x20, 0x30));
-        patch->setPalette(patchPalette);
+        setBackground(*patch, QColor(0x10, 0x20, 0x30));
         patch->setGeometry(50, 0, 100, 100);
         QorButton *b = placeButton(window, QorButton::Transparent, 0xC0C0C0, QSize(80, 30));
         b->setBackOver(0x8080FF);
@@ -331,10 +325,7 @@ private slots:
     void transparentFocusedAndDisabledLooks()
     {
         QWidget window;
-        window.setAutoFillBackground(true);
-        QPalette palette = window.palette();
-        palette.setColor(QPalette::Window, QColor(0x99, 0x66, 0x33));
-        window.setPalette(palette);
+        setBackground(window, QColor(0x99, 0x66, 0x33));
         QorButton *b = placeButton(window, QorButton::Transparent, 0xC0C0C0, QSize(80, 30));
         b->setPicturePosition(QorButton::PictureBehind);
         b->setPictureNormal(ButtonPicture::fromImage(keyedPicture()));
@@ -359,15 +350,11 @@ private slots:
     void refreshRecapturesTheBackground()
     {
         QWidget window;
-        window.setAutoFillBackground(true);
-        QPalette palette = window.palette();
-        palette.setColor(QPalette::Window, QColor(0x99, 0x66, 0x33));
-        window.setPalette(palette);
+        setBackground(window, QColor(0x99, 0x66, 0x33));
         QorButton *b = placeButton(window, QorButton::Transparent, 0xC0C0C0, QSize(80, 30));
         showWindow(window);
         QCOMPARE(pixelAt(b, 40, 15), Value(0x336699));
-        palette.setColor(QPalette::Window, QColor(0x00, 0x80, 0x40));
-        window.setPalette(palette);
+        setBackground(window, QColor(0x00, 0x80, 0x40));
         QCOMPARE(pixelAt(b, 40, 15), Value(0x336699));     // still the picture taken at show
         b->Refresh();
         QCOMPARE(pixelAt(b, 40, 15), Value(0x408000));

@@ -14,6 +14,8 @@ public:
     static inline const QString FadeStatusKey = QStringLiteral("FadeStatus");
     static inline const QString NewUserKey = QStringLiteral("New User");
     static inline const QString LastRideViewedKey = QStringLiteral("Last Ride Viewed");
+    // "New User" holds this once the user asked not to see the overview again.
+    static inline const QString NoShow = QStringLiteral("No Show");
 
     static QString value(const QString &key, const QString &defaultValue = {});
     static void setValue(const QString &key, const QString &value);

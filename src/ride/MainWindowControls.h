@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <array>
+
+class QLabel;
+class QTabWidget;
+class QTableView;
+class QWidget;
+class QorButton;
+
+// Every control of the main window, by its name. Indexed controls keep their
+// indices: lblField[i] and txtField[i] for i = 1 to 31, lbl[0] to lbl[4],
+// grid[1] to grid[4], lblTotal[1] to lblTotal[6]; index 0 of the arrays that
+// start at 1 stays empty. Each control's object name is its name, e.g.
+// "txtField(8)", "grid(4)", "cmdRideAdd".
+struct MainWindowControls
+{
+    QTabWidget *MainTab = nullptr;
+    QLabel *lblRideName = nullptr;
+    QLabel *lblTabsNotAvailable = nullptr;
+    QLabel *imgRide = nullptr;
+    QLabel *lblPicture = nullptr;
+
+    std::array<QLabel *, 32> lblField{};
+    std::array<QWidget *, 32> txtField{};
+    std::array<QLabel *, 5> lbl{};
+    std::array<QTableView *, 5> grid{};
+    std::array<QLabel *, 7> lblTotal{};
+
+    QorButton *cmdSelectRide = nullptr;
+    QorButton *cmdRideAdd = nullptr;
+    QorButton *cmdRideEdit = nullptr;
+    QorButton *cmdRideDelete = nullptr;
+    QorButton *cmdRidePrint = nullptr;
+    QorButton *cmdRideSave = nullptr;
+    QorButton *cmdRideCancel = nullptr;
+    std::array<QorButton *, 3> cmdPicAddEdit{}; // [1] add, [2] change
+    QorButton *cmdPicDelete = nullptr;
+    QorButton *cmdLargerPic = nullptr;
+    // Per log k = 1 to 4 (maintenance, goodies, trips, gasoline).
+    std::array<QorButton *, 5> cmdLogAdd{};
+    std::array<QorButton *, 5> cmdLogEdit{};
+    std::array<QorButton *, 5> cmdLogDelete{};
+    std::array<QorButton *, 5> cmdLogPrint{};
+    QorButton *cmdHelp = nullptr;
+    QorButton *cmdQuit = nullptr;
+    QorButton *cmdFadeStatus = nullptr;
+    QorButton *cmdEmailFriend = nullptr;
+
+    // The text of field box i, and setting it.
+    QString fieldText(int i) const;
+    void setFieldText(int i, const QString &text) const;
+
+    // A locked box is read-only; in view mode every box is locked.
+    bool isFieldLocked(int i) const;
+    void setFieldLocked(int i, bool locked) const;
+
+    // The look of field pair i: caption text colour and weight, box background.
+    void setFieldColors(int i, const QColor &captionText, bool captionBold, const QColor &boxBackground) const;
+};
+
+// The colours of a field pair in view mode.
+namespace ViewColors {
+inline const QColor CaptionText = QColor(255, 255, 255);
+inline const QColor BoxBackground = QColor(192, 255, 192);
+} // namespace ViewColors

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ride/MainWindowControls.h"
+
+#include <QString>
+
+class QGridLayout;
+class QLabel;
+class QWidget;
+
+// Pieces of the main window's construction, shared by its builders.
+namespace MainWindowParts {
+
+// A command button named name, carrying its stored layout.
+QorButton *command(QWidget *parent, const QString &name);
+
+// An object name with its index, e.g. indexed("txtField", 8) = "txtField(8)".
+QString indexed(const char *name, int index);
+
+// Field pair i: the caption lblField(i) at (row, column) of grid and the box
+// txtField(i) beside it.
+void addFieldPair(MainWindowControls &controls, int i, QWidget *page, QGridLayout *grid, int row, int column);
+
+// Caption and box of field i made without placing them (for the notes boxes).
+void makeField(MainWindowControls &controls, int i, QWidget *page);
+
+// A caption in the window's caption look (white text on the dark background).
+QLabel *caption(QWidget *parent, const QString &name, const QString &text);
+
+// A tab page with the window's background.
+QWidget *page(const QString &name);
+
+QWidget *rideTab(MainWindowControls &controls);
+QWidget *boughtSoldTab(MainWindowControls &controls);
+QWidget *miscNotesTab(MainWindowControls &controls);
+QWidget *logTab(MainWindowControls &controls, int k);
+
+} // namespace MainWindowParts

@@ -1,0 +1,179 @@
+#include "ride/frmMain.h"
+
+#include "platform/Identity.h"
+#include "platform/Links.h"
+#include "platform/MessageBox.h"
+#include "platform/Settings.h"
+#include "platform/Textures.h"
+#include "platform/TileBackground.h"
+#include "platform/Twips.h"
+#include "ride/MainWindowBuilder.h"
+#include "ride/MainWindowHoverTexts.h"
+#include "ui/QorButton.h"
+#include "ui/WindowFade.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+constexpr int DesignWidth = 9870;
+constexpr int DesignHeight = 6765;
+
+// Opacities and steps of the main window's dimming around a modal step, and
+// of its fading in and out.
+constexpr int Opaque = 255;
+constexpr int Dimmed = 204;
+constexpr int DimStep = 2;
+constexpr int UndimStep = 3;
+constexpr int FadeStep = 20;
+
+frmMain::ManualOpener &manualOpener()
+{
+    static frmMain::ManualOpener opener;
+    return opener;
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    ui = BuildMainWindow(this);
+    setUpFade();
+
+    setWindowTitle(QStringLiteral(" ") + ApplicationTitle);
+    resize(Twips::size(DesignWidth, DesignHeight).expandedTo(minimumSizeHint()));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    TileBackground(Textures::carbon(), this);
+    ui.lblRideName->clear();
+    ui.lblRideName->show();
+
+    // The window sees F1 before its controls: the key runs the help command
+    // and goes no further.
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &frmMain::cmdHelp_Click);
+
+    connect(ui.cmdHelp, &QorButton::Click, this, &frmMain::cmdHelp_Click);
+    connect(ui.cmdQuit, &QorButton::Click, this, &frmMain::cmdQuit_Click);
+    connect(ui.cmdFadeStatus, &QorButton::Click, this, &frmMain::cmdFadeStatus_Click);
+    connect(ui.cmdFadeStatus, &QorButton::MouseMove, this, &frmMain::cmdFadeStatus_MouseMove);
+    connect(ui.cmdEmailFriend, &QorButton::Click, this, &frmMain::cmdEmailFriend_Click);
+}
+
+// The fade command is offered only where windows can be translucent; the
+// stored choice decides whether this window fades.
+void frmMain::setUpFade()
+{
+    if (!SetWindowOpacity(this, 0, true)) {
+        Settings::setFadeStatus(false);
+        FadeActive = false;
+        ui.cmdFadeStatus->hide();
+        return;
+    }
+    ui.cmdFadeStatus->show();
+    FadeActive = Settings::fadeStatus();
+    if (!FadeActive)
+        SetWindowOpacity(this, Opaque, true);
+}
+
+void frmMain::setManualOpener(ManualOpener opener)
+{
+    manualOpener() = std::move(opener);
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!activated) {
+        activated = true;
+        activateFirstTime();
+    }
+}
+
+void frmMain::activateFirstTime()
+{
+    SetMainWindowHoverTexts(ui);
+    ui.MainTab->setCurrentIndex(0);
+    if (FadeActive)
+        StartFade(this, 0, Opaque, FadeStep, false);
+    if (ui.cmdSelectRide->isVisible())
+        ui.cmdSelectRide->setFocus();
+}
+
+void frmMain::cmdHelp_Click()
+{
+    const int topic = ui.MainTab->currentIndex() + 3;
+    const ManualOpener &opener = manualOpener();
+    if (!opener)
+        return;
+    if (FadeActive)
+        StartFade(this, Opaque, Dimmed, DimStep, false);
+    opener(this, topic);
+    if (FadeActive)
+        StartFade(this, Dimmed, Opaque, UndimStep, false);
+}
+
+void frmMain::cmdFadeStatus_MouseMove()
+{
+    ui.cmdFadeStatus->setToolTip(FadeStatusHoverText(FadeActive));
+}
+
+void frmMain::cmdFadeStatus_Click()
+{
+    FadeActive = !FadeActive;
+    Settings::setFadeStatus(FadeActive);
+}
+
+void frmMain::cmdEmailFriend_Click()
+{
+    OpenLink(LinkMode::Email, this, TellAFriendText());
+}
+
+void frmMain::cmdQuit_Click()
+{
+    if (FadeActive) {
+        StartFade(this, Opaque, Dimmed, DimStep, false);
+        WaitForFade(this);
+    }
+    const auto answer = MessageBox::ask(this, QStringLiteral("Confirm"), QStringLiteral("Are you sure you wish to quit?"),
+                                        MessageBox::Button::Yes);
+    if (answer != MessageBox::Button::Yes) {
+        if (FadeActive)
+            StartFade(this, Dimmed, Opaque, UndimStep, false);
+        return;
+    }
+    // No data file stays open between commands, so none is left to close.
+    if (FadeActive)
+        StartFade(this, Opaque, 0, FadeStep, true, [this] { endProgram(); });
+    else
+        endProgram();
+}
+
+void frmMain::endProgram()
+{
+    ending = true;
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // Only the user's close box is turned into the quit command; the
+    // program's own closing and the desktop's shutdown go through.
+    if (ending || ClosingByFade(this) || !event->spontaneous()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    // The quit command may close this window, which cannot happen while the
+    // window is handling its close request; it runs right after.
+    QTimer::singleShot(0, this, &frmMain::cmdQuit_Click);
+}

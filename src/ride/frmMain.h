@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ride/MainWindowControls.h"
+
+#include <QWidget>
+
+#include <functional>
+
+// The main window: one ride at a time on seven tabs, with the program's
+// commands. It lives from the end of the start-up until the program ends,
+// which happens only through the quit command or the close box, both asking
+// first.
+class frmMain : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The load step: controls, fade set-up, size, caption, background.
+    explicit frmMain(QWidget *parent = nullptr);
+
+    const MainWindowControls &controls() const { return ui; }
+
+    // Shows the manual at a topic, modally over owner. Until a manual is
+    // installed, the help command does nothing visible.
+    using ManualOpener = std::function<void(QWidget *owner, int topic)>;
+    static void setManualOpener(ManualOpener opener);
+
+    void cmdHelp_Click();
+    void cmdFadeStatus_Click();
+    void cmdFadeStatus_MouseMove();
+    void cmdQuit_Click();
+    void cmdEmailFriend_Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void setUpFade();
+    void activateFirstTime();
+    void endProgram();
+
+    MainWindowControls ui;
+    bool activated = false;
+    bool ending = false;
+};

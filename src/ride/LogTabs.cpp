@@ -1,5 +1,7 @@
 #include "ride/MainWindowParts.h"
 
+#include "logs/LogKind.h"
+#include "logs/LogListModel.h"
 #include "platform/Twips.h"
 #include "ui/QorButton.h"
 
@@ -7,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -17,59 +18,28 @@ namespace MainWindowParts {
 
 namespace {
 
-struct Column
+// What the main window adds to each log: the names of its commands and its
+// introduction caption lbl(k).
+struct LogCommands
 {
-    const char *header;
-    Qt::Alignment alignment;
-    int widthTwips; // 0: as wide as the header text
+    const char *name; // cmd<name>Add, cmd<name>Edit, ...
+    const char *intro;
 };
 
-struct LogLook
-{
-    const char *name;  // cmd<name>Add, cmd<name>Edit, ...
-    const char *intro; // lbl(k)
-    std::array<Column, 3> columns;
-    std::array<int, 3> totals; // lblTotal indices; 0 for none
-};
-
-const std::array<LogLook, 5> Logs = {{
+const std::array<LogCommands, 5> Logs = {{
     {},
-    {"Maint",
-     "Keep a log of your maintenance, repair, and upkeep expenses here...",
-     {{{"Date", Qt::AlignLeft, 1150}, {"Brief Description", Qt::AlignLeft, 5600}, {"Cost", Qt::AlignRight, 1100}}},
-     {1, 0, 0}},
-    {"Goody",
-     "Keep a log of your accessories, aftermarket goodies, and add-ons here...",
-     {{{"Date", Qt::AlignLeft, 1150}, {"Brief Description", Qt::AlignLeft, 5600}, {"Cost", Qt::AlignRight, 1100}}},
-     {2, 0, 0}},
-    {"Trip",
-     "Keep a log of your trips, rallies, memorable rides, and so on...",
-     {{{"Date", Qt::AlignLeft, 1150}, {"Brief Description", Qt::AlignLeft, 5900}, {"Miles", Qt::AlignLeft, 700}}},
-     {3, 0, 0}},
-    {"Gas",
-     "Keep a log of your gasoline consumption, mileage, and so on...",
-     {{{"Date", Qt::AlignLeft, 1150}, {"Gallons", Qt::AlignRight, 775}, {"Miles     mpg", Qt::AlignRight, 0}}},
-     {4, 5, 6}},
+    {"Maint", "Keep a log of your maintenance, repair, and upkeep expenses here..."},
+    {"Goody", "Keep a log of your accessories, aftermarket goodies, and add-ons here..."},
+    {"Trip", "Keep a log of your trips, rallies, memorable rides, and so on..."},
+    {"Gas", "Keep a log of your gasoline consumption, mileage, and so on..."},
 }};
 
-// The list grid(k): one header row over five columns, of which the last two
-// (record number and date sort key) are data for the program, never shown.
-QTableView *logGrid(int k, QWidget *parent)
+// The list grid(k) over the log's (still empty) list.
+QTableView *logGrid(LogKind kind, QWidget *parent)
 {
-    auto *model = new QStandardItemModel(0, 5, parent);
-    const LogLook &look = Logs[std::size_t(k)];
-    for (int column = 0; column < 3; ++column) {
-        const Column &shown = look.columns[std::size_t(column)];
-        model->setHeaderData(column, Qt::Horizontal, QString::fromUtf8(shown.header));
-        model->setHeaderData(column, Qt::Horizontal, QVariant::fromValue(shown.alignment | Qt::AlignVCenter),
-                             Qt::TextAlignmentRole);
-    }
-    model->setHeaderData(3, Qt::Horizontal, QStringLiteral("RecNum"));
-    model->setHeaderData(4, Qt::Horizontal, QStringLiteral("DateSort"));
-
     auto *grid = new QTableView(parent);
-    grid->setObjectName(indexed("grid", k));
-    grid->setModel(model);
+    grid->setObjectName(indexed("grid", logIndex(kind)));
+    grid->setModel(new LogListModel(kind, grid));
     grid->verticalHeader()->hide();
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -78,23 +48,23 @@ QTableView *logGrid(int k, QWidget *parent)
     grid->setWordWrap(false);
     grid->horizontalHeader()->setHighlightSections(false);
     grid->horizontalHeader()->setStretchLastSection(true);
-    for (int column = 0; column < 3; ++column) {
-        const int width = look.columns[std::size_t(column)].widthTwips;
+    const auto &columns = logKindInfo(kind).columns;
+    for (int column = 0; column < int(columns.size()); ++column) {
+        const int width = columns[std::size_t(column)].widthTwips;
         if (width > 0)
             grid->setColumnWidth(column, Twips::x(width));
         else
             grid->resizeColumnToContents(column);
     }
-    grid->setColumnHidden(3, true);
-    grid->setColumnHidden(4, true);
     return grid;
 }
 
 } // namespace
 
-QWidget *logTab(MainWindowControls &controls, int k)
+QWidget *logTab(MainWindowControls &controls, LogKind kind)
 {
-    const LogLook &look = Logs[std::size_t(k)];
+    const int k = logIndex(kind);
+    const LogCommands &look = Logs[std::size_t(k)];
     QWidget *tab = page(indexed("tabLog", k));
 
     controls.lbl[std::size_t(k)] = caption(tab, indexed("lbl", k), QString::fromUtf8(look.intro));
@@ -103,7 +73,7 @@ QWidget *logTab(MainWindowControls &controls, int k)
     introFont.setBold(true);
     controls.lbl[std::size_t(k)]->setFont(introFont);
 
-    controls.grid[std::size_t(k)] = logGrid(k, tab);
+    controls.grid[std::size_t(k)] = logGrid(kind, tab);
 
     const QString name = QString::fromUtf8(look.name);
     controls.cmdLogAdd[std::size_t(k)] = command(tab, QStringLiteral("cmd%1Add").arg(name));
@@ -123,7 +93,7 @@ QWidget *logTab(MainWindowControls &controls, int k)
     auto *totals = new QHBoxLayout;
     totals->addStrut(QFontMetrics(tab->font()).height() + 4); // keeps its height while the totals are hidden
     totals->addStretch();
-    for (int index : look.totals) {
+    for (int index : logKindInfo(kind).totalCaptions) {
         if (index == 0)
             continue;
         QLabel *total = caption(tab, indexed("lblTotal", index), QString());

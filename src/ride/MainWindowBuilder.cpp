@@ -82,10 +82,8 @@ QTabWidget *mainTab(MainWindowControls &controls, QWidget *window)
     tabs->addTab(rideTab(controls), QStringLiteral("The 'Ride'"));
     tabs->addTab(boughtSoldTab(controls), QStringLiteral("Bought/Sold"));
     tabs->addTab(miscNotesTab(controls), QStringLiteral("Misc Info/Notes"));
-    tabs->addTab(logTab(controls, 1), QStringLiteral("Maint./Repair"));
-    tabs->addTab(logTab(controls, 2), QStringLiteral("Goodies"));
-    tabs->addTab(logTab(controls, 3), QStringLiteral("Trips"));
-    tabs->addTab(logTab(controls, 4), QStringLiteral("Gas Usage/Info"));
+    for (LogKind kind : AllLogKinds)
+        tabs->addTab(logTab(controls, kind), logKindInfo(kind).tabCaption);
     controls.MainTab = tabs;
     return tabs;
 }

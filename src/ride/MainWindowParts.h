@@ -1,5 +1,6 @@
 #pragma once
 
+#include "logs/LogKind.h"
 #include "ride/MainWindowControls.h"
 
 #include <QString>
@@ -33,6 +34,6 @@ QWidget *page(const QString &name);
 QWidget *rideTab(MainWindowControls &controls);
 QWidget *boughtSoldTab(MainWindowControls &controls);
 QWidget *miscNotesTab(MainWindowControls &controls);
-QWidget *logTab(MainWindowControls &controls, int k);
+QWidget *logTab(MainWindowControls &controls, LogKind kind);
 
 } // namespace MainWindowParts

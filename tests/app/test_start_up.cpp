@@ -10,6 +10,7 @@
 #include "platform/Settings.h"
 #include "platform/SingleInstance.h"
 #include "ride/frmMain.h"
+#include "ui/ButtonLayout.h"
 #include "ui/QorButton.h"
 
 #include <QApplication>
@@ -126,6 +127,8 @@ private slots:
                  StartTexts::versionText(TorqalVersionMajor, TorqalVersionMinor, TorqalVersionRevision));
         QCOMPARE(title->findChild<QLabel *>(QStringLiteral("lblMaker"))->text(), QStringLiteral("Qor Software"));
         QCOMPARE(title->findChild<QorButton *>(QStringLiteral("cmdContinue"))->caption(), QStringLiteral("&Continue"));
+        QString error;
+        QVERIFY2(LoadButtonLayout(title, QStringLiteral("frmTitlePage"), &error), qPrintable(error));
     }
 
     void versionText()
@@ -176,6 +179,8 @@ private slots:
         frmNewUser overview;
         overview.show();
         QCOMPARE(overview.windowTitle(), QStringLiteral(" Torqal - New User Overview"));
+        QString error;
+        QVERIFY2(LoadButtonLayout(&overview, QStringLiteral("frmNewUser"), &error), qPrintable(error));
         QCOMPARE(overview.findChild<QCheckBox *>(QStringLiteral("chk"))->text(),
                  QStringLiteral("Don't show this screen again"));
         const QString text = overview.findChild<QLabel *>(QStringLiteral("lbl"))->text();

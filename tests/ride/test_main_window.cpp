@@ -5,6 +5,7 @@
 #include "ride/NotesBox.h"
 #include "ride/RideFields.h"
 #include "ride/frmMain.h"
+#include "ui/ButtonLayout.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
 
@@ -245,6 +246,18 @@ private slots:
         auto *button = find<QorButton>(name);
         QVERIFY(button);
         QCOMPARE(button->toolTip(), hover);
+    }
+
+    void commandsCarryTheirStoredLayouts()
+    {
+        openWindow();
+        QString error;
+        QVERIFY2(LoadButtonLayout(window.get(), QStringLiteral("frmMain"), &error), qPrintable(error));
+        const QList<QorButton *> buttons = window->findChildren<QorButton *>();
+        QCOMPARE(buttons.size(), 31);
+        for (const QorButton *button : buttons)
+            QVERIFY2(!button->pictureNormal().isNone(), qPrintable(button->objectName()));
+        QCOMPARE(find<QorButton>(QStringLiteral("cmdRideAdd"))->backColor(), 0x80FF80u);
     }
 
     void saveAndCancelWaitForTheRideEditing()

@@ -69,6 +69,8 @@ frmNewUser::frmNewUser(QWidget *parent)
     // The load step.
     FadeActive = SetWindowOpacity(this, 0, false);
     resize(Twips::size(DesignWidth, DesignHeight).expandedTo(minimumSizeHint()));
+    if (parent) // over the middle of the window that opens it
+        move(parent->frameGeometry().center() - QPoint(width() / 2, height() / 2));
     setWindowTitle(QStringLiteral(" ") + ApplicationTitle + QStringLiteral(" - ") + QStringLiteral("New User Overview"));
     TileBackground(Textures::brushedSteel(), this);
 }

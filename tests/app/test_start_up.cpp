@@ -12,6 +12,7 @@
 #include "ride/frmMain.h"
 #include "ui/ButtonLayout.h"
 #include "ui/QorButton.h"
+#include "ui/WindowFade.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -172,6 +173,25 @@ private slots:
         QVERIFY(!continueFromTitle(false));
         QVERIFY(main && main->isVisible());
         QCOMPARE(boxes.count(), 0);
+    }
+
+    void withFadingTheTitleWindowFadesOutIntoTheMainWindow()
+    {
+        SetTranslucencyOverride(true);
+        Settings::setFadeStatus(true);
+        Settings::setValue(Settings::NewUserKey, Settings::NoShow);
+        ScreenSize::Pretend screen({1024, 768});
+        title = new frmTitlePage;
+        QVERIFY(FadeActive);
+        title->show();
+        WaitForFade(title); // the fade-in
+        title->cmdContinue_Click();
+        QVERIFY(!title->mainWindow()); // not before the fade-out has ended
+        WaitForFade(title);
+        main = title->mainWindow();
+        QVERIFY(main && main->isVisible());
+        QVERIFY(!title->isVisible());
+        SetTranslucencyOverride(std::nullopt);
     }
 
     void theOverviewWindow()

@@ -385,6 +385,21 @@ private slots:
         QVERIFY(window->isEnabled());
     }
 
+    void quitConfirmedWhileFadingFadesOutAndEnds()
+    {
+        SetTranslucencyOverride(true);
+        Settings::setFadeStatus(true);
+        openWindow();
+        WaitForFade(window.get());
+        MessageBox::Script boxes;
+        boxes.answer(MessageBox::Button::Yes);
+        find<QorButton>(QStringLiteral("cmdQuit"))->Click();
+        QVERIFY(window->isVisible()); // still fading out
+        WaitForFade(window.get());
+        QVERIFY(!window->isVisible());
+        QCOMPARE(boxes.count(), 1);
+    }
+
     void tellAFriendOpensTheMailProgram()
     {
         openWindow();

@@ -132,6 +132,25 @@ private slots:
         QVERIFY2(LoadButtonLayout(title, QStringLiteral("frmTitlePage"), &error), qPrintable(error));
     }
 
+    void aDataFolderThatCannotBeMadeEndsTheStart()
+    {
+        const QString blocker = home.filePath(QStringLiteral("not-a-folder"));
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(blocker));
+
+        MessageBox::Script boxes;
+        SingleInstance instance;
+        QVERIFY(!StartProgram(instance));
+        qputenv("XDG_DATA_HOME", dataHome);
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().icon, MessageBox::Icon::Critical);
+        QVERIFY(boxes.last().text.contains(blocker + QStringLiteral("/Torqal\r\n")));
+        QCOMPARE(QDir::currentPath(), startFolder);
+    }
+
     void versionText()
     {
         QCOMPARE(StartTexts::versionText(1, 31, 20), QStringLiteral("Version w1.31.20"));

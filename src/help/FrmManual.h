@@ -1,0 +1,64 @@
+#pragma once
+
+#include "help/HelpTopics.h"
+
+#include <QDialog>
+#include <QList>
+#include <QPixmap>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+// The built-in manual: one topic at a time, its caption above its text, a
+// pop-up menu of topics and the maker's links, and printing of the shown
+// topic. Each opening builds a fresh window.
+class FrmManual : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // startTopic: the entry of the topic menu to show first (the main window
+    // passes HelpTopics::forTab of its current tab).
+    explicit FrmManual(int startTopic, QWidget *owner = nullptr);
+    ~FrmManual() override;
+
+    // Opens the manual modally over owner at startTopic and returns when it
+    // has closed.
+    static void open(QWidget *owner, int startTopic);
+
+    // What choosing entry index of the topic menu does.
+    void showTopic(int index);
+    void popUpTopicMenu();
+    void printTopic();
+    // Closes the window, fading it out when fading is on.
+    void closeManual();
+
+    QMenu *topicMenu() const { return menuHelpMenu; }
+    int currentTopic() const { return topics.current(); }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildTopicMenu();
+    void firstActivation();
+
+    int firstTopic;
+    bool activated = false;
+    ManualTopics topics;
+    QString about;
+    QPixmap tile;
+
+    QLabel *labelHelpTopic;
+    QPlainTextEdit *txtManual;
+    QPushButton *cmdHelpTopic;
+    QPushButton *cmdPrintHelp;
+    QPushButton *cmdReturn;
+    QMenu *menuHelpMenu;
+    QList<QAction *> menuHelpTopic;
+};

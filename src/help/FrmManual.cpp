@@ -1,31 +1,43 @@
 #include "help/FrmManual.h"
 
 #include "help/HelpTexts.h"
+#include "platform/BusyPointer.h"
+#include "platform/Identity.h"
+#include "platform/Links.h"
 #include "platform/MessageBox.h"
+#include "platform/TileBackground.h"
 #include "platform/Twips.h"
+#include "print/PrintLayout.h"
+#include "print/QPrinterDevice.h"
+#include "ui/ButtonLayout.h"
+#include "ui/QorButton.h"
+#include "ui/WindowFade.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPainter>
+#include <QPixmap>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
 
 QRect twipsRect(int left, int top, int width, int height)
 {
     return {Twips::x(left), Twips::y(top), Twips::x(width), Twips::y(height)};
 }
 
-QString withCrLf(QString text)
+QorButton *commandButton(const char *name, int left, QWidget *window)
 {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return text;
+    auto *button = new QorButton(window);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(twipsRect(left, 150, 1900, 840));
+    return button;
 }
 
 } // namespace
@@ -33,17 +45,18 @@ QString withCrLf(QString text)
 FrmManual::FrmManual(int startTopic, QWidget *owner)
     : QDialog(owner)
     , firstTopic(startTopic)
-    , tile(manualTilePath())
     , labelHelpTopic(new QLabel(this))
     , txtManual(new QPlainTextEdit(this))
-    , cmdHelpTopic(new QPushButton(this))
-    , cmdPrintHelp(new QPushButton(this))
-    , cmdReturn(new QPushButton(this))
+    , cmdHelpTopic(commandButton("cmdHelpTopic", 210, this))
+    , cmdPrintHelp(commandButton("cmdPrintHelp", 2260, this))
+    , cmdReturn(commandButton("cmdReturn", 4310, this))
     , menuHelpMenu(new QMenu(QStringLiteral("Help Topics"), this))
 {
     setObjectName(QStringLiteral("frmManual"));
-    setWindowTitle(QStringLiteral(" Torqal - Help Window"));
+    FadeActive = SetWindowOpacity(this, 0, false);
     setFixedSize(Twips::size(6525, 6960));
+    setWindowTitle(QStringLiteral(" ") + ApplicationTitle + QStringLiteral(" - ") + QStringLiteral("Help Window"));
+    TileBackground(QPixmap(manualTilePath()), this);
 
     labelHelpTopic->setObjectName(QStringLiteral("labelHelpTopic"));
     QFont labelFont(QStringLiteral("MS Sans Serif"));
@@ -60,12 +73,12 @@ FrmManual::FrmManual(int startTopic, QWidget *owner)
     txtManual->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtManual->setGeometry(twipsRect(210, 1470, 6000, 4845));
 
-    cmdHelpTopic->setObjectName(QStringLiteral("cmdHelpTopic"));
-    cmdPrintHelp->setObjectName(QStringLiteral("cmdPrintHelp"));
-    cmdReturn->setObjectName(QStringLiteral("cmdReturn"));
-    connect(cmdHelpTopic, &QPushButton::clicked, this, &FrmManual::popUpTopicMenu);
-    connect(cmdPrintHelp, &QPushButton::clicked, this, &FrmManual::printTopic);
-    connect(cmdReturn, &QPushButton::clicked, this, &FrmManual::closeManual);
+    QString error;
+    if (!LoadButtonLayout(this, QStringLiteral("frmManual"), &error))
+        qWarning("%s", qPrintable(error));
+    connect(cmdHelpTopic, &QorButton::Click, this, &FrmManual::popUpTopicMenu);
+    connect(cmdPrintHelp, &QorButton::Click, this, &FrmManual::printTopic);
+    connect(cmdReturn, &QorButton::Click, this, &FrmManual::closeManual);
 
     buildTopicMenu();
 
@@ -110,12 +123,17 @@ void FrmManual::showEvent(QShowEvent *event)
 
 void FrmManual::firstActivation()
 {
-    cmdPrintHelp->setText(QStringLiteral("&Print"));
+    cmdPrintHelp->setCaption(QStringLiteral("&Print"));
     cmdPrintHelp->setToolTip(QStringLiteral(" Be sure your printer is ready! "));
-    cmdHelpTopic->setText(QStringLiteral("Help Topics\r\n<F1>"));
-    cmdReturn->setText(QStringLiteral("&Return\r\n<Esc>"));
+    cmdPrintHelp->Refresh();
+    cmdHelpTopic->setCaption(QStringLiteral("Help Topics") + CrLf + QStringLiteral("<F1>"));
+    cmdHelpTopic->Refresh();
+    cmdReturn->setCaption(QStringLiteral("&Return") + CrLf + QStringLiteral("<Esc>"));
+    cmdReturn->Refresh();
     about = aboutText();
     showTopic(firstTopic);
+    if (FadeActive)
+        StartFade(this, 0, 255, 20, false);
 }
 
 void FrmManual::showTopic(int index)
@@ -129,7 +147,10 @@ void FrmManual::showTopic(int index)
         MessageBox::tell(this, HelpTopics::at(index).caption, about, MessageBox::Icon::Information);
         break;
     case ManualTopics::Action::EmailMaker:
+        OpenLink(LinkMode::Email, this, QString());
+        break;
     case ManualTopics::Action::VisitWebPage:
+        OpenLink(LinkMode::Web, this, QString());
         break;
     case ManualTopics::Action::ShowText:
         labelHelpTopic->setText(topics.caption());
@@ -147,22 +168,46 @@ void FrmManual::popUpTopicMenu()
 
 void FrmManual::printTopic()
 {
-    const QString text = withCrLf(txtManual->toPlainText());
-    Q_UNUSED(text);
+    if (printDevice) {
+        printOn(*printDevice);
+        return;
+    }
+    QPrinterDevice printer(QStringLiteral("Help topic"), QPrinterDevice::printoutsFolder());
+    if (!printOn(printer))
+        MessageBox::tell(this, ApplicationTitle,
+                         QStringLiteral("The help topic could not be printed.") + CrLf + CrLf + printer.failure(),
+                         MessageBox::Icon::Critical);
+}
+
+bool FrmManual::printOn(PrintDevice &device)
+{
+    const BusyPointer busy(this);
+    SetPrinterFont(device, QStringLiteral("Arial"), 10, false, false, false, false);
+    QString text = txtManual->toPlainText();
+    text.replace(QLatin1Char('\n'), CrLf);
+    PagedTextTitle title;
+    title.text = ApplicationTitle + QStringLiteral(", Help Section: ") + topics.caption();
+    title.underline = true;
+    return PrintPagedText(device, text, title);
 }
 
 void FrmManual::closeManual()
 {
-    close();
+    if (FadeActive)
+        StartFade(this, 255, 0, 20, true);
+    else
+        close();
 }
 
-void FrmManual::paintEvent(QPaintEvent *event)
+void FrmManual::closeEvent(QCloseEvent *event)
 {
-    QDialog::paintEvent(event);
-    if (tile.isNull())
+    // The frame's close box takes the same way out as Return.
+    if (FadeActive && !ClosingByFade(this)) {
+        event->ignore();
+        closeManual();
         return;
-    QPainter painter(this);
-    painter.drawTiledPixmap(rect(), tile);
+    }
+    QDialog::closeEvent(event);
 }
 
 bool FrmManual::eventFilter(QObject *watched, QEvent *event)
@@ -175,8 +220,8 @@ bool FrmManual::eventFilter(QObject *watched, QEvent *event)
     const int key = static_cast<QKeyEvent *>(event)->key();
     if (key != Qt::Key_F1 && key != Qt::Key_Escape)
         return QDialog::eventFilter(watched, event);
-    // Taking the shortcut override keeps a control from claiming the key for
-    // itself; the key press that follows is the one that acts.
+    // Taking the shortcut override keeps any shortcut, this window's or the
+    // program's, from claiming the key; the key press that follows acts.
     if (event->type() == QEvent::ShortcutOverride) {
         event->accept();
         return true;

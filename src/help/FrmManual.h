@@ -4,13 +4,13 @@
 
 #include <QDialog>
 #include <QList>
-#include <QPixmap>
 
+class PrintDevice;
 class QAction;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
-class QPushButton;
+class QorButton;
 
 // The built-in manual: one topic at a time, its caption above its text, a
 // pop-up menu of topics and the maker's links, and printing of the shown
@@ -32,6 +32,8 @@ public:
     // What choosing entry index of the topic menu does.
     void showTopic(int index);
     void popUpTopicMenu();
+    // Prints the shown topic on the system printer (or, without one, to a
+    // PDF file in the printouts folder).
     void printTopic();
     // Closes the window, fading it out when fading is on.
     void closeManual();
@@ -39,26 +41,30 @@ public:
     QMenu *topicMenu() const { return menuHelpMenu; }
     int currentTopic() const { return topics.current(); }
 
+    // Test seam: print on this device instead of the system printer.
+    void usePrintDevice(PrintDevice *device) { printDevice = device; }
+
 protected:
     void showEvent(QShowEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildTopicMenu();
     void firstActivation();
+    bool printOn(PrintDevice &device);
 
     int firstTopic;
     bool activated = false;
     ManualTopics topics;
     QString about;
-    QPixmap tile;
+    PrintDevice *printDevice = nullptr;
 
     QLabel *labelHelpTopic;
     QPlainTextEdit *txtManual;
-    QPushButton *cmdHelpTopic;
-    QPushButton *cmdPrintHelp;
-    QPushButton *cmdReturn;
+    QorButton *cmdHelpTopic;
+    QorButton *cmdPrintHelp;
+    QorButton *cmdReturn;
     QMenu *menuHelpMenu;
     QList<QAction *> menuHelpTopic;
 };

@@ -1,6 +1,7 @@
 #include "help/HelpTexts.h"
 
 #include "Version.h"
+#include "platform/Identity.h"
 
 #include <QFile>
 
@@ -32,7 +33,7 @@ QString helpText(int helpId)
 QString aboutText()
 {
     const QString crlf = QStringLiteral("\r\n");
-    return QStringLiteral("Torqal") + crlf
+    return ApplicationTitle + crlf
          + QStringLiteral("Version w%1.%2.%3").arg(TorqalVersionMajor).arg(TorqalVersionMinor).arg(TorqalVersionRevision)
          + crlf + crlf + QStringLiteral("Vehicle Information/ Inventory Management") + crlf + crlf;
 }

@@ -104,10 +104,8 @@ void FrmManual::buildTopicMenu()
         const HelpTopic &entry = HelpTopics::at(index);
         QAction *action = entry.separator ? menuHelpMenu->addSeparator() : menuHelpMenu->addAction(entry.caption);
         action->setObjectName(QStringLiteral("menuHelpTopic%1").arg(index));
-        if (!entry.separator) {
-            action->setCheckable(true);
+        if (!entry.separator)
             connect(action, &QAction::triggered, this, [this, index] { showTopic(index); });
-        }
         menuHelpTopic.append(action);
     }
 }
@@ -139,9 +137,13 @@ void FrmManual::firstActivation()
 void FrmManual::showTopic(int index)
 {
     const ManualTopics::Action action = topics.choose(index);
-    // Choosing an entry toggles its check mark; only the shown topic keeps one.
-    for (int entry = 1; entry <= menuHelpTopic.size(); ++entry)
-        menuHelpTopic[entry - 1]->setChecked(topics.isChecked(entry));
+    // Only the shown topic carries a check mark (choosing an entry would
+    // toggle it, so the marks are set again after every choice).
+    for (int entry = 1; entry <= menuHelpTopic.size(); ++entry) {
+        const bool checked = topics.isChecked(entry);
+        menuHelpTopic[entry - 1]->setCheckable(checked);
+        menuHelpTopic[entry - 1]->setChecked(checked);
+    }
     switch (action) {
     case ManualTopics::Action::AboutBox:
         MessageBox::tell(this, HelpTopics::at(index).caption, about, MessageBox::Icon::Information);

@@ -1,5 +1,6 @@
 #include "help/HelpTexts.h"
 #include "help/HelpTopics.h"
+#include "platform/Identity.h"
 
 #include "Version.h"
 
@@ -81,8 +82,11 @@ private slots:
         for (const char *file : {"Torqal.Dat", "Maint.Dat", "Goody.Dat", "Trip.Dat", "Gas.Dat", "Printouts"})
             QVERIFY2(ride.contains(QLatin1String(file)), file);
         QVERIFY(helpText(8500).contains(QStringLiteral("Overall MPG")));
-        QVERIFY(helpText(9000).contains(QStringLiteral("support@qorsoftware.example")));
-        QVERIFY(helpText(9000).contains(QStringLiteral("www.qorsoftware.example")));
+        const QString maker = helpText(9000);
+        QVERIFY(maker.contains(Maker::EmailAddress));
+        QVERIFY(maker.contains(Maker::WebAddress));
+        for (const QString &line : Maker::PostalAddress)
+            QVERIFY2(maker.contains(line), qPrintable(line));
     }
 
     void dataFolderNamedInTheManualIsTheRealOne()

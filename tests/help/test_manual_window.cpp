@@ -1,9 +1,19 @@
 #include "help/FrmManual.h"
 #include "help/HelpTexts.h"
+#include "platform/Identity.h"
+#include "platform/LinkOpener.h"
 #include "platform/MessageBox.h"
+#include "platform/Settings.h"
+#include "platform/Twips.h"
+#include "print/RecordingPrintDevice.h"
+#include "ui/QorButton.h"
+#include "ui/WindowFade.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -53,6 +63,8 @@ class TestManualWindow : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir folder;
+
     std::unique_ptr<FrmManual> openManual(int topic, QWidget *owner = nullptr)
     {
         auto manual = std::make_unique<FrmManual>(topic, owner);
@@ -67,8 +79,140 @@ class TestManualWindow : public QObject
     {
         return manual.findChild<QPlainTextEdit *>(QStringLiteral("txtManual"));
     }
+    static QorButton *button(FrmManual &manual, const char *name)
+    {
+        return manual.findChild<QorButton *>(QLatin1String(name));
+    }
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(folder.isValid());
+        Settings::useFile(folder.filePath(QStringLiteral("settings.ini")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(folder.filePath(QStringLiteral("data"))));
+        QCoreApplication::setOrganizationName(ApplicationTitle);
+        QCoreApplication::setApplicationName(ApplicationTitle);
+    }
+
+    void commandsCarryTheirCaptionsAndHoverTexts()
+    {
+        auto manual = openManual(1);
+        QCOMPARE(manual->size(), Twips::size(6525, 6960));
+        QorButton *topics = button(*manual, "cmdHelpTopic");
+        QorButton *print = button(*manual, "cmdPrintHelp");
+        QorButton *back = button(*manual, "cmdReturn");
+        QCOMPARE(topics->caption(), QStringLiteral("Help Topics\r\n<F1>"));
+        QCOMPARE(print->caption(), QStringLiteral("&Print"));
+        QCOMPARE(print->toolTip(), QStringLiteral(" Be sure your printer is ready! "));
+        QCOMPARE(back->caption(), QStringLiteral("&Return\r\n<Esc>"));
+        for (QorButton *command : {topics, print, back})
+            QCOMPARE(command->buttonType(), int(QorButton::Transparent));
+        QCOMPARE(back->backOver(), QorButton::Colour(0x8080FF));
+        QCOMPARE(topics->foreOver(), QorButton::Colour(0xFFFF80));
+
+        QTest::mouseClick(topics, Qt::LeftButton);
+        QTRY_VERIFY(manual->topicMenu()->isVisible());
+        manual->topicMenu()->hide();
+        QTest::mouseClick(back, Qt::LeftButton);
+        QTRY_VERIFY(!manual->isVisible());
+    }
+
+    void theMakersLinksOpenMailAndWebPage()
+    {
+        auto manual = openManual(12);
+        LinkOpener::Script links;
+        entry(*manual, 14)->trigger();
+        entry(*manual, 15)->trigger();
+        QCOMPARE(links.targets(), (QList<QString>{QStringLiteral("mailto:") + Maker::EmailAddress,
+                                                  QStringLiteral("http://") + Maker::WebAddress}));
+        QCOMPARE(manual->currentTopic(), 12);
+        QCOMPARE(checkedEntries(*manual), QList<int>{12});
+    }
+
+    void aLongTopicHasItsTitleOnlyOnTheFirstPage()
+    {
+        auto manual = openManual(9);
+        RecordingPrintDevice printer;
+        manual->usePrintDevice(&printer);
+        QTest::mouseClick(button(*manual, "cmdPrintHelp"), Qt::LeftButton);
+        QVERIFY(manual->isEnabled());
+        QCOMPARE(printer.documentCount(), 1);
+        int pages = 0;
+        for (const RecordingPrintDevice::Line &line : printer.lines())
+            pages = std::max(pages, line.page);
+        QVERIFY2(pages >= 2, "the gasoline topic should need a second page");
+
+        const QString title = QStringLiteral("Torqal, Help Section: Gasoline Usage, Mileage, etc.");
+        for (int page = 1; page <= pages; ++page) {
+            const QList<RecordingPrintDevice::Line> lines = printer.lines(1, page);
+            const bool titled = lines.first().text == title;
+            QCOMPARE(titled, page == 1);
+            if (titled) {
+                QVERIFY(lines.first().font.underline);
+                QCOMPARE(lines.first().font.name, QStringLiteral("Arial"));
+                QCOMPARE(lines.first().font.size, 10.0);
+                QVERIFY(!lines.at(1).font.underline);
+            }
+            const bool numbered = lines.last().text == QStringLiteral("(page %1)").arg(page);
+            QCOMPARE(numbered, page > 1);
+        }
+        const QList<RecordingPrintDevice::Line> first = printer.lines(1, 1);
+        QCOMPARE(first.at(0).x, 1.0);
+        QCOMPARE(first.at(0).y, 1.0);
+        QVERIFY(first.at(1).text.startsWith(QStringLiteral("The \"Gas Usage/Info\" tab (the seventh tab)")));
+        QCOMPARE(first.at(1).x, 1.0);
+    }
+
+    void withoutAPrinterTheTopicBecomesAPdfFile()
+    {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("a printer is installed here");
+        QDir printouts(folder.filePath(QStringLiteral("data/Torqal/Torqal/Printouts")));
+        auto manual = openManual(1);
+        MessageBox::Script boxes;
+        manual->printTopic();
+        QCOMPARE(boxes.count(), 0);
+        QCOMPARE(printouts.entryList({QStringLiteral("*.pdf")}).size(), 1);
+
+        // A file where the folder should be: the printout fails and says so.
+        QVERIFY(printouts.removeRecursively());
+        QFile blocker(printouts.path());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        manual->printTopic();
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().icon, MessageBox::Icon::Critical);
+        QVERIFY(boxes.last().text.startsWith(QStringLiteral("The help topic could not be printed.\r\n")));
+        QVERIFY(boxes.last().text.contains(QDir::toNativeSeparators(printouts.path())));
+        QVERIFY(manual->isEnabled());
+        QVERIFY(blocker.remove());
+    }
+
+    void fadesInAndOutWhenFadingIsOn()
+    {
+        SetTranslucencyOverride(true);
+        Settings::setFadeStatus(true);
+        auto manual = openManual(1);
+        WindowFader *fader = WindowFader::of(manual.get());
+        QVERIFY(fader && fader->running());
+        while (fader->running())
+            fader->tick();
+        QCOMPARE(fader->current(), 255);
+        QVERIFY(manual->isEnabled());
+
+        QTest::keyClick(text(*manual), Qt::Key_Escape);
+        QVERIFY(manual->isVisible());
+        int ticks = 0;
+        while (fader->running()) {
+            fader->tick();
+            ++ticks;
+        }
+        QCOMPARE(ticks, 13);
+        QVERIFY(!manual->isVisible());
+        Settings::setFadeStatus(false);
+        SetTranslucencyOverride(std::nullopt);
+    }
+
     void opensAtTheGasolineTopicWithItsEntryChecked()
     {
         auto manual = openManual(HelpTopics::forTab(6));

@@ -3,6 +3,9 @@
 #include "Version.h"
 #include "platform/Identity.h"
 
+#include "platform/DataFolder.h"
+
+#include <QDir>
 #include <QFile>
 
 // Q_INIT_RESOURCE has to be used outside any namespace; the texts live in a
@@ -16,6 +19,21 @@ static void registerHelpResources()
     Q_UNUSED(registered);
 }
 
+namespace {
+
+// The data folder as a reader finds it: under the home folder written with
+// "~", elsewhere in full.
+QString dataFolderForReaders()
+{
+    const QString folder = QDir::cleanPath(DataFolder::path());
+    const QString home = QDir::cleanPath(QDir::homePath());
+    if (folder.startsWith(home + QLatin1Char('/')))
+        return QStringLiteral("~") + folder.mid(home.size());
+    return QDir::toNativeSeparators(folder);
+}
+
+} // namespace
+
 QString helpText(int helpId)
 {
     registerHelpResources();
@@ -27,6 +45,7 @@ QString helpText(int helpId)
     while (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    text.replace(QStringLiteral("{DataFolder}"), dataFolderForReaders());
     return text;
 }
 

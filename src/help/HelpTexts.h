@@ -3,7 +3,8 @@
 #include <QString>
 
 // The manual's topic texts, kept as resources keyed by help id. A text comes
-// back with CR LF between its lines, as the manual shows and prints it; an id
+// back with CR LF between its lines, as the manual shows and prints it, and
+// with "{DataFolder}" replaced by the data folder of this system; an id
 // without a text gives an empty string.
 QString helpText(int helpId);
 

@@ -90,7 +90,6 @@ private slots:
         QVERIFY(folder.isValid());
         Settings::useFile(folder.filePath(QStringLiteral("settings.ini")));
         qputenv("XDG_DATA_HOME", QFile::encodeName(folder.filePath(QStringLiteral("data"))));
-        QCoreApplication::setOrganizationName(ApplicationTitle);
         QCoreApplication::setApplicationName(ApplicationTitle);
     }
 
@@ -167,7 +166,7 @@ private slots:
     {
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("a printer is installed here");
-        QDir printouts(folder.filePath(QStringLiteral("data/Torqal/Torqal/Printouts")));
+        QDir printouts(folder.filePath(QStringLiteral("data/Torqal/Printouts")));
         auto manual = openManual(1);
         MessageBox::Script boxes;
         manual->printTopic();

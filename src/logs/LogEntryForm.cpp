@@ -55,6 +55,18 @@ EntryFields initialFields(const LogEntryRequest &request)
     return {request.cells[0], request.cells[1], amount, request.notes};
 }
 
+QString notesForDisplay(const QString &storedNotes)
+{
+    QString shown = storedNotes;
+    return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString notesForStorage(const QString &shownNotes)
+{
+    QString stored = notesForDisplay(shownNotes);
+    return stored.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
 std::array<int, 4> fieldLimits(const LogEntryRequest &request)
 {
     return {10, request.kind == LogKind::Gas ? 5 : 60, 10, request.notesLimit};

@@ -23,6 +23,11 @@ std::array<QString, 4> fieldCaptions(const LogEntryRequest &request);
 // the notes.
 EntryFields initialFields(const LogEntryRequest &request);
 
+// Notes are stored with CR LF between lines; a text box shows plain line
+// breaks. A line break takes two of the notes' characters.
+QString notesForDisplay(const QString &storedNotes);
+QString notesForStorage(const QString &shownNotes);
+
 // The character limits of the four fields.
 std::array<int, 4> fieldLimits(const LogEntryRequest &request);
 

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "data/RecordFile.h"
+#include "logs/LogEntryRequest.h"
+#include "platform/TestSeam.h"
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+
+class NotesEdit;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QorButton;
+
+// The log entry editor (frmLogEntry): one entry of one log, added or edited
+// in a modal window laid out for its log. Save checks the input, writes the
+// record and closes; Cancel closes, asking first when something was typed.
+// Each opening is a fresh window, discarded when it closes.
+class LogEntryWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    LogEntryWindow(DataFiles &files, LogEntryRequest request, QWidget *parent = nullptr);
+
+    // Whether an entry was written: the opener then refills the log's list.
+    bool saved() const { return m_saved; }
+    bool entryChanged() const { return m_entryChanged; }
+
+    void cmdSave_Click();
+    void cmdCancel_Click();
+
+    // The controls, for the tests: txtField(0) to txtField(3) (the notes),
+    // lblField(0) to lblField(3), the gauge, the rectangle and the buttons.
+    QLineEdit *lineField(int i) const { return m_lines[std::size_t(i)]; }
+    NotesEdit *notesField() const { return m_notes; }
+    QWidget *field(int i) const;
+    QString fieldText(int i) const;
+    QLabel *caption(int i) const { return m_captions[std::size_t(i)]; }
+    QLabel *gauge() const { return m_gauge; }
+    QFrame *rectangle() const { return m_shape; }
+    QorButton *saveButton() const { return m_save; }
+    QorButton *cancelButton() const { return m_cancel; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void activate();
+    void fieldFocusChanged(int i, bool hasFocus);
+    void fieldTextChanged(int i);
+    void setFieldText(int i, const QString &text);
+    void unload();
+
+    DataFiles &m_files;
+    LogEntryRequest m_request;
+    std::array<QLineEdit *, 3> m_lines{};
+    NotesEdit *m_notes = nullptr;
+    std::array<QLabel *, 4> m_captions{};
+    QLabel *m_gauge = nullptr;
+    QFrame *m_shape = nullptr;
+    QorButton *m_save = nullptr;
+    QorButton *m_cancel = nullptr;
+    bool m_activated = false;
+    bool m_entryChanged = false;
+    bool m_saved = false;
+    bool m_unloading = false;
+};
+
+// Opens the editor modally over parent and returns whether it wrote an entry.
+bool RunLogEntryEditor(DataFiles &files, const LogEntryRequest &request, QWidget *parent);
+
+// Test seam: while it exists, RunLogEntryEditor shows the editor without
+// waiting and hands it to `act`, which types and clicks until the editor is
+// closed.
+class LogEntryEditorScript : public TestSeam<LogEntryEditorScript>
+{
+public:
+    explicit LogEntryEditorScript(std::function<void(LogEntryWindow &)> actions) : act(std::move(actions)) {}
+
+    std::function<void(LogEntryWindow &)> act;
+    LogEntryRequest lastRequest;
+    int openings = 0;
+};

@@ -36,6 +36,10 @@ QVariant LogListModel::data(const QModelIndex &index, int role) const
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(
             Qt::Alignment(logKindInfo(m_kind).columns[std::size_t(index.column())].alignment | Qt::AlignVCenter));
+    case Qt::ToolTipRole:
+        if (index.column() == 1)
+            return QStringLiteral(" Double-click to edit this entry ");
+        return {};
     case RecordNumberRole:
         return shown.recordNumber;
     case DateSortRole:

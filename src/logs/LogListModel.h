@@ -8,8 +8,9 @@
 // with their totals. The grid shows the three visible columns; the record
 // number and the date sort key of each row travel as data of their own
 // (RecordNumberRole, DateSortRole on any cell of the row, or the accessors),
-// never as columns. The entry editor and the printouts read rows, titles
-// and captions from here.
+// never as columns. The description column (the gallons for gasoline) of
+// every row carries the hint that a double-click edits the entry. The entry
+// editor and the printouts read rows, titles and captions from here.
 class LogListModel : public QAbstractTableModel
 {
     Q_OBJECT

@@ -2,6 +2,7 @@
 
 #include "data/FieldCodec.h"
 #include "logs/LogFiles.h"
+#include "platform/ValueFormats.h"
 
 #include <algorithm>
 
@@ -31,7 +32,25 @@ FileStatus scanRecords(RecordFile<Record> &file, double rideKey, LogListing &lis
     return status ? closed : status;
 }
 
+template<DataRecord Record>
+FileStatus readNotes(RecordFile<Record> &file, int number, QString &notes)
+{
+    FileStatus status = OpenRecordFile(file);
+    if (status)
+        status = ReadRecord(file, number);
+    if (status)
+        notes = ValueFormats::trimBlanks(file.buffer.Notes);
+    const FileStatus closed = CloseRecordFile(file);
+    return status ? closed : status;
+}
+
 } // namespace
+
+FileStatus readLogNotes(DataFiles &files, LogKind kind, int recordNumber, QString &notes)
+{
+    notes.clear();
+    return withLogFile(files, kind, [&](auto &file) { return readNotes(file, recordNumber, notes); });
+}
 
 void sortByDate(std::vector<LogRow> &rows)
 {

@@ -25,6 +25,9 @@ struct LogListing
 // and the failure, naming the file, is returned.
 FileStatus scanLog(DataFiles &files, LogKind kind, double rideKey, LogListing &listing);
 
+// The notes of record `recordNumber` of the log file, trimmed.
+FileStatus readLogNotes(DataFiles &files, LogKind kind, int recordNumber, QString &notes);
+
 // The sort of the lists: by "yyyymmdd", ascending, keeping the order of equal
 // dates.
 void sortByDate(std::vector<LogRow> &rows);

@@ -1,0 +1,213 @@
+#include "logs/LogTab.h"
+
+#include "logs/LogEntryDelete.h"
+#include "logs/LogEntryForm.h"
+#include "logs/LogEntryWindow.h"
+#include "platform/BusyPointer.h"
+#include "platform/Identity.h"
+#include "platform/MessageBox.h"
+#include "platform/Twips.h"
+#include "ui/QorButton.h"
+#include "ui/WindowFade.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableView>
+
+LogTab::LogTab(LogKind kind, const LogTabControls &controls, const LogContext &context, QObject *parent)
+    : QObject(parent), m_controls(controls), m_context(context), m_model(kind)
+{
+    QTableView *grid = m_controls.grid;
+    grid->setModel(&m_model);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    layOutColumns();
+
+    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (!m_fillingList)
+            showNotes();
+    });
+    connect(grid, &QAbstractItemView::doubleClicked, this, [this] {
+        if (m_model.entryCount() > 0)
+            editEntry();
+    });
+    connect(m_controls.add, &QorButton::Click, this, &LogTab::addEntry);
+    connect(m_controls.edit, &QorButton::Click, this, &LogTab::editEntry);
+    connect(m_controls.remove, &QorButton::Click, this, &LogTab::deleteEntry);
+    connect(m_controls.print, &QorButton::Click, this, [this] {
+        if (m_print)
+            m_print();
+    });
+}
+
+// The widths of the log's layout; the description column (for gasoline the
+// miles column) takes the rest of the grid's width.
+void LogTab::layOutColumns()
+{
+    QHeaderView *header = m_controls.grid->horizontalHeader();
+    const int stretched = kind() == LogKind::Gas ? 2 : 1;
+    for (int column = 0; column < 3; ++column) {
+        const int twips = logKindInfo(kind()).columns[std::size_t(column)].widthTwips;
+        header->setSectionResizeMode(column, column == stretched ? QHeaderView::Stretch : QHeaderView::Interactive);
+        m_controls.grid->setColumnWidth(column, twips > 0 ? Twips::x(twips) : header->sectionSizeHint(column));
+    }
+}
+
+int LogTab::currentRow() const
+{
+    const QModelIndex current = m_controls.grid->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void LogTab::refill()
+{
+    FileStatus status;
+    {
+        BusyPointer busy(m_context.window);
+        QTableView *grid = m_controls.grid;
+        const bool keepPosition = m_context.flags->EditingEntry;
+        const int keptRow = currentRow();
+        const int keptTop = grid->verticalScrollBar()->value();
+
+        m_fillingList = true;
+        m_controls.notes->clear();
+        m_notesShown.clear();
+        status = m_model.refill(*m_context.files, m_context.rideKey());
+        layOutColumns();
+        grid->doItemsLayout();
+
+        const int count = m_model.entryCount();
+        if (count > 0) {
+            const int row = keepPosition && keptRow >= 0 ? std::min(keptRow, count - 1) : count - 1;
+            const QModelIndex index = m_model.index(row, 0);
+            grid->setCurrentIndex(index);
+            if (keepPosition && keptRow >= 0)
+                grid->verticalScrollBar()->setValue(keptTop);
+            else
+                grid->scrollTo(index, QAbstractItemView::PositionAtTop);
+        }
+        m_fillingList = false;
+        if (count > 0)
+            showNotes();
+        showTotals();
+        showCommands();
+    }
+    report(status);
+}
+
+void LogTab::showNotes()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    QString notes;
+    const FileStatus status = readLogNotes(*m_context.files, kind(), m_model.recordNumber(row), notes);
+    m_notesShown = notes;
+    m_controls.notes->setPlainText(LogEntryForm::notesForDisplay(notes));
+    report(status);
+}
+
+void LogTab::showTotals()
+{
+    const QList<TotalCaption> captions = m_model.totalCaptions();
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        QLabel *label = m_controls.totals[std::size_t(i)];
+        // A hidden total keeps its text.
+        if (captions[i].shown)
+            label->setText(captions[i].text);
+        label->setVisible(captions[i].shown);
+    }
+}
+
+void LogTab::showCommands()
+{
+    const bool entries = m_model.entryCount() > 0;
+    m_controls.add->setVisible(m_context.rideShown());
+    m_controls.edit->setVisible(entries);
+    m_controls.remove->setVisible(entries);
+    m_controls.print->setVisible(entries && m_print);
+}
+
+void LogTab::setPrintCommand(std::function<void()> print)
+{
+    m_print = std::move(print);
+    showCommands();
+}
+
+void LogTab::addEntry()
+{
+    runEditor(EntryMode::Adding);
+}
+
+void LogTab::editEntry()
+{
+    if (currentRow() >= 0)
+        runEditor(EntryMode::Editing);
+}
+
+void LogTab::runEditor(EntryMode mode)
+{
+    bool &flag = mode == EntryMode::Adding ? m_context.flags->AddingEntry : m_context.flags->EditingEntry;
+    flag = true;
+    const auto clearFlag = qScopeGuard([&flag] { flag = false; });
+
+    QWidget *window = m_context.window;
+    const LogEntryRequest request = editorRequest(mode);
+    if (FadeActive)
+        StartFade(window, 255, 204, 2, false);
+    const bool saved = RunLogEntryEditor(*m_context.files, request, window);
+    if (FadeActive)
+        StartFade(window, 204, 255, 3, false);
+    if (saved)
+        refill();
+}
+
+LogEntryRequest LogTab::editorRequest(EntryMode mode) const
+{
+    LogEntryRequest request;
+    request.kind = kind();
+    request.mode = mode;
+    request.rideKey = m_context.rideKey();
+    request.tabCaption = m_controls.tabs->tabText(m_controls.tabs->currentIndex());
+    for (int column = 0; column < 3; ++column)
+        request.columnTitles[std::size_t(column)] = m_model.columnTitle(column);
+    request.notesCaption = m_controls.notesCaption->text();
+    request.notesLimit = logKindInfo(kind()).notesWidth;
+    const int row = currentRow();
+    if (mode == EntryMode::Editing && row >= 0) {
+        request.cells = m_model.row(row).cells;
+        request.recordNumber = m_model.recordNumber(row);
+        request.notes = m_notesShown;
+    }
+    return request;
+}
+
+void LogTab::deleteEntry()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    if (MessageBox::ask(m_context.window, QStringLiteral(" Confirm Deletion"),
+                        QStringLiteral("Are you SURE you want to\r\ndelete the hightlighted entry?"),
+                        MessageBox::Button::No) != MessageBox::Button::Yes)
+        return;
+    FileStatus status;
+    {
+        BusyPointer busy(m_context.window);
+        status = deleteLogRecord(*m_context.files, kind(), m_model.recordNumber(row));
+    }
+    report(status);
+    refill();
+}
+
+void LogTab::report(const FileStatus &status) const
+{
+    if (!status)
+        MessageBox::tell(m_context.window, ApplicationTitle, status.message(), MessageBox::Icon::Critical);
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "data/RecordFile.h"
+#include "logs/EntryFlags.h"
+#include "logs/LogEntryRequest.h"
+#include "logs/LogListModel.h"
+
+#include <QObject>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QPlainTextEdit;
+class QTabWidget;
+class QTableView;
+class QorButton;
+
+// The main window's controls of one log tab.
+struct LogTabControls
+{
+    QTableView *grid = nullptr;          // grid(k)
+    QPlainTextEdit *notes = nullptr;     // txtField(k + 27), read-only
+    QLabel *notesCaption = nullptr;      // lblField(k + 27)
+    std::array<QLabel *, 3> totals{};    // the log's lblTotal captions, in order
+    QorButton *add = nullptr;
+    QorButton *edit = nullptr;
+    QorButton *remove = nullptr;
+    QorButton *print = nullptr;
+    QTabWidget *tabs = nullptr;          // MainTab
+};
+
+// What the log tabs share with the main window, which owns it all.
+struct LogContext
+{
+    QWidget *window = nullptr;           // disabled while busy, dimmed while the editor is open
+    DataFiles *files = nullptr;
+    EntryFlags *flags = nullptr;
+    std::function<double()> rideKey;     // CurrentRideKey
+    std::function<bool()> rideShown;     // CurrentRide > 0
+};
+
+// One log tab of the main window: its list, notes, totals and commands. The
+// grid shows the log's LogListModel; the commands open the entry editor or
+// delete the highlighted entry, and refill the list after every change.
+class LogTab : public QObject
+{
+    Q_OBJECT
+
+public:
+    LogTab(LogKind kind, const LogTabControls &controls, const LogContext &context, QObject *parent = nullptr);
+
+    LogKind kind() const { return m_model.kind(); }
+    const LogListModel &model() const { return m_model; }
+
+    // Refills the list with the entries of the shown ride, keeping the row
+    // position while an entry is edited, otherwise highlighting the latest.
+    void refill();
+
+    // The commands of the tab (add, edit, delete); double-clicking a row edits.
+    void addEntry();
+    void editEntry();
+    void deleteEntry();
+
+    // The print command, visible with the edit and delete commands once set.
+    void setPrintCommand(std::function<void()> print);
+
+    // The highlighted row (-1 for none), and the notes shown for it as stored.
+    int currentRow() const;
+    const QString &notesShown() const { return m_notesShown; }
+    bool fillingList() const { return m_fillingList; }
+
+private:
+    void layOutColumns();
+    void showNotes();
+    void runEditor(EntryMode mode);
+    LogEntryRequest editorRequest(EntryMode mode) const;
+    void showTotals();
+    void showCommands();
+    void report(const FileStatus &status) const;
+
+    LogTabControls m_controls;
+    LogContext m_context;
+    LogListModel m_model;
+    std::function<void()> m_print;
+    QString m_notesShown;
+    bool m_fillingList = false;
+};

@@ -29,10 +29,10 @@ QVariant LogListModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    const LogRow &shown = row(index.row());
+    const LogEntry &shown = entry(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return shown.cells[std::size_t(index.column())];
+        return logCell(m_kind, shown, index.column());
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(
             Qt::Alignment(logKindInfo(m_kind).columns[std::size_t(index.column())].alignment | Qt::AlignVCenter));
@@ -43,7 +43,7 @@ QVariant LogListModel::data(const QModelIndex &index, int role) const
     case RecordNumberRole:
         return shown.recordNumber;
     case DateSortRole:
-        return shown.dateSort;
+        return dateSortText(shown.dateSort);
     default:
         return {};
     }

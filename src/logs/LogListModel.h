@@ -25,9 +25,10 @@ public:
     // Reads the log's entries of the ride from its file (see scanLog).
     FileStatus refill(DataFiles &files, double rideKey);
 
-    int entryCount() const { return int(m_listing.rows.size()); }
-    const LogRow &row(int row) const { return m_listing.rows[std::size_t(row)]; }
-    int recordNumber(int row) const { return this->row(row).recordNumber; }
+    int entryCount() const { return int(m_listing.entries.size()); }
+    const LogEntry &entry(int row) const { return m_listing.entries[std::size_t(row)]; }
+    LogRow row(int row) const { return logRow(m_kind, entry(row)); }
+    int recordNumber(int row) const { return entry(row).recordNumber; }
     QString columnTitle(int column) const;
     const LogTotals &totals() const { return m_listing.totals; }
     QList<TotalCaption> totalCaptions() const { return ::totalCaptions(m_kind, m_listing.totals); }

@@ -1,42 +1,92 @@
 #include "logs/LogRows.h"
 
+#include "data/DateValue.h"
 #include "platform/ValueFormats.h"
 
 using namespace ValueFormats;
 
 namespace {
 
-LogRow rowOf(double entryDate, QString description, QString amount, int recordNumber)
+LogEntry datedEntry(double entryDate, int recordNumber)
 {
-    return LogRow{{dateText(entryDate), std::move(description), std::move(amount)}, recordNumber,
-                  dateSortKey(entryDate)};
+    LogEntry entry;
+    entry.recordNumber = recordNumber;
+    entry.entryDate = entryDate;
+    entry.dateSort = dateSortNumber(entryDate);
+    return entry;
 }
 
 } // namespace
+
+LogEntry logEntry(const ExpenseRecord &record, int recordNumber)
+{
+    LogEntry entry = datedEntry(record.EntryDate, recordNumber);
+    entry.description = record.Description;
+    entry.cost = record.Cost;
+    return entry;
+}
+
+LogEntry logEntry(const TripRecord &record, int recordNumber)
+{
+    LogEntry entry = datedEntry(record.EntryDate, recordNumber);
+    entry.description = record.Description;
+    entry.miles = record.Miles;
+    return entry;
+}
+
+LogEntry logEntry(const GasRecord &record, int recordNumber)
+{
+    LogEntry entry = datedEntry(record.EntryDate, recordNumber);
+    entry.gallons = record.Gallons;
+    entry.miles = record.Miles;
+    return entry;
+}
+
+QString logCell(LogKind kind, const LogEntry &entry, int column)
+{
+    if (column == 0)
+        return dateText(entry.entryDate);
+    switch (kind) {
+    case LogKind::Maintenance:
+    case LogKind::Goodies:
+        return column == 1 ? trimBlanks(entry.description) : moneyTextWhenSet(entry.cost);
+    case LogKind::Trips:
+        if (column == 1)
+            return trimBlanks(entry.description);
+        return entry.miles == 0 ? QString() : QString::number(entry.miles);
+    case LogKind::Gas:
+        break;
+    }
+    if (column == 1)
+        return oneDecimalText(entry.gallons);
+    const QString mpg = milesPerGallonText(entry.miles, entry.gallons);
+    return QString::number(entry.miles) + (mpg.isEmpty() ? QString() : QStringLiteral("   (") + mpg + QLatin1Char(')'));
+}
+
+LogRow logRow(LogKind kind, const LogEntry &entry)
+{
+    return LogRow{{logCell(kind, entry, 0), logCell(kind, entry, 1), logCell(kind, entry, 2)},
+                  entry.recordNumber,
+                  dateSortText(entry.dateSort)};
+}
+
+int dateSortNumber(double dateValue)
+{
+    const QDateTime moment = DateValue::toDateTime(dateValue);
+    if (!moment.isValid())
+        return -1;
+    const QDate date = moment.date();
+    return date.year() * 10000 + date.month() * 100 + date.day();
+}
+
+QString dateSortText(int dateSort)
+{
+    return dateSort < 0 ? QString() : QStringLiteral("%1").arg(dateSort, 8, 10, QLatin1Char('0'));
+}
 
 QString milesPerGallonText(qint32 miles, float gallons)
 {
     if (gallons == 0)
         return {};
     return oneDecimalText(static_cast<double>(miles) / static_cast<double>(gallons)); // "" when not finite
-}
-
-LogRow logRow(const ExpenseRecord &record, int recordNumber)
-{
-    return rowOf(record.EntryDate, trimBlanks(record.Description), moneyTextWhenSet(record.Cost), recordNumber);
-}
-
-LogRow logRow(const TripRecord &record, int recordNumber)
-{
-    const QString miles = record.Miles == 0 ? QString() : QString::number(record.Miles);
-    return rowOf(record.EntryDate, trimBlanks(record.Description), miles, recordNumber);
-}
-
-LogRow logRow(const GasRecord &record, int recordNumber)
-{
-    QString milesCell = QString::number(record.Miles);
-    const QString mpg = milesPerGallonText(record.Miles, record.Gallons);
-    if (!mpg.isEmpty())
-        milesCell += QStringLiteral("   (") + mpg + QLatin1Char(')');
-    return rowOf(record.EntryDate, oneDecimalText(record.Gallons), milesCell, recordNumber);
 }

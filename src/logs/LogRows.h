@@ -1,14 +1,32 @@
 #pragma once
 
 #include "data/Records.h"
+#include "logs/LogKind.h"
 
 #include <QString>
 
 #include <array>
 
-// One entry as its log's list shows it: the three visible cells, and the two
-// values the program keeps with the row without showing them, the entry's
-// record number in its file ("RecNum") and its date as "yyyymmdd" ("DateSort").
+// One listed entry with what its row shows, as read from its record. The
+// row's texts are made from it when they are asked for, so that a long log
+// is listed without formatting rows nobody looks at.
+struct LogEntry
+{
+    int recordNumber = 0; // in the log file ("RecNum")
+    int dateSort = -1;    // the date as the number yyyymmdd; -1 for no date
+    double entryDate = 0;
+    QString description;  // as stored (maintenance, goodies, trips)
+    qint64 cost = 0;      // maintenance, goodies
+    qint32 miles = 0;     // trips, gasoline
+    float gallons = 0;    // gasoline
+};
+
+LogEntry logEntry(const ExpenseRecord &record, int recordNumber);
+LogEntry logEntry(const TripRecord &record, int recordNumber);
+LogEntry logEntry(const GasRecord &record, int recordNumber);
+
+// The texts of an entry's row as the list shows them: the three visible
+// cells, the record number and the date as "yyyymmdd" ("DateSort").
 struct LogRow
 {
     std::array<QString, 3> cells;
@@ -18,14 +36,21 @@ struct LogRow
     bool operator==(const LogRow &) const = default;
 };
 
-// Maintenance and goodies: date | description | cost ("" for 0, else $##,##0.00).
-LogRow logRow(const ExpenseRecord &record, int recordNumber);
-// Trips: date | description | miles ("" for 0, else a plain integer).
-LogRow logRow(const TripRecord &record, int recordNumber);
-// Gasoline: date | gallons (###.0) | miles, three blanks and the miles per
-// gallon in parentheses: "350   (28.2)". An entry with no gallons has no
-// miles per gallon, and shows its miles alone.
-LogRow logRow(const GasRecord &record, int recordNumber);
+// One visible cell:
+// - column 0, every log: the date, "mm/dd/yyyy";
+// - maintenance, goodies: the trimmed description | the cost ("" for 0,
+//   else $##,##0.00);
+// - trips: the trimmed description | the miles ("" for 0, else a plain
+//   integer);
+// - gasoline: the gallons (###.0) | the miles, three blanks and the miles per
+//   gallon in parentheses: "350   (28.2)"; with no gallons, the miles alone.
+QString logCell(LogKind kind, const LogEntry &entry, int column);
+LogRow logRow(LogKind kind, const LogEntry &entry);
+
+// "yyyymmdd" of a date value as a number (20090315), -1 for a value that is
+// no date. Its order is that of the text.
+int dateSortNumber(double dateValue);
+QString dateSortText(int dateSort);
 
 // Miles per gallon as "#####.0", or "" when there is no figure: no gallons
 // (rather than a division by zero), or values that are no numbers.

@@ -25,7 +25,7 @@ FileStatus scanRecords(RecordFile<Record> &file, double rideKey, LogListing &lis
         if (FieldCodec::loadDouble(bytes.data()) != rideKey)
             continue;
         decodeRecord(bytes.data(), file.buffer);
-        listing.rows.push_back(logRow(file.buffer, number));
+        listing.entries.push_back(logEntry(file.buffer, number));
         listing.totals.add(file.buffer);
     }
     FileStatus closed = CloseRecordFile(file);
@@ -52,11 +52,10 @@ FileStatus readLogNotes(DataFiles &files, LogKind kind, int recordNumber, QStrin
     return withLogFile(files, kind, [&](auto &file) { return readNotes(file, recordNumber, notes); });
 }
 
-void sortByDate(std::vector<LogRow> &rows)
+void sortByDate(std::vector<LogEntry> &entries)
 {
-    std::stable_sort(rows.begin(), rows.end(), [](const LogRow &a, const LogRow &b) {
-        return QString::compare(a.dateSort, b.dateSort, Qt::CaseInsensitive) < 0;
-    });
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const LogEntry &a, const LogEntry &b) { return a.dateSort < b.dateSort; });
 }
 
 FileStatus scanLog(DataFiles &files, LogKind kind, double rideKey, LogListing &listing)
@@ -64,7 +63,7 @@ FileStatus scanLog(DataFiles &files, LogKind kind, double rideKey, LogListing &l
     listing = LogListing();
     const FileStatus status =
         withLogFile(files, kind, [&](auto &file) { return scanRecords(file, rideKey, listing); });
-    if (listing.rows.size() > 1)
-        sortByDate(listing.rows);
+    if (listing.entries.size() > 1)
+        sortByDate(listing.entries);
     return status;
 }

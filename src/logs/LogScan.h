@@ -11,8 +11,8 @@
 // The entries of one ride in one log, as its list shows them.
 struct LogListing
 {
-    std::vector<LogRow> rows; // in date order
-    LogTotals totals;         // over the rows
+    std::vector<LogEntry> entries; // in date order
+    LogTotals totals;              // over the entries
 };
 
 // Reads the log file record by record and keeps the entries whose ride key
@@ -30,4 +30,4 @@ FileStatus readLogNotes(DataFiles &files, LogKind kind, int recordNumber, QStrin
 
 // The sort of the lists: by "yyyymmdd", ascending, keeping the order of equal
 // dates.
-void sortByDate(std::vector<LogRow> &rows);
+void sortByDate(std::vector<LogEntry> &entries);

@@ -1,6 +1,9 @@
 #include "LogTestSupport.h"
 
 #include "logs/LogListModel.h"
+#include "platform/ValueFormats.h"
+
+#include <cmath>
 
 #include <QTest>
 
@@ -213,6 +216,17 @@ private slots:
         QVERIFY(!status);
         QCOMPARE(status.fileName(), QStringLiteral("Gas.Dat"));
         QCOMPARE(model.rowCount(), 0);
+    }
+
+    // The lists sort by a number; it must order as the "yyyymmdd" text does.
+    void dateSortNumberMatchesTheSortText()
+    {
+        for (double value : {0.0, -1.25, 36526.0, 36526.999, 39887.5, -657434.0, -693593.0, 2958465.5, 2958466.0,
+                             std::nan(""), 1e300}) {
+            QCOMPARE(dateSortText(dateSortNumber(value)), ValueFormats::dateSortKey(value));
+        }
+        QVERIFY(dateSortNumber(-657434.0) < dateSortNumber(0.0)); // year 100 before 1899
+        QCOMPARE(dateSortNumber(std::nan("")), -1);
     }
 
     void totalsStopAtTheLimitsOfTheirType()

@@ -71,7 +71,7 @@ void LogTab::refill()
     {
         BusyPointer busy(m_context.window);
         QTableView *grid = m_controls.grid;
-        const bool keepPosition = m_context.flags->EditingEntry;
+        const bool keepPosition = *m_context.editingEntry;
         const int keptRow = currentRow();
         const int keptTop = grid->verticalScrollBar()->value();
 
@@ -153,7 +153,7 @@ void LogTab::editEntry()
 
 void LogTab::runEditor(EntryMode mode)
 {
-    bool &flag = mode == EntryMode::Adding ? m_context.flags->AddingEntry : m_context.flags->EditingEntry;
+    bool &flag = mode == EntryMode::Adding ? *m_context.addingEntry : *m_context.editingEntry;
     flag = true;
     const auto clearFlag = qScopeGuard([&flag] { flag = false; });
 

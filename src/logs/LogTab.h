@@ -1,7 +1,6 @@
 #pragma once
 
 #include "data/RecordFile.h"
-#include "logs/EntryFlags.h"
 #include "logs/LogEntryRequest.h"
 #include "logs/LogListModel.h"
 
@@ -35,7 +34,8 @@ struct LogContext
 {
     QWidget *window = nullptr;           // disabled while busy, dimmed while the editor is open
     DataFiles *files = nullptr;
-    EntryFlags *flags = nullptr;
+    bool *addingEntry = nullptr;         // AddingEntry, set while the editor adds
+    bool *editingEntry = nullptr;        // EditingEntry, set while it edits; the refill keeps the row then
     std::function<double()> rideKey;     // CurrentRideKey
     std::function<bool()> rideShown;     // CurrentRide > 0
 };

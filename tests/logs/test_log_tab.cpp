@@ -50,7 +50,8 @@ struct MainWindowStub
 
         context.window = &window;
         context.files = &files;
-        context.flags = &flags;
+        context.addingEntry = &addingEntry;
+        context.editingEntry = &editingEntry;
         context.rideKey = [this] { return rideKey; };
         context.rideShown = [this] { return rideKey != 0; };
         tab = std::make_unique<LogTab>(kind, controls, context);
@@ -69,7 +70,8 @@ struct MainWindowStub
     LogTabControls controls;
     LogContext context;
     DataFiles files;
-    EntryFlags flags;
+    bool addingEntry = false;
+    bool editingEntry = false;
     double rideKey = RideA;
     std::unique_ptr<LogTab> tab;
 };
@@ -107,12 +109,12 @@ private slots:
                                           EntryFields{"3/15/2009", "Oil change", "29.95", "5W-30"},
                                           EntryFields{"6/1/2009", "Wash", "", ""}}) {
             LogEntryEditorScript script([&](LogEntryWindow &editor) {
-                addingWhileOpen = main.flags.AddingEntry;
+                addingWhileOpen = main.addingEntry;
                 typeAndSave(fields)(editor);
             });
             main.tab->addEntry();
             QVERIFY(addingWhileOpen);
-            QVERIFY(!main.flags.AddingEntry);
+            QVERIFY(!main.addingEntry);
             QCOMPARE(script.lastRequest.tabCaption, QStringLiteral("Maint./Repair"));
         }
         QCOMPARE(boxes.count(), 0);
@@ -144,7 +146,7 @@ private slots:
 
         MessageBox::Script boxes;
         LogEntryEditorScript script([&](LogEntryWindow &editor) {
-            QVERIFY(main.flags.EditingEntry);
+            QVERIFY(main.editingEntry);
             QCOMPARE(editor.fieldText(1), QStringLiteral("January"));
             QCOMPARE(editor.fieldText(3), QStringLiteral("cold"));
             editor.lineField(0)->setText("4/1/2009");
@@ -155,7 +157,7 @@ private slots:
         QCOMPARE(main.descriptions(), QStringList({"February", "March", "January"}));
         QCOMPARE(main.tab->currentRow(), 0);
         QCOMPARE(main.controls.notes->toPlainText(), QStringLiteral("wet"));
-        QVERIFY(!main.flags.EditingEntry);
+        QVERIFY(!main.editingEntry);
         QCOMPARE(recordsIn<TripRecord>("Trip.Dat")[0].EntryDate, day(2009, 4, 1));
     }
 

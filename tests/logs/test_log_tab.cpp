@@ -4,11 +4,14 @@
 #include "logs/LogTab.h"
 #include "logs/NotesEdit.h"
 #include "platform/MessageBox.h"
+#include "platform/Settings.h"
 #include "ui/QorButton.h"
+#include "ui/WindowFade.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -317,6 +320,34 @@ private slots:
         main.tab->refill();
         QVERIFY(main.controls.add->isHidden());
         QVERIFY(main.controls.edit->isHidden());
+    }
+
+    void theMainWindowDimsWhileTheEditorIsOpen()
+    {
+        WorkingFolder folder;
+        Settings::useFile(folder.path() + "/settings.ini");
+        Settings::setFadeStatus(true);
+        SetTranslucencyOverride(true);
+        const auto restore = qScopeGuard([] {
+            SetTranslucencyOverride(std::nullopt);
+            Settings::useFile(QString());
+            FadeActive = false;
+        });
+        MainWindowStub main(LogKind::Gas);
+        FadeActive = true;
+        int opacityWhileOpen = 0;
+        LogEntryEditorScript script([&](LogEntryWindow &editor) {
+            WaitForFade(&main.window);
+            WaitForFade(&editor);
+            opacityWhileOpen = WindowFader::of(&main.window)->current();
+            editor.cmdCancel_Click();
+            QVERIFY(FadeRunning(&editor)); // the editor fades out before it closes
+        });
+        main.tab->addEntry();
+        QCOMPARE(opacityWhileOpen, 204);
+        WaitForFade(&main.window);
+        QCOMPARE(WindowFader::of(&main.window)->current(), 255);
+        QVERIFY(main.window.isEnabled());
     }
 
     void thePrintCommandShowsOnceItIsSet()

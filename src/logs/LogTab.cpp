@@ -18,11 +18,21 @@
 #include <QTabWidget>
 #include <QTableView>
 
-LogTab::LogTab(LogKind kind, const LogTabControls &controls, const LogContext &context, QObject *parent)
-    : QObject(parent), m_controls(controls), m_context(context), m_model(kind)
+namespace {
+
+LogListModel &listOf(QTableView *grid)
+{
+    auto *list = qobject_cast<LogListModel *>(grid->model());
+    Q_ASSERT(list);
+    return *list;
+}
+
+} // namespace
+
+LogTab::LogTab(const LogTabControls &controls, const LogContext &context, QObject *parent)
+    : QObject(parent), m_controls(controls), m_context(context), m_model(listOf(controls.grid))
 {
     QTableView *grid = m_controls.grid;
-    grid->setModel(&m_model);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -52,6 +62,7 @@ void LogTab::layOutColumns()
 {
     QHeaderView *header = m_controls.grid->horizontalHeader();
     const int stretched = kind() == LogKind::Gas ? 2 : 1;
+    header->setStretchLastSection(false);
     for (int column = 0; column < 3; ++column) {
         const int twips = logKindInfo(kind()).columns[std::size_t(column)].widthTwips;
         header->setSectionResizeMode(column, column == stretched ? QHeaderView::Stretch : QHeaderView::Interactive);

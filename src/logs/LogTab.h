@@ -18,7 +18,7 @@ class QorButton;
 // The main window's controls of one log tab.
 struct LogTabControls
 {
-    QTableView *grid = nullptr;          // grid(k)
+    QTableView *grid = nullptr;          // grid(k), over the log's LogListModel
     QPlainTextEdit *notes = nullptr;     // txtField(k + 27), read-only
     QLabel *notesCaption = nullptr;      // lblField(k + 27)
     std::array<QLabel *, 3> totals{};    // the log's lblTotal captions, in order
@@ -41,14 +41,15 @@ struct LogContext
 };
 
 // One log tab of the main window: its list, notes, totals and commands. The
-// grid shows the log's LogListModel; the commands open the entry editor or
-// delete the highlighted entry, and refill the list after every change.
+// grid shows the log's LogListModel, which the tab fills; the commands open
+// the entry editor or delete the highlighted entry, and refill the list after
+// every change.
 class LogTab : public QObject
 {
     Q_OBJECT
 
 public:
-    LogTab(LogKind kind, const LogTabControls &controls, const LogContext &context, QObject *parent = nullptr);
+    LogTab(const LogTabControls &controls, const LogContext &context, QObject *parent = nullptr);
 
     LogKind kind() const { return m_model.kind(); }
     const LogListModel &model() const { return m_model; }
@@ -81,7 +82,7 @@ private:
 
     LogTabControls m_controls;
     LogContext m_context;
-    LogListModel m_model;
+    LogListModel &m_model;
     std::function<void()> m_print;
     QString m_notesShown;
     bool m_fillingList = false;

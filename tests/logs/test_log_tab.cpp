@@ -37,6 +37,7 @@ struct MainWindowStub
             tabs->addTab(new QWidget, caption);
         QWidget *page = tabs->widget(logIndex(kind) + 2);
         controls.grid = new QTableView(page);
+        controls.grid->setModel(new LogListModel(kind, controls.grid));
         controls.notes = new QPlainTextEdit(page);
         auto *pageLayout = new QVBoxLayout(page);
         pageLayout->addWidget(controls.grid);
@@ -57,7 +58,7 @@ struct MainWindowStub
         context.editingEntry = &editingEntry;
         context.rideKey = [this] { return rideKey; };
         context.rideShown = [this] { return rideKey != 0; };
-        tab = std::make_unique<LogTab>(kind, controls, context);
+        tab = std::make_unique<LogTab>(controls, context);
     }
 
     QStringList descriptions() const

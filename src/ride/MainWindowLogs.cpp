@@ -1,0 +1,41 @@
+#include "ride/MainWindowLogs.h"
+
+#include <QPlainTextEdit>
+
+MainWindowLogs::MainWindowLogs(QWidget *window, const MainWindowControls &ui, RideState &state, DataFiles &files)
+{
+    LogContext context;
+    context.window = window;
+    context.files = &files;
+    context.addingEntry = &state.AddingEntry;
+    context.editingEntry = &state.EditingEntry;
+    context.rideKey = [&state] { return state.CurrentRideKey; };
+    context.rideShown = [&state] { return state.CurrentRide > 0; };
+
+    for (LogKind kind : AllLogKinds) {
+        const auto k = std::size_t(logIndex(kind));
+        LogTabControls controls;
+        controls.grid = ui.grid[k];
+        controls.notes = qobject_cast<QPlainTextEdit *>(ui.txtField[k + 27]);
+        controls.notesCaption = ui.lblField[k + 27];
+        const std::array<int, 3> &totals = logKindInfo(kind).totalCaptions;
+        for (std::size_t i = 0; i < totals.size(); ++i)
+            controls.totals[i] = totals[i] > 0 ? ui.lblTotal[std::size_t(totals[i])] : nullptr;
+        controls.add = ui.cmdLogAdd[k];
+        controls.edit = ui.cmdLogEdit[k];
+        controls.remove = ui.cmdLogDelete[k];
+        controls.print = ui.cmdLogPrint[k];
+        controls.tabs = ui.MainTab;
+        m_tabs[k - 1] = std::make_unique<LogTab>(controls, context);
+    }
+}
+
+MainWindowLogs::~MainWindowLogs() = default;
+
+void MainWindowLogs::refillAll()
+{
+    ListMaintLog();
+    ListGoodyLog();
+    ListTripLog();
+    ListGasLog();
+}

@@ -1,0 +1,218 @@
+// The main window's log tabs, driven through the window's own grids, notes
+// boxes, captions and commands, with the real entry editor.
+
+#include "data/DataTestSupport.h"
+#include "data/DateValue.h"
+#include "logs/LogEntryWindow.h"
+#include "logs/NotesEdit.h"
+#include "platform/MessageBox.h"
+#include "platform/Settings.h"
+#include "ride/MainWindowLogs.h"
+#include "ride/frmMain.h"
+#include "ui/QorButton.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+
+#include <memory>
+
+using namespace DataTest;
+
+namespace {
+
+constexpr double RideA = 40000.5;
+constexpr double RideB = 40100.75;
+
+double day(int year, int month, int dayOfMonth) { return DateValue::fromDateTime(QDate(year, month, dayOfMonth)); }
+
+ExpenseRecord expense(double ride, double date, const char *description, qint64 cost, const char *notes)
+{
+    ExpenseRecord r;
+    r.RideKey = ride;
+    r.EntryDate = date;
+    r.Description = QString::fromUtf8(description);
+    r.Cost = cost;
+    r.Notes = QString::fromUtf8(notes);
+    return r;
+}
+
+TripRecord trip(double ride, double date, const char *description, qint32 miles)
+{
+    TripRecord r;
+    r.RideKey = ride;
+    r.EntryDate = date;
+    r.Description = QString::fromUtf8(description);
+    r.Miles = miles;
+    return r;
+}
+
+GasRecord gas(double ride, double date, float gallons, qint32 miles, const char *notes = "")
+{
+    GasRecord r;
+    r.RideKey = ride;
+    r.EntryDate = date;
+    r.Gallons = gallons;
+    r.Miles = miles;
+    r.Notes = QString::fromUtf8(notes);
+    return r;
+}
+
+} // namespace
+
+class TestMainWindowLogs : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<WorkingFolder> folder;
+    std::unique_ptr<frmMain> window;
+    RideState state;
+    DataFiles files;
+    std::unique_ptr<MainWindowLogs> logs;
+
+    const MainWindowControls &ui() const { return window->controls(); }
+    QStringList column(int k, int column) const
+    {
+        QStringList texts;
+        const QAbstractItemModel *model = ui().grid[std::size_t(k)]->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            texts << model->index(row, column).data().toString();
+        return texts;
+    }
+    void showRide(double key)
+    {
+        state.CurrentRide = 1;
+        state.CurrentRideKey = key;
+        logs->refillAll();
+    }
+
+private slots:
+    void init()
+    {
+        folder = std::make_unique<WorkingFolder>();
+        Settings::useFile(folder->path() + QStringLiteral("/settings.ini"));
+        window = std::make_unique<frmMain>();
+        window->show();
+        state = RideState();
+        logs = std::make_unique<MainWindowLogs>(window.get(), ui(), state, files);
+    }
+
+    void cleanup()
+    {
+        logs.reset();
+        window.reset();
+        Settings::useFile(QString());
+        folder.reset();
+    }
+
+    void showingARideFillsTheFourTabs()
+    {
+        writeFileOf<ExpenseRecord>("Maint.Dat", {expense(RideA, day(2009, 5, 2), "Tires", 4500000, "front and rear"),
+                                                 expense(RideA, day(2009, 3, 15), "Oil change", 299500, "5W-30\r\nfilter")});
+        writeFileOf<TripRecord>("Trip.Dat", {trip(RideA, day(2009, 6, 1), "Rally", 0), trip(RideA, day(2009, 6, 2), "Home", -20)});
+        writeFileOf<GasRecord>("Gas.Dat", {gas(RideA, day(2009, 4, 1), 12.0f, 330, "premium"),
+                                           gas(RideA, day(2009, 3, 1), 10.0f, 300), gas(RideB, day(2009, 3, 2), 9.0f, 200)});
+        showRide(RideA);
+
+        QCOMPARE(column(1, 0), QStringList({"03/15/2009", "05/02/2009"}));
+        QCOMPARE(column(1, 2), QStringList({"$29.95", "$450.00"}));
+        QCOMPARE(ui().txtField[28]->property("plainText").toString(), QStringLiteral("front and rear"));
+        QCOMPARE(ui().lblTotal[1]->text(), QStringLiteral(" Total Cost: $479.95"));
+        QVERIFY(!ui().lblTotal[1]->isHidden());
+        QVERIFY(!ui().cmdLogEdit[1]->isHidden());
+        QVERIFY(ui().cmdLogPrint[1]->isHidden());
+
+        QCOMPARE(ui().grid[2]->model()->rowCount(), 0); // no goodies
+        QVERIFY(!ui().cmdLogAdd[2]->isHidden());
+        QVERIFY(ui().cmdLogEdit[2]->isHidden());
+        QVERIFY(ui().cmdLogDelete[2]->isHidden());
+        QVERIFY(ui().lblTotal[2]->isHidden());
+
+        QCOMPARE(column(3, 2), QStringList({"", "-20"}));
+        QVERIFY(ui().lblTotal[3]->isHidden());
+
+        QCOMPARE(column(4, 1), QStringList({"10.0", "12.0"}));
+        QCOMPARE(column(4, 2), QStringList({"300   (30.0)", "330   (27.5)"}));
+        QCOMPARE(ui().lblTotal[4]->text(), QStringLiteral(" Total Gallons: 22.0 "));
+        QCOMPARE(ui().lblTotal[5]->text(), QStringLiteral(" Total Miles: 630.0 "));
+        QCOMPARE(ui().lblTotal[6]->text(), QStringLiteral(" Overall MPG: 28.6 "));
+        QCOMPARE(ui().txtField[31]->property("plainText").toString(), QStringLiteral("premium"));
+        const QModelIndex description = ui().grid[4]->model()->index(0, 1);
+        QCOMPARE(description.data(Qt::ToolTipRole).toString(), QStringLiteral(" Double-click to edit this entry "));
+
+        // Selecting the earlier oil change shows its notes, read from the file.
+        ui().grid[1]->setCurrentIndex(ui().grid[1]->model()->index(0, 0));
+        QCOMPARE(ui().txtField[28]->property("plainText").toString(), QStringLiteral("5W-30\nfilter"));
+
+        // No ride: the lists empty and nothing can be added.
+        state = RideState();
+        logs->refillAll();
+        QCOMPARE(ui().grid[4]->model()->rowCount(), 0);
+        QVERIFY(ui().cmdLogAdd[4]->isHidden());
+        QVERIFY(ui().lblTotal[6]->isHidden());
+    }
+
+    void theAddCommandWritesThroughTheEditor()
+    {
+        showRide(RideA);
+        ui().MainTab->setCurrentIndex(6);
+        MessageBox::Script boxes;
+        LogEntryEditorScript script([](LogEntryWindow &editor) {
+            QCOMPARE(editor.windowTitle(), QStringLiteral(" Adding a New 'Gas Usage/Info' Entry"));
+            QCOMPARE(editor.caption(3)->text(), QStringLiteral(" Notes about the Highlighted Gas Entry... "));
+            QCOMPARE(editor.notesField()->maxLength(), 976);
+            QTest::keyClicks(editor.lineField(0), "3/15/2009");
+            QTest::keyClicks(editor.lineField(1), "12.4");
+            QTest::keyClicks(editor.lineField(2), "350");
+            QTest::keyClicks(editor.notesField()->viewport(), "x");
+            QCOMPARE(editor.gauge()->text(), QStringLiteral(" 1% full "));
+            QTest::mouseClick(editor.saveButton(), Qt::LeftButton);
+        });
+        QTest::mouseClick(ui().cmdLogAdd[4], Qt::LeftButton);
+        QCOMPARE(script.openings, 1);
+        QCOMPARE(boxes.count(), 0);
+        QVERIFY(!state.AddingEntry);
+        const QList<GasRecord> stored = recordsIn<GasRecord>("Gas.Dat");
+        QCOMPARE(stored.size(), 1);
+        QCOMPARE(stored[0].RideKey, RideA);
+        QCOMPARE(stored[0].Gallons, 12.4f);
+        QCOMPARE(stored[0].Miles, 350);
+        QCOMPARE(column(4, 2), QStringList({"350   (28.2)"}));
+        QCOMPARE(ui().txtField[31]->property("plainText").toString(), QStringLiteral("x"));
+        QVERIFY(!ui().cmdLogEdit[4]->isHidden());
+    }
+
+    void doubleClickAndDeleteWorkOnTheHighlightedRow()
+    {
+        writeFileOf<TripRecord>("Trip.Dat", {trip(RideB, day(2009, 1, 1), "B1", 1), trip(RideA, day(2009, 1, 3), "A2", 2),
+                                             trip(RideB, day(2009, 1, 3), "B2", 3), trip(RideA, day(2009, 1, 2), "A1", 4)});
+        showRide(RideA);
+        ui().MainTab->setCurrentIndex(5);
+        QTableView *grid = ui().grid[3];
+        const QRect first = grid->visualRect(grid->model()->index(0, 1));
+        LogEntryEditorScript script([](LogEntryWindow &editor) { editor.cmdCancel_Click(); });
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, first.center());
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, first.center());
+        QCOMPARE(script.lastRequest.mode, EntryMode::Editing);
+        QCOMPARE(script.lastRequest.tabCaption, QStringLiteral("Trips"));
+        QCOMPARE(script.lastRequest.cells[1], QStringLiteral("A1"));
+        QCOMPARE(script.lastRequest.recordNumber, 4);
+        QVERIFY(!state.EditingEntry);
+
+        MessageBox::Script boxes;
+        boxes.answer(MessageBox::Button::Yes);
+        QTest::mouseClick(ui().cmdLogDelete[3], Qt::LeftButton);
+        QCOMPARE(boxes.last().title, QStringLiteral(" Confirm Deletion"));
+        QCOMPARE(column(3, 1), QStringList({"A2"}));
+        QStringList left;
+        for (const TripRecord &r : recordsIn<TripRecord>("Trip.Dat"))
+            left << r.Description.trimmed();
+        QCOMPARE(left, QStringList({"B1", "A2", "B2"}));
+    }
+};
+
+QTEST_MAIN(TestMainWindowLogs)
+#include "test_main_window_logs.moc"

@@ -1,13 +1,17 @@
 # The two set-up commands of the README:
 #   make run    install what is missing, configure, build, start Torqal
 #   make test   the same set-up, then every test headless (plus the data
-#               tests again under AddressSanitizer and UBSan)
+#               tests again under AddressSanitizer and UBSan; in CI as root
+#               also the Debian package, installed and started)
+# and two more:
+#   make demo     start Torqal on a throwaway folder of demo rides
+#   make package  build the Debian package build/torqal_<version>_<arch>.deb
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test deps build build-asan bench clean
+.PHONY: run test deps build build-asan bench clean demo package
 
 deps:
 	@scripts/setup-deps
@@ -30,6 +34,16 @@ build-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 test: build build-asan
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@if [ "$$(id -u)" = 0 ] && [ "$${CI:-}" = true ]; then \
+	  $(MAKE) --no-print-directory package && scripts/check-package $(BUILD); fi
+
+demo: build
+	@scripts/run-demo $(BUILD)
+
+package: build
+	rm -f $(BUILD)/torqal_*.deb
+	cd $(BUILD) && cpack -G DEB
+	@echo "Package: $$(ls $(BUILD)/torqal_*.deb)"
 
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks

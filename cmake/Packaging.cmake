@@ -8,10 +8,10 @@ set(CPACK_PACKAGE_VENDOR "Qor Software")
 set(CPACK_PACKAGE_CONTACT "Qor Software <support@qorsoftware.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "keeps the records of your vehicles")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Torqal keeps the records of your vehicles (rides): each ride's details and\
- picture, and four logs (maintenance and repairs, goodies, trips, gasoline)\
- with totals, miles per gallon, printed reports and a built-in manual.\
- The package also holds torqal-data, which checks and dumps the data files.")
+"Torqal keeps the records of your vehicles (rides): each ride's details and
+picture, and four logs (maintenance and repairs, goodies, trips, gasoline)
+with totals, miles per gallon, printed reports and a built-in manual.
+The package also holds torqal-data, which checks and dumps the data files.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.qorsoftware.example/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

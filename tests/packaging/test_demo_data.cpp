@@ -201,15 +201,35 @@ private slots:
         QVERIFY(check.out.endsWith(QStringLiteral("No damage found.\n")));
     }
 
+    void generatorWritesIntoTheProgramsDataFolder()
+    {
+        // Without a folder named, the demo goes where the program looks for
+        // its data: the per-user data folder under XDG_DATA_HOME.
+        QTemporaryDir home;
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(TORQAL_DEMO_DATA), {});
+        QVERIFY(process.waitForFinished(60000));
+        QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+
+        QDirIterator search(home.path(), {QStringLiteral("Torqal.Dat")}, QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY(search.hasNext());
+        const QString dataFolder = QFileInfo(search.next()).path();
+        QVERIFY(!search.hasNext());
+        QVERIFY(dataFolder.startsWith(home.path() + QStringLiteral("/Torqal")));
+        QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), QStringLiteral("Demo rides written to %1\n").arg(dataFolder));
+    }
+
     void generatorNeverWritesOverData()
     {
         QTemporaryDir temporary;
         const QString generator = QStringLiteral(TORQAL_DEMO_DATA);
-        QCOMPARE(run(generator, {}).exitCode, 2);
+        QCOMPARE(run(generator, {temporary.path(), temporary.path()}).exitCode, 2);
 
         const Run first = run(generator, {temporary.path()});
-        QCOMPARE(first.errors, QString());
-        QCOMPARE(first.exitCode, 0);
+        QVERIFY2(first.exitCode == 0, qPrintable(first.errors));
         const QMap<QString, QByteArray> written = folderDigest(temporary.path());
         QCOMPARE(written.size(), 8); // five data files and three pictures
 

@@ -1,5 +1,6 @@
 #include "ride/frmMain.h"
 
+#include "help/FrmManual.h"
 #include "platform/Identity.h"
 #include "platform/Links.h"
 #include "platform/MessageBox.h"
@@ -35,7 +36,7 @@ constexpr int FadeStep = 20;
 
 frmMain::ManualOpener &manualOpener()
 {
-    static frmMain::ManualOpener opener;
+    static frmMain::ManualOpener opener = &FrmManual::open;
     return opener;
 }
 
@@ -86,7 +87,7 @@ void frmMain::setUpFade()
 
 void frmMain::setManualOpener(ManualOpener opener)
 {
-    manualOpener() = std::move(opener);
+    manualOpener() = opener ? std::move(opener) : ManualOpener(&FrmManual::open);
 }
 
 void frmMain::showEvent(QShowEvent *event)
@@ -112,8 +113,6 @@ void frmMain::cmdHelp_Click()
 {
     const int topic = ui.MainTab->currentIndex() + 3;
     const ManualOpener &opener = manualOpener();
-    if (!opener)
-        return;
     if (FadeActive)
         StartFade(this, Opaque, Dimmed, DimStep, false);
     opener(this, topic);

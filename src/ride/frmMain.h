@@ -20,8 +20,8 @@ public:
 
     const MainWindowControls &controls() const { return ui; }
 
-    // Shows the manual at a topic, modally over owner. Until a manual is
-    // installed, the help command does nothing visible.
+    // Shows the manual at a topic, modally over owner: the manual window
+    // unless a test put its own opener in place (an empty one restores it).
     using ManualOpener = std::function<void(QWidget *owner, int topic)>;
     static void setManualOpener(ManualOpener opener);
 

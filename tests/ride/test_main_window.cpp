@@ -1,3 +1,4 @@
+#include "help/FrmManual.h"
 #include "platform/LinkOpener.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
@@ -17,6 +18,8 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QApplication>
 #include <QTest>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -289,12 +292,19 @@ private slots:
         QCOMPARE(topics, (QList<int>{3, 4, 5, 6, 7, 8, 9}));
     }
 
-    void f1WithoutAManualDoesNothing()
+    void helpOpensTheManualAtTheGasolineTopic()
     {
         openWindow();
-        MessageBox::Script boxes;
-        QTest::keyClick(window.get(), Qt::Key_F1);
-        QCOMPARE(boxes.count(), 0);
+        find<QTabWidget>(QStringLiteral("MainTab"))->setCurrentIndex(6);
+        QString shownTopic;
+        QTimer::singleShot(0, this, [&shownTopic] {
+            auto *manual = qobject_cast<FrmManual *>(QApplication::activeModalWidget());
+            QVERIFY(manual);
+            shownTopic = manual->findChild<QLabel *>(QStringLiteral("labelHelpTopic"))->text();
+            manual->closeManual();
+        });
+        QTest::mouseClick(find<QorButton>(QStringLiteral("cmdHelp")), Qt::LeftButton);
+        QCOMPARE(shownTopic, QStringLiteral("Gasoline Usage, Mileage, etc."));
         QVERIFY(window->isVisible());
     }
 

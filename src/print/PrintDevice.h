@@ -4,6 +4,7 @@
 
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 class QImage;
 
@@ -48,6 +49,11 @@ public:
     // Sends the document to the printer. False when the printer refused it or
     // its file could not be written; the implementation tells why.
     bool endDocument();
+    // Why the last document was not sent, as a sentence for the user.
+    virtual QString failure() const { return {}; }
+    // The files the documents sent so far went to, in order, when the device
+    // writes files instead of printing.
+    virtual QStringList pdfFiles() const { return {}; }
 
     // The picture stretched into a rectangle given in inches.
     virtual void drawPicture(const QImage &picture, const QRectF &inches) = 0;

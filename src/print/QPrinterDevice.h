@@ -38,10 +38,8 @@ public:
 
     bool printsToPdf() const { return toPdf_; }
     QString pdfFolder() const { return pdfFolder_; }
-    // The PDF files written so far, in order.
-    QStringList pdfFiles() const { return pdfFiles_; }
-    // Why the last document failed, as a sentence for the user.
-    QString failure() const { return failure_; }
+    QStringList pdfFiles() const override { return pdfFiles_; }
+    QString failure() const override { return failure_; }
 
 private:
     double textWidthTwips(const QString &text) const override;

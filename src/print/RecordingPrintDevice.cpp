@@ -71,7 +71,7 @@ bool RecordingPrintDevice::finishDocument()
     operations_.append(record(Operation::Kind::EndDocument, x(), y()));
     ++document_;
     page_ = 1;
-    return true;
+    return refusal_.isEmpty();
 }
 
 QList<RecordingPrintDevice::Operation> RecordingPrintDevice::operations(Operation::Kind kind) const

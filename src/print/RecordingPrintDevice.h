@@ -55,6 +55,10 @@ public:
     QList<Line> lines(int document, int page) const;
     int documentCount() const;
 
+    // From now on every document is recorded but refused, for why.
+    void refuseDocuments(const QString &why) { refusal_ = why; }
+    QString failure() const override { return refusal_; }
+
 private:
     double textWidthTwips(const QString &text) const override;
     double lineAdvanceTwips() const override;
@@ -68,4 +72,5 @@ private:
     int document_ = 1;
     int page_ = 1;
     QList<Operation> operations_;
+    QString refusal_;
 };

@@ -1,5 +1,7 @@
 #include "ride/MainWindowLogs.h"
 
+#include "ride/PrintCommands.h"
+
 #include <QPlainTextEdit>
 
 MainWindowLogs::MainWindowLogs(QWidget *window, const MainWindowControls &ui, RideState &state, DataFiles &files)
@@ -27,6 +29,7 @@ MainWindowLogs::MainWindowLogs(QWidget *window, const MainWindowControls &ui, Ri
         controls.print = ui.cmdLogPrint[k];
         controls.tabs = ui.MainTab;
         m_tabs[k - 1] = std::make_unique<LogTab>(controls, context);
+        m_tabs[k - 1]->setPrintCommand([window, &ui, kind] { PrintHighlightedLogEntry(window, ui, kind); });
     }
 }
 

@@ -10,6 +10,7 @@
 #include "platform/Twips.h"
 #include "ride/MainWindowBuilder.h"
 #include "ride/MainWindowHoverTexts.h"
+#include "ride/PrintCommands.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
 
@@ -67,6 +68,7 @@ frmMain::frmMain(QWidget *parent)
     connect(ui.cmdFadeStatus, &QorButton::Click, this, &frmMain::cmdFadeStatus_Click);
     connect(ui.cmdFadeStatus, &QorButton::MouseMove, this, &frmMain::cmdFadeStatus_MouseMove);
     connect(ui.cmdEmailFriend, &QorButton::Click, this, &frmMain::cmdEmailFriend_Click);
+    connect(ui.cmdRidePrint, &QorButton::Click, this, [this] { PrintRideReport(this, ui); });
 }
 
 // The fade command is offered only where windows can be translucent; the

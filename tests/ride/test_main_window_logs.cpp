@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(ui().lblTotal[1]->text(), QStringLiteral(" Total Cost: $479.95"));
         QVERIFY(!ui().lblTotal[1]->isHidden());
         QVERIFY(!ui().cmdLogEdit[1]->isHidden());
-        QVERIFY(ui().cmdLogPrint[1]->isHidden());
+        QVERIFY(!ui().cmdLogPrint[1]->isHidden());
 
         QCOMPARE(ui().grid[2]->model()->rowCount(), 0); // no goodies
         QVERIFY(!ui().cmdLogAdd[2]->isHidden());

@@ -1,0 +1,173 @@
+// The main window's print commands: the ride's print options over what the
+// window shows, and the log tabs' printouts of the highlighted entry.
+
+#include "data/DataTestSupport.h"
+#include "data/DateValue.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/Settings.h"
+#include "print/RecordingPrintDevice.h"
+#include "print/frmPrint.h"
+#include "ride/MainWindowLogs.h"
+#include "ride/frmMain.h"
+#include "ui/QorButton.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace DataTest;
+
+namespace {
+
+constexpr double RideA = 40000.5;
+
+double day(int year, int month, int dayOfMonth) { return DateValue::fromDateTime(QDate(year, month, dayOfMonth)); }
+
+ExpenseRecord expense(double date, const char *description, qint64 cost, const char *notes)
+{
+    ExpenseRecord r;
+    r.RideKey = RideA;
+    r.EntryDate = date;
+    r.Description = QString::fromUtf8(description);
+    r.Cost = cost;
+    r.Notes = QString::fromUtf8(notes);
+    return r;
+}
+
+TripRecord trip(double date, const char *description, qint32 miles, const char *notes)
+{
+    TripRecord r;
+    r.RideKey = RideA;
+    r.EntryDate = date;
+    r.Description = QString::fromUtf8(description);
+    r.Miles = miles;
+    r.Notes = QString::fromUtf8(notes);
+    return r;
+}
+
+} // namespace
+
+class TestPrintCommands : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<WorkingFolder> folder;
+    std::unique_ptr<frmMain> window;
+    RideState state;
+    DataFiles files;
+    std::unique_ptr<MainWindowLogs> logs;
+    std::shared_ptr<RecordingPrintDevice> device;
+    QStringList printouts;
+    std::unique_ptr<PrintDevicesForTests> printers;
+    std::unique_ptr<Clock::Fixed> clock;
+
+    const MainWindowControls &ui() const { return window->controls(); }
+
+    // The ride as the view would show it; its logs are read from the files.
+    void showRide()
+    {
+        ui().setFieldText(1, QStringLiteral("2005"));
+        ui().setFieldText(2, QStringLiteral("Honda"));
+        ui().setFieldText(3, QStringLiteral("Shadow"));
+        ui().setFieldText(4, QStringLiteral("Cruiser"));
+        ui().setFieldText(7, QStringLiteral("Blue Thunder"));
+        state.CurrentRide = 1;
+        state.CurrentRideKey = RideA;
+        logs->refillAll();
+    }
+
+private slots:
+    void init()
+    {
+        folder = std::make_unique<WorkingFolder>();
+        Settings::useFile(folder->path() + QStringLiteral("/settings.ini"));
+        window = std::make_unique<frmMain>();
+        window->show();
+        state = RideState();
+        logs = std::make_unique<MainWindowLogs>(window.get(), ui(), state, files);
+        device = std::make_shared<RecordingPrintDevice>();
+        printouts.clear();
+        printers = std::make_unique<PrintDevicesForTests>([this](const QString &name) -> std::shared_ptr<PrintDevice> {
+            printouts.append(name);
+            return device;
+        });
+        clock = std::make_unique<Clock::Fixed>(QDateTime(QDate(2026, 12, 7), QTime(9, 30)));
+    }
+
+    void cleanup()
+    {
+        clock.reset();
+        printers.reset();
+        logs.reset();
+        window.reset();
+        Settings::useFile(QString());
+        folder.reset();
+    }
+
+    void aLogTabPrintsItsHighlightedEntryWithItsNotes()
+    {
+        writeFileOf<TripRecord>("Trip.Dat", {trip(day(2009, 6, 1), "Blue Ridge", 412, "Rain all day.\r\nGood food."),
+                                             trip(day(2009, 7, 4), "Coast", 260, "")});
+        showRide();
+        QVERIFY(!ui().cmdLogPrint[3]->isHidden());
+        QVERIFY(ui().cmdLogPrint[1]->isHidden()); // no maintenance entries
+
+        ui().grid[3]->setCurrentIndex(ui().grid[3]->model()->index(0, 0));
+        MessageBox::Script boxes;
+        emit ui().cmdLogPrint[3]->Click();
+
+        QCOMPARE(printouts, QStringList({"'Trips' entry"}));
+        QCOMPARE(device->documentCount(), 1);
+        QStringList texts;
+        for (const auto &line : device->lines())
+            texts.append(line.text);
+        QCOMPARE(texts, QStringList({"Printout of my ride, a", "2005 Honda Shadow", "(aka Blue Thunder)",
+                                     "printed on 12/07/2026 09:30", "'Trips' Entry",
+                                     "Date           Brief DescriptionMiles       ", "06/01/2009Blue Ridge412",
+                                     "'Trips' Notes", "Rain all day.", "Good food."}));
+        QCOMPARE(boxes.count(), 0);
+        QVERIFY(window->isEnabled());
+    }
+
+    void theRidePrintCommandOffersWhatTheWindowShows()
+    {
+        writeFileOf<ExpenseRecord>("Maint.Dat", {expense(day(2009, 5, 2), "Tires", 4500000, ""),
+                                                 expense(day(2009, 3, 15), "Oil change", 299500, "")});
+        showRide();
+
+        QList<Qt::CheckState> offered;
+        QList<bool> enabled;
+        QTimer::singleShot(0, this, [&] {
+            auto *options = qobject_cast<frmPrint *>(QApplication::activeModalWidget());
+            if (!options)
+                return;
+            for (int index = 0; index < frmPrint::OptionCount; ++index) {
+                offered.append(options->option(index)->checkState());
+                enabled.append(options->option(index)->isEnabled());
+            }
+            options->cmdPrint_Click();
+            options->cmdCancel_Click();
+        });
+        emit ui().cmdRidePrint->Click();
+
+        const Qt::CheckState C = Qt::Checked, U = Qt::Unchecked;
+        QCOMPARE(offered, (QList<Qt::CheckState>{C, U, U, C, U, U, U}));
+        QCOMPARE(enabled, (QList<bool>{true, false, false, true, false, false, false}));
+        QCOMPARE(printouts, QStringList({"Ride report - basic information", "Ride report - 'Maint./Repair' list"}));
+        QCOMPARE(device->lines(1, 1).at(4).text, QStringLiteral("Style -- Cruiser"));
+        const auto list = device->lines(2, 1);
+        QCOMPARE(list.at(6).text, QStringLiteral("03/15/2009Oil change$29.95"));
+        QCOMPARE(list.at(7).text, QStringLiteral("05/02/2009Tires$450.00"));
+        QCOMPARE(list.last().text, QStringLiteral(" Total Cost: $479.95"));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+};
+
+QTEST_MAIN(TestPrintCommands)
+#include "test_print_commands.moc"

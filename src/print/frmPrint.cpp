@@ -13,6 +13,7 @@
 #include "ui/WindowFade.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
@@ -121,6 +122,14 @@ void frmPrint::showEvent(QShowEvent *event)
         return;
     Activated = true;
     activate();
+}
+
+void frmPrint::closeEvent(QCloseEvent *event)
+{
+    if (Printing)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
 }
 
 void frmPrint::activate()

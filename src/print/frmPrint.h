@@ -35,6 +35,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // A run cannot be interrupted, not even by the window manager's close.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void activate();

@@ -8,8 +8,15 @@
 namespace PrintMessages {
 
 namespace {
+
 const QString CrLf = QStringLiteral("\r\n");
+
+QString folderOf(const QStringList &files)
+{
+    return QDir::toNativeSeparators(QFileInfo(files.first()).absolutePath());
 }
+
+} // namespace
 
 MessageBox::Request NothingChecked()
 {
@@ -17,10 +24,13 @@ MessageBox::Request NothingChecked()
             MessageBox::Icon::Warning, MessageBox::Buttons::Ok, MessageBox::Button::Ok};
 }
 
-MessageBox::Request PrintoutFailed(const QString &why)
+MessageBox::Request PrintoutFailed(const QString &why, const QStringList &pdfFilesBefore)
 {
-    return {ApplicationTitle, QStringLiteral("The printout could not be finished.") + CrLf + CrLf + why,
-            MessageBox::Icon::Critical, MessageBox::Buttons::Ok, MessageBox::Button::Ok};
+    QString text = QStringLiteral("The printout could not be finished.") + CrLf + CrLf + why;
+    if (!pdfFilesBefore.isEmpty())
+        text += CrLf + CrLf + QStringLiteral("The printouts before it were saved as PDF files in the folder:") + CrLf
+                + folderOf(pdfFilesBefore);
+    return {ApplicationTitle, text, MessageBox::Icon::Critical, MessageBox::Buttons::Ok, MessageBox::Button::Ok};
 }
 
 MessageBox::Request SavedAsPdf(const QStringList &files)
@@ -32,7 +42,7 @@ MessageBox::Request SavedAsPdf(const QStringList &files)
     } else {
         text = QStringLiteral("No printer is installed, so the %1 printouts were saved as PDF files in the folder:")
                    .arg(files.size())
-               + CrLf + CrLf + QDir::toNativeSeparators(QFileInfo(files.first()).absolutePath());
+               + CrLf + CrLf + folderOf(files);
     }
     return {ApplicationTitle, text, MessageBox::Icon::Information, MessageBox::Buttons::Ok, MessageBox::Button::Ok};
 }

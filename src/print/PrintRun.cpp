@@ -37,7 +37,7 @@ bool PrintRun::print(const QString &printoutName, const std::function<bool(Print
 void PrintRun::report(QWidget *window) const
 {
     if (failed())
-        MessageBox::show(window, PrintMessages::PrintoutFailed(failure));
+        MessageBox::show(window, PrintMessages::PrintoutFailed(failure, pdfFiles));
     else if (!pdfFiles.isEmpty())
         MessageBox::show(window, PrintMessages::SavedAsPdf(pdfFiles));
 }

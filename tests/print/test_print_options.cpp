@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -290,6 +291,36 @@ private slots:
         QCOMPARE(boxes.last().icon, MessageBox::Icon::Information);
         QVERIFY(boxes.last().text.contains(QStringLiteral("the 2 printouts were saved as PDF files")));
         QVERIFY(boxes.last().text.endsWith(QStringLiteral("\r\n\r\n") + QDir::toNativeSeparators(printouts)));
+    }
+
+    void aFailureAfterPdfFilesTellsOfBothInOneMessage()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString printouts = QDir(folder.path()).filePath(QStringLiteral("Printouts"));
+        // A file where the second printout's folder should be.
+        const QString blocked = QDir(folder.path()).filePath(QStringLiteral("Blocked"));
+        QFile blocker(blocked);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        MessageBox::Script boxes;
+        int made = 0;
+        frmPrint window(fullRide(), nullptr, [&](const QString &name) -> std::shared_ptr<PrintDevice> {
+            return std::make_shared<QPrinterDevice>(name, made++ == 0 ? printouts : blocked + QStringLiteral("/in"),
+                                                    QPrinterDevice::Target::PdfFile);
+        });
+        window.show();
+        window.cmdPrint_Click();
+
+        QCOMPARE(made, 2);
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().icon, MessageBox::Icon::Critical);
+        const QStringList paragraphs = boxes.last().text.split(QStringLiteral("\r\n\r\n"));
+        QCOMPARE(paragraphs.size(), 3);
+        QVERIFY(paragraphs.at(1).contains(QDir::toNativeSeparators(blocked)));
+        QVERIFY(paragraphs.at(2).endsWith(QStringLiteral("\r\n") + QDir::toNativeSeparators(printouts)));
+        QCOMPARE(QDir(printouts).entryList({QStringLiteral("*.pdf")}).size(), 1);
+        QVERIFY(window.isEnabled());
     }
 
     void cancelCloses()

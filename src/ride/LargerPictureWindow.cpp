@@ -1,0 +1,105 @@
+#include "ride/LargerPictureWindow.h"
+
+#include "platform/BusyPointer.h"
+#include "platform/MessageBox.h"
+#include "platform/Twips.h"
+#include "print/PicturePrintout.h"
+#include "print/QPrinterDevice.h"
+#include "ride/RideMessages.h"
+#include "ride/RideWindow.h"
+#include "ui/ButtonLayout.h"
+#include "ui/QorButton.h"
+#include "ui/WindowFade.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPixmap>
+
+namespace {
+
+constexpr int WindowWidth = 8310;
+constexpr int WindowHeight = 7335;
+constexpr QPoint PictureCorner{105, 735};
+constexpr int ButtonTop = 105;
+constexpr int ButtonWidth = 480;
+constexpr int ButtonHeight = 420;
+constexpr int FadeStep = 20;
+
+QorButton *command(QWidget *window, const QString &name, int leftTwips)
+{
+    auto *button = new QorButton(window);
+    button->setObjectName(name);
+    button->setGeometry(QRect(QPoint(Twips::x(leftTwips), Twips::y(ButtonTop)), Twips::size(ButtonWidth, ButtonHeight)));
+    return button;
+}
+
+} // namespace
+
+LargerPictureWindow::LargerPictureWindow(QWidget *owner)
+    : QDialog(owner),
+      imgRide(new QLabel(this)),
+      cmdPrintPic(command(this, QStringLiteral("cmdPrintPic"), PictureCorner.x())),
+      cmdReturn(command(this, QStringLiteral("cmdReturn"), PictureCorner.x() + ButtonWidth + 105))
+{
+    setObjectName(QStringLiteral("frmLargePic"));
+    FadeActive = SetWindowOpacity(this, 0, false);
+    setFixedSize(Twips::size(WindowWidth, WindowHeight));
+    imgRide->setObjectName(QStringLiteral("imgRide"));
+    imgRide->setScaledContents(true);
+    QString error;
+    if (!LoadButtonLayout(this, QStringLiteral("frmLargePic"), &error))
+        qWarning("%s", qPrintable(error));
+    connect(cmdPrintPic, &QorButton::Click, this, &LargerPictureWindow::cmdPrintPic_Click);
+    connect(cmdReturn, &QorButton::Click, this, &LargerPictureWindow::cmdReturn_Click);
+}
+
+bool LargerPictureWindow::loadPicture(const QString &path)
+{
+    const auto picture = PictureFit::LoadPicture(path);
+    if (!picture)
+        return false;
+    m_picture = picture->image;
+    m_frame = PictureFit::FitPicture(picture->twips, PictureFit::LargerBox);
+    imgRide->setGeometry(QRect(QPoint(Twips::x(PictureCorner.x()), Twips::y(PictureCorner.y())),
+                               Twips::size(m_frame.width(), m_frame.height())));
+    imgRide->setPixmap(QPixmap::fromImage(m_picture));
+    imgRide->setToolTip(path);
+    imgRide->show();
+    return true;
+}
+
+void LargerPictureWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (activated)
+        return;
+    activated = true;
+    setWindowTitle(tag);
+    SetHoverText(cmdPrintPic, QStringLiteral(" Print this Picture "));
+    SetHoverText(cmdReturn, QStringLiteral(" Finished Viewing "));
+    if (FadeActive)
+        StartFade(this, 0, 255, FadeStep, false);
+}
+
+void LargerPictureWindow::cmdPrintPic_Click()
+{
+    QString failure;
+    {
+        BusyPointer busy(this);
+        QCoreApplication::processEvents();
+        QPrinterDevice printer(QStringLiteral("Larger picture"), QPrinterDevice::printoutsFolder());
+        if (!PrintLargerPicture(printer, windowTitle(), m_picture, m_frame))
+            failure = printer.failure();
+        QCoreApplication::processEvents();
+    }
+    if (!failure.isEmpty())
+        MessageBox::show(this, RideMessages::PrintFailure(failure));
+}
+
+void LargerPictureWindow::cmdReturn_Click()
+{
+    if (FadeActive)
+        StartFade(this, 255, 0, FadeStep, true);
+    else
+        close();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ride/PictureFit.h"
+
+#include <QDialog>
+
+class QLabel;
+class QorButton;
+
+// frmLargePic: the ride's picture fitted into 8000 x 6000 twips, titled with
+// the ride's name, with commands to print it and to return. Each opening
+// makes a new window, shown modally over the main window.
+class LargerPictureWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit LargerPictureWindow(QWidget *owner);
+
+    // Loads the picture file and fits the picture; false when the file
+    // cannot be loaded.
+    bool loadPicture(const QString &path);
+
+    // The title the window takes when it first shows.
+    void setDisplayName(const QString &name) { tag = name; }
+
+    // The picture's frame in twips.
+    QSize frame() const { return m_frame; }
+
+    void cmdPrintPic_Click();
+    void cmdReturn_Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QLabel *imgRide;
+    QorButton *cmdPrintPic;
+    QorButton *cmdReturn;
+    QImage m_picture;
+    QSize m_frame;
+    QString tag;
+    bool activated = false;
+};

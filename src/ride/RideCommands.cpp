@@ -1,0 +1,28 @@
+#include "ride/RideCommands.h"
+
+#include "platform/MessageBox.h"
+#include "platform/Settings.h"
+#include "ride/RideMessages.h"
+
+RideCommands::RideCommands(const RideWindow &window)
+    : view(window),
+      menu(window, [this](qint16 n) { view.ShowRide(n); }),
+      editing(window, view, menu),
+      deletion(window, view, menu),
+      picture(window),
+      rw(window)
+{
+}
+
+void RideCommands::FirstDisplay()
+{
+    menu.BuildRidesMenu();
+    if (rw.state.RideCount > 0) {
+        rw.state.CurrentRide = FirstRideToShow(Settings::value(Settings::LastRideViewedKey, QStringLiteral("1")),
+                                               rw.state.RideCount);
+    } else {
+        MessageBox::show(rw.window, RideMessages::NoRidesOnFile());
+        rw.state.CurrentRide = 0;
+    }
+    view.ShowRide(rw.state.CurrentRide);
+}

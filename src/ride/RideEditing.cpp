@@ -1,0 +1,198 @@
+#include "ride/RideEditing.h"
+
+#include "data/DataFileTable.h"
+#include "data/DateValue.h"
+#include "platform/BusyPointer.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/ValueFormats.h"
+#include "ride/RideFields.h"
+#include "ride/RideMessages.h"
+#include "ride/RidePictureBox.h"
+#include "ride/RideSaveChecks.h"
+#include "ride/RideView.h"
+#include "ride/RidesMenu.h"
+#include "ui/QorButton.h"
+
+#include <QLabel>
+#include <QTabWidget>
+
+namespace {
+
+constexpr int FirstLogTab = 3;
+constexpr int LastLogTab = 6;
+const QString EditingNameCaption = QStringLiteral("Click the 'Save' or 'Cancel' button at left when finished");
+
+void setLogTabsEnabled(const MainWindowControls &ui, bool enabled)
+{
+    for (int tab = FirstLogTab; tab <= LastLogTab; ++tab)
+        ui.MainTab->setTabEnabled(tab, enabled);
+    ui.lblTabsNotAvailable->setVisible(!enabled);
+}
+
+void setRideNameLook(QLabel *label, int pointSize, bool italic, Qt::Alignment alignment)
+{
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setItalic(italic);
+    label->setFont(font);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+}
+
+} // namespace
+
+RideEditing::RideEditing(const RideWindow &window, RideView &view, RidesMenu &menu)
+    : QObject(window.window), rw(window), m_view(view), m_menu(menu)
+{
+    connect(rw.ui.cmdRideAdd, &QorButton::Click, this, &RideEditing::cmdRideAdd_Click);
+    connect(rw.ui.cmdRideEdit, &QorButton::Click, this, &RideEditing::cmdRideEdit_Click);
+    connect(rw.ui.cmdRideSave, &QorButton::Click, this, &RideEditing::SaveRide);
+    connect(rw.ui.cmdRideCancel, &QorButton::Click, this, &RideEditing::CancelRideEdit);
+}
+
+void RideEditing::setFieldsLocked(bool locked)
+{
+    for (int i = 1; i <= RideFields::Count; ++i) {
+        // The box being typed in keeps its mode colours until it loses the
+        // focus, which a locked box ignores: back to the view's look now.
+        if (locked)
+            rw.ui.setFieldColors(i, ViewColors::CaptionText, false, ViewColors::BoxBackground);
+        rw.ui.setFieldLocked(i, locked);
+    }
+}
+
+// What adding and editing share: the ride commands give way to save and
+// cancel, the log tabs close, the name caption tells how to finish.
+void RideEditing::enterMode(const QString &modeCaption, const QString &saveHover, const QString &cancelHover)
+{
+    const MainWindowControls &ui = rw.ui;
+    for (QorButton *command : {ui.cmdRideAdd, ui.cmdRideEdit, ui.cmdRideDelete, ui.cmdRidePrint, ui.cmdSelectRide})
+        command->hide();
+    rememberedRideCountCaption = ui.lbl[0]->text();
+    QFont bold = ui.lbl[0]->font();
+    bold.setBold(true);
+    ui.lbl[0]->setFont(bold);
+    ui.lbl[0]->setText(modeCaption);
+    SetHoverText(ui.cmdRideSave, saveHover);
+    ui.cmdRideSave->show();
+    SetHoverText(ui.cmdRideCancel, cancelHover);
+    ui.cmdRideCancel->show();
+}
+
+void RideEditing::cmdRideAdd_Click()
+{
+    // A full ride file takes no new ride; better said before anything is typed.
+    if (rw.state.RideCount >= MaxRecords) {
+        MessageBox::show(rw.window, RideMessages::RideFileFull());
+        return;
+    }
+    const MainWindowControls &ui = rw.ui;
+    rw.state.AddingEntry = true;
+    enterMode(QStringLiteral("Adding a New Entry"), QStringLiteral(" Save this new 'Ride' entry "),
+              QStringLiteral(" Cancel this new 'Ride' entry "));
+    RidePictureBox::Clear(ui);
+    RidePictureBox::ShowCommands(ui, false, false);
+    for (int i = 1; i <= RideFields::Count; ++i)
+        ui.setFieldText(i, QString());
+    setFieldsLocked(false);
+    ui.MainTab->setCurrentIndex(0);
+    setLogTabsEnabled(ui, false);
+    setRideNameLook(ui.lblRideName, 10, false, Qt::AlignLeft);
+    ui.lblRideName->setText(EditingNameCaption);
+    ui.txtField[1]->setFocus(Qt::OtherFocusReason);
+}
+
+void RideEditing::cmdRideEdit_Click()
+{
+    const MainWindowControls &ui = rw.ui;
+    rw.state.EditingEntry = true;
+    enterMode(QStringLiteral("Editing this Entry"), QStringLiteral(" Save any changes you made "),
+              QStringLiteral(" Cancel any changes you made "));
+    ui.cmdLargerPic->hide();
+    setFieldsLocked(false);
+    ui.MainTab->setCurrentIndex(0);
+    setLogTabsEnabled(ui, false);
+    setRideNameLook(ui.lblRideName, 10, false, Qt::AlignLeft);
+    ui.lblRideName->setText(EditingNameCaption);
+}
+
+void RideEditing::SaveRide()
+{
+    const MainWindowControls &ui = rw.ui;
+    for (int i = 1; i <= RideFields::Count; ++i)
+        ui.setFieldText(i, ValueFormats::trimBlanks(ui.fieldText(i)));
+    RideBoxTexts boxes;
+    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
+        boxes[std::size_t(i)] = ui.fieldText(i);
+    if (const auto refusal = CheckRideBoxes(boxes)) {
+        MessageBox::show(rw.window, refusal->message);
+        ui.MainTab->setCurrentIndex(refusal->tab);
+        ui.txtField[std::size_t(refusal->box)]->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (const FileStatus status = writeRide(); !status) {
+        rw.reportFailure(status);
+        return;
+    }
+    savedMark = true;
+    CancelRideEdit();
+}
+
+// Writes the boxes as the ride being added (a new record with the moment of
+// saving as its key) or edited (its record, key unchanged). CurrentRide is
+// the ride's record number once it is written.
+FileStatus RideEditing::writeRide()
+{
+    BusyPointer busy(rw.window);
+    RecordFile<RideRecord> &rides = rw.files.rides;
+    FileStatus status = OpenRecordFile(rides);
+    rw.takeRideCount();
+    // A full ride file refuses the write of record 32768 with its own message.
+    int number = rw.state.CurrentRide;
+    if (status && rw.state.AddingEntry) {
+        rides.buffer = RideRecord();
+        rides.buffer.RideKey = DateValue::fromDateTime(Clock::now());
+        number = rw.state.RideCount + 1;
+    } else if (status) {
+        // The buffer holds what is on file now, so the key stays as stored.
+        status = ReadRecord(rides, number);
+    }
+    if (status) {
+        RideBoxTexts boxes;
+        for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
+            boxes[std::size_t(i)] = rw.ui.fieldText(i);
+        RideFieldValues::StoreBoxTexts(boxes, RidePictureBox::Path(rw.ui), rides.buffer);
+        status = WriteRecord(rides, number);
+    }
+    const FileStatus closed = CloseRecordFile(rides);
+    rw.takeRideCount();
+    if (status)
+        rw.state.CurrentRide = qint16(number);
+    return status ? closed : status;
+}
+
+void RideEditing::CancelRideEdit()
+{
+    const MainWindowControls &ui = rw.ui;
+    setFieldsLocked(true);
+    setRideNameLook(ui.lblRideName, 12, true, Qt::AlignHCenter);
+    ui.lblRideName->clear();
+    if (rw.state.AddingEntry)
+        ui.MainTab->setCurrentIndex(0);
+    setLogTabsEnabled(ui, true);
+    if (savedMark) {
+        savedMark = false;
+        m_menu.BuildRidesMenu();
+    } else {
+        QFont font = ui.lbl[0]->font();
+        font.setBold(false);
+        ui.lbl[0]->setFont(font);
+        ui.lbl[0]->setText(rememberedRideCountCaption);
+    }
+    ui.cmdRideAdd->show();
+    ui.cmdRideSave->hide();
+    ui.cmdRideCancel->hide();
+    m_view.ShowRide(rw.state.CurrentRide);
+    rw.state.AddingEntry = false;
+    rw.state.EditingEntry = false;
+}

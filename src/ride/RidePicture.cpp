@@ -1,0 +1,107 @@
+#include "ride/RidePicture.h"
+
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "ride/LargerPictureWindow.h"
+#include "ride/RideMessages.h"
+#include "ride/RidePictureBox.h"
+#include "ui/QorButton.h"
+#include "ui/WindowFade.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+
+#include <memory>
+
+namespace {
+
+constexpr int Opaque = 255;
+constexpr int Dimmed = 204;
+constexpr int DimStep = 2;
+constexpr int UndimStep = 3;
+
+} // namespace
+
+RidePicture::RidePicture(const RideWindow &window)
+    : QObject(window.window), rw(window)
+{
+    for (int index = 1; index <= 2; ++index)
+        connect(rw.ui.cmdPicAddEdit[std::size_t(index)], &QorButton::Click, this, &RidePicture::cmdPicAddEdit_Click);
+    connect(rw.ui.cmdPicDelete, &QorButton::Click, this, &RidePicture::cmdpicDelete_Click);
+    connect(rw.ui.cmdLargerPic, &QorButton::Click, this, &RidePicture::cmdLargerPic_Click);
+}
+
+void RidePicture::cmdPicAddEdit_Click()
+{
+    const MainWindowControls &ui = rw.ui;
+    const bool hadPicture = !RidePictureBox::Path(ui).isEmpty();
+    // The data files are named relative to the working folder, which the
+    // dialog must not move.
+    const QString workingFolder = QDir::currentPath();
+    ui.lblPicture->hide();
+    const QString chosen = FileDialog::openFile(rw.window);
+    QDir::setCurrent(workingFolder);
+    if (chosen.isEmpty()) {
+        ui.lblPicture->setVisible(!hadPicture);
+        return;
+    }
+
+    const auto picture = PictureFit::LoadPicture(chosen);
+    if (!picture) {
+        QCoreApplication::processEvents();
+        RidePictureBox::Clear(ui);
+        ui.imgRide->show();
+        MessageBox::show(rw.window, RideMessages::PictureAccessError());
+        ui.lblPicture->show();
+        return;
+    }
+    // An existing ride takes the picture at once, also while it is edited; a
+    // ride being added takes it when it is saved.
+    if (!rw.state.AddingEntry) {
+        if (const FileStatus status = rw.writePicturePath(rw.state.CurrentRide, chosen); !status) {
+            rw.reportFailure(status);
+            ui.lblPicture->setVisible(!hadPicture);
+            return;
+        }
+    }
+    RidePictureBox::Show(ui, *picture, chosen);
+    RidePictureBox::ShowCommands(ui, true, !rw.state.inEditMode());
+}
+
+void RidePicture::cmdpicDelete_Click()
+{
+    const MainWindowControls &ui = rw.ui;
+    QCoreApplication::processEvents();
+    if (MessageBox::show(rw.window, RideMessages::ConfirmPictureDelete()) != MessageBox::Button::Yes)
+        return;
+    if (!rw.state.AddingEntry) {
+        if (const FileStatus status = rw.writePicturePath(rw.state.CurrentRide, QString()); !status) {
+            rw.reportFailure(status);
+            return;
+        }
+    }
+    ui.imgRide->hide();
+    QCoreApplication::processEvents();
+    RidePictureBox::Clear(ui);
+    ui.imgRide->show();
+    RidePictureBox::ShowCommands(ui, false, false);
+}
+
+void RidePicture::cmdLargerPic_Click()
+{
+    // The path of the picture shown, which is the one stored for the ride.
+    const QString path = RidePictureBox::Path(rw.ui);
+    auto larger = std::make_unique<LargerPictureWindow>(rw.window);
+    if (!larger->loadPicture(path)) {
+        // The file went away since the ride was shown.
+        MessageBox::show(rw.window, RideMessages::PictureAccessError());
+        return;
+    }
+    larger->setDisplayName(rw.ui.lblRideName->text());
+    if (FadeActive)
+        StartFade(rw.window, Opaque, Dimmed, DimStep, false);
+    larger->exec();
+    if (FadeActive)
+        StartFade(rw.window, Dimmed, Opaque, UndimStep, false);
+}

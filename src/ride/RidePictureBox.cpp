@@ -1,0 +1,59 @@
+#include "ride/RidePictureBox.h"
+
+#include "platform/Twips.h"
+#include "ui/QorButton.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+namespace RidePictureBox {
+
+namespace {
+
+const char *const FrameProperty = "frameTwips";
+
+void setFrame(const MainWindowControls &ui, QSize twips)
+{
+    ui.imgRide->setProperty(FrameProperty, twips);
+    ui.imgRide->setGeometry(QRect(QPoint(0, 0), Twips::size(twips.width(), twips.height())));
+}
+
+} // namespace
+
+QSize Frame(const MainWindowControls &ui)
+{
+    const QVariant frame = ui.imgRide->property(FrameProperty);
+    return frame.isValid() ? frame.toSize() : PictureFit::MainBox;
+}
+
+QString Path(const MainWindowControls &ui)
+{
+    return ui.imgRide->toolTip();
+}
+
+void Clear(const MainWindowControls &ui)
+{
+    ui.imgRide->clear();
+    ui.imgRide->setToolTip(QString());
+    setFrame(ui, PictureFit::MainBox);
+}
+
+void Show(const MainWindowControls &ui, const PictureFit::Picture &picture, const QString &path)
+{
+    setFrame(ui, PictureFit::FitPicture(picture.twips, PictureFit::MainBox));
+    ui.imgRide->setScaledContents(true);
+    ui.imgRide->setPixmap(QPixmap::fromImage(picture.image));
+    ui.imgRide->setToolTip(path);
+    ui.imgRide->show();
+}
+
+void ShowCommands(const MainWindowControls &ui, bool hasPicture, bool offerLarger)
+{
+    ui.lblPicture->setVisible(!hasPicture);
+    ui.cmdLargerPic->setVisible(hasPicture && offerLarger);
+    ui.cmdPicAddEdit[1]->setVisible(!hasPicture);
+    ui.cmdPicAddEdit[2]->setVisible(hasPicture);
+    ui.cmdPicDelete->setVisible(hasPicture);
+}
+
+} // namespace RidePictureBox

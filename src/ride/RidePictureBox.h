@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ride/MainWindowControls.h"
+#include "ride/PictureFit.h"
+
+#include <QSize>
+#include <QString>
+
+// The main window's picture box imgRide: the picture fitted into its frame
+// from the frame's top-left corner, its full path as the box's hover text,
+// and the placeholder "Picture Frame" while no picture is shown.
+namespace RidePictureBox {
+
+// The picture box's frame in twips, as last fitted.
+QSize Frame(const MainWindowControls &ui);
+
+// The path of the picture shown; empty when none.
+QString Path(const MainWindowControls &ui);
+
+// No picture: the full frame, no path. The placeholder is left as it is.
+void Clear(const MainWindowControls &ui);
+
+// The picture fitted into the main box, with its path as the hover text.
+void Show(const MainWindowControls &ui, const PictureFit::Picture &picture, const QString &path);
+
+// The placeholder and the picture commands for a ride with or without a
+// picture; the larger-picture command only when offerLarger.
+void ShowCommands(const MainWindowControls &ui, bool hasPicture, bool offerLarger);
+
+} // namespace RidePictureBox

@@ -1,0 +1,230 @@
+#include "ride/RideView.h"
+
+#include "platform/BusyPointer.h"
+#include "platform/MessageBox.h"
+#include "platform/Settings.h"
+#include "platform/ValueFormats.h"
+#include "ride/RideFieldValues.h"
+#include "ride/RideFields.h"
+#include "ride/RideLabels.h"
+#include "ride/RideMessages.h"
+#include "ride/RidePictureBox.h"
+#include "ui/QorButton.h"
+
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+
+namespace {
+
+const QColor Yellow(255, 255, 0);
+const QColor Pink(255, 192, 255);
+
+// The first box of each ride tab, which takes the focus when the tab is
+// chosen while a ride is added or edited.
+int firstBoxOfTab(int tab)
+{
+    switch (tab) {
+    case 0: return 1;
+    case 1: return 8;
+    case 2: return 20;
+    default: return 0;
+    }
+}
+
+void selectAllText(QWidget *box)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(box))
+        line->selectAll();
+    else if (auto *notes = qobject_cast<QPlainTextEdit *>(box))
+        notes->selectAll();
+}
+
+// Focus that comes and goes with the whole window (a message box, another
+// program) is no visit to the box.
+bool withinWindow(const QEvent *event)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+RideView::RideView(const RideWindow &window)
+    : QObject(window.window), rw(window)
+{
+    for (int i = 1; i <= RideFields::Count; ++i)
+        rw.ui.txtField[std::size_t(i)]->installEventFilter(this);
+    connect(rw.ui.MainTab, &QTabWidget::currentChanged, this, &RideView::MainTab_Click);
+}
+
+void RideView::ShowRide(qint16 n)
+{
+    FileStatus status = LoadRideView(n);
+    if (status && n >= 1)
+        status = readShownRideKey(n);
+    if (!status) {
+        rw.reportFailure(status);
+        rw.state.CurrentRide = 0;
+        n = 0;
+        clearView();
+    }
+    if (n < 1)
+        rw.state.CurrentRideKey = 0;
+    if (m_refillLogs)
+        m_refillLogs();
+    rw.ui.MainTab->setCurrentIndex(0);
+    rw.ui.MainTab->setFocus();
+}
+
+FileStatus RideView::readShownRideKey(qint16 n)
+{
+    FileStatus status = OpenRecordFile(rw.files.rides);
+    if (status)
+        status = ReadRecord(rw.files.rides, n);
+    const FileStatus closed = CloseRecordFile(rw.files.rides);
+    rw.takeRideCount();
+    if (!status)
+        return status;
+    if (!closed)
+        return closed;
+    rw.state.CurrentRideKey = rw.files.rides.buffer.RideKey;
+    Settings::setValue(Settings::LastRideViewedKey, QString::number(n));
+    return {};
+}
+
+FileStatus RideView::LoadRideView(qint16 n)
+{
+    FileStatus status;
+    if (n == 0)
+        clearView();
+    else
+        status = fillView(n);
+    ShowRideCommands();
+    return status;
+}
+
+void RideView::ShowRideCommands()
+{
+    const MainWindowControls &ui = rw.ui;
+    ui.cmdRideAdd->setVisible(true);
+    ui.cmdRideAdd->setEnabled(true);
+    ui.cmdRideEdit->setVisible(rw.state.CurrentRide > 0);
+    ui.cmdRideEdit->setEnabled(true);
+    ui.cmdRideDelete->setVisible(rw.state.CurrentRide > 0);
+    ui.cmdRidePrint->setVisible(rw.state.CurrentRide > 0);
+    ui.cmdSelectRide->setVisible(rw.state.RideCount > 1);
+}
+
+void RideView::clearView()
+{
+    const MainWindowControls &ui = rw.ui;
+    RidePictureBox::Clear(ui);
+    ui.lblRideName->clear();
+    RidePictureBox::ShowCommands(ui, false, false);
+    ui.cmdPicAddEdit[1]->hide();
+    for (int i = 1; i <= RideFields::Count; ++i)
+        ui.setFieldText(i, QString());
+}
+
+FileStatus RideView::fillView(qint16 n)
+{
+    const MainWindowControls &ui = rw.ui;
+    RidePictureBox::Clear(ui);
+    FileStatus status;
+    {
+        BusyPointer busy(rw.window);
+        status = OpenRecordFile(rw.files.rides);
+        if (status)
+            status = ReadRecord(rw.files.rides, n);
+        const FileStatus closed = CloseRecordFile(rw.files.rides);
+        rw.takeRideCount();
+        if (status)
+            status = closed;
+    }
+    if (!status)
+        return status;
+    const RideRecord &ride = rw.files.rides.buffer;
+    const RideBoxTexts boxes = RideFieldValues::BoxTextsOf(ride);
+    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
+        ui.setFieldText(i, boxes[std::size_t(i)]);
+    ui.lblRideName->setText(RideLabels::DisplayName(ride));
+    loadPicture(n);
+    return {};
+}
+
+// Shows the ride's picture. A picture that cannot be loaded is reported and
+// its path cleared in the record for good (should that write be refused, the
+// path stays and the picture is missed again next time).
+void RideView::loadPicture(qint16 n)
+{
+    const MainWindowControls &ui = rw.ui;
+    ui.imgRide->hide();
+    RidePictureBox::Clear(ui);
+    QCoreApplication::processEvents();
+    const QString path = ValueFormats::trimBlanks(rw.files.rides.buffer.PicturePath);
+    bool hasPicture = false;
+    if (!path.isEmpty()) {
+        if (const auto picture = PictureFit::LoadPicture(path)) {
+            RidePictureBox::Show(ui, *picture, path);
+            hasPicture = true;
+        } else {
+            MessageBox::show(rw.window, RideMessages::ErrorLoadingPicture(path));
+            if (const FileStatus status = rw.writePicturePath(n, QString()); !status)
+                rw.reportFailure(status);
+        }
+    }
+    ui.imgRide->show();
+    RidePictureBox::ShowCommands(ui, hasPicture, true);
+}
+
+bool RideView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn && withinWindow(event)) {
+        if (const int i = fieldIndexOf(watched))
+            txtField_GotFocus(i);
+    } else if (event->type() == QEvent::FocusOut && withinWindow(event)) {
+        if (const int i = fieldIndexOf(watched))
+            txtField_LostFocus(i);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+int RideView::fieldIndexOf(QObject *box) const
+{
+    for (int i = 1; i <= RideFields::Count; ++i) {
+        if (rw.ui.txtField[std::size_t(i)] == box)
+            return i;
+    }
+    return 0;
+}
+
+void RideView::txtField_GotFocus(int i)
+{
+    if (rw.ui.isFieldLocked(i))
+        return;
+    if (rw.state.AddingEntry)
+        rw.ui.setFieldColors(i, Yellow, true, Yellow);
+    else if (rw.state.EditingEntry)
+        rw.ui.setFieldColors(i, ViewColors::CaptionText, true, Pink);
+    selectAllText(rw.ui.txtField[std::size_t(i)]);
+}
+
+void RideView::txtField_LostFocus(int i)
+{
+    if (rw.ui.isFieldLocked(i))
+        return;
+    rw.ui.setFieldColors(i, ViewColors::CaptionText, false, ViewColors::BoxBackground);
+    rw.ui.setFieldText(i, ValueFormats::trimBlanks(rw.ui.fieldText(i)));
+}
+
+void RideView::MainTab_Click(int tab)
+{
+    if (!rw.state.inEditMode())
+        return;
+    if (const int box = firstBoxOfTab(tab))
+        rw.ui.txtField[std::size_t(box)]->setFocus(Qt::TabFocusReason);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ride/RideWindow.h"
+
+#include <QObject>
+
+#include <functional>
+
+// The ride part of the main window as a view of one ride: its boxes, its
+// name caption, its picture and the ride commands' visibility; the colours
+// and selection of the boxes while a ride is added or edited; and ShowRide,
+// through which every command (re)displays a ride.
+class RideView : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RideView(const RideWindow &rw);
+
+    // Refills the four log lists of the ride shown (CurrentRideKey).
+    void setLogRefill(std::function<void()> refill) { m_refillLogs = std::move(refill); }
+
+    // Shows ride n (0 = none): the view, CurrentRideKey, "Last Ride Viewed",
+    // the four log lists; then tab 0 with the focus. Callers set CurrentRide
+    // to n first. When the ride cannot be read the failure is reported and
+    // the empty view is shown, with CurrentRide 0.
+    void ShowRide(qint16 n);
+
+    // Fills the ride part of the view from ride n, or clears it for 0, and
+    // sets the visibility of the ride and picture commands. Fails only when
+    // the ride cannot be read.
+    FileStatus LoadRideView(qint16 n);
+
+    // The ride commands' visibility in view mode.
+    void ShowRideCommands();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void txtField_GotFocus(int i);
+    void txtField_LostFocus(int i);
+    void MainTab_Click(int tab);
+    void clearView();
+    FileStatus fillView(qint16 n);
+    void loadPicture(qint16 n);
+    FileStatus readShownRideKey(qint16 n);
+    int fieldIndexOf(QObject *box) const;
+
+    RideWindow rw;
+    std::function<void()> m_refillLogs;
+};

@@ -1,0 +1,470 @@
+// Changing the rides through the main window: adding and editing with the
+// checks before a save, deleting a ride with its log entries, the picture
+// commands, and refused file operations.
+
+#include "RideWindowSupport.h"
+
+#include "data/DateValue.h"
+#include "data/SystemCalls.h"
+#include "platform/Twips.h"
+#include "ride/LargerPictureWindow.h"
+
+#include <QMenu>
+#include <QTimer>
+
+#include <cerrno>
+#include <cstring>
+
+using namespace RideTest;
+
+namespace {
+
+const QList<RideRecord> threeRides = {
+    ride(39000.25, QStringLiteral("1998"), QStringLiteral("Honda"), QStringLiteral("Civic")),
+    ride(39100.5, QStringLiteral("2001"), QStringLiteral("Ford"), QStringLiteral("F150")),
+    ride(39200.75, QStringLiteral("1967"), QStringLiteral("Ford"), QStringLiteral("Mustang"), QStringLiteral("Sally")),
+};
+
+const QStringList dataFiles = {QStringLiteral("Torqal.Dat"), QStringLiteral("Maint.Dat"), QStringLiteral("Goody.Dat"),
+                               QStringLiteral("Trip.Dat"), QStringLiteral("Gas.Dat")};
+
+// Two entries per ride in every log, interleaved by ride.
+void writeLogsOf(const QList<RideRecord> &rides)
+{
+    QList<ExpenseRecord> expenses;
+    QList<TripRecord> trips;
+    QList<GasRecord> gas;
+    for (int round = 0; round < 2; ++round) {
+        for (const RideRecord &r : rides) {
+            const int id = int(expenses.size());
+            expenses.append(DataTest::expense(id, r.RideKey));
+            TripRecord trip;
+            trip.RideKey = r.RideKey;
+            trip.EntryDate = 39000 + id;
+            trip.Description = QStringLiteral("Trip %1").arg(id);
+            trips.append(trip);
+            gas.append(DataTest::gas(id, r.RideKey));
+        }
+    }
+    writeFileOf(QStringLiteral("Maint.Dat"), expenses);
+    writeFileOf(QStringLiteral("Goody.Dat"), expenses);
+    writeFileOf(QStringLiteral("Trip.Dat"), trips);
+    writeFileOf(QStringLiteral("Gas.Dat"), gas);
+}
+
+template<DataRecord Record>
+QList<double> keysIn(const QString &file)
+{
+    QList<double> keys;
+    for (const Record &r : recordsIn<Record>(file))
+        keys.append(r.RideKey);
+    return keys;
+}
+
+QMap<QString, QByteArray> allFiles()
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : dataFiles)
+        files[name] = DataTest::bytesOf(name);
+    return files;
+}
+
+// Fails every call of one kind with one error.
+const char *failingCall = nullptr;
+int failingError = 0;
+int failNamedCall(const char *callName)
+{
+    return failingCall && std::strcmp(callName, failingCall) == 0 ? failingError : 0;
+}
+
+struct CallFailure
+{
+    CallFailure(const char *call, int error)
+    {
+        failingCall = call;
+        failingError = error;
+        SystemCalls::setFaultHook(failNamedCall);
+    }
+    ~CallFailure() { SystemCalls::setFaultHook(nullptr); }
+};
+
+} // namespace
+
+class TestRideEditing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void addingARideStoresTheBoxes()
+    {
+        World world;
+        world.open();
+        world.click(world.ui().cmdRideAdd);
+        const MainWindowControls &ui = world.ui();
+        QVERIFY(world.window->state().AddingEntry);
+        QCOMPARE(ui.lbl[0]->text(), QStringLiteral("Adding a New Entry"));
+        QVERIFY(ui.lbl[0]->font().bold());
+        QVERIFY(ui.cmdRideSave->isVisible());
+        QCOMPARE(ui.cmdRideSave->toolTip(), QStringLiteral(" Save this new 'Ride' entry "));
+        QVERIFY(!ui.cmdRideAdd->isVisible());
+        QVERIFY(ui.lblTabsNotAvailable->isVisible());
+        for (int tab = 3; tab <= 6; ++tab)
+            QVERIFY(!ui.MainTab->isTabEnabled(tab));
+        QCOMPARE(ui.lblRideName->text(), QStringLiteral("Click the 'Save' or 'Cancel' button at left when finished"));
+
+        // The box being typed in is yellow with a bold yellow caption.
+        world.type(1, QStringLiteral("1967"));
+        QCOMPARE(ui.txtField[1]->palette().color(QPalette::Base), QColor(255, 255, 0));
+        QCOMPARE(ui.lblField[1]->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+        QVERIFY(ui.lblField[1]->font().bold());
+        world.type(2, QStringLiteral("  Ford  "));
+        QCOMPARE(ui.txtField[1]->palette().color(QPalette::Base), QColor(192, 255, 192));
+        QVERIFY(!ui.lblField[1]->font().bold());
+        world.type(3, QStringLiteral("Mustang"));
+        world.type(13, QStringLiteral("$1,234.50"));
+        world.type(19, QStringLiteral("about 500"));
+        world.click(ui.cmdRideSave);
+
+        QCOMPARE(world.messages.count(), 1); // only the no-rides message at the start
+        const QList<RideRecord> rides = recordsIn<RideRecord>(QStringLiteral("Torqal.Dat"));
+        QCOMPARE(rides.size(), 1);
+        const RideRecord &saved = rides[0];
+        QCOMPARE(saved.RideKey, DateValue::fromDateTime(QDateTime(QDate(2009, 3, 15), QTime(14, 30))));
+        QCOMPARE(saved.Year, QStringLiteral("1967"));
+        QCOMPARE(saved.Make, QStringLiteral("Ford").leftJustified(20));
+        QCOMPARE(saved.PricePaid, qint64(12345000));
+        QCOMPARE(saved.PriceSold, qint64(0));
+        QCOMPARE(saved.PurchaseDate, 0.0);
+        QCOMPARE(saved.SellingDate, 0.0);
+        QCOMPARE(saved.PicturePath.trimmed(), QString());
+
+        // Back in view mode, showing the new ride.
+        QVERIFY(!world.window->state().AddingEntry);
+        QCOMPARE(world.window->state().CurrentRide, qint16(1));
+        QCOMPARE(ui.lblRideName->text(), QStringLiteral("1967 Ford"));
+        QCOMPARE(ui.lbl[0]->text(), QStringLiteral("Rides that are\ncurrently on file: 1"));
+        QVERIFY(!ui.lbl[0]->font().bold());
+        QVERIFY(ui.txtField[1]->property("readOnly").toBool());
+        QVERIFY(ui.MainTab->isTabEnabled(3));
+        QVERIFY(!ui.lblTabsNotAvailable->isVisible());
+        QCOMPARE(world.box(13), QStringLiteral("$1,234.50"));
+        QCOMPARE(Settings::value(Settings::LastRideViewedKey), QStringLiteral("1"));
+    }
+
+    void theDateCheckComesBeforeTheRequiredFields()
+    {
+        World world;
+        world.open();
+        world.click(world.ui().cmdRideAdd);
+        world.type(1, QStringLiteral("1998"));
+        world.type(8, QStringLiteral("13/45/2001"));
+        world.click(world.ui().cmdRideSave);
+        QCOMPARE(world.messages.last().title, QStringLiteral("Unrecognizable Date"));
+        QCOMPARE(world.ui().MainTab->currentIndex(), 1);
+        QCOMPARE(QApplication::focusWidget(), world.ui().txtField[8]);
+
+        world.type(8, QString());
+        world.click(world.ui().cmdRideSave);
+        QCOMPARE(world.messages.last().title, QStringLiteral("Information needed..."));
+        QCOMPARE(world.messages.last().text, QStringLiteral("Your ride has to have, at minimum,\r\nthe 'Year', 'Make', "
+                                                            "and 'Model' information..."));
+        QCOMPARE(world.ui().MainTab->currentIndex(), 0);
+        QCOMPARE(QApplication::focusWidget(), world.ui().txtField[1]);
+        QVERIFY(world.window->state().AddingEntry);
+        QVERIFY(DataTest::bytesOf(QStringLiteral("Torqal.Dat")).isEmpty());
+    }
+
+    void theDeletionMarkIsNoMake()
+    {
+        World world;
+        world.open();
+        world.click(world.ui().cmdRideAdd);
+        world.type(1, QStringLiteral("1998"));
+        world.type(2, QStringLiteral("$Killed$"));
+        world.type(3, QStringLiteral("Civic"));
+        world.click(world.ui().cmdRideSave);
+        QVERIFY(world.messages.last().text.contains(QStringLiteral("$Killed$")));
+        QCOMPARE(QApplication::focusWidget(), world.ui().txtField[2]);
+        QVERIFY(world.window->state().AddingEntry);
+        QVERIFY(DataTest::bytesOf(QStringLiteral("Torqal.Dat")).isEmpty());
+    }
+
+    void aFullRideFileTakesNoNewRide()
+    {
+        World world;
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {threeRides[0]});
+        world.open();
+        world.window->state().RideCount = MaxRecords; // as counted at the last open
+        world.click(world.ui().cmdRideAdd);
+        QCOMPARE(world.messages.count(), 1);
+        QVERIFY(world.messages.last().text.contains(QStringLiteral("32767")));
+        QVERIFY(!world.window->state().AddingEntry);
+        QVERIFY(world.ui().cmdRideAdd->isVisible());
+    }
+
+    void editingKeepsTheKeyAndCancelRestores()
+    {
+        World world;
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {threeRides[0], threeRides[1]});
+        writeLogsOf({threeRides[0], threeRides[1]});
+        world.open();
+        const QByteArray before = DataTest::bytesOf(QStringLiteral("Torqal.Dat"));
+        const MainWindowControls &ui = world.ui();
+
+        world.click(ui.cmdRideEdit);
+        QCOMPARE(ui.lbl[0]->text(), QStringLiteral("Editing this Entry"));
+        world.type(3, QStringLiteral("Accord"));
+        QCOMPARE(ui.txtField[3]->palette().color(QPalette::Base), QColor(255, 192, 255));
+        world.click(ui.cmdRideCancel);
+        QCOMPARE(DataTest::bytesOf(QStringLiteral("Torqal.Dat")), before);
+        QCOMPARE(world.box(3), QStringLiteral("Civic"));
+        QCOMPARE(ui.lbl[0]->text(), QStringLiteral("Rides that are\ncurrently on file: 2"));
+        QCOMPARE(ui.txtField[3]->palette().color(QPalette::Base), QColor(192, 255, 192));
+
+        world.click(ui.cmdRideEdit);
+        world.type(7, QStringLiteral("Bumble & Bee"));
+        world.click(ui.cmdRideSave);
+        const QList<RideRecord> rides = recordsIn<RideRecord>(QStringLiteral("Torqal.Dat"));
+        QCOMPARE(rides.size(), 2);
+        QCOMPARE(rides[0].RideKey, threeRides[0].RideKey);
+        QCOMPARE(rides[0].RideName.trimmed(), QStringLiteral("Bumble & Bee"));
+        QCOMPARE(encodeRecord(rides[1]), encodeRecord(threeRides[1]));
+        QCOMPARE(ui.lblRideName->text(), QStringLiteral("Bumble & Bee"));
+        QCOMPARE(world.window->rides().menu.menu()->actions()[1]->text(), QStringLiteral("Bumble && Bee"));
+        QCOMPARE(world.window->state().CurrentRideKey, threeRides[0].RideKey);
+    }
+
+    void cancellingAnAddShowsTheRideShownBefore()
+    {
+        World world;
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {threeRides[0]});
+        world.open();
+        world.click(world.ui().cmdRideAdd);
+        world.type(1, QStringLiteral("2020"));
+        world.click(world.ui().cmdRideCancel);
+        QCOMPARE(recordsIn<RideRecord>(QStringLiteral("Torqal.Dat")).size(), 1);
+        QCOMPARE(world.ui().lblRideName->text(), QStringLiteral("1998 Honda"));
+        QCOMPARE(world.ui().lbl[0]->text(), QStringLiteral("Rides that are\ncurrently on file: 1"));
+    }
+
+    void deletingTheMiddleOfThreeRides()
+    {
+        World world;
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), threeRides);
+        writeLogsOf(threeRides);
+        Settings::setValue(Settings::LastRideViewedKey, QStringLiteral("2"));
+        world.open();
+
+        // Answering No changes nothing.
+        const auto before = allFiles();
+        world.messages.answer(MessageBox::Button::No);
+        world.click(world.ui().cmdRideDelete);
+        QCOMPARE(world.messages.last().text, QStringLiteral("Are you SURE you want to delete your\r\n\r\n2001 Ford F150"
+                                                            "\r\n\r\nfrom your 'Torqal' list?"));
+        QCOMPARE(world.messages.last().defaultButton, MessageBox::Button::No);
+        QCOMPARE(allFiles(), before);
+
+        world.messages.answer(MessageBox::Button::Yes);
+        world.click(world.ui().cmdRideDelete);
+        QVERIFY(world.idle());
+        const QList<RideRecord> rides = recordsIn<RideRecord>(QStringLiteral("Torqal.Dat"));
+        QCOMPARE(DataTest::bytesOf(QStringLiteral("Torqal.Dat")).size(), 20000);
+        QCOMPARE(encodeRecord(rides[0]), encodeRecord(threeRides[0]));
+        QCOMPARE(encodeRecord(rides[1]), encodeRecord(threeRides[2]));
+        const QList<double> kept = {39000.25, 39200.75, 39000.25, 39200.75};
+        QCOMPARE(keysIn<ExpenseRecord>(QStringLiteral("Maint.Dat")), kept);
+        QCOMPARE(keysIn<ExpenseRecord>(QStringLiteral("Goody.Dat")), kept);
+        QCOMPARE(keysIn<TripRecord>(QStringLiteral("Trip.Dat")), kept);
+        QCOMPARE(keysIn<GasRecord>(QStringLiteral("Gas.Dat")), kept);
+        QCOMPARE(recordsIn<GasRecord>(QStringLiteral("Gas.Dat"))[1].Notes.trimmed(), QStringLiteral("Fill-up 2"));
+
+        // Two rides left: none is shown, either can be chosen.
+        QCOMPARE(world.window->state().CurrentRide, qint16(0));
+        QCOMPARE(world.ui().lblRideName->text(), QString());
+        QVERIFY(world.ui().cmdSelectRide->isVisible());
+        QVERIFY(!world.ui().cmdRideDelete->isVisible());
+        QCOMPARE(world.ui().lbl[0]->text(), QStringLiteral("Rides that are\ncurrently on file: 2"));
+        QCOMPARE(Settings::value(Settings::LastRideViewedKey), QStringLiteral("2"));
+
+        // The named ride's question carries its name.
+        world.window->rides().menu.menuListRides_Click(2);
+        world.click(world.ui().cmdRideDelete); // the script's default answer: No
+        QVERIFY(world.messages.last().text.contains(QStringLiteral("\r\n\r\n(aka  Sally)\r\n\r\n")));
+
+        // Deleting one of two shows the other at once.
+        world.messages.answer(MessageBox::Button::Yes);
+        world.click(world.ui().cmdRideDelete);
+        QCOMPARE(world.window->state().CurrentRide, qint16(1));
+        QCOMPARE(world.ui().lblRideName->text(), QStringLiteral("1998 Honda"));
+
+        // Deleting the last ride empties every file (which the view's next
+        // reading may create again, empty).
+        world.messages.answer(MessageBox::Button::Yes);
+        world.click(world.ui().cmdRideDelete);
+        for (const QString &file : dataFiles)
+            QVERIFY2(DataTest::bytesOf(file).isEmpty(), qPrintable(file));
+        QVERIFY(world.ui().cmdRideAdd->isVisible());
+        QVERIFY(!world.ui().cmdRideEdit->isVisible());
+    }
+
+    void aPictureChosenDuringAnEditStaysAfterCancel()
+    {
+        World world;
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {threeRides[0]});
+        world.open();
+        const MainWindowControls &ui = world.ui();
+        const QString picture = pictureFile(world.folder.path() + QStringLiteral("/.."), QSize(400, 300));
+        world.click(ui.cmdRideEdit);
+        world.dialog.choose(picture);
+        world.click(ui.cmdPicAddEdit[1]);
+        QCOMPARE(QDir::currentPath(), world.folder.path());
+        QCOMPARE(recordsIn<RideRecord>(QStringLiteral("Torqal.Dat"))[0].PicturePath.trimmed(), picture);
+        QVERIFY(!ui.cmdLargerPic->isVisible()); // not while editing
+        QVERIFY(ui.cmdPicAddEdit[2]->isVisible());
+        world.click(ui.cmdRideCancel);
+        QCOMPARE(recordsIn<RideRecord>(QStringLiteral("Torqal.Dat"))[0].PicturePath.trimmed(), picture);
+        QVERIFY(ui.cmdLargerPic->isVisible());
+        QCOMPARE(ui.imgRide->toolTip(), picture);
+    }
+
+    void aPictureChosenWhileAddingWaitsForTheSave()
+    {
+        World world;
+        world.open();
+        const MainWindowControls &ui = world.ui();
+        const QString picture = pictureFile(world.folder.path(), QSize(300, 400));
+        world.click(ui.cmdRideAdd);
+        world.dialog.choose(picture);
+        world.click(ui.cmdPicAddEdit[1]);
+        QVERIFY(DataTest::bytesOf(QStringLiteral("Torqal.Dat")).isEmpty());
+        QVERIFY(!ui.cmdLargerPic->isVisible());
+        world.type(1, QStringLiteral("1998"));
+        world.type(2, QStringLiteral("Honda"));
+        world.type(3, QStringLiteral("Civic"));
+        world.click(ui.cmdRideSave);
+        QCOMPARE(recordsIn<RideRecord>(QStringLiteral("Torqal.Dat"))[0].PicturePath.trimmed(), picture);
+        QVERIFY(ui.cmdLargerPic->isVisible());
+    }
+
+    void pictureChoicesThatChangeNothing()
+    {
+        World world;
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {threeRides[0]});
+        world.open();
+        const QByteArray before = DataTest::bytesOf(QStringLiteral("Torqal.Dat"));
+        const MainWindowControls &ui = world.ui();
+        world.dialog.cancel();
+        world.click(ui.cmdPicAddEdit[1]);
+        QVERIFY(ui.lblPicture->isVisible());
+
+        const QString notAPicture = world.folder.path() + QStringLiteral("/notes.txt");
+        DataTest::writeBytes(notAPicture, "no picture here");
+        world.dialog.choose(notAPicture);
+        world.click(ui.cmdPicAddEdit[1]);
+        QCOMPARE(world.messages.last().title, QStringLiteral("File Access Error"));
+        QCOMPARE(world.messages.last().icon, MessageBox::Icon::NoIcon);
+        QVERIFY(ui.lblPicture->isVisible());
+        QVERIFY(ui.cmdPicAddEdit[1]->isVisible());
+        QCOMPARE(DataTest::bytesOf(QStringLiteral("Torqal.Dat")), before);
+    }
+
+    void removingAPictureKeepsItsFile()
+    {
+        World world;
+        RideRecord honda = threeRides[0];
+        honda.PicturePath = pictureFile(world.folder.path(), QSize(200, 100));
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {honda});
+        world.open();
+        const MainWindowControls &ui = world.ui();
+        world.click(ui.cmdPicDelete); // default answer: No
+        QCOMPARE(world.messages.last().title, QStringLiteral("Confirm Picture Delete"));
+        QCOMPARE(recordsIn<RideRecord>(QStringLiteral("Torqal.Dat"))[0].PicturePath.trimmed(), honda.PicturePath);
+
+        world.messages.answer(MessageBox::Button::Yes);
+        world.click(ui.cmdPicDelete);
+        QCOMPARE(recordsIn<RideRecord>(QStringLiteral("Torqal.Dat"))[0].PicturePath.trimmed(), QString());
+        QVERIFY(DataTest::exists(honda.PicturePath));
+        QVERIFY(ui.lblPicture->isVisible());
+        QVERIFY(ui.cmdPicAddEdit[1]->isVisible());
+        QVERIFY(!ui.cmdLargerPic->isVisible());
+        QCOMPARE(ui.imgRide->toolTip(), QString());
+    }
+
+    void theLargerPicture()
+    {
+        World world;
+        RideRecord sally = threeRides[2];
+        sally.PicturePath = pictureFile(world.folder.path(), QSize(4000, 3000));
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {sally});
+        world.open();
+        QString title;
+        QSize frame;
+        bool returned = false;
+        QTimer::singleShot(0, [&] {
+            auto *larger = qobject_cast<LargerPictureWindow *>(QApplication::activeModalWidget());
+            if (!larger)
+                return;
+            title = larger->windowTitle();
+            frame = larger->frame();
+            larger->cmdReturn_Click();
+            returned = true;
+        });
+        world.click(world.ui().cmdLargerPic);
+        QVERIFY(returned);
+        QCOMPARE(title, QStringLiteral("Sally"));
+        if (Twips::logicalDpiX() == 96.0 && Twips::logicalDpiY() == 96.0)
+            QCOMPARE(frame, QSize(8000, 6000));
+        QVERIFY(world.idle());
+    }
+
+    void aFullDiskStopsTheSaveAndKeepsTheMode()
+    {
+        World world;
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {threeRides[0]});
+        world.open();
+        const QByteArray before = DataTest::bytesOf(QStringLiteral("Torqal.Dat"));
+        world.click(world.ui().cmdRideAdd);
+        world.type(1, QStringLiteral("2001"));
+        world.type(2, QStringLiteral("Ford"));
+        world.type(3, QStringLiteral("F150"));
+        {
+            CallFailure full("pwrite", ENOSPC);
+            world.click(world.ui().cmdRideSave);
+        }
+        QCOMPARE(world.messages.count(), 1);
+        QVERIFY(world.messages.last().text.contains(QStringLiteral("Torqal.Dat")));
+        QVERIFY(world.messages.last().text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+        QCOMPARE(DataTest::bytesOf(QStringLiteral("Torqal.Dat")), before);
+        QVERIFY(world.idle());
+        QVERIFY(world.window->state().AddingEntry);
+        QCOMPARE(world.window->state().CurrentRide, qint16(1));
+
+        world.click(world.ui().cmdRideSave);
+        QCOMPARE(recordsIn<RideRecord>(QStringLiteral("Torqal.Dat")).size(), 2);
+        QCOMPARE(world.window->state().CurrentRide, qint16(2));
+    }
+
+    void aRefusedCompactionLeavesTheRideOnFile()
+    {
+        World world;
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {threeRides[0], threeRides[1]});
+        writeLogsOf({threeRides[0], threeRides[1]});
+        world.open();
+        const auto before = allFiles();
+        world.messages.answer(MessageBox::Button::Yes);
+        {
+            CallFailure readOnly("rename", EROFS);
+            world.click(world.ui().cmdRideDelete);
+        }
+        QCOMPARE(world.messages.count(), 2);
+        QVERIFY(world.messages.last().text.contains(QStringLiteral("Torqal.Dat")));
+        QCOMPARE(allFiles(), before);
+        QVERIFY(!DataTest::exists(QStringLiteral("TempFile.$$$")));
+        QVERIFY(world.idle());
+        QCOMPARE(world.window->state().CurrentRide, qint16(1));
+        QCOMPARE(world.ui().lblRideName->text(), QStringLiteral("1998 Honda"));
+    }
+};
+
+QTEST_MAIN(TestRideEditing)
+#include "test_ride_editing.moc"

@@ -1,0 +1,221 @@
+// The main window as a view of the rides on file: the first display, the
+// boxes and the name caption, pictures, and choosing a ride from the menu.
+
+#include "RideWindowSupport.h"
+
+#include "platform/Twips.h"
+#include "ride/RideCommands.h"
+
+#include <QMenu>
+#include <QTimer>
+
+using namespace RideTest;
+
+namespace {
+
+const QList<RideRecord> threeRides = {
+    ride(39000.25, QStringLiteral("1998"), QStringLiteral("Honda"), QStringLiteral("Civic")),
+    ride(39100.5, QStringLiteral("2001"), QStringLiteral("Ford"), QStringLiteral("F150")),
+    ride(39200.75, QStringLiteral("1967"), QStringLiteral("Ford"), QStringLiteral("Mustang"), QStringLiteral("Sally")),
+};
+
+QSize frameOf(const QLabel *picture)
+{
+    return picture->property("frameTwips").toSize();
+}
+
+} // namespace
+
+class TestRideView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void noRideOnFile()
+    {
+        World world;
+        world.open();
+        QCOMPARE(world.messages.count(), 1);
+        const MessageBox::Request &told = world.messages.last();
+        QCOMPARE(told.title, QStringLiteral("Torqal"));
+        QCOMPARE(told.icon, MessageBox::Icon::Information);
+        QCOMPARE(told.text, QStringLiteral("There are no rides currently on file.\r\n\r\nWhen you're ready to add a "
+                                           "ride,\r\njust click on the green button\r\nin the upper-left hand corner."));
+        for (int i = 1; i <= RideFields::Count; ++i)
+            QVERIFY(world.box(i).isEmpty());
+        const MainWindowControls &ui = world.ui();
+        QVERIFY(ui.cmdRideAdd->isVisible());
+        for (QWidget *hidden : {ui.cmdRideEdit, ui.cmdRideDelete, ui.cmdRidePrint, ui.cmdSelectRide, ui.cmdLargerPic,
+                                ui.cmdPicAddEdit[1], ui.cmdPicAddEdit[2], ui.cmdPicDelete})
+            QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
+        QVERIFY(ui.lblPicture->isVisible());
+        QCOMPARE(ui.lbl[0]->text(), QStringLiteral("Rides that are\ncurrently on file: 0"));
+        QVERIFY(!DataTest::exists(QStringLiteral("Torqal.Dat")) || DataTest::bytesOf(QStringLiteral("Torqal.Dat")).isEmpty());
+        QCOMPARE(Settings::value(Settings::LastRideViewedKey), QString());
+    }
+
+    void oneRideShowsItsBoxesAndName()
+    {
+        World world;
+        RideRecord honda = threeRides[0];
+        honda.PurchaseDate = 36526.0;
+        honda.PricePaid = -125000;
+        honda.PriceSold = 0;
+        honda.Notes = QStringLiteral("Bought it used.\r\nRuns well.");
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {honda});
+        world.open();
+        QCOMPARE(world.messages.count(), 0);
+        const MainWindowControls &ui = world.ui();
+        QCOMPARE(ui.lblRideName->text(), QStringLiteral("1998 Honda"));
+        QCOMPARE(world.box(1), QStringLiteral("1998"));
+        QCOMPARE(world.box(8), QStringLiteral("01/01/2000"));
+        QCOMPARE(world.box(13), QStringLiteral("-$12.50"));
+        QCOMPARE(world.box(14), QString());
+        QCOMPARE(world.box(19), QString());
+        QVERIFY(world.box(27).startsWith(QStringLiteral("Bought it used.")));
+        QVERIFY(ui.cmdRideEdit->isVisible());
+        QVERIFY(ui.cmdRideDelete->isVisible());
+        QVERIFY(!ui.cmdSelectRide->isVisible()); // one ride: nothing to choose
+        QVERIFY(ui.cmdPicAddEdit[1]->isVisible());
+        QCOMPARE(Settings::value(Settings::LastRideViewedKey), QStringLiteral("1"));
+        QCOMPARE(ui.MainTab->currentIndex(), 0);
+        QCOMPARE(world.window->state().CurrentRide, qint16(1));
+        QCOMPARE(world.window->state().CurrentRideKey, 39000.25);
+    }
+
+    void firstDisplayShowsTheLastRideViewed()
+    {
+        World world;
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), threeRides);
+        Settings::setValue(Settings::LastRideViewedKey, QStringLiteral("3"));
+        world.open();
+        QCOMPARE(world.ui().lblRideName->text(), QStringLiteral("Sally"));
+        QCOMPARE(world.window->state().CurrentRideKey, 39200.75);
+        QVERIFY(world.ui().cmdSelectRide->isVisible());
+        QCOMPARE(world.ui().lbl[0]->text(), QStringLiteral("Rides that are\ncurrently on file: 3"));
+    }
+
+    void aStaleLastRideViewedShowsRideOne_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("beyond the end") << QStringLiteral("4");
+        QTest::newRow("zero") << QStringLiteral("0");
+        QTest::newRow("negative") << QStringLiteral("-2");
+        QTest::newRow("not a number") << QStringLiteral("Sally");
+    }
+
+    void aStaleLastRideViewedShowsRideOne()
+    {
+        QFETCH(QString, stored);
+        World world;
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), threeRides);
+        Settings::setValue(Settings::LastRideViewedKey, stored);
+        world.open();
+        QCOMPARE(world.messages.count(), 0);
+        QCOMPARE(world.window->state().CurrentRide, qint16(1));
+        QCOMPARE(world.ui().lblRideName->text(), QStringLiteral("1998 Honda"));
+        QCOMPARE(Settings::value(Settings::LastRideViewedKey), QStringLiteral("1"));
+        QCOMPARE(DataTest::bytesOf(QStringLiteral("Torqal.Dat")).size(), 30000);
+    }
+
+    void picturesAreFramedByTheirProportions_data()
+    {
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<QSize>("frame");
+        QTest::newRow("landscape") << QSize(1000, 500) << QSize(4530, 2265);
+        QTest::newRow("portrait") << QSize(500, 1000) << QSize(2055, 4110);
+        QTest::newRow("square") << QSize(600, 600) << QSize(4110, 4110);
+        QTest::newRow("nearly square") << QSize(1000, 950) << QSize(4530, 4303);
+    }
+
+    void picturesAreFramedByTheirProportions()
+    {
+        QFETCH(QSize, pixels);
+        QFETCH(QSize, frame);
+        if (Twips::logicalDpiX() != 96.0 || Twips::logicalDpiY() != 96.0)
+            QSKIP("the frames are given for 96 DPI");
+        World world;
+        RideRecord honda = threeRides[0];
+        honda.PicturePath = pictureFile(world.folder.path(), pixels);
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {honda});
+        world.open();
+        const MainWindowControls &ui = world.ui();
+        QCOMPARE(frameOf(ui.imgRide), frame);
+        QCOMPARE(ui.imgRide->size(), Twips::size(frame.width(), frame.height()));
+        QCOMPARE(ui.imgRide->pos(), QPoint(0, 0));
+        QCOMPARE(ui.imgRide->toolTip(), honda.PicturePath);
+        QVERIFY(!ui.lblPicture->isVisible());
+        QVERIFY(ui.cmdPicAddEdit[2]->isVisible());
+        QVERIFY(ui.cmdPicDelete->isVisible());
+        QVERIFY(ui.cmdLargerPic->isVisible());
+        QVERIFY(!ui.cmdPicAddEdit[1]->isVisible());
+    }
+
+    void aMissingPictureFileIsReportedAndForgotten()
+    {
+        World world;
+        RideRecord honda = threeRides[0];
+        const QString gone = world.folder.path() + QStringLiteral("/gone.jpg");
+        honda.PicturePath = gone;
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {honda, threeRides[1]});
+        world.open();
+        QCOMPARE(world.messages.count(), 1);
+        QCOMPARE(world.messages.last().title, QStringLiteral("Error loading picture"));
+        QCOMPARE(world.messages.last().icon, MessageBox::Icon::Critical);
+        QCOMPARE(world.messages.last().text,
+                 QStringLiteral("There is no valid picture file\r\nat the indicated location--\r\n\r\n(") + gone + ')');
+        const QList<RideRecord> rides = recordsIn<RideRecord>(QStringLiteral("Torqal.Dat"));
+        QCOMPARE(rides.size(), 2);
+        QCOMPARE(rides[0].PicturePath, QString(RideRecord::PicturePathWidth, QLatin1Char(' ')));
+        QCOMPARE(rides[0].Make.trimmed(), QStringLiteral("Honda"));
+        QCOMPARE(encodeRecord(rides[1]), encodeRecord(threeRides[1]));
+        const MainWindowControls &ui = world.ui();
+        QVERIFY(ui.cmdPicAddEdit[1]->isVisible());
+        QVERIFY(ui.lblPicture->isVisible());
+        QCOMPARE(ui.imgRide->toolTip(), QString());
+    }
+
+    void menuWithTwoRides()
+    {
+        World world;
+        RideRecord named = threeRides[1];
+        named.RideName = QStringLiteral("Bonnie & Clyde");
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {threeRides[0], named});
+        world.open();
+        RidesMenu &menu = world.window->rides().menu;
+        const QList<QAction *> items = menu.menu()->actions();
+        QCOMPARE(items.size(), 5);
+        QVERIFY(items[0]->isSeparator());
+        QVERIFY(!items[0]->isVisible());
+        QCOMPARE(items[1]->text(), QStringLiteral("1998 Honda Civic"));
+        QCOMPARE(items[2]->text(), QStringLiteral("Bonnie && Clyde")); // shown as one ampersand
+        QVERIFY(items[3]->isSeparator());
+        QCOMPARE(items[4]->text(), QStringLiteral("Exit this Menu"));
+
+        // The select-ride command opens the menu; closing it changes nothing.
+        QMenu *opened = nullptr;
+        QTimer::singleShot(0, [&] {
+            opened = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (opened)
+                opened->close();
+        });
+        world.click(world.ui().cmdSelectRide);
+        QCOMPARE(opened, menu.menu());
+        QCOMPARE(world.window->state().CurrentRide, qint16(1));
+
+        items[4]->trigger(); // Exit this Menu
+        QCOMPARE(world.window->state().CurrentRide, qint16(1));
+        Settings::setValue(Settings::LastRideViewedKey, QStringLiteral("untouched"));
+        items[1]->trigger(); // the ride shown is not reloaded
+        QCOMPARE(Settings::value(Settings::LastRideViewedKey), QStringLiteral("untouched"));
+
+        items[2]->trigger();
+        QCOMPARE(world.window->state().CurrentRide, qint16(2));
+        QCOMPARE(world.ui().lblRideName->text(), QStringLiteral("Bonnie & Clyde"));
+        QCOMPARE(world.window->state().CurrentRideKey, 39100.5);
+        QCOMPARE(Settings::value(Settings::LastRideViewedKey), QStringLiteral("2"));
+    }
+};
+
+QTEST_MAIN(TestRideView)
+#include "test_ride_view.moc"

@@ -40,6 +40,18 @@ constexpr std::array<TextField, 28> TextFields = {
     &RideRecord::Notes,
 };
 
+// The notes box breaks lines with a line feed; the record with CR LF.
+QString notesForBox(const QString &notes)
+{
+    QString text = notes;
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString notesForRecord(const QString &box)
+{
+    return notesForBox(box).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
 double dateFromBox(const QString &text, const QLocale &locale)
 {
     if (text.isEmpty())
@@ -57,6 +69,7 @@ RideBoxTexts BoxTextsOf(const RideRecord &ride, const QLocale &locale)
         if (const TextField field = TextFields[std::size_t(i)])
             boxes[std::size_t(i)] = trimBlanks(ride.*field);
     }
+    boxes[RideNotesBox] = notesForBox(boxes[RideNotesBox]);
     boxes[PurchaseDateBox] = dateTextWhenSet(ride.PurchaseDate, locale);
     boxes[SellingDateBox] = dateTextWhenSet(ride.SellingDate, locale);
     boxes[PricePaidBox] = moneyTextWhenSet(ride.PricePaid, locale);
@@ -71,6 +84,7 @@ void StoreBoxTexts(const RideBoxTexts &boxes, const QString &picturePath, RideRe
         if (const TextField field = TextFields[std::size_t(i)])
             ride.*field = trimBlanks(boxes[std::size_t(i)]);
     }
+    ride.Notes = notesForRecord(ride.Notes);
     ride.PurchaseDate = dateFromBox(trimBlanks(boxes[PurchaseDateBox]), locale);
     ride.SellingDate = dateFromBox(trimBlanks(boxes[SellingDateBox]), locale);
     ride.PricePaid = moneyFromText(boxes[PricePaidBox], locale).value_or(0);

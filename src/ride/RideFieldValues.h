@@ -18,17 +18,19 @@ inline constexpr int PurchaseDateBox = 8;
 inline constexpr int PricePaidBox = 13;
 inline constexpr int SellingDateBox = 14;
 inline constexpr int PriceSoldBox = 19;
+inline constexpr int RideNotesBox = 27;
 
 // What each box shows of the record: text trimmed of blanks; a date greater
 // than 0 as "mm/dd/yyyy", otherwise nothing; an amount other than 0 as
-// "$##,##0.00", otherwise nothing.
+// "$##,##0.00", otherwise nothing. The notes box breaks its lines with a
+// line feed where the record has CR LF.
 RideBoxTexts BoxTextsOf(const RideRecord &ride, const QLocale &locale = QLocale());
 
 // Stores the boxes in the record, all but RideKey: text trimmed (the record
 // cuts it to its field's width); a date box empty or no date gives 0, else the
 // date read from it (a time of day becomes the fraction); a price box that
-// holds no number gives 0, else the amount rounded to four decimals. The
-// picture path is stored as given.
+// holds no number gives 0, else the amount rounded to four decimals; the
+// notes' line breaks become CR LF. The picture path is stored as given.
 void StoreBoxTexts(const RideBoxTexts &boxes, const QString &picturePath, RideRecord &ride,
                    const QLocale &locale = QLocale());
 

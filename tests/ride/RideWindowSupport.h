@@ -40,6 +40,13 @@ inline RideRecord ride(double key, const QString &year, const QString &make, con
     return r;
 }
 
+// 1998 Honda Civic, 2001 Ford F150 and 1967 Ford Mustang named Sally.
+inline const QList<RideRecord> threeRides = {
+    ride(39000.25, QStringLiteral("1998"), QStringLiteral("Honda"), QStringLiteral("Civic")),
+    ride(39100.5, QStringLiteral("2001"), QStringLiteral("Ford"), QStringLiteral("F150")),
+    ride(39200.75, QStringLiteral("1967"), QStringLiteral("Ford"), QStringLiteral("Mustang"), QStringLiteral("Sally")),
+};
+
 inline QString pictureFile(const QString &folder, QSize pixels)
 {
     QImage image(pixels, QImage::Format_RGB32);

@@ -19,12 +19,6 @@ using namespace RideTest;
 
 namespace {
 
-const QList<RideRecord> threeRides = {
-    ride(39000.25, QStringLiteral("1998"), QStringLiteral("Honda"), QStringLiteral("Civic")),
-    ride(39100.5, QStringLiteral("2001"), QStringLiteral("Ford"), QStringLiteral("F150")),
-    ride(39200.75, QStringLiteral("1967"), QStringLiteral("Ford"), QStringLiteral("Mustang"), QStringLiteral("Sally")),
-};
-
 const QStringList dataFiles = {QStringLiteral("Torqal.Dat"), QStringLiteral("Maint.Dat"), QStringLiteral("Goody.Dat"),
                                QStringLiteral("Trip.Dat"), QStringLiteral("Gas.Dat")};
 
@@ -205,8 +199,10 @@ private slots:
     void editingKeepsTheKeyAndCancelRestores()
     {
         World world;
-        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {threeRides[0], threeRides[1]});
-        writeLogsOf({threeRides[0], threeRides[1]});
+        RideRecord honda = threeRides[0];
+        honda.Notes = QStringLiteral("Bought used.\r\n\r\nNew tyres in May.");
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {honda, threeRides[1]});
+        writeLogsOf({honda, threeRides[1]});
         world.open();
         const QByteArray before = DataTest::bytesOf(QStringLiteral("Torqal.Dat"));
         const MainWindowControls &ui = world.ui();
@@ -228,6 +224,7 @@ private slots:
         QCOMPARE(rides.size(), 2);
         QCOMPARE(rides[0].RideKey, threeRides[0].RideKey);
         QCOMPARE(rides[0].RideName.trimmed(), QStringLiteral("Bumble & Bee"));
+        QCOMPARE(rides[0].Notes.trimmed(), honda.Notes); // the notes' lines as they were
         QCOMPARE(encodeRecord(rides[1]), encodeRecord(threeRides[1]));
         QCOMPARE(ui.lblRideName->text(), QStringLiteral("Bumble & Bee"));
         QCOMPARE(world.window->rides().menu.menu()->actions()[1]->text(), QStringLiteral("Bumble && Bee"));

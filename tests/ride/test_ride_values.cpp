@@ -70,7 +70,7 @@ private slots:
         ride.PriceSold = 0;
         const RideBoxTexts boxes = BoxTextsOf(ride, QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(boxes[2], QStringLiteral("Honda"));
-        QCOMPARE(boxes[27], QStringLiteral("first line\r\n\tsecond line"));
+        QCOMPARE(boxes[RideNotesBox], QStringLiteral("first line\n\tsecond line"));
         QCOMPARE(boxes[PurchaseDateBox], QStringLiteral("01/01/2000"));
         QCOMPARE(boxes[SellingDateBox], QString());
         QCOMPARE(boxes[PricePaidBox], QStringLiteral("-$12.50"));
@@ -103,6 +103,13 @@ private slots:
         QCOMPARE(ride.PricePaid, qint64(12345000));
         QCOMPARE(ride.PriceSold, qint64(0));
         QCOMPARE(ride.RideName, QStringLiteral("Sally"));
+
+        // Line breaks of the notes are CR LF in the record, whichever the box gave.
+        boxes[RideNotesBox] = QStringLiteral("one\ntwo\r\nthree");
+        StoreBoxTexts(boxes, QString(), ride);
+        QCOMPARE(ride.Notes, QStringLiteral("one\r\ntwo\r\nthree"));
+        boxes[RideNotesBox] = QString(RideRecord::NotesWidth + 1, QLatin1Char('n'));
+        StoreBoxTexts(boxes, QStringLiteral("/pictures/sally.jpg"), ride);
 
         const QByteArray bytes = encodeRecord(ride);
         QCOMPARE(bytes.mid(8, 4), QByteArray("1967"));

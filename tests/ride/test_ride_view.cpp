@@ -13,12 +13,6 @@ using namespace RideTest;
 
 namespace {
 
-const QList<RideRecord> threeRides = {
-    ride(39000.25, QStringLiteral("1998"), QStringLiteral("Honda"), QStringLiteral("Civic")),
-    ride(39100.5, QStringLiteral("2001"), QStringLiteral("Ford"), QStringLiteral("F150")),
-    ride(39200.75, QStringLiteral("1967"), QStringLiteral("Ford"), QStringLiteral("Mustang"), QStringLiteral("Sally")),
-};
-
 QSize frameOf(const QLabel *picture)
 {
     return picture->property("frameTwips").toSize();

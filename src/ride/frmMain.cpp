@@ -48,6 +48,7 @@ frmMain::frmMain(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     ui = BuildMainWindow(this);
+    m_rides = std::make_unique<RideCommands>(RideWindow{this, ui, m_state, m_files});
     setUpFade();
 
     setWindowTitle(QStringLiteral(" ") + ApplicationTitle);
@@ -105,6 +106,7 @@ void frmMain::activateFirstTime()
 {
     SetMainWindowHoverTexts(ui);
     ui.MainTab->setCurrentIndex(0);
+    m_rides->FirstDisplay();
     if (FadeActive)
         StartFade(this, 0, Opaque, FadeStep, false);
     if (ui.cmdSelectRide->isVisible())

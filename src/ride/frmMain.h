@@ -1,10 +1,14 @@
 #pragma once
 
+#include "data/RecordFile.h"
 #include "ride/MainWindowControls.h"
+#include "ride/RideCommands.h"
+#include "ride/RideState.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 // The main window: one ride at a time on seven tabs, with the program's
 // commands. It lives from the end of the start-up until the program ends,
@@ -19,6 +23,11 @@ public:
     explicit frmMain(QWidget *parent = nullptr);
 
     const MainWindowControls &controls() const { return ui; }
+
+    // The application state and the data files, for the whole run.
+    RideState &state() { return m_state; }
+    DataFiles &files() { return m_files; }
+    RideCommands &rides() { return *m_rides; }
 
     // Shows the manual at a topic, modally over owner: the manual window
     // unless a test put its own opener in place (an empty one restores it).
@@ -41,6 +50,9 @@ private:
     void endProgram();
 
     MainWindowControls ui;
+    RideState m_state;
+    DataFiles m_files;
+    std::unique_ptr<RideCommands> m_rides;
     bool activated = false;
     bool ending = false;
 };

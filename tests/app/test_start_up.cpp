@@ -4,6 +4,7 @@
 #include "app/StartUp.h"
 #include "app/frmNewUser.h"
 #include "app/frmTitlePage.h"
+#include "data/RecordFile.h"
 #include "platform/LinkOpener.h"
 #include "platform/MessageBox.h"
 #include "platform/ScreenSize.h"
@@ -59,10 +60,28 @@ class TestStartUp : public QObject
     QPointer<frmTitlePage> title;
     QPointer<frmMain> main;
 
+    // The main window opens on a folder with one ride on file, so that it
+    // has no message of its own to show.
+    void enterFolderWithOneRide()
+    {
+        QVERIFY(QDir::setCurrent(home.path()));
+        RecordFile<RideRecord> rides(DataFileKind::Rides);
+        QVERIFY(OpenRecordFile(rides));
+        if (rides.count() == 0) {
+            rides.buffer.RideKey = 39000.5;
+            rides.buffer.Year = QStringLiteral("1998");
+            rides.buffer.Make = QStringLiteral("Honda");
+            rides.buffer.Model = QStringLiteral("Civic");
+            QVERIFY(WriteRecord(rides, 1));
+        }
+        QVERIFY(CloseRecordFile(rides));
+    }
+
     // Continues from a fresh title window; the overview, if it opens, is
     // answered with dontShowAgain. Returns whether it opened.
     bool continueFromTitle(bool dontShowAgain)
     {
+        enterFolderWithOneRide();
         title = new frmTitlePage;
         title->show();
         bool overviewShown = false;
@@ -200,6 +219,7 @@ private slots:
         Settings::setFadeStatus(true);
         Settings::setValue(Settings::NewUserKey, Settings::NoShow);
         ScreenSize::Pretend screen({1024, 768});
+        enterFolderWithOneRide();
         title = new frmTitlePage;
         QVERIFY(FadeActive);
         title->show();

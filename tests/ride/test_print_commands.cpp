@@ -88,7 +88,10 @@ private slots:
         folder = std::make_unique<WorkingFolder>();
         Settings::useFile(folder->path() + QStringLiteral("/settings.ini"));
         window = std::make_unique<frmMain>();
-        window->show();
+        {
+            MessageBox::Script firstDisplay; // no ride on file: the window says so
+            window->show();
+        }
         state = RideState();
         logs = std::make_unique<MainWindowLogs>(window.get(), ui(), state, files);
         device = std::make_shared<RecordingPrintDevice>();

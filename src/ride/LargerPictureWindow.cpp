@@ -1,11 +1,9 @@
 #include "ride/LargerPictureWindow.h"
 
 #include "platform/BusyPointer.h"
-#include "platform/MessageBox.h"
 #include "platform/Twips.h"
 #include "print/PicturePrintout.h"
-#include "print/QPrinterDevice.h"
-#include "ride/RideMessages.h"
+#include "print/PrintRun.h"
 #include "ride/RideWindow.h"
 #include "ui/ButtonLayout.h"
 #include "ui/QorButton.h"
@@ -81,19 +79,19 @@ void LargerPictureWindow::showEvent(QShowEvent *event)
         StartFade(this, 0, 255, FadeStep, false);
 }
 
+// Prints the title and the picture on one page. A refused printout, or the
+// PDF file made without a printer, is told once the window takes input again.
 void LargerPictureWindow::cmdPrintPic_Click()
 {
-    QString failure;
+    PrintRun run(SystemPrintDevices());
     {
         BusyPointer busy(this);
         QCoreApplication::processEvents();
-        QPrinterDevice printer(QStringLiteral("Larger picture"), QPrinterDevice::printoutsFolder());
-        if (!PrintLargerPicture(printer, windowTitle(), m_picture, m_frame))
-            failure = printer.failure();
+        run.print(QStringLiteral("Picture"),
+                  [this](PrintDevice &device) { return PrintLargerPicture(device, windowTitle(), m_picture, m_frame); });
         QCoreApplication::processEvents();
     }
-    if (!failure.isEmpty())
-        MessageBox::show(this, RideMessages::PrintFailure(failure));
+    run.report(this);
 }
 
 void LargerPictureWindow::cmdReturn_Click()

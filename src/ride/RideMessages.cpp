@@ -114,10 +114,4 @@ MessageBox::Request FileFailure(const FileStatus &status)
                  MessageBox::Icon::Critical);
 }
 
-MessageBox::Request PrintFailure(const QString &why)
-{
-    return okBox(ApplicationTitle, {QStringLiteral("The picture could not be printed."), QString(), why},
-                 MessageBox::Icon::Critical);
-}
-
 } // namespace RideMessages

@@ -41,7 +41,4 @@ MessageBox::Request ConfirmPictureDelete();
 // A file operation was refused; the command stopped.
 MessageBox::Request FileFailure(const FileStatus &status);
 
-// The larger picture could not be printed; why says what went wrong.
-MessageBox::Request PrintFailure(const QString &why);
-
 } // namespace RideMessages

@@ -7,6 +7,8 @@
 #include "data/DateValue.h"
 #include "data/SystemCalls.h"
 #include "platform/Twips.h"
+#include "print/PrintRun.h"
+#include "print/RecordingPrintDevice.h"
 #include "ride/LargerPictureWindow.h"
 
 #include <QMenu>
@@ -394,23 +396,37 @@ private slots:
         sally.PicturePath = pictureFile(world.folder.path(), QSize(4000, 3000));
         writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {sally});
         world.open();
+        auto printer = std::make_shared<RecordingPrintDevice>();
+        PrintDevicesForTests printers([printer](const QString &) { return printer; });
         QString title;
         QSize frame;
-        bool returned = false;
+        bool enabledAfterPrinting = false;
+        bool refusalTold = false;
         QTimer::singleShot(0, [&] {
             auto *larger = qobject_cast<LargerPictureWindow *>(QApplication::activeModalWidget());
             if (!larger)
                 return;
             title = larger->windowTitle();
             frame = larger->frame();
+            larger->cmdPrintPic_Click();
+            enabledAfterPrinting = larger->isEnabled() && larger->isVisible() && !QApplication::overrideCursor();
+            printer->refuseDocuments(QStringLiteral("The printer is out of paper."));
+            larger->cmdPrintPic_Click();
+            refusalTold = world.messages.count() == 1
+                       && world.messages.last().text.contains(QStringLiteral("The printer is out of paper."));
             larger->cmdReturn_Click();
-            returned = true;
         });
         world.click(world.ui().cmdLargerPic);
-        QVERIFY(returned);
         QCOMPARE(title, QStringLiteral("Sally"));
         if (Twips::logicalDpiX() == 96.0 && Twips::logicalDpiY() == 96.0)
             QCOMPARE(frame, QSize(8000, 6000));
+        QVERIFY(enabledAfterPrinting);
+        QVERIFY(refusalTold);
+        const auto pictures = printer->operations(RecordingPrintDevice::Operation::Kind::Picture);
+        QCOMPARE(pictures.size(), 2);
+        QCOMPARE(pictures[0].rect, QRectF(0.75, 2.0, 6.25, 4.6875));
+        QCOMPARE(printer->lines().first().text, QStringLiteral("Sally"));
+        QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(world.idle());
     }
 

@@ -6,9 +6,9 @@
 // The files live in a temporary folder under /tmp, removed at the end.
 
 #include "data/RecordFile.h"
-#include "logs/LogListModel.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "ride/MainWindowLogs.h"
 #include "ride/frmMain.h"
 
 #include <QApplication>
@@ -128,23 +128,19 @@ void writeLogs(DataFiles &files, int every)
     });
 }
 
-// The main window with its four log lists refilled by every ShowRide.
-std::unique_ptr<frmMain> openWindow()
+// The main window with its four log tabs, refilled by every ShowRide.
+struct Window
 {
-    auto window = std::make_unique<frmMain>();
-    frmMain *w = window.get();
-    w->rides().view.setLogRefill([w] {
-        for (int k = 1; k <= 4; ++k) {
-            auto *model = qobject_cast<LogListModel *>(w->controls().grid[std::size_t(k)]->model());
-            if (!model)
-                fail(QStringLiteral("grid %1 has no log list").arg(k));
-            check(model->refill(w->files(), w->state().CurrentRideKey));
-        }
-    });
-    window->show();
-    QCoreApplication::processEvents();
-    return window;
-}
+    std::unique_ptr<frmMain> main = std::make_unique<frmMain>();
+    MainWindowLogs logs{main.get(), main->controls(), main->state(), main->files()};
+
+    Window()
+    {
+        main->rides().view.setLogRefill([this] { logs.refillAll(); });
+        main->show();
+        QCoreApplication::processEvents();
+    }
+};
 
 void report(const char *what, double seconds, double raw)
 {
@@ -160,15 +156,17 @@ void benchShowRide(const char *what, int every)
         writeRides(files, 2);
         writeLogs(files, every);
     }
-    auto window = openWindow();
-    RideState &state = window->state();
+    Window window;
+    RideState &state = window.main->state();
     state.CurrentRide = 1;
     const QStringList names = {QStringLiteral("Torqal.Dat"), QStringLiteral("Maint.Dat"), QStringLiteral("Goody.Dat"),
                                QStringLiteral("Trip.Dat"), QStringLiteral("Gas.Dat")};
     const double raw = medianSeconds([&] { readRaw(names); });
-    const double shown = medianSeconds([&] { window->rides().view.ShowRide(1); });
+    const double shown = medianSeconds([&] { window.main->rides().view.ShowRide(1); });
     if (state.CurrentRideKey != ShownRide)
         fail(QStringLiteral("the ride was not shown"));
+    if (window.main->controls().grid[1]->model()->rowCount() != MaxRecords / every)
+        fail(QStringLiteral("the maintenance list holds %1 entries").arg(window.main->controls().grid[1]->model()->rowCount()));
     report(what, shown, raw);
 }
 
@@ -180,11 +178,11 @@ void benchRidesMenu(const char *what, int rides)
         DataFiles files;
         writeRides(files, rides);
     }
-    auto window = openWindow();
+    Window window;
     const double raw = medianSeconds([] { readRaw({QStringLiteral("Torqal.Dat")}); });
-    const double built = medianSeconds([&] { window->rides().menu.BuildRidesMenu(); });
-    if (window->state().RideCount != rides)
-        fail(QStringLiteral("the menu counted %1 rides").arg(window->state().RideCount));
+    const double built = medianSeconds([&] { window.main->rides().menu.BuildRidesMenu(); });
+    if (window.main->state().RideCount != rides)
+        fail(QStringLiteral("the menu counted %1 rides").arg(window.main->state().RideCount));
     report(what, built, raw);
 }
 

@@ -70,7 +70,7 @@ void RideView::ShowRide(qint16 n)
         rw.reportFailure(status);
         rw.state.CurrentRide = 0;
         n = 0;
-        clearView();
+        (void)LoadRideView(0);
     }
     if (n < 1)
         rw.state.CurrentRideKey = 0;

@@ -316,7 +316,6 @@ private slots:
         world.click(ui.cmdRideEdit);
         world.dialog.choose(picture);
         world.click(ui.cmdPicAddEdit[1]);
-        QCOMPARE(QDir::currentPath(), world.folder.path());
         QCOMPARE(recordsIn<RideRecord>(QStringLiteral("Torqal.Dat"))[0].PicturePath.trimmed(), picture);
         QVERIFY(!ui.cmdLargerPic->isVisible()); // not while editing
         QVERIFY(ui.cmdPicAddEdit[2]->isVisible());
@@ -455,6 +454,27 @@ private slots:
         world.click(world.ui().cmdRideSave);
         QCOMPARE(recordsIn<RideRecord>(QStringLiteral("Torqal.Dat")).size(), 2);
         QCOMPARE(world.window->state().CurrentRide, qint16(2));
+    }
+
+    void anUnreadableRideLeavesTheEmptyView()
+    {
+        World world;
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {threeRides[0], threeRides[1]});
+        world.open();
+        {
+            CallFailure unreadable("pread", EIO);
+            world.window->rides().menu.menuListRides_Click(2);
+        }
+        QCOMPARE(world.messages.count(), 1);
+        QVERIFY(world.messages.last().text.startsWith(QStringLiteral("Could not read Torqal.Dat: ")));
+        QCOMPARE(world.window->state().CurrentRide, qint16(0));
+        QCOMPARE(world.window->state().CurrentRideKey, 0.0);
+        QCOMPARE(world.ui().lblRideName->text(), QString());
+        QCOMPARE(world.box(1), QString());
+        QVERIFY(!world.ui().cmdRideEdit->isVisible());
+        QVERIFY(world.ui().cmdSelectRide->isVisible());
+        QCOMPARE(Settings::value(Settings::LastRideViewedKey), QStringLiteral("1"));
+        QVERIFY(world.idle());
     }
 
     void aRefusedCompactionLeavesTheRideOnFile()

@@ -211,6 +211,14 @@ private slots:
 
         world.click(ui.cmdRideEdit);
         QCOMPARE(ui.lbl[0]->text(), QStringLiteral("Editing this Entry"));
+        // A box that takes the focus has its whole text selected; a tab chosen
+        // gives its first box the focus.
+        ui.txtField[2]->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(qobject_cast<QLineEdit *>(ui.txtField[2])->selectedText(), QStringLiteral("Honda"));
+        QVERIFY(ui.lblField[2]->font().bold());
+        ui.MainTab->setCurrentIndex(2);
+        QCOMPARE(QApplication::focusWidget(), ui.txtField[20]);
+        QVERIFY(!ui.lblField[2]->font().bold());
         world.type(3, QStringLiteral("Accord"));
         QCOMPARE(ui.txtField[3]->palette().color(QPalette::Base), QColor(255, 192, 255));
         world.click(ui.cmdRideCancel);

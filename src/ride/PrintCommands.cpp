@@ -3,26 +3,15 @@
 #include "platform/Clock.h"
 #include "print/PrintLayout.h"
 #include "print/frmPrint.h"
+#include "ride/ModalDimming.h"
 #include "ride/RideReportSource.h"
-#include "ui/WindowFade.h"
-
-namespace {
-constexpr int Opaque = 255;
-constexpr int Dimmed = 204;
-constexpr int DimStep = 2;
-constexpr int UndimStep = 3;
-} // namespace
 
 void PrintRideReport(QWidget *mainWindow, const MainWindowControls &ui)
 {
-    if (FadeActive)
-        StartFade(mainWindow, Opaque, Dimmed, DimStep, false);
-    {
+    DimAround(mainWindow, [&] {
         frmPrint options(RideReportShown(ui), mainWindow);
         options.exec();
-    }
-    if (FadeActive)
-        StartFade(mainWindow, Dimmed, Opaque, UndimStep, false);
+    });
 }
 
 void PrintHighlightedLogEntry(QWidget *mainWindow, const MainWindowControls &ui, LogKind kind)

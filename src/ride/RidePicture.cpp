@@ -3,25 +3,16 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "ride/LargerPictureWindow.h"
+#include "ride/ModalDimming.h"
 #include "ride/RideMessages.h"
 #include "ride/RidePictureBox.h"
 #include "ui/QorButton.h"
-#include "ui/WindowFade.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 
 #include <memory>
-
-namespace {
-
-constexpr int Opaque = 255;
-constexpr int Dimmed = 204;
-constexpr int DimStep = 2;
-constexpr int UndimStep = 3;
-
-} // namespace
 
 RidePicture::RidePicture(const RideWindow &window)
     : QObject(window.window), rw(window)
@@ -99,9 +90,5 @@ void RidePicture::cmdLargerPic_Click()
         return;
     }
     larger->setDisplayName(rw.ui.lblRideName->text());
-    if (FadeActive)
-        StartFade(rw.window, Opaque, Dimmed, DimStep, false);
-    larger->exec();
-    if (FadeActive)
-        StartFade(rw.window, Dimmed, Opaque, UndimStep, false);
+    DimAround(rw.window, [&larger] { larger->exec(); });
 }

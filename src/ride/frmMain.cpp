@@ -10,6 +10,7 @@
 #include "platform/Twips.h"
 #include "ride/MainWindowBuilder.h"
 #include "ride/MainWindowHoverTexts.h"
+#include "ride/ModalDimming.h"
 #include "ride/PrintCommands.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
@@ -117,11 +118,7 @@ void frmMain::cmdHelp_Click()
 {
     const int topic = ui.MainTab->currentIndex() + 3;
     const ManualOpener &opener = manualOpener();
-    if (FadeActive)
-        StartFade(this, Opaque, Dimmed, DimStep, false);
-    opener(this, topic);
-    if (FadeActive)
-        StartFade(this, Dimmed, Opaque, UndimStep, false);
+    DimAround(this, [&] { opener(this, topic); });
 }
 
 void frmMain::cmdFadeStatus_MouseMove()

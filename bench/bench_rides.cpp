@@ -8,7 +8,6 @@
 #include "data/RecordFile.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
-#include "ride/MainWindowLogs.h"
 #include "ride/frmMain.h"
 
 #include <QApplication>
@@ -128,15 +127,13 @@ void writeLogs(DataFiles &files, int every)
     });
 }
 
-// The main window with its four log tabs, refilled by every ShowRide.
+// The main window, whose four log tabs every ShowRide refills.
 struct Window
 {
     std::unique_ptr<frmMain> main = std::make_unique<frmMain>();
-    MainWindowLogs logs{main.get(), main->controls(), main->state(), main->files()};
 
     Window()
     {
-        main->rides().view.setLogRefill([this] { logs.refillAll(); });
         main->show();
         QCoreApplication::processEvents();
     }

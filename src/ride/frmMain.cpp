@@ -49,7 +49,9 @@ frmMain::frmMain(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     ui = BuildMainWindow(this);
+    m_logs = std::make_unique<MainWindowLogs>(this, ui, m_state, m_files);
     m_rides = std::make_unique<RideCommands>(RideWindow{this, ui, m_state, m_files});
+    m_rides->view.setLogRefill([this] { m_logs->refillAll(); });
     setUpFade();
 
     setWindowTitle(QStringLiteral(" ") + ApplicationTitle);

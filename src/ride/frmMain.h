@@ -2,6 +2,7 @@
 
 #include "data/RecordFile.h"
 #include "ride/MainWindowControls.h"
+#include "ride/MainWindowLogs.h"
 #include "ride/RideCommands.h"
 #include "ride/RideState.h"
 
@@ -28,6 +29,7 @@ public:
     RideState &state() { return m_state; }
     DataFiles &files() { return m_files; }
     RideCommands &rides() { return *m_rides; }
+    MainWindowLogs &logs() { return *m_logs; }
 
     // Shows the manual at a topic, modally over owner: the manual window
     // unless a test put its own opener in place (an empty one restores it).
@@ -52,6 +54,7 @@ private:
     MainWindowControls ui;
     RideState m_state;
     DataFiles m_files;
+    std::unique_ptr<MainWindowLogs> m_logs;
     std::unique_ptr<RideCommands> m_rides;
     bool activated = false;
     bool ending = false;

@@ -69,9 +69,9 @@ class TestMainWindowLogs : public QObject
 
     std::unique_ptr<WorkingFolder> folder;
     std::unique_ptr<frmMain> window;
-    RideState state;
-    DataFiles files;
-    std::unique_ptr<MainWindowLogs> logs;
+    // The window's own state and log tabs.
+    RideState &state() { return window->state(); }
+    MainWindowLogs &logs() { return window->logs(); }
 
     const MainWindowControls &ui() const { return window->controls(); }
     QStringList column(int k, int column) const
@@ -84,9 +84,9 @@ class TestMainWindowLogs : public QObject
     }
     void showRide(double key)
     {
-        state.CurrentRide = 1;
-        state.CurrentRideKey = key;
-        logs->refillAll();
+        state().CurrentRide = 1;
+        state().CurrentRideKey = key;
+        logs().refillAll();
     }
 
 private slots:
@@ -99,13 +99,10 @@ private slots:
             MessageBox::Script firstDisplay; // no ride on file: the window says so
             window->show();
         }
-        state = RideState();
-        logs = std::make_unique<MainWindowLogs>(window.get(), ui(), state, files);
     }
 
     void cleanup()
     {
-        logs.reset();
         window.reset();
         Settings::useFile(QString());
         folder.reset();
@@ -151,8 +148,8 @@ private slots:
         QCOMPARE(ui().txtField[28]->property("plainText").toString(), QStringLiteral("5W-30\nfilter"));
 
         // No ride: the lists empty and nothing can be added.
-        state = RideState();
-        logs->refillAll();
+        state() = RideState();
+        logs().refillAll();
         QCOMPARE(ui().grid[4]->model()->rowCount(), 0);
         QVERIFY(ui().cmdLogAdd[4]->isHidden());
         QVERIFY(ui().lblTotal[6]->isHidden());
@@ -177,7 +174,7 @@ private slots:
         QTest::mouseClick(ui().cmdLogAdd[4], Qt::LeftButton);
         QCOMPARE(script.openings, 1);
         QCOMPARE(boxes.count(), 0);
-        QVERIFY(!state.AddingEntry);
+        QVERIFY(!state().AddingEntry);
         const QList<GasRecord> stored = recordsIn<GasRecord>("Gas.Dat");
         QCOMPARE(stored.size(), 1);
         QCOMPARE(stored[0].RideKey, RideA);
@@ -203,7 +200,7 @@ private slots:
         QCOMPARE(script.lastRequest.tabCaption, QStringLiteral("Trips"));
         QCOMPARE(script.lastRequest.cells[1], QStringLiteral("A1"));
         QCOMPARE(script.lastRequest.recordNumber, 4);
-        QVERIFY(!state.EditingEntry);
+        QVERIFY(!state().EditingEntry);
 
         MessageBox::Script boxes;
         boxes.answer(MessageBox::Button::Yes);

@@ -59,9 +59,9 @@ class TestPrintCommands : public QObject
 
     std::unique_ptr<WorkingFolder> folder;
     std::unique_ptr<frmMain> window;
-    RideState state;
-    DataFiles files;
-    std::unique_ptr<MainWindowLogs> logs;
+    // The window's own state and log tabs.
+    RideState &state() { return window->state(); }
+    MainWindowLogs &logs() { return window->logs(); }
     std::shared_ptr<RecordingPrintDevice> device;
     QStringList printouts;
     std::unique_ptr<PrintDevicesForTests> printers;
@@ -77,9 +77,9 @@ class TestPrintCommands : public QObject
         ui().setFieldText(3, QStringLiteral("Shadow"));
         ui().setFieldText(4, QStringLiteral("Cruiser"));
         ui().setFieldText(7, QStringLiteral("Blue Thunder"));
-        state.CurrentRide = 1;
-        state.CurrentRideKey = RideA;
-        logs->refillAll();
+        state().CurrentRide = 1;
+        state().CurrentRideKey = RideA;
+        logs().refillAll();
     }
 
 private slots:
@@ -92,8 +92,6 @@ private slots:
             MessageBox::Script firstDisplay; // no ride on file: the window says so
             window->show();
         }
-        state = RideState();
-        logs = std::make_unique<MainWindowLogs>(window.get(), ui(), state, files);
         device = std::make_shared<RecordingPrintDevice>();
         printouts.clear();
         printers = std::make_unique<PrintDevicesForTests>([this](const QString &name) -> std::shared_ptr<PrintDevice> {
@@ -107,7 +105,6 @@ private slots:
     {
         clock.reset();
         printers.reset();
-        logs.reset();
         window.reset();
         Settings::useFile(QString());
         folder.reset();

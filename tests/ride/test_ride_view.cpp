@@ -7,6 +7,7 @@
 #include "ride/RideCommands.h"
 
 #include <QMenu>
+#include <QTableView>
 #include <QTimer>
 
 using namespace RideTest;
@@ -175,7 +176,9 @@ private slots:
         RideRecord named = threeRides[1];
         named.RideName = QStringLiteral("Bonnie & Clyde");
         writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {threeRides[0], named});
+        writeFileOf<ExpenseRecord>(QStringLiteral("Maint.Dat"), {DataTest::expense(1, named.RideKey)});
         world.open();
+        QCOMPARE(world.ui().grid[1]->model()->rowCount(), 0);
         RidesMenu &menu = world.window->rides().menu;
         const QList<QAction *> items = menu.menu()->actions();
         QCOMPARE(items.size(), 5);
@@ -208,6 +211,7 @@ private slots:
         QCOMPARE(world.ui().lblRideName->text(), QStringLiteral("Bonnie & Clyde"));
         QCOMPARE(world.window->state().CurrentRideKey, 39100.5);
         QCOMPARE(Settings::value(Settings::LastRideViewedKey), QStringLiteral("2"));
+        QCOMPARE(world.ui().grid[1]->model()->rowCount(), 1); // the log lists follow the ride shown
     }
 };
 

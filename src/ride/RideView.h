@@ -31,13 +31,12 @@ public:
     // the ride cannot be read.
     FileStatus LoadRideView(qint16 n);
 
-    // The ride commands' visibility in view mode.
-    void ShowRideCommands();
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The ride commands' visibility in view mode.
+    void ShowRideCommands();
     void txtField_GotFocus(int i);
     void txtField_LostFocus(int i);
     void MainTab_Click(int tab);

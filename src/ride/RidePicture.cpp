@@ -40,11 +40,11 @@ void RidePicture::cmdPicAddEdit_Click()
 
     const auto picture = PictureFit::LoadPicture(chosen);
     if (!picture) {
-        QCoreApplication::processEvents();
-        RidePictureBox::Clear(ui);
-        ui.imgRide->show();
+        // The picture box keeps the picture it showed. While a ride is added
+        // or edited its path is what the save stores, so clearing it would
+        // quietly drop the ride's picture.
         MessageBox::show(rw.window, RideMessages::PictureAccessError());
-        ui.lblPicture->show();
+        ui.lblPicture->setVisible(!hadPicture);
         return;
     }
     // An existing ride takes the picture at once, also while it is edited; a

@@ -374,6 +374,29 @@ private slots:
         QCOMPARE(DataTest::bytesOf(QStringLiteral("Torqal.Dat")), before);
     }
 
+    void aFileThatIsNoPictureKeepsTheRidesPicture()
+    {
+        World world;
+        RideRecord honda = threeRides[0];
+        honda.PicturePath = pictureFile(world.folder.path(), QSize(200, 100));
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {honda});
+        world.open();
+        const MainWindowControls &ui = world.ui();
+        const QString notAPicture = world.folder.path() + QStringLiteral("/notes.txt");
+        DataTest::writeBytes(notAPicture, "no picture here");
+
+        world.click(ui.cmdRideEdit);
+        world.dialog.choose(notAPicture);
+        world.click(ui.cmdPicAddEdit[2]);
+        QCOMPARE(world.messages.last().title, QStringLiteral("File Access Error"));
+        QCOMPARE(ui.imgRide->toolTip(), honda.PicturePath);
+        QVERIFY(!ui.lblPicture->isVisible());
+
+        world.click(ui.cmdRideSave);
+        QCOMPARE(recordsIn<RideRecord>(QStringLiteral("Torqal.Dat"))[0].PicturePath.trimmed(), honda.PicturePath);
+        QVERIFY(ui.cmdLargerPic->isVisible());
+    }
+
     void removingAPictureKeepsItsFile()
     {
         World world;

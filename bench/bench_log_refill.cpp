@@ -1,0 +1,233 @@
+// Times the refill of a log list on logs of the largest size (32767 records):
+// the file scan through the sorted rows and the totals, as the list model
+// does it, as a ratio to reading the file's bytes in the same run. Two cases:
+// one ride owns every entry, and one ride owns every hundredth. Then shows
+// all four logs of the first case in grids and reports the process's peak
+// memory and the time one page of scrolling takes to paint.
+// The files live in temporary folders under /tmp, removed at the end.
+
+#include "logs/LogListModel.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QTableView>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr int Repeats = 7;
+constexpr double OwnRide = 40123.5;
+
+double seconds(const std::function<void()> &work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+[[noreturn]] void fail(const QString &what)
+{
+    std::fprintf(stderr, "bench_log_refill: %s\n", qPrintable(what));
+    std::exit(1);
+}
+
+void check(const FileStatus &status)
+{
+    if (!status)
+        fail(status.message());
+}
+
+QString sampleText(int number, int length)
+{
+    QString text = QStringLiteral("Entry %1: new plugs, valve clearance checked, carburettor balanced. ").arg(number);
+    while (text.size() < length)
+        text += text;
+    return text.left(length);
+}
+
+// Dates out of order, several entries a day.
+double entryDate(int number) { return 36000 + (number * 7919) % 9000; }
+
+double rideOf(int number, int ownShare)
+{
+    return number % ownShare == 0 ? OwnRide : 41000.25 + number % 37;
+}
+
+template<DataRecord Record>
+void fillFile(RecordFile<Record> &file, int ownShare, const std::function<void(int, Record &)> &make)
+{
+    check(OpenRecordFile(file));
+    for (int number = 1; number <= MaxRecords; ++number) {
+        file.buffer.RideKey = rideOf(number, ownShare);
+        file.buffer.EntryDate = entryDate(number);
+        make(number, file.buffer);
+        check(WriteRecord(file, number));
+    }
+    check(CloseRecordFile(file));
+}
+
+void fillLogs(DataFiles &files, int ownShare)
+{
+    const auto expense = [](int n, ExpenseRecord &r) {
+        r.Description = sampleText(n, 45);
+        r.Cost = 125000LL * (n % 50);
+        r.Notes = sampleText(n, 800);
+    };
+    fillFile<ExpenseRecord>(files.maintenance, ownShare, expense);
+    fillFile<ExpenseRecord>(files.goodies, ownShare, expense);
+    fillFile<TripRecord>(files.trips, ownShare, [](int n, TripRecord &r) {
+        r.Description = sampleText(n, 30);
+        r.Miles = 20 + n % 400;
+        r.Notes = sampleText(n, 800);
+    });
+    fillFile<GasRecord>(files.gas, ownShare, [](int n, GasRecord &r) {
+        r.Gallons = 8.5f + static_cast<float>(n % 7);
+        r.Miles = 250 + n % 100;
+        r.Notes = sampleText(n, 200);
+    });
+}
+
+void readWholeFile(const QString &name)
+{
+    const int fd = ::open(qPrintable(name), O_RDONLY);
+    if (fd < 0)
+        fail(QStringLiteral("cannot open %1").arg(name));
+    std::vector<char> chunk(1 << 20);
+    while (::read(fd, chunk.data(), chunk.size()) > 0) {
+    }
+    ::close(fd);
+}
+
+struct Timing
+{
+    double refill = 1e30;
+    double read = 1e30;
+};
+
+// Best of several runs of each, by turns, so both meet the same conditions.
+Timing timeRefill(DataFiles &files, LogKind kind, int expectedRows)
+{
+    const QString name = dataFileInfo(logKindInfo(kind).file).name;
+    LogListModel model(kind);
+    Timing best;
+    for (int i = 0; i < Repeats; ++i) {
+        best.read = std::min(best.read, seconds([&] { readWholeFile(name); }));
+        best.refill = std::min(best.refill, seconds([&] { check(model.refill(files, OwnRide)); }));
+    }
+    if (model.entryCount() != expectedRows)
+        fail(QStringLiteral("%1 rows listed, %2 expected").arg(model.entryCount()).arg(expectedRows));
+    return best;
+}
+
+long peakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+long currentKilobytes()
+{
+    FILE *status = std::fopen("/proc/self/statm", "r");
+    long pages = 0, resident = 0;
+    if (status) {
+        if (std::fscanf(status, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(status);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+struct Folder
+{
+    Folder()
+    {
+        char pattern[] = "/tmp/torqal-bench-logs-XXXXXX";
+        if (!mkdtemp(pattern))
+            fail(QStringLiteral("cannot make a folder under /tmp"));
+        path = pattern;
+    }
+    ~Folder() { std::filesystem::remove_all(path); }
+    std::filesystem::path path;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    Folder all;
+    Folder sparse;
+    const long startKb = currentKilobytes();
+    DataFiles files;
+    std::printf("Building four logs of %d records, twice ...\n", MaxRecords);
+    std::fflush(stdout);
+    std::filesystem::current_path(all.path);
+    fillLogs(files, 1);
+    std::filesystem::current_path(sparse.path);
+    fillLogs(files, 100);
+
+    std::printf("%-36s %10s %10s %7s %6s\n", "refill (scan, rows, sort, totals)", "time (s)", "read (s)", "ratio",
+                "aim");
+    const auto report = [](const char *name, const Timing &t) {
+        const double ratio = t.refill / t.read;
+        std::printf("%-36s %10.4f %10.4f %7.2f %6.1f%s\n", name, t.refill, t.read, ratio, 3.0,
+                    ratio <= 3.0 ? "" : "  (over)");
+    };
+    std::filesystem::current_path(all.path);
+    report("Maint.Dat, one ride owns all", timeRefill(files, LogKind::Maintenance, MaxRecords));
+    report("Gas.Dat, one ride owns all", timeRefill(files, LogKind::Gas, MaxRecords));
+    std::filesystem::current_path(sparse.path);
+    report("Maint.Dat, one ride owns 1 in 100", timeRefill(files, LogKind::Maintenance, MaxRecords / 100));
+    report("Gas.Dat, one ride owns 1 in 100", timeRefill(files, LogKind::Gas, MaxRecords / 100));
+
+    // The four logs of the ride that owns every entry, each in its grid.
+    std::filesystem::current_path(all.path);
+    const long beforeKb = currentKilobytes();
+    std::vector<std::unique_ptr<LogListModel>> models;
+    std::vector<std::unique_ptr<QTableView>> grids;
+    for (LogKind kind : AllLogKinds) {
+        models.push_back(std::make_unique<LogListModel>(kind));
+        check(models.back()->refill(files, OwnRide));
+        grids.push_back(std::make_unique<QTableView>());
+        grids.back()->setModel(models.back().get());
+        grids.back()->resize(640, 300);
+        grids.back()->show();
+    }
+    QApplication::processEvents();
+    const long shownKb = currentKilobytes();
+
+    QTableView &grid = *grids.front();
+    QScrollBar *bar = grid.verticalScrollBar();
+    int pages = 0;
+    double slowest = 0;
+    const double total = seconds([&] {
+        for (bar->setValue(0); bar->value() < bar->maximum(); ++pages) {
+            const double one = seconds([&] {
+                bar->setValue(bar->value() + bar->pageStep());
+                grid.viewport()->repaint();
+            });
+            slowest = std::max(slowest, one);
+        }
+    });
+    std::printf("\nfour grids of %d rows: resident %ld KB before the lists, %ld KB with them shown "
+                "(the lists take %ld KB); peak %ld KB (start %ld KB)\n",
+                MaxRecords, beforeKb, shownKb, shownKb - beforeKb, peakKilobytes(), startKb);
+    std::printf("scrolling the maintenance grid page by page: %d pages, %.3f ms a page on average, %.3f ms the slowest\n",
+                pages, 1000 * total / std::max(pages, 1), 1000 * slowest);
+    return 0;
+}

@@ -272,7 +272,7 @@ QStringList column(const QTableView *grid, int column)
     return texts;
 }
 
-// The ride of the journey with every field, and the lean one.
+// The ride that gets every box filled, as typed and as stored.
 const RideInput Eleanor{
     .boxes = {QString(), "1967", "Ford", "Mustang", "Fastback", "Highland Green", "GT 390 / CA / Classic", "Eleanor",
      "06/14/2021", "Bob's Classic Cars", "12 Harbor Road", "Monterey, CA 93940", "(831) 555-0110", "$48,500.00",
@@ -407,6 +407,8 @@ private slots:
         // First start: the overview (ticked off), then an empty main window
         // that says how to begin.
         startProgram(true);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(boxes.count(), 1);
         QVERIFY(boxes.last().text.startsWith(QStringLiteral("There are no rides currently on file.")));
         const QString dataFolder = DataFolder::path();
@@ -510,6 +512,8 @@ private slots:
 
         const int boxesBeforeRestart = boxes.count();
         startProgram(false);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(boxes.count(), boxesBeforeRestart);
         QCOMPARE(ui().lblRideName->text(), QStringLiteral("Eleanor"));
         QCOMPARE(ui().fieldText(23), QStringLiteral("7R02S123456"));

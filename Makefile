@@ -34,8 +34,9 @@ build-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 test: build build-asan
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
-	@if [ "$$(id -u)" = 0 ] && [ "$${CI:-}" = true ]; then \
-	  $(MAKE) --no-print-directory package && scripts/check-package $(BUILD); fi
+	@if [ "$${CI:-}" = true ]; then \
+	  if [ "$$(id -u)" = 0 ]; then $(MAKE) --no-print-directory package && scripts/check-package $(BUILD); \
+	  else echo "The package check installs a package and needs root: skipped."; fi; fi
 
 demo: build
 	@scripts/run-demo $(BUILD)

@@ -96,9 +96,11 @@ frmPrint::frmPrint(RideReportContent content, QWidget *parent, PrintDeviceFactor
         move(screen->availableGeometry().center() - rect().center());
     TileBackground(Textures::brushedSteel(), this);
 
-    for (int index = 0; index < OptionCount; ++index)
+    for (int index = 0; index < OptionCount; ++index) {
         chkPrintOption[std::size_t(index)] = printOption(this, index);
-    connect(chkPrintOption[0], &QCheckBox::clicked, this, [this] { chkPrintOption_Click(0); });
+        connect(chkPrintOption[std::size_t(index)], &QCheckBox::clicked, this,
+                [this, index] { chkPrintOption_Click(index); });
+    }
 
     lblStandby->setObjectName(QStringLiteral("lblStandby"));
     lblStandby->setGeometry(twipsRect(0, StandbyTop, WindowWidth, StandbyHeight));

@@ -27,7 +27,7 @@ bool PrintRun::print(const QString &printoutName, const std::function<bool(Print
     if (!printout(*device)) {
         failure = device->failure();
         if (failure.isEmpty())
-            failure = QStringLiteral("The printer did not accept the printout.");
+            failure = QStringLiteral("Nothing could be printed.");
         return false;
     }
     pdfFiles += device->pdfFiles().mid(filesBefore.size());

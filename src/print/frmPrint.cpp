@@ -6,7 +6,6 @@
 #include "platform/Textures.h"
 #include "platform/TileBackground.h"
 #include "platform/Twips.h"
-#include "print/PicturePrintout.h"
 #include "print/PrintMessages.h"
 #include "ui/ButtonLayout.h"
 #include "ui/QorButton.h"
@@ -138,7 +137,7 @@ void frmPrint::activate()
 {
     if (report.notes.trimmed().isEmpty())
         switchOff(chkPrintOption[NotesOption]);
-    if (report.picture.image.isNull())
+    if (!report.printPicture)
         switchOff(chkPrintOption[PictureOption]);
     for (int kind = 1; kind <= int(report.logs.size()); ++kind) {
         if (report.logs[std::size_t(kind - 1)].rows.isEmpty())
@@ -223,10 +222,8 @@ void frmPrint::printCheckedSections(PrintRun &run)
     }
 
     if (isChecked(PictureOption)) {
-        const LargerPicture &picture = report.picture;
-        if (run.print(QStringLiteral("Ride report - picture"), [&](PrintDevice &device) {
-                return PrintLargerPicture(device, picture.title, picture.image, picture.frame);
-            }))
+        if (run.print(QStringLiteral("Ride report - picture"),
+                      [this](PrintDevice &device) { return report.printPicture(this, device); }))
             printed(PictureOption);
     }
 

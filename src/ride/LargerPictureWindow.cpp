@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPixmap>
+#include <QTimer>
 
 namespace {
 
@@ -73,10 +74,31 @@ void LargerPictureWindow::showEvent(QShowEvent *event)
         return;
     activated = true;
     setWindowTitle(tag);
+    if (printOnly) {
+        // Once the window is up and its modal loop runs.
+        QTimer::singleShot(0, this, &LargerPictureWindow::printAndReturn);
+        return;
+    }
     SetHoverText(cmdPrintPic, QStringLiteral(" Print this Picture "));
     SetHoverText(cmdReturn, QStringLiteral(" Finished Viewing "));
     if (FadeActive)
         StartFade(this, 0, 255, FadeStep, false);
+}
+
+bool LargerPictureWindow::printPicture(PrintDevice &device) const
+{
+    return PrintLargerPicture(device, windowTitle(), m_picture, m_frame);
+}
+
+void LargerPictureWindow::printAndReturn()
+{
+    {
+        BusyPointer busy(this);
+        QCoreApplication::processEvents();
+        sent = printPicture(*printOnly);
+    }
+    QCoreApplication::processEvents();
+    cmdReturn_Click();
 }
 
 // Prints the title and the picture on one page. A refused printout, or the
@@ -88,7 +110,7 @@ void LargerPictureWindow::cmdPrintPic_Click()
         BusyPointer busy(this);
         QCoreApplication::processEvents();
         run.print(QStringLiteral("Picture"),
-                  [this](PrintDevice &device) { return PrintLargerPicture(device, windowTitle(), m_picture, m_frame); });
+                  [this](PrintDevice &device) { return printPicture(device); });
         QCoreApplication::processEvents();
     }
     run.report(this);

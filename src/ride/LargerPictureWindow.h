@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class PrintDevice;
 class QLabel;
 class QorButton;
 
@@ -27,6 +28,12 @@ public:
     // The picture's frame in twips.
     QSize frame() const { return m_frame; }
 
+    // Print-only mode, for the print options: on its first activation the
+    // window prints the picture on device, closes itself and reports whether
+    // the printout was sent.
+    void setPrintPictureOnly(PrintDevice *device) { printOnly = device; }
+    bool pictureSent() const { return sent; }
+
     void cmdPrintPic_Click();
     void cmdReturn_Click();
 
@@ -34,6 +41,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    bool printPicture(PrintDevice &device) const;
+    void printAndReturn();
+
     QLabel *imgRide;
     QorButton *cmdPrintPic;
     QorButton *cmdReturn;
@@ -41,4 +51,6 @@ private:
     QSize m_frame;
     QString tag;
     bool activated = false;
+    PrintDevice *printOnly = nullptr;
+    bool sent = false;
 };

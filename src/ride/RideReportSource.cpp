@@ -2,6 +2,7 @@
 
 #include "logs/LogListModel.h"
 #include "ride/MainWindowControls.h"
+#include "ride/LargerPictureWindow.h"
 #include "ride/PictureFit.h"
 
 #include <QLabel>
@@ -51,19 +52,24 @@ LogList logListShown(const MainWindowControls &ui, LogKind kind)
     return shown;
 }
 
-LargerPicture pictureShown(const MainWindowControls &ui)
+// The larger-picture window in print-only mode: it shows the picture, prints
+// it and closes itself. A picture whose file cannot be loaded is not offered.
+PicturePrinter pictureShown(const MainWindowControls &ui)
 {
-    LargerPicture picture;
     const QString path = ui.imgRide->toolTip();
-    if (path.isEmpty())
-        return picture;
-    const auto loaded = PictureFit::LoadPicture(path);
-    if (!loaded)
-        return picture;
-    picture.title = ui.lblRideName->text();
-    picture.image = loaded->image;
-    picture.frame = PictureFit::FitPicture(loaded->twips, PictureFit::LargerBox);
-    return picture;
+    if (path.isEmpty() || !PictureFit::LoadPicture(path))
+        return {};
+    const QString title = ui.lblRideName->text();
+    return [path, title](QWidget *owner, PrintDevice &device) {
+        LargerPictureWindow viewer(owner);
+        // The file went away since the options opened.
+        if (!viewer.loadPicture(path))
+            return false;
+        viewer.setDisplayName(title);
+        viewer.setPrintPictureOnly(&device);
+        viewer.exec();
+        return viewer.pictureSent();
+    };
 }
 
 } // namespace
@@ -86,7 +92,7 @@ RideReportContent RideReportShown(const MainWindowControls &ui)
         report.fields.append({ui.lblField[std::size_t(field)]->text(), ui.fieldText(field)});
     report.notesCaption = ui.lblField[NotesField]->text();
     report.notes = ui.fieldText(NotesField);
-    report.picture = pictureShown(ui);
+    report.printPicture = pictureShown(ui);
     for (LogKind kind : AllLogKinds)
         report.logs[std::size_t(logIndex(kind) - 1)] = logListShown(ui, kind);
     return report;

@@ -16,9 +16,8 @@ struct MainWindowControls;
 // the printout.
 RideHeading RideHeadingShown(const MainWindowControls &ui);
 
-// The whole ride report: fields 4 to 26, the notes, the picture as the
-// larger-picture window fits it (none when the file cannot be loaded) and
-// the four logs.
+// The whole ride report: fields 4 to 26, the notes, the picture (printed
+// through the larger-picture window) and the four logs.
 RideReportContent RideReportShown(const MainWindowControls &ui);
 
 // The highlighted entry of the log with the notes shown for it; nothing when

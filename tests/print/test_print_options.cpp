@@ -1,5 +1,6 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
+#include "print/PicturePrintout.h"
 #include "print/QPrinterDevice.h"
 #include "print/RecordingPrintDevice.h"
 #include "print/frmPrint.h"
@@ -43,9 +44,12 @@ RideReportContent fullRide()
 {
     RideReportContent content = bareRide();
     content.notes = QStringLiteral("Bought it at the spring swap meet.");
-    QImage picture(400, 300, QImage::Format_RGB32);
-    picture.fill(Qt::darkBlue);
-    content.picture = {QStringLiteral("2005 Honda Shadow"), picture, QSize(8000, 6000)};
+    content.printPicture = [](QWidget *owner, PrintDevice &device) {
+        QImage picture(400, 300, QImage::Format_RGB32);
+        picture.fill(Qt::darkBlue);
+        // The picture is printed over the print options.
+        return qobject_cast<frmPrint *>(owner) && PrintLargerPicture(device, "Blue Thunder", picture, {8000, 6000});
+    };
     content.logs[0].rows = {{"03/15/2009", "Oil change", "$29.95"}};
     content.logs[0].totals = QStringList{QStringLiteral(" Total Cost: $29.95")};
     content.logs[1].rows = {{"04/01/2009", "Saddlebags", "$310.00"}};

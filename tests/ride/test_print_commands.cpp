@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "print/RecordingPrintDevice.h"
+#include "print/PrintTestSupport.h"
 #include "print/frmPrint.h"
 #include "ride/MainWindowLogs.h"
 #include "ride/frmMain.h"
@@ -64,6 +65,7 @@ class TestPrintCommands : public QObject
     MainWindowLogs &logs() { return window->logs(); }
     std::shared_ptr<RecordingPrintDevice> device;
     QStringList printouts;
+    std::function<void()> onPrintout;
     std::unique_ptr<PrintDevicesForTests> printers;
     std::unique_ptr<Clock::Fixed> clock;
 
@@ -96,8 +98,11 @@ private slots:
         printouts.clear();
         printers = std::make_unique<PrintDevicesForTests>([this](const QString &name) -> std::shared_ptr<PrintDevice> {
             printouts.append(name);
+            if (onPrintout)
+                onPrintout();
             return device;
         });
+        onPrintout = nullptr;
         clock = std::make_unique<Clock::Fixed>(QDateTime(QDate(2026, 12, 7), QTime(9, 30)));
     }
 
@@ -166,6 +171,66 @@ private slots:
         QCOMPARE(list.at(7).text, QStringLiteral("05/02/2009Tires$450.00"));
         QCOMPARE(list.last().text, QStringLiteral(" Total Cost: $479.95"));
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void thePictureIsPrintedByTheLargerPictureWindow()
+    {
+        QImage picture(400, 300, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        const QString path = folder->path() + QStringLiteral("/ride.png");
+        QVERIFY(picture.save(path));
+        showRide();
+        ui().imgRide->setToolTip(path);
+        ui().lblRideName->setText(QStringLiteral("Blue Thunder"));
+
+        bool offered = false;
+        QStringList windowsShown;
+        QTimer::singleShot(0, this, [&] {
+            auto *options = qobject_cast<frmPrint *>(QApplication::activeModalWidget());
+            if (!options)
+                return;
+            offered = options->option(2)->isEnabled() && options->option(2)->checkState() == Qt::Checked;
+            options->option(0)->click();
+            // Which window is in front while the picture prints.
+            onPrintout = [&] {
+                QTimer::singleShot(0, this, [&] {
+                    if (QWidget *modal = QApplication::activeModalWidget())
+                        windowsShown.append(modal->objectName() + u' ' + modal->windowTitle());
+                });
+            };
+            options->cmdPrint_Click();
+            options->cmdCancel_Click();
+        });
+        emit ui().cmdRidePrint->Click();
+
+        QVERIFY(offered);
+        QCOMPARE(printouts, QStringList({"Ride report - picture"}));
+        QCOMPARE(windowsShown, QStringList({"frmLargePic Blue Thunder"}));
+        const auto title = device->lines(1, 1);
+        QCOMPARE(title.size(), 1);
+        QCOMPARE(title.at(0).text, QStringLiteral("Blue Thunder"));
+        COMPARE_INCHES(title.at(0).x, 0.75);
+        COMPARE_INCHES(title.at(0).y, 1.8);
+        const auto pictures = device->operations(RecordingPrintDevice::Operation::Kind::Picture);
+        QCOMPARE(pictures.size(), 1);
+        QCOMPARE(pictures.at(0).rect, QRectF(0.75, 2.0, 6.25, 4.6875));
+        QCOMPARE(pictures.at(0).pictureSize, QSize(400, 300));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void aPictureThatCannotBeLoadedIsNotOffered()
+    {
+        showRide();
+        ui().imgRide->setToolTip(folder->path() + QStringLiteral("/gone.png"));
+        bool offered = true;
+        QTimer::singleShot(0, this, [&] {
+            if (auto *options = qobject_cast<frmPrint *>(QApplication::activeModalWidget())) {
+                offered = options->option(2)->isEnabled();
+                options->cmdCancel_Click();
+            }
+        });
+        emit ui().cmdRidePrint->Click();
+        QVERIFY(!offered);
     }
 };
 

@@ -24,6 +24,10 @@ QString firstSeparator(const QString &format, const QString &fieldLetters, const
 
 Order dateOrder(const QLocale &locale)
 {
+    // A system without a chosen language (LANG=C) keeps the program's own
+    // month-first pattern rather than the C locale's "d MMM yyyy".
+    if (locale.language() == QLocale::C)
+        return Order::MonthDayYear;
     const QString format = locale.dateFormat(QLocale::ShortFormat);
     const qsizetype day = format.indexOf(QLatin1Char('d'));
     const qsizetype month = format.indexOf(QLatin1Char('M'));

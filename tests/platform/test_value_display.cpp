@@ -65,6 +65,7 @@ private slots:
         QTest::newRow("en_GB") << "en_GB" << "15/03/2009";
         QTest::newRow("de_DE") << "de_DE" << "15.03.2009";
         QTest::newRow("sv_SE") << "sv_SE" << "2009-03-15";
+        QTest::newRow("C, a system without a language") << "C" << "03/15/2009";
     }
 
     void datesFollowTheLocale()
@@ -79,7 +80,7 @@ private slots:
     // editor takes the date cell of a list as typed text.
     void shownDatesReadBack()
     {
-        const QStringList locales{"en_US", "en_GB", "de_DE", "fr_FR", "sv_SE", "hu_HU", "fi_FI", "ja_JP", "nl_NL"};
+        const QStringList locales{"en_US", "en_GB", "de_DE", "fr_FR", "sv_SE", "hu_HU", "fi_FI", "ja_JP", "nl_NL", "C"};
         const QList<double> values{39876.0, 39887.0, -18109.0, 1.0, 73050.0, 10990.0};
         for (const QString &name : locales) {
             const QLocale locale(name);

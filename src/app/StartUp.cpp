@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QStyleFactory>
 
 namespace {
@@ -17,6 +18,10 @@ const QString CrLf = QStringLiteral("\r\n");
 void ConfigureApplication()
 {
     QApplication::setApplicationName(ApplicationTitle);
+    // The installed launcher entry and icon carry this name, so that task
+    // bars and window lists show the program's own icon.
+    QApplication::setDesktopFileName(QStringLiteral("example.qorsoftware.Torqal"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("example.qorsoftware.Torqal")));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
     // The program ends through its quit command (or when the title window is

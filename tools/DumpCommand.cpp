@@ -62,7 +62,7 @@ public:
     void money(const char *, qint64 value) { m_row.add(moneyText(value)); }
     void single(const char *, float value) { m_row.add(QString::number(static_cast<double>(value), 'g', 9)); }
     void long32(const char *, qint32 value) { m_row.add(QString::number(value)); }
-    void text(const char *, const QString &value, int) { m_row.add(trimmedField(value).toString()); }
+    void text(const char *, const QString &value, int) { m_row.add(trimmedField(value)); }
 
 private:
     CsvRow &m_row;

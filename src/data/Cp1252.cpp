@@ -18,6 +18,25 @@ constexpr std::array<char16_t, 32> HighControls = {
 
 constexpr bool isHighControlByte(unsigned char byte) { return (byte & 0xE0) == 0x80; }
 
+// Whether any byte lies in 0x80..0x9F, looked at eight bytes at a time: such
+// a byte has its top bit set and the two below it clear.
+bool anyHighControlByte(const char *bytes, qsizetype length)
+{
+    constexpr quint64 TopBits = 0x8080808080808080ULL;
+    qsizetype i = 0;
+    for (; i + 8 <= length; i += 8) {
+        quint64 word;
+        std::memcpy(&word, bytes + i, sizeof word);
+        if ((word & ~(word << 1) & ~(word << 2) & TopBits) != 0)
+            return true;
+    }
+    for (; i < length; ++i) {
+        if (isHighControlByte(static_cast<unsigned char>(bytes[i])))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QString decode(const char *bytes, qsizetype length)
@@ -25,10 +44,7 @@ QString decode(const char *bytes, qsizetype length)
     // Most text is plain Latin-1, which Qt converts quickly; the few bytes
     // 0x80 to 0x9F are put right afterwards.
     QString text = QString::fromLatin1(bytes, length);
-    bool anyHigh = false;
-    for (qsizetype i = 0; i < length; ++i)
-        anyHigh |= isHighControlByte(static_cast<unsigned char>(bytes[i]));
-    if (anyHigh) {
+    if (anyHighControlByte(bytes, length)) {
         QChar *characters = text.data();
         for (qsizetype i = 0; i < length; ++i) {
             const auto byte = static_cast<unsigned char>(bytes[i]);

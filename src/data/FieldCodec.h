@@ -5,8 +5,10 @@
 #include <QString>
 #include <QtEndian>
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
+#include <vector>
 
 // Packing of the field kinds of a record: numbers little-endian, text in the
 // Windows-1252 code page, blank-padded and cut to its width. A record type
@@ -68,13 +70,21 @@ class FieldDecoder
 {
 public:
     explicit FieldDecoder(const char *record) : m_at(record) {}
+    // Decodes only the text fields at the given addresses (members of the
+    // record being decoded); all numbers are decoded.
+    FieldDecoder(const char *record, const std::vector<const QString *> &textFields) : m_at(record), m_only(&textFields) {}
 
     void key(const char *, double &value) { value = loadDouble(advance(8)); }
     void date(const char *, double &value) { value = loadDouble(advance(8)); }
     void money(const char *, qint64 &value) { value = loadInt64(advance(8)); }
     void single(const char *, float &value) { value = loadFloat(advance(4)); }
     void long32(const char *, qint32 &value) { value = loadInt32(advance(4)); }
-    void text(const char *, QString &value, int width) { value = Cp1252::decode(advance(width), width); }
+    void text(const char *, QString &value, int width)
+    {
+        const char *field = advance(width);
+        if (!m_only || std::find(m_only->begin(), m_only->end(), &value) != m_only->end())
+            value = Cp1252::decode(field, width);
+    }
 
 private:
     const char *advance(int width)
@@ -85,6 +95,7 @@ private:
     }
 
     const char *m_at;
+    const std::vector<const QString *> *m_only = nullptr;
 };
 
 // Sums the widths of a record's fields (to check a layout against its length).

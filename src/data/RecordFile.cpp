@@ -119,7 +119,7 @@ FileStatus RecordFileBase::close()
 FileStatus RecordFileBase::readBytes(int number, char *record)
 {
     if (!isOpen())
-        return FileStatus::failure(name(), QStringLiteral("Could not read %1: the file is not open").arg(name()));
+        return notOpen(QStringLiteral("read"));
     if (number < 1 || number > MaxRecords)
         return FileStatus::failure(name(), QStringLiteral("Could not read %1: there is no record %2").arg(name()).arg(number));
     const off_t offset = static_cast<off_t>(number - 1) * recordLength();
@@ -136,7 +136,7 @@ FileStatus RecordFileBase::readBytes(int number, char *record)
 FileStatus RecordFileBase::writeBytes(int number, const char *record)
 {
     if (!isOpen())
-        return FileStatus::failure(name(), QStringLiteral("Could not write %1: the file is not open").arg(name()));
+        return notOpen(QStringLiteral("write"));
     if (!m_writable)
         return FileStatus::systemFailure(QStringLiteral("write"), name(), m_readOnlyReason);
     if (number > MaxRecords) {
@@ -234,20 +234,47 @@ FileStatus RecordFileBase::copyKeptRecords(int scratch, const std::function<bool
         const off_t offset = static_cast<off_t>((kept * recordLength()) - length);
         return writeAll(scratch, chunk.data(), length, offset) == length;
     };
-    for (int number = 1; number <= m_count; ++number) {
-        char *record = chunk.data() + static_cast<std::ptrdiff_t>(inChunk) * recordLength();
-        FileStatus read = readBytes(number, record);
-        if (!read)
-            return read;
+    bool written = true;
+    FileStatus read = scan([&](int, const char *record) {
         if (!keep(record))
-            continue;
+            return true;
+        std::memcpy(chunk.data() + static_cast<std::ptrdiff_t>(inChunk) * recordLength(), record, static_cast<std::size_t>(recordLength()));
         ++kept;
-        if (++inChunk == perChunk && !flush())
-            return FileStatus::systemFailure(QStringLiteral("compact"), name(), errno);
-    }
-    if (inChunk > 0 && !flush())
+        written = ++inChunk < perChunk || flush();
+        return written;
+    });
+    if (!read)
+        return read;
+    if (!written || (inChunk > 0 && !flush()))
         return FileStatus::systemFailure(QStringLiteral("compact"), name(), errno);
     return {};
+}
+
+FileStatus RecordFileBase::scan(const std::function<bool(int, const char *)> &visit)
+{
+    if (!isOpen())
+        return notOpen(QStringLiteral("read"));
+    const int perBlock = std::max(1, (1 << 20) / recordLength());
+    std::vector<char> block(static_cast<std::size_t>(perBlock * recordLength()));
+    for (int first = 1; first <= m_count; first += perBlock) {
+        const int records = std::min(perBlock, m_count - first + 1);
+        const qint64 wanted = static_cast<qint64>(records) * recordLength();
+        const qint64 got = readUpTo(m_fd, block.data(), wanted, static_cast<off_t>(first - 1) * recordLength());
+        if (got < 0)
+            return FileStatus::systemFailure(QStringLiteral("read"), name(), errno);
+        // The last record of a damaged file may be cut short: the rest reads as zeros.
+        std::fill(block.begin() + static_cast<std::ptrdiff_t>(got), block.begin() + static_cast<std::ptrdiff_t>(wanted), '\0');
+        for (int i = 0; i < records; ++i) {
+            if (!visit(first + i, block.data() + static_cast<std::ptrdiff_t>(i) * recordLength()))
+                return {};
+        }
+    }
+    return {};
+}
+
+FileStatus RecordFileBase::notOpen(const QString &action) const
+{
+    return FileStatus::failure(name(), QStringLiteral("Could not %1 %2: the file is not open").arg(action, name()));
 }
 
 FileStatus RecordFileBase::replaceWithScratch(qint64 kept)

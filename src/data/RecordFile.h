@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <utility>
+#include <vector>
 
 // A data file as a sequence of fixed-length records, numbered from 1.
 //
@@ -48,6 +49,10 @@ public:
     FileStatus close();
     FileStatus readBytes(int number, char *record);
     FileStatus writeBytes(int number, const char *record);
+    // Reads records 1 to count() in order, a megabyte at a time, calling
+    // visit(number, bytes) for each (a cut-short last record filled up with
+    // zeros) until visit returns false. The file must be open.
+    FileStatus scan(const std::function<bool(int number, const char *record)> &visit);
     // Rebuilds the file from the records for which keep(bytes) is true, in
     // their order. The file is closed afterwards, also after a failure.
     FileStatus compact(const std::function<bool(const char *record)> &keep);
@@ -56,6 +61,7 @@ private:
     FileStatus recount();
     FileStatus undoPartialWrite(off_t offset, qint64 written, qint64 oldFileLength, const std::vector<char> &oldBytes);
     FileStatus copyKeptRecords(int scratch, const std::function<bool(const char *)> &keep, qint64 &kept);
+    FileStatus notOpen(const QString &action) const;
     FileStatus replaceWithScratch(qint64 kept);
 
     const DataFileInfo &m_info;
@@ -124,6 +130,44 @@ FileStatus MarkRecord(RecordFile<Record> &file, int number)
         return status;
     Mark(file.buffer);
     return WriteRecord(file, number);
+}
+
+// The records of one ride, in file order: calls visit(number, record) for
+// each record whose RideKey equals rideKey (exactly), as reading every record
+// with ReadRecord and testing its key would, but reading the file in large
+// blocks and decoding only the records that match. The file must be open;
+// file.buffer is left as it was.
+template<DataRecord Record, class Visit>
+FileStatus ForEachRecordOfRide(RecordFile<Record> &file, double rideKey, Visit visit)
+{
+    Record record;
+    return file.scan([&](int number, const char *bytes) {
+        if (FieldCodec::loadDouble(bytes) == rideKey) { // RideKey leads every record
+            decodeRecord(bytes, record);
+            visit(number, std::as_const(record));
+        }
+        return true;
+    });
+}
+
+// Every record in file order with only some of its text fields decoded (the
+// others are left empty; numbers and dates are always there), e.g. a ride's
+// name fields: ForEachRecord(files.rides, {&RideRecord::Year, &RideRecord::Make},
+// visit). Calls visit(number, record). The file must be open; file.buffer is
+// left as it was.
+template<DataRecord Record, class Visit>
+FileStatus ForEachRecord(RecordFile<Record> &file, std::initializer_list<QString Record::*> textFields, Visit visit)
+{
+    Record record;
+    std::vector<const QString *> wanted;
+    for (QString Record::*field : textFields)
+        wanted.push_back(&(record.*field));
+    return file.scan([&](int number, const char *bytes) {
+        FieldCodec::FieldDecoder decoder(bytes, wanted);
+        Record::visitFields(record, decoder);
+        visit(number, std::as_const(record));
+        return true;
+    });
 }
 
 // Rebuilds the file from the records for which keep(record) is true, in their

@@ -1,17 +1,26 @@
 #include "data/Records.h"
 
-QStringView trimmedField(QStringView fieldText)
+namespace {
+
+QStringView withoutBlanks(QStringView text)
 {
     qsizetype first = 0;
-    qsizetype end = fieldText.size();
-    while (first < end && fieldText[first] == u' ')
+    qsizetype end = text.size();
+    while (first < end && text[first] == u' ')
         ++first;
-    while (end > first && fieldText[end - 1] == u' ')
+    while (end > first && text[end - 1] == u' ')
         --end;
-    return fieldText.sliced(first, end - first);
+    return text.sliced(first, end - first);
+}
+
+} // namespace
+
+QString trimmedField(QStringView fieldText)
+{
+    return withoutBlanks(fieldText).toString();
 }
 
 bool IsKillMarker(QStringView fieldText)
 {
-    return trimmedField(fieldText) == KillMarker;
+    return withoutBlanks(fieldText) == KillMarker;
 }

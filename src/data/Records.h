@@ -21,7 +21,7 @@
 // and the data tool's dump all follow that list.
 
 // A text field without its leading and trailing blanks (code 32 only).
-QStringView trimmedField(QStringView fieldText);
+QString trimmedField(QStringView fieldText);
 
 // Text that marks a record deleted, stored in the record's marker field.
 inline const QString KillMarker = QStringLiteral("$Killed$");

@@ -131,6 +131,40 @@ private slots:
         QCOMPARE(bytesOf("Torqal.Dat").mid(20000), bytes.mid(20000));
     }
 
+    void scanningKeepsOneRidesRecordsOrSomeFields()
+    {
+        WorkingFolder folder;
+        // A damaged file: the third record is cut short after its key.
+        writeBytes("Gas.Dat", (gasBytes({1}, 5.0) + gasBytes({2}, 6.0) + gasBytes({3}, 5.0)).left(2600));
+        DataFiles files;
+        QVERIFY(!ForEachRecordOfRide(files.gas, 5.0, [](int, const GasRecord &) {}));
+        QVERIFY(OpenRecordFile(files.gas));
+        QList<int> numbers;
+        QList<GasRecord> found;
+        QVERIFY(ForEachRecordOfRide(files.gas, 5.0, [&](int number, const GasRecord &r) {
+            numbers << number;
+            found << r;
+        }));
+        QCOMPARE(numbers, (QList<int>{1, 3}));
+        QCOMPARE(encodeRecord(found[0]), gasBytes({1}, 5.0));
+        QCOMPARE(found[1].Miles, 303);
+        QCOMPARE(found[1].Notes.left(8), "Fill-up ");
+        QCOMPARE(found[1].Notes.mid(600 - 24), QString(400, QChar(0)));
+        QVERIFY(CloseRecordFile(files.gas));
+
+        writeBytes("Torqal.Dat", rideBytes({1, 2, 3}));
+        QVERIFY(OpenRecordFile(files.rides));
+        QStringList labels;
+        QVERIFY(ForEachRecord(files.rides, {&RideRecord::Make, &RideRecord::RideName}, [&](int number, const RideRecord &r) {
+            QCOMPARE(r.RideKey, ride(number).RideKey);
+            QVERIFY(r.Model.isEmpty() && r.Notes.isEmpty());
+            labels << trimmedField(r.Make) + u'/' + trimmedField(r.RideName);
+        }));
+        QCOMPARE(labels, (QStringList{"Make 1/Ride 1", "Make 2/Ride 2", "Make 3/Ride 3"}));
+        QCOMPARE(files.rides.buffer, RideRecord{}); // the working record is not touched
+        QVERIFY(CloseRecordFile(files.rides));
+    }
+
     void refusedNumbersAndClosedFiles()
     {
         WorkingFolder folder;

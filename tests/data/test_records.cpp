@@ -41,6 +41,17 @@ private slots:
         QCOMPARE(back, all);
     }
 
+    void aHighByteIsFoundWhereverItStands()
+    {
+        for (int at = 0; at < 17; ++at) {
+            QByteArray bytes(17, 'a');
+            bytes[at] = '\x93';
+            QString expected(17, u'a');
+            expected[at] = QChar(0x201C);
+            QCOMPARE(Cp1252::decode(bytes.constData(), bytes.size()), expected);
+        }
+    }
+
     void codePageCharacters()
     {
         const char bytes[] = "\x80\x8A\x91\x92\x99\x9F\xE9\x81";

@@ -5,30 +5,38 @@
 #include "platform/ValueFormats.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
+
+// The text fields a list row shows; the notes are read only for the
+// highlighted entry.
+std::vector<const QString *> listedText(const ExpenseRecord &record) { return {&record.Description}; }
+std::vector<const QString *> listedText(const TripRecord &record) { return {&record.Description}; }
+std::vector<const QString *> listedText(const GasRecord &) { return {}; }
 
 template<DataRecord Record>
 FileStatus scanRecords(RecordFile<Record> &file, double rideKey, LogListing &listing)
 {
     FileStatus status = OpenRecordFile(file);
-    if (!status)
-        return status;
-    std::array<char, Record::Length> bytes;
-    const int count = file.count();
-    for (int number = 1; number <= count && rideKey != 0; ++number) {
-        status = file.readBytes(number, bytes.data());
-        if (!status)
-            break;
+    if (!status || rideKey == 0) {
+        const FileStatus closed = CloseRecordFile(file);
+        return status ? closed : status;
+    }
+    Record record;
+    const std::vector<const QString *> wanted = listedText(record);
+    status = file.scan([&](int number, const char *bytes) {
         // Every log record starts with its ride's key: the records of other
         // rides need not be decoded at all.
-        if (FieldCodec::loadDouble(bytes.data()) != rideKey)
-            continue;
-        decodeRecord(bytes.data(), file.buffer);
-        listing.entries.push_back(logEntry(file.buffer, number));
-        listing.totals.add(file.buffer);
-    }
-    FileStatus closed = CloseRecordFile(file);
+        if (FieldCodec::loadDouble(bytes) == rideKey) {
+            FieldCodec::FieldDecoder decoder(bytes, wanted);
+            Record::visitFields(record, decoder);
+            listing.entries.push_back(logEntry(record, number));
+            listing.totals.add(record);
+        }
+        return true;
+    });
+    const FileStatus closed = CloseRecordFile(file);
     return status ? closed : status;
 }
 

@@ -42,11 +42,11 @@ void RidesMenu::BuildRidesMenu()
 
     FileStatus status = OpenRecordFile(rw.files.rides);
     rw.takeRideCount();
-    for (int r = 1; status && r <= rw.state.RideCount; ++r) {
-        status = ReadRecord(rw.files.rides, r);
-        if (status)
-            addItem(RideLabels::MenuLabel(rw.files.rides.buffer));
-    }
+    // Only the name fields are decoded: the menu needs nothing else.
+    if (status)
+        status = ForEachRecord(rw.files.rides,
+                               {&RideRecord::Year, &RideRecord::Make, &RideRecord::Model, &RideRecord::RideName},
+                               [this](int, const RideRecord &ride) { addItem(RideLabels::MenuLabel(ride)); });
     const FileStatus closed = CloseRecordFile(rw.files.rides);
     rw.takeRideCount();
     if (!status || !closed)

@@ -52,6 +52,14 @@ FileStatus readNotes(RecordFile<Record> &file, int number, QString &notes)
     return status ? closed : status;
 }
 
+// The sort of the lists: by "yyyymmdd", ascending, keeping the order of equal
+// dates.
+void sortByDate(std::vector<LogEntry> &entries)
+{
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const LogEntry &a, const LogEntry &b) { return a.dateSort < b.dateSort; });
+}
+
 } // namespace
 
 FileStatus readLogNotes(DataFiles &files, LogKind kind, int recordNumber, QString &notes)
@@ -60,11 +68,6 @@ FileStatus readLogNotes(DataFiles &files, LogKind kind, int recordNumber, QStrin
     return withLogFile(files, kind, [&](auto &file) { return readNotes(file, recordNumber, notes); });
 }
 
-void sortByDate(std::vector<LogEntry> &entries)
-{
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const LogEntry &a, const LogEntry &b) { return a.dateSort < b.dateSort; });
-}
 
 FileStatus scanLog(DataFiles &files, LogKind kind, double rideKey, LogListing &listing)
 {

@@ -27,7 +27,3 @@ FileStatus scanLog(DataFiles &files, LogKind kind, double rideKey, LogListing &l
 
 // The notes of record `recordNumber` of the log file, trimmed.
 FileStatus readLogNotes(DataFiles &files, LogKind kind, int recordNumber, QString &notes);
-
-// The sort of the lists: by "yyyymmdd", ascending, keeping the order of equal
-// dates.
-void sortByDate(std::vector<LogEntry> &entries);

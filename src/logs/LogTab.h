@@ -69,7 +69,6 @@ public:
     // The highlighted row (-1 for none), and the notes shown for it as stored.
     int currentRow() const;
     const QString &notesShown() const { return m_notesShown; }
-    bool fillingList() const { return m_fillingList; }
 
 private:
     void layOutColumns();

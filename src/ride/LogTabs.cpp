@@ -2,7 +2,6 @@
 
 #include "logs/LogKind.h"
 #include "logs/LogListModel.h"
-#include "platform/Twips.h"
 #include "ui/QorButton.h"
 
 #include <QFontMetrics>
@@ -34,7 +33,8 @@ const std::array<LogCommands, 5> Logs = {{
     {"Gas", "Keep a log of your gasoline consumption, mileage, and so on..."},
 }};
 
-// The list grid(k) over the log's (still empty) list.
+// The list grid(k) over the log's (still empty) list; its log tab lays out
+// the columns.
 QTableView *logGrid(LogKind kind, QWidget *parent)
 {
     auto *grid = new QTableView(parent);
@@ -47,15 +47,6 @@ QTableView *logGrid(LogKind kind, QWidget *parent)
     grid->setAlternatingRowColors(true);
     grid->setWordWrap(false);
     grid->horizontalHeader()->setHighlightSections(false);
-    grid->horizontalHeader()->setStretchLastSection(true);
-    const auto &columns = logKindInfo(kind).columns;
-    for (int column = 0; column < int(columns.size()); ++column) {
-        const int width = columns[std::size_t(column)].widthTwips;
-        if (width > 0)
-            grid->setColumnWidth(column, Twips::x(width));
-        else
-            grid->resizeColumnToContents(column);
-    }
     return grid;
 }
 

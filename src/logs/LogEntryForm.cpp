@@ -87,7 +87,8 @@ std::optional<Problem> check(LogKind kind, const EntryFields &fields)
     if (!isDateText(fields[0]))
         return Problem{QStringLiteral("I don't understand\r\n%1\r\nas being a valid date.").arg(fields[0]), 0};
     if (kind != LogKind::Gas) {
-        if (fields[1].isEmpty())
+        // Blanks alone are no description: the save trims them away.
+        if (trimBlanks(fields[1]).isEmpty())
             return Problem{QStringLiteral("Some kind of description is required"), 1};
         // A compaction would take such an entry for a deleted one.
         if (IsKillMarker(fields[1]))

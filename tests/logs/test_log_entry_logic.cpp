@@ -68,6 +68,7 @@ private slots:
         const auto noDescription = check(K::Trips, "3/15/2009", "", "abc");
         QCOMPARE(noDescription->message, QStringLiteral("Some kind of description is required"));
         QCOMPARE(noDescription->field, 1);
+        QCOMPARE(check(K::Maintenance, "3/15/2009", "   ")->message, QStringLiteral("Some kind of description is required"));
         QVERIFY(!check(K::Goodies, "3/15/2009", "Mirror", "n/a"));
 
         // Gasoline asks for gallons and miles, never for a description.

@@ -2,7 +2,7 @@
 
 #include "logs/LogEntryDelete.h"
 #include "logs/LogEntryForm.h"
-#include "logs/LogEntryWindow.h"
+#include "logs/frmLogEntry.h"
 #include "platform/BusyPointer.h"
 #include "platform/Identity.h"
 #include "platform/MessageBox.h"

@@ -11,7 +11,7 @@
 #include "app/StartUp.h"
 #include "app/frmNewUser.h"
 #include "app/frmTitlePage.h"
-#include "logs/LogEntryWindow.h"
+#include "logs/frmLogEntry.h"
 #include "logs/NotesEdit.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
@@ -256,7 +256,7 @@ void typeInto(QWidget *box, const QString &text)
 
 // Fills the log entry editor's boxes (date, then description or gallons,
 // then cost or miles; notes last) and saves.
-void fillEntry(LogEntryWindow &editor, const QStringList &lines, const QString &notes)
+void fillEntry(frmLogEntry &editor, const QStringList &lines, const QString &notes)
 {
     for (int i = 0; i < lines.size(); ++i)
         typeInto(editor.lineField(i), lines[i]);
@@ -360,7 +360,7 @@ class TestJourney : public QObject
     void addEntry(int log, const QStringList &lines, const QString &notes)
     {
         ui().MainTab->setCurrentIndex(log + 2);
-        NextModal<LogEntryWindow> editor([&](LogEntryWindow &window) { fillEntry(window, lines, notes); });
+        NextModal<frmLogEntry> editor([&](frmLogEntry &window) { fillEntry(window, lines, notes); });
         click(ui().cmdLogAdd[std::size_t(log)]);
         QCOMPARE(editor.openings, 1);
     }
@@ -445,7 +445,7 @@ private slots:
 
         ui().MainTab->setCurrentIndex(6);
         highlight(4, 0);
-        NextModal<LogEntryWindow> correction([](LogEntryWindow &window) {
+        NextModal<frmLogEntry> correction([](frmLogEntry &window) {
             QCOMPARE(window.lineField(1)->text(), QStringLiteral("12.5"));
             typeInto(window.lineField(1), QStringLiteral("11.5"));
             QTest::mouseClick(window.saveButton(), Qt::LeftButton);

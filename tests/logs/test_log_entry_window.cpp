@@ -1,7 +1,7 @@
 #include "LogTestSupport.h"
 
 #include "data/SystemCalls.h"
-#include "logs/LogEntryWindow.h"
+#include "logs/frmLogEntry.h"
 #include "logs/NotesEdit.h"
 #include "platform/MessageBox.h"
 #include "ui/QorButton.h"
@@ -39,7 +39,7 @@ LogEntryRequest request(LogKind kind, EntryMode mode, int recordNumber = 0, std:
 
 struct Editor
 {
-    Editor(DataFiles &files, const LogEntryRequest &request) : window(new LogEntryWindow(files, request))
+    Editor(DataFiles &files, const LogEntryRequest &request) : window(new frmLogEntry(files, request))
     {
         window->show();
     }
@@ -65,7 +65,7 @@ struct Editor
 
     void save() { QTest::mouseClick(window->saveButton(), Qt::LeftButton); }
 
-    std::unique_ptr<LogEntryWindow> window;
+    std::unique_ptr<frmLogEntry> window;
 };
 
 int failWrites(const char *callName) { return qstrcmp(callName, "pwrite") == 0 ? ENOSPC : 0; }
@@ -82,7 +82,7 @@ private slots:
         WorkingFolder folder;
         DataFiles files;
         Editor editor(files, request(LogKind::Maintenance, EntryMode::Adding));
-        LogEntryWindow &w = *editor.window;
+        frmLogEntry &w = *editor.window;
         QCOMPARE(w.objectName(), QStringLiteral("frmLogEntry"));
         QCOMPARE(w.windowTitle(), QStringLiteral(" Adding a New 'Maint./Repair' Entry"));
         QVERIFY(!(w.windowFlags() & Qt::WindowCloseButtonHint));
@@ -106,7 +106,7 @@ private slots:
         WorkingFolder folder;
         DataFiles files;
         Editor editor(files, request(LogKind::Gas, EntryMode::Editing, 1, {"03/15/2009", "12.4", "350   (28.2)"}, "a\r\nb"));
-        LogEntryWindow &w = *editor.window;
+        frmLogEntry &w = *editor.window;
         QCOMPARE(w.windowTitle(), QStringLiteral(" Editing this 'Gas Usage/Info' Entry"));
         QCOMPARE(w.caption(1)->text(), QStringLiteral(" Gallons "));
         QCOMPARE(w.caption(2)->text(), QStringLiteral(" Miles "));
@@ -126,7 +126,7 @@ private slots:
         DataFiles files;
         for (EntryMode mode : {EntryMode::Adding, EntryMode::Editing}) {
             Editor editor(files, request(LogKind::Trips, mode, 1, {"01/01/2009", "x", ""}));
-            LogEntryWindow &w = *editor.window;
+            frmLogEntry &w = *editor.window;
             QApplication::setActiveWindow(&w);
             w.lineField(1)->setFocus();
             const bool adding = mode == EntryMode::Adding;

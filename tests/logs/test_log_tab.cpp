@@ -1,6 +1,6 @@
 #include "LogTestSupport.h"
 
-#include "logs/LogEntryWindow.h"
+#include "logs/frmLogEntry.h"
 #include "logs/LogTab.h"
 #include "logs/NotesEdit.h"
 #include "platform/MessageBox.h"
@@ -81,9 +81,9 @@ struct MainWindowStub
 };
 
 // Fills the editor's fields and clicks its Save button.
-std::function<void(LogEntryWindow &)> typeAndSave(const EntryFields &fields)
+std::function<void(frmLogEntry &)> typeAndSave(const EntryFields &fields)
 {
-    return [fields](LogEntryWindow &editor) {
+    return [fields](frmLogEntry &editor) {
         for (int i = 0; i < 3; ++i)
             editor.lineField(i)->setText(fields[std::size_t(i)]);
         editor.notesField()->setPlainText(fields[3]);
@@ -112,7 +112,7 @@ private slots:
         for (const EntryFields &fields : {EntryFields{"5/1/2009", "Tires", "450", "new tires"},
                                           EntryFields{"3/15/2009", "Oil change", "29.95", "5W-30"},
                                           EntryFields{"6/1/2009", "Wash", "", ""}}) {
-            LogEntryEditorScript script([&](LogEntryWindow &editor) {
+            LogEntryEditorScript script([&](frmLogEntry &editor) {
                 addingWhileOpen = main.addingEntry;
                 typeAndSave(fields)(editor);
             });
@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(main.controls.notes->toPlainText(), QStringLiteral("cold"));
 
         MessageBox::Script boxes;
-        LogEntryEditorScript script([&](LogEntryWindow &editor) {
+        LogEntryEditorScript script([&](frmLogEntry &editor) {
             QVERIFY(main.editingEntry);
             QCOMPARE(editor.fieldText(1), QStringLiteral("January"));
             QCOMPARE(editor.fieldText(3), QStringLiteral("cold"));
@@ -176,7 +176,7 @@ private slots:
         // Behind the list's back: a refill would show it.
         writeFileOf<TripRecord>("Trip.Dat", {trip(RideA, day(2009, 1, 1), "Changed", 10),
                                              trip(RideA, day(2009, 2, 1), "February", 20)});
-        LogEntryEditorScript script([](LogEntryWindow &editor) { editor.cmdCancel_Click(); });
+        LogEntryEditorScript script([](frmLogEntry &editor) { editor.cmdCancel_Click(); });
         main.tab->editEntry();
         QCOMPARE(script.openings, 1);
         QCOMPARE(main.descriptions(), QStringList({"January", "February"}));
@@ -189,7 +189,7 @@ private slots:
         writeFileOf<GasRecord>("Gas.Dat", {gas(RideA, day(2009, 3, 15), 12.4f, 350, "full tank")});
         MainWindowStub main(LogKind::Gas);
         main.tab->refill();
-        LogEntryEditorScript script([](LogEntryWindow &editor) { editor.cmdCancel_Click(); });
+        LogEntryEditorScript script([](frmLogEntry &editor) { editor.cmdCancel_Click(); });
         QTableView *grid = main.controls.grid;
         const QRect cell = grid->visualRect(main.tab->model().index(0, 1));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
@@ -337,7 +337,7 @@ private slots:
         MainWindowStub main(LogKind::Gas);
         FadeActive = true;
         int opacityWhileOpen = 0;
-        LogEntryEditorScript script([&](LogEntryWindow &editor) {
+        LogEntryEditorScript script([&](frmLogEntry &editor) {
             WaitForFade(&main.window);
             WaitForFade(&editor);
             opacityWhileOpen = WindowFader::of(&main.window)->current();

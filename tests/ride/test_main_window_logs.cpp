@@ -3,7 +3,7 @@
 
 #include "data/DataTestSupport.h"
 #include "data/DateValue.h"
-#include "logs/LogEntryWindow.h"
+#include "logs/frmLogEntry.h"
 #include "logs/NotesEdit.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
@@ -160,7 +160,7 @@ private slots:
         showRide(RideA);
         ui().MainTab->setCurrentIndex(6);
         MessageBox::Script boxes;
-        LogEntryEditorScript script([](LogEntryWindow &editor) {
+        LogEntryEditorScript script([](frmLogEntry &editor) {
             QCOMPARE(editor.windowTitle(), QStringLiteral(" Adding a New 'Gas Usage/Info' Entry"));
             QCOMPARE(editor.caption(3)->text(), QStringLiteral(" Notes about the Highlighted Gas Entry... "));
             QCOMPARE(editor.notesField()->maxLength(), 976);
@@ -193,7 +193,7 @@ private slots:
         ui().MainTab->setCurrentIndex(5);
         QTableView *grid = ui().grid[3];
         const QRect first = grid->visualRect(grid->model()->index(0, 1));
-        LogEntryEditorScript script([](LogEntryWindow &editor) { editor.cmdCancel_Click(); });
+        LogEntryEditorScript script([](frmLogEntry &editor) { editor.cmdCancel_Click(); });
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, first.center());
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, first.center());
         QCOMPARE(script.lastRequest.mode, EntryMode::Editing);

@@ -15,16 +15,16 @@ class QLabel;
 class QLineEdit;
 class QorButton;
 
-// The log entry editor (frmLogEntry): one entry of one log, added or edited
-// in a modal window laid out for its log. Save checks the input, writes the
-// record and closes; Cancel closes, asking first when something was typed.
-// Each opening is a fresh window, discarded when it closes.
-class LogEntryWindow : public QDialog
+// The log entry editor: one entry of one log, added or edited in a modal
+// window laid out for its log. Save checks the input, writes the record and
+// closes; Cancel closes, asking first when something was typed. Each opening
+// is a fresh window, discarded when it closes.
+class frmLogEntry : public QDialog
 {
     Q_OBJECT
 
 public:
-    LogEntryWindow(DataFiles &files, LogEntryRequest request, QWidget *parent = nullptr);
+    frmLogEntry(DataFiles &files, LogEntryRequest request, QWidget *parent = nullptr);
 
     // Whether an entry was written: the opener then refills the log's list.
     bool saved() const { return m_saved; }
@@ -83,9 +83,9 @@ bool RunLogEntryEditor(DataFiles &files, const LogEntryRequest &request, QWidget
 class LogEntryEditorScript : public TestSeam<LogEntryEditorScript>
 {
 public:
-    explicit LogEntryEditorScript(std::function<void(LogEntryWindow &)> actions) : act(std::move(actions)) {}
+    explicit LogEntryEditorScript(std::function<void(frmLogEntry &)> actions) : act(std::move(actions)) {}
 
-    std::function<void(LogEntryWindow &)> act;
+    std::function<void(frmLogEntry &)> act;
     LogEntryRequest lastRequest;
     int openings = 0;
 };

@@ -1,4 +1,4 @@
-#include "logs/LogEntryWindow.h"
+#include "logs/frmLogEntry.h"
 
 #include "logs/LogEntryForm.h"
 #include "logs/LogEntryWrite.h"
@@ -89,7 +89,7 @@ QLabel *captionLabel(QWidget *parent, const QString &name)
 
 } // namespace
 
-LogEntryWindow::LogEntryWindow(DataFiles &files, LogEntryRequest request, QWidget *parent)
+frmLogEntry::frmLogEntry(DataFiles &files, LogEntryRequest request, QWidget *parent)
     : QDialog(parent), m_files(files), m_request(std::move(request))
 {
     setObjectName(QStringLiteral("frmLogEntry"));
@@ -106,7 +106,7 @@ LogEntryWindow::LogEntryWindow(DataFiles &files, LogEntryRequest request, QWidge
     }
 }
 
-void LogEntryWindow::buildControls()
+void frmLogEntry::buildControls()
 {
     m_shape = new QFrame(this);
     m_shape->setObjectName(QStringLiteral("shp"));
@@ -152,8 +152,8 @@ void LogEntryWindow::buildControls()
     QString error;
     if (!LoadButtonLayout(this, QStringLiteral("frmLogEntry"), &error))
         qWarning("%s", qPrintable(error));
-    connect(m_save, &QorButton::Click, this, &LogEntryWindow::cmdSave_Click);
-    connect(m_cancel, &QorButton::Click, this, &LogEntryWindow::cmdCancel_Click);
+    connect(m_save, &QorButton::Click, this, &frmLogEntry::cmdSave_Click);
+    connect(m_cancel, &QorButton::Click, this, &frmLogEntry::cmdCancel_Click);
 
     setTabOrder(m_lines[0], m_lines[1]);
     setTabOrder(m_lines[1], m_lines[2]);
@@ -162,17 +162,17 @@ void LogEntryWindow::buildControls()
     setTabOrder(m_save, m_cancel);
 }
 
-QWidget *LogEntryWindow::field(int i) const
+QWidget *frmLogEntry::field(int i) const
 {
     return i < 3 ? static_cast<QWidget *>(m_lines[std::size_t(i)]) : m_notes;
 }
 
-QString LogEntryWindow::fieldText(int i) const
+QString frmLogEntry::fieldText(int i) const
 {
     return i < 3 ? m_lines[std::size_t(i)]->text() : m_notes->storedText();
 }
 
-void LogEntryWindow::setFieldText(int i, const QString &text)
+void frmLogEntry::setFieldText(int i, const QString &text)
 {
     if (i < 3)
         m_lines[std::size_t(i)]->setText(text);
@@ -180,14 +180,14 @@ void LogEntryWindow::setFieldText(int i, const QString &text)
         m_notes->setStoredText(text);
 }
 
-void LogEntryWindow::showEvent(QShowEvent *event)
+void frmLogEntry::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!m_activated)
         activate();
 }
 
-void LogEntryWindow::activate()
+void frmLogEntry::activate()
 {
     m_save->setToolTip(LogEntryForm::saveTip(m_request));
     m_cancel->setToolTip(LogEntryForm::cancelTip(m_request));
@@ -217,7 +217,7 @@ void LogEntryWindow::activate()
     m_activated = true;
 }
 
-bool LogEntryWindow::eventFilter(QObject *watched, QEvent *event)
+bool frmLogEntry::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         for (int i = 0; i < 4; ++i)
@@ -227,7 +227,7 @@ bool LogEntryWindow::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void LogEntryWindow::fieldFocusChanged(int i, bool hasFocus)
+void frmLogEntry::fieldFocusChanged(int i, bool hasFocus)
 {
     QLabel *label = m_captions[std::size_t(i)];
     setBold(label, hasFocus);
@@ -237,7 +237,7 @@ void LogEntryWindow::fieldFocusChanged(int i, bool hasFocus)
     setColour(field(i), QPalette::Base, !hasFocus ? Cyan : adding ? Yellow : Magenta);
 }
 
-void LogEntryWindow::fieldTextChanged(int i)
+void frmLogEntry::fieldTextChanged(int i)
 {
     if (m_activated)
         m_entryChanged = true;
@@ -252,7 +252,7 @@ void LogEntryWindow::fieldTextChanged(int i)
     m_gauge->move(Twips::x(GaugeRight) - m_gauge->width(), Twips::y(GaugeTop));
 }
 
-void LogEntryWindow::cmdSave_Click()
+void frmLogEntry::cmdSave_Click()
 {
     EntryFields fields;
     for (int i = 0; i < 4; ++i)
@@ -282,7 +282,7 @@ void LogEntryWindow::cmdSave_Click()
     cmdCancel_Click();
 }
 
-void LogEntryWindow::cmdCancel_Click()
+void frmLogEntry::cmdCancel_Click()
 {
     if (!m_saved && m_entryChanged &&
         MessageBox::ask(this, QStringLiteral("Verify Cancel"), QStringLiteral("Are you sure you want to cancel?"),
@@ -291,7 +291,7 @@ void LogEntryWindow::cmdCancel_Click()
     unload();
 }
 
-void LogEntryWindow::unload()
+void frmLogEntry::unload()
 {
     m_unloading = true;
     if (FadeActive)
@@ -300,7 +300,7 @@ void LogEntryWindow::unload()
         done(m_saved ? Accepted : Rejected);
 }
 
-void LogEntryWindow::closeEvent(QCloseEvent *event)
+void frmLogEntry::closeEvent(QCloseEvent *event)
 {
     if (m_unloading || ClosingByFade(this)) {
         done(m_saved ? Accepted : Rejected);
@@ -312,14 +312,14 @@ void LogEntryWindow::closeEvent(QCloseEvent *event)
     cmdCancel_Click();
 }
 
-void LogEntryWindow::reject()
+void frmLogEntry::reject()
 {
     cmdCancel_Click();
 }
 
 bool RunLogEntryEditor(DataFiles &files, const LogEntryRequest &request, QWidget *parent)
 {
-    auto editor = std::make_unique<LogEntryWindow>(files, request, parent);
+    auto editor = std::make_unique<frmLogEntry>(files, request, parent);
     if (LogEntryEditorScript *script = LogEntryEditorScript::active()) {
         ++script->openings;
         script->lastRequest = request;

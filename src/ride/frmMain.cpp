@@ -1,6 +1,6 @@
 #include "ride/frmMain.h"
 
-#include "help/FrmManual.h"
+#include "help/frmManual.h"
 #include "platform/Identity.h"
 #include "platform/Links.h"
 #include "platform/MessageBox.h"
@@ -38,7 +38,7 @@ constexpr int FadeStep = 20;
 
 frmMain::ManualOpener &manualOpener()
 {
-    static frmMain::ManualOpener opener = &FrmManual::open;
+    static frmMain::ManualOpener opener = &frmManual::open;
     return opener;
 }
 
@@ -93,7 +93,7 @@ void frmMain::setUpFade()
 
 void frmMain::setManualOpener(ManualOpener opener)
 {
-    manualOpener() = opener ? std::move(opener) : ManualOpener(&FrmManual::open);
+    manualOpener() = opener ? std::move(opener) : ManualOpener(&frmManual::open);
 }
 
 void frmMain::showEvent(QShowEvent *event)

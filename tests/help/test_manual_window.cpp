@@ -1,5 +1,5 @@
-#include "help/FrmManual.h"
 #include "help/HelpTexts.h"
+#include "help/frmManual.h"
 #include "platform/Identity.h"
 #include "platform/LinkOpener.h"
 #include "platform/MessageBox.h"
@@ -42,12 +42,12 @@ protected:
     }
 };
 
-QAction *entry(FrmManual &manual, int index)
+QAction *entry(frmManual &manual, int index)
 {
     return manual.topicMenu()->actions().at(index - 1);
 }
 
-QList<int> checkedEntries(FrmManual &manual)
+QList<int> checkedEntries(frmManual &manual)
 {
     QList<int> checked;
     const QList<QAction *> actions = manual.topicMenu()->actions();
@@ -65,21 +65,21 @@ class TestManualWindow : public QObject
 
     QTemporaryDir folder;
 
-    std::unique_ptr<FrmManual> openManual(int topic, QWidget *owner = nullptr)
+    std::unique_ptr<frmManual> openManual(int topic, QWidget *owner = nullptr)
     {
-        auto manual = std::make_unique<FrmManual>(topic, owner);
+        auto manual = std::make_unique<frmManual>(topic, owner);
         manual->show();
         if (!QTest::qWaitForWindowExposed(manual.get()))
             qFatal("the manual did not appear");
         return manual;
     }
 
-    static QLabel *caption(FrmManual &manual) { return manual.findChild<QLabel *>(QStringLiteral("labelHelpTopic")); }
-    static QPlainTextEdit *text(FrmManual &manual)
+    static QLabel *caption(frmManual &manual) { return manual.findChild<QLabel *>(QStringLiteral("labelHelpTopic")); }
+    static QPlainTextEdit *text(frmManual &manual)
     {
         return manual.findChild<QPlainTextEdit *>(QStringLiteral("txtManual"));
     }
-    static QorButton *button(FrmManual &manual, const char *name)
+    static QorButton *button(frmManual &manual, const char *name)
     {
         return manual.findChild<QorButton *>(QLatin1String(name));
     }
@@ -276,7 +276,7 @@ private slots:
         manual->topicMenu()->hide();
         qApp->removeEventFilter(&counter);
         QCOMPARE(counter.f1, 0);
-        QCOMPARE(owner.findChildren<FrmManual *>().size(), 1);
+        QCOMPARE(owner.findChildren<frmManual *>().size(), 1);
         QVERIFY(manual->isVisible());
     }
 
@@ -295,12 +295,12 @@ private slots:
     {
         bool sawManual = false;
         QTimer::singleShot(0, this, [&] {
-            auto *manual = qobject_cast<FrmManual *>(QApplication::activeModalWidget());
+            auto *manual = qobject_cast<frmManual *>(QApplication::activeModalWidget());
             sawManual = manual && manual->currentTopic() == 4;
             if (manual)
                 QTest::keyClick(manual, Qt::Key_Escape);
         });
-        FrmManual::open(nullptr, 4);
+        frmManual::open(nullptr, 4);
         QVERIFY(sawManual);
     }
 };

@@ -1,4 +1,4 @@
-#include "help/FrmManual.h"
+#include "help/frmManual.h"
 #include "platform/LinkOpener.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
@@ -303,7 +303,7 @@ private slots:
         find<QTabWidget>(QStringLiteral("MainTab"))->setCurrentIndex(6);
         QString shownTopic;
         QTimer::singleShot(0, this, [&shownTopic] {
-            auto *manual = qobject_cast<FrmManual *>(QApplication::activeModalWidget());
+            auto *manual = qobject_cast<frmManual *>(QApplication::activeModalWidget());
             QVERIFY(manual);
             shownTopic = manual->findChild<QLabel *>(QStringLiteral("labelHelpTopic"))->text();
             manual->closeManual();

@@ -15,15 +15,15 @@ class QorButton;
 // The built-in manual: one topic at a time, its caption above its text, a
 // pop-up menu of topics and the maker's links, and printing of the shown
 // topic. Each opening builds a fresh window.
-class FrmManual : public QDialog
+class frmManual : public QDialog
 {
     Q_OBJECT
 
 public:
     // startTopic: the entry of the topic menu to show first (the main window
     // passes HelpTopics::forTab of its current tab).
-    explicit FrmManual(int startTopic, QWidget *owner = nullptr);
-    ~FrmManual() override;
+    explicit frmManual(int startTopic, QWidget *owner = nullptr);
+    ~frmManual() override;
 
     // Opens the manual modally over owner at startTopic and returns when it
     // has closed.

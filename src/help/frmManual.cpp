@@ -1,4 +1,4 @@
-#include "help/FrmManual.h"
+#include "help/frmManual.h"
 
 #include "help/HelpTexts.h"
 #include "platform/BusyPointer.h"
@@ -42,7 +42,7 @@ QorButton *commandButton(const char *name, int left, QWidget *window)
 
 } // namespace
 
-FrmManual::FrmManual(int startTopic, QWidget *owner)
+frmManual::frmManual(int startTopic, QWidget *owner)
     : QDialog(owner)
     , firstTopic(startTopic)
     , labelHelpTopic(new QLabel(this))
@@ -76,9 +76,9 @@ FrmManual::FrmManual(int startTopic, QWidget *owner)
     QString error;
     if (!LoadButtonLayout(this, QStringLiteral("frmManual"), &error))
         qWarning("%s", qPrintable(error));
-    connect(cmdHelpTopic, &QorButton::Click, this, &FrmManual::popUpTopicMenu);
-    connect(cmdPrintHelp, &QorButton::Click, this, &FrmManual::printTopic);
-    connect(cmdReturn, &QorButton::Click, this, &FrmManual::closeManual);
+    connect(cmdHelpTopic, &QorButton::Click, this, &frmManual::popUpTopicMenu);
+    connect(cmdPrintHelp, &QorButton::Click, this, &frmManual::printTopic);
+    connect(cmdReturn, &QorButton::Click, this, &frmManual::closeManual);
 
     buildTopicMenu();
 
@@ -86,18 +86,18 @@ FrmManual::FrmManual(int startTopic, QWidget *owner)
     qApp->installEventFilter(this);
 }
 
-FrmManual::~FrmManual()
+frmManual::~frmManual()
 {
     qApp->removeEventFilter(this);
 }
 
-void FrmManual::open(QWidget *owner, int startTopic)
+void frmManual::open(QWidget *owner, int startTopic)
 {
-    FrmManual manual(startTopic, owner);
+    frmManual manual(startTopic, owner);
     manual.exec();
 }
 
-void FrmManual::buildTopicMenu()
+void frmManual::buildTopicMenu()
 {
     menuHelpMenu->setObjectName(QStringLiteral("menuHelpMenu"));
     for (int index = 1; index <= HelpTopics::count(); ++index) {
@@ -110,7 +110,7 @@ void FrmManual::buildTopicMenu()
     }
 }
 
-void FrmManual::showEvent(QShowEvent *event)
+void frmManual::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!activated) {
@@ -119,7 +119,7 @@ void FrmManual::showEvent(QShowEvent *event)
     }
 }
 
-void FrmManual::firstActivation()
+void frmManual::firstActivation()
 {
     cmdPrintHelp->setCaption(QStringLiteral("&Print"));
     cmdPrintHelp->setToolTip(QStringLiteral(" Be sure your printer is ready! "));
@@ -134,7 +134,7 @@ void FrmManual::firstActivation()
         StartFade(this, 0, 255, 20, false);
 }
 
-void FrmManual::showTopic(int index)
+void frmManual::showTopic(int index)
 {
     const ManualTopics::Action action = topics.choose(index);
     // Only the shown topic carries a check mark (choosing an entry would
@@ -163,12 +163,12 @@ void FrmManual::showTopic(int index)
     }
 }
 
-void FrmManual::popUpTopicMenu()
+void frmManual::popUpTopicMenu()
 {
     menuHelpMenu->popup(QCursor::pos());
 }
 
-void FrmManual::printTopic()
+void frmManual::printTopic()
 {
     if (printDevice) {
         printOn(*printDevice);
@@ -181,7 +181,7 @@ void FrmManual::printTopic()
                          MessageBox::Icon::Critical);
 }
 
-bool FrmManual::printOn(PrintDevice &device)
+bool frmManual::printOn(PrintDevice &device)
 {
     const BusyPointer busy(this);
     SetPrinterFont(device, QStringLiteral("Arial"), 10, false, false, false, false);
@@ -193,7 +193,7 @@ bool FrmManual::printOn(PrintDevice &device)
     return PrintPagedText(device, text, title);
 }
 
-void FrmManual::closeManual()
+void frmManual::closeManual()
 {
     if (FadeActive)
         StartFade(this, 255, 0, 20, true);
@@ -201,7 +201,7 @@ void FrmManual::closeManual()
         close();
 }
 
-void FrmManual::closeEvent(QCloseEvent *event)
+void frmManual::closeEvent(QCloseEvent *event)
 {
     // The frame's close box takes the same way out as Return.
     if (FadeActive && !ClosingByFade(this)) {
@@ -212,7 +212,7 @@ void FrmManual::closeEvent(QCloseEvent *event)
     QDialog::closeEvent(event);
 }
 
-bool FrmManual::eventFilter(QObject *watched, QEvent *event)
+bool frmManual::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return QDialog::eventFilter(watched, event);

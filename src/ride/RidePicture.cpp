@@ -2,10 +2,10 @@
 
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
-#include "ride/LargerPictureWindow.h"
 #include "ride/ModalDimming.h"
 #include "ride/RideMessages.h"
 #include "ride/RidePictureBox.h"
+#include "ride/frmLargePic.h"
 #include "ui/QorButton.h"
 
 #include <QCoreApplication>
@@ -83,7 +83,7 @@ void RidePicture::cmdLargerPic_Click()
 {
     // The path of the picture shown, which is the one stored for the ride.
     const QString path = RidePictureBox::Path(rw.ui);
-    auto larger = std::make_unique<LargerPictureWindow>(rw.window);
+    auto larger = std::make_unique<frmLargePic>(rw.window);
     if (!larger->loadPicture(path)) {
         // The file went away since the ride was shown.
         MessageBox::show(rw.window, RideMessages::PictureAccessError());

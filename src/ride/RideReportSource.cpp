@@ -2,8 +2,8 @@
 
 #include "logs/LogListModel.h"
 #include "ride/MainWindowControls.h"
-#include "ride/LargerPictureWindow.h"
 #include "ride/PictureFit.h"
+#include "ride/frmLargePic.h"
 
 #include <QLabel>
 #include <QTabWidget>
@@ -61,7 +61,7 @@ PicturePrinter pictureShown(const MainWindowControls &ui)
         return {};
     const QString title = ui.lblRideName->text();
     return [path, title](QWidget *owner, PrintDevice &device) {
-        LargerPictureWindow viewer(owner);
+        frmLargePic viewer(owner);
         // The file went away since the options opened.
         if (!viewer.loadPicture(path))
             return false;

@@ -9,7 +9,7 @@
 #include "platform/Twips.h"
 #include "print/PrintRun.h"
 #include "print/RecordingPrintDevice.h"
-#include "ride/LargerPictureWindow.h"
+#include "ride/frmLargePic.h"
 
 #include <QMenu>
 #include <QTimer>
@@ -433,7 +433,7 @@ private slots:
         bool enabledAfterPrinting = false;
         bool refusalTold = false;
         QTimer::singleShot(0, [&] {
-            auto *larger = qobject_cast<LargerPictureWindow *>(QApplication::activeModalWidget());
+            auto *larger = qobject_cast<frmLargePic *>(QApplication::activeModalWidget());
             if (!larger)
                 return;
             title = larger->windowTitle();

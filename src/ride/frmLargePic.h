@@ -8,15 +8,15 @@ class PrintDevice;
 class QLabel;
 class QorButton;
 
-// frmLargePic: the ride's picture fitted into 8000 x 6000 twips, titled with
-// the ride's name, with commands to print it and to return. Each opening
-// makes a new window, shown modally over the main window.
-class LargerPictureWindow : public QDialog
+// The larger-picture window: the ride's picture fitted into 8000 x 6000
+// twips, titled with the ride's name, with commands to print it and to
+// return. Each opening makes a new window, shown modally over the main window.
+class frmLargePic : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit LargerPictureWindow(QWidget *owner);
+    explicit frmLargePic(QWidget *owner);
 
     // Loads the picture file and fits the picture; false when the file
     // cannot be loaded.

@@ -1,4 +1,4 @@
-#include "ride/LargerPictureWindow.h"
+#include "ride/frmLargePic.h"
 
 #include "platform/BusyPointer.h"
 #include "platform/Twips.h"
@@ -34,7 +34,7 @@ QorButton *command(QWidget *window, const QString &name, int leftTwips)
 
 } // namespace
 
-LargerPictureWindow::LargerPictureWindow(QWidget *owner)
+frmLargePic::frmLargePic(QWidget *owner)
     : QDialog(owner),
       imgRide(new QLabel(this)),
       cmdPrintPic(command(this, QStringLiteral("cmdPrintPic"), PictureCorner.x())),
@@ -48,11 +48,11 @@ LargerPictureWindow::LargerPictureWindow(QWidget *owner)
     QString error;
     if (!LoadButtonLayout(this, QStringLiteral("frmLargePic"), &error))
         qWarning("%s", qPrintable(error));
-    connect(cmdPrintPic, &QorButton::Click, this, &LargerPictureWindow::cmdPrintPic_Click);
-    connect(cmdReturn, &QorButton::Click, this, &LargerPictureWindow::cmdReturn_Click);
+    connect(cmdPrintPic, &QorButton::Click, this, &frmLargePic::cmdPrintPic_Click);
+    connect(cmdReturn, &QorButton::Click, this, &frmLargePic::cmdReturn_Click);
 }
 
-bool LargerPictureWindow::loadPicture(const QString &path)
+bool frmLargePic::loadPicture(const QString &path)
 {
     const auto picture = PictureFit::LoadPicture(path);
     if (!picture)
@@ -67,7 +67,7 @@ bool LargerPictureWindow::loadPicture(const QString &path)
     return true;
 }
 
-void LargerPictureWindow::showEvent(QShowEvent *event)
+void frmLargePic::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (activated)
@@ -76,7 +76,7 @@ void LargerPictureWindow::showEvent(QShowEvent *event)
     setWindowTitle(tag);
     if (printOnly) {
         // Once the window is up and its modal loop runs.
-        QTimer::singleShot(0, this, &LargerPictureWindow::printAndReturn);
+        QTimer::singleShot(0, this, &frmLargePic::printAndReturn);
         return;
     }
     SetHoverText(cmdPrintPic, QStringLiteral(" Print this Picture "));
@@ -85,12 +85,12 @@ void LargerPictureWindow::showEvent(QShowEvent *event)
         StartFade(this, 0, 255, FadeStep, false);
 }
 
-bool LargerPictureWindow::printPicture(PrintDevice &device) const
+bool frmLargePic::printPicture(PrintDevice &device) const
 {
     return PrintLargerPicture(device, windowTitle(), m_picture, m_frame);
 }
 
-void LargerPictureWindow::printAndReturn()
+void frmLargePic::printAndReturn()
 {
     {
         BusyPointer busy(this);
@@ -103,7 +103,7 @@ void LargerPictureWindow::printAndReturn()
 
 // Prints the title and the picture on one page. A refused printout, or the
 // PDF file made without a printer, is told once the window takes input again.
-void LargerPictureWindow::cmdPrintPic_Click()
+void frmLargePic::cmdPrintPic_Click()
 {
     PrintRun run(SystemPrintDevices());
     {
@@ -116,7 +116,7 @@ void LargerPictureWindow::cmdPrintPic_Click()
     run.report(this);
 }
 
-void LargerPictureWindow::cmdReturn_Click()
+void frmLargePic::cmdReturn_Click()
 {
     if (FadeActive)
         StartFade(this, 255, 0, FadeStep, true);

@@ -20,8 +20,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The shared libraries the programs link (Qt 6, the C++ run time) are found
-# by dpkg-shlibdeps; the fonts the printouts and windows ask for are named here.
+# by dpkg-shlibdeps; the fonts the printouts and windows ask for, and Qt's
+# SQLite driver (a plug-in, which the reminders database needs), are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue, libqt6sql6-sqlite")
 
 include(CPack)

@@ -1,0 +1,92 @@
+#include "reminders/ReminderSchema.h"
+
+#include "platform/Identity.h"
+#include "reminders/SqlFailure.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+namespace ReminderSchema {
+
+namespace {
+
+const Migration Steps[] = {
+    {1,
+     {QStringLiteral("CREATE TABLE reminder ("
+                     " id INTEGER PRIMARY KEY,"
+                     " ride_key REAL NOT NULL,"
+                     " description TEXT NOT NULL,"
+                     " repeating INTEGER NOT NULL DEFAULT 0,"
+                     " on_date TEXT,"
+                     " at_miles INTEGER NOT NULL DEFAULT 0,"
+                     " every_months INTEGER NOT NULL DEFAULT 0,"
+                     " every_miles INTEGER NOT NULL DEFAULT 0,"
+                     " last_done_date TEXT,"
+                     " last_done_miles INTEGER NOT NULL DEFAULT 0)"),
+      QStringLiteral("CREATE INDEX reminder_ride ON reminder (ride_key)")}},
+};
+
+FileStatus runStep(QSqlDatabase &database, const QString &fileName, const Migration &step)
+{
+    const QString action = QStringLiteral("bring %1 up to version %2 of its layout").arg(fileName).arg(step.version);
+    if (!database.transaction())
+        return sqlFailure(fileName, action, database.lastError());
+    QSqlQuery query(database);
+    QStringList statements = step.statements;
+    statements << QStringLiteral("PRAGMA user_version = %1").arg(step.version);
+    for (const QString &statement : statements) {
+        if (!query.exec(statement)) {
+            const FileStatus failure = sqlFailure(fileName, action, query.lastError());
+            query.finish();
+            database.rollback();
+            return failure;
+        }
+    }
+    query.finish();
+    if (!database.commit()) {
+        const FileStatus failure = sqlFailure(fileName, action, database.lastError());
+        database.rollback();
+        return failure;
+    }
+    return {};
+}
+
+} // namespace
+
+std::span<const Migration> migrations()
+{
+    return Steps;
+}
+
+FileStatus readVersion(QSqlDatabase &database, const QString &fileName, int &version)
+{
+    QSqlQuery query(database);
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return sqlFailure(fileName, QStringLiteral("read ") + fileName, query.lastError());
+    version = query.value(0).toInt();
+    return {};
+}
+
+FileStatus migrate(QSqlDatabase &database, const QString &fileName, std::span<const Migration> steps)
+{
+    int version = 0;
+    if (FileStatus status = readVersion(database, fileName, version); !status)
+        return status;
+    const int latest = steps.empty() ? 0 : steps.back().version;
+    if (version > latest) {
+        return FileStatus::failure(
+            fileName, QStringLiteral("%1 was written by a later version of %2 (layout %3, this one knows up to %4)")
+                          .arg(fileName, ApplicationTitle)
+                          .arg(version)
+                          .arg(latest));
+    }
+    for (const Migration &step : steps) {
+        if (step.version <= version)
+            continue;
+        if (FileStatus status = runStep(database, fileName, step); !status)
+            return status;
+    }
+    return {};
+}
+
+} // namespace ReminderSchema

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "data/FileStatus.h"
+
+#include <QStringList>
+
+#include <span>
+
+class QSqlDatabase;
+
+// The layout of the reminders database and how an older file is brought up
+// to date. The file's schema version is SQLite's `PRAGMA user_version`: 0 for
+// a new, empty file, then the version of the last migration run on it.
+namespace ReminderSchema {
+
+// The statements that bring a file from version `version - 1` to `version`.
+struct Migration
+{
+    int version;
+    QStringList statements;
+};
+
+// Every migration from the first version on, in order. A new version of the
+// layout is a new entry at the end; entries once released never change.
+std::span<const Migration> migrations();
+
+// The schema version of the open database, or a failure naming fileName
+// (a file that is no database, or that is locked, fails here).
+FileStatus readVersion(QSqlDatabase &database, const QString &fileName, int &version);
+
+// Runs the migrations the database has not had yet, each in a transaction of
+// its own together with the version it reaches, so that an interrupted or
+// refused step leaves the file as it was after the step before. A file of a
+// version later than the last migration is refused (a later program wrote
+// it) and left as it is.
+FileStatus migrate(QSqlDatabase &database, const QString &fileName, std::span<const Migration> steps);
+
+} // namespace ReminderSchema

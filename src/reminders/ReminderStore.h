@@ -1,0 +1,74 @@
+#pragma once
+
+#include "data/FileStatus.h"
+#include "reminders/Reminder.h"
+#include "reminders/ReminderSchema.h"
+
+#include <QList>
+#include <QString>
+
+// The reminders of every ride, in the SQLite database Torqal.db beside the
+// data files. Reminders never touch the five data files; they name their
+// ride by its RideKey.
+//
+// What it guarantees:
+// - Every change is one transaction, written through to the disk before the
+//   call reports success. A change cut short by a crash or a power cut is
+//   undone by SQLite the next time the file is opened, so the file holds the
+//   reminders as they were before or after each change, never in between.
+// - A missing file is created; a file of an earlier layout is brought up to
+//   date, step by step (see ReminderSchema), before anything else is done.
+// - A damaged file (no database, or failing SQLite's quick check), a file
+//   written by a later version of the program, and a file that another
+//   program keeps locked for more than two seconds are not used: the store
+//   stays closed, holds no reminders, refuses every change, and status()
+//   names the file and the reason. The file is left exactly as it was.
+// - Read-only access (for torqal-data) never creates, upgrades or changes
+//   the file; a missing file then simply holds no reminders.
+// Every operation reports how it went; none throws.
+class ReminderStore
+{
+public:
+    static inline const QString FileName = QStringLiteral("Torqal.db");
+
+    enum class Access { ReadWrite, ReadOnly };
+
+    // Opens the database at path. The steps are the layout's migrations;
+    // tests hand in their own.
+    explicit ReminderStore(const QString &path, Access access = Access::ReadWrite,
+                           std::span<const ReminderSchema::Migration> steps = ReminderSchema::migrations());
+    ~ReminderStore();
+    ReminderStore(const ReminderStore &) = delete;
+    ReminderStore &operator=(const ReminderStore &) = delete;
+
+    // Whether the file could be used, and if not, why.
+    bool isOpen() const { return m_open; }
+    const FileStatus &status() const { return m_status; }
+    const QString &path() const { return m_path; }
+
+    // The reminders of one ride, or of every ride, in the order they were added.
+    FileStatus remindersOf(double rideKey, QList<Reminder> &reminders) const;
+    FileStatus allReminders(QList<Reminder> &reminders) const;
+
+    // Stores a new reminder and sets its id.
+    FileStatus add(Reminder &reminder);
+    // Stores the reminder over the one with its id (which must still be there).
+    FileStatus update(const Reminder &reminder);
+    FileStatus remove(qint64 id);
+    // Removes every reminder of the ride (none is no failure).
+    FileStatus removeRide(double rideKey);
+
+private:
+    FileStatus open(Access access, std::span<const ReminderSchema::Migration> steps);
+    FileStatus select(const QString &condition, const QVariant &value, QList<Reminder> &reminders) const;
+    // Runs one statement in a transaction of its own: bind(query) gives its
+    // values, check(query) after it ran whether it found its reminder.
+    template<class Bind, class Check>
+    FileStatus change(const QString &what, const QString &statement, Bind bind, Check check);
+    FileStatus refused() const;
+
+    QString m_path;
+    QString m_connection;
+    bool m_open = false;
+    FileStatus m_status;
+};

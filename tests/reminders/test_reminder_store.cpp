@@ -1,0 +1,193 @@
+#include "reminders/ReminderStore.h"
+#include "support/ReminderSupport.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace ReminderTest;
+
+namespace {
+
+constexpr double RideA = 45000.5;
+constexpr double RideB = 45100.25;
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QList<Reminder> remindersOf(const ReminderStore &store, double rideKey)
+{
+    QList<Reminder> reminders;
+    (void)store.remindersOf(rideKey, reminders);
+    return reminders;
+}
+
+QList<QString> descriptions(const QList<Reminder> &reminders)
+{
+    QList<QString> texts;
+    for (const Reminder &reminder : reminders)
+        texts << reminder.description;
+    return texts;
+}
+
+} // namespace
+
+class TestReminderStore : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder;
+    QString path() const { return folder.filePath(ReminderStore::FileName); }
+
+private slots:
+    void init()
+    {
+        QFile::remove(path());
+    }
+
+    // Added, changed and removed reminders are on file for the next opening,
+    // each ride's apart; removing a ride's reminders leaves the others.
+    void keepsEachRidesReminders()
+    {
+        Reminder oil = ofRide(every(6, 5000, QDate(2024, 2, 29), 12000), RideA);
+        Reminder inspection = ofRide(once(QDate(2027, 5, 1), 60000), RideA);
+        Reminder insurance = ofRide(once(QDate(2025, 1, 31), 0, QStringLiteral("Insurance, \"full\"")), RideB);
+        {
+            ReminderStore store(path());
+            QVERIFY2(store.isOpen(), qPrintable(store.status().message()));
+            for (Reminder *reminder : {&oil, &inspection, &insurance})
+                QVERIFY(store.add(*reminder));
+            QVERIFY(oil.id != 0 && inspection.id != oil.id);
+            inspection.lastDoneDate = QDate(2027, 4, 30);
+            QVERIFY(store.update(inspection));
+        }
+        ReminderStore store(path());
+        QCOMPARE(remindersOf(store, RideA), (QList<Reminder>{oil, inspection}));
+        QCOMPARE(remindersOf(store, RideB), QList<Reminder>{insurance});
+
+        QVERIFY(store.remove(oil.id));
+        QVERIFY(!store.remove(oil.id));
+        QVERIFY(!store.update(oil));
+        QVERIFY(store.removeRide(RideA));
+        QVERIFY(remindersOf(store, RideA).isEmpty());
+        QCOMPARE(descriptions(remindersOf(store, RideB)), QList<QString>{insurance.description});
+    }
+
+    // A file that is no database, or one cut short, is left as it is; the
+    // store holds nothing, refuses changes and names the file.
+    void leavesADamagedFileAlone_data()
+    {
+        QTest::addColumn<bool>("cutShort");
+        QTest::newRow("not a database") << false;
+        QTest::newRow("cut short") << true;
+    }
+
+    void leavesADamagedFileAlone()
+    {
+        QFETCH(bool, cutShort);
+        if (cutShort) {
+            {
+                ReminderStore store(path());
+                for (int i = 0; i < 20; ++i) {
+                    Reminder reminder = ofRide(once(QDate(2030, 1, 1), 0, QString(3000, QLatin1Char('x'))), RideA);
+                    QVERIFY(store.add(reminder));
+                }
+            }
+            QVERIFY(QFile::resize(path(), QFileInfo(path()).size() / 2));
+        } else {
+            QFile file(path());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(8192, 'R'));
+        }
+        const QByteArray before = bytesOf(path());
+
+        ReminderStore store(path());
+        QVERIFY(!store.isOpen());
+        QVERIFY(store.status().message().contains(path()));
+        QVERIFY(remindersOf(store, RideA).isEmpty());
+        Reminder reminder = ofRide(once(QDate(2030, 1, 1)), RideA);
+        QVERIFY(!store.add(reminder));
+        QCOMPARE(bytesOf(path()), before);
+    }
+
+    // A file of an earlier layout is brought up to date keeping its
+    // reminders; a step that fails leaves it at the step before; a file of a
+    // later layout is not touched by an earlier program.
+    void migratesStepByStep()
+    {
+        const auto first = ReminderSchema::migrations();
+        QCOMPARE(first.size(), std::size_t(1));
+        std::vector<ReminderSchema::Migration> steps(first.begin(), first.end());
+        Reminder oil = ofRide(every(6, 0, QDate(2024, 1, 31)), RideA);
+        {
+            ReminderStore store(path(), ReminderStore::Access::ReadWrite, steps);
+            QVERIFY(store.add(oil));
+        }
+        steps.push_back({2, {QStringLiteral("ALTER TABLE reminder ADD COLUMN notes TEXT NOT NULL DEFAULT ''")}});
+        {
+            ReminderStore store(path(), ReminderStore::Access::ReadWrite, steps);
+            QVERIFY2(store.isOpen(), qPrintable(store.status().message()));
+            QCOMPARE(remindersOf(store, RideA), QList<Reminder>{oil});
+        }
+        steps.push_back({3, {QStringLiteral("CREATE TABLE part (id INTEGER PRIMARY KEY)"), QStringLiteral("NOT SQL")}});
+        {
+            ReminderStore store(path(), ReminderStore::Access::ReadWrite, steps);
+            QVERIFY(!store.isOpen());
+            QVERIFY(store.status().message().contains(QStringLiteral("version 3")));
+        }
+        const QByteArray atVersion2 = bytesOf(path());
+        {
+            QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("look"));
+            database.setDatabaseName(path());
+            QVERIFY(database.open());
+            QSqlQuery query(QStringLiteral("PRAGMA user_version"), database);
+            QVERIFY(query.next());
+            QCOMPARE(query.value(0).toInt(), 2);
+            QSqlQuery tables(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'part'"), database);
+            QVERIFY(tables.next());
+            QCOMPARE(tables.value(0).toInt(), 0);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("look"));
+
+        ReminderStore earlier(path(), ReminderStore::Access::ReadWrite, first);
+        QVERIFY(!earlier.isOpen());
+        QVERIFY(earlier.status().message().contains(QStringLiteral("later version")));
+        QCOMPARE(bytesOf(path()), atVersion2);
+    }
+
+    // Another program's lock: after a short wait the store gives up and says so.
+    void givesUpOnALockedFile()
+    {
+        { ReminderStore created(path()); }
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(path());
+        QVERIFY(other.open());
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        {
+            ReminderStore store(path());
+            QVERIFY(!store.isOpen());
+            QVERIFY(store.status().message().contains(path()));
+        }
+        other.close();
+        other = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    }
+
+    // Reading only: a missing file stays missing and holds no reminders.
+    void readsWithoutCreating()
+    {
+        ReminderStore store(path(), ReminderStore::Access::ReadOnly);
+        QVERIFY(store.status());
+        QVERIFY(remindersOf(store, RideA).isEmpty());
+        QVERIFY(!QFile::exists(path()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReminderStore)
+#include "test_reminder_store.moc"

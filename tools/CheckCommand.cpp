@@ -3,6 +3,7 @@
 #include "RecordReader.h"
 
 #include "data/ScratchRecovery.h"
+#include "reminders/ReminderStore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,7 +15,8 @@ namespace {
 // At most this many record numbers are listed per finding.
 constexpr int ListedNumbers = 10;
 
-QString numberList(const QList<qint64> &numbers)
+QString numberList(const QList<qint64> &numbers, const QString &one = QStringLiteral("record"),
+                   const QString &many = QStringLiteral("records"))
 {
     QStringList shown;
     for (qint64 number : numbers.first(std::min<qsizetype>(numbers.size(), ListedNumbers)))
@@ -22,7 +24,7 @@ QString numberList(const QList<qint64> &numbers)
     QString list = shown.join(QStringLiteral(", "));
     if (numbers.size() > ListedNumbers)
         list += QStringLiteral(", ...");
-    return QStringLiteral("%1 %2").arg(numbers.size() == 1 ? QStringLiteral("record") : QStringLiteral("records"), list);
+    return QStringLiteral("%1 %2").arg(numbers.size() == 1 ? one : many, list);
 }
 
 class FolderCheck
@@ -38,6 +40,7 @@ public:
                 return 2;
         }
         checkScratchFiles();
+        checkReminders();
         m_out << (m_damaged ? "Damage found.\n" : "No damage found.\n");
         return m_damaged ? 1 : 0;
     }
@@ -104,6 +107,37 @@ private:
             m_out << entry.fileName() << ": " << entry.size() << " bytes left over from an interrupted compaction\n";
             m_damaged = true;
         }
+    }
+
+    // The reminders database: whether it can be read, and reminders whose
+    // ride is not in Torqal.Dat.
+    void checkReminders()
+    {
+        const QString name = ReminderStore::FileName;
+        const QString path = m_folder.filePath(name);
+        if (!QFileInfo::exists(path)) {
+            m_out << name << ": not present (no reminders)\n";
+            return;
+        }
+        const ReminderStore store(path, ReminderStore::Access::ReadOnly);
+        QList<Reminder> reminders;
+        if (const FileStatus status = store.allReminders(reminders); !status) {
+            m_out << name << ": " << status.message() << "\n";
+            m_damaged = true;
+            return;
+        }
+        QList<qint64> orphans;
+        for (const Reminder &reminder : reminders) {
+            if (!m_rideKeys.contains(reminder.rideKey))
+                orphans << reminder.id;
+        }
+        m_out << name << ": " << reminders.size() << (reminders.size() == 1 ? " reminder" : " reminders");
+        if (!orphans.isEmpty()) {
+            m_out << "; " << orphans.size() << " belonging to no ride ("
+                  << numberList(orphans, QStringLiteral("reminder"), QStringLiteral("reminders")) << ")";
+            m_damaged = true;
+        }
+        m_out << "\n";
     }
 
     QDir m_folder;

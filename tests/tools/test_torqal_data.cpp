@@ -1,6 +1,8 @@
 // Runs the built torqal-data on files written by the data module.
 
 #include "data/DataTestSupport.h"
+#include "reminders/ReminderStore.h"
+#include "support/ReminderSupport.h"
 
 #include <QProcess>
 #include <QTest>
@@ -23,6 +25,13 @@ ToolRun runTool(const QStringList &arguments)
     if (!process.waitForFinished(60000))
         return {};
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+void storeReminders(QList<Reminder> reminders, const QString &folder = QStringLiteral("."))
+{
+    ReminderStore store(QDir(folder).filePath(ReminderStore::FileName));
+    for (Reminder &reminder : reminders)
+        QVERIFY(store.add(reminder));
 }
 
 template<DataRecord Record>
@@ -107,7 +116,13 @@ private slots:
         QTest::newRow("folder") << QStringList{"dump", "Trip.Dat"} << "torqal-data: Trip.Dat is a folder, not a data file\n";
         QTest::newRow("unknown name") << QStringList{"dump", "notes.txt"}
                                       << "torqal-data: notes.txt is not a data file (Torqal.Dat, Maint.Dat, Goody.Dat, Trip.Dat or Gas.Dat)\n";
-        QTest::newRow("no command") << QStringList{} << "usage: torqal-data dump FILE | torqal-data check [FOLDER]\n";
+        const QString usage = "usage: torqal-data dump FILE | torqal-data check [FOLDER] | torqal-data due FOLDER [--within DAYS]\n";
+        QTest::newRow("no command") << QStringList{} << usage;
+        QTest::newRow("days no number") << QStringList{"due", ".", "--within", "soon"} << usage;
+        QTest::newRow("days below 0") << QStringList{"due", ".", "--within", "-1"} << usage;
+        QTest::newRow("due, missing folder") << QStringList{"due", "nowhere"} << "torqal-data: nowhere: no such folder\n";
+        QTest::newRow("due, damaged database") << QStringList{"due", "."}
+                                               << "torqal-data: Could not read ./Torqal.db: file is not a database\n";
         QTest::newRow("missing folder") << QStringList{"check", "nowhere"} << "torqal-data: nowhere: no such folder\n";
         QTest::newRow("file as folder") << QStringList{"check", "notes.txt"} << "torqal-data: notes.txt is a file, not a folder\n";
     }
@@ -119,6 +134,7 @@ private slots:
         WorkingFolder folder;
         QVERIFY(QDir().mkdir("Trip.Dat"));
         writeBytes("notes.txt", "hello");
+        writeBytes(ReminderStore::FileName, QByteArray(4096, 'R'));
         const ToolRun run = runTool(arguments);
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.errors, error);
@@ -138,6 +154,7 @@ private slots:
                           "Goody.Dat: not present (no records)\n"
                           "Trip.Dat: not present (no records)\n"
                           "Gas.Dat: 2000 bytes, 2 records\n"
+                          "Torqal.db: not present (no reminders)\n"
                           "No damage found.\n");
     }
 
@@ -157,6 +174,8 @@ private slots:
         writeBytes("Goody.Dat", QByteArray(1000, ' '));
         writeBytes(ScratchFileName, QByteArray(3000, ' '));
         writeBytes("TempFile-1.$$$", QByteArray(1000, ' '));
+        storeReminders({ReminderTest::ofRide(ReminderTest::once(QDate(2030, 1, 1)), ride(1).RideKey),
+                        ReminderTest::ofRide(ReminderTest::once(QDate(2030, 1, 1)), 12.0)});
         QVERIFY(QDir::setCurrent(".."));
 
         const ToolRun run = runTool({"check", "data"});
@@ -169,10 +188,43 @@ private slots:
                           "Gas.Dat: 1000 bytes, 1 record\n"
                           "TempFile-1.$$$: 1000 bytes left over from an interrupted compaction\n"
                           "TempFile.$$$: 3000 bytes left over from an interrupted compaction\n"
+                          "Torqal.db: 2 reminders; 1 belonging to no ride (reminder 2)\n"
                           "Damage found.\n");
 
         writeBytes("data/Torqal.Dat", QByteArray(25001, ' '));
         QVERIFY(runTool({"check", "data"}).out.startsWith("Torqal.Dat: 25001 bytes, 3 records; record 3 is cut short (5001 of 10000 bytes)\n"));
+    }
+
+    // What is due or overdue, by date or by the miles of the gasoline log,
+    // ride by ride; nothing later, nothing done, nothing of a ride gone.
+    void dueListsWhatIsDueAsCsv()
+    {
+        using namespace ReminderTest;
+        WorkingFolder folder;
+        DataFiles files;
+        RideRecord unnamed = ride(2);
+        unnamed.RideName.clear();
+        writeWithDataModule(files.rides, {ride(1), unnamed, ride(3)});
+        writeWithDataModule(files.gas, {gas(1, ride(1).RideKey), gas(2, ride(1).RideKey), gas(3, ride(3).RideKey)});
+        const QDate today = QDate::currentDate();
+        Reminder done = once(today.addDays(-9), 0, "Registration");
+        done.lastDoneDate = today.addDays(-10);
+        storeReminders({ofRide(once(today.addDays(-3), 0, "Tires, front"), unnamed.RideKey),
+                        ofRide(once(today.addDays(45), 0, "Inspection"), ride(1).RideKey),
+                        ofRide(once(QDate(), 700, "Oil change"), ride(1).RideKey),
+                        ofRide(once(today, 0, "Gone"), 12.0),
+                        ofRide(done, ride(3).RideKey)});
+
+        const QString header = "ride,description,due date,due miles,state\r\n";
+        const QString oil = "Ride 1,Oil change,,700,due in 97 miles\r\n"; // 301 + 302 miles on file
+        const QString tires = "1962 Make 2 Model 2,\"Tires, front\"," + today.addDays(-3).toString(Qt::ISODate)
+                              + ",,overdue by 3 days\r\n";
+        ToolRun run = runTool({"due", "."});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, header + oil + tires);
+        run = runTool({"due", ".", "--within", "60"});
+        QCOMPARE(run.out, header + "Ride 1,Inspection," + today.addDays(45).toString(Qt::ISODate) + ",,due in 45 days\r\n"
+                              + oil + tires);
     }
 };
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+#include <map>
+
+// What the data tool knows of each ride on file for its reminders: the name
+// under which the program lists it and its miles (the sum of its gasoline
+// log's miles travelled). Rides marked deleted are left out.
+struct RideFact
+{
+    int order = 0; // its place in Torqal.Dat
+    QString label; // its own name, or else year, make and model
+    qint64 miles = 0;
+};
+
+using RideFacts = std::map<double, RideFact>;
+
+// Reads Torqal.Dat and Gas.Dat of the folder (a missing file holds nothing).
+// False, with `error` naming the file, when one cannot be read.
+bool readRideFacts(const QDir &folder, RideFacts &facts, QString &error);

@@ -141,10 +141,16 @@ void frmMain::cmdEmailFriend_Click()
 
 void frmMain::cmdQuit_Click()
 {
-    if (FadeActive) {
-        StartFade(this, Opaque, Dimmed, DimStep, false);
-        WaitForFade(this);
-    }
+    // The question comes once the window is dimmed; until then the window
+    // takes no input, so neither a second quit nor the manual gets in between.
+    if (FadeActive)
+        StartFade(this, Opaque, Dimmed, DimStep, false, [this] { askToQuit(); });
+    else
+        askToQuit();
+}
+
+void frmMain::askToQuit()
+{
     const auto answer = MessageBox::ask(this, QStringLiteral("Confirm"), QStringLiteral("Are you sure you wish to quit?"),
                                         MessageBox::Button::Yes);
     if (answer != MessageBox::Button::Yes) {

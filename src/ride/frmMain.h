@@ -49,6 +49,7 @@ protected:
 private:
     void setUpFade();
     void activateFirstTime();
+    void askToQuit();
     void endProgram();
 
     MainWindowControls ui;

@@ -2,10 +2,12 @@
 
 #include "platform/Settings.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QShortcut>
 #include <QWidget>
 
 #ifdef TORQAL_HAVE_XCB
@@ -21,10 +23,26 @@ std::optional<bool> &translucencyOverride()
     return value;
 }
 
+#ifdef TORQAL_HAVE_XCB
+xcb_connection_t *x11Connection()
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+#endif
+
 void applyAlpha(QWidget *window, int alpha)
 {
     // The widget keeps its opacity in 1/255 steps: land exactly on alpha.
     window->setWindowOpacity((alpha + 0.5) / 255.0);
+#ifdef TORQAL_HAVE_XCB
+    // On X11 the new opacity is a request that waits in the connection's
+    // output until something sends it. Under the GLib event loop nothing
+    // does until the next event arrives from the display, so without this a
+    // fade would stand still until the mouse moves.
+    if (xcb_connection_t *connection = x11Connection())
+        xcb_flush(connection);
+#endif
 }
 
 #ifdef TORQAL_HAVE_XCB
@@ -32,8 +50,7 @@ void applyAlpha(QWidget *window, int alpha)
 // owns the _NET_WM_CM_S<screen> selection.
 bool x11CompositorRunning()
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t *connection = x11Connection();
     if (!connection)
         return false;
     int screen = 0;
@@ -113,6 +130,7 @@ void WindowFader::start(int start, int end, int step, bool unloadAtEnd, std::fun
     m_unloadAtEnd = unloadAtEnd;
     m_followUp = std::move(followUp);
     m_firstTick = true;
+    blockInput(true);
     m_timer.start();
 }
 
@@ -121,7 +139,6 @@ void WindowFader::tick()
     if (m_firstTick) {
         m_firstTick = false;
         m_current = m_start;
-        blockInput(true);
     }
     if (m_start < m_end)
         m_current = static_cast<qint16>(std::min<int>(m_current + m_step, m_end));
@@ -132,15 +149,17 @@ void WindowFader::tick()
         return;
     m_timer.stop();
     blockInput(false);
+    // The follow-up may start the next fade of this window (or close it), so
+    // nothing of this one is touched after it.
+    const std::function<void()> followUp = std::move(m_followUp);
+    m_followUp = nullptr;
     if (m_unloadAtEnd) {
-        const std::function<void()> followUp = std::move(m_followUp);
-        m_followUp = nullptr;
         m_closing = true;
         m_window->close();
         m_closing = false;
-        if (followUp)
-            followUp();
     }
+    if (followUp)
+        followUp();
 }
 
 void WindowFader::blockInput(bool on)
@@ -154,9 +173,31 @@ void WindowFader::blockInput(bool on)
         qApp->removeEventFilter(this);
 }
 
+namespace {
+
+// The widget an event of this object acts on: a shortcut or an action acts on
+// the widget it belongs to.
+const QWidget *actedOn(const QObject *object)
+{
+    if (const auto *widget = qobject_cast<const QWidget *>(object))
+        return widget;
+    if (const auto *shortcut = qobject_cast<const QShortcut *>(object))
+        return qobject_cast<const QWidget *>(shortcut->parent());
+    if (const auto *action = qobject_cast<const QAction *>(object))
+        return qobject_cast<const QWidget *>(action->parent());
+    return nullptr;
+}
+
+} // namespace
+
 bool WindowFader::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::Close:
+        // The desktop's close request; the window's own closing goes through.
+        if (!event->spontaneous())
+            return false;
+        [[fallthrough]];
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
@@ -167,7 +208,7 @@ bool WindowFader::eventFilter(QObject *watched, QEvent *event)
     case QEvent::ShortcutOverride:
     case QEvent::Wheel:
     case QEvent::ContextMenu: {
-        const auto *widget = qobject_cast<const QWidget *>(watched);
+        const QWidget *widget = actedOn(watched);
         return widget && (widget == m_window || m_window->isAncestorOf(widget));
     }
     default:

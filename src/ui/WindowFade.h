@@ -25,17 +25,20 @@ inline bool FadeActive = false;
 bool SetWindowOpacity(QWidget *window, int alpha, bool force);
 
 // Starts the window's fade from start to end, step by step, one step per tick
-// of its fade timer. A call while a fade runs replaces it. From its first tick
-// the window takes no input (clicks, keys, access keys are dropped, without
-// greying its controls); with unloadAtEnd the last step closes it and then
-// runs followUp, otherwise it takes input again.
+// of its fade timer. A call while a fade runs replaces it, and the replaced
+// fade's follow-up never runs. Until the fade is over the window takes no
+// input: clicks, keys, shortcuts, access keys and the desktop's close requests
+// are dropped, without greying its controls. At the end, with unloadAtEnd the
+// window closes; then followUp runs. Whatever waits for a fade goes into its
+// follow-up, so that no nested event loop runs meanwhile.
 void StartFade(QWidget *window, int start, int end, int step, bool unloadAtEnd,
                std::function<void()> followUp = {});
 
 // True while the window's fade timer runs.
 bool FadeRunning(const QWidget *window);
 
-// Processes pending events until the window's fade has finished.
+// Processes pending events until the window's fade has finished. For tests
+// and their seams; the program itself waits through follow-ups.
 void WaitForFade(const QWidget *window);
 
 // True while the window is being closed by the last step of its fade, so that

@@ -391,9 +391,17 @@ private slots:
 
         MessageBox::Script boxes;
         boxes.answer(MessageBox::Button::No);
+        int manualsOpened = 0;
+        frmMain::setManualOpener([&](QWidget *, int) { ++manualsOpened; });
         find<QorButton>(QStringLiteral("cmdQuit"))->Click();
+        // Asked only once dimmed; meanwhile the window takes no keys, the
+        // manual's F1 included.
+        QCOMPARE(boxes.count(), 0);
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        WaitForFade(window.get());
         QCOMPARE(boxes.count(), 1);
-        // Asked only once dimmed; after No the window comes back.
+        QCOMPARE(manualsOpened, 0);
+        // After No the window comes back.
         WaitForFade(window.get());
         QCOMPARE(qRound(window->windowOpacity() * 255), 255);
         QVERIFY(window->isVisible());
@@ -409,8 +417,8 @@ private slots:
         MessageBox::Script boxes;
         boxes.answer(MessageBox::Button::Yes);
         find<QorButton>(QStringLiteral("cmdQuit"))->Click();
-        QVERIFY(window->isVisible()); // still fading out
-        WaitForFade(window.get());
+        QVERIFY(window->isVisible());
+        WaitForFade(window.get()); // the dim, the question, the fade-out
         QVERIFY(!window->isVisible());
         QCOMPARE(boxes.count(), 1);
     }

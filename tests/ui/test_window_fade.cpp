@@ -143,19 +143,18 @@ private slots:
         };
 
         StartFade(&window, 0, 255, 20, false);
-        tryEverything();                             // until the first tick input goes through
-        QCOMPARE(clicks, 3);
+        tryEverything();                             // from the start, before the first tick
         WindowFader::of(&window)->tick();
         tryEverything();
-        QCOMPARE(clicks, 3);
-        const int keysDuringFade = keys;
+        QCOMPARE(clicks, 0);
+        QCOMPARE(keys, 0);
         QTest::keyClick(button, Qt::Key_A);
-        QCOMPARE(keys, keysDuringFade);
+        QCOMPARE(keys, 0);
         QVERIFY(window.isEnabled() && button->isEnabled());   // nothing greys meanwhile
         runFade(window);
         QVERIFY(!FadeRunning(&window));
         tryEverything();
-        QCOMPARE(clicks, 6);
+        QCOMPARE(clicks, 3);
         QVERIFY(window.isVisible());
     }
 

@@ -49,6 +49,7 @@ package: build
 	@echo "Package: $$(ls $(BUILD)/torqal_*.deb)"
 
 bench: build
+	@scripts/setup-deps --bench
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@scripts/run-benchmarks $(BUILD)
 

@@ -6,6 +6,7 @@
 // memory and the time one page of scrolling takes to paint.
 // The files live in temporary folders under /tmp, removed at the end.
 
+#include "BenchData.h"
 #include "logs/LogListModel.h"
 
 #include <QApplication>
@@ -27,7 +28,7 @@
 namespace {
 
 constexpr int Repeats = 7;
-constexpr double OwnRide = 40123.5;
+constexpr double OwnRide = BenchData::ShownRide;
 
 double seconds(const std::function<void()> &work)
 {
@@ -36,66 +37,12 @@ double seconds(const std::function<void()> &work)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-[[noreturn]] void fail(const QString &what)
-{
-    std::fprintf(stderr, "bench_log_refill: %s\n", qPrintable(what));
-    std::exit(1);
-}
+using BenchData::fail;
 
 void check(const FileStatus &status)
 {
     if (!status)
         fail(status.message());
-}
-
-QString sampleText(int number, int length)
-{
-    QString text = QStringLiteral("Entry %1: new plugs, valve clearance checked, carburettor balanced. ").arg(number);
-    while (text.size() < length)
-        text += text;
-    return text.left(length);
-}
-
-// Dates out of order, several entries a day.
-double entryDate(int number) { return 36000 + (number * 7919) % 9000; }
-
-double rideOf(int number, int ownShare)
-{
-    return number % ownShare == 0 ? OwnRide : 41000.25 + number % 37;
-}
-
-template<DataRecord Record>
-void fillFile(RecordFile<Record> &file, int ownShare, const std::function<void(int, Record &)> &make)
-{
-    check(OpenRecordFile(file));
-    for (int number = 1; number <= MaxRecords; ++number) {
-        file.buffer.RideKey = rideOf(number, ownShare);
-        file.buffer.EntryDate = entryDate(number);
-        make(number, file.buffer);
-        check(WriteRecord(file, number));
-    }
-    check(CloseRecordFile(file));
-}
-
-void fillLogs(DataFiles &files, int ownShare)
-{
-    const auto expense = [](int n, ExpenseRecord &r) {
-        r.Description = sampleText(n, 45);
-        r.Cost = 125000LL * (n % 50);
-        r.Notes = sampleText(n, 800);
-    };
-    fillFile<ExpenseRecord>(files.maintenance, ownShare, expense);
-    fillFile<ExpenseRecord>(files.goodies, ownShare, expense);
-    fillFile<TripRecord>(files.trips, ownShare, [](int n, TripRecord &r) {
-        r.Description = sampleText(n, 30);
-        r.Miles = 20 + n % 400;
-        r.Notes = sampleText(n, 800);
-    });
-    fillFile<GasRecord>(files.gas, ownShare, [](int n, GasRecord &r) {
-        r.Gallons = 8.5f + static_cast<float>(n % 7);
-        r.Miles = 250 + n % 100;
-        r.Notes = sampleText(n, 200);
-    });
 }
 
 void readWholeFile(const QString &name)
@@ -176,10 +123,8 @@ int main(int argc, char **argv)
     DataFiles files;
     std::printf("Building four logs of %d records, twice ...\n", MaxRecords);
     std::fflush(stdout);
-    std::filesystem::current_path(all.path);
-    fillLogs(files, 1);
-    std::filesystem::current_path(sparse.path);
-    fillLogs(files, 100);
+    BenchData::writeLogs(QString::fromStdString(all.path.string()), MaxRecords, 1);
+    BenchData::writeLogs(QString::fromStdString(sparse.path.string()), MaxRecords, 100);
 
     std::printf("%-36s %10s %10s %7s %6s\n", "refill (scan, rows, sort, totals)", "time (s)", "read (s)", "ratio",
                 "aim");

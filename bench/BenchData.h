@@ -1,0 +1,32 @@
+#pragma once
+
+#include "data/Records.h"
+
+#include <QString>
+
+// The data files of the benchmarks, written straight into a folder in large
+// blocks (the program's own writing, record by record, would take minutes for
+// the largest files).
+namespace BenchData {
+
+// The key of the ride that the program shows first (record 1), and of the
+// ride every other log entry belongs to.
+constexpr double ShownRide = 40123.5;
+constexpr double OtherRide = 40200.25;
+
+// Ride n: year, make and model, no name of its own, and a notes text of some
+// length. Ride 1 has the key ShownRide.
+RideRecord ride(int n);
+
+// Writes `count` rides (ride(1) to ride(count)) as the folder's ride file.
+void writeRides(const QString &folder, int count);
+
+// Writes the four logs with `entries` entries each; the shown ride owns every
+// `every`-th entry, the other ride the rest. Dates are out of order, several
+// entries share a day, and every entry has notes.
+void writeLogs(const QString &folder, int entries, int every);
+
+// Stops the benchmark with a message on standard error.
+[[noreturn]] void fail(const QString &what);
+
+} // namespace BenchData

@@ -98,6 +98,32 @@ private:
     const std::vector<const QString *> *m_only = nullptr;
 };
 
+// Where the last of some text fields of a record ends: the bytes from the
+// record's start that a reader of those fields needs.
+class FieldsEnd
+{
+public:
+    explicit FieldsEnd(const std::vector<const QString *> &textFields) : m_fields(textFields) {}
+
+    void key(const char *, double) { m_at += 8; }
+    void date(const char *, double) { m_at += 8; }
+    void money(const char *, qint64) { m_at += 8; }
+    void single(const char *, float) { m_at += 4; }
+    void long32(const char *, qint32) { m_at += 4; }
+    void text(const char *, const QString &value, int width)
+    {
+        m_at += width;
+        if (std::find(m_fields.begin(), m_fields.end(), &value) != m_fields.end())
+            m_end = m_at;
+    }
+    int end() const { return m_end; }
+
+private:
+    const std::vector<const QString *> &m_fields;
+    int m_at = 0;
+    int m_end = 0;
+};
+
 // Sums the widths of a record's fields (to check a layout against its length).
 class LayoutMeasure
 {

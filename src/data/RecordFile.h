@@ -53,6 +53,10 @@ public:
     // visit(number, bytes) for each (a cut-short last record filled up with
     // zeros) until visit returns false. The file must be open.
     FileStatus scan(const std::function<bool(int number, const char *record)> &visit);
+    // The same with only the first `length` bytes of each record read (the
+    // rest of the record reads as zeros): long records are read one by one,
+    // their leading bytes only; short ones as scan reads them.
+    FileStatus scanLeading(int length, const std::function<bool(int number, const char *record)> &visit);
     // Rebuilds the file from the records for which keep(bytes) is true, in
     // their order. The file is closed afterwards, also after a failure.
     FileStatus compact(const std::function<bool(const char *record)> &keep);
@@ -150,11 +154,13 @@ FileStatus ForEachRecordOfRide(RecordFile<Record> &file, double rideKey, Visit v
     });
 }
 
-// Every record in file order with only some of its text fields decoded (the
-// others are left empty; numbers and dates are always there), e.g. a ride's
-// name fields: ForEachRecord(files.rides, {&RideRecord::Year, &RideRecord::Make},
-// visit). Calls visit(number, record). The file must be open; file.buffer is
-// left as it was.
+// Every record in file order with only some of its text fields decoded, e.g.
+// a ride's name fields: ForEachRecord(files.rides, {&RideRecord::Year,
+// &RideRecord::Make}, visit). Only the bytes up to the end of the last field
+// wanted are read, so that the leading fields of long records come cheap:
+// the other text fields are left empty, the numbers and dates before that
+// end are there, those after it are 0. Calls visit(number, record). The file
+// must be open; file.buffer is left as it was.
 template<DataRecord Record, class Visit>
 FileStatus ForEachRecord(RecordFile<Record> &file, std::initializer_list<QString Record::*> textFields, Visit visit)
 {
@@ -162,7 +168,9 @@ FileStatus ForEachRecord(RecordFile<Record> &file, std::initializer_list<QString
     std::vector<const QString *> wanted;
     for (QString Record::*field : textFields)
         wanted.push_back(&(record.*field));
-    return file.scan([&](int number, const char *bytes) {
+    FieldCodec::FieldsEnd end(wanted);
+    Record::visitFields(std::as_const(record), end);
+    return file.scanLeading(end.end(), [&](int number, const char *bytes) {
         FieldCodec::FieldDecoder decoder(bytes, wanted);
         Record::visitFields(record, decoder);
         visit(number, std::as_const(record));

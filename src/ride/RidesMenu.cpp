@@ -1,82 +1,164 @@
 #include "ride/RidesMenu.h"
 
 #include "ride/RideLabels.h"
+#include "ui/ListMenu.h"
 #include "ui/QorButton.h"
 
+#include <QAbstractListModel>
 #include <QCursor>
 #include <QLabel>
-#include <QMenu>
+
+// The items of the menu: the ride count, and the labels once read. The rows
+// of the model are the items shown (item 0 is left out with two or more
+// rides); they are empty until the labels have been read.
+class RidesMenuItems : public QAbstractListModel
+{
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rideCount() const { return m_rides; }
+    bool labelsRead() const { return m_labelsRead; }
+    int itemCount() const { return m_rides >= 2 ? m_rides + 3 : m_rides + 1; }
+    int firstShownItem() const { return m_rides >= 2 ? 1 : 0; }
+    bool isSeparator(int item) const { return item == 0 || (m_rides >= 2 && item == m_rides + 1); }
+
+    QString caption(int item) const
+    {
+        if (isSeparator(item))
+            return QStringLiteral("-");
+        if (item == m_rides + 2)
+            return QStringLiteral("Exit this Menu");
+        return m_labels.value(item - 1);
+    }
+
+    void setRideCount(int rides)
+    {
+        beginResetModel();
+        m_rides = rides;
+        m_labels.clear();
+        m_labelsRead = false;
+        endResetModel();
+    }
+
+    void setLabels(const QStringList &labels)
+    {
+        beginResetModel();
+        m_labels = labels;
+        m_labelsRead = true;
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() || !m_labelsRead ? 0 : itemCount() - firstShownItem();
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const int item = index.row() + firstShownItem();
+        if (role == Qt::DisplayRole)
+            return isSeparator(item) ? QString() : caption(item);
+        if (role == Qt::AccessibleDescriptionRole && isSeparator(item))
+            return QStringLiteral("separator");
+        return {};
+    }
+
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        if (isSeparator(index.row() + firstShownItem()))
+            return Qt::NoItemFlags;
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    }
+
+private:
+    int m_rides = 0;
+    QStringList m_labels; // of rides 1 to m_rides
+    bool m_labelsRead = false;
+};
 
 RidesMenu::RidesMenu(const RideWindow &window, std::function<void(qint16)> showRide)
-    : QObject(window.window), rw(window), m_showRide(std::move(showRide)),
-      menuListRidesMenu(new QMenu(window.window))
+    : QObject(window.window), rw(window), m_showRide(std::move(showRide)), m_items(new RidesMenuItems(this)),
+      menuListRidesMenu(new ListMenu(window.window))
 {
     menuListRidesMenu->setObjectName(QStringLiteral("menuListRidesMenu"));
-    addItem(QStringLiteral("-"));
+    menuListRidesMenu->setModel(m_items);
+    connect(menuListRidesMenu, &ListMenu::triggered, this,
+            [this](int row) { menuListRides_Click(row + m_items->firstShownItem()); });
     connect(rw.ui.cmdSelectRide, &QorButton::Click, this, &RidesMenu::cmdSelectRide_Click);
 }
 
-QAction *RidesMenu::addItem(const QString &caption)
-{
-    QAction *item = nullptr;
-    if (caption == QLatin1String("-")) {
-        item = menuListRidesMenu->addSeparator();
-    } else {
-        // An ampersand in a ride's name is shown as it is, not as an access key.
-        QString shown = caption;
-        shown.replace(QLatin1Char('&'), QLatin1String("&&"));
-        item = menuListRidesMenu->addAction(shown);
-    }
-    const int index = int(menuListRides.size());
-    item->setObjectName(QStringLiteral("menuListRides(%1)").arg(index));
-    connect(item, &QAction::triggered, this, [this, index] { menuListRides_Click(index); });
-    menuListRides.append(item);
-    return item;
-}
+RidesMenu::~RidesMenu() = default;
 
 void RidesMenu::BuildRidesMenu()
 {
-    menuListRides[0]->setVisible(true);
-    while (menuListRides.size() > 1)
-        delete menuListRides.takeLast();
-
-    FileStatus status = OpenRecordFile(rw.files.rides);
-    rw.takeRideCount();
-    // Only the name fields are decoded: the menu needs nothing else.
-    if (status)
-        status = ForEachRecord(rw.files.rides,
-                               {&RideRecord::Year, &RideRecord::Make, &RideRecord::Model, &RideRecord::RideName},
-                               [this](int, const RideRecord &ride) { addItem(RideLabels::MenuLabel(ride)); });
+    // Opening the ride file counts its rides.
+    const FileStatus opened = OpenRecordFile(rw.files.rides);
     const FileStatus closed = CloseRecordFile(rw.files.rides);
     rw.takeRideCount();
-    if (!status || !closed)
-        rw.reportFailure(status ? closed : status);
+    if (!opened || !closed)
+        rw.reportFailure(opened ? closed : opened);
+    const int n = opened ? rw.state.RideCount : 0;
+    m_items->setRideCount(n);
 
-    const int n = int(menuListRides.size()) - 1;
     QFont font = rw.ui.lbl[0]->font();
     font.setBold(false);
     rw.ui.lbl[0]->setFont(font);
     rw.ui.lbl[0]->setText(RideLabels::RidesOnFileCaption(n));
-    if (n < 2) {
-        rw.ui.cmdSelectRide->hide();
+    rw.ui.cmdSelectRide->setVisible(n >= 2);
+}
+
+// Only the name fields are read: the menu needs nothing else.
+void RidesMenu::readLabels()
+{
+    if (m_items->labelsRead())
         return;
-    }
-    rw.ui.cmdSelectRide->show();
-    addItem(QStringLiteral("-"));
-    addItem(QStringLiteral("Exit this Menu"));
-    menuListRides[0]->setVisible(false);
+    const int n = m_items->rideCount();
+    QStringList labels;
+    labels.reserve(n);
+    FileStatus status = OpenRecordFile(rw.files.rides);
+    if (status)
+        status = ForEachRecord(rw.files.rides,
+                               {&RideRecord::Year, &RideRecord::Make, &RideRecord::Model, &RideRecord::RideName},
+                               [&](int number, const RideRecord &ride) {
+                                   if (number <= n)
+                                       labels << RideLabels::MenuLabel(ride);
+                               });
+    const FileStatus closed = CloseRecordFile(rw.files.rides);
+    // Should the file have shrunk since it was counted, the missing rides
+    // keep their place with an empty label.
+    labels.resize(n);
+    m_items->setLabels(labels);
+    if (!status || !closed)
+        rw.reportFailure(status ? closed : status);
+}
+
+int RidesMenu::itemCount() const
+{
+    return m_items->itemCount();
+}
+
+bool RidesMenu::isItemVisible(int index) const
+{
+    return index >= m_items->firstShownItem() && index < m_items->itemCount();
+}
+
+QString RidesMenu::caption(int index)
+{
+    readLabels();
+    return m_items->caption(index);
 }
 
 void RidesMenu::cmdSelectRide_Click()
 {
-    menuListRidesMenu->exec(QCursor::pos());
+    readLabels();
+    menuListRidesMenu->popup(QCursor::pos());
 }
 
 void RidesMenu::menuListRides_Click(int index)
 {
     if (index == rw.state.CurrentRide)
         return;
-    if (index >= 1 && index < int(menuListRides.size()) - 2) {
+    if (index >= 1 && index < m_items->itemCount() - 2) {
         rw.state.CurrentRide = qint16(index);
         m_showRide(rw.state.CurrentRide);
     }

@@ -237,7 +237,7 @@ private slots:
         QCOMPARE(rides[0].Notes.trimmed(), honda.Notes); // the notes' lines as they were
         QCOMPARE(encodeRecord(rides[1]), encodeRecord(threeRides[1]));
         QCOMPARE(ui.lblRideName->text(), QStringLiteral("Bumble & Bee"));
-        QCOMPARE(world.window->rides().menu.menu()->actions()[1]->text(), QStringLiteral("Bumble && Bee"));
+        QCOMPARE(world.window->rides().menu.caption(1), QStringLiteral("Bumble & Bee"));
         QCOMPARE(world.window->state().CurrentRideKey, threeRides[0].RideKey);
     }
 

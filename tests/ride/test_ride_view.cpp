@@ -199,7 +199,10 @@ private slots:
         menu.menuListRides_Click(1); // the ride shown is not reloaded
         QCOMPARE(Settings::value(Settings::LastRideViewedKey), QStringLiteral("untouched"));
 
-        menu.menuListRides_Click(2);
+        // Up from no highlight goes to "Exit this Menu", then over the separator.
+        world.click(world.ui().cmdSelectRide);
+        for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Return})
+            QTest::keyClick(menu.menu(), key);
         QCOMPARE(world.window->state().CurrentRide, qint16(2));
         QCOMPARE(world.ui().lblRideName->text(), QStringLiteral("Bonnie & Clyde"));
         QCOMPARE(world.window->state().CurrentRideKey, 39100.5);

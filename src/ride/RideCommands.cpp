@@ -17,12 +17,15 @@ RideCommands::RideCommands(const RideWindow &window)
 void RideCommands::FirstDisplay()
 {
     menu.BuildRidesMenu();
-    if (rw.state.RideCount > 0) {
+    rw.state.CurrentRide = 0;
+    if (rw.state.RideCount > 0)
         rw.state.CurrentRide = FirstRideToShow(Settings::value(Settings::LastRideViewedKey, QStringLiteral("1")),
                                                rw.state.RideCount);
-    } else {
-        MessageBox::show(rw.window, RideMessages::NoRidesOnFile());
-        rw.state.CurrentRide = 0;
-    }
     view.ShowRide(rw.state.CurrentRide);
+}
+
+void RideCommands::TellWhenNoRides()
+{
+    if (rw.state.RideCount == 0)
+        MessageBox::show(rw.window, RideMessages::NoRidesOnFile());
 }

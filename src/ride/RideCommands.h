@@ -15,8 +15,11 @@ public:
     explicit RideCommands(const RideWindow &rw);
 
     // The main window's first activation: the rides menu, then the ride
-    // last viewed (or the message that no ride is on file).
+    // last viewed, or the empty view when no ride is on file.
     void FirstDisplay();
+    // With no ride on file, the message that points at the add command; told
+    // once the main window is on screen, so that the user sees that command.
+    void TellWhenNoRides();
 
     RideView view;
     RidesMenu menu;

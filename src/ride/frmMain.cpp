@@ -110,8 +110,13 @@ void frmMain::activateFirstTime()
     SetMainWindowHoverTexts(ui);
     ui.MainTab->setCurrentIndex(0);
     m_rides->FirstDisplay();
+    // The window is not on screen before its first show has finished, nor
+    // visible before its fade-in has ended.
+    const auto tellWhenNoRides = [this] { m_rides->TellWhenNoRides(); };
     if (FadeActive)
-        StartFade(this, 0, Opaque, FadeStep, false);
+        StartFade(this, 0, Opaque, FadeStep, false, tellWhenNoRides);
+    else
+        QMetaObject::invokeMethod(this, tellWhenNoRides, Qt::QueuedConnection);
     if (ui.cmdSelectRide->isVisible())
         ui.cmdSelectRide->setFocus();
 }

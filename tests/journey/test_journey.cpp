@@ -25,6 +25,7 @@
 #include "print/frmPrint.h"
 #include "ride/RideFields.h"
 #include "ride/frmMain.h"
+#include "support/FirstActivation.h"
 #include "ui/ListMenu.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
@@ -315,7 +316,7 @@ class TestJourney : public QObject
         QCOMPARE(overview.openings, expectOverview ? 1 : 0);
         main = title->mainWindow();
         QVERIFY(main && main->isVisible());
-        QVERIFY(QTest::qWaitForWindowExposed(main));
+        QVERIFY(WaitForFirstActivation(*main));
     }
 
     void typeBox(int i, const QString &text)

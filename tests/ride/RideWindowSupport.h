@@ -10,6 +10,7 @@
 #include "platform/Settings.h"
 #include "ride/RideFields.h"
 #include "ride/frmMain.h"
+#include "support/FirstActivation.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
 
@@ -82,7 +83,7 @@ struct World
     {
         window = std::make_unique<frmMain>();
         window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(WaitForFirstActivation(*window));
     }
 
     const MainWindowControls &ui() const { return window->controls(); }

@@ -6,6 +6,7 @@
 #include "ride/NotesBox.h"
 #include "ride/RideFields.h"
 #include "ride/frmMain.h"
+#include "support/FirstActivation.h"
 #include "ui/ButtonLayout.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
@@ -83,7 +84,7 @@ class TestMainWindow : public QObject
         MessageBox::Script firstDisplay;
         window = std::make_unique<frmMain>();
         window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(WaitForFirstActivation(*window));
     }
 
 private slots:

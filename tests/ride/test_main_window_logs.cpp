@@ -9,6 +9,7 @@
 #include "platform/Settings.h"
 #include "ride/MainWindowLogs.h"
 #include "ride/frmMain.h"
+#include "support/FirstActivation.h"
 #include "ui/QorButton.h"
 
 #include <QLabel>
@@ -98,6 +99,7 @@ private slots:
         {
             MessageBox::Script firstDisplay; // no ride on file: the window says so
             window->show();
+            QVERIFY(WaitForFirstActivation(*window));
         }
     }
 

@@ -11,6 +11,7 @@
 #include "print/frmPrint.h"
 #include "ride/MainWindowLogs.h"
 #include "ride/frmMain.h"
+#include "support/FirstActivation.h"
 #include "ui/QorButton.h"
 
 #include <QApplication>
@@ -93,6 +94,7 @@ private slots:
         {
             MessageBox::Script firstDisplay; // no ride on file: the window says so
             window->show();
+            QVERIFY(WaitForFirstActivation(*window));
         }
         device = std::make_shared<RecordingPrintDevice>();
         printouts.clear();

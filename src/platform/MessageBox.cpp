@@ -1,8 +1,32 @@
 #include "platform/MessageBox.h"
 
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace {
+
+// Room the desktop takes in a title bar beside the title: the window's icon
+// and its buttons, with their spacing.
+constexpr int TitleBarDecorations = 130;
+
+// The desktop draws the title in its title font, often bold. A box only as
+// wide as its text would cut a longer title ("Unr...ate"), so the box is
+// made at least as wide as its title needs.
+void widenForTitle(QMessageBox &box, const QString &title)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    titleFont.setBold(true);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(title) + TitleBarDecorations;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 QMessageBox::Icon qtIcon(MessageBox::Icon icon)
 {
     switch (icon) {
@@ -35,6 +59,7 @@ MessageBox::Button MessageBox::show(QWidget *parent, const Request &request)
     QMessageBox box(qtIcon(request.icon), request.title, displayText(request.text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    widenForTitle(box, request.title);
     box.setDefaultButton(qtButton(yesNo ? request.defaultButton : Button::Ok));
     if (yesNo)
         box.setEscapeButton(QMessageBox::No);

@@ -7,6 +7,9 @@
 NotesEdit::NotesEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on to the next control, as in the main window's notes, so
+    // that a keyboard user can leave the box; notes hold no tab characters.
+    setTabChangesFocus(true);
     connect(this, &QPlainTextEdit::textChanged, this, &NotesEdit::cutExcess);
 }
 

@@ -97,8 +97,8 @@ frmPrint::frmPrint(RideReportContent content, QWidget *parent, PrintDeviceFactor
 
     for (int index = 0; index < OptionCount; ++index) {
         chkPrintOption[std::size_t(index)] = printOption(this, index);
-        connect(chkPrintOption[std::size_t(index)], &QCheckBox::clicked, this,
-                [this, index] { chkPrintOption_Click(index); });
+        connect(chkPrintOption[std::size_t(index)], &QCheckBox::toggled, this,
+                [this, index] { chkPrintOption_Toggled(index); });
     }
 
     lblStandby->setObjectName(QStringLiteral("lblStandby"));
@@ -135,7 +135,7 @@ void frmPrint::closeEvent(QCloseEvent *event)
 
 void frmPrint::activate()
 {
-    if (report.notes.trimmed().isEmpty())
+    if (!hasNotes())
         switchOff(chkPrintOption[NotesOption]);
     if (!report.printPicture)
         switchOff(chkPrintOption[PictureOption]);
@@ -151,17 +151,26 @@ void frmPrint::activate()
         StartFade(this, 0, 255, FadeStep, false);
 }
 
-void frmPrint::chkPrintOption_Click(int index)
+// However an option changes (a click, a key, assistive technology), the
+// basic information option switches the notes option: off and disabled
+// without the basic information, offered again with it when the ride has
+// notes to print.
+void frmPrint::chkPrintOption_Toggled(int index)
 {
     if (Printing || index != 0)
         return;
     QCheckBox *notes = chkPrintOption[NotesOption];
     if (chkPrintOption[0]->checkState() == Qt::Checked) {
-        notes->setEnabled(true);
+        notes->setEnabled(hasNotes());
     } else {
         notes->setCheckState(Qt::Unchecked);
         notes->setEnabled(false);
     }
+}
+
+bool frmPrint::hasNotes() const
+{
+    return !report.notes.trimmed().isEmpty();
 }
 
 bool frmPrint::isChecked(int index) const
@@ -244,5 +253,16 @@ void frmPrint::cmdCancel_Click()
     if (FadeActive)
         StartFade(this, 255, 0, FadeStep, true);
     else
-        close();
+        QDialog::reject();
+}
+
+void frmPrint::reject()
+{
+    if (Printing)
+        return;
+    // The last step of the fade-out closes the window for good.
+    if (ClosingByFade(this))
+        QDialog::reject();
+    else
+        cmdCancel_Click();
 }

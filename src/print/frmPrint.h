@@ -32,6 +32,8 @@ public:
 
     void cmdPrint_Click();
     void cmdCancel_Click();
+    // Esc and the desktop's close request work as Finished.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -40,7 +42,8 @@ protected:
 
 private:
     void activate();
-    void chkPrintOption_Click(int index);
+    void chkPrintOption_Toggled(int index);
+    bool hasNotes() const;
     bool isChecked(int index) const;
     void printCheckedSections(PrintRun &run);
     void printed(int index);

@@ -9,6 +9,7 @@
 #include "platform/Twips.h"
 #include "print/PrintLayout.h"
 #include "print/QPrinterDevice.h"
+#include "ui/AccessibleNames.h"
 #include "ui/ButtonLayout.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
@@ -100,6 +101,10 @@ void frmManual::open(QWidget *owner, int startTopic)
 void frmManual::buildTopicMenu()
 {
     menuHelpMenu->setObjectName(QStringLiteral("menuHelpMenu"));
+    // A choice closes the menu however it is made: an item pressed through
+    // assistive technology is triggered without the menu closing itself.
+    connect(menuHelpMenu, &QMenu::triggered, menuHelpMenu, &QMenu::close);
+    cmdHelpTopic->setOpensMenu(true);
     for (int index = 1; index <= HelpTopics::count(); ++index) {
         const HelpTopic &entry = HelpTopics::at(index);
         QAction *action = entry.separator ? menuHelpMenu->addSeparator() : menuHelpMenu->addAction(entry.caption);
@@ -156,6 +161,7 @@ void frmManual::showTopic(int index)
         break;
     case ManualTopics::Action::ShowText:
         labelHelpTopic->setText(topics.caption());
+        AccessibleNames::nameByCaption(labelHelpTopic, txtManual);
         txtManual->setPlainText(MessageBox::displayText(helpText(topics.helpId())));
         break;
     case ManualTopics::Action::Nothing:

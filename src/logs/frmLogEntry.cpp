@@ -9,6 +9,7 @@
 #include "platform/Textures.h"
 #include "platform/TileBackground.h"
 #include "platform/Twips.h"
+#include "ui/AccessibleNames.h"
 #include "ui/ButtonLayout.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
@@ -199,6 +200,7 @@ void frmLogEntry::activate()
     for (std::size_t i = 0; i < 4; ++i) {
         m_captions[i]->setText(captions[i]);
         m_captions[i]->adjustSize();
+        AccessibleNames::nameByCaption(m_captions[i], field(int(i)));
     }
     const std::array<int, 4> limits = LogEntryForm::fieldLimits(m_request);
     if (m_request.kind == LogKind::Gas)

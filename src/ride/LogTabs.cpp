@@ -39,6 +39,7 @@ QTableView *logGrid(LogKind kind, QWidget *parent)
 {
     auto *grid = new QTableView(parent);
     grid->setObjectName(indexed("grid", logIndex(kind)));
+    grid->setAccessibleName(logKindInfo(kind).tabCaption + QStringLiteral(" list"));
     grid->setModel(new LogListModel(kind, grid));
     grid->verticalHeader()->hide();
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -70,6 +70,7 @@ QTabWidget *mainTab(MainWindowControls &controls, QWidget *window)
 {
     auto *tabs = new QTabWidget(window);
     tabs->setObjectName(QStringLiteral("MainTab"));
+    tabs->setAccessibleName(QStringLiteral("Pages of the ride"));
     tabs->setDocumentMode(false);
     tabs->tabBar()->setExpanding(true);
     // Light steel tabs with dark captions stand out from the dark pages.

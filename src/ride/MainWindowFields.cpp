@@ -4,6 +4,7 @@
 #include "platform/TileBackground.h"
 #include "ride/NotesBox.h"
 #include "ride/RideFields.h"
+#include "ui/AccessibleNames.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -63,6 +64,7 @@ void makeField(MainWindowControls &controls, int i, QWidget *parent)
         box = line;
     }
     box->setObjectName(indexed("txtField", i));
+    AccessibleNames::nameByCaption(controls.lblField[i], box);
     controls.txtField[i] = box;
     controls.setFieldLocked(i, true);
     controls.setFieldColors(i, ViewColors::CaptionText, false, ViewColors::BoxBackground);

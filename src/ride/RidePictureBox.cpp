@@ -35,6 +35,7 @@ void Clear(const MainWindowControls &ui)
 {
     ui.imgRide->clear();
     ui.imgRide->setToolTip(QString());
+    ui.imgRide->setAccessibleName(QString());
     setFrame(ui, PictureFit::MainBox);
 }
 
@@ -44,6 +45,7 @@ void Show(const MainWindowControls &ui, const PictureFit::Picture &picture, cons
     ui.imgRide->setScaledContents(true);
     ui.imgRide->setPixmap(QPixmap::fromImage(picture.image));
     ui.imgRide->setToolTip(path);
+    ui.imgRide->setAccessibleName(QStringLiteral("Picture of the ride"));
     ui.imgRide->show();
 }
 

@@ -130,10 +130,11 @@ QWidget *boughtSoldTab(MainWindowControls &controls)
 QWidget *miscNotesTab(MainWindowControls &controls)
 {
     QWidget *tab = page(QStringLiteral("tabMiscNotes"));
-    makeField(controls, 27, tab);
     auto *layout = new QVBoxLayout(tab);
     layout->setContentsMargins(10, 12, 10, 10);
     layout->addLayout(twoFieldColumns(controls, tab, {20, 23}, {24, 26}));
+    // Made after the columns above it, so that it comes last in reading order.
+    makeField(controls, 27, tab);
     layout->addSpacing(6);
     layout->addWidget(controls.lblField[27]);
     layout->addWidget(controls.txtField[27], 1);

@@ -85,6 +85,7 @@ RidesMenu::RidesMenu(const RideWindow &window, std::function<void(qint16)> showR
     connect(menuListRidesMenu, &ListMenu::triggered, this,
             [this](int row) { menuListRides_Click(row + m_items->firstShownItem()); });
     connect(rw.ui.cmdSelectRide, &QorButton::Click, this, &RidesMenu::cmdSelectRide_Click);
+    rw.ui.cmdSelectRide->setOpensMenu(true);
 }
 
 RidesMenu::~RidesMenu() = default;

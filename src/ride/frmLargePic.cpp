@@ -63,6 +63,7 @@ bool frmLargePic::loadPicture(const QString &path)
                                Twips::size(m_frame.width(), m_frame.height())));
     imgRide->setPixmap(QPixmap::fromImage(m_picture));
     imgRide->setToolTip(path);
+    imgRide->setAccessibleName(QStringLiteral("Larger picture of the ride"));
     imgRide->show();
     return true;
 }

@@ -108,6 +108,8 @@ void frmMain::showEvent(QShowEvent *event)
 void frmMain::activateFirstTime()
 {
     SetMainWindowHoverTexts(ui);
+    // The fade command has no caption: its hover text names it from the start.
+    cmdFadeStatus_MouseMove();
     ui.MainTab->setCurrentIndex(0);
     m_rides->FirstDisplay();
     // The window is not on screen before its first show has finished, nor
@@ -137,6 +139,7 @@ void frmMain::cmdFadeStatus_Click()
 {
     FadeActive = !FadeActive;
     Settings::setFadeStatus(FadeActive);
+    cmdFadeStatus_MouseMove();
 }
 
 void frmMain::cmdEmailFriend_Click()

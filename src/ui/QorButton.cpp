@@ -1,6 +1,9 @@
 #include "ui/QorButton.h"
 
 #include "ui/ButtonInput.h"
+#include "ui/QorButtonAccessible.h"
+
+#include <QAccessible>
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -15,6 +18,8 @@ QorButton::QorButton(QWidget *parent)
       m_foreColor(ButtonColor::SystemButtonText),
       m_foreOver(ButtonColor::SystemButtonText)
 {
+    static const bool accessible = (QAccessible::installFactory(&QorButtonAccessible::factory), true);
+    Q_UNUSED(accessible);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -457,13 +462,20 @@ void QorButton::keyReleaseEvent(QKeyEvent *event)
     const short code = ButtonInput::keyCode(event->key());
     emit KeyUp(code, ButtonInput::shiftState(event->modifiers()));
     if (m_lastKey == ButtonInput::SpaceKey && code == ButtonInput::SpaceKey) {
-        if (m_checkBoxBehaviour)
-            m_value = !m_value;
-        DrawButton(NormalState);
-        repaint();
-        emit Click();
+        press();
         event->accept();
         return;
     }
     event->ignore();
+}
+
+void QorButton::press()
+{
+    if (!isEnabled())
+        return;
+    if (m_checkBoxBehaviour)
+        m_value = !m_value;
+    DrawButton(NormalState);
+    repaint();
+    emit Click();
 }

@@ -58,6 +58,14 @@ public:
     void setDesignTime(bool on) { m_designTime = on; }
     bool designTime() const { return m_designTime; }
 
+    // Clicks the button as the space bar does (assistive technology's Press
+    // action); nothing while the button or its window is disabled.
+    void press();
+
+    // Tells assistive technology that a click opens a pop-up menu.
+    void setOpensMenu(bool on) { m_opensMenu = on; }
+    bool opensMenu() const { return m_opensMenu; }
+
     // The holder marks its default button; a BevelShaded default button draws
     // its caption bold and a RoundedShaded one its focus edges.
     void setDisplayAsDefault(bool on);
@@ -129,6 +137,7 @@ public:
     };
     Colours workingColours() const { return m_colours; }
     bool hovering() const { return m_hover; }
+    bool isDown() const { return m_lastDrawnState == PressedState; }
     int drawCount() const { return m_drawCount; }
 
 signals:
@@ -248,6 +257,7 @@ private:
     int m_shortcutId = 0;
     bool m_designTime = false;
     bool m_displayAsDefault = false;
+    bool m_opensMenu = false;
     bool m_boldForDefault = false;
     bool m_pressedHere = false;
     bool m_enabledLook = true;

@@ -3,6 +3,8 @@
 
 #include "ui/QorButton.h"
 
+#include "ui/AccessibleNames.h"
+
 #include <QCursor>
 #include <QFontMetrics>
 #include <QKeySequence>
@@ -234,15 +236,8 @@ void QorButton::UpdateAccessKey()
 void QorButton::updateAccessibleName()
 {
     // An icon-only button is named by its hover text.
-    QString name = trimBlanks(displayCaption(m_caption).replace(QLatin1Char('\n'), QLatin1Char(' ')));
-    if (name.isEmpty()) {
-        name = toolTip().trimmed();
-    } else {
-        name.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-        name.remove(QLatin1Char('&'));
-        name.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    }
-    setAccessibleName(name);
+    const QString name = AccessibleNames::plainCaption(m_caption);
+    setAccessibleName(name.isEmpty() ? toolTip().trimmed() : name);
 }
 
 void QorButton::applyCursor()

@@ -3,6 +3,8 @@
 #include "ButtonTestSupport.h"
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QKeySequence>
 #include <QKeyEvent>
 #include <QStringList>
 #include <QTest>
@@ -284,12 +286,65 @@ private slots:
 
     void iconOnlyButtonIsNamedByItsHoverText()
     {
+        QAccessibleInterface *button = QAccessible::queryAccessibleInterface(b);
+        QCOMPARE(button->role(), QAccessible::PushButton);
         b->setToolTip(QStringLiteral(" Enter a new 'ride' to your database "));
-        QCOMPARE(b->accessibleName(), QStringLiteral("Enter a new 'ride' to your database"));
+        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Enter a new 'ride' to your database"));
+        QCOMPARE(button->text(QAccessible::Description), QStringLiteral("Enter a new 'ride' to your database"));
         b->setCaption(QStringLiteral("&Continue"));
-        QCOMPARE(b->accessibleName(), QStringLiteral("Continue"));
+        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Continue"));
+        QCOMPARE(button->text(QAccessible::Accelerator), QKeySequence(QStringLiteral("Alt+C")).toString(QKeySequence::NativeText));
+        b->setCaption(QStringLiteral("Help Topics\r\n<F1>"));
+        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Help Topics <F1>"));
         b->setCaption(QString());
-        QCOMPARE(b->accessibleName(), QStringLiteral("Enter a new 'ride' to your database"));
+        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Enter a new 'ride' to your database"));
+    }
+
+    // Press clicks as the space bar does, and only while the button and its
+    // window take input.
+    void pressActionClicksAsTheSpaceBarDoes()
+    {
+        QAccessibleInterface *button = QAccessible::queryAccessibleInterface(b);
+        const auto pressButton = [button] {
+            button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        };
+        EventLog log(b);
+        pressButton();
+        QCOMPARE(log.take(), QStringList({"Click"}));
+        QCOMPARE(b->surface(), normalLook);
+
+        b->setCheckBoxBehaviour(true);
+        pressButton();
+        QVERIFY(b->value());
+        QVERIFY(button->state().checkable && button->state().checked);
+        b->setCheckBoxBehaviour(false);
+        log.take();
+
+        window->setEnabled(false); // as during a fade
+        QVERIFY(button->state().disabled);
+        pressButton();
+        window->setEnabled(true);
+        b->setEnabled(false);
+        pressButton();
+        QCOMPARE(log.take(), QStringList());
+    }
+
+    void statesFollowTheButton()
+    {
+        QAccessibleInterface *button = QAccessible::queryAccessibleInterface(b);
+        QVERIFY(button->state().focusable && !button->state().focused && !button->state().pressed);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        b->setFocus();
+        QVERIFY(button->state().focused);
+        press(b, QPoint(40, 14));
+        QVERIFY(button->state().pressed);
+        release(b, QPoint(40, 14));
+        QVERIFY(!button->state().pressed);
+        QVERIFY(!button->state().hasPopup);
+        b->setOpensMenu(true);
+        QCOMPARE(button->role(), QAccessible::ButtonMenu);
+        QVERIFY(button->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
     }
 
     void enabledFlagStopsClicks()

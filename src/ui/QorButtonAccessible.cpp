@@ -1,0 +1,89 @@
+#include "ui/QorButtonAccessible.h"
+
+#include "ui/QorButton.h"
+
+#include <QKeySequence>
+
+QorButtonAccessible::QorButtonAccessible(QorButton *button)
+    : QAccessibleWidget(button, QAccessible::PushButton)
+{
+}
+
+QAccessibleInterface *QorButtonAccessible::factory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QorButton") && object && object->isWidgetType())
+        return new QorButtonAccessible(static_cast<QorButton *>(object));
+    return nullptr;
+}
+
+QorButton *QorButtonAccessible::button() const
+{
+    return static_cast<QorButton *>(widget());
+}
+
+QAccessible::Role QorButtonAccessible::role() const
+{
+    return button()->opensMenu() ? QAccessible::ButtonMenu : QAccessible::PushButton;
+}
+
+QAccessible::State QorButtonAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    const QorButton *b = button();
+    state.pressed = b->isDown();
+    if (b->checkBoxBehaviour()) {
+        state.checkable = true;
+        state.checked = b->value();
+    }
+    state.hasPopup = b->opensMenu();
+    return state;
+}
+
+QString QorButtonAccessible::accessKeyText() const
+{
+    const QChar key = button()->accessKey();
+    if (key.isNull())
+        return {};
+    return QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(key.toUpper().unicode())))
+        .toString(QKeySequence::NativeText);
+}
+
+QString QorButtonAccessible::text(QAccessible::Text kind) const
+{
+    switch (kind) {
+    case QAccessible::Name:
+        return button()->accessibleName();
+    case QAccessible::Description:
+        return button()->toolTip().trimmed();
+    case QAccessible::Accelerator:
+        return accessKeyText();
+    default:
+        return QAccessibleWidget::text(kind);
+    }
+}
+
+QStringList QorButtonAccessible::actionNames() const
+{
+    QStringList names{pressAction()};
+    if (button()->opensMenu())
+        names << showMenuAction();
+    return names + QAccessibleWidget::actionNames();
+}
+
+void QorButtonAccessible::doAction(const QString &actionName)
+{
+    if (actionName == pressAction() || (actionName == showMenuAction() && button()->opensMenu()))
+        button()->press();
+    else
+        QAccessibleWidget::doAction(actionName);
+}
+
+QStringList QorButtonAccessible::keyBindingsForAction(const QString &actionName) const
+{
+    if (actionName != pressAction())
+        return QAccessibleWidget::keyBindingsForAction(actionName);
+    QStringList keys{QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText)};
+    if (const QString accessKey = accessKeyText(); !accessKey.isEmpty())
+        keys << accessKey;
+    return keys;
+}

@@ -107,12 +107,24 @@ private slots:
         QCOMPARE(desktopValue(entry, QStringLiteral("Exec")), QStringLiteral("torqal"));
         QCOMPARE(desktopValue(entry, QStringLiteral("Icon")), AppId);
         QCOMPARE(desktopValue(entry, QStringLiteral("Categories")), QStringLiteral("Office;"));
+        // On X11 every window's class is the application's name (on Wayland
+        // the desktop file name itself), so the desktop matches the windows
+        // to this launcher.
+        QCOMPARE(desktopValue(entry, QStringLiteral("StartupWMClass")), QStringLiteral("Torqal"));
 
         const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
         if (validator.isEmpty())
             QSKIP("desktop-file-validate is not installed (package desktop-file-utils)");
         const Run validation = run(validator, {path});
         QVERIFY2(validation.exitCode == 0 && validation.output.isEmpty(), qPrintable(validation.output));
+    }
+
+    void changelogNamesThisVersion()
+    {
+        QVERIFY(QFileInfo::exists(m_share.filePath(QStringLiteral("doc/torqal/copyright"))));
+        const Run changelog = run(QStringLiteral("gzip"), {QStringLiteral("-dc"), m_share.filePath(QStringLiteral("doc/torqal/changelog.gz"))});
+        QCOMPARE(changelog.exitCode, 0);
+        QCOMPARE(changelog.output.section(QLatin1Char('\n'), 0, 0), QStringLiteral("torqal (%1) stable; urgency=medium").arg(PROJECT_VERSION));
     }
 
     void appStreamFileNamesThisRelease()

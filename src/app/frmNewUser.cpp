@@ -3,6 +3,7 @@
 #include "app/StartTexts.h"
 #include "platform/Identity.h"
 #include "platform/MessageBox.h"
+#include "platform/ScreenPlacement.h"
 #include "platform/Settings.h"
 #include "platform/Textures.h"
 #include "platform/TileBackground.h"
@@ -68,9 +69,8 @@ frmNewUser::frmNewUser(QWidget *parent)
 
     // The load step.
     FadeActive = SetWindowOpacity(this, 0, false);
-    resize(Twips::size(DesignWidth, DesignHeight).expandedTo(minimumSizeHint()));
-    if (parent) // over the middle of the window that opens it
-        move(parent->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+    setFixedSize(Twips::size(DesignWidth, DesignHeight).expandedTo(minimumSizeHint()));
+    PlaceOnScreen(this, parent); // over the middle of the window that opens it
     setWindowTitle(QStringLiteral(" ") + ApplicationTitle + QStringLiteral(" - ") + QStringLiteral("New User Overview"));
     TileBackground(Textures::brushedSteel(), this);
 }

@@ -8,6 +8,7 @@
 #include "platform/Identity.h"
 #include "platform/Links.h"
 #include "platform/MessageBox.h"
+#include "platform/ScreenPlacement.h"
 #include "platform/ScreenSize.h"
 #include "platform/Settings.h"
 #include "platform/Textures.h"
@@ -20,10 +21,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -118,9 +117,10 @@ frmTitlePage::frmTitlePage(QWidget *parent)
 
     // The load step.
     FadeActive = SetWindowOpacity(this, 0, false);
-    resize(Twips::size(DesignWidth, DesignHeight).expandedTo(minimumSizeHint()));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    // A window of a fixed design, which the desktop frames without handles
+    // for resizing.
+    setFixedSize(Twips::size(DesignWidth, DesignHeight).expandedTo(minimumSizeHint()));
+    PlaceOnScreen(this);
 }
 
 void frmTitlePage::showEvent(QShowEvent *event)

@@ -5,6 +5,7 @@
 #include "platform/Identity.h"
 #include "platform/Links.h"
 #include "platform/MessageBox.h"
+#include "platform/ScreenPlacement.h"
 #include "platform/TileBackground.h"
 #include "platform/Twips.h"
 #include "print/PrintLayout.h"
@@ -56,6 +57,7 @@ frmManual::frmManual(int startTopic, QWidget *owner)
     setObjectName(QStringLiteral("frmManual"));
     FadeActive = SetWindowOpacity(this, 0, false);
     setFixedSize(Twips::size(6525, 6960));
+    PlaceOnScreen(this, owner);
     setWindowTitle(QStringLiteral(" ") + ApplicationTitle + QStringLiteral(" - ") + QStringLiteral("Help Window"));
     TileBackground(QPixmap(manualTilePath()), this);
 

@@ -6,6 +6,7 @@
 #include "platform/BusyPointer.h"
 #include "platform/Identity.h"
 #include "platform/MessageBox.h"
+#include "platform/ScreenPlacement.h"
 #include "platform/Textures.h"
 #include "platform/TileBackground.h"
 #include "platform/Twips.h"
@@ -16,10 +17,8 @@
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 
 #include <memory>
 
@@ -100,11 +99,7 @@ frmLogEntry::frmLogEntry(DataFiles &files, LogEntryRequest request, QWidget *par
     FadeActive = SetWindowOpacity(this, 0, false);
     TileBackground(Textures::brushedSteel(), this);
     buildControls();
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame = rect();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    PlaceOnScreen(this);
 }
 
 void frmLogEntry::buildControls()

@@ -3,6 +3,7 @@
 #include "platform/BusyPointer.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
+#include "platform/ScreenPlacement.h"
 #include "platform/Textures.h"
 #include "platform/TileBackground.h"
 #include "platform/Twips.h"
@@ -14,9 +15,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 
 namespace {
 
@@ -91,8 +90,7 @@ frmPrint::frmPrint(RideReportContent content, QWidget *parent, PrintDeviceFactor
     setWindowTitle(QStringLiteral(" Print Options"));
     FadeActive = SetWindowOpacity(this, 0, false);
     setFixedSize(Twips::size(WindowWidth, WindowHeight));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    PlaceOnScreen(this);
     TileBackground(Textures::brushedSteel(), this);
 
     for (int index = 0; index < OptionCount; ++index) {

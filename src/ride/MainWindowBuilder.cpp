@@ -4,11 +4,15 @@
 #include "ui/ButtonLayout.h"
 #include "ui/QorButton.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace MainWindowParts;
 
@@ -30,7 +34,7 @@ QHBoxLayout *commandStrip(MainWindowControls &controls, QWidget *window)
     controls.lblRideName = caption(window, QStringLiteral("lblRideName"), QString());
     controls.lblRideName->setAlignment(Qt::AlignCenter);
     QFont nameFont = controls.lblRideName->font();
-    nameFont.setPointSize(12);
+    nameFont.setPointSize(RideNameSize::Viewing);
     nameFont.setItalic(true);
     nameFont.setBold(true);
     controls.lblRideName->setFont(nameFont);
@@ -45,8 +49,10 @@ QHBoxLayout *commandStrip(MainWindowControls &controls, QWidget *window)
 
     auto *middle = new QVBoxLayout;
     middle->setSpacing(0);
+    middle->addStretch();
     middle->addWidget(controls.lblRideName);
     middle->addWidget(controls.lblTabsNotAvailable);
+    middle->addStretch();
 
     controls.cmdEmailFriend = command(window, QStringLiteral("cmdEmailFriend"));
     controls.cmdFadeStatus = command(window, QStringLiteral("cmdFadeStatus"));
@@ -63,6 +69,13 @@ QHBoxLayout *commandStrip(MainWindowControls &controls, QWidget *window)
     strip->addSpacing(8);
     for (QorButton *button : {controls.cmdEmailFriend, controls.cmdFadeStatus, controls.cmdHelp, controls.cmdQuit})
         strip->addWidget(button);
+    // The strip keeps its height in both looks of the middle: the ride's name
+    // alone, or the smaller editing caption above the line on the log tabs,
+    // so that the tabs below never move.
+    QFont editingFont = nameFont;
+    editingFont.setPointSize(RideNameSize::Editing);
+    strip->addStrut(std::max(QFontMetrics(nameFont).height(), QFontMetrics(editingFont).height()
+                                                                  + controls.lblTabsNotAvailable->sizeHint().height()));
     return strip;
 }
 
@@ -85,6 +98,14 @@ QTabWidget *mainTab(MainWindowControls &controls, QWidget *window)
     tabs->addTab(miscNotesTab(controls), QStringLiteral("Misc Info/Notes"));
     for (LogKind kind : AllLogKinds)
         tabs->addTab(logTab(controls, kind), logKindInfo(kind).tabCaption);
+    // A disabled tab cannot be chosen, however the choice comes: assistive
+    // technology selects a tab without asking whether it is enabled.
+    QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [tabs, chosen = 0](int index) mutable {
+        if (index >= 0 && !tabs->isTabEnabled(index))
+            tabs->setCurrentIndex(chosen);
+        else
+            chosen = index;
+    });
     controls.MainTab = tabs;
     return tabs;
 }
@@ -94,11 +115,24 @@ QTabWidget *mainTab(MainWindowControls &controls, QWidget *window)
 MainWindowControls BuildMainWindow(QWidget *window)
 {
     MainWindowControls controls;
-    auto *layout = new QVBoxLayout(window);
+    auto *content = new QWidget;
+    content->setObjectName(QStringLiteral("MainContent"));
+    auto *layout = new QVBoxLayout(content);
     layout->setContentsMargins(8, 6, 8, 8);
     layout->setSpacing(6);
     layout->addLayout(commandStrip(controls, window));
     layout->addWidget(mainTab(controls, window), 1);
+
+    // On a screen smaller than the window's design the content scrolls; the
+    // window's own background shows through.
+    auto *scroller = new QScrollArea(window);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->viewport()->setAutoFillBackground(false);
+    scroller->setWidget(content);
+    auto *windowLayout = new QVBoxLayout(window);
+    windowLayout->setContentsMargins(0, 0, 0, 0);
+    windowLayout->addWidget(scroller);
 
     QString error;
     if (!LoadButtonLayout(window, QStringLiteral("frmMain"), &error))
@@ -106,4 +140,10 @@ MainWindowControls BuildMainWindow(QWidget *window)
     // The stored layouts carry no captions; the window sets its own.
     controls.cmdSelectRide->setCaption(QStringLiteral("Select a\nRide to View..."));
     return controls;
+}
+
+QSize MainWindowContentSize(const QWidget *window)
+{
+    const auto *content = window->findChild<const QWidget *>(QStringLiteral("MainContent"));
+    return content ? content->minimumSizeHint() : QSize();
 }

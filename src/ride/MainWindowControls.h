@@ -62,6 +62,13 @@ struct MainWindowControls
     void setFieldColors(int i, const QColor &captionText, bool captionBold, const QColor &boxBackground) const;
 };
 
+// The point sizes of the ride's name caption lblRideName: in view mode, and
+// while a ride is added or edited.
+namespace RideNameSize {
+inline constexpr int Viewing = 12;
+inline constexpr int Editing = 10;
+} // namespace RideNameSize
+
 // The colours of a field pair in view mode.
 namespace ViewColors {
 inline const QColor CaptionText = QColor(255, 255, 255);

@@ -73,8 +73,14 @@ void makeField(MainWindowControls &controls, int i, QWidget *parent)
 void addFieldPair(MainWindowControls &controls, int i, QWidget *parent, QGridLayout *grid, int row, int column)
 {
     makeField(controls, i, parent);
-    controls.lblField[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    grid->addWidget(controls.lblField[i], row, column);
+    QLabel *caption = controls.lblField[i];
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The caption turns bold while its box has the focus; its column is as
+    // wide as the bold caption from the start, so that nothing moves then.
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(caption->text()));
+    grid->addWidget(caption, row, column);
     grid->addWidget(controls.txtField[i], row, column + 1, Qt::AlignLeft);
 }
 

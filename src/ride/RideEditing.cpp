@@ -97,7 +97,7 @@ void RideEditing::cmdRideAdd_Click()
     setFieldsLocked(false);
     ui.MainTab->setCurrentIndex(0);
     setLogTabsEnabled(ui, false);
-    setRideNameLook(ui.lblRideName, 10, false, Qt::AlignLeft);
+    setRideNameLook(ui.lblRideName, RideNameSize::Editing, false, Qt::AlignLeft);
     ui.lblRideName->setText(EditingNameCaption);
     ui.txtField[1]->setFocus(Qt::OtherFocusReason);
 }
@@ -112,7 +112,7 @@ void RideEditing::cmdRideEdit_Click()
     setFieldsLocked(false);
     ui.MainTab->setCurrentIndex(0);
     setLogTabsEnabled(ui, false);
-    setRideNameLook(ui.lblRideName, 10, false, Qt::AlignLeft);
+    setRideNameLook(ui.lblRideName, RideNameSize::Editing, false, Qt::AlignLeft);
     ui.lblRideName->setText(EditingNameCaption);
 }
 
@@ -175,7 +175,7 @@ void RideEditing::CancelRideEdit()
 {
     const MainWindowControls &ui = rw.ui;
     setFieldsLocked(true);
-    setRideNameLook(ui.lblRideName, 12, true, Qt::AlignHCenter);
+    setRideNameLook(ui.lblRideName, RideNameSize::Viewing, true, Qt::AlignHCenter);
     ui.lblRideName->clear();
     if (rw.state.AddingEntry)
         ui.MainTab->setCurrentIndex(0);

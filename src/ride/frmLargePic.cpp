@@ -1,6 +1,7 @@
 #include "ride/frmLargePic.h"
 
 #include "platform/BusyPointer.h"
+#include "platform/ScreenPlacement.h"
 #include "platform/Twips.h"
 #include "print/PicturePrintout.h"
 #include "print/PrintRun.h"
@@ -43,6 +44,7 @@ frmLargePic::frmLargePic(QWidget *owner)
     setObjectName(QStringLiteral("frmLargePic"));
     FadeActive = SetWindowOpacity(this, 0, false);
     setFixedSize(Twips::size(WindowWidth, WindowHeight));
+    PlaceOnScreen(this, owner);
     imgRide->setObjectName(QStringLiteral("imgRide"));
     imgRide->setScaledContents(true);
     QString error;

@@ -4,6 +4,7 @@
 #include "platform/Identity.h"
 #include "platform/Links.h"
 #include "platform/MessageBox.h"
+#include "platform/ScreenPlacement.h"
 #include "platform/Settings.h"
 #include "platform/Textures.h"
 #include "platform/TileBackground.h"
@@ -18,7 +19,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
@@ -55,9 +55,10 @@ frmMain::frmMain(QWidget *parent)
     setUpFade();
 
     setWindowTitle(QStringLiteral(" ") + ApplicationTitle);
-    resize(Twips::size(DesignWidth, DesignHeight).expandedTo(minimumSizeHint()));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    // A window of a fixed design, which the desktop frames without handles
+    // for resizing; on a smaller screen it takes the room there is.
+    setFixedSize(Twips::size(DesignWidth, DesignHeight).expandedTo(MainWindowContentSize(this)));
+    PlaceOnScreen(this);
     TileBackground(Textures::carbon(), this);
     ui.lblRideName->clear();
     ui.lblRideName->show();

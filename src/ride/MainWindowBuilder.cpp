@@ -127,6 +127,8 @@ MainWindowControls BuildMainWindow(QWidget *window)
     // window's own background shows through.
     auto *scroller = new QScrollArea(window);
     scroller->setFrameShape(QFrame::NoFrame);
+    // Not a stop of its own when Tab goes round the controls.
+    scroller->setFocusPolicy(Qt::NoFocus);
     scroller->setWidgetResizable(true);
     scroller->viewport()->setAutoFillBackground(false);
     scroller->setWidget(content);

@@ -66,6 +66,11 @@ char encodeChar(char32_t character)
     return '?';
 }
 
+bool canEncode(char32_t character)
+{
+    return character == U'?' || encodeChar(character) != '?';
+}
+
 void encodeField(QStringView text, char *field, qsizetype width)
 {
     qsizetype written = 0;

@@ -19,6 +19,9 @@ QString decode(const char *bytes, qsizetype length);
 // The character's byte in the code page, or '?' when it has none.
 char encodeChar(char32_t character);
 
+// Whether the code page has a byte for the character.
+bool canEncode(char32_t character);
+
 // Stores text in a field of the given width: one byte per character, cut to
 // the first `width` characters, the rest of the field filled with blanks.
 void encodeField(QStringView text, char *field, qsizetype width);

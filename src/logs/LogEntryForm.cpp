@@ -4,6 +4,8 @@
 #include "platform/ValueFormats.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 using namespace ValueFormats;
 
@@ -12,6 +14,27 @@ namespace LogEntryForm {
 namespace {
 
 QString padded(const QString &text) { return QLatin1Char(' ') + text + QLatin1Char(' '); }
+
+// A number typed that its record field cannot hold: the message names it as
+// typed, as the date message does.
+Problem cannotStore(const QString &text, const QString &what, int field)
+{
+    return {QStringLiteral("I can't store\r\n%1\r\nas %2.").arg(text, what), field};
+}
+
+// A long holds whole miles; the number is rounded half to even first.
+bool fitsLong(double miles)
+{
+    const double rounded = std::nearbyint(miles);
+    return rounded >= std::numeric_limits<qint32>::min() && rounded <= std::numeric_limits<qint32>::max();
+}
+
+// A single holds gallons up to about 3.4e38, and none too close to 0 that
+// would become 0.
+bool fitsSingle(double gallons)
+{
+    return std::abs(gallons) <= std::numeric_limits<float>::max() && (gallons == 0 || static_cast<float>(gallons) != 0);
+}
 
 Problem markerProblem(const QString &what, int field)
 {
@@ -55,18 +78,6 @@ EntryFields initialFields(const LogEntryRequest &request)
     return {request.cells[0], request.cells[1], amount, request.notes};
 }
 
-QString notesForDisplay(const QString &storedNotes)
-{
-    QString shown = storedNotes;
-    return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-QString notesForStorage(const QString &shownNotes)
-{
-    QString stored = notesForDisplay(shownNotes);
-    return stored.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-}
-
 std::array<int, 4> fieldLimits(const LogEntryRequest &request)
 {
     return {10, request.kind == LogKind::Gas ? 5 : 60, 10, request.notesLimit};
@@ -93,15 +104,31 @@ std::optional<Problem> check(LogKind kind, const EntryFields &fields)
         // A compaction would take such an entry for a deleted one.
         if (IsKillMarker(fields[1]))
             return markerProblem(QStringLiteral("a description"), 1);
+        const std::optional<double> amount = numberFromText(fields[2]);
+        if (kind == LogKind::Trips && amount && !fitsLong(*amount))
+            return cannotStore(fields[2], QStringLiteral("a number of miles"), 2);
+        if (kind != LogKind::Trips && amount && !moneyFromText(fields[2]))
+            return cannotStore(fields[2], QStringLiteral("an amount of money"), 2);
         return std::nullopt;
     }
-    if (leadingNumber(fields[1]) == 0)
+    const double gallons = gasNumber(fields[1]);
+    if (gallons == 0)
         return Problem{QStringLiteral("A 'Gallons' entry is required."), 1};
-    if (leadingNumber(fields[2]) == 0)
+    if (!fitsSingle(gallons))
+        return cannotStore(fields[1], QStringLiteral("a number of gallons"), 1);
+    const double miles = gasNumber(fields[2]);
+    if (miles == 0)
         return Problem{QStringLiteral("A 'Miles Travelled' entry is required."), 2};
+    if (!fitsLong(miles))
+        return cannotStore(fields[2], QStringLiteral("a number of miles"), 2);
     if (IsKillMarker(fields[3]))
         return markerProblem(QStringLiteral("the notes of a gas entry"), 3);
     return std::nullopt;
+}
+
+double gasNumber(const QString &text)
+{
+    return leadingNumber(text, QLocale());
 }
 
 bool amountStartsWithDollar(const EntryFields &fields)

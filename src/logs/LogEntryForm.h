@@ -23,11 +23,6 @@ std::array<QString, 4> fieldCaptions(const LogEntryRequest &request);
 // the notes.
 EntryFields initialFields(const LogEntryRequest &request);
 
-// Notes are stored with CR LF between lines; a text box shows plain line
-// breaks. A line break takes two of the notes' characters.
-QString notesForDisplay(const QString &storedNotes);
-QString notesForStorage(const QString &shownNotes);
-
 // The character limits of the four fields.
 std::array<int, 4> fieldLimits(const LogEntryRequest &request);
 
@@ -42,8 +37,16 @@ struct Problem
     int field;
 };
 
-// The checks of Save, in order; the first that fails is returned.
+// The checks of Save, in order; the first that fails is returned. Besides
+// the missing or unreadable input, each number is refused that its record
+// field cannot hold: a cost beyond the range of money, miles beyond a long,
+// gallons that a single would turn into infinity or 0.
 std::optional<Problem> check(LogKind kind, const EntryFields &fields);
+
+// Gallons and gas miles as read from their fields: the leading number, with
+// the decimal separator of the user's locale ("12,4" in a German locale is
+// 12.4).
+double gasNumber(const QString &text);
 
 // Whether Save takes a leading "$" off the amount before it writes.
 bool amountStartsWithDollar(const EntryFields &fields);

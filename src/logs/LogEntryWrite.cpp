@@ -1,5 +1,6 @@
 #include "logs/LogEntryWrite.h"
 
+#include "logs/LogEntryForm.h"
 #include "logs/LogFiles.h"
 #include "platform/ValueFormats.h"
 
@@ -83,8 +84,8 @@ TripRecord tripFromFields(double rideKey, const EntryFields &fields)
 GasRecord gasFromFields(double rideKey, const EntryFields &fields)
 {
     auto record = datedRecord<GasRecord>(rideKey, fields);
-    record.Gallons = static_cast<float>(leadingNumber(fields[1]));
-    record.Miles = roundToInt32(leadingNumber(fields[2]));
+    record.Gallons = static_cast<float>(LogEntryForm::gasNumber(fields[1]));
+    record.Miles = roundToInt32(LogEntryForm::gasNumber(fields[2]));
     return record;
 }
 

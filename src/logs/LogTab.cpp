@@ -7,16 +7,17 @@
 #include "platform/Identity.h"
 #include "platform/MessageBox.h"
 #include "platform/Twips.h"
+#include "ui/NotesBox.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 
 namespace {
 
@@ -43,6 +44,7 @@ LogTab::LogTab(const LogTabControls &controls, const LogContext &context, QObjec
         if (!m_fillingList)
             showNotes();
     });
+    connect(grid->selectionModel(), &QItemSelectionModel::selectionChanged, this, &LogTab::followSelection);
     connect(grid, &QAbstractItemView::doubleClicked, this, [this] {
         if (m_model.entryCount() > 0)
             editEntry();
@@ -74,6 +76,31 @@ int LogTab::currentRow() const
 {
     const QModelIndex current = m_controls.grid->currentIndex();
     return current.isValid() ? current.row() : -1;
+}
+
+// The highlighted row and the current row are one: the row the commands act
+// on and whose notes are shown. Whatever selects a row (a click, the keyboard,
+// assistive technology) makes it current and the only one highlighted; a
+// selection left empty while the list has entries takes the current row
+// again (later, since clearing often comes just before a new selection).
+void LogTab::followSelection(const QItemSelection &added)
+{
+    if (m_fillingList)
+        return;
+    QItemSelectionModel *selection = m_controls.grid->selectionModel();
+    if (!added.isEmpty()) {
+        const int row = added.indexes().first().row();
+        if (row != currentRow())
+            selection->setCurrentIndex(m_model.index(row, 0),
+                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        return;
+    }
+    if (selection->hasSelection())
+        return;
+    QTimer::singleShot(0, this, [this, selection] {
+        if (const int current = currentRow(); current >= 0 && !selection->hasSelection())
+            selection->select(m_model.index(current, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    });
 }
 
 void LogTab::refill()
@@ -120,7 +147,7 @@ void LogTab::showNotes()
     QString notes;
     const FileStatus status = readLogNotes(*m_context.files, kind(), m_model.recordNumber(row), notes);
     m_notesShown = notes;
-    m_controls.notes->setPlainText(LogEntryForm::notesForDisplay(notes));
+    m_controls.notes->setStoredText(notes);
     report(status);
 }
 

@@ -9,8 +9,9 @@
 #include <array>
 #include <functional>
 
+class QItemSelection;
 class QLabel;
-class QPlainTextEdit;
+class NotesBox;
 class QTabWidget;
 class QTableView;
 class QorButton;
@@ -19,7 +20,7 @@ class QorButton;
 struct LogTabControls
 {
     QTableView *grid = nullptr;          // grid(k), over the log's LogListModel
-    QPlainTextEdit *notes = nullptr;     // txtField(k + 27), read-only
+    NotesBox *notes = nullptr;           // txtField(k + 27), read-only
     QLabel *notesCaption = nullptr;      // lblField(k + 27)
     std::array<QLabel *, 3> totals{};    // the log's lblTotal captions, in order
     QorButton *add = nullptr;
@@ -72,6 +73,7 @@ public:
 
 private:
     void layOutColumns();
+    void followSelection(const QItemSelection &added);
     void showNotes();
     void runEditor(EntryMode mode);
     LogEntryRequest editorRequest(EntryMode mode) const;

@@ -2,7 +2,6 @@
 
 #include "logs/LogEntryForm.h"
 #include "logs/LogEntryWrite.h"
-#include "logs/NotesEdit.h"
 #include "platform/BusyPointer.h"
 #include "platform/Identity.h"
 #include "platform/MessageBox.h"
@@ -12,6 +11,8 @@
 #include "platform/Twips.h"
 #include "ui/AccessibleNames.h"
 #include "ui/ButtonLayout.h"
+#include "ui/FieldBoxes.h"
+#include "ui/NotesBox.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
 
@@ -117,7 +118,11 @@ void frmLogEntry::buildControls()
             connect(line, &QLineEdit::textChanged, this, [this, i] { fieldTextChanged(i); });
             box = line;
         } else {
-            m_notes = new NotesEdit(this);
+            m_notes = new NotesBox(0, this);
+            m_notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            // Tab moves on to the next control, as in the main window's notes, so
+            // that a keyboard user can leave the box; notes hold no tab characters.
+            m_notes->setTabChangesFocus(true);
             connect(m_notes, &QPlainTextEdit::textChanged, this, [this] { fieldTextChanged(3); });
             box = m_notes;
         }
@@ -132,9 +137,9 @@ void frmLogEntry::buildControls()
         m_captions[at] = captionLabel(this, QStringLiteral("lblField(%1)").arg(i));
         m_captions[at]->move(Twips::x(FieldLeft), Twips::y(CaptionTop[at]));
     }
-    m_lines[0]->setMaxLength(10);
-    m_lines[1]->setMaxLength(60);
-    m_lines[2]->setMaxLength(10);
+    FieldBoxes::limitOneLine(m_lines[0], 10);
+    FieldBoxes::limitOneLine(m_lines[1], 60);
+    FieldBoxes::limitOneLine(m_lines[2], 10);
 
     m_gauge = captionLabel(this, QStringLiteral("lblSpaceFull"));
     m_gauge->hide();
@@ -171,7 +176,7 @@ QString frmLogEntry::fieldText(int i) const
 void frmLogEntry::setFieldText(int i, const QString &text)
 {
     if (i < 3)
-        m_lines[std::size_t(i)]->setText(text);
+        FieldBoxes::setText(m_lines[std::size_t(i)], text);
     else
         m_notes->setStoredText(text);
 }
@@ -201,7 +206,7 @@ void frmLogEntry::activate()
     if (m_request.kind == LogKind::Gas)
         m_lines[1]->setFixedWidth(m_lines[2]->width());
     for (std::size_t i = 0; i < 3; ++i)
-        m_lines[i]->setMaxLength(limits[i]);
+        FieldBoxes::limitOneLine(m_lines[i], limits[i]);
     m_notes->setMaxLength(limits[3]);
     setColour(m_shape, QPalette::Window, kindColour(m_request.kind));
 

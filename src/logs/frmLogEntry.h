@@ -9,7 +9,7 @@
 #include <array>
 #include <functional>
 
-class NotesEdit;
+class NotesBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -36,7 +36,7 @@ public:
     // The controls, for the tests: txtField(0) to txtField(3) (the notes),
     // lblField(0) to lblField(3), the gauge, the rectangle and the buttons.
     QLineEdit *lineField(int i) const { return m_lines[std::size_t(i)]; }
-    NotesEdit *notesField() const { return m_notes; }
+    NotesBox *notesField() const { return m_notes; }
     QWidget *field(int i) const;
     QString fieldText(int i) const;
     QLabel *caption(int i) const { return m_captions[std::size_t(i)]; }
@@ -62,7 +62,7 @@ private:
     DataFiles &m_files;
     LogEntryRequest m_request;
     std::array<QLineEdit *, 3> m_lines{};
-    NotesEdit *m_notes = nullptr;
+    NotesBox *m_notes = nullptr;
     std::array<QLabel *, 4> m_captions{};
     QLabel *m_gauge = nullptr;
     QFrame *m_shape = nullptr;

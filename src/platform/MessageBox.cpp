@@ -95,6 +95,8 @@ void MessageBox::Script::answer(Button button)
 MessageBox::Button MessageBox::Script::take(const Request &request)
 {
     asked.append(request);
+    if (whileOpen)
+        whileOpen();
     if (answers.isEmpty())
         return request.buttons == Buttons::YesNo ? request.defaultButton : Button::Ok;
     return answers.takeFirst();

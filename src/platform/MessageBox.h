@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 #include "platform/TestSeam.h"
 
 class QWidget;
@@ -49,6 +51,10 @@ public:
         const QList<Request> &requests() const { return asked; }
         int count() const { return int(asked.size()); }
         const Request &last() const { return asked.last(); }
+
+        // Runs while each box would be open, for a test that does what a
+        // real box does meanwhile (take the activation from the window).
+        std::function<void()> whileOpen;
 
     private:
         friend class MessageBox;

@@ -114,7 +114,7 @@ QString dateText(double dateValue, const QLocale &locale)
 
 QString dateTextWhenSet(double dateValue, const QLocale &locale)
 {
-    return dateValue > 0 ? dateText(dateValue, locale) : QString();
+    return dateValue != 0 ? dateText(dateValue, locale) : QString();
 }
 
 QString dateSortKey(double dateValue)

@@ -60,12 +60,14 @@ inline bool isNumericText(const QString &text, const QLocale &locale = QLocale()
 std::optional<Money> moneyFromText(const QString &text, const QLocale &locale = QLocale());
 
 // The number at the start of the text, whatever follows it, with "." as the
-// decimal point in every locale: leading blanks, tabs and line breaks are
-// skipped, then an optional sign, digits, an optional fraction and exponent.
-// "12.5 gal" is 12.5, " 42" is 42, "350   (28.2)" is 350, "abc" and "" are 0.
-// A blank inside the number ends it ("1 000" is 1). A number too large for a
-// double gives 0.
-double leadingNumber(const QString &text);
+// decimal point, and also the decimal separator of the locale when one is
+// given (gallons typed "12,4" in a German locale are 12.4): leading blanks,
+// tabs and line breaks are skipped, then an optional sign, digits, an
+// optional fraction and exponent. "12.5 gal" is 12.5, " 42" is 42,
+// "350   (28.2)" is 350, "abc" and "" are 0. A blank inside the number ends
+// it ("1 000" is 1). A number too large for a double gives an infinity, one
+// too close to 0 gives 0.
+double leadingNumber(const QString &text, const QLocale &locale = QLocale::c());
 
 // ---- Reading dates -------------------------------------------------------
 // The date value (days since 30 Dec 1899, the time of day as the fraction; see
@@ -104,8 +106,9 @@ inline bool isDateText(const QString &text, const QLocale &locale = QLocale())
 // (-1.25 is 12/29/1899); values that are no date (NaN, beyond year 9999) show
 // as empty text.
 QString dateText(double dateValue, const QLocale &locale = QLocale());
-// The date rule of the views: a value greater than 0 shows its date as above,
-// 0 and anything below (no date, or a day before 31 Dec 1899) shows nothing.
+// The date rule of the views: 0 (no date) shows nothing, every other value its
+// date as above, days before 1900 included, so that a date typed as
+// 07/04/1850 is shown, and kept when the ride is saved again.
 QString dateTextWhenSet(double dateValue, const QLocale &locale = QLocale());
 // "yyyymmdd" without separators (20090315), the text by which the lists sort
 // entries; independent of the locale. Empty for values that are no date.

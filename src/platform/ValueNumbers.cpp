@@ -100,7 +100,8 @@ std::optional<double> toDouble(const DecimalNumber &number)
                                                         number.digits, QString::number(number.exponent));
     bool ok = false;
     const double value = QLocale::c().toDouble(text, &ok);
-    if (!ok || !std::isfinite(value))
+    // Beyond the range of a double the number is still one: an infinity.
+    if (!ok && !std::isinf(value))
         return std::nullopt;
     return value;
 }
@@ -148,6 +149,14 @@ std::optional<Money> toMoney(const DecimalNumber &number)
     return static_cast<Money>(magnitude);
 }
 
+// A number at the start of a text: a sign, digits with a decimal point "."
+// or the locale's, an exponent.
+QString leadingNumberPattern(const QString &localePoint)
+{
+    const QString point = QStringLiteral("(?:\\.|%1)").arg(QRegularExpression::escape(localePoint));
+    return QStringLiteral("^[ \\t\\r\\n]*(?<number>[+-]?(?:\\d+%1?\\d*|%1\\d+)(?:[eE][+-]?\\d+)?)").arg(point);
+}
+
 } // namespace
 
 std::optional<double> numberFromText(const QString &text, const QLocale &locale)
@@ -162,16 +171,17 @@ std::optional<Money> moneyFromText(const QString &text, const QLocale &locale)
     return number ? toMoney(*number) : std::nullopt;
 }
 
-double leadingNumber(const QString &text)
+double leadingNumber(const QString &text, const QLocale &locale)
 {
-    static const QRegularExpression prefix(
-        QStringLiteral("^[ \\t\\r\\n]*([+-]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eE][+-]?\\d+)?)"));
-    const QRegularExpressionMatch match = prefix.match(text);
+    static const QRegularExpression pointOnly(leadingNumberPattern(QStringLiteral(".")));
+    const QString point = locale.decimalPoint();
+    const QRegularExpression localePoint =
+        point == QStringLiteral(".") ? pointOnly : QRegularExpression(leadingNumberPattern(point));
+    const QRegularExpressionMatch match = localePoint.match(text);
     if (!match.hasMatch())
         return 0.0;
-    bool ok = false;
-    const double value = QLocale::c().toDouble(match.capturedView(1), &ok);
-    return ok && std::isfinite(value) ? value : 0.0;
+    // Beyond the range of a double this is an infinity; too close to 0, 0.
+    return QLocale::c().toDouble(match.captured(u"number").replace(point, QStringLiteral(".")));
 }
 
 QString trimBlanks(const QString &text)

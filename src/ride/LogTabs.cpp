@@ -45,6 +45,8 @@ QTableView *logGrid(LogKind kind, QWidget *parent)
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Rows are chosen whole, so Tab leaves the list instead of going from cell to cell.
+    grid->setTabKeyNavigation(false);
     grid->setAlternatingRowColors(true);
     grid->setWordWrap(false);
     grid->horizontalHeader()->setHighlightSections(false);
@@ -66,6 +68,10 @@ QWidget *logTab(MainWindowControls &controls, LogKind kind)
     controls.lbl[std::size_t(k)]->setFont(introFont);
 
     controls.grid[std::size_t(k)] = logGrid(kind, tab);
+    // The Tab key goes from the list to its notes, then to the commands.
+    const int notes = 27 + k;
+    makeField(controls, notes, tab);
+    controls.txtField[std::size_t(notes)]->setFixedHeight(84);
 
     const QString name = QString::fromUtf8(look.name);
     controls.cmdLogAdd[std::size_t(k)] = command(tab, QStringLiteral("cmd%1Add").arg(name));
@@ -96,10 +102,6 @@ QWidget *logTab(MainWindowControls &controls, LogKind kind)
         controls.lblTotal[std::size_t(index)] = total;
         totals->addWidget(total);
     }
-
-    const int notes = 27 + k;
-    makeField(controls, notes, tab);
-    controls.txtField[std::size_t(notes)]->setFixedHeight(84);
 
     auto *layout = new QVBoxLayout(tab);
     layout->setContentsMargins(10, 8, 10, 10);

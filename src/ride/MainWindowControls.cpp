@@ -1,29 +1,31 @@
 #include "ride/MainWindowControls.h"
 
+#include "ui/FieldBoxes.h"
+#include "ui/NotesBox.h"
+
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 QString MainWindowControls::fieldText(int i) const
 {
     if (const auto *line = qobject_cast<const QLineEdit *>(txtField[i]))
         return line->text();
-    return static_cast<const QPlainTextEdit *>(txtField[i])->toPlainText();
+    return static_cast<const NotesBox *>(txtField[i])->shownText();
 }
 
 void MainWindowControls::setFieldText(int i, const QString &text) const
 {
     if (auto *line = qobject_cast<QLineEdit *>(txtField[i]))
-        line->setText(text);
+        FieldBoxes::setText(line, text);
     else
-        static_cast<QPlainTextEdit *>(txtField[i])->setPlainText(text);
+        static_cast<NotesBox *>(txtField[i])->setShownText(text);
 }
 
 bool MainWindowControls::isFieldLocked(int i) const
 {
     if (const auto *line = qobject_cast<const QLineEdit *>(txtField[i]))
         return line->isReadOnly();
-    return static_cast<const QPlainTextEdit *>(txtField[i])->isReadOnly();
+    return static_cast<const NotesBox *>(txtField[i])->isReadOnly();
 }
 
 void MainWindowControls::setFieldLocked(int i, bool locked) const
@@ -31,7 +33,7 @@ void MainWindowControls::setFieldLocked(int i, bool locked) const
     if (auto *line = qobject_cast<QLineEdit *>(txtField[i]))
         line->setReadOnly(locked);
     else
-        static_cast<QPlainTextEdit *>(txtField[i])->setReadOnly(locked);
+        static_cast<NotesBox *>(txtField[i])->setReadOnly(locked);
 }
 
 void MainWindowControls::setFieldColors(int i, const QColor &captionText, bool captionBold,

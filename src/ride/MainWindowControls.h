@@ -50,7 +50,8 @@ struct MainWindowControls
     QorButton *cmdFadeStatus = nullptr;
     QorButton *cmdEmailFriend = nullptr;
 
-    // The text of field box i, and setting it.
+    // The text of field box i (the notes with '\n' between lines), and
+    // showing the program's text in it, whole.
     QString fieldText(int i) const;
     void setFieldText(int i, const QString &text) const;
 

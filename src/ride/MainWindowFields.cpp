@@ -2,9 +2,10 @@
 
 #include "platform/Textures.h"
 #include "platform/TileBackground.h"
-#include "ride/NotesBox.h"
 #include "ride/RideFields.h"
 #include "ui/AccessibleNames.h"
+#include "ui/FieldBoxes.h"
+#include "ui/NotesBox.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -59,7 +60,7 @@ void makeField(MainWindowControls &controls, int i, QWidget *parent)
         box = notes;
     } else {
         auto *line = new QLineEdit(parent);
-        line->setMaxLength(field.maxLength);
+        FieldBoxes::limitOneLine(line, field.maxLength);
         line->setFixedWidth(boxWidth(line, field.maxLength));
         box = line;
     }

@@ -2,7 +2,7 @@
 
 #include "ride/PrintCommands.h"
 
-#include <QPlainTextEdit>
+#include "ui/NotesBox.h"
 
 MainWindowLogs::MainWindowLogs(QWidget *window, const MainWindowControls &ui, RideState &state, DataFiles &files)
 {
@@ -18,7 +18,7 @@ MainWindowLogs::MainWindowLogs(QWidget *window, const MainWindowControls &ui, Ri
         const auto k = std::size_t(logIndex(kind));
         LogTabControls controls;
         controls.grid = ui.grid[k];
-        controls.notes = qobject_cast<QPlainTextEdit *>(ui.txtField[k + 27]);
+        controls.notes = qobject_cast<NotesBox *>(ui.txtField[k + 27]);
         controls.notesCaption = ui.lblField[k + 27];
         const std::array<int, 3> &totals = logKindInfo(kind).totalCaptions;
         for (std::size_t i = 0; i < totals.size(); ++i)

@@ -9,7 +9,10 @@ class QGridLayout;
 class QLabel;
 class QWidget;
 
-// Pieces of the main window's construction, shared by its builders.
+// Pieces of the main window's construction, shared by its builders. Each
+// page makes its controls in its reading order (top to bottom, the left
+// column before the right, notes last, its commands after its last box):
+// the Tab key follows the order in which they are made.
 namespace MainWindowParts {
 
 // A command button named name, carrying its stored layout.

@@ -116,6 +116,13 @@ void RideEditing::cmdRideEdit_Click()
     ui.lblRideName->setText(EditingNameCaption);
 }
 
+// What the boxes showed before the user typed: a new ride starts from empty
+// boxes, an edited one from the ride as shown.
+RideBoxTexts RideEditing::shownBoxes() const
+{
+    return rw.state.AddingEntry ? RideBoxTexts{} : m_view.shownTexts();
+}
+
 void RideEditing::SaveRide()
 {
     const MainWindowControls &ui = rw.ui;
@@ -124,7 +131,7 @@ void RideEditing::SaveRide()
     RideBoxTexts boxes;
     for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
         boxes[std::size_t(i)] = ui.fieldText(i);
-    if (const auto refusal = CheckRideBoxes(boxes)) {
+    if (const auto refusal = CheckRideBoxes(shownBoxes(), boxes)) {
         MessageBox::show(rw.window, refusal->message);
         ui.MainTab->setCurrentIndex(refusal->tab);
         ui.txtField[std::size_t(refusal->box)]->setFocus(Qt::OtherFocusReason);
@@ -161,7 +168,7 @@ FileStatus RideEditing::writeRide()
         RideBoxTexts boxes;
         for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
             boxes[std::size_t(i)] = rw.ui.fieldText(i);
-        RideFieldValues::StoreBoxTexts(boxes, RidePictureBox::Path(rw.ui), rides.buffer);
+        RideFieldValues::StoreBoxTexts(shownBoxes(), boxes, RidePictureBox::Path(rw.ui), rides.buffer);
         status = WriteRecord(rides, number);
     }
     const FileStatus closed = CloseRecordFile(rides);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ride/RideFieldValues.h"
 #include "ride/RideWindow.h"
 
 #include <QObject>
@@ -27,6 +28,7 @@ private:
     void enterMode(const QString &modeCaption, const QString &saveHover, const QString &cancelHover);
     void setFieldsLocked(bool locked);
     FileStatus writeRide();
+    RideBoxTexts shownBoxes() const;
 
     RideWindow rw;
     RideView &m_view;

@@ -2,6 +2,8 @@
 
 #include "platform/ValueFormats.h"
 
+#include <utility>
+
 namespace RideFieldValues {
 
 namespace {
@@ -77,18 +79,27 @@ RideBoxTexts BoxTextsOf(const RideRecord &ride, const QLocale &locale)
     return boxes;
 }
 
-void StoreBoxTexts(const RideBoxTexts &boxes, const QString &picturePath, RideRecord &ride, const QLocale &locale)
+void StoreBoxTexts(const RideBoxTexts &shown, const RideBoxTexts &boxes, const QString &picturePath,
+                   RideRecord &ride, const QLocale &locale)
 {
     using namespace ValueFormats;
+    const auto changed = [&](int i) { return boxes[std::size_t(i)] != shown[std::size_t(i)]; };
     for (int i = 1; i <= LastRideBox; ++i) {
-        if (const TextField field = TextFields[std::size_t(i)])
+        if (const TextField field = TextFields[std::size_t(i)]; field && changed(i))
             ride.*field = trimBlanks(boxes[std::size_t(i)]);
     }
-    ride.Notes = notesForRecord(ride.Notes);
-    ride.PurchaseDate = dateFromBox(trimBlanks(boxes[PurchaseDateBox]), locale);
-    ride.SellingDate = dateFromBox(trimBlanks(boxes[SellingDateBox]), locale);
-    ride.PricePaid = moneyFromText(boxes[PricePaidBox], locale).value_or(0);
-    ride.PriceSold = moneyFromText(boxes[PriceSoldBox], locale).value_or(0);
+    if (changed(RideNotesBox))
+        ride.Notes = notesForRecord(ride.Notes);
+    for (const auto &[box, date] : {std::pair{PurchaseDateBox, &RideRecord::PurchaseDate},
+                                    std::pair{SellingDateBox, &RideRecord::SellingDate}}) {
+        if (changed(box))
+            ride.*date = dateFromBox(trimBlanks(boxes[std::size_t(box)]), locale);
+    }
+    for (const auto &[box, price] : {std::pair{PricePaidBox, &RideRecord::PricePaid},
+                                     std::pair{PriceSoldBox, &RideRecord::PriceSold}}) {
+        if (changed(box))
+            ride.*price = moneyFromText(boxes[std::size_t(box)], locale).value_or(0);
+    }
     ride.PicturePath = picturePath;
 }
 

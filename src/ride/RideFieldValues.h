@@ -20,18 +20,22 @@ inline constexpr int SellingDateBox = 14;
 inline constexpr int PriceSoldBox = 19;
 inline constexpr int RideNotesBox = 27;
 
-// What each box shows of the record: text trimmed of blanks; a date greater
-// than 0 as "mm/dd/yyyy", otherwise nothing; an amount other than 0 as
+// What each box shows of the record: text trimmed of blanks; a date other
+// than 0 as "mm/dd/yyyy", 0 as nothing; an amount other than 0 as
 // "$##,##0.00", otherwise nothing. The notes box breaks its lines with a
 // line feed where the record has CR LF.
 RideBoxTexts BoxTextsOf(const RideRecord &ride, const QLocale &locale = QLocale());
 
-// Stores the boxes in the record, all but RideKey: text trimmed (the record
-// cuts it to its field's width); a date box empty or no date gives 0, else the
-// date read from it (a time of day becomes the fraction); a price box that
-// holds no number gives 0, else the amount rounded to four decimals; the
-// notes' line breaks become CR LF. The picture path is stored as given.
-void StoreBoxTexts(const RideBoxTexts &boxes, const QString &picturePath, RideRecord &ride,
-                   const QLocale &locale = QLocale());
+// Stores in the record the boxes whose text the user changed, that is, whose
+// text differs from the text the box `shown` when the ride was shown (all
+// empty for a new ride). Every other field keeps what the record holds, to
+// the byte: a cost of 12.345678 shown as $12.35, a date with its time of day.
+// A changed box is stored as: text trimmed (the record cuts it to its field's
+// width); a date box empty or no date gives 0, else the date read from it (a
+// time of day becomes the fraction); a price box that holds no number gives
+// 0, else the amount rounded to four decimals; the notes' line breaks become
+// CR LF. The picture path is stored as given.
+void StoreBoxTexts(const RideBoxTexts &shown, const RideBoxTexts &boxes, const QString &picturePath,
+                   RideRecord &ride, const QLocale &locale = QLocale());
 
 } // namespace RideFieldValues

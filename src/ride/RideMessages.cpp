@@ -56,6 +56,14 @@ MessageBox::Request UnrecognizableDate(const QString &text)
                  MessageBox::Icon::Critical);
 }
 
+MessageBox::Request AmountTooLarge(const QString &text)
+{
+    return okBox(QStringLiteral("Amount Too Large"),
+                 {QStringLiteral("I can't store"), QString(), QStringLiteral("   ") + text, QString(),
+                  QStringLiteral("as an amount of money.")},
+                 MessageBox::Icon::Critical);
+}
+
 MessageBox::Request InformationNeeded()
 {
     return okBox(QStringLiteral("Information needed..."),

@@ -18,6 +18,9 @@ MessageBox::Request ErrorLoadingPicture(const QString &path);
 // A date box holds text that is no date.
 MessageBox::Request UnrecognizableDate(const QString &text);
 
+// A price box holds a number beyond what the ride file can store.
+MessageBox::Request AmountTooLarge(const QString &text);
+
 // Year, make or model is missing on save.
 MessageBox::Request InformationNeeded();
 

@@ -21,15 +21,21 @@ std::optional<MessageBox::Request> CheckDateText(const QString &text, const QLoc
     return RideMessages::UnrecognizableDate(text);
 }
 
-std::optional<SaveRefusal> CheckRideBoxes(const RideBoxTexts &boxes, const QLocale &locale)
+std::optional<SaveRefusal> CheckRideBoxes(const RideBoxTexts &shown, const RideBoxTexts &boxes,
+                                          const QLocale &locale)
 {
     using namespace RideFieldValues;
     for (const int box : {PurchaseDateBox, SellingDateBox}) {
         const QString &text = boxes[box];
-        if (text.isEmpty())
+        if (text.isEmpty() || text == shown[box])
             continue;
         if (auto message = CheckDateText(text, locale))
             return SaveRefusal{*message, BoughtSoldTab, box};
+    }
+    for (const int box : {PricePaidBox, PriceSoldBox}) {
+        const QString &text = boxes[box];
+        if (text != shown[box] && ValueFormats::numberFromText(text, locale) && !ValueFormats::moneyFromText(text, locale))
+            return SaveRefusal{RideMessages::AmountTooLarge(text), BoughtSoldTab, box};
     }
     if (boxes[YearBox].isEmpty() || boxes[MakeBox].isEmpty() || boxes[ModelBox].isEmpty())
         return SaveRefusal{RideMessages::InformationNeeded(), RideTab, YearBox};

@@ -21,7 +21,11 @@ struct SaveRefusal
 std::optional<MessageBox::Request> CheckDateText(const QString &text, const QLocale &locale = QLocale());
 
 // The checks before a ride is saved, in their order: the purchase date, the
-// selling date (each only when not empty), year, make and model present, and
-// the make not the text that marks deleted rides. The boxes are already
-// trimmed. Nothing when the ride can be saved.
-std::optional<SaveRefusal> CheckRideBoxes(const RideBoxTexts &boxes, const QLocale &locale = QLocale());
+// selling date (each only when not empty), the two prices (a number too
+// large for the ride file is refused; text that is no number stores 0), year,
+// make and model present, and the make not the text that marks deleted
+// rides. Dates and prices are checked only when their box was changed from
+// what it `shown` (what the program showed is stored as it was). The boxes
+// are already trimmed. Nothing when the ride can be saved.
+std::optional<SaveRefusal> CheckRideBoxes(const RideBoxTexts &shown, const RideBoxTexts &boxes,
+                                          const QLocale &locale = QLocale());

@@ -43,8 +43,8 @@ void selectAllText(QWidget *box)
         notes->selectAll();
 }
 
-// Focus that comes and goes with the whole window (a message box, another
-// program) is no visit to the box.
+// Focus that leaves with the whole window (a message box, another program)
+// is no end of the visit to the box.
 bool withinWindow(const QEvent *event)
 {
     const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
@@ -128,6 +128,7 @@ void RideView::clearView()
     ui.cmdPicAddEdit[1]->hide();
     for (int i = 1; i <= RideFields::Count; ++i)
         ui.setFieldText(i, QString());
+    m_shown = {};
 }
 
 FileStatus RideView::fillView(qint16 n)
@@ -149,8 +150,10 @@ FileStatus RideView::fillView(qint16 n)
         return status;
     const RideRecord &ride = rw.files.rides.buffer;
     const RideBoxTexts boxes = RideFieldValues::BoxTextsOf(ride);
-    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
+    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i) {
         ui.setFieldText(i, boxes[std::size_t(i)]);
+        m_shown[std::size_t(i)] = ui.fieldText(i); // as the box has it
+    }
     ui.lblRideName->setText(RideLabels::DisplayName(ride));
     loadPicture(n);
     return {};
@@ -181,14 +184,25 @@ void RideView::loadPicture(qint16 n)
     RidePictureBox::ShowCommands(ui, hasPicture, true);
 }
 
+// A box is visited from the focus coming to it until the focus goes to
+// another control of the window. When the window comes back (after a message
+// box, say) to the box it left, the visit goes on; when it comes back to
+// another box, because a command moved the focus meanwhile, the old visit
+// ends and the new one starts as on any other focus.
 bool RideView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn && withinWindow(event)) {
-        if (const int i = fieldIndexOf(watched))
+    if (event->type() == QEvent::FocusIn) {
+        if (const int i = fieldIndexOf(watched); i != 0 && i != m_visitedBox) {
+            if (m_visitedBox != 0)
+                txtField_LostFocus(m_visitedBox);
+            m_visitedBox = i;
             txtField_GotFocus(i);
+        }
     } else if (event->type() == QEvent::FocusOut && withinWindow(event)) {
-        if (const int i = fieldIndexOf(watched))
+        if (const int i = fieldIndexOf(watched); i != 0 && i == m_visitedBox) {
+            m_visitedBox = 0;
             txtField_LostFocus(i);
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ride/RideFieldValues.h"
 #include "ride/RideWindow.h"
 
 #include <QObject>
@@ -31,6 +32,10 @@ public:
     // the ride cannot be read.
     FileStatus LoadRideView(qint16 n);
 
+    // The texts of the ride boxes as the program showed them, for telling
+    // which boxes the user changed since.
+    const RideBoxTexts &shownTexts() const { return m_shown; }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -48,4 +53,6 @@ private:
 
     RideWindow rw;
     std::function<void()> m_refillLogs;
+    int m_visitedBox = 0; // the box with the focus look, 0 for none
+    RideBoxTexts m_shown;
 };

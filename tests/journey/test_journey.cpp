@@ -12,7 +12,7 @@
 #include "app/frmNewUser.h"
 #include "app/frmTitlePage.h"
 #include "logs/frmLogEntry.h"
-#include "logs/NotesEdit.h"
+#include "ui/NotesBox.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "platform/FileDialog.h"

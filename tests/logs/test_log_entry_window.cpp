@@ -2,7 +2,8 @@
 
 #include "data/SystemCalls.h"
 #include "logs/frmLogEntry.h"
-#include "logs/NotesEdit.h"
+#include "ui/FieldBoxes.h"
+#include "ui/NotesBox.h"
 #include "platform/MessageBox.h"
 #include "ui/QorButton.h"
 
@@ -93,7 +94,7 @@ private slots:
         QCOMPARE(w.saveButton()->toolTip(), QStringLiteral(" Save this New Entry "));
         QCOMPARE(w.cancelButton()->toolTip(), QStringLiteral(" Cancel this New Entry "));
         QCOMPARE(w.rectangle()->palette().color(QPalette::Window), QColor(0xFF, 0xE0, 0xC0));
-        QCOMPARE(w.lineField(1)->maxLength(), 60);
+        QCOMPARE(FieldBoxes::limitOf(w.lineField(1)), 60);
         QCOMPARE(w.notesField()->maxLength(), 2916);
         for (int i = 0; i < 4; ++i)
             QCOMPARE(w.fieldText(i), QString());
@@ -111,7 +112,7 @@ private slots:
         QCOMPARE(w.caption(1)->text(), QStringLiteral(" Gallons "));
         QCOMPARE(w.caption(2)->text(), QStringLiteral(" Miles "));
         QCOMPARE(w.lineField(1)->width(), w.lineField(2)->width());
-        QCOMPARE(w.lineField(1)->maxLength(), 5);
+        QCOMPARE(FieldBoxes::limitOf(w.lineField(1)), 5);
         QCOMPARE(w.rectangle()->palette().color(QPalette::Window), QColor(0xFF, 0xC0, 0xFF));
         QCOMPARE(w.fieldText(2), QStringLiteral("350"));
         QCOMPARE(w.fieldText(3), QStringLiteral("a\r\nb"));

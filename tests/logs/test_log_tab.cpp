@@ -2,7 +2,7 @@
 
 #include "logs/frmLogEntry.h"
 #include "logs/LogTab.h"
-#include "logs/NotesEdit.h"
+#include "ui/NotesBox.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "ui/QorButton.h"
@@ -10,7 +10,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QTabWidget>
 #include <QTableView>
@@ -38,7 +37,7 @@ struct MainWindowStub
         QWidget *page = tabs->widget(logIndex(kind) + 2);
         controls.grid = new QTableView(page);
         controls.grid->setModel(new LogListModel(kind, controls.grid));
-        controls.notes = new QPlainTextEdit(page);
+        controls.notes = new NotesBox(2916, page);
         auto *pageLayout = new QVBoxLayout(page);
         pageLayout->addWidget(controls.grid);
         pageLayout->addWidget(controls.notes);

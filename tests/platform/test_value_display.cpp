@@ -41,17 +41,18 @@ private slots:
         QCOMPARE(dateSortKey(value), sortKey);
     }
 
-    void dateRuleShowsOnlyPositiveValues_data()
+    void dateRuleShowsEveryDateButZero_data()
     {
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
         QTest::newRow("no date") << 0.0 << "";
-        QTest::newRow("before the epoch") << -1.0 << "";
+        QTest::newRow("the day before the epoch") << -1.0 << "12/29/1899";
+        QTest::newRow("07/04/1850") << -18076.0 << "07/04/1850";
         QTest::newRow("morning of the epoch") << 0.5 << "12/30/1899";
         QTest::newRow("a date") << 39887.0 << "03/15/2009";
     }
 
-    void dateRuleShowsOnlyPositiveValues()
+    void dateRuleShowsEveryDateButZero()
     {
         QFETCH(double, value);
         QFETCH(QString, text);

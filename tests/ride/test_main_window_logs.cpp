@@ -4,7 +4,7 @@
 #include "data/DataTestSupport.h"
 #include "data/DateValue.h"
 #include "logs/frmLogEntry.h"
-#include "logs/NotesEdit.h"
+#include "ui/NotesBox.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "ride/MainWindowLogs.h"
@@ -213,6 +213,30 @@ private slots:
         for (const TripRecord &r : recordsIn<TripRecord>("Trip.Dat"))
             left << r.Description.trimmed();
         QCOMPARE(left, QStringList({"B1", "A2", "B2"}));
+    }
+
+    void aRowSelectedOtherThanByClickIsTheRowActedOn()
+    {
+        writeFileOf<ExpenseRecord>("Maint.Dat", {expense(RideA, day(2009, 3, 15), "Oil change", 0, "5W-30"),
+                                                 expense(RideA, day(2009, 5, 2), "Tires", 0, "front")});
+        showRide(RideA);
+        ui().MainTab->setCurrentIndex(3);
+        QTableView *grid = ui().grid[1];
+        QItemSelectionModel *selection = grid->selectionModel();
+        // As assistive technology selects a row: clear, then select.
+        selection->clearSelection();
+        selection->select(grid->model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QCOMPARE(grid->currentIndex().row(), 0);
+        QCOMPARE(ui().txtField[28]->property("plainText").toString(), QStringLiteral("5W-30"));
+        // A selection left empty takes the current row again.
+        selection->clearSelection();
+        QTRY_VERIFY(selection->isRowSelected(0, {}));
+        QCOMPARE(selection->selectedRows().size(), 1);
+
+        MessageBox::Script boxes;
+        boxes.answer(MessageBox::Button::Yes);
+        QTest::mouseClick(ui().cmdLogDelete[1], Qt::LeftButton);
+        QCOMPARE(column(1, 1), QStringList({"Tires"}));
     }
 };
 

@@ -12,6 +12,7 @@
 #include "ride/frmLargePic.h"
 
 #include <QMenu>
+#include <QTableView>
 #include <QTimer>
 
 #include <cerrno>
@@ -168,6 +169,64 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), world.ui().txtField[1]);
         QVERIFY(world.window->state().AddingEntry);
         QVERIFY(DataTest::bytesOf(QStringLiteral("Torqal.Dat")).isEmpty());
+    }
+
+    void theFocusLookComesBackAfterAMessage()
+    {
+        World world;
+        world.open();
+        QVERIFY(QTest::qWaitForWindowActive(world.window.get()));
+        const MainWindowControls &ui = world.ui();
+        world.click(ui.cmdRideAdd);
+        world.type(8, QStringLiteral("13/45/2001"));
+        // While the message is open the window is not the active one; the box
+        // gets the focus when the window comes back.
+        QWidget messageBox;
+        world.messages.whileOpen = [&messageBox] {
+            messageBox.show();
+            messageBox.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&messageBox));
+        };
+        world.click(ui.cmdRideSave);
+        world.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(world.window.get()));
+        QCOMPARE(QApplication::focusWidget(), ui.txtField[8]);
+        QCOMPARE(ui.txtField[8]->palette().color(QPalette::Base), QColor(255, 255, 0));
+        QVERIFY(ui.lblField[8]->font().bold());
+        QCOMPARE(qobject_cast<QLineEdit *>(ui.txtField[8])->selectedText(), QStringLiteral("13/45/2001"));
+    }
+
+    void tabFollowsEachPagesReadingOrder()
+    {
+        World world;
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {threeRides[0]});
+        world.open();
+        QVERIFY(QTest::qWaitForWindowActive(world.window.get()));
+        const MainWindowControls &ui = world.ui();
+        const auto chainFrom = [](auto *start, int steps) {
+            start->setFocus(Qt::TabFocusReason);
+            QList<QWidget *> chain;
+            for (int step = 0; step < steps; ++step) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                chain << QApplication::focusWidget();
+            }
+            return chain;
+        };
+        const auto boxes = [&ui](int first, int last) {
+            QList<QWidget *> range;
+            for (int i = first; i <= last; ++i)
+                range << ui.txtField[std::size_t(i)];
+            return range;
+        };
+        // The log pages: the list, its notes, then the commands.
+        ui.MainTab->setCurrentIndex(3);
+        QCOMPARE(chainFrom(ui.grid[1], 2), QList<QWidget *>({ui.txtField[28], ui.cmdLogAdd[1]}));
+
+        world.click(ui.cmdRideEdit);
+        ui.MainTab->setCurrentIndex(1);
+        QCOMPARE(chainFrom(ui.txtField[8], 12), boxes(9, 19) << ui.cmdRideSave);
+        ui.MainTab->setCurrentIndex(2);
+        QCOMPARE(chainFrom(ui.txtField[20], 8), boxes(21, 27) << ui.cmdRideSave);
     }
 
     void theDeletionMarkIsNoMake()

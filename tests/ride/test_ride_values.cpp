@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(boxes[2], QStringLiteral("Honda"));
         QCOMPARE(boxes[RideNotesBox], QStringLiteral("first line\n\tsecond line"));
         QCOMPARE(boxes[PurchaseDateBox], QStringLiteral("01/01/2000"));
-        QCOMPARE(boxes[SellingDateBox], QString());
+        QCOMPARE(boxes[SellingDateBox], QStringLiteral("12/27/1899"));
         QCOMPARE(boxes[PricePaidBox], QStringLiteral("-$12.50"));
         QCOMPARE(boxes[PriceSoldBox], QString());
 
@@ -95,7 +95,7 @@ private slots:
         RideRecord ride;
         ride.RideKey = 40000.5;
         ride.PurchaseDate = 12.0;
-        StoreBoxTexts(boxes, QStringLiteral("/pictures/sally.jpg"), ride);
+        StoreBoxTexts(BoxTextsOf(ride), boxes, QStringLiteral("/pictures/sally.jpg"), ride);
 
         QCOMPARE(ride.RideKey, 40000.5);
         QCOMPARE(ride.PurchaseDate, 0.0);
@@ -106,10 +106,10 @@ private slots:
 
         // Line breaks of the notes are CR LF in the record, whichever the box gave.
         boxes[RideNotesBox] = QStringLiteral("one\ntwo\r\nthree");
-        StoreBoxTexts(boxes, QString(), ride);
+        StoreBoxTexts({}, boxes, QString(), ride);
         QCOMPARE(ride.Notes, QStringLiteral("one\r\ntwo\r\nthree"));
         boxes[RideNotesBox] = QString(RideRecord::NotesWidth + 1, QLatin1Char('n'));
-        StoreBoxTexts(boxes, QStringLiteral("/pictures/sally.jpg"), ride);
+        StoreBoxTexts({}, boxes, QStringLiteral("/pictures/sally.jpg"), ride);
 
         const QByteArray bytes = encodeRecord(ride);
         QCOMPARE(bytes.mid(8, 4), QByteArray("1967"));
@@ -123,13 +123,13 @@ private slots:
     void saveChecksComeInTheirOrder()
     {
         RideBoxTexts boxes = validBoxes();
-        QVERIFY(!CheckRideBoxes(boxes));
+        QVERIFY(!CheckRideBoxes({}, boxes));
 
         // A bad purchase date is reported before the missing model.
         boxes[3].clear();
         boxes[PurchaseDateBox] = QStringLiteral("13/45/2001");
         boxes[SellingDateBox] = QStringLiteral("nonsense");
-        auto refusal = CheckRideBoxes(boxes);
+        auto refusal = CheckRideBoxes({}, boxes);
         QVERIFY(refusal);
         QCOMPARE(refusal->message.title, QStringLiteral("Unrecognizable Date"));
         QCOMPARE(refusal->message.text,
@@ -138,12 +138,12 @@ private slots:
         QCOMPARE(refusal->box, PurchaseDateBox);
 
         boxes[PurchaseDateBox] = QStringLiteral("03/15/2001");
-        refusal = CheckRideBoxes(boxes);
+        refusal = CheckRideBoxes({}, boxes);
         QVERIFY(refusal);
         QCOMPARE(refusal->box, SellingDateBox);
 
         boxes[SellingDateBox].clear();
-        refusal = CheckRideBoxes(boxes);
+        refusal = CheckRideBoxes({}, boxes);
         QVERIFY(refusal);
         QCOMPARE(refusal->message.title, QStringLiteral("Information needed..."));
         QCOMPARE(refusal->tab, 0);
@@ -151,13 +151,22 @@ private slots:
 
         boxes[3] = QStringLiteral("Mustang");
         boxes[2] = QStringLiteral("$Killed$");
-        refusal = CheckRideBoxes(boxes);
+        refusal = CheckRideBoxes({}, boxes);
         QVERIFY(refusal);
         QVERIFY(refusal->message.text.contains(QStringLiteral("$Killed$")));
         QCOMPARE(refusal->box, 2);
         // A make that merely begins with the marker is an ordinary make.
         boxes[2] = QStringLiteral("$Killed$ Motors");
-        QVERIFY(!CheckRideBoxes(boxes));
+        QVERIFY(!CheckRideBoxes({}, boxes));
+
+        // A price beyond what the ride file stores is refused, unless the
+        // program showed it so.
+        boxes[PriceSoldBox] = QStringLiteral("$999,999,999,999,999.00");
+        refusal = CheckRideBoxes({}, boxes);
+        QVERIFY(refusal);
+        QCOMPARE(refusal->message.title, QStringLiteral("Amount Too Large"));
+        QCOMPARE(refusal->box, PriceSoldBox);
+        QVERIFY(!CheckRideBoxes(boxes, boxes));
     }
 
     void labelsOfARide()

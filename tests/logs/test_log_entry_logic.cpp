@@ -83,6 +83,51 @@ private slots:
         QVERIFY(!check(K::Gas, "3/15/2009", "12.5 gal", "300 mi"));
     }
 
+    void numbersTheRecordCannotHoldAreRefused_data()
+    {
+        QTest::addColumn<LogKind>("kind");
+        QTest::addColumn<QString>("one");
+        QTest::addColumn<QString>("two");
+        QTest::addColumn<QString>("message"); // empty: taken
+        QTest::addColumn<int>("field");
+        const QString gallons = QStringLiteral("I can't store\r\n%1\r\nas a number of gallons.");
+        const QString miles = QStringLiteral("I can't store\r\n%1\r\nas a number of miles.");
+        const QString money = QStringLiteral("I can't store\r\n%1\r\nas an amount of money.");
+        QTest::newRow("gallons infinite") << LogKind::Gas << "1e39" << "300" << gallons.arg("1e39") << 1;
+        QTest::newRow("gallons beyond a double") << LogKind::Gas << "1e999" << "300" << gallons.arg("1e999") << 1;
+        QTest::newRow("gallons that become 0") << LogKind::Gas << "1e-50" << "300" << gallons.arg("1e-50") << 1;
+        QTest::newRow("largest gallons") << LogKind::Gas << "3e38" << "300" << "" << 0;
+        QTest::newRow("gas miles") << LogKind::Gas << "12" << "2147483648" << miles.arg("2147483648") << 2;
+        QTest::newRow("largest gas miles") << LogKind::Gas << "12" << "2147483647" << "" << 0;
+        QTest::newRow("trip miles") << LogKind::Trips << "Rally" << "9999999999" << miles.arg("9999999999") << 2;
+        QTest::newRow("trip miles negative") << LogKind::Trips << "Rally" << "-2147483649" << miles.arg("-2147483649") << 2;
+        QTest::newRow("least trip miles") << LogKind::Trips << "Rally" << "-2147483648" << "" << 0;
+        QTest::newRow("cost") << LogKind::Maintenance << "Oil" << "$999,999,999,999,999.00"
+                              << money.arg("$999,999,999,999,999.00") << 2;
+        QTest::newRow("cost beyond a double") << LogKind::Goodies << "Mirror" << "1e400" << money.arg("1e400") << 2;
+        QTest::newRow("largest cost") << LogKind::Maintenance << "Oil" << "$922,337,203,685,477.58" << "" << 0;
+    }
+    void numbersTheRecordCannotHoldAreRefused()
+    {
+        QFETCH(LogKind, kind);
+        QFETCH(QString, one);
+        QFETCH(QString, two);
+        QFETCH(QString, message);
+        QFETCH(int, field);
+        const auto problem = check(kind, "3/15/2009", one, two);
+        QCOMPARE(problem ? problem->message : QString(), message);
+        if (problem)
+            QCOMPARE(problem->field, field);
+    }
+
+    void gallonsTakeTheLocalesDecimalSeparator()
+    {
+        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+        const GasRecord fill = gasFromFields(RideA, {"15.03.2009", "12,4", "300", ""});
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(fill.Gallons, 12.4f);
+    }
+
     // The deletion marker in a marker field would make the next compaction
     // drop the entry.
     void theDeletionMarkerIsRefusedInMarkerFields()

@@ -1,14 +1,23 @@
 #include "CheckCommand.h"
 
 #include "RecordReader.h"
+#include "data/PartialRecords.h"
 
+#include "data/OtherSpellings.h"
 #include "data/ScratchRecovery.h"
 #include "reminders/ReminderStore.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <dirent.h>
+#include <optional>
 #include <set>
+#include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -27,37 +36,109 @@ QString numberList(const QList<qint64> &numbers, const QString &one = QStringLit
     return QStringLiteral("%1 %2").arg(numbers.size() == 1 ? one : many, list);
 }
 
+// Whether any key or date of the record is no number at all (NaN, infinite).
+class NumberCheck
+{
+public:
+    void key(const char *, double value) { check(value); }
+    void date(const char *, double value) { check(value); }
+    void money(const char *, qint64) {}
+    void single(const char *, float) {}
+    void long32(const char *, qint32) {}
+    void text(const char *, const QString &, int) {}
+
+    bool sound = true;
+
+private:
+    void check(double value) { sound = sound && std::isfinite(value); }
+};
+
+bool isBlank(const char *bytes, int length)
+{
+    const auto first = static_cast<unsigned char>(bytes[0]);
+    return (first == 0x00 || first == 0xFF) && std::all_of(bytes, bytes + length, [first](char c) { return static_cast<unsigned char>(c) == first; });
+}
+
+// The names in the folder, or the reason it cannot be listed.
+bool listFolder(const QString &folder, QStringList &names, QString &problem)
+{
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir) {
+        problem = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    errno = 0;
+    while (const dirent *entry = ::readdir(dir))
+        names << QFile::decodeName(entry->d_name);
+    const int error = errno;
+    ::closedir(dir);
+    if (error != 0)
+        problem = QString::fromLocal8Bit(std::strerror(error));
+    names.sort();
+    return error == 0;
+}
+
 class FolderCheck
 {
 public:
-    FolderCheck(QDir folder, QTextStream &out, QTextStream &errors) : m_folder(std::move(folder)), m_out(out), m_errors(errors) {}
+    FolderCheck(QString folder, QTextStream &out, QTextStream &errors) : m_folder(std::move(folder)), m_out(out), m_errors(errors) {}
 
     int run()
     {
-        // The rides first: the log entries are checked against their keys.
-        for (const DataFileInfo &info : DataFileTable()) {
-            if (!checkFile(info))
+        QStringList names;
+        QString problem;
+        if (!listFolder(m_folder, names, problem)) {
+            m_errors << "torqal-data: cannot list " << m_folder << ": " << problem << "\n";
+            return 2;
+        }
+        // Every data file is opened before anything is said, so that a
+        // folder that cannot be checked gets no report at all.
+        std::vector<std::optional<QFile>> files(DataFileTable().size());
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            if (!open(DataFileTable()[i], files[i]))
                 return 2;
         }
-        checkScratchFiles();
+        // The rides first: the log entries are checked against their keys.
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            if (!checkFile(DataFileTable()[i], files[i]))
+                return 2;
+        }
+        for (const OtherSpelling &spelling : otherSpellings(m_folder))
+            reportSpelling(spelling);
+        for (const QString &name : names)
+            reportLeftover(name);
         checkReminders();
         m_out << (m_damaged ? "Damage found.\n" : "No damage found.\n");
+        if (m_partial)
+            m_out << "To cut the partial records off into side files, quit Torqal and run: " << dataToolCommandLine(QStringLiteral("repair"), m_folder) << "\n";
+        if (m_scratch)
+            m_out << "To read a scratch file, run: torqal-data dump --kind ride|maint|goody|trip|gas FILE\n";
         return m_damaged ? 1 : 0;
     }
 
 private:
-    bool checkFile(const DataFileInfo &info)
+    // Opens the data file into `file`, leaving it empty when there is none.
+    bool open(const DataFileInfo &info, std::optional<QFile> &file)
     {
-        const QString path = m_folder.filePath(info.name);
-        if (!QFileInfo::exists(path)) {
+        const QString path = QDir(m_folder).filePath(info.name);
+        struct stat status {};
+        if (::stat(QFile::encodeName(path).constData(), &status) != 0 && errno == ENOENT)
+            return true;
+        QString refusal;
+        if (!openForReading(file.emplace(), path, refusal)) {
+            m_errors << "torqal-data: " << refusal << "\n";
+            return false;
+        }
+        return true;
+    }
+
+    bool checkFile(const DataFileInfo &info, std::optional<QFile> &present)
+    {
+        if (!present) {
             m_out << info.name << ": not present (no records)\n";
             return true;
         }
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            m_errors << "torqal-data: cannot open " << path << ": " << file.errorString() << "\n";
-            return false;
-        }
+        QFile &file = *present;
         const qint64 length = file.size();
         const qint64 count = recordCountForLength(length, info.recordLength);
         QStringList problems;
@@ -66,16 +147,29 @@ private:
             problems << QStringLiteral("record %1 is cut short (%2 of %3 bytes)").arg(count).arg(rest).arg(info.recordLength);
         else if (rest != 0)
             problems << QStringLiteral("%1 stray bytes after the last record").arg(rest);
+        m_partial = m_partial || rest != 0;
         if (count > MaxRecords)
             problems << QStringLiteral("more than the %1 records a data file may hold").arg(MaxRecords);
 
+        QList<qint64> blank;
+        QList<qint64> noNumber;
         QList<qint64> marked;
         QList<qint64> orphans;
         const bool read = withRecordType(info.kind, [&](auto record) {
             return forEachRecord(file, info.recordLength, [&](qint64 number, const char *bytes) {
+                if (isBlank(bytes, info.recordLength)) {
+                    blank << number;
+                    return;
+                }
                 decodeRecord(bytes, record);
+                NumberCheck numbers;
+                decltype(record)::visitFields(std::as_const(record), numbers);
+                if (!numbers.sound)
+                    noNumber << number;
                 if (IsMarked(record))
                     marked << number;
+                if (!std::isfinite(record.RideKey))
+                    return; // reported as no number; no ride can own it
                 if (info.kind == DataFileKind::Rides)
                     m_rideKeys.insert(record.RideKey);
                 else if (!m_rideKeys.contains(record.RideKey))
@@ -83,9 +177,13 @@ private:
             });
         });
         if (!read) {
-            m_errors << "torqal-data: cannot read " << path << ": " << file.errorString() << "\n";
+            m_errors << "torqal-data: cannot read " << QDir(m_folder).filePath(info.name) << ": " << file.errorString() << "\n";
             return false;
         }
+        if (!blank.isEmpty())
+            problems << QStringLiteral("%1 of only zero bytes or only 0xFF bytes (%2)").arg(blank.size()).arg(numberList(blank));
+        if (!noNumber.isEmpty())
+            problems << QStringLiteral("%1 with a key or date that is no number (%2)").arg(noNumber.size()).arg(numberList(noNumber));
         if (!marked.isEmpty())
             problems << QStringLiteral("%1 marked deleted (%2)").arg(marked.size()).arg(numberList(marked));
         if (!orphans.isEmpty())
@@ -99,13 +197,26 @@ private:
         return true;
     }
 
-    void checkScratchFiles()
+    void reportSpelling(const OtherSpelling &spelling)
     {
-        for (const QFileInfo &entry : m_folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name)) {
-            if (entry.fileName() != ScratchFileName && !ScratchRecovery::isSetAsideName(entry.fileName()))
-                continue;
-            m_out << entry.fileName() << ": " << entry.size() << " bytes left over from an interrupted compaction\n";
+        for (const QString &name : spelling.names) {
+            m_out << name << ": named " << spelling.file->name << " in other letters' case, which Torqal does not read";
+            if (spelling.canBeRenamed())
+                m_out << "; rename it to " << spelling.file->name << " to use it";
+            m_out << "\n";
+        }
+        m_damaged = true;
+    }
+
+    void reportLeftover(const QString &name)
+    {
+        const QFileInfo entry(QDir(m_folder).filePath(name));
+        if (name == ScratchFileName || ScratchRecovery::isSetAsideName(name)) {
+            m_out << name << ": " << entry.size() << " bytes left over from an interrupted compaction\n";
             m_damaged = true;
+            m_scratch = true;
+        } else if (isRepairSideFile(name)) {
+            m_out << name << ": " << entry.size() << " bytes cut off a damaged data file by torqal-data repair\n";
         }
     }
 
@@ -114,7 +225,7 @@ private:
     void checkReminders()
     {
         const QString name = ReminderStore::FileName;
-        const QString path = m_folder.filePath(name);
+        const QString path = QDir(m_folder).filePath(name);
         if (!QFileInfo::exists(path)) {
             m_out << name << ": not present (no reminders)\n";
             return;
@@ -140,25 +251,47 @@ private:
         m_out << "\n";
     }
 
-    QDir m_folder;
+    QString m_folder;
     QTextStream &m_out;
     QTextStream &m_errors;
     std::set<double> m_rideKeys;
     bool m_damaged = false;
+    bool m_partial = false;
+    bool m_scratch = false;
 };
 
 } // namespace
 
 int checkCommand(const QString &folder, QTextStream &out, QTextStream &errors)
 {
-    const QFileInfo info(folder);
-    if (!info.exists()) {
-        errors << "torqal-data: " << folder << ": no such folder\n";
+    if (!isFolder(folder, errors))
         return 2;
-    }
-    if (!info.isDir()) {
-        errors << "torqal-data: " << folder << " is a file, not a folder\n";
-        return 2;
-    }
-    return FolderCheck(QDir(folder), out, errors).run();
+    return FolderCheck(folder, out, errors).run();
+}
+
+Verb checkVerb()
+{
+    CommandLine::Usage usage;
+    usage.command = QStringLiteral("torqal-data check");
+    usage.summary = QStringLiteral("Checks the data files in a folder and reports what is wrong with them.");
+    usage.description = QStringLiteral(
+        "Prints one line per data file with its length, its number of records and what is wrong with it:\n"
+        "- a last record cut short, or stray bytes after the last record (a file copied incompletely or damaged; "
+        "\"torqal-data repair\" mends it);\n"
+        "- records of only zero bytes or only 0xFF bytes, or with a key or date that is no number;\n"
+        "- records marked deleted (a deletion that did not finish);\n"
+        "- log entries whose ride is not in Torqal.Dat (for example after copying only some of the five files);\n"
+        "- more records than a data file may hold (32767).\n"
+        "Then it names the data files found under another spelling (TORQAL.DAT, maint.dat), which Torqal does "
+        "not read; the scratch files left over by an interrupted deletion (TempFile.$$$, or TempFile-N.$$$ where "
+        "Torqal set one aside), which \"torqal-data dump --kind\" reads; and the side files of a repair "
+        "(Torqal.Dat.partial). It ends with \"No damage found.\" or \"Damage found.\" and the commands that help "
+        "further. It never changes a file.\n\n"
+        "Exit status: 0 when nothing is wrong, 1 when something is, 2 when the folder or a data file cannot be "
+        "read, or a data file's name stands for something other than a file (a folder, a pipe, a device).");
+    usage.arguments = {folderArgument()};
+    usage.offersVersion = false;
+    return {usage, [](const QCommandLineParser &parser, QTextStream &out, QTextStream &errors) {
+                return checkCommand(folderOf(parser), out, errors);
+            }};
 }

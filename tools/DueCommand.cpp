@@ -34,10 +34,8 @@ QString dueRow(const RideFact &ride, const Reminder &reminder, const DueDate::St
 
 int dueCommand(const QString &folder, int withinDays, QDate today, QTextStream &out, QTextStream &errors)
 {
-    if (!QFileInfo(folder).isDir()) {
-        errors << "torqal-data: " << folder << ": no such folder\n";
+    if (!isFolder(folder, errors))
         return 2;
-    }
     const QDir dir(folder);
     RideFacts rides;
     QString error;
@@ -73,4 +71,38 @@ int dueCommand(const QString &folder, int withinDays, QDate today, QTextStream &
     for (const DueRow &row : rows)
         out << row.line;
     return 0;
+}
+
+Verb dueVerb()
+{
+    const QCommandLineOption within(QStringLiteral("within"),
+                                    QStringLiteral("List what falls due within DAYS days from today (0 to 36500; %1 "
+                                                   "unless given) as well as what is overdue.")
+                                        .arg(DueDate::Lead{}.days),
+                                    QStringLiteral("DAYS"));
+    CommandLine::Usage usage;
+    usage.command = QStringLiteral("torqal-data due");
+    usage.summary = QStringLiteral("Lists the reminders that are overdue or fall due soon, as CSV.");
+    usage.description = QStringLiteral(
+        "Reads the reminders database Torqal.db beside the data files and prints a header row, then one row per "
+        "reminder that is overdue, or due within DAYS days or %1 miles: the ride, the description, the due date "
+        "(yyyy-mm-dd), the due miles and the standing (\"overdue by 3 days\", \"due in 12 days / 340 miles\"), "
+        "ride by ride in the order of the ride file. Reminders of rides no longer on file are left out "
+        "(\"torqal-data check\" names them). Nothing is changed.\n\n"
+        "Exit status: 0 whether or not anything is due, so that a scheduled job can mail the output; 2 when the "
+        "folder, a data file or the reminders database cannot be read.")
+                            .arg(DueDate::Lead{}.miles);
+    usage.options = {within};
+    usage.arguments = {folderArgument()};
+    usage.offersVersion = false;
+    return {usage, [usage, within](const QCommandLineParser &parser, QTextStream &out, QTextStream &errors) {
+                int days = DueDate::Lead{}.days;
+                if (parser.isSet(within)) {
+                    bool number = false;
+                    days = parser.value(within).toInt(&number);
+                    if (!number || days < 0 || days > 36500)
+                        return CommandLine::refuse(usage, QStringLiteral("--within takes a whole number of days from 0 to 36500, not '%1'").arg(parser.value(within)), errors);
+                }
+                return dueCommand(folderOf(parser), days, QDate::currentDate(), out, errors);
+            }};
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QDate>
-#include <QString>
-#include <QTextStream>
+#include "Verb.h"
 
-// `torqal-data due FOLDER [--within DAYS]`: the reminders of the folder's
+#include <QDate>
+
+// `torqal-data due [--within DAYS] [FOLDER]`: the reminders of the folder's
 // rides that are overdue, or due within DAYS days (30 unless given) or 500
 // miles, as CSV: a header row, then one row per reminder with the ride, the
 // description, the due date (yyyy-mm-dd), the due miles and the standing
@@ -15,3 +15,5 @@
 // scheduled job can mail the output; 2 when the folder, a data file or the
 // reminders database cannot be read (with one line on `errors`).
 int dueCommand(const QString &folder, int withinDays, QDate today, QTextStream &out, QTextStream &errors);
+
+Verb dueVerb();

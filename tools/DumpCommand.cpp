@@ -9,6 +9,20 @@
 
 namespace {
 
+// The data file that --kind names.
+const DataFileInfo *dataFileOfKind(const QString &kind)
+{
+    static const QList<std::pair<QString, DataFileKind>> kinds = {
+        {QStringLiteral("ride"), DataFileKind::Rides}, {QStringLiteral("maint"), DataFileKind::Maintenance},
+        {QStringLiteral("goody"), DataFileKind::Goodies}, {QStringLiteral("trip"), DataFileKind::Trips},
+        {QStringLiteral("gas"), DataFileKind::Gas}};
+    for (const auto &[name, file] : kinds) {
+        if (name == kind)
+            return &dataFileInfo(file);
+    }
+    return nullptr;
+}
+
 QString keyText(double value) { return QString::number(value, 'g', 17); }
 
 QString dateText(double value)
@@ -70,21 +84,18 @@ private:
 
 } // namespace
 
-int dumpCommand(const QString &path, QTextStream &out, QTextStream &errors)
+int dumpCommand(const QString &path, const DataFileInfo *kind, QTextStream &out, QTextStream &errors)
 {
-    const QFileInfo fileInfo(path);
-    const DataFileInfo *info = findDataFile(fileInfo.fileName());
+    const DataFileInfo *info = kind ? kind : findDataFile(QFileInfo(path).fileName());
     if (!info) {
-        errors << "torqal-data: " << path << " is not a data file (Torqal.Dat, Maint.Dat, Goody.Dat, Trip.Dat or Gas.Dat)\n";
+        errors << "torqal-data: " << path << " is not named as a data file (Torqal.Dat, Maint.Dat, Goody.Dat, Trip.Dat or Gas.Dat); "
+               << "name its kind with --kind\n";
         return 2;
     }
-    if (fileInfo.isDir()) {
-        errors << "torqal-data: " << path << " is a folder, not a data file\n";
-        return 2;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        errors << "torqal-data: cannot open " << path << ": " << file.errorString() << "\n";
+    QFile file;
+    QString problem;
+    if (!openForReading(file, path, problem)) {
+        errors << "torqal-data: " << problem << "\n";
         return 2;
     }
     return withRecordType(info->kind, [&](auto record) {
@@ -107,4 +118,36 @@ int dumpCommand(const QString &path, QTextStream &out, QTextStream &errors)
         }
         return 0;
     });
+}
+
+Verb dumpVerb()
+{
+    const QCommandLineOption kind(QStringLiteral("kind"),
+                                  QStringLiteral("Read FILE as a data file of that kind: ride (Torqal.Dat), maint (Maint.Dat), "
+                                                 "goody (Goody.Dat), trip (Trip.Dat) or gas (Gas.Dat). Needed for a file of "
+                                                 "another name, such as a scratch file TempFile.$$$ or TempFile-N.$$$ that "
+                                                 "\"torqal-data check\" lists; without it, FILE's name says its kind."),
+                                  QStringLiteral("KIND"));
+    CommandLine::Usage usage;
+    usage.command = QStringLiteral("torqal-data dump");
+    usage.summary = QStringLiteral("Prints every record of one data file as CSV.");
+    usage.description = QStringLiteral(
+        "For a spreadsheet, or for rescuing entries by hand: a header row with the field names, then one row per "
+        "record with its number. Dates appear as yyyy-mm-dd hh:mm:ss (empty when there is no date), amounts of "
+        "money with four decimals, text without its padding blanks, and a ride's key (which its log entries "
+        "repeat) as a number. A last record cut short is shown with its missing bytes as zeros. The file is only "
+        "read.\n\n"
+        "Exit status: 0, or 2 when the file cannot be read or its kind is not known.");
+    usage.options = {kind};
+    usage.arguments = {{QStringLiteral("FILE"), QStringLiteral("the data file, e.g. ~/.local/share/Torqal/Gas.Dat")}};
+    usage.offersVersion = false;
+    return {usage, [usage, kind](const QCommandLineParser &parser, QTextStream &out, QTextStream &errors) {
+                const DataFileInfo *info = nullptr;
+                if (parser.isSet(kind)) {
+                    info = dataFileOfKind(parser.value(kind));
+                    if (!info)
+                        return CommandLine::refuse(usage, QStringLiteral("unknown kind '%1' (ride, maint, goody, trip or gas)").arg(parser.value(kind)), errors);
+                }
+                return dumpCommand(parser.positionalArguments().constFirst(), info, out, errors);
+            }};
 }

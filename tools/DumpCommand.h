@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QString>
-#include <QTextStream>
+#include "Verb.h"
 
-// `torqal-data dump FILE`: every record of a data file as CSV, a header row
+#include "data/DataFileTable.h"
+
+// `torqal-data dump [--kind KIND] FILE`: every record of a data file as CSV, a header row
 // ("Record" and the field names in layout order) first, then one row per
 // record: its number, then each field:
 //   key     the stored double with 17 significant digits
@@ -13,6 +14,10 @@
 //   single  9 significant digits
 //   long    a plain integer
 //   text    without leading and trailing blanks
+// The file is read as the data file `kind`, or when that is null as the data
+// file its name gives in any letter case (a scratch file needs `kind`).
 // Returns the exit code: 0, or 2 for a file it cannot dump (with one line on
 // `errors`).
-int dumpCommand(const QString &path, QTextStream &out, QTextStream &errors);
+int dumpCommand(const QString &path, const DataFileInfo *kind, QTextStream &out, QTextStream &errors);
+
+Verb dumpVerb();

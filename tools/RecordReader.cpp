@@ -1,6 +1,41 @@
 #include "RecordReader.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
+
+bool openForReading(QFile &file, const QString &path, QString &problem)
+{
+    // Opening without waiting, so that a FIFO cannot hold the tool up; only
+    // a regular file is read.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        problem = QStringLiteral("cannot open %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const int error = errno;
+        ::close(fd);
+        if (S_ISDIR(status.st_mode))
+            problem = QStringLiteral("%1 is a folder, not a data file").arg(path);
+        else if (status.st_mode != 0)
+            problem = QStringLiteral("%1 is not a regular file (a pipe or a device), not a data file").arg(path);
+        else
+            problem = QStringLiteral("cannot read %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error)));
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        problem = QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
 
 bool forEachRecord(QFile &file, int recordLength, const std::function<void(qint64, const char *)> &visit)
 {

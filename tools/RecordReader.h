@@ -28,6 +28,13 @@ decltype(auto) withRecordType(DataFileKind kind, Function &&f)
     return f(GasRecord{});
 }
 
+// Opens the file at `path` for reading if it is a regular file (or a link to
+// one). Anything else (a folder, a FIFO, a device) is refused without waiting
+// for it. On failure `problem` says why in a few words, e.g.
+// "cannot open Gas.Dat: No such file or directory" or
+// "Trip.Dat is a folder, not a data file".
+bool openForReading(QFile &file, const QString &path, QString &problem);
+
 // Calls visit(number, bytes) for each record the file counts (see
 // recordCountForLength), the missing bytes of a cut-short last record as
 // zeros. False when reading fails.

@@ -1,5 +1,7 @@
 #include "app/StartUp.h"
 
+#include "app/StartChecks.h"
+#include "app/StartMessages.h"
 #include "app/frmTitlePage.h"
 #include "platform/DataFolder.h"
 #include "platform/Identity.h"
@@ -11,13 +13,9 @@
 #include <QIcon>
 #include <QStyleFactory>
 
-namespace {
-const QString CrLf = QStringLiteral("\r\n");
-}
-
 void ConfigureApplication()
 {
-    QApplication::setApplicationName(ApplicationTitle);
+    SetApplicationIdentity();
     // The installed launcher entry and icon carry this name, so that task
     // bars and window lists show the program's own icon.
     QApplication::setDesktopFileName(QStringLiteral("example.qorsoftware.Torqal"));
@@ -31,26 +29,27 @@ void ConfigureApplication()
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
-frmTitlePage *StartProgram(SingleInstance &instance)
+frmTitlePage *StartProgram(std::unique_ptr<SingleInstance> &instance)
 {
-    if (!instance.acquire()) {
-        MessageBox::tell(nullptr, QStringLiteral("Terminating..."),
-                         ApplicationTitle + QStringLiteral(" is already loaded") + CrLf
-                             + QStringLiteral("and running on your computer!"),
-                         MessageBox::Icon::Critical);
+    const DataFolder::Outcome folder = DataFolder::enter();
+    if (!folder.ok) {
+        MessageBox::show(nullptr, StartMessages::DataFolderUnusable(folder.path));
         return nullptr;
     }
 
-    const DataFolder::Outcome folder = DataFolder::enter();
-    if (!folder.ok) {
-        MessageBox::tell(nullptr, ApplicationTitle,
-                         ApplicationTitle + QStringLiteral(" cannot keep its data in the folder") + CrLf + folder.path
-                             + CrLf + CrLf + QStringLiteral("Please make sure that this folder can be created")
-                             + CrLf + QStringLiteral("and written to, then start ") + ApplicationTitle
-                             + QStringLiteral(" again."),
-                         MessageBox::Icon::Critical);
+    // The lock lies in the data folder itself, so that two programs on one
+    // folder (two logins, a home shared over the network) cannot meet.
+    instance = std::make_unique<SingleInstance>(folder.path);
+    const SingleInstance::Outcome locked = instance->acquire();
+    if (locked != SingleInstance::Outcome::Acquired) {
+        MessageBox::show(nullptr, locked == SingleInstance::Outcome::HeldElsewhere
+                                      ? StartMessages::AlreadyRunning()
+                                      : StartMessages::LockRefused(locked, instance->lockFilePath()));
+        instance.reset();
         return nullptr;
     }
+
+    LookAfterDataFolder(folder.path);
 
     // The printouts position everything in inches on their own, so the
     // printer needs no unit set here.

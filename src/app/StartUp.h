@@ -1,12 +1,16 @@
 #pragma once
 
+#include <memory>
+
 class SingleInstance;
 class frmTitlePage;
 
 // The application-wide set-up before any window: names, style, fonts.
 void ConfigureApplication();
 
-// The start procedure: refuses a second instance, moves into the data
-// folder and shows the title window, which it returns. Returns null when the
-// program has to end at once (the user has been told why).
-frmTitlePage *StartProgram(SingleInstance &instance);
+// The start procedure: moves into the data folder, refuses a second program
+// on that folder (`instance` then holds the folder's lock for the run), looks
+// after the data folder (StartChecks.h) and shows the title window, which it
+// returns. Returns null when the program has to end at once (the user has
+// been told why).
+frmTitlePage *StartProgram(std::unique_ptr<SingleInstance> &instance);

@@ -1,7 +1,10 @@
 #include "data/RecordFile.h"
 
+#include "data/PartialRecords.h"
 #include "data/ScratchRecovery.h"
 #include "data/SystemCalls.h"
+
+#include <QDir>
 
 #include <cerrno>
 #include <cstring>
@@ -102,6 +105,7 @@ FileStatus RecordFileBase::recount()
                                                .arg(name()).arg(count).arg(MaxRecords));
     }
     m_count = static_cast<qint16>(count);
+    m_endsInPartialRecord = endsInPartialRecord(status.st_size, recordLength());
     return {};
 }
 
@@ -146,6 +150,8 @@ FileStatus RecordFileBase::writeBytes(int number, const char *record)
     struct stat status {};
     if (SystemCalls::fstat(m_fd, &status) != 0)
         return FileStatus::systemFailure(QStringLiteral("write"), name(), errno);
+    if (endsInPartialRecord(status.st_size, recordLength()))
+        return refusedAsDamaged(QStringLiteral("write"));
     const qint64 present = recordCountForLength(status.st_size, recordLength());
     if (number < 1 || number > present + 1)
         return FileStatus::failure(name(), QStringLiteral("Could not write %1: there is no record %2").arg(name()).arg(number));
@@ -198,6 +204,8 @@ FileStatus RecordFileBase::compact(const std::function<bool(const char *record)>
     FileStatus counted = recount();
     if (!counted)
         return closeAfter(std::move(counted));
+    if (m_endsInPartialRecord)
+        return closeAfter(refusedAsDamaged(QStringLiteral("compact")));
     FileStatus setAside = ScratchRecovery::setAsideLeftover();
     if (!setAside)
         return closeAfter(std::move(setAside));
@@ -292,6 +300,13 @@ FileStatus RecordFileBase::scanLeading(int length, const std::function<bool(int,
             return {};
     }
     return {};
+}
+
+FileStatus RecordFileBase::refusedAsDamaged(const QString &action) const
+{
+    return FileStatus::failure(name(), QStringLiteral("Could not %1 %2: the file ends in part of a record (it is damaged); "
+                                                      "quit Torqal and mend it with %3")
+                                           .arg(action, name(), dataToolCommandLine(QStringLiteral("repair"), QDir::currentPath())));
 }
 
 FileStatus RecordFileBase::notOpen(const QString &action) const

@@ -25,7 +25,9 @@
 //   opened for reading, and every write and compaction of it is refused;
 // - a damaged file (its length not a whole number of records) counts by the
 //   rounding rule of recordCountForLength; the missing bytes of its last
-//   record read as zeros;
+//   record read as zeros; nothing is written into it and it is not compacted,
+//   so that no record lands over the partial one, until `torqal-data repair`
+//   has mended it (see PartialRecords.h);
 // - compaction writes the scratch file whole, flushes it to disk and puts it
 //   in the data file's place with one rename, so the data file holds either
 //   all the old or all the new records at every moment (see ScratchRecovery.h
@@ -66,6 +68,7 @@ private:
     FileStatus undoPartialWrite(off_t offset, qint64 written, qint64 oldFileLength, const std::vector<char> &oldBytes);
     FileStatus copyKeptRecords(int scratch, const std::function<bool(const char *)> &keep, qint64 &kept);
     FileStatus notOpen(const QString &action) const;
+    FileStatus refusedAsDamaged(const QString &action) const;
     FileStatus replaceWithScratch(qint64 kept);
 
     const DataFileInfo &m_info;
@@ -74,6 +77,7 @@ private:
     bool m_writable = false;
     int m_readOnlyReason = 0; // errno that refused opening for writing
     qint16 m_count = 0;
+    bool m_endsInPartialRecord = false;
 };
 
 // A data file with its working record: reads fill `buffer`, writes store it.

@@ -2,6 +2,8 @@
 
 #include "data/SystemCalls.h"
 
+#include <QList>
+
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -98,22 +100,69 @@ bool isStaleCopy(qint64 scratchLength)
 
 } // namespace
 
+namespace {
+
+// The missing data files that a scratch file of `length` bytes can come from.
+QList<const DataFileInfo *> possibleOrigins(qint64 length)
+{
+    QList<const DataFileInfo *> origins;
+    for (const DataFileInfo &file : DataFileTable()) {
+        if (length % file.recordLength == 0 && !exists(file.name.toLocal8Bit())
+            && forEachRecord(scratchPath(), file.recordLength, file.looksLikeRecord))
+            origins << &file;
+    }
+    return origins;
+}
+
+FileStatus setAside(Outcome *outcome)
+{
+    for (int number = 1; number <= MaxRecords; ++number) {
+        const QString aside = QStringLiteral("TempFile-%1.$$$").arg(number);
+        if (SystemCalls::renameNoReplace(scratchPath().constData(), aside.toLocal8Bit().constData()) == 0) {
+            if (outcome)
+                *outcome = {Outcome::Kind::SetAside, aside};
+            if (SystemCalls::syncWorkingFolder() != 0)
+                return FileStatus::systemFailure(QStringLiteral("set aside"), ScratchFileName, errno);
+            return {};
+        }
+        if (errno != EEXIST)
+            return FileStatus::systemFailure(QStringLiteral("set aside"), ScratchFileName, errno);
+    }
+    return FileStatus::failure(ScratchFileName, QStringLiteral("Could not set aside %1: too many files set aside already").arg(ScratchFileName));
+}
+
+} // namespace
+
+FileStatus recover(Outcome *outcome)
+{
+    if (outcome)
+        *outcome = {};
+    struct stat status {};
+    if (SystemCalls::lstat(scratchPath().constData(), &status) != 0) {
+        if (errno == ENOENT)
+            return {};
+        return FileStatus::systemFailure(QStringLiteral("look at"), ScratchFileName, errno);
+    }
+    if (!S_ISREG(status.st_mode) || status.st_size == 0 || isStaleCopy(status.st_size))
+        return {};
+    const QList<const DataFileInfo *> origins = possibleOrigins(status.st_size);
+    if (origins.size() != 1)
+        return setAside(outcome);
+    const DataFileInfo &origin = *origins.constFirst();
+    if (SystemCalls::rename(scratchPath().constData(), origin.name.toLocal8Bit().constData()) != 0)
+        return FileStatus::systemFailure(QStringLiteral("restore %1 from").arg(origin.name), ScratchFileName, errno);
+    if (outcome)
+        *outcome = {Outcome::Kind::Restored, origin.name};
+    if (SystemCalls::syncWorkingFolder() != 0)
+        return FileStatus::systemFailure(QStringLiteral("restore"), origin.name, errno);
+    return {};
+}
+
 FileStatus restoreMissingFile(const DataFileInfo &file)
 {
-    const QByteArray path = file.name.toLocal8Bit();
-    if (exists(path))
+    if (exists(file.name.toLocal8Bit()))
         return {};
-    const std::optional<qint64> scratchLength = lengthOf(scratchPath());
-    if (!scratchLength || *scratchLength == 0 || *scratchLength % file.recordLength != 0)
-        return {};
-    const bool looksRight = forEachRecord(scratchPath(), file.recordLength, file.looksLikeRecord);
-    if (!looksRight || isStaleCopy(*scratchLength))
-        return {};
-    if (SystemCalls::rename(scratchPath().constData(), path.constData()) != 0)
-        return FileStatus::systemFailure(QStringLiteral("restore %1 from").arg(file.name), ScratchFileName, errno);
-    if (SystemCalls::syncWorkingFolder() != 0)
-        return FileStatus::systemFailure(QStringLiteral("restore"), file.name, errno);
-    return {};
+    return recover();
 }
 
 FileStatus setAsideLeftover()
@@ -126,17 +175,7 @@ FileStatus setAsideLeftover()
     }
     if (S_ISREG(status.st_mode) && (status.st_size == 0 || isStaleCopy(status.st_size)))
         return {};
-    for (int number = 1; number <= MaxRecords; ++number) {
-        const QByteArray aside = QStringLiteral("TempFile-%1.$$$").arg(number).toLocal8Bit();
-        if (SystemCalls::renameNoReplace(scratchPath().constData(), aside.constData()) == 0) {
-            if (SystemCalls::syncWorkingFolder() != 0)
-                return FileStatus::systemFailure(QStringLiteral("set aside"), ScratchFileName, errno);
-            return {};
-        }
-        if (errno != EEXIST)
-            return FileStatus::systemFailure(QStringLiteral("set aside"), ScratchFileName, errno);
-    }
-    return FileStatus::failure(ScratchFileName, QStringLiteral("Could not set aside %1: too many files set aside already").arg(ScratchFileName));
+    return setAside(nullptr);
 }
 
 bool isSetAsideName(QStringView fileName)

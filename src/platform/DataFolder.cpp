@@ -3,9 +3,34 @@
 #include <QDir>
 #include <QStandardPaths>
 
-QString DataFolder::path()
+namespace {
+
+QString &chosenFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+QString DataFolder::usualPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString DataFolder::path()
+{
+    return isUsual() ? usualPath() : chosenFolder();
+}
+
+void DataFolder::choose(const QString &folder)
+{
+    chosenFolder() = folder.isEmpty() ? QString() : QDir::cleanPath(QDir(folder).absolutePath());
+}
+
+bool DataFolder::isUsual()
+{
+    return chosenFolder().isEmpty();
 }
 
 DataFolder::Outcome DataFolder::enter()
@@ -14,6 +39,6 @@ DataFolder::Outcome DataFolder::enter()
     outcome.path = path();
     if (outcome.path.isEmpty())
         return outcome;
-    outcome.ok = QDir().mkpath(outcome.path) && QDir::setCurrent(outcome.path);
+    outcome.ok = (!isUsual() || QDir().mkpath(outcome.path)) && QDir::setCurrent(outcome.path);
     return outcome;
 }

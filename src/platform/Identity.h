@@ -6,6 +6,15 @@
 // The program's name and its maker, as the windows, messages and links show them.
 inline const QString ApplicationTitle = QStringLiteral("Torqal");
 
+// The program's version, "major.minor.revision".
+QString ApplicationVersion();
+
+// Gives the running program (the windows as well as the command-line tools)
+// the application name and version under which the platform keeps its
+// per-user folders and settings, so that all of them find the same data
+// folder. Needs no display.
+void SetApplicationIdentity();
+
 namespace Maker {
 
 inline const QString Name = QStringLiteral("Qor Software");

@@ -1,10 +1,25 @@
 #include "platform/Settings.h"
 
+#include "platform/DataFolder.h"
+
 #include <QSettings>
+#include <QUrl>
 
 namespace {
+
 const QString Section = QStringLiteral("Defaults");
 const QString ApplicationName = QStringLiteral("Torqal");
+
+// The last ride viewed is a record number of one data folder's ride file:
+// for a folder other than the usual one it is kept in a section of that
+// folder's own, so that neither folder's choice disturbs the other's.
+QString sectionOf(const QString &key)
+{
+    if (key != Settings::LastRideViewedKey || DataFolder::isUsual())
+        return Section;
+    return QStringLiteral("Data Folder ") + QString::fromLatin1(QUrl::toPercentEncoding(DataFolder::path()));
+}
+
 } // namespace
 
 std::unique_ptr<QSettings> &Settings::instance()
@@ -32,7 +47,7 @@ void Settings::useFile(const QString &path)
 QString Settings::value(const QString &key, const QString &defaultValue)
 {
     QSettings &settings = store();
-    settings.beginGroup(Section);
+    settings.beginGroup(sectionOf(key));
     QString text = settings.value(key, defaultValue).toString();
     settings.endGroup();
     return text;
@@ -41,7 +56,7 @@ QString Settings::value(const QString &key, const QString &defaultValue)
 void Settings::setValue(const QString &key, const QString &value)
 {
     QSettings &settings = store();
-    settings.beginGroup(Section);
+    settings.beginGroup(sectionOf(key));
     settings.setValue(key, value);
     settings.endGroup();
     settings.sync();

@@ -8,6 +8,8 @@ class QSettings;
 
 // The per-user settings store: organisation and application "Torqal",
 // section "Defaults", every value a text. The keys the program keeps are below.
+// "Last Ride Viewed" follows the data folder: with another folder than the
+// usual one (DataFolder::choose) it has a section of that folder's own.
 class Settings
 {
 public:

@@ -1,27 +1,43 @@
 #include "platform/SingleInstance.h"
 
 #include <QDir>
-#include <QStandardPaths>
+#include <QFileInfo>
+#include <QThread>
 
-SingleInstance::SingleInstance(const QString &folder)
-    : path(QDir(folder).filePath(QStringLiteral("Torqal.lock")))
+SingleInstance::SingleInstance(const QString &dataFolder)
+    : path(QDir(dataFolder).filePath(LockFileName))
     , lock(path)
 {
-    // Only a dead owner makes a lock stale, never its age: the program may
-    // run for days.
     lock.setStaleLockTime(0);
 }
 
-bool SingleInstance::acquire()
+SingleInstance::Outcome SingleInstance::acquire()
 {
     if (lock.isLocked())
-        return true;
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    return lock.tryLock(0);
+        return Outcome::Acquired;
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile())
+        return Outcome::InTheWay;
+    if (lock.tryLock(0))
+        return Outcome::Acquired;
+    return whyRefused();
 }
 
-QString SingleInstance::defaultFolder()
+SingleInstance::Outcome SingleInstance::whyRefused()
 {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+    if (lock.error() != QLockFile::LockFailedError)
+        return Outcome::CannotMake;
+    qint64 owner = 0;
+    QString host;
+    QString application;
+    if (lock.getLockInfo(&owner, &host, &application))
+        return Outcome::HeldElsewhere;
+    // A program starting at this very moment may not have written its name
+    // into the lock file yet: look once more before calling the file damaged.
+    QThread::msleep(250);
+    if (lock.tryLock(0))
+        return Outcome::Acquired;
+    if (lock.error() != QLockFile::LockFailedError)
+        return Outcome::CannotMake;
+    return lock.getLockInfo(&owner, &host, &application) ? Outcome::HeldElsewhere : Outcome::Unreadable;
 }

@@ -3,22 +3,34 @@
 #include <QLockFile>
 #include <QString>
 
-// Tells whether another instance of the program is running: the first
-// instance holds a lock file in the per-user runtime folder for as long as it
-// runs. A lock left behind by a process that no longer exists is taken over.
+// One program per data folder: the running program holds the lock file
+// Torqal.lock in its data folder, so that a second program on the same
+// folder is refused whatever its runtime folder (another login, a home shared
+// over the network). The lock is held until the object is destroyed. A lock
+// left behind by a process that no longer runs is taken over; only a dead
+// owner makes a lock stale, never its age, for the program may run for days.
 class SingleInstance
 {
 public:
-    explicit SingleInstance(const QString &folder = defaultFolder());
+    enum class Outcome {
+        Acquired,       // this process holds the lock
+        HeldElsewhere,  // a running program holds it (on this or another computer)
+        Unreadable,     // a lock file is there, but whose it is cannot be read
+        InTheWay,       // a folder (or other non-file) stands at the lock file's name
+        CannotMake,     // the lock file cannot be made: read-only folder, full disk
+    };
 
-    // True when this process now holds the lock (it is the only instance).
-    bool acquire();
+    explicit SingleInstance(const QString &dataFolder);
+
+    Outcome acquire();
 
     QString lockFilePath() const { return path; }
 
-    static QString defaultFolder();
+    static inline const QString LockFileName = QStringLiteral("Torqal.lock");
 
 private:
+    Outcome whyRefused();
+
     QString path;
     QLockFile lock;
 };

@@ -5,6 +5,8 @@
 #include "app/frmNewUser.h"
 #include "app/frmTitlePage.h"
 #include "data/RecordFile.h"
+#include "data/Records.h"
+#include "platform/DataFolder.h"
 #include "platform/LinkOpener.h"
 #include "platform/MessageBox.h"
 #include "platform/ScreenSize.h"
@@ -113,32 +115,67 @@ private slots:
         QDir::setCurrent(startFolder);
     }
 
-    void aSecondStartIsRefused()
+    void aSecondStartOnTheDataFolderIsRefused()
     {
-        SingleInstance first;
-        QVERIFY(first.acquire());
+        QVERIFY(QDir().mkpath(DataFolder::usualPath()));
+        SingleInstance first(DataFolder::usualPath());
+        QCOMPARE(first.acquire(), SingleInstance::Outcome::Acquired);
+        // Another login's runtime folder changes nothing: the lock is in the data folder.
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.filePath(QStringLiteral("other-runtime"))));
 
         MessageBox::Script boxes;
-        SingleInstance second;
+        std::unique_ptr<SingleInstance> second;
         QVERIFY(!StartProgram(second));
+        QVERIFY(!second);
         QCOMPARE(boxes.count(), 1);
         QCOMPARE(boxes.last().title, QStringLiteral("Terminating..."));
         QCOMPARE(boxes.last().text, QStringLiteral("Torqal is already loaded\r\nand running on your computer!"));
         QCOMPARE(boxes.last().icon, MessageBox::Icon::Critical);
         QCOMPARE(boxes.last().buttons, MessageBox::Buttons::Ok);
-        QCOMPARE(QDir::currentPath(), startFolder); // went no further
-        QVERIFY(first.acquire());                   // the first keeps running
+        QCOMPARE(first.acquire(), SingleInstance::Outcome::Acquired); // the first keeps running
+    }
+
+    void aLockThatCannotBeTakenIsNamed_data()
+    {
+        QTest::addColumn<bool>("folderInTheWay");
+        QTest::addColumn<QString>("whatToDo");
+        QTest::newRow("damaged lock file") << false << QStringLiteral("delete that file and start Torqal again.");
+        QTest::newRow("folder in its place") << true << QStringLiteral("has that name. Please move it away, then start");
+    }
+
+    void aLockThatCannotBeTakenIsNamed()
+    {
+        QFETCH(bool, folderInTheWay);
+        QFETCH(QString, whatToDo);
+        const QString lockFile = QDir(DataFolder::usualPath()).filePath(QStringLiteral("Torqal.lock"));
+        QVERIFY(QDir().mkpath(DataFolder::usualPath()));
+        if (folderInTheWay) {
+            QVERIFY(QDir().mkdir(lockFile));
+        } else {
+            QFile damaged(lockFile);
+            QVERIFY(damaged.open(QIODevice::WriteOnly));
+        }
+        MessageBox::Script boxes;
+        std::unique_ptr<SingleInstance> instance;
+        const bool started = StartProgram(instance);
+        QVERIFY(QDir().rmdir(lockFile) || QFile::remove(lockFile));
+        QVERIFY(!started);
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().icon, MessageBox::Icon::Critical);
+        QVERIFY2(boxes.last().text.contains(QStringLiteral("\r\n") + lockFile + QStringLiteral("\r\n")), qPrintable(boxes.last().text));
+        QVERIFY2(boxes.last().text.contains(whatToDo), qPrintable(boxes.last().text));
     }
 
     void theFirstStartShowsTheTitleWindowInTheDataFolder()
     {
         MessageBox::Script boxes;
-        SingleInstance instance;
+        std::unique_ptr<SingleInstance> instance;
         title = StartProgram(instance);
         QVERIFY(title);
         QVERIFY(title->isVisible());
         QCOMPARE(boxes.count(), 0);
         QCOMPARE(QDir::currentPath(), home.filePath(QStringLiteral("data/Torqal")));
+        QVERIFY(QFile::exists(QStringLiteral("Torqal.lock")));
 
         QCOMPARE(title->findChild<QLabel *>(QStringLiteral("lblTitle"))->text(), QStringLiteral("Torqal"));
         QCOMPARE(title->findChild<QLabel *>(QStringLiteral("lblDescription"))->text(),
@@ -151,6 +188,87 @@ private slots:
         QVERIFY2(LoadButtonLayout(title, QStringLiteral("frmTitlePage"), &error), qPrintable(error));
     }
 
+    void anotherDataFolderLeavesTheUsualOneAlone()
+    {
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("untouched"))));
+        const QString stick = home.filePath(QStringLiteral("stick"));
+        QVERIFY(QDir().mkpath(stick));
+        Settings::setValue(Settings::LastRideViewedKey, QStringLiteral("2"));
+
+        DataFolder::choose(stick);
+        MessageBox::Script boxes;
+        std::unique_ptr<SingleInstance> instance;
+        title = StartProgram(instance);
+        QVERIFY(title);
+        QCOMPARE(QDir::currentPath(), stick);
+        QVERIFY(QFile::exists(QDir(stick).filePath(QStringLiteral("Torqal.lock"))));
+        QCOMPARE(Settings::value(Settings::LastRideViewedKey, QStringLiteral("1")), QStringLiteral("1"));
+        Settings::setValue(Settings::LastRideViewedKey, QStringLiteral("5"));
+        DataFolder::choose(QString());
+        qputenv("XDG_DATA_HOME", dataHome);
+
+        QCOMPARE(Settings::value(Settings::LastRideViewedKey), QStringLiteral("2"));
+        QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral("untouched"))));
+        DataFolder::choose(stick);
+        QCOMPARE(Settings::value(Settings::LastRideViewedKey), QStringLiteral("5"));
+        DataFolder::choose(QString());
+        QCOMPARE(boxes.count(), 0);
+    }
+
+    void theStartLooksAfterTheDataFolder_data()
+    {
+        QTest::addColumn<QStringList>("files");     // name=length in bytes
+        QTest::addColumn<int>("answer");            // to a question, if one is asked
+        QTest::addColumn<QString>("asked");         // a line of the one message
+        QTest::addColumn<QStringList>("afterwards"); // the folder's files
+        const int yes = int(MessageBox::Button::Yes);
+        const int no = int(MessageBox::Button::No);
+        QTest::newRow("sound") << QStringList{"Torqal.Dat=10000"} << yes << QString() << QStringList{"Torqal.Dat", "Torqal.lock"};
+        QTest::newRow("another spelling, renamed")
+            << QStringList{"TORQAL.DAT=10000"} << yes << "Rename TORQAL.DAT to Torqal.Dat, so that Torqal uses it?"
+            << QStringList{"Torqal.Dat", "Torqal.lock"};
+        QTest::newRow("another spelling, kept")
+            << QStringList{"maint.dat=3000", "Torqal.Dat=10000"} << no << "Rename maint.dat to Maint.Dat, so that Torqal uses it?"
+            << QStringList{"Torqal.Dat", "Torqal.lock", "maint.dat"};
+        QTest::newRow("two other spellings")
+            << QStringList{"MAINT.DAT=3000", "maint.dat=3000", "Torqal.Dat=10000"} << yes << QString()
+            << QStringList{"MAINT.DAT", "Torqal.Dat", "Torqal.lock", "maint.dat"};
+        QTest::newRow("scratch file of two missing logs")
+            << QStringList{"TempFile.$$$=6000", "Torqal.Dat=10000", "Trip.Dat=0", "Gas.Dat=0"} << yes << "torqal-data check %1"
+            << QStringList{"Gas.Dat", "TempFile-1.$$$", "Torqal.Dat", "Torqal.lock", "Trip.Dat"};
+        QTest::newRow("partial record")
+            << QStringList{"Torqal.Dat=25000"} << yes << "torqal-data repair %1" << QStringList{"Torqal.Dat", "Torqal.lock"};
+    }
+
+    void theStartLooksAfterTheDataFolder()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(int, answer);
+        QFETCH(QString, asked);
+        QFETCH(QStringList, afterwards);
+        QTemporaryDir folder;
+        QByteArray expense = encodeRecord(ExpenseRecord{39000.5, 39001, QStringLiteral("Oil change"), 250000, {}});
+        for (const QString &file : files) {
+            QFile data(QDir(folder.path()).filePath(file.section(u'=', 0, 0)));
+            QVERIFY(data.open(QIODevice::WriteOnly));
+            const int length = file.section(u'=', 1).toInt();
+            data.write(length % 3000 == 0 ? expense.repeated(length / 3000) : QByteArray(length, ' '));
+        }
+        DataFolder::choose(folder.path());
+        MessageBox::Script boxes;
+        boxes.answer(MessageBox::Button(answer));
+        std::unique_ptr<SingleInstance> instance;
+        title = StartProgram(instance);
+        DataFolder::choose(QString());
+        QVERIFY(title);
+        QCOMPARE(boxes.count(), asked.isEmpty() ? 0 : 1);
+        if (!asked.isEmpty())
+            QVERIFY2(boxes.last().text.split(QStringLiteral("\r\n")).contains(QString(asked).replace(QStringLiteral("%1"), folder.path())),
+                     qPrintable(boxes.last().text));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files, QDir::Name), afterwards);
+    }
+
     void aDataFolderThatCannotBeMadeEndsTheStart()
     {
         const QString blocker = home.filePath(QStringLiteral("not-a-folder"));
@@ -161,7 +279,7 @@ private slots:
         qputenv("XDG_DATA_HOME", QFile::encodeName(blocker));
 
         MessageBox::Script boxes;
-        SingleInstance instance;
+        std::unique_ptr<SingleInstance> instance;
         QVERIFY(!StartProgram(instance));
         qputenv("XDG_DATA_HOME", dataHome);
         QCOMPARE(boxes.count(), 1);

@@ -4,6 +4,7 @@
 // records with recognisable contents, and running code in a child process.
 
 #include "data/RecordFile.h"
+#include "support/ChildProcess.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -88,6 +89,17 @@ inline ExpenseRecord expense(int id, double rideKey)
     return r;
 }
 
+inline TripRecord trip(int id, double rideKey)
+{
+    TripRecord r;
+    r.RideKey = rideKey;
+    r.EntryDate = 39000 + id;
+    r.Description = QStringLiteral("Trip %1").arg(id);
+    r.Miles = 100 * id;
+    r.Notes = QStringLiteral("Notes of trip %1").arg(id);
+    return r;
+}
+
 // Writes the records as the whole content of the file (no RecordFile involved).
 template<DataRecord Record>
 void writeFileOf(const QString &fileName, const QList<Record> &records)
@@ -109,16 +121,6 @@ QList<Record> recordsIn(const QString &fileName)
     return records;
 }
 
-// Runs `body` in a forked child, which ends with the body's return value as
-// its exit code (or as a signal kills it). Returns the wait status.
-inline int runInChild(const std::function<int()> &body)
-{
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(body());
-    int status = 0;
-    waitpid(child, &status, 0);
-    return status;
-}
+using ChildProcess::runInChild;
 
 } // namespace DataTest

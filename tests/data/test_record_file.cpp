@@ -1,5 +1,6 @@
 #include "DataTestSupport.h"
 
+#include "data/ScratchRecovery.h"
 #include "data/SystemCalls.h"
 
 #include <QTest>
@@ -7,6 +8,8 @@
 #include <sys/resource.h>
 
 using namespace DataTest;
+using ChildProcess::dropPrivileges;
+using ChildProcess::exitCodeOf;
 
 namespace {
 
@@ -25,17 +28,6 @@ QByteArray gasBytes(const QList<int> &ids, double rideKey)
         bytes += encodeRecord(gas(id, rideKey));
     return bytes;
 }
-
-// As unprivileged as the test needs: root ignores file permissions, so a
-// child running as root gives them up first.
-bool dropPrivileges()
-{
-    if (geteuid() != 0)
-        return true;
-    return setgid(65534) == 0 && setuid(65534) == 0;
-}
-
-int exitCodeOf(int waitStatus) { return WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : 100 + WTERMSIG(waitStatus); }
 
 } // namespace
 
@@ -283,39 +275,65 @@ private slots:
         QVERIFY(!exists(ScratchFileName));
     }
 
-    void aScratchFileThatIsTheOnlyCopyIsRestored()
+    void aScratchFileIsRestoredOnlyWhereItCanComeFromOneFile_data()
     {
-        // An interrupted compaction of an older program: Maint.Dat deleted,
-        // its surviving records only in the scratch file.
+        // An interrupted compaction of an older program deleted a data file
+        // and left its surviving records only in the scratch file.
+        QTest::addColumn<QStringList>("missing");
+        QTest::addColumn<QByteArray>("maintenance"); // Maint.Dat where it is there
+        QTest::addColumn<QByteArray>("scratch");
+        QTest::addColumn<ScratchRecovery::Outcome::Kind>("kind");
+        QTest::addColumn<QString>("fileName");
+        const QByteArray expenses = encodeRecord(expense(1, 5.0)) + encodeRecord(expense(2, 5.0)) + encodeRecord(expense(3, 5.0));
+        const QByteArray trips = encodeRecord(trip(1, 5.0)) + encodeRecord(trip(2, 5.0));
+        using Kind = ScratchRecovery::Outcome::Kind;
+        QTest::newRow("one log missing") << QStringList{"Maint.Dat"} << QByteArray() << expenses << Kind::Restored << "Maint.Dat";
+        QTest::newRow("the rides missing") << QStringList{"Torqal.Dat"} << QByteArray() << rideBytes({1, 2}) << Kind::Restored << "Torqal.Dat";
+        QTest::newRow("two logs of one record length missing")
+            << QStringList{"Maint.Dat", "Goody.Dat"} << QByteArray() << expenses << Kind::SetAside << "TempFile-1.$$$";
+        QTest::newRow("trips, three logs missing")
+            << QStringList{"Maint.Dat", "Goody.Dat", "Trip.Dat"} << QByteArray() << trips << Kind::SetAside << "TempFile-1.$$$";
+        QTest::newRow("no missing file fits") << QStringList{"Gas.Dat"} << QByteArray() << expenses << Kind::SetAside << "TempFile-1.$$$";
+        QTest::newRow("a stale copy") << QStringList{"Goody.Dat"} << expenses << expenses.left(6000) << Kind::Nothing << QString();
+    }
+
+    void aScratchFileIsRestoredOnlyWhereItCanComeFromOneFile()
+    {
+        QFETCH(QStringList, missing);
+        QFETCH(QByteArray, maintenance);
+        QFETCH(QByteArray, scratch);
+        QFETCH(ScratchRecovery::Outcome::Kind, kind);
+        QFETCH(QString, fileName);
         WorkingFolder folder;
-        QByteArray survivors;
-        for (int id = 1; id <= 3; ++id)
-            survivors += encodeRecord(expense(id, 40001.25));
-        writeBytes(ScratchFileName, survivors);
-        writeBytes("Torqal.Dat", rideBytes({1}));
-        DataFiles files;
-        // Gas.Dat, missing too, has a record length that divides the scratch
-        // file's, but the records do not look like fill-ups.
-        QVERIFY(OpenRecordFile(files.gas));
-        QCOMPARE(files.gas.count(), 0);
-        QVERIFY(CloseRecordFile(files.gas));
-        QVERIFY(exists(ScratchFileName));
+        for (const DataFileInfo &file : DataFileTable()) {
+            if (!missing.contains(file.name))
+                writeBytes(file.name, file.kind == DataFileKind::Maintenance ? maintenance : QByteArray());
+        }
+        writeBytes(ScratchFileName, scratch);
+        const QStringList before = QDir().entryList(QDir::Files);
 
-        QVERIFY(OpenRecordFile(files.maintenance));
-        QCOMPARE(files.maintenance.count(), 3);
-        QVERIFY(ReadRecord(files.maintenance, 3));
-        QCOMPARE(files.maintenance.buffer.Description.trimmed(), "Expense 3");
-        QVERIFY(CloseRecordFile(files.maintenance));
-        QVERIFY(!exists(ScratchFileName));
-        QCOMPARE(bytesOf("Maint.Dat"), survivors);
+        ScratchRecovery::Outcome outcome;
+        QVERIFY(ScratchRecovery::recover(&outcome));
+        QCOMPARE(outcome.kind, kind);
+        QCOMPARE(outcome.fileName, fileName);
+        QCOMPARE(bytesOf(fileName.isEmpty() ? ScratchFileName : fileName), scratch);
+        // Every other file is as it was; nothing was created empty.
+        QStringList after = QDir().entryList(QDir::Files);
+        after.removeOne(fileName);
+        QStringList expected = before;
+        if (!fileName.isEmpty())
+            expected.removeOne(ScratchFileName);
+        QCOMPARE(after, expected);
 
-        // A scratch file whose records are all in an existing file is a stale
-        // copy: it is not restored, and stays where it is.
-        writeBytes(ScratchFileName, survivors.left(6000));
-        QVERIFY(OpenRecordFile(files.goodies));
-        QCOMPARE(files.goodies.count(), 0);
-        QVERIFY(CloseRecordFile(files.goodies));
-        QCOMPARE(bytesOf(ScratchFileName), survivors.left(6000));
+        // Opening a missing file recovers first: a file that can only be
+        // the scratch file's origin receives its records.
+        if (kind == ScratchRecovery::Outcome::Kind::Restored) {
+            QVERIFY(QFile::rename(fileName, ScratchFileName));
+            RecordFile<RideRecord> rides(DataFileKind::Rides);
+            RecordFile<ExpenseRecord> expenses(DataFileKind::Maintenance);
+            QVERIFY(fileName == "Torqal.Dat" ? OpenRecordFile(rides) : OpenRecordFile(expenses));
+            QCOMPARE(bytesOf(fileName), scratch);
+        }
     }
 
     void aDamagedFileReadsItsMissingBytesAsZeros()
@@ -330,12 +348,16 @@ private slots:
         QCOMPARE(files.rides.buffer.RideKey, ride(4).RideKey);
         QVERIFY(files.rides.buffer.Notes.startsWith("Notes of ride 4"));
         QCOMPARE(files.rides.buffer.Notes.mid(35000 - 30679), QString(5000, QChar(0)));
-        // Compaction keeps the cut record as a whole one.
-        QVERIFY(CompactRecordFile(files.rides, KeepUnmarked{}));
-        const QByteArray repaired = bytesOf("Torqal.Dat");
-        QCOMPARE(repaired.size(), 40000);
-        QCOMPARE(repaired.left(35000), whole.left(35000));
-        QCOMPARE(repaired.mid(35000), QByteArray(5000, '\0'));
+        // Nothing is written into it, so that no record lands over the cut one.
+        files.rides.buffer = ride(5);
+        for (const FileStatus &refused : {WriteRecord(files.rides, 5), WriteRecord(files.rides, 1), MarkRecord(files.rides, 2),
+                                          CompactRecordFile(files.rides, KeepUnmarked{})}) {
+            QVERIFY(!refused);
+            QVERIFY2(refused.message().contains(": the file ends in part of a record (it is damaged); quit Torqal and mend it "
+                                                "with torqal-data repair "),
+                     qPrintable(refused.message()));
+        }
+        QCOMPARE(bytesOf("Torqal.Dat"), whole.left(35000));
 
         writeBytes("Torqal.Dat", whole.left(25000));
         QVERIFY(OpenRecordFile(files.rides));

@@ -304,8 +304,7 @@ class TestJourney : public QObject
     // Starts the program as a user does, up to its main window.
     void startProgram(bool expectOverview)
     {
-        instance = std::make_unique<SingleInstance>();
-        QPointer<frmTitlePage> title = StartProgram(*instance);
+        QPointer<frmTitlePage> title = StartProgram(instance);
         QVERIFY(title && title->isVisible());
         NextModal<frmNewUser> overview([](frmNewUser &window) {
             QVERIFY(window.windowTitle().endsWith(QStringLiteral("New User Overview")));

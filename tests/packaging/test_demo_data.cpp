@@ -227,6 +227,15 @@ private slots:
         QTemporaryDir temporary;
         const QString generator = QStringLiteral(TORQAL_DEMO_DATA);
         QCOMPARE(run(generator, {temporary.path(), temporary.path()}).exitCode, 2);
+        // An option it does not know is refused, not taken for a folder's name.
+        const Run unknown = run(generator, {QStringLiteral("--all"), temporary.path()});
+        QCOMPARE(unknown.exitCode, 2);
+        QCOMPARE(unknown.errors, QStringLiteral("torqal-demo-data: Unknown option 'all'.\n"
+                                                "Try 'torqal-demo-data --help' for more information.\n"));
+        const Run help = run(generator, {QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.out.startsWith(QStringLiteral("Usage: torqal-demo-data [FOLDER]\n")));
+        QVERIFY(QDir(temporary.path()).isEmpty());
 
         const Run first = run(generator, {temporary.path()});
         QVERIFY2(first.exitCode == 0, qPrintable(first.errors));

@@ -1,5 +1,6 @@
 #include "platform/DataFolder.h"
 #include "platform/SingleInstance.h"
+#include "support/ChildProcess.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,38 +40,64 @@ private slots:
         QDir::setCurrent(startFolder);
     }
 
-    void aSecondInstanceIsRefusedUntilTheFirstEnds()
-    {
-        auto first = std::make_unique<SingleInstance>(runtime.path());
-        QVERIFY(first->acquire());
-        QVERIFY(QFile::exists(first->lockFilePath()));
-
-        SingleInstance second(runtime.path());
-        QVERIFY(!second.acquire());
-        QVERIFY(first->acquire()); // the first keeps running
-
-        first.reset();
-        QVERIFY(second.acquire());
-    }
-
-    void theLockOfADeadProcessIsTakenOver()
+    void aSecondProgramOnTheFolderIsRefusedUntilTheFirstEnds()
     {
         QTemporaryDir folder;
-        const qint64 pid = deadProcessId();
-        QVERIFY(pid > 0);
-        QFile leftover(QDir(folder.path()).filePath(QStringLiteral("Torqal.lock")));
-        QVERIFY(leftover.open(QIODevice::WriteOnly));
-        leftover.write(QByteArray::number(pid) + "\ntorqal\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-        leftover.close();
+        auto first = std::make_unique<SingleInstance>(folder.path());
+        QCOMPARE(first->acquire(), SingleInstance::Outcome::Acquired);
+        QCOMPARE(first->lockFilePath(), QDir(folder.path()).filePath(QStringLiteral("Torqal.lock")));
 
-        SingleInstance instance(folder.path());
-        QVERIFY(instance.acquire());
+        SingleInstance second(folder.path());
+        QCOMPARE(second.acquire(), SingleInstance::Outcome::HeldElsewhere);
+        QCOMPARE(first->acquire(), SingleInstance::Outcome::Acquired); // the first keeps running
+        SingleInstance elsewhere(runtime.path());
+        QCOMPARE(elsewhere.acquire(), SingleInstance::Outcome::Acquired); // another folder, another lock
+
+        first.reset();
+        QCOMPARE(second.acquire(), SingleInstance::Outcome::Acquired);
     }
 
-    void theRuntimeFolderComesFromTheEnvironment()
+    void whatStandsAtTheLocksPlace_data()
     {
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-        QCOMPARE(SingleInstance::defaultFolder(), runtime.path());
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<SingleInstance::Outcome>("outcome");
+        const QByteArray host = QSysInfo::machineHostName().toUtf8();
+        QTest::newRow("a dead program's lock") << QString::fromUtf8(QByteArray::number(deadProcessId()) + "\ntorqal\n" + host + "\n")
+                                               << SingleInstance::Outcome::Acquired;
+        QTest::newRow("another computer's lock") << QStringLiteral("4242\ntorqal\nsome-other-computer\n")
+                                                 << SingleInstance::Outcome::HeldElsewhere;
+        QTest::newRow("a damaged lock file") << QStringLiteral("\x01\x02") << SingleInstance::Outcome::Unreadable;
+        QTest::newRow("an empty lock file") << QString() << SingleInstance::Outcome::Unreadable;
+        QTest::newRow("a folder") << QStringLiteral("<folder>") << SingleInstance::Outcome::InTheWay;
+        QTest::newRow("a read-only data folder") << QStringLiteral("<read-only>") << SingleInstance::Outcome::CannotMake;
+    }
+
+    void whatStandsAtTheLocksPlace()
+    {
+        QFETCH(QString, content);
+        QFETCH(SingleInstance::Outcome, outcome);
+        QTemporaryDir folder;
+        const QString lockFile = QDir(folder.path()).filePath(QStringLiteral("Torqal.lock"));
+        // The check runs as an ordinary user, to whom the folder is open.
+        QVERIFY(QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x7777)));
+        if (content == QLatin1String("<folder>")) {
+            QVERIFY(QDir().mkdir(lockFile));
+        } else if (content == QLatin1String("<read-only>")) {
+            QVERIFY(QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x5555)));
+        } else {
+            QFile file(lockFile);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content.toUtf8());
+            QVERIFY(file.setPermissions(QFileDevice::Permissions(0x6666)));
+        }
+        const int result = ChildProcess::exitCodeOf(ChildProcess::runInChild([&] {
+            if (!ChildProcess::dropPrivileges())
+                return 100;
+            SingleInstance instance(folder.path());
+            return int(instance.acquire());
+        }));
+        QVERIFY(QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x7700)));
+        QCOMPARE(result, int(outcome));
     }
 
     void theDataFolderIsCreatedAndBecomesTheWorkingFolder()

@@ -3,9 +3,14 @@
 #include "data/DataTestSupport.h"
 #include "reminders/ReminderStore.h"
 #include "support/ReminderSupport.h"
+#include "platform/SingleInstance.h"
 
 #include <QProcess>
 #include <QTest>
+
+#include <cmath>
+#include <limits>
+#include <sys/stat.h>
 
 using namespace DataTest;
 
@@ -18,9 +23,14 @@ struct ToolRun
     QString errors;
 };
 
-ToolRun runTool(const QStringList &arguments)
+ToolRun runTool(const QStringList &arguments, const QString &dataHome = {})
 {
     QProcess process;
+    if (!dataHome.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+        process.setProcessEnvironment(environment);
+    }
     process.start(QStringLiteral(TORQAL_DATA_TOOL), arguments);
     if (!process.waitForFinished(60000))
         return {};
@@ -114,17 +124,32 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::newRow("missing file") << QStringList{"dump", "Gas.Dat"} << "torqal-data: cannot open Gas.Dat: No such file or directory\n";
         QTest::newRow("folder") << QStringList{"dump", "Trip.Dat"} << "torqal-data: Trip.Dat is a folder, not a data file\n";
+        QTest::newRow("pipe") << QStringList{"dump", "Goody.Dat"} << "torqal-data: Goody.Dat is not a regular file (a pipe or a device), not a data file\n";
         QTest::newRow("unknown name") << QStringList{"dump", "notes.txt"}
-                                      << "torqal-data: notes.txt is not a data file (Torqal.Dat, Maint.Dat, Goody.Dat, Trip.Dat or Gas.Dat)\n";
-        const QString usage = "usage: torqal-data dump FILE | torqal-data check [FOLDER] | torqal-data due FOLDER [--within DAYS]\n";
-        QTest::newRow("no command") << QStringList{} << usage;
-        QTest::newRow("days no number") << QStringList{"due", ".", "--within", "soon"} << usage;
-        QTest::newRow("days below 0") << QStringList{"due", ".", "--within", "-1"} << usage;
+                                      << "torqal-data: notes.txt is not named as a data file (Torqal.Dat, Maint.Dat, Goody.Dat, "
+                                         "Trip.Dat or Gas.Dat); name its kind with --kind\n";
+        const QString dueHint = QStringLiteral("Try 'torqal-data due --help' for more information.\n");
+        QTest::newRow("days no number") << QStringList{"due", ".", "--within", "soon"}
+                                        << "torqal-data due: --within takes a whole number of days from 0 to 36500, not 'soon'\n" + dueHint;
+        QTest::newRow("days below 0") << QStringList{"due", ".", "--within", "-1"}
+                                      << "torqal-data due: --within takes a whole number of days from 0 to 36500, not '-1'\n" + dueHint;
         QTest::newRow("due, missing folder") << QStringList{"due", "nowhere"} << "torqal-data: nowhere: no such folder\n";
         QTest::newRow("due, damaged database") << QStringList{"due", "."}
                                                << "torqal-data: Could not read ./Torqal.db: file is not a database\n";
         QTest::newRow("missing folder") << QStringList{"check", "nowhere"} << "torqal-data: nowhere: no such folder\n";
         QTest::newRow("file as folder") << QStringList{"check", "notes.txt"} << "torqal-data: notes.txt is a file, not a folder\n";
+        QTest::newRow("pipe in folder") << QStringList{"check", "."} << "torqal-data: ./Goody.Dat is not a regular file (a pipe or a device), not a data file\n";
+        const QString hint = QStringLiteral("Try 'torqal-data --help' for more information.\n");
+        QTest::newRow("no command") << QStringList{} << "torqal-data: COMMAND is missing\n" + hint;
+        QTest::newRow("unknown command") << QStringList{"fix"} << "torqal-data: unknown command 'fix'\n" + hint;
+        QTest::newRow("unknown option") << QStringList{"--all"} << "torqal-data: Unknown option 'all'.\n" + hint;
+        QTest::newRow("unknown option of a command")
+            << QStringList{"check", "--help-me"} << "torqal-data check: Unknown option 'help-me'.\nTry 'torqal-data check --help' for more information.\n";
+        QTest::newRow("extra argument") << QStringList{"check", ".", "more"}
+                                        << "torqal-data check: unexpected argument 'more'\nTry 'torqal-data check --help' for more information.\n";
+        QTest::newRow("unknown kind") << QStringList{"dump", "--kind", "car", "notes.txt"}
+                                      << "torqal-data dump: unknown kind 'car' (ride, maint, goody, trip or gas)\n"
+                                         "Try 'torqal-data dump --help' for more information.\n";
     }
 
     void badInputGetsOneLineAndExitCodeTwo()
@@ -133,21 +158,197 @@ private slots:
         QFETCH(QString, error);
         WorkingFolder folder;
         QVERIFY(QDir().mkdir("Trip.Dat"));
+        QCOMPARE(mkfifo("Goody.Dat", 0600), 0);
         writeBytes("notes.txt", "hello");
         writeBytes(ReminderStore::FileName, QByteArray(4096, 'R'));
+        const QStringList before = QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         const ToolRun run = runTool(arguments);
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.errors, error);
         QCOMPARE(run.out, QString());
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    }
+
+    void helpAndVersionExitWithZero_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("help") << QStringList{"--help"} << "Usage: torqal-data COMMAND [ARGUMENTS]...\n";
+        QTest::newRow("version") << QStringList{"-v"} << "torqal-data (Torqal) ";
+        QTest::newRow("check") << QStringList{"check", "--help"} << "Usage: torqal-data check [FOLDER]\n";
+        QTest::newRow("dump") << QStringList{"dump", "-h"} << "Usage: torqal-data dump [--kind KIND] FILE\n";
+        QTest::newRow("repair") << QStringList{"repair", "--help"} << "Usage: torqal-data repair [FOLDER]\n";
+        QTest::newRow("due") << QStringList{"due", "--help"} << "Usage: torqal-data due [--within DAYS] [FOLDER]\n";
+    }
+
+    void helpAndVersionExitWithZero()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, start);
+        const ToolRun run = runTool(arguments);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.errors, QString());
+        QVERIFY2(run.out.startsWith(start), qPrintable(run.out));
+    }
+
+    void aFolderThatCannotBeReadIsNoSoundFolder_data()
+    {
+        QTest::addColumn<int>("permissions");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("cannot be listed") << 0x3300 << "torqal-data: cannot list %1: Permission denied\n";
+        QTest::newRow("cannot be entered") << 0x6600 << "torqal-data: cannot open %1/Torqal.Dat: Permission denied\n";
+    }
+
+    void aFolderThatCannotBeReadIsNoSoundFolder()
+    {
+        QFETCH(int, permissions);
+        QFETCH(QString, error);
+        QTemporaryDir parent;
+        QVERIFY(QFile::setPermissions(parent.path(), QFileDevice::Permissions(0x7777)));
+        const QString data = QDir(parent.path()).filePath("data");
+        QVERIFY(QDir().mkdir(data));
+        writeBytes(data + "/Torqal.Dat", encodeRecord(ride(1)));
+        QVERIFY(QFile::setPermissions(data, QFileDevice::Permissions(permissions)));
+        QVERIFY(chown(QFile::encodeName(data).constData(), 65534, 65534) == 0);
+        QProcess process;
+        ChildProcess::runUnprivileged(process);
+        process.start(QStringLiteral(TORQAL_DATA_TOOL), {"check", data});
+        QVERIFY(process.waitForFinished(60000));
+        QVERIFY(QFile::setPermissions(data, QFileDevice::Permissions(0x7700)));
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()), error.arg(data));
+        QCOMPARE(process.exitCode(), 2);
+    }
+
+    void checkNamesRecordsThatCannotBeRecords_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("line");
+        const double key = ride(1).RideKey;
+        RideRecord noKey = ride(2);
+        noKey.RideKey = std::nan("");
+        GasRecord endless = gas(2, key);
+        endless.EntryDate = std::numeric_limits<double>::infinity();
+        QTest::newRow("zeros") << "Gas.Dat" << encodeRecord(gas(1, key)) + QByteArray(1000, '\0')
+                               << "Gas.Dat: 2000 bytes, 2 records; 1 of only zero bytes or only 0xFF bytes (record 2)";
+        QTest::newRow("0xFF") << "Gas.Dat" << QByteArray(1000, '\xff') + encodeRecord(gas(1, key))
+                              << "Gas.Dat: 2000 bytes, 2 records; 1 of only zero bytes or only 0xFF bytes (record 1)";
+        QTest::newRow("infinite date") << "Gas.Dat" << encodeRecord(gas(1, key)) + encodeRecord(endless)
+                                       << "Gas.Dat: 2000 bytes, 2 records; 1 with a key or date that is no number (record 2)";
+        QTest::newRow("NaN key") << "Torqal.Dat" << encodeRecord(noKey) + encodeRecord(ride(1))
+                                 << "Torqal.Dat: 20000 bytes, 2 records; 1 with a key or date that is no number (record 1)";
+    }
+
+    void checkNamesRecordsThatCannotBeRecords()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, line);
+        WorkingFolder folder;
+        writeFileOf<RideRecord>("Torqal.Dat", {ride(1)});
+        writeFileOf<GasRecord>("Gas.Dat", {gas(1, ride(1).RideKey)});
+        writeBytes(fileName, bytes);
+        const ToolRun run = runTool({"check", "."});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.out.contains(line + "\n"), qPrintable(run.out));
+        // Entries of the ride whose key is sound still find it.
+        QVERIFY2(!run.out.contains("belonging to no ride"), qPrintable(run.out));
+    }
+
+    void dumpReadsAScratchFileOfTheKindNamed()
+    {
+        WorkingFolder folder;
+        writeFileOf<TripRecord>("TempFile-1.$$$", {trip(1, 40001.25)});
+        const ToolRun run = runTool({"dump", "--kind", "trip", "TempFile-1.$$$"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.errors, QString());
+        QCOMPARE(run.out.count("\r\n"), 2);
+        QVERIFY2(run.out.section("\r\n", 1, 1).startsWith("1,40001.25,"), qPrintable(run.out));
+    }
+
+    void checkNamesFilesOfAnotherSpelling()
+    {
+        WorkingFolder folder;
+        writeFileOf<RideRecord>("TORQAL.DAT", {ride(1)});
+        writeFileOf<GasRecord>("Gas.Dat", {});
+        writeBytes("gas.dat", {});
+        const ToolRun run = runTool({"check", "."});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.out.contains("TORQAL.DAT: named Torqal.Dat in other letters' case, which Torqal does not read; "
+                                  "rename it to Torqal.Dat to use it\n"
+                                  "gas.dat: named Gas.Dat in other letters' case, which Torqal does not read\n"),
+                 qPrintable(run.out));
+    }
+
+    void repairMovesThePartialRecordAside_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("sideFileTaken");
+        QTest::addColumn<QString>("sideFile");
+        QTest::newRow("half a record") << 25000 << false << "Torqal.Dat.partial";
+        QTest::newRow("most of a record") << 39999 << false << "Torqal.Dat.partial";
+        QTest::newRow("side file taken") << 30001 << true << "Torqal.Dat.2.partial";
+    }
+
+    void repairMovesThePartialRecordAside()
+    {
+        QFETCH(int, length);
+        QFETCH(bool, sideFileTaken);
+        QFETCH(QString, sideFile);
+        WorkingFolder folder;
+        QByteArray rides;
+        for (int id = 1; id <= 4; ++id)
+            rides += encodeRecord(ride(id));
+        writeBytes("Torqal.Dat", rides.left(length));
+        writeFileOf<GasRecord>("Gas.Dat", {gas(1, ride(1).RideKey)});
+        if (sideFileTaken)
+            writeBytes("Torqal.Dat.partial", "earlier");
+        const QByteArray gasBefore = bytesOf("Gas.Dat");
+
+        const int whole = length - length % RideRecord::Length;
+        ToolRun run = runTool({"repair", "."});
+        QCOMPARE(run.errors, QString());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QStringLiteral("Torqal.Dat: moved the %1 bytes after record %2 to %3; %4 bytes, %2 records remain\n")
+                              .arg(length - whole).arg(whole / RideRecord::Length).arg(sideFile).arg(whole));
+        QCOMPARE(bytesOf("Torqal.Dat"), rides.left(whole));
+        QCOMPARE(bytesOf(sideFile), rides.mid(whole, length - whole));
+        QCOMPARE(bytesOf("Gas.Dat"), gasBefore);
+        if (sideFileTaken)
+            QCOMPARE(bytesOf("Torqal.Dat.partial"), "earlier");
+
+        run = runTool({"check", "."});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains(sideFile + QStringLiteral(": %1 bytes cut off a damaged data file by torqal-data repair\n").arg(length - whole)),
+                 qPrintable(run.out));
+        run = runTool({"repair", "."});
+        QCOMPARE(run.out, "Every data file holds whole records; nothing to repair.\n");
+    }
+
+    void repairWaitsForTorqalToQuit()
+    {
+        WorkingFolder folder;
+        writeBytes("Torqal.Dat", QByteArray(15000, ' '));
+        SingleInstance running(folder.path());
+        QCOMPARE(running.acquire(), SingleInstance::Outcome::Acquired);
+        const ToolRun run = runTool({"repair", folder.path()});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.errors, QStringLiteral("torqal-data: Torqal is running on this folder (it holds %1/Torqal.lock); quit it, then repair\n")
+                                 .arg(folder.path()));
+        QCOMPARE(bytesOf("Torqal.Dat").size(), 15000);
     }
 
     void checkFindsNothingWrongInSoundFiles()
     {
-        WorkingFolder folder;
+        // Without a folder named, check looks at Torqal's own data folder.
+        WorkingFolder home;
+        QVERIFY(QDir().mkdir("Torqal"));
+        QVERIFY(QDir::setCurrent("Torqal"));
         DataFiles files;
         writeWithDataModule(files.rides, {ride(1), ride(2)});
         writeWithDataModule(files.gas, {gas(1, ride(1).RideKey), gas(2, ride(2).RideKey)});
-        const ToolRun run = runTool({"check"});
+        QVERIFY(QDir::setCurrent(".."));
+        const ToolRun run = runTool({"check"}, home.path());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, "Torqal.Dat: 20000 bytes, 2 records\n"
                           "Maint.Dat: not present (no records)\n"
@@ -189,7 +390,9 @@ private slots:
                           "TempFile-1.$$$: 1000 bytes left over from an interrupted compaction\n"
                           "TempFile.$$$: 3000 bytes left over from an interrupted compaction\n"
                           "Torqal.db: 2 reminders; 1 belonging to no ride (reminder 2)\n"
-                          "Damage found.\n");
+                          "Damage found.\n"
+                          "To cut the partial records off into side files, quit Torqal and run: torqal-data repair data\n"
+                          "To read a scratch file, run: torqal-data dump --kind ride|maint|goody|trip|gas FILE\n");
 
         writeBytes("data/Torqal.Dat", QByteArray(25001, ' '));
         QVERIFY(runTool({"check", "data"}).out.startsWith("Torqal.Dat: 25001 bytes, 3 records; record 3 is cut short (5001 of 10000 bytes)\n"));

@@ -1,35 +1,55 @@
 // torqal-demo-data: fills a data folder with a few demo rides and their logs,
 // for trying the program out (`make demo`).
-//   torqal-demo-data [DATA_FOLDER]
-// Without DATA_FOLDER it writes into the folder the program itself would use
-// (found exactly as the program finds it, so XDG_DATA_HOME decides); it never
-// writes into a folder that already holds data files.
 
 #include "DemoWriter.h"
 
-#include "app/StartUp.h"
+#include "platform/CommandLine.h"
 #include "platform/DataFolder.h"
+#include "platform/Identity.h"
 
-#include <QApplication>
 #include <QDate>
+#include <QGuiApplication>
 #include <QTextStream>
+
+namespace {
+
+CommandLine::Usage usage()
+{
+    CommandLine::Usage usage;
+    usage.command = QStringLiteral("torqal-demo-data");
+    usage.summary = QStringLiteral("Fills a data folder with demo rides for trying Torqal out.");
+    usage.description = QStringLiteral(
+        "Writes three rides (a car, a motorcycle and an ATV) with their pictures and some months of maintenance, "
+        "goodies, trip and gasoline entries into the five data files of the folder, and the pictures into its "
+        "Pictures folder. The folder is created when missing. A folder that already holds a data file is refused, "
+        "so that nobody's records are ever mixed with the demo's.\n\n"
+        "Exit status: 0 when the demo rides are written, 1 when they cannot be (the folder holds data, or cannot "
+        "be written), 2 for a command line that cannot be understood.");
+    usage.arguments = {{QStringLiteral("FOLDER"),
+                        QStringLiteral("the data folder to fill; without it, the folder Torqal itself uses "
+                                       "($XDG_DATA_HOME/Torqal, usually ~/.local/share/Torqal)"),
+                        true}};
+    return usage;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    // The program's set-up needs an application object, not a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ConfigureApplication();
-
     QTextStream out(stdout);
     QTextStream errors(stderr);
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (arguments.size() > 1) {
-        errors << "usage: torqal-demo-data [DATA_FOLDER]\n";
-        return 2;
-    }
-    const QString folder = arguments.isEmpty() ? DataFolder::path() : arguments[0];
+    QCommandLineParser parser;
+    if (const std::optional<int> done = CommandLine::read(usage(), CommandLine::argumentsOf(argc, argv), parser, out, errors))
+        return *done;
+
+    // Painting the pictures needs an application object, not a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    SetApplicationIdentity();
+
+    const QStringList given = parser.positionalArguments();
+    const QString folder = given.isEmpty() ? DataFolder::usualPath() : given.first();
     const QString problem = writeDemoData(folder, QDate::currentDate());
     if (!problem.isEmpty()) {
         errors << "torqal-demo-data: " << problem << "\n";

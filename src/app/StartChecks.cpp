@@ -1,0 +1,31 @@
+#include "app/StartChecks.h"
+
+#include "app/StartMessages.h"
+#include "data/OtherSpellings.h"
+#include "data/PartialRecords.h"
+#include "data/ScratchRecovery.h"
+#include "platform/MessageBox.h"
+
+void LookAfterDataFolder(const QString &folder)
+{
+    for (const OtherSpelling &spelling : otherSpellings(QStringLiteral("."))) {
+        if (!spelling.canBeRenamed())
+            continue; // named by torqal-data check; the program reads the own name only
+        if (MessageBox::show(nullptr, StartMessages::RenameOtherSpelling(spelling, folder)) != MessageBox::Button::Yes)
+            continue;
+        if (const FileStatus renamed = renameToOwnName(spelling); !renamed)
+            MessageBox::show(nullptr, StartMessages::StepFailed(renamed, folder));
+    }
+
+    ScratchRecovery::Outcome scratch;
+    const FileStatus recovered = ScratchRecovery::recover(&scratch);
+    // Should the scratch file stay where it is, every opening of a missing
+    // data file tries again, and fails rather than create the file empty.
+    if (!recovered)
+        MessageBox::show(nullptr, StartMessages::StepFailed(recovered, folder));
+    else if (scratch.kind == ScratchRecovery::Outcome::Kind::SetAside)
+        MessageBox::show(nullptr, StartMessages::ScratchFileSetAside(scratch.fileName, folder));
+
+    if (const QList<PartialRecordFile> partial = filesEndingInPartialRecords(); !partial.isEmpty())
+        MessageBox::show(nullptr, StartMessages::PartialRecords(partial, folder));
+}

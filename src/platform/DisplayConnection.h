@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QApplication>
+
+#include <memory>
+
+// Makes the application object of a program with windows. Where no display
+// can be reached (neither DISPLAY nor WAYLAND_DISPLAY set, a display that does
+// not answer), the toolkit would abort with a page of diagnostics; instead one
+// line saying so goes to standard error, "<program>: ...", and the process
+// ends with exit status 1. The toolkit's own messages during the attempt are
+// kept back unless it fails for another reason.
+std::unique_ptr<QApplication> OpenDisplay(int &argc, char **argv, const QString &program);

@@ -1,0 +1,89 @@
+// torqal's command line: read before anything needs a display, and the
+// built program without a display.
+
+#include "app/ProgramCommandLine.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsTheCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status"); // -1: the program runs
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("errors");
+        const QString hint = QStringLiteral("Try 'torqal --help' for more information.\n");
+        QTest::newRow("nothing") << QStringList{} << -1 << QString() << QString();
+        QTest::newRow("help") << QStringList{"--help"} << 0 << QStringLiteral("Usage: torqal [--data-folder FOLDER]\n") << QString();
+        QTest::newRow("-h") << QStringList{"-h"} << 0 << QStringLiteral("Usage: torqal [--data-folder FOLDER]\n") << QString();
+        QTest::newRow("version") << QStringList{"--version"} << 0 << QStringLiteral("torqal (Torqal) ") << QString();
+        QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << QString() << "torqal: Unknown option 'colour'.\n" + hint;
+        QTest::newRow("stray argument") << QStringList{"Torqal.Dat"} << 2 << QString() << "torqal: unexpected argument 'Torqal.Dat'\n" + hint;
+        QTest::newRow("folder missing") << QStringList{"--data-folder"} << 2 << QString() << "torqal: Missing value after '--data-folder'.\n" + hint;
+        QTest::newRow("no such folder") << QStringList{"--data-folder", "nowhere"} << 2 << QString() << "torqal: nowhere: no such folder\n" + hint;
+        QTest::newRow("a folder") << QStringList{"--data-folder", "."} << -1 << QString() << QString();
+    }
+
+    void readsTheCommandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        QFETCH(QString, errors);
+        QString out;
+        QString err;
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        ProgramCommandLine options;
+        const std::optional<int> done = ProgramCommandLine::read(QStringList{"torqal"} + arguments, options, outStream, errStream);
+        QCOMPARE(done.value_or(-1), status);
+        QVERIFY2(out.startsWith(output) && (output.isEmpty() == out.isEmpty()), qPrintable(out));
+        QCOMPARE(err, errors);
+        QCOMPARE(options.dataFolder, status == -1 && !arguments.isEmpty() ? QDir::currentPath() : QString());
+    }
+
+    void withoutADisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("errors");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << QStringLiteral("Usage: torqal") << QString();
+        QTest::newRow("version") << QStringList{"--version"} << 0 << QStringLiteral("torqal (Torqal) ") << QString();
+        QTest::newRow("start") << QStringList{} << 1 << QString()
+                               << QStringLiteral("torqal: cannot open its windows: there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set)\n");
+    }
+
+    void withoutADisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        QFETCH(QString, errors);
+        QTemporaryDir home;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(TORQAL_PROGRAM), arguments);
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), status);
+        QVERIFY(QString::fromUtf8(program.readAllStandardOutput()).startsWith(output));
+        QCOMPARE(QString::fromUtf8(program.readAllStandardError()), errors);
+        QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral("data")))); // nothing was made
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "test_command_line.moc"

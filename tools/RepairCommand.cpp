@@ -1,0 +1,200 @@
+#include "RepairCommand.h"
+
+#include "data/PartialRecords.h"
+#include "platform/SingleInstance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+QString systemText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// Closes a file descriptor when it goes.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+    // Closes now; false (errno set) when closing reports a failure.
+    bool close() { return ::close(std::exchange(m_fd, -1)) == 0; }
+
+private:
+    int m_fd;
+};
+
+class FolderRepair
+{
+public:
+    FolderRepair(QString folder, QTextStream &out, QTextStream &errors) : m_folder(std::move(folder)), m_out(out), m_errors(errors) {}
+
+    int run()
+    {
+        bool repaired = false;
+        for (const DataFileInfo &info : DataFileTable()) {
+            const std::optional<bool> done = repair(info);
+            if (!done)
+                return 2;
+            repaired = repaired || *done;
+        }
+        if (!repaired)
+            m_out << "Every data file holds whole records; nothing to repair.\n";
+        return 0;
+    }
+
+private:
+    QByteArray path(const QString &name) const { return QFile::encodeName(QDir(m_folder).filePath(name)); }
+
+    bool fail(const QString &problem)
+    {
+        m_errors << "torqal-data: " << problem << "\n";
+        return false;
+    }
+
+    // Whether the file was repaired; nothing when it could not be.
+    std::optional<bool> repair(const DataFileInfo &info)
+    {
+        Descriptor data(::open(path(info.name).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
+        if (!data.valid()) {
+            if (errno == ENOENT)
+                return false;
+            fail(QStringLiteral("cannot open %1: %2").arg(info.name, systemText(errno)));
+            return std::nullopt;
+        }
+        struct stat status {};
+        if (::fstat(data.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+            fail(QStringLiteral("%1 is not a regular file, not a data file").arg(info.name));
+            return std::nullopt;
+        }
+        if (!endsInPartialRecord(status.st_size, info.recordLength))
+            return false;
+        const qint64 whole = status.st_size - status.st_size % info.recordLength;
+        std::vector<char> rest(static_cast<std::size_t>(status.st_size - whole));
+        if (::pread(data.get(), rest.data(), rest.size(), static_cast<off_t>(whole)) != static_cast<ssize_t>(rest.size())) {
+            fail(QStringLiteral("cannot read %1: %2").arg(info.name, systemText(errno)));
+            return std::nullopt;
+        }
+        const QString side = repairSideFileName(info.name, [this](const QString &name) {
+            struct stat any {};
+            return ::lstat(path(name).constData(), &any) != 0 && errno == ENOENT;
+        });
+        if (!writeSideFile(side, rest))
+            return std::nullopt;
+        if (::ftruncate(data.get(), static_cast<off_t>(whole)) != 0 || ::fsync(data.get()) != 0 || !data.close()) {
+            fail(QStringLiteral("cannot shorten %1: %2 (its last %3 bytes are copied to %4 as well)")
+                     .arg(info.name, systemText(errno)).arg(rest.size()).arg(side));
+            return std::nullopt;
+        }
+        if (!syncFolder())
+            return std::nullopt;
+        const qint64 records = whole / info.recordLength;
+        m_out << info.name << ": moved the " << rest.size() << " bytes after record " << records << " to " << side << "; "
+              << whole << " bytes, " << records << (records == 1 ? " record" : " records") << " remain\n";
+        return true;
+    }
+
+    bool writeSideFile(const QString &side, const std::vector<char> &bytes)
+    {
+        Descriptor file(::open(path(side).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        const bool created = file.valid();
+        bool written = created;
+        for (std::size_t done = 0; written && done < bytes.size();) {
+            const ssize_t step = ::write(file.get(), bytes.data() + done, bytes.size() - done);
+            written = step > 0;
+            done += written ? static_cast<std::size_t>(step) : 0;
+            if (step == 0)
+                errno = ENOSPC;
+        }
+        written = written && ::fsync(file.get()) == 0 && file.close();
+        if (written)
+            return true;
+        const int error = errno;
+        if (created)
+            ::unlink(path(side).constData()); // our own incomplete copy; the data file is untouched
+        return fail(QStringLiteral("cannot write %1: %2").arg(side, systemText(error)));
+    }
+
+    bool syncFolder()
+    {
+        Descriptor folder(::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (folder.valid() && ::fsync(folder.get()) == 0)
+            return true;
+        return fail(QStringLiteral("cannot flush the folder %1: %2").arg(m_folder, systemText(errno)));
+    }
+
+    QString m_folder;
+    QTextStream &m_out;
+    QTextStream &m_errors;
+};
+
+QString lockProblem(SingleInstance::Outcome outcome, const QString &lockFile)
+{
+    switch (outcome) {
+    case SingleInstance::Outcome::HeldElsewhere:
+        return QStringLiteral("Torqal is running on this folder (it holds %1); quit it, then repair").arg(lockFile);
+    case SingleInstance::Outcome::Unreadable:
+        return QStringLiteral("the lock file %1 cannot be read; if Torqal is not running, delete it and repair again").arg(lockFile);
+    case SingleInstance::Outcome::InTheWay:
+        return QStringLiteral("%1 is not a file; move it away and repair again").arg(lockFile);
+    case SingleInstance::Outcome::CannotMake:
+        return QStringLiteral("cannot make the lock file %1; the folder has to be writable for a repair").arg(lockFile);
+    case SingleInstance::Outcome::Acquired:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+int repairCommand(const QString &folder, QTextStream &out, QTextStream &errors)
+{
+    if (!isFolder(folder, errors))
+        return 2;
+    // The program keeps its counts between commands: it must not run on the
+    // folder while its files change length.
+    SingleInstance lock(folder);
+    const SingleInstance::Outcome locked = lock.acquire();
+    if (locked != SingleInstance::Outcome::Acquired) {
+        errors << "torqal-data: " << lockProblem(locked, lock.lockFilePath()) << "\n";
+        return 2;
+    }
+    return FolderRepair(folder, out, errors).run();
+}
+
+Verb repairVerb()
+{
+    CommandLine::Usage usage;
+    usage.command = QStringLiteral("torqal-data repair");
+    usage.summary = QStringLiteral("Mends the data files in a folder that end in part of a record.");
+    usage.description = QStringLiteral(
+        "A data file whose length is no whole number of records (a copy that stopped short, a damaged disk) is "
+        "read by Torqal as well as it can, but Torqal writes nothing into it, so that no record lands over the "
+        "partial one. For each such file, \"repair\" writes the bytes after the last whole record to a new side "
+        "file, NAME.partial (or NAME.2.partial, ... when that name is taken), flushes it to disk, and only then "
+        "shortens the data file to its whole records. It deletes nothing: the side file keeps the bytes for "
+        "whoever wants to look at them. Files that hold whole records are left as they are. Torqal must not be "
+        "running on the folder; \"repair\" refuses while it is.\n\n"
+        "Exit status: 0 when every data file holds whole records afterwards, 2 when the folder or a file cannot "
+        "be repaired; a file that could not be shortened is then as it was.");
+    usage.arguments = {folderArgument()};
+    usage.offersVersion = false;
+    return {usage, [](const QCommandLineParser &parser, QTextStream &out, QTextStream &errors) {
+                return repairCommand(folderOf(parser), out, errors);
+            }};
+}

@@ -1,0 +1,82 @@
+#include "Verb.h"
+
+#include "platform/DataFolder.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString Program = QStringLiteral("torqal-data");
+
+CommandLine::Usage toolUsage(const QList<Verb> &verbs)
+{
+    CommandLine::Usage usage;
+    usage.command = Program;
+    usage.summary = QStringLiteral("Checks, reads and mends the data files of Torqal, the vehicle records program.");
+    QString commands;
+    for (const Verb &verb : verbs)
+        commands += QStringLiteral("\n  ") + verb.usage.synopsis().mid(Program.size() + 1) + QStringLiteral("\n") + verb.usage.entry(6);
+    usage.description =
+        QStringLiteral("Torqal keeps its records in five files of fixed-length records: Torqal.Dat (the rides), "
+                       "Maint.Dat, Goody.Dat, Trip.Dat and Gas.Dat (the four logs), in its data folder "
+                       "($XDG_DATA_HOME/Torqal, usually ~/.local/share/Torqal). Every command below works on "
+                       "them without Torqal's windows and without a display. Only \"repair\" changes a file; "
+                       "the others only read.\n\n"
+                       "Run \"torqal-data COMMAND --help\" for the help of one command.\n\n"
+                       "Commands:")
+        + commands.chopped(1);
+    usage.arguments = {{QStringLiteral("COMMAND"), QStringLiteral("one of the commands above")},
+                       {QStringLiteral("ARGUMENTS"), QStringLiteral("the command's own options and arguments"), true, true}};
+    return usage;
+}
+
+} // namespace
+
+CommandLine::Argument folderArgument()
+{
+    return {QStringLiteral("FOLDER"),
+            QStringLiteral("the folder of the data files; without it, Torqal's own data folder "
+                           "($XDG_DATA_HOME/Torqal, usually ~/.local/share/Torqal)"),
+            true};
+}
+
+QString folderOf(const QCommandLineParser &parser)
+{
+    const QStringList given = parser.positionalArguments();
+    return given.isEmpty() ? DataFolder::usualPath() : given.first();
+}
+
+bool isFolder(const QString &folder, QTextStream &errors)
+{
+    const QFileInfo info(folder);
+    if (!info.exists())
+        errors << "torqal-data: " << folder << ": no such folder\n";
+    else if (!info.isDir())
+        errors << "torqal-data: " << folder << " is a file, not a folder\n";
+    return info.isDir();
+}
+
+QString Verb::name() const
+{
+    return usage.command.section(QLatin1Char(' '), 1);
+}
+
+int runVerbs(const QList<Verb> &verbs, const QStringList &arguments, QTextStream &out, QTextStream &errors)
+{
+    const CommandLine::Usage tool = toolUsage(verbs);
+    QCommandLineParser toolParser;
+    // Everything after the command's name belongs to the command.
+    toolParser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    if (const std::optional<int> done = CommandLine::read(tool, arguments, toolParser, out, errors))
+        return *done;
+    const QStringList given = toolParser.positionalArguments();
+    for (const Verb &verb : verbs) {
+        if (verb.name() != given.first())
+            continue;
+        QCommandLineParser parser;
+        if (const std::optional<int> done = CommandLine::read(verb.usage, QStringList{arguments.first()} + given.mid(1), parser, out, errors))
+            return *done;
+        return verb.run(parser, out, errors);
+    }
+    return CommandLine::refuse(tool, QStringLiteral("unknown command '%1'").arg(given.first()), errors);
+}

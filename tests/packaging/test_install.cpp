@@ -74,6 +74,8 @@ private slots:
         for (const QString &program : programs) {
             const QFileInfo installed(m_prefix.filePath(QStringLiteral("bin/") + program));
             QVERIFY2(installed.isFile() && installed.isExecutable(), qPrintable(installed.filePath()));
+            const QString page = m_share.filePath(QStringLiteral("man/man1/%1.1.gz").arg(program));
+            QVERIFY2(QFileInfo::exists(page), qPrintable(page));
         }
         // The generator of the demo data is a developer's tool only.
         QVERIFY(!QFileInfo::exists(m_prefix.filePath(QStringLiteral("bin/torqal-demo-data"))));

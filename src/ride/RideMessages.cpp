@@ -109,6 +109,21 @@ MessageBox::Request PictureAccessError()
                  MessageBox::Icon::NoIcon);
 }
 
+MessageBox::Request CopyPicture(const QString &path, const QStringList &reasons)
+{
+    MessageBox::Request request =
+        okBox(QStringLiteral("Picture Path"),
+              QStringList{QStringLiteral("The ride file cannot keep the path of this picture:"), QString(),
+                          QStringLiteral("   ") + path, QString()}
+                  + reasons
+                  + QStringList{QString(), QStringLiteral("Copy the picture into the Pictures folder of your ride data"),
+                                QStringLiteral("under a short name, and use the copy?")},
+              MessageBox::Icon::Question);
+    request.buttons = MessageBox::Buttons::YesNo;
+    request.defaultButton = MessageBox::Button::Yes;
+    return request;
+}
+
 MessageBox::Request ConfirmPictureDelete()
 {
     return questionWithNoDefault(QStringLiteral("Confirm Picture Delete"),

@@ -38,6 +38,10 @@ MessageBox::Request ConfirmRideDelete(const QString &year, const QString &make, 
 // A chosen picture file cannot be loaded.
 MessageBox::Request PictureAccessError();
 
+// The ride file cannot keep the chosen picture's path, for the reasons
+// given: the question whether to use a copy in the data folder.
+MessageBox::Request CopyPicture(const QString &path, const QStringList &reasons);
+
 // The question before a ride's picture is removed.
 MessageBox::Request ConfirmPictureDelete();
 

@@ -3,6 +3,7 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "ride/ModalDimming.h"
+#include "ride/PicturePaths.h"
 #include "ride/RideMessages.h"
 #include "ride/RidePictureBox.h"
 #include "ride/frmLargePic.h"
@@ -47,17 +48,41 @@ void RidePicture::cmdPicAddEdit_Click()
         ui.lblPicture->setVisible(!hadPicture);
         return;
     }
+    const std::optional<QString> path = pathToKeep(chosen);
+    if (!path) {
+        ui.lblPicture->setVisible(!hadPicture);
+        return;
+    }
     // An existing ride takes the picture at once, also while it is edited; a
     // ride being added takes it when it is saved.
     if (!rw.state.AddingEntry) {
-        if (const FileStatus status = rw.writePicturePath(rw.state.CurrentRide, chosen); !status) {
+        if (const FileStatus status = rw.writePicturePath(rw.state.CurrentRide, *path); !status) {
             rw.reportFailure(status);
             ui.lblPicture->setVisible(!hadPicture);
             return;
         }
     }
-    RidePictureBox::Show(ui, *picture, chosen);
+    RidePictureBox::Show(ui, *picture, *path);
     RidePictureBox::ShowCommands(ui, true, !rw.state.inEditMode());
+}
+
+// A path the ride file cannot keep would be stored cut or with "?", and the
+// picture lost at the next start: such a picture is used through a copy in
+// the data folder (the working folder) when the user agrees. Nothing when the
+// user declines or the copy fails; the ride then keeps its picture.
+std::optional<QString> RidePicture::pathToKeep(const QString &chosen)
+{
+    const QStringList reasons = PicturePaths::whyNotStorable(chosen);
+    if (reasons.isEmpty())
+        return chosen;
+    if (MessageBox::show(rw.window, RideMessages::CopyPicture(chosen, reasons)) != MessageBox::Button::Yes)
+        return std::nullopt;
+    QString copy;
+    if (const FileStatus status = PicturePaths::copyIntoDataFolder(QDir::currentPath(), chosen, copy); !status) {
+        rw.reportFailure(status);
+        return std::nullopt;
+    }
+    return copy;
 }
 
 void RidePicture::cmdpicDelete_Click()

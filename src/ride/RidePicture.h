@@ -3,6 +3,9 @@
 #include "ride/RideWindow.h"
 
 #include <QObject>
+#include <QString>
+
+#include <optional>
 
 // The picture commands of the ride tab: choosing a picture file for the ride
 // shown (or the ride being added), removing it, and the larger view.
@@ -18,5 +21,7 @@ public:
     void cmdLargerPic_Click();
 
 private:
+    std::optional<QString> pathToKeep(const QString &chosen);
+
     RideWindow rw;
 };

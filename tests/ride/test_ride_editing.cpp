@@ -411,6 +411,53 @@ private slots:
         QVERIFY(ui.cmdLargerPic->isVisible());
     }
 
+    void aPicturePathTheFileCannotKeepIsUsedThroughACopy_data()
+    {
+        QTest::addColumn<QString>("pictureFolder");
+        QTest::addColumn<QString>("dataFolder"); // below the test's folder
+        QTest::addColumn<bool>("copy");          // the answer to the question
+        QTest::addColumn<QString>("stored");     // "old" for the ride's picture; a relative path; "/..." below the data folder
+        QTest::newRow("Cyrillic folder") << "Изображения" << "" << true << "/Pictures/Picture 1.png";
+        QTest::newRow("long path") << QString(150, QLatin1Char('x')) << "" << true << "/Pictures/Picture 1.png";
+        QTest::newRow("declined") << "Изображения" << "" << false << "old";
+        QTest::newRow("data folder the file cannot name") << "Изображения" << "Жук" << true << "Pictures/Picture 1.png";
+    }
+    void aPicturePathTheFileCannotKeepIsUsedThroughACopy()
+    {
+        QFETCH(QString, pictureFolder);
+        QFETCH(QString, dataFolder);
+        QFETCH(bool, copy);
+        QFETCH(QString, stored);
+        World world;
+        const QString data = world.folder.path() + QLatin1Char('/') + dataFolder;
+        QVERIFY(QDir().mkpath(data) && QDir::setCurrent(data));
+        QVERIFY(QDir().mkpath(world.folder.path() + QLatin1Char('/') + pictureFolder));
+        const QString picture = pictureFile(world.folder.path() + QLatin1Char('/') + pictureFolder, QSize(400, 300));
+        RideRecord honda = threeRides[0];
+        honda.PicturePath = pictureFile(world.folder.path(), QSize(200, 100));
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {honda});
+        world.open();
+        const MainWindowControls &ui = world.ui();
+        world.dialog.choose(picture);
+        world.messages.answer(copy ? MessageBox::Button::Yes : MessageBox::Button::No);
+        world.click(ui.cmdPicAddEdit[2]);
+        QCOMPARE(world.messages.last().title, QStringLiteral("Picture Path"));
+        QVERIFY(world.messages.last().text.contains(picture));
+
+        const QString expected = stored == QLatin1String("old")   ? honda.PicturePath
+                                 : stored.startsWith(QLatin1Char('/')) ? QDir::currentPath() + stored
+                                                                       : stored;
+        QCOMPARE(recordsIn<RideRecord>(QStringLiteral("Torqal.Dat"))[0].PicturePath.trimmed(), expected);
+        QCOMPARE(ui.imgRide->toolTip(), expected);
+        // Shown again, a relative path is read against the data folder.
+        const int asked = world.messages.count();
+        world.window->rides().view.ShowRide(1);
+        QCOMPARE(world.messages.count(), asked);
+        QCOMPARE(ui.imgRide->toolTip(), expected);
+        QCOMPARE(QFileInfo::exists(QStringLiteral("Pictures/Picture 1.png")), copy);
+        QVERIFY(QDir::setCurrent(world.folder.path()));
+    }
+
     void pictureChoicesThatChangeNothing()
     {
         World world;

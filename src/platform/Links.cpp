@@ -4,6 +4,9 @@
 #include "platform/LinkOpener.h"
 #include "platform/MessageBox.h"
 
+#include <QPointer>
+#include <QWidget>
+
 QString LinkTarget(int mode, const QString &text)
 {
     switch (mode) {
@@ -13,14 +16,17 @@ QString LinkTarget(int mode, const QString &text)
     }
 }
 
-bool OpenLink(int mode, QWidget *owner, const QString &text)
+void OpenLink(int mode, QWidget *owner, const QString &text)
 {
+    const auto tell = [owner = QPointer<QWidget>(owner)] {
+        MessageBox::tell(owner, QStringLiteral("Error"), QStringLiteral("Could not establish an internet connection!"),
+                         MessageBox::Icon::Critical);
+    };
     const QString target = LinkTarget(mode, text);
-    if (!target.isEmpty() && LinkOpener::open(target))
-        return true;
-    MessageBox::tell(owner, QStringLiteral("Error"), QStringLiteral("Could not establish an internet connection!"),
-                     MessageBox::Icon::Critical);
-    return false;
+    if (target.isEmpty())
+        tell();
+    else
+        LinkOpener::open(target, tell);
 }
 
 QString TellAFriendText()

@@ -14,8 +14,9 @@ inline constexpr int Web = 2;   // "http://" + text, or the maker's web address
 QString LinkTarget(int mode, const QString &text);
 
 // Opens the address built for mode and text. When nothing can open it, says
-// "Could not establish an internet connection!" over owner and returns false.
-bool OpenLink(int mode, QWidget *owner, const QString &text);
+// "Could not establish an internet connection!" over owner; that can come
+// after the call has returned, once the desktop's opener has given up.
+void OpenLink(int mode, QWidget *owner, const QString &text);
 
 // The tell-a-friend message: subject and body of a mailto: address without a
 // recipient, with only its paragraph breaks encoded.

@@ -9,7 +9,7 @@
 #include "platform/TileBackground.h"
 #include "platform/Twips.h"
 #include "print/PrintLayout.h"
-#include "print/QPrinterDevice.h"
+#include "print/PrintRun.h"
 #include "ui/AccessibleNames.h"
 #include "ui/ButtonLayout.h"
 #include "ui/QorButton.h"
@@ -176,17 +176,14 @@ void frmManual::popUpTopicMenu()
     menuHelpMenu->popup(QCursor::pos());
 }
 
+// Printed as every other printout: a refusal, or the PDF file made without a
+// printer, is told once the window takes input again.
 void frmManual::printTopic()
 {
-    if (printDevice) {
-        printOn(*printDevice);
-        return;
-    }
-    QPrinterDevice printer(QStringLiteral("Help topic"), QPrinterDevice::printoutsFolder());
-    if (!printOn(printer))
-        MessageBox::tell(this, ApplicationTitle,
-                         QStringLiteral("The help topic could not be printed.") + CrLf + CrLf + printer.failure(),
-                         MessageBox::Icon::Critical);
+    PrintRun run(SystemPrintDevices());
+    run.print(QStringLiteral("Help - %1").arg(topics.caption()),
+              [this](PrintDevice &device) { return printOn(device); });
+    run.report(this);
 }
 
 bool frmManual::printOn(PrintDevice &device)

@@ -41,9 +41,6 @@ public:
     QMenu *topicMenu() const { return menuHelpMenu; }
     int currentTopic() const { return topics.current(); }
 
-    // Test seam: print on this device instead of the system printer.
-    void usePrintDevice(PrintDevice *device) { printDevice = device; }
-
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -58,7 +55,6 @@ private:
     bool activated = false;
     ManualTopics topics;
     QString about;
-    PrintDevice *printDevice = nullptr;
 
     QLabel *labelHelpTopic;
     QPlainTextEdit *txtManual;

@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "platform/Twips.h"
+#include "print/PrintRun.h"
 #include "print/RecordingPrintDevice.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
@@ -132,9 +133,11 @@ private slots:
     {
         auto manual = openManual(9);
         RecordingPrintDevice printer;
-        manual->usePrintDevice(&printer);
+        PrintDevicesForTests printers([&](const QString &) { return std::shared_ptr<PrintDevice>(&printer, [](auto *) {}); });
+        MessageBox::Script boxes;
         QTest::mouseClick(button(*manual, "cmdPrintHelp"), Qt::LeftButton);
         QVERIFY(manual->isEnabled());
+        QCOMPARE(boxes.count(), 0);
         QCOMPARE(printer.documentCount(), 1);
         int pages = 0;
         for (const RecordingPrintDevice::Line &line : printer.lines())
@@ -170,8 +173,11 @@ private slots:
         auto manual = openManual(1);
         MessageBox::Script boxes;
         manual->printTopic();
-        QCOMPARE(boxes.count(), 0);
-        QCOMPARE(printouts.entryList({QStringLiteral("*.pdf")}).size(), 1);
+        const QStringList files = printouts.entryList({QStringLiteral("*.pdf")});
+        QCOMPARE(files.size(), 1);
+        // Where the PDF went is said as for every other printout.
+        QCOMPARE(boxes.count(), 1);
+        QVERIFY(boxes.last().text.endsWith(QDir::toNativeSeparators(printouts.filePath(files.first()))));
 
         // A file where the folder should be: the printout fails and says so.
         QVERIFY(printouts.removeRecursively());
@@ -179,9 +185,9 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         manual->printTopic();
-        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.count(), 2);
         QCOMPARE(boxes.last().icon, MessageBox::Icon::Critical);
-        QVERIFY(boxes.last().text.startsWith(QStringLiteral("The help topic could not be printed.\r\n")));
+        QVERIFY(boxes.last().text.startsWith(QStringLiteral("The printout could not be finished.\r\n")));
         QVERIFY(boxes.last().text.contains(QDir::toNativeSeparators(printouts.path())));
         QVERIFY(manual->isEnabled());
         QVERIFY(blocker.remove());

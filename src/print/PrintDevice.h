@@ -3,6 +3,7 @@
 #include "print/PrintFont.h"
 
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -44,6 +45,9 @@ public:
     double lineAdvance() const { return lineAdvanceTwips() / TwipsPerInch; }
     // The physical width of the paper, in inches.
     virtual double pageWidth() const = 0;
+    // The size of the printable area, in inches: positions count from its
+    // top-left corner, and nothing is printed beyond it.
+    virtual QSizeF printableArea() const = 0;
 
     void newPage();
     // Sends the document to the printer. False when the printer refused it or

@@ -73,6 +73,11 @@ double QPrinterDevice::pageWidth() const
     return printer_->pageLayout().fullRect(QPageLayout::Inch).width();
 }
 
+QSizeF QPrinterDevice::printableArea() const
+{
+    return printer_->pageLayout().paintRect(QPageLayout::Inch).size();
+}
+
 void QPrinterDevice::fontChanged(const PrintFont &font)
 {
     font_ = QFont(font.name);

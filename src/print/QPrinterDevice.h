@@ -34,6 +34,7 @@ public:
     static QString printoutsFolder();
 
     double pageWidth() const override;
+    QSizeF printableArea() const override;
     void drawPicture(const QImage &picture, const QRectF &inches) override;
 
     bool printsToPdf() const { return toPdf_; }

@@ -13,7 +13,7 @@
 // is 0.6 of the font size wide and a line advances 1.2 times the font size.
 // In Arial 10 a character is therefore 1/12 inch (120 twips) wide and a line
 // 1/6 inch (240 twips) high, whatever the font's name or style. The paper is 8.5 inches wide unless the
-// test says otherwise.
+// test says otherwise, and printable on the whole of a Letter sheet.
 class RecordingPrintDevice final : public PrintDevice
 {
 public:
@@ -46,6 +46,8 @@ public:
     explicit RecordingPrintDevice(double pageWidthInches = 8.5);
 
     double pageWidth() const override { return pageWidth_; }
+    QSizeF printableArea() const override { return printable_; }
+    void setPrintableArea(QSizeF inches) { printable_ = inches; }
     void drawPicture(const QImage &picture, const QRectF &inches) override;
 
     const QList<Operation> &operations() const { return operations_; }
@@ -69,6 +71,7 @@ private:
     Operation record(Operation::Kind kind, double x, double y) const;
 
     double pageWidth_;
+    QSizeF printable_{8.5, 11.0};
     int document_ = 1;
     int page_ = 1;
     QList<Operation> operations_;

@@ -320,6 +320,12 @@ private slots:
         QCOMPARE(pictures.at(0).rect, QRectF(0.75, 2.0, 6.25, 4.6875));
         QCOMPARE(pictures.at(0).pictureSize, QSize(400, 300));
         QCOMPARE(device.documentCount(), 1);
+
+        // Twice as tall as wide: scaled to end at the foot of the printable
+        // area (10.5 inches high here), keeping its proportions.
+        device.setPrintableArea({8.0, 10.5});
+        QVERIFY(PrintLargerPicture(device, QStringLiteral("Tall"), picture, QSize(3000, 6000)));
+        QCOMPARE(device.operations(Kind::Picture).at(1).rect, QRectF(0.75, 2.0, 4.25, 8.5));
     }
 };
 

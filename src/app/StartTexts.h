@@ -18,8 +18,15 @@ QString overview();
 // The screens on which the program does not display correctly.
 bool screenTooNarrow(QSize screenPixels);
 
-// The warning for such a screen, naming its width and height.
-QString screenResolutionMessage(QSize screenPixels);
+// Where the display settings are on the desktop named as in
+// XDG_CURRENT_DESKTOP (e.g. "GNOME", "ubuntu:GNOME", "KDE"), as a line of the
+// warning below; a general description for other desktops.
+QString displaySettings(const QString &desktop);
+
+// The warning for such a screen, naming its width and height and where the
+// user's desktop changes them.
+QString screenResolutionMessage(QSize screenPixels,
+                                const QString &desktop = QString::fromLocal8Bit(qgetenv("XDG_CURRENT_DESKTOP")));
 QString screenResolutionTitle();
 
 } // namespace StartTexts

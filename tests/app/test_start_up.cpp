@@ -400,18 +400,21 @@ private slots:
 
     void theWholeResolutionText()
     {
-        QCOMPARE(StartTexts::screenResolutionMessage({640, 480}),
+        QCOMPARE(StartTexts::screenResolutionMessage({640, 480}, QStringLiteral("ubuntu:GNOME")),
                  QStringLiteral("Torqal is designed for use on a\r\n"
                                 "screen resolution of at least 800x600. \r\n"
                                 "\r\n"
                                 "Torqal will not display correctly on\r\n"
                                 "your current screen resolution (640x480).\r\n"
                                 "\r\n"
-                                "You can adjust your screen resolution by\r\n"
-                                "right-clicking anywhere on your desktop,\r\n"
-                                "select <Properties>, then <Settings>,\r\n"
+                                "You can adjust your screen resolution in\r\n"
+                                "Settings, then Displays,\r\n"
                                 "and then select and accept at least\r\n"
-                                "800x600 as your 'Screen Area'."));
+                                "800x600 as the resolution, or a smaller\r\n"
+                                "scale if the desktop enlarges everything."));
+        QCOMPARE(StartTexts::displaySettings(QStringLiteral("KDE")),
+                 QStringLiteral("System Settings, then Display and Monitor,"));
+        QCOMPARE(StartTexts::displaySettings(QString()), QStringLiteral("your desktop's display settings,"));
     }
 };
 

@@ -1,11 +1,13 @@
 #include "help/HelpTexts.h"
 #include "help/HelpTopics.h"
 #include "platform/Identity.h"
+#include "platform/ValueFormats.h"
 
 #include "Version.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 #include <QTest>
 
 class TestHelpTopics : public QObject
@@ -100,6 +102,31 @@ private slots:
         qputenv("XDG_DATA_HOME", "/srv/shared data");
         QVERIFY(helpText(3000).contains(QStringLiteral("\r\n\r\n/srv/shared data/Torqal\r\n\r\n")));
         QVERIFY(!helpText(3000).contains(QLatin1Char('{')));
+    }
+
+    // Every date the manual gives as an example can be typed into a date box
+    // of 10 characters and is read as a date; the one impossible date it
+    // shows is refused.
+    void dateExamplesCanBeTyped()
+    {
+        static const QRegularExpression dateShaped(
+            QStringLiteral("\\b(\\d{1,4}[-/.]\\d{1,2}[-/.]\\d{2,4}"
+                           "|(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec)[a-z]*\\.? \\d{1,2}(st|nd|rd|th)?,? \\d{2,4})\\b"));
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        int examples = 0;
+        for (int id : textTopicIds()) {
+            for (const QRegularExpressionMatch &match : dateShaped.globalMatch(helpText(id))) {
+                const QString example = match.captured();
+                ++examples;
+                if (example == QStringLiteral("13/45/2009")) {
+                    QVERIFY(!ValueFormats::isDateText(example, us));
+                    continue;
+                }
+                QVERIFY2(example.size() <= 10, qPrintable(example));
+                QVERIFY2(ValueFormats::isDateText(example, us), qPrintable(example));
+            }
+        }
+        QVERIFY(examples > 3);
     }
 
     void aboutTextCarriesTheVersion()

@@ -1,6 +1,6 @@
 #include "DueCommand.h"
 
-#include "Csv.h"
+#include "history/Csv.h"
 #include "RideFacts.h"
 
 #include "reminders/DueDate.h"

@@ -1,6 +1,6 @@
 #include "DumpCommand.h"
 
-#include "Csv.h"
+#include "history/Csv.h"
 #include "RecordReader.h"
 
 #include "data/DateValue.h"

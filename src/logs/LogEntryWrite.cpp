@@ -33,6 +33,25 @@ void fillFromFields(GasRecord &record, double rideKey, const EntryFields &fields
     record = gasFromFields(rideKey, fields);
 }
 
+// Refuses to add `adding` records to a file that cannot take them.
+FileStatus roomFor(const RecordFileBase &file, qsizetype adding)
+{
+    if (file.count() + adding <= MaxRecords)
+        return {};
+    if (adding == 1)
+        return FileStatus::failure(file.name(),
+                                   QStringLiteral("%1 already holds %2 entries, the most one log can hold.\r\n"
+                                                  "Delete an entry before you add a new one.")
+                                       .arg(file.name())
+                                       .arg(MaxRecords));
+    return FileStatus::failure(file.name(), QStringLiteral("%1 holds %2 entries and can take %3 more, not %4.\r\n"
+                                                           "Nothing was added.")
+                                                .arg(file.name())
+                                                .arg(file.count())
+                                                .arg(MaxRecords - file.count())
+                                                .arg(adding));
+}
+
 template<DataRecord Record>
 FileStatus writeRecord(RecordFile<Record> &file, const LogEntryRequest &request, const EntryFields &fields)
 {
@@ -43,13 +62,7 @@ FileStatus writeRecord(RecordFile<Record> &file, const LogEntryRequest &request,
     int number = request.recordNumber;
     if (request.adding()) {
         number = count + 1;
-        if (count >= MaxRecords)
-            status = FileStatus::failure(
-                file.name(),
-                QStringLiteral("%1 already holds %2 entries, the most one log can hold.\r\n"
-                               "Delete an entry before you add a new one.")
-                    .arg(file.name())
-                    .arg(MaxRecords));
+        status = roomFor(file, 1);
     } else if (number < 1 || number > count) {
         status = FileStatus::failure(file.name(),
                                      QStringLiteral("The entry is no longer in %1; nothing was saved.").arg(file.name()));
@@ -57,6 +70,23 @@ FileStatus writeRecord(RecordFile<Record> &file, const LogEntryRequest &request,
     if (status) {
         fillFromFields(file.buffer, request.rideKey, fields);
         status = WriteRecord(file, number);
+    }
+    const FileStatus closed = CloseRecordFile(file);
+    return status ? closed : status;
+}
+
+template<DataRecord Record>
+FileStatus appendRecords(RecordFile<Record> &file, const std::vector<Record> &entries, int &written)
+{
+    written = 0;
+    FileStatus status = OpenRecordFile(file);
+    if (status)
+        status = roomFor(file, qsizetype(entries.size()));
+    for (std::size_t i = 0; status && i < entries.size(); ++i) {
+        file.buffer = entries[i];
+        status = WriteRecord(file, file.count() + 1 + int(i));
+        if (status)
+            ++written;
     }
     const FileStatus closed = CloseRecordFile(file);
     return status ? closed : status;
@@ -92,4 +122,19 @@ GasRecord gasFromFields(double rideKey, const EntryFields &fields)
 FileStatus writeLogEntry(DataFiles &files, const LogEntryRequest &request, const EntryFields &fields)
 {
     return withLogFile(files, request.kind, [&](auto &file) { return writeRecord(file, request, fields); });
+}
+
+FileStatus appendLogEntries(DataFiles &files, const std::vector<ExpenseRecord> &entries, LogKind kind, int &written)
+{
+    return appendRecords(kind == LogKind::Goodies ? files.goodies : files.maintenance, entries, written);
+}
+
+FileStatus appendLogEntries(DataFiles &files, const std::vector<TripRecord> &entries, int &written)
+{
+    return appendRecords(files.trips, entries, written);
+}
+
+FileStatus appendLogEntries(DataFiles &files, const std::vector<GasRecord> &entries, int &written)
+{
+    return appendRecords(files.gas, entries, written);
 }

@@ -4,6 +4,8 @@
 #include "data/RecordFile.h"
 #include "logs/LogEntryRequest.h"
 
+#include <vector>
+
 // The records the editor's fields convert to (the fields have passed the
 // checks of LogEntryForm::check): the date in the user's locale, the text
 // fields trimmed, a cost or trip mileage that is no number as 0, gallons and
@@ -18,3 +20,11 @@ GasRecord gasFromFields(double rideKey, const EntryFields &fields);
 // in the file. The file is closed afterwards in every case; a failure names
 // the file and leaves it as it was.
 FileStatus writeLogEntry(DataFiles &files, const LogEntryRequest &request, const EntryFields &fields);
+
+// Appends new entries to their log after its last record, in the order
+// given, as the editor appends one. Refuses them all, writing nothing, when
+// the file cannot take every one of them. A failure while writing names the
+// file; the entries before it stay written, and `written` says how many.
+FileStatus appendLogEntries(DataFiles &files, const std::vector<ExpenseRecord> &entries, LogKind kind, int &written);
+FileStatus appendLogEntries(DataFiles &files, const std::vector<TripRecord> &entries, int &written);
+FileStatus appendLogEntries(DataFiles &files, const std::vector<GasRecord> &entries, int &written);

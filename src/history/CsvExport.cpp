@@ -1,0 +1,196 @@
+#include "history/CsvExport.h"
+
+#include "data/DateValue.h"
+#include "history/Csv.h"
+#include "platform/ValueFormats.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+#include <charconv>
+
+using ValueFormats::trimBlanks;
+
+namespace {
+
+// The header names of the ride's fields, in the order RideRecord lists them
+// after its key.
+const QStringList &rideHeader()
+{
+    static const QStringList names = {
+        QStringLiteral("Year"), QStringLiteral("Make"), QStringLiteral("Model"), QStringLiteral("Style"),
+        QStringLiteral("Color"), QStringLiteral("License State Type"), QStringLiteral("Name"),
+        QStringLiteral("Purchase Date"), QStringLiteral("Purchased From"), QStringLiteral("Purchase Address"),
+        QStringLiteral("Purchase City State Zip"), QStringLiteral("Purchase Phone"), QStringLiteral("Price Paid"),
+        QStringLiteral("Selling Date"), QStringLiteral("Sold To"), QStringLiteral("Sold To Address"),
+        QStringLiteral("Sold To City State Zip"), QStringLiteral("Sold To Phone"), QStringLiteral("Price Sold"),
+        QStringLiteral("Insurance Company"), QStringLiteral("Insurance Policy"), QStringLiteral("Title Number"),
+        QStringLiteral("VIN"), QStringLiteral("Engine Serial"), QStringLiteral("Paint Code"),
+        QStringLiteral("Key Code"), QStringLiteral("Picture"), QStringLiteral("Notes")};
+    return names;
+}
+
+// Adds the ride's fields to a row in the record's own order.
+class RideCells
+{
+public:
+    explicit RideCells(CsvRow &row) : m_row(row) {}
+    void key(const char *, double) {}
+    void date(const char *, double value) { m_row.add(csvDate(value)); }
+    void money(const char *, qint64 value) { m_row.add(value == 0 ? QString() : csvMoney(value)); }
+    void text(const char *, const QString &value, int) { m_row.add(trimBlanks(value)); }
+
+private:
+    CsvRow &m_row;
+};
+
+CsvRow headerRow(const QStringList &names, bool withRideColumn)
+{
+    CsvRow row;
+    if (withRideColumn)
+        row.add(QStringLiteral("Ride"));
+    for (const QString &name : names)
+        row.add(name);
+    return row;
+}
+
+CsvRow entryRow(int rideNumber, bool withRideColumn)
+{
+    CsvRow row;
+    if (withRideColumn)
+        row.add(QString::number(rideNumber));
+    return row;
+}
+
+void addCells(CsvRow &row, const ExpenseRecord &entry)
+{
+    row.add(csvDate(entry.EntryDate));
+    row.add(trimBlanks(entry.Description));
+    row.add(entry.Cost == 0 ? QString() : csvMoney(entry.Cost));
+    row.add(trimBlanks(entry.Notes));
+}
+
+void addCells(CsvRow &row, const TripRecord &entry)
+{
+    row.add(csvDate(entry.EntryDate));
+    row.add(trimBlanks(entry.Description));
+    row.add(entry.Miles == 0 ? QString() : QString::number(entry.Miles));
+    row.add(trimBlanks(entry.Notes));
+}
+
+void addCells(CsvRow &row, const GasRecord &entry)
+{
+    row.add(csvDate(entry.EntryDate));
+    row.add(csvNumber(entry.Gallons));
+    row.add(QString::number(entry.Miles));
+    const double mpg = entry.Miles / static_cast<double>(entry.Gallons);
+    row.add(entry.Gallons != 0 && std::isfinite(mpg) ? QString::number(mpg, 'f', 1) : QString());
+    row.add(trimBlanks(entry.Notes));
+}
+
+template<class Record>
+CsvFile logFile(LogKind kind, const std::vector<RideHistory> &rides, std::vector<Record> RideHistory::*log,
+                bool withRideColumn)
+{
+    CsvFile file{csvFileName(kind), headerRow(csvLogHeader(kind), withRideColumn).line()};
+    for (const RideHistory &ride : rides) {
+        for (const Record &entry : ride.*log) {
+            CsvRow row = entryRow(ride.rideNumber, withRideColumn);
+            addCells(row, entry);
+            file.text += row.line();
+        }
+    }
+    return file;
+}
+
+} // namespace
+
+QString csvFileName(LogKind kind)
+{
+    switch (kind) {
+    case LogKind::Maintenance:
+        return QStringLiteral("maintenance.csv");
+    case LogKind::Goodies:
+        return QStringLiteral("goodies.csv");
+    case LogKind::Trips:
+        return QStringLiteral("trips.csv");
+    case LogKind::Gas:
+        break;
+    }
+    return QStringLiteral("gasoline.csv");
+}
+
+QStringList csvLogHeader(LogKind kind)
+{
+    switch (kind) {
+    case LogKind::Maintenance:
+    case LogKind::Goodies:
+        return {QStringLiteral("Date"), QStringLiteral("Description"), QStringLiteral("Cost"), QStringLiteral("Notes")};
+    case LogKind::Trips:
+        return {QStringLiteral("Date"), QStringLiteral("Description"), QStringLiteral("Miles"), QStringLiteral("Notes")};
+    case LogKind::Gas:
+        break;
+    }
+    return {QStringLiteral("Date"), QStringLiteral("Gallons"), QStringLiteral("Miles"), QStringLiteral("MPG"),
+            QStringLiteral("Notes")};
+}
+
+std::vector<CsvFile> csvExport(const std::vector<RideHistory> &rides, bool withRideColumn)
+{
+    CsvFile rideFile{QStringLiteral("ride.csv"), headerRow(rideHeader(), withRideColumn).line()};
+    for (const RideHistory &ride : rides) {
+        CsvRow row = entryRow(ride.rideNumber, withRideColumn);
+        RideCells cells(row);
+        RideRecord::visitFields(ride.ride, cells);
+        rideFile.text += row.line();
+    }
+    return {rideFile, logFile(LogKind::Maintenance, rides, &RideHistory::maintenance, withRideColumn),
+            logFile(LogKind::Goodies, rides, &RideHistory::goodies, withRideColumn),
+            logFile(LogKind::Trips, rides, &RideHistory::trips, withRideColumn),
+            logFile(LogKind::Gas, rides, &RideHistory::gas, withRideColumn)};
+}
+
+FileStatus writeCsvFiles(const QString &folder, const std::vector<CsvFile> &files)
+{
+    if (!QDir().mkpath(folder))
+        return FileStatus::failure(folder, QStringLiteral("The folder \"%1\" could not be created.")
+                                               .arg(QDir::toNativeSeparators(folder)));
+    for (const CsvFile &file : files) {
+        const QString path = QDir(folder).filePath(file.name);
+        QSaveFile out(path);
+        const QByteArray bytes = file.text.toUtf8();
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+            return FileStatus::failure(path, QStringLiteral("Could not write %1: %2")
+                                                 .arg(QDir::toNativeSeparators(path), out.errorString()));
+    }
+    return {};
+}
+
+QString csvMoney(qint64 amount)
+{
+    const quint64 magnitude = amount < 0 ? 0 - static_cast<quint64>(amount) : static_cast<quint64>(amount);
+    QString decimals = QStringLiteral("%1").arg(magnitude % 10000, 4, 10, QLatin1Char('0'));
+    while (decimals.size() > 2 && decimals.endsWith(u'0'))
+        decimals.chop(1);
+    return QStringLiteral("%1%2.%3").arg(amount < 0 ? QStringLiteral("-") : QString()).arg(magnitude / 10000).arg(decimals);
+}
+
+QString csvNumber(float value)
+{
+    char text[32];
+    const auto result = std::to_chars(std::begin(text), std::end(text), value);
+    return QString::fromLatin1(text, result.ptr - text);
+}
+
+QString csvDate(double dateValue)
+{
+    if (!(dateValue > 0))
+        return {};
+    const QDateTime moment = DateValue::toDateTime(dateValue).addMSecs(500);
+    if (!moment.isValid())
+        return {};
+    const QTime time = moment.time();
+    if (time.hour() == 0 && time.minute() == 0 && time.second() == 0)
+        return moment.toString(QStringLiteral("yyyy-MM-dd"));
+    return moment.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "data/FileStatus.h"
+#include "history/RideHistory.h"
+#include "logs/LogKind.h"
+
+#include <QString>
+
+#include <vector>
+
+// A ride's history, or every ride's, as CSV files that a spreadsheet opens:
+// ride.csv with every field of the ride, and one file per log
+// (maintenance.csv, goodies.csv, trips.csv, gasoline.csv).
+//
+// The files are RFC 4180 (see Csv.h) in UTF-8 without a byte-order mark.
+// Each starts with a header row of plain names (Date, Description, Cost,
+// Miles, Gallons, MPG, Notes, and the ride's field names). Values are
+// written so that any program reads them alike: dates as yyyy-mm-dd (a time
+// of day, where an entry has one, follows as hh:mm:ss), amounts and numbers
+// with a decimal point and no thousands separators (1234.50, 12.4), text as
+// the lists show it (without its surrounding blanks), notes with their line
+// breaks. A gasoline entry's MPG is computed for the reader and empty without
+// gallons; it is never read back. An export of every ride puts a Ride column
+// first in each file: the ride's number in the ride file at the time of the
+// export, the same in ride.csv and in the logs.
+//
+// Writing never touches the data files. Each file is written whole to a
+// temporary file beside it and then put in place, so a file of the folder
+// holds either its old or its new content; other files of the folder are left
+// alone.
+
+struct CsvFile
+{
+    QString name; // "ride.csv", "maintenance.csv", ...
+    QString text; // the whole file, header first, rows ended by CR LF
+};
+
+// The file of each log, and the log a file name belongs to.
+QString csvFileName(LogKind kind);
+
+// The header names of a log's file, without the Ride column.
+QStringList csvLogHeader(LogKind kind);
+
+// The five files of the rides, in the order ride, maintenance, goodies,
+// trips, gasoline. withRideColumn is for an export of every ride.
+std::vector<CsvFile> csvExport(const std::vector<RideHistory> &rides, bool withRideColumn);
+
+// Writes the files into the folder, creating the folder when it is missing.
+// Stops at the first file that cannot be written, naming it.
+FileStatus writeCsvFiles(const QString &folder, const std::vector<CsvFile> &files);
+
+// The texts of values as the files hold them: 1234.5 as "1234.50", 12.3456
+// as "12.3456"; a float as its shortest text that reads back the same.
+QString csvMoney(qint64 amount);
+QString csvNumber(float value);
+QString csvDate(double dateValue);

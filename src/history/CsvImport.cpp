@@ -1,0 +1,190 @@
+#include "history/CsvImport.h"
+
+#include "data/Cp1252.h"
+#include "logs/LogEntryForm.h"
+#include "logs/LogEntryWrite.h"
+#include "platform/ValueFormats.h"
+
+#include <optional>
+
+using namespace ValueFormats;
+
+namespace CsvImport {
+
+namespace {
+
+enum Field { DateField = 0, TextField = 1, AmountField = 2, NotesField = 3 };
+
+// Lower-case letters only: "Brief Description" and "brief_description" are
+// the same name.
+QString normalised(const QString &name)
+{
+    QString letters;
+    for (const QChar c : name) {
+        if (c.isLetter())
+            letters += c.toLower();
+    }
+    return letters;
+}
+
+QStringList namesFor(LogKind kind, int field)
+{
+    switch (field) {
+    case DateField:
+        return {QStringLiteral("date"), QStringLiteral("day"), QStringLiteral("when")};
+    case TextField:
+        if (kind == LogKind::Gas)
+            return {QStringLiteral("gallons"), QStringLiteral("gal"), QStringLiteral("fuel")};
+        return {QStringLiteral("description"), QStringLiteral("briefdescription"), QStringLiteral("item"),
+                QStringLiteral("what")};
+    case AmountField:
+        if (kind == LogKind::Maintenance || kind == LogKind::Goodies)
+            return {QStringLiteral("cost"), QStringLiteral("amount"), QStringLiteral("price")};
+        return {QStringLiteral("miles"), QStringLiteral("mileage"), QStringLiteral("distance"),
+                QStringLiteral("milesmpg")};
+    default:
+        return {QStringLiteral("notes"), QStringLiteral("note"), QStringLiteral("comments"), QStringLiteral("memo")};
+    }
+}
+
+// Notes are stored with CR LF between lines, whichever line breaks the CSV
+// file used inside its quoted cells.
+QString notesAsStored(QString notes)
+{
+    notes.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return notes.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+int columnNaming(const QStringList &header, const QStringList &names)
+{
+    for (int column = 0; column < header.size(); ++column) {
+        if (names.contains(normalised(header.at(column))))
+            return column;
+    }
+    return NoColumn;
+}
+
+// Whether the files can hold the text as it stands.
+std::optional<QString> storableProblem(const QString &text, int width, bool multiLine, const QString &what)
+{
+    for (const char32_t c : text.toUcs4()) {
+        const bool lineBreakOrTab = c == U'\r' || c == U'\n' || c == U'\t';
+        if ((c < 0x20 || c == 0x7F) && !(multiLine && lineBreakOrTab))
+            return QStringLiteral("the %1 hold a control character").arg(what);
+        if (c != U'?' && Cp1252::encodeChar(c) == '?')
+            return QStringLiteral("the %1 hold \"%2\", which the data files cannot store")
+                .arg(what, QString::fromUcs4(&c, 1));
+    }
+    if (text.size() > width)
+        return QStringLiteral("the %1 are longer than %2 characters").arg(what).arg(width);
+    return std::nullopt;
+}
+
+std::optional<double> readNumber(const QString &text, const QLocale &locale)
+{
+    if (std::optional<double> number = numberFromText(text, QLocale::c()))
+        return number;
+    return numberFromText(text, locale);
+}
+
+std::optional<Money> readMoney(const QString &text, const QLocale &locale)
+{
+    if (std::optional<Money> amount = moneyFromText(text, QLocale::c()))
+        return amount;
+    return moneyFromText(text, locale);
+}
+
+int widthOfText(LogKind kind)
+{
+    return kind == LogKind::Trips ? TripRecord::DescriptionWidth : ExpenseRecord::DescriptionWidth;
+}
+
+// Adds the row's entry, or says why it cannot be one.
+std::optional<QString> readEntry(const EntryFields &fields, LogKind kind, double rideKey, const QLocale &locale,
+                                 Entries &entries)
+{
+    if (const auto problem = LogEntryForm::check(kind, fields))
+        return QString(problem->message).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    const int notesWidth = logKindInfo(kind).notesWidth;
+    if (auto problem = storableProblem(fields[NotesField], notesWidth, true, QStringLiteral("notes")))
+        return problem;
+    if (kind == LogKind::Gas) {
+        entries.gas.push_back(gasFromFields(rideKey, fields));
+        return std::nullopt;
+    }
+    if (auto problem = storableProblem(trimBlanks(fields[TextField]), widthOfText(kind), false,
+                                       QStringLiteral("description")))
+        return problem;
+    const QString amount = trimBlanks(fields[AmountField]);
+    if (kind == LogKind::Trips) {
+        const std::optional<double> miles = amount.isEmpty() ? 0.0 : readNumber(amount, locale);
+        if (!miles || std::abs(*miles) > 2147483647.0)
+            return QStringLiteral("\"%1\" is no number of miles").arg(amount);
+        TripRecord trip = tripFromFields(rideKey, fields);
+        trip.Miles = roundToInt32(*miles);
+        entries.trips.push_back(trip);
+        return std::nullopt;
+    }
+    const std::optional<Money> cost = amount.isEmpty() ? Money(0) : readMoney(amount, locale);
+    if (!cost)
+        return QStringLiteral("\"%1\" is no amount of money").arg(amount);
+    ExpenseRecord expense = expenseFromFields(rideKey, fields);
+    expense.Cost = *cost;
+    entries.expenses.push_back(expense);
+    return std::nullopt;
+}
+
+} // namespace
+
+QStringList fieldNames(LogKind kind)
+{
+    const QString amount = kind == LogKind::Maintenance || kind == LogKind::Goodies ? QStringLiteral("Cost")
+                                                                                    : QStringLiteral("Miles");
+    const QString text = kind == LogKind::Gas ? QStringLiteral("Gallons") : QStringLiteral("Description");
+    return {QStringLiteral("Date"), text, amount, QStringLiteral("Notes")};
+}
+
+Plan guessPlan(LogKind kind, const std::vector<CsvRecord> &rows)
+{
+    Plan plan;
+    plan.kind = kind;
+    const QStringList header = rows.empty() ? QStringList() : rows.front().cells;
+    for (int field = 0; field < 4; ++field)
+        plan.columns[std::size_t(field)] = columnNaming(header, namesFor(kind, field));
+    plan.hasHeader = std::any_of(plan.columns.begin(), plan.columns.end(), [](int c) { return c != NoColumn; });
+    if (!plan.hasHeader) {
+        for (int field = 0; field < 4; ++field)
+            plan.columns[std::size_t(field)] = field < header.size() ? field : NoColumn;
+    }
+    return plan;
+}
+
+std::array<QString, 4> fieldTexts(const CsvRecord &row, const Plan &plan)
+{
+    std::array<QString, 4> texts;
+    for (std::size_t field = 0; field < texts.size(); ++field) {
+        const int column = plan.columns[field];
+        if (column != NoColumn)
+            texts[field] = row.cells.value(column);
+    }
+    return texts;
+}
+
+Entries readEntries(const std::vector<CsvRecord> &rows, const Plan &plan, double rideKey, const QLocale &locale)
+{
+    Entries entries;
+    for (std::size_t i = plan.hasHeader ? 1 : 0; i < rows.size(); ++i) {
+        const CsvRecord &row = rows[i];
+        if (!row.problem.isEmpty()) {
+            entries.problems.push_back({row.line, QStringLiteral("the row cannot be read: ") + row.problem});
+            continue;
+        }
+        EntryFields fields = fieldTexts(row, plan);
+        fields[NotesField] = trimBlanks(notesAsStored(fields[NotesField]));
+        if (const auto problem = readEntry(fields, plan.kind, rideKey, locale, entries))
+            entries.problems.push_back({row.line, *problem});
+    }
+    return entries;
+}
+
+} // namespace CsvImport

@@ -1,0 +1,102 @@
+#include "history/HistoryFigures.h"
+
+#include "data/DateValue.h"
+#include "logs/LogTotals.h"
+
+#include <algorithm>
+#include <deque>
+#include <numeric>
+#include <optional>
+
+namespace HistoryFigures {
+
+namespace {
+
+int monthIndex(QDate day) { return day.year() * 12 + day.month() - 1; }
+QDate monthOf(int index) { return QDate(index / 12, index % 12 + 1, 1); }
+
+// The months from the earliest to the latest dated entry of both logs, each
+// with what add(month, entry) put into it.
+template<class Month, class First, class Second, class AddFirst, class AddSecond>
+std::vector<Month> perMonth(const std::vector<First> &first, const std::vector<Second> &second, AddFirst addFirst,
+                            AddSecond addSecond)
+{
+    std::optional<int> earliest, latest;
+    auto widen = [&](const auto &entries) {
+        for (const auto &entry : entries) {
+            const QDate day = entryDay(entry.EntryDate);
+            if (!day.isValid())
+                continue;
+            const int index = monthIndex(day);
+            earliest = std::min(earliest.value_or(index), index);
+            latest = std::max(latest.value_or(index), index);
+        }
+    };
+    widen(first);
+    widen(second);
+    if (!earliest)
+        return {};
+    std::vector<Month> months(std::size_t(*latest - *earliest + 1));
+    for (std::size_t i = 0; i < months.size(); ++i)
+        months[i].month = monthOf(*earliest + int(i));
+    auto fill = [&](const auto &entries, auto add) {
+        for (const auto &entry : entries) {
+            const QDate day = entryDay(entry.EntryDate);
+            if (day.isValid())
+                add(months[std::size_t(monthIndex(day) - *earliest)], entry);
+        }
+    };
+    fill(first, addFirst);
+    fill(second, addSecond);
+    return months;
+}
+
+} // namespace
+
+QDate entryDay(double dateValue)
+{
+    if (!(dateValue > 0))
+        return {};
+    const QDateTime moment = DateValue::toDateTime(dateValue);
+    return moment.isValid() ? moment.date() : QDate();
+}
+
+std::vector<MpgPoint> milesPerGallon(const std::vector<GasRecord> &gas)
+{
+    std::vector<MpgPoint> points;
+    std::deque<double> recent;
+    for (const GasRecord &fillUp : gas) {
+        const QDate day = entryDay(fillUp.EntryDate);
+        if (!day.isValid() || !(fillUp.Gallons > 0) || fillUp.Miles <= 0)
+            continue;
+        const double mpg = fillUp.Miles / static_cast<double>(fillUp.Gallons);
+        if (!std::isfinite(mpg))
+            continue;
+        recent.push_back(mpg);
+        if (recent.size() > AverageOver)
+            recent.pop_front();
+        const double average = std::accumulate(recent.begin(), recent.end(), 0.0) / double(recent.size());
+        points.push_back({day, mpg, average});
+    }
+    return points;
+}
+
+std::vector<MonthSpending> spendingPerMonth(const std::vector<ExpenseRecord> &maintenance,
+                                            const std::vector<ExpenseRecord> &goodies)
+{
+    return perMonth<MonthSpending>(
+        maintenance, goodies, [](MonthSpending &month, const ExpenseRecord &e) { AddTo(month.maintenance, e.Cost); },
+        [](MonthSpending &month, const ExpenseRecord &e) { AddTo(month.goodies, e.Cost); });
+}
+
+std::vector<MonthMiles> milesPerMonth(const std::vector<GasRecord> &gas, const std::vector<TripRecord> &trips)
+{
+    return perMonth<MonthMiles>(
+        gas, trips, [](MonthMiles &month, const GasRecord &g) { AddTo(month.gasoline, qint64(g.Miles)); },
+        [](MonthMiles &month, const TripRecord &t) {
+            if (t.Miles > 0)
+                AddTo(month.trips, qint64(t.Miles));
+        });
+}
+
+} // namespace HistoryFigures

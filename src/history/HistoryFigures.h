@@ -1,0 +1,69 @@
+#pragma once
+
+#include "data/Records.h"
+#include "platform/ValueFormats.h"
+
+#include <QDate>
+
+#include <vector>
+
+// The figures behind the history charts, from a ride's entries in the order
+// of its lists. Entries without a date are left out of every figure; sums
+// stop at the limits of their type as the lists' totals do.
+namespace HistoryFigures {
+
+// The moving average runs over this many fill-ups.
+inline constexpr int AverageOver = 5;
+
+// One fill-up's miles per gallon, and the mean of the miles per gallon of
+// this fill-up and of up to four fill-ups before it.
+struct MpgPoint
+{
+    QDate date;
+    double mpg = 0;
+    double average = 0;
+
+    bool operator==(const MpgPoint &) const = default;
+};
+
+// Every fill-up with miles and gallons above 0, in the order given; the
+// others have no figure (no division by zero, no negative economy) and do not
+// count towards the average.
+std::vector<MpgPoint> milesPerGallon(const std::vector<GasRecord> &gas);
+
+// The money spent in one month: maintenance and repairs, and goodies (every
+// cost, as the lists' totals add them).
+struct MonthSpending
+{
+    QDate month; // its first day
+    ValueFormats::Money maintenance = 0;
+    ValueFormats::Money goodies = 0;
+
+    bool operator==(const MonthSpending &) const = default;
+};
+
+// Every month from the first to the last dated entry of either log, months
+// without entries included (with nothing spent), so that the months stand
+// evenly along the time line. Empty when neither log has a dated entry.
+std::vector<MonthSpending> spendingPerMonth(const std::vector<ExpenseRecord> &maintenance,
+                                            const std::vector<ExpenseRecord> &goodies);
+
+// The miles of one month: of the gasoline log (every fill-up's miles) and of
+// the trips (every positive mileage), as the lists' totals add them.
+struct MonthMiles
+{
+    QDate month;
+    qint64 gasoline = 0;
+    qint64 trips = 0;
+
+    bool operator==(const MonthMiles &) const = default;
+};
+
+// Every month from the first to the last dated entry of either log, as above.
+std::vector<MonthMiles> milesPerMonth(const std::vector<GasRecord> &gas, const std::vector<TripRecord> &trips);
+
+// The day of a stored date; an invalid date for "no date" (0 or below, or a
+// value that is no date at all).
+QDate entryDay(double dateValue);
+
+} // namespace HistoryFigures

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "history/RideHistory.h"
+#include "platform/ValueFormats.h"
+
+#include <QDate>
+#include <QList>
+#include <QLocale>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// The summary page of a ride's history: what it cost and how it ran.
+struct HistorySummary
+{
+    using Money = ValueFormats::Money;
+
+    Money pricePaid = 0;
+    Money maintenance = 0; // every cost of the log, as its total adds them
+    Money goodies = 0;
+    bool sold = false;     // a selling date or a price sold is on file
+    Money priceSold = 0;
+    Money netCost = 0;     // paid + maintenance + goodies - sold
+    qint64 milesLogged = 0; // the gasoline log's total miles
+    std::optional<Money> costPerMile; // net cost / miles logged, from 1 mile on
+    std::optional<double> overallMpg; // the gasoline log's total miles / total gallons
+    std::optional<double> bestMpg;    // of the fill-ups the chart shows
+    std::optional<double> worstMpg;
+
+    // The latest entry of each log (maintenance, goodies, trips, gasoline):
+    // the last one its list shows.
+    struct Latest
+    {
+        QDate date;
+        QString text; // the description; for a fill-up its gallons and miles
+    };
+    std::array<std::optional<Latest>, 4> latest;
+};
+
+HistorySummary summarise(const RideHistory &history);
+
+// The summary as lines of a label and its value in the program's own formats
+// ($1,234.50, 28.6, 03/15/2009): the figures first, then the latest entries.
+// The price sold appears only for a ride that was sold; a figure that cannot
+// be given says why instead.
+struct SummaryLine
+{
+    QString label;
+    QString value;
+
+    bool operator==(const SummaryLine &) const = default;
+};
+QList<SummaryLine> summaryLines(const HistorySummary &summary, const QLocale &locale = QLocale());

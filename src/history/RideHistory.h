@@ -1,0 +1,30 @@
+#pragma once
+
+#include "data/FileStatus.h"
+#include "data/RecordFile.h"
+
+#include <vector>
+
+// A ride with every entry of its four logs, as values: what the history
+// window, its PDF and the CSV export show. Each log holds the entries in the
+// order the ride's lists show them: by day, entries of one day in the order
+// in which they stand in the file.
+struct RideHistory
+{
+    int rideNumber = 0; // the ride's record in the ride file
+    RideRecord ride;
+    std::vector<ExpenseRecord> maintenance;
+    std::vector<ExpenseRecord> goodies;
+    std::vector<TripRecord> trips;
+    std::vector<GasRecord> gas;
+};
+
+// Reads ride `rideNumber` and its entries. Each file is read once, in large
+// blocks, and closed again; nothing is written. A number outside the ride
+// file is refused with a message that names it.
+FileStatus readRideHistory(DataFiles &files, int rideNumber, RideHistory &history);
+
+// Every ride on file with its entries, in the order of the ride file; rides
+// marked deleted are left out. Entries whose ride is not on file are not
+// read.
+FileStatus readAllRideHistories(DataFiles &files, std::vector<RideHistory> &histories);

@@ -1,0 +1,203 @@
+// CSV: reading rows, the export's files, the import's checks, and the demo
+// rides exported and read back to the same records.
+
+#include "DemoWriter.h"
+#include "data/DataTestSupport.h"
+#include "history/CsvExport.h"
+#include "history/CsvImport.h"
+#include "logs/LogEntryWrite.h"
+#include "logs/LogTestSupport.h"
+
+#include <QTest>
+
+using namespace LogTest;
+
+namespace {
+
+const CsvFile &fileNamed(const std::vector<CsvFile> &files, const QString &name)
+{
+    static const CsvFile none;
+    const auto found = std::find_if(files.begin(), files.end(), [&](const CsvFile &f) { return f.name == name; });
+    return found == files.end() ? none : *found;
+}
+
+template<DataRecord Record>
+QList<QByteArray> bytesOfRecords(const std::vector<Record> &records)
+{
+    QList<QByteArray> bytes;
+    for (const Record &record : records)
+        bytes.append(encodeRecord(record));
+    return bytes;
+}
+
+} // namespace
+
+class TestHistoryCsv : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void readsRows_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("lines");
+        QTest::addColumn<QList<QStringList>>("cells");
+        QTest::addColumn<QStringList>("problems");
+        QTest::newRow("plain, CR LF and LF") << "a,b\r\nc,d\ne," << QList<int>{1, 2, 3}
+                                              << QList<QStringList>{{"a", "b"}, {"c", "d"}, {"e", ""}} << QStringList{"", "", ""};
+        QTest::newRow("quoted with comma, quote, line break")
+            << "\"x,y\",\"say \"\"hi\"\"\",\"two\r\nlines\"\r\nnext" << QList<int>{1, 3}
+            << QList<QStringList>{{"x,y", "say \"hi\"", "two\r\nlines"}, {"next"}} << QStringList{"", ""};
+        QTest::newRow("blank lines skipped") << "a\r\n\r\nb\r\n" << QList<int>{1, 3} << QList<QStringList>{{"a"}, {"b"}}
+                                             << QStringList{"", ""};
+        QTest::newRow("text after a closing quote") << "\"a\"b,c\r\nd" << QList<int>{1, 2}
+                                                    << QList<QStringList>{{}, {"d"}}
+                                                    << QStringList{"text follows a closing quote", ""};
+        QTest::newRow("quote never closed") << "a\r\n\"b,c\r\nd" << QList<int>{1, 2} << QList<QStringList>{{"a"}, {}}
+                                            << QStringList{"", "a quote is never closed"};
+    }
+
+    void readsRows()
+    {
+        QFETCH(QString, text);
+        QFETCH(QList<int>, lines);
+        QFETCH(QList<QStringList>, cells);
+        QFETCH(QStringList, problems);
+        const std::vector<CsvRecord> rows = readCsv(text);
+        QCOMPARE(qsizetype(rows.size()), lines.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            QCOMPARE(rows[i].line, lines.at(qsizetype(i)));
+            QCOMPARE(rows[i].cells, cells.at(qsizetype(i)));
+            QCOMPARE(rows[i].problem, problems.at(qsizetype(i)));
+        }
+    }
+
+    void fileTextIsUtf8OrElseTheWindowsCodePage()
+    {
+        QCOMPARE(csvFileText("\xEF\xBB\xBF" "caf\xC3\xA9"), QStringLiteral("café"));
+        QCOMPARE(csvFileText("caf\xE9 \x80"), QStringLiteral("café €"));
+    }
+
+    void exportWritesPlainValues()
+    {
+        RideHistory history;
+        history.rideNumber = 2;
+        history.ride.Year = QStringLiteral("1998  ");
+        history.ride.Make = QStringLiteral("Honda");
+        history.ride.PricePaid = 123456789;
+        history.ride.PurchaseDate = day(2009, 3, 15);
+        history.maintenance = {expense(RideA, day(2009, 3, 15) + 0.5, QStringLiteral("Oil, filter"), 299500,
+                                       QStringLiteral("Line one\r\n\"two\""))};
+        history.gas = {gas(RideA, day(2009, 4, 1), 12.4f, 350), gas(RideA, day(2009, 4, 2), 0, 10)};
+        const std::vector<CsvFile> files = csvExport({history}, true);
+        QCOMPARE(files.size(), std::size_t(5));
+        const QStringList rideLines = fileNamed(files, "ride.csv").text.split("\r\n");
+        QVERIFY(rideLines.at(0).startsWith("Ride,Year,Make,Model,Style,Color,License State Type,Name,Purchase Date,"));
+        QVERIFY(rideLines.at(1).startsWith("2,1998,Honda,,,,,,2009-03-15,,,,,12345.6789,,"));
+        QCOMPARE(fileNamed(files, "maintenance.csv").text,
+                 "Ride,Date,Description,Cost,Notes\r\n2,2009-03-15 12:00:00,\"Oil, filter\",29.95,"
+                 "\"Line one\r\n\"\"two\"\"\"\r\n");
+        QCOMPARE(fileNamed(files, "gasoline.csv").text,
+                 "Ride,Date,Gallons,Miles,MPG,Notes\r\n2,2009-04-01,12.4,350,28.2,\r\n2,2009-04-02,0,10,,\r\n");
+        QCOMPARE(fileNamed(files, "trips.csv").text, "Ride,Date,Description,Miles,Notes\r\n");
+        QCOMPARE(csvMoney(-125000), "-12.50");
+    }
+
+    void importRefusesWhatTheEditorOrTheFilesWouldNotTake_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("no date") << 1 << ",Oil,12,"  << "A date entry is required";
+        QTest::newRow("no date at all") << 1 << "13/45/2009,Oil,12," << "I don't understand 13/45/2009 as being a valid date.";
+        QTest::newRow("no description") << 3 << "2009-03-15, ,12," << "Some kind of description is required";
+        QTest::newRow("marker") << 2 << "2009-03-15,$Killed$,12," << "\"$Killed$\" cannot be used as a description: the program marks deleted entries with it.";
+        QTest::newRow("no gallons") << 4 << "2009-03-15,abc,12," << "A 'Gallons' entry is required.";
+        QTest::newRow("no miles") << 4 << "2009-03-15,12,," << "A 'Miles Travelled' entry is required.";
+        QTest::newRow("cost no number") << 1 << "2009-03-15,Oil,about 12," << "\"about 12\" is no amount of money";
+        QTest::newRow("miles no number") << 3 << "2009-03-15,Trip,far," << "\"far\" is no number of miles";
+        QTest::newRow("too long") << 1 << "2009-03-15," + QString(61, 'x') + ",1," << "the description are longer than 60 characters";
+        QTest::newRow("code page") << 1 << "2009-03-15,Öl 油,1," << "the description hold \"油\", which the data files cannot store";
+        QTest::newRow("control") << 1 << "2009-03-15,Oil\x01,1," << "the description hold a control character";
+    }
+
+    void importRefusesWhatTheEditorOrTheFilesWouldNotTake()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, row);
+        QFETCH(QString, problem);
+        LogKind log = LogKind::Maintenance;
+        QVERIFY(logKindFromIndex(kind, log));
+        const std::vector<CsvRecord> rows = readCsv("Date,Text,Amount,Notes\r\n" + row);
+        CsvImport::Plan plan = CsvImport::guessPlan(log, rows);
+        plan.columns = {0, 1, 2, 3};
+        const CsvImport::Entries entries = CsvImport::readEntries(rows, plan, RideA);
+        QCOMPARE(entries.count(), std::size_t(0));
+        QCOMPARE(entries.problems, (std::vector<CsvImport::Problem>{{2, problem}}));
+    }
+
+    void importGuessesColumnsAndReadsLocaleAmounts()
+    {
+        const std::vector<CsvRecord> rows =
+            readCsv("Notes,Amount,Brief Description,When\r\nnew,\"$1,250.00\",Tyres,\"March 15, 2009\"\r\n");
+        const CsvImport::Plan plan = CsvImport::guessPlan(LogKind::Goodies, rows);
+        QVERIFY(plan.hasHeader);
+        QCOMPARE(plan.columns, (std::array<int, 4>{3, 2, 1, 0}));
+        const CsvImport::Entries entries = CsvImport::readEntries(rows, plan, RideB);
+        QVERIFY(entries.problems.empty());
+        QCOMPARE(bytesOfRecords(entries.expenses),
+                 bytesOfRecords(std::vector{expense(RideB, day(2009, 3, 15), "Tyres", 12500000, "new")}));
+
+        const CsvImport::Plan headless = CsvImport::guessPlan(LogKind::Trips, readCsv("2009-03-15,Coast,120\r\n"));
+        QVERIFY(!headless.hasHeader);
+        QCOMPARE(headless.columns, (std::array<int, 4>{0, 1, 2, CsvImport::NoColumn}));
+    }
+
+    void demoRidesExportAndImportBackToTheSameEntries()
+    {
+        DataTest::WorkingFolder folder;
+        QCOMPARE(writeDemoData(folder.path(), QDate(2026, 6, 1)), QString());
+        DataFiles files;
+        std::vector<RideHistory> rides;
+        QVERIFY(readAllRideHistories(files, rides));
+        QCOMPARE(rides.size(), std::size_t(3));
+        for (bool withRideColumn : {false, true}) {
+            for (const RideHistory &ride : rides) {
+                const std::vector<CsvFile> csv = csvExport({ride}, withRideColumn);
+                auto import = [&](LogKind kind) {
+                    const std::vector<CsvRecord> rows = readCsv(fileNamed(csv, csvFileName(kind)).text);
+                    CsvImport::Entries entries =
+                        CsvImport::readEntries(rows, CsvImport::guessPlan(kind, rows), ride.ride.RideKey);
+                    [&] { QVERIFY(entries.problems.empty()); }();
+                    return entries;
+                };
+                QCOMPARE(bytesOfRecords(import(LogKind::Maintenance).expenses), bytesOfRecords(ride.maintenance));
+                QCOMPARE(bytesOfRecords(import(LogKind::Goodies).expenses), bytesOfRecords(ride.goodies));
+                QCOMPARE(bytesOfRecords(import(LogKind::Trips).trips), bytesOfRecords(ride.trips));
+                QCOMPARE(bytesOfRecords(import(LogKind::Gas).gas), bytesOfRecords(ride.gas));
+                QVERIFY(!ride.gas.empty());
+            }
+        }
+    }
+
+    void appendingRefusesEntriesBeyondTheLastRecordALogCanHold()
+    {
+        DataTest::WorkingFolder folder;
+        DataTest::writeBytes(QStringLiteral("Gas.Dat"), QByteArray(qsizetype(MaxRecords - 1) * GasRecord::Length, '\0'));
+        DataFiles files;
+        const std::vector<GasRecord> two = {gas(RideA, day(2020, 1, 1), 10, 300), gas(RideA, day(2020, 1, 2), 11, 310)};
+        int written = -1;
+        const FileStatus refused = appendLogEntries(files, two, written);
+        QVERIFY(!refused);
+        QCOMPARE(written, 0);
+        QCOMPARE(DataTest::bytesOf("Gas.Dat").size(), qsizetype(MaxRecords - 1) * GasRecord::Length);
+        QVERIFY(appendLogEntries(files, std::vector{two[1]}, written));
+        QCOMPARE(written, 1);
+        QCOMPARE(DataTest::bytesOf("Gas.Dat").right(GasRecord::Length), encodeRecord(two[1]));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHistoryCsv)
+#include "test_history_csv.moc"

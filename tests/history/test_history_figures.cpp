@@ -1,0 +1,98 @@
+// The figures behind the history charts and the summary, from plain records.
+
+#include "history/HistoryFigures.h"
+#include "history/HistorySummary.h"
+#include "logs/LogTestSupport.h"
+
+#include <QTest>
+
+using namespace HistoryFigures;
+using namespace LogTest;
+
+class TestHistoryFigures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void mpgLeavesOutEmptyFillUpsAndAveragesTheLastFive()
+    {
+        std::vector<GasRecord> fillUps;
+        const float gallons[] = {10, 0, 10, 10, 10, 10, 10, 10};
+        const qint32 miles[] = {100, 300, 0, 200, 300, 400, 500, 600};
+        for (int i = 0; i < 8; ++i)
+            fillUps.push_back(gas(RideA, day(2020, 1, i + 1), gallons[i], miles[i]));
+        fillUps.push_back(gas(RideA, 0, 10, 900)); // no date
+        const std::vector<MpgPoint> points = milesPerGallon(fillUps);
+        const std::vector<MpgPoint> expected = {
+            {QDate(2020, 1, 1), 10, 10},    {QDate(2020, 1, 4), 20, 15},    {QDate(2020, 1, 5), 30, 20},
+            {QDate(2020, 1, 6), 40, 25},    {QDate(2020, 1, 7), 50, 30},    {QDate(2020, 1, 8), 60, 40}};
+        QCOMPARE(points, expected);
+    }
+
+    void monthsRunEvenlyFromTheFirstToTheLastEntry()
+    {
+        const std::vector<ExpenseRecord> maintenance = {expense(RideA, day(2019, 11, 3), QStringLiteral("Oil"), 300000),
+                                                        expense(RideA, day(2019, 11, 20), QStringLiteral("Belt"), -50000),
+                                                        expense(RideA, day(2020, 2, 1), QStringLiteral("Tyres"), 4000000)};
+        const std::vector<ExpenseRecord> goodies = {expense(RideA, day(2019, 12, 24), QStringLiteral("Mats"), 250000),
+                                                    expense(RideA, 0, QStringLiteral("Undated"), 990000)};
+        const std::vector<MonthSpending> spending = {{QDate(2019, 11, 1), 250000, 0},
+                                                     {QDate(2019, 12, 1), 0, 250000},
+                                                     {QDate(2020, 1, 1), 0, 0},
+                                                     {QDate(2020, 2, 1), 4000000, 0}};
+        QCOMPARE(spendingPerMonth(maintenance, goodies), spending);
+        QVERIFY(spendingPerMonth({}, {}).empty());
+
+        const std::vector<GasRecord> fillUps = {gas(RideA, day(2021, 3, 5), 10, 250), gas(RideA, day(2021, 3, 25), 10, 300)};
+        const std::vector<TripRecord> trips = {trip(RideA, day(2021, 2, 10), QStringLiteral("Coast"), 400),
+                                               trip(RideA, day(2021, 3, 1), QStringLiteral("Back"), -20)};
+        const std::vector<MonthMiles> miles = {{QDate(2021, 2, 1), 0, 400}, {QDate(2021, 3, 1), 550, 0}};
+        QCOMPARE(milesPerMonth(fillUps, trips), miles);
+    }
+
+    void summaryOfASoldRide()
+    {
+        RideHistory history;
+        history.ride.PricePaid = 100000000; // $10,000
+        history.ride.PriceSold = 60000000;  // $6,000
+        history.ride.SellingDate = day(2021, 6, 1);
+        history.maintenance = {expense(RideA, day(2020, 1, 5), QStringLiteral("Oil change"), 5000000),
+                               expense(RideA, day(2020, 3, 5), QStringLiteral("Brakes"), 15000000)};
+        history.goodies = {expense(RideA, day(2020, 2, 5), QStringLiteral("Roof rack"), 2500000)};
+        history.gas = {gas(RideA, day(2020, 1, 1), 10, 300), gas(RideA, day(2020, 2, 1), 12, 330),
+                       gas(RideA, day(2020, 3, 1), 0, 10)};
+        const QList<SummaryLine> expected = {
+            {QStringLiteral("Price paid"), QStringLiteral("$10,000.00")},
+            {QStringLiteral("Maintenance and repairs"), QStringLiteral("$2,000.00")},
+            {QStringLiteral("Goodies"), QStringLiteral("$250.00")},
+            {QStringLiteral("Price sold"), QStringLiteral("$6,000.00")},
+            {QStringLiteral("Net cost of the ride"), QStringLiteral("$6,250.00")},
+            {QStringLiteral("Miles logged (gasoline log)"), QStringLiteral("640")},
+            {QStringLiteral("Cost per mile"), QStringLiteral("$9.77")},
+            {QStringLiteral("Overall miles per gallon"), QStringLiteral("29.1")},
+            {QStringLiteral("Best miles per gallon"), QStringLiteral("30.0")},
+            {QStringLiteral("Worst miles per gallon"), QStringLiteral("27.5")},
+            {QStringLiteral("Latest maintenance or repair"), QStringLiteral("03/05/2020   Brakes")},
+            {QStringLiteral("Latest goody"), QStringLiteral("02/05/2020   Roof rack")},
+            {QStringLiteral("Latest trip"), QStringLiteral("(no entries)")},
+            {QStringLiteral("Latest fill-up"), QStringLiteral("03/01/2020   .0 gallons, 10 miles")},
+        };
+        QCOMPARE(summaryLines(summarise(history)), expected);
+    }
+
+    void summaryOfARideWithoutEntries()
+    {
+        RideHistory history;
+        history.ride.PricePaid = 50000000;
+        const QList<SummaryLine> lines = summaryLines(summarise(history));
+        QCOMPARE(lines.size(), 13); // no price sold
+        QCOMPARE(lines.at(3), (SummaryLine{QStringLiteral("Net cost of the ride"), QStringLiteral("$5,000.00")}));
+        QCOMPARE(lines.at(5).value, QStringLiteral("(no miles logged)"));
+        QCOMPARE(lines.at(6).value, QStringLiteral("(no fill-ups with miles and gallons)"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHistoryFigures)
+#include "test_history_figures.moc"

@@ -11,7 +11,8 @@ set(CPACK_PACKAGE_DESCRIPTION
 "Torqal keeps the records of your vehicles (rides): each ride's details and
 picture, and four logs (maintenance and repairs, goodies, trips, gasoline)
 with totals, miles per gallon, printed reports and a built-in manual.
-The package also holds torqal-data, which checks and dumps the data files.")
+The package also holds torqal-data, which checks and dumps the data files
+and writes a ride's history as PDF or CSV.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.qorsoftware.example/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -19,9 +20,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The shared libraries the programs link (Qt 6, the C++ run time) are found
-# by dpkg-shlibdeps; the fonts the printouts and windows ask for, and Qt's
-# SQLite driver (a plug-in, which the reminders database needs), are named here.
+# The shared libraries the programs link (Qt 6 with Qt Charts, libqt6charts6,
+# for the history charts; the C++ run time) are found by dpkg-shlibdeps; the
+# fonts the printouts and windows ask for, and Qt's SQLite driver (a plug-in,
+# which the reminders database needs), are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue, libqt6sql6-sqlite")
 

@@ -6,21 +6,42 @@
 #include "DueCommand.h"
 #include "DumpCommand.h"
 #include "RepairCommand.h"
+#ifdef TORQAL_DATA_HISTORY
+#include "ExportCommand.h"
+#include "HistoryCommand.h"
+
+#include <QApplication>
+#endif
 
 #include "platform/Identity.h"
 
 #include <QCoreApplication>
 
+#include <memory>
+
 int main(int argc, char *argv[])
 {
     const QStringList arguments = CommandLine::argumentsOf(argc, argv);
-    // The reminders database is read through Qt's SQL plug-in, which needs an application object.
-    QCoreApplication application(argc, argv);
+    // The reminders database is read through Qt's SQL plug-in, which needs an
+    // application object; the history's charts need one with widgets, drawn
+    // without a screen.
+    std::unique_ptr<QCoreApplication> application;
+    QList<Verb> verbs{checkVerb(), dumpVerb(), repairVerb(), dueVerb()};
+#ifdef TORQAL_DATA_HISTORY
+    verbs << historyVerb() << exportVerb();
+    if (arguments.value(1) == QLatin1String("history")) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QApplication>(argc, argv);
+    }
+#endif
+    if (!application)
+        application = std::make_unique<QCoreApplication>(argc, argv);
     SetApplicationIdentity();
 
     QTextStream out(stdout);
     QTextStream errors(stderr);
-    const int status = runVerbs({checkVerb(), dumpVerb(), repairVerb(), dueVerb()}, arguments, out, errors);
+    const int status = runVerbs(verbs, arguments, out, errors);
     out.flush();
     errors.flush();
     return status;

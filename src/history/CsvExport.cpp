@@ -8,6 +8,7 @@
 #include <QSaveFile>
 
 #include <charconv>
+#include <cmath>
 
 using ValueFormats::trimBlanks;
 

@@ -5,6 +5,7 @@
 #include "logs/LogEntryWrite.h"
 #include "platform/ValueFormats.h"
 
+#include <cmath>
 #include <optional>
 
 using namespace ValueFormats;

@@ -4,6 +4,7 @@
 #include "logs/LogTotals.h"
 
 #include <algorithm>
+#include <cmath>
 #include <deque>
 #include <numeric>
 #include <optional>

@@ -3,6 +3,8 @@
 #include "data/FieldCodec.h"
 #include "logs/LogRows.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <map>
 
@@ -43,6 +45,9 @@ FileStatus readLog(DataFiles &files, RecordFile<Record> &file, std::vector<RideH
     std::map<double, std::size_t> rideOfKey;
     for (std::size_t i = 0; i < histories.size(); ++i)
         rideOfKey.emplace(histories[i].ride.RideKey, i);
+    // A log that was never written has no entries; reading it creates nothing.
+    if (!QFileInfo::exists(file.name()))
+        return {};
     FileStatus status = OpenRecordFile(file);
     if (!status)
         return closing(file, status);
@@ -82,6 +87,8 @@ FileStatus readLogs(DataFiles &files, std::vector<RideHistory> &histories)
 FileStatus readRideHistory(DataFiles &files, int rideNumber, RideHistory &history)
 {
     history = RideHistory();
+    if (!QFileInfo::exists(files.rides.name()))
+        return FileStatus::failure(files.rides.name(), QStringLiteral("There is no %1: no ride is on file.").arg(files.rides.name()));
     FileStatus status = OpenRecordFile(files.rides);
     if (status && (rideNumber < 1 || rideNumber > files.rides.count()))
         status = FileStatus::failure(files.rides.name(), QStringLiteral("%1 holds no ride number %2.")
@@ -103,6 +110,8 @@ FileStatus readRideHistory(DataFiles &files, int rideNumber, RideHistory &histor
 FileStatus readAllRideHistories(DataFiles &files, std::vector<RideHistory> &histories)
 {
     histories.clear();
+    if (!QFileInfo::exists(files.rides.name()))
+        return {};
     FileStatus status = OpenRecordFile(files.rides);
     if (status) {
         status = files.rides.scan([&](int number, const char *bytes) {

@@ -20,7 +20,8 @@ struct RideHistory
 };
 
 // Reads ride `rideNumber` and its entries. Each file is read once, in large
-// blocks, and closed again; nothing is written. A number outside the ride
+// blocks, and closed again; nothing is written, and a missing file is not
+// created (a missing log has no entries). A number outside the ride
 // file is refused with a message that names it.
 FileStatus readRideHistory(DataFiles &files, int rideNumber, RideHistory &history);
 

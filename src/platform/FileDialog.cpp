@@ -2,11 +2,35 @@
 
 #include <QFileDialog>
 
+namespace {
+
+template<class Dialog>
+QString answer(Dialog dialog)
+{
+    if (FileDialog::Script *script = FileDialog::Script::active())
+        return script->take();
+    return dialog();
+}
+
+} // namespace
+
+QString FileDialog::Script::take()
+{
+    ++asked;
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+}
+
 QString FileDialog::openFile(QWidget *parent)
 {
-    if (Script *script = Script::active()) {
-        ++script->asked;
-        return script->answers.isEmpty() ? QString() : script->answers.takeFirst();
-    }
-    return QFileDialog::getOpenFileName(parent);
+    return answer([&] { return QFileDialog::getOpenFileName(parent); });
+}
+
+QString FileDialog::saveFile(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter)
+{
+    return answer([&] { return QFileDialog::getSaveFileName(parent, title, suggestedPath, filter); });
+}
+
+QString FileDialog::chooseFolder(QWidget *parent, const QString &title)
+{
+    return answer([&] { return QFileDialog::getExistingDirectory(parent, title); });
 }

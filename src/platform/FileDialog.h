@@ -7,24 +7,31 @@
 
 class QWidget;
 
-// The platform's open-file dialog: no file-type filter, default title.
+// The platform's file dialogs. Each returns the chosen path, or an empty text
+// when the user cancelled.
 class FileDialog
 {
 public:
-    // The chosen file's full path, or an empty text when the user cancelled.
+    // A file to open: no file-type filter, default title.
     static QString openFile(QWidget *parent);
+    // A file to write, offered under `suggestedPath`; the filter reads like
+    // "PDF files (*.pdf)". The dialog itself asks before replacing a file.
+    static QString saveFile(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter);
+    // A folder, which may be new.
+    static QString chooseFolder(QWidget *parent, const QString &title);
 
     // Test seam. While a Script exists no dialog appears: each request takes
-    // the next queued file name; with nothing queued it counts as cancelled.
+    // the next queued path; with nothing queued it counts as cancelled.
     class Script : public TestSeam<Script>
     {
     public:
         void choose(const QString &path) { answers.append(path); }
         void cancel() { answers.append(QString()); }
         int count() const { return asked; }
+        // The next answer, counting the request.
+        QString take();
 
     private:
-        friend class FileDialog;
         QList<QString> answers;
         int asked = 0;
     };

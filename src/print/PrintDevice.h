@@ -59,6 +59,10 @@ public:
     // writes files instead of printing.
     virtual QStringList pdfFiles() const { return {}; }
 
+    // Whether the device puts the page numbers on its pages itself, so that
+    // a printout leaves them out.
+    virtual bool numbersPages() const { return false; }
+
     // The picture stretched into a rectangle given in inches.
     virtual void drawPicture(const QImage &picture, const QRectF &inches) = 0;
 

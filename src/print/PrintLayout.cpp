@@ -107,7 +107,7 @@ bool PrintPagedText(PrintDevice &device, const QString &text, const PagedTextTit
 
         const bool textRemains = i + 1 < length;
         if (!textRemains || device.y() > PageGeometry::LastLineAbove) {
-            if (page > 1)
+            if (page > 1 && !device.numbersPages())
                 printPageNumber(device, page);
             if (textRemains) {
                 device.newPage();

@@ -38,7 +38,7 @@ struct PagedTextTitle
 // Prints a long text from the current print position on, character by
 // character, with word wrapping, page breaks, the title at the top of the
 // first (or every) page and "(page N)" at the foot of the second and later
-// pages, then ends the document. A CR LF pair ends a line, and so does a CR or
+// pages (unless the device numbers its pages itself), then ends the document. A CR LF pair ends a line, and so does a CR or
 // an LF on its own. An empty text prints
 // nothing but still ends the document. Returns what ending the document
 // returned.

@@ -43,6 +43,13 @@ QPrinterDevice::~QPrinterDevice()
         painter_.end();
 }
 
+std::unique_ptr<QPrinterDevice> QPrinterDevice::pdfFile(const QString &printoutName, const QString &pdfPath)
+{
+    auto device = std::make_unique<QPrinterDevice>(printoutName, QFileInfo(pdfPath).absolutePath(), Target::PdfFile);
+    device->fixedPdfPath_ = pdfPath;
+    return device;
+}
+
 QString QPrinterDevice::printoutsFolder()
 {
     return QDir(DataFolder::path()).filePath(QStringLiteral("Printouts"));
@@ -153,6 +160,8 @@ bool QPrinterDevice::drawing()
 
 QString QPrinterDevice::nextPdfPath() const
 {
+    if (!fixedPdfPath_.isEmpty())
+        return fixedPdfPath_;
     QString name = printoutName_;
     static const QString unsafe = QStringLiteral("/\\:*?\"<>|");
     for (QChar &character : name) {

@@ -30,6 +30,11 @@ public:
     QPrinterDevice(const QString &printoutName, const QString &pdfFolder, Target target = Target::SystemPrinter);
     ~QPrinterDevice() override;
 
+    // A device that writes its documents to this one PDF file, printer or
+    // not, creating its folder when missing; a document that fails leaves no
+    // file behind.
+    static std::unique_ptr<QPrinterDevice> pdfFile(const QString &printoutName, const QString &pdfPath);
+
     // Where printouts go without a printer: "Printouts" in the data folder.
     static QString printoutsFolder();
 
@@ -60,6 +65,7 @@ private:
 
     QString printoutName_;
     QString pdfFolder_;
+    QString fixedPdfPath_; // the one file of pdfFile(); empty: named per document
     bool toPdf_ = false;
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;

@@ -26,6 +26,7 @@ QHBoxLayout *commandStrip(MainWindowControls &controls, QWidget *window)
     controls.cmdRideEdit = command(window, QStringLiteral("cmdRideEdit"));
     controls.cmdRideDelete = command(window, QStringLiteral("cmdRideDelete"));
     controls.cmdRidePrint = command(window, QStringLiteral("cmdRidePrint"));
+    controls.cmdRideHistory = command(window, QStringLiteral("cmdRideHistory"));
     controls.cmdRideSave = command(window, QStringLiteral("cmdRideSave"));
     controls.cmdRideCancel = command(window, QStringLiteral("cmdRideCancel"));
     controls.cmdRideSave->hide();
@@ -62,7 +63,7 @@ QHBoxLayout *commandStrip(MainWindowControls &controls, QWidget *window)
     auto *strip = new QHBoxLayout;
     strip->setSpacing(4);
     for (QorButton *button : {controls.cmdRideAdd, controls.cmdRideEdit, controls.cmdRideDelete, controls.cmdRidePrint,
-                              controls.cmdRideSave, controls.cmdRideCancel})
+                              controls.cmdRideHistory, controls.cmdRideSave, controls.cmdRideCancel})
         strip->addWidget(button);
     strip->addSpacing(8);
     strip->addLayout(middle, 1);

@@ -35,6 +35,7 @@ struct MainWindowControls
     QorButton *cmdRideEdit = nullptr;
     QorButton *cmdRideDelete = nullptr;
     QorButton *cmdRidePrint = nullptr;
+    QorButton *cmdRideHistory = nullptr;
     QorButton *cmdRideSave = nullptr;
     QorButton *cmdRideCancel = nullptr;
     std::array<QorButton *, 3> cmdPicAddEdit{}; // [1] add, [2] change

@@ -27,6 +27,7 @@ void SetMainWindowHoverTexts(const MainWindowControls &controls)
     set(controls.cmdRideEdit, QStringLiteral(" Edit the information on") + shownRide);
     set(controls.cmdRideDelete, QStringLiteral(" Permanently remove") + shownRide);
     set(controls.cmdRidePrint, QStringLiteral(" Print the information on") + shownRide);
+    set(controls.cmdRideHistory, QStringLiteral(" Charts, summary and export for this 'ride' "));
     set(controls.cmdPicAddEdit[1], QStringLiteral(" Add a picture of your ride "));
     set(controls.cmdPicAddEdit[2], QStringLiteral(" Change this picture "));
     set(controls.cmdPicDelete, QStringLiteral(" Remove this Picture "));

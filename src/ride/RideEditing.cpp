@@ -66,7 +66,7 @@ void RideEditing::setFieldsLocked(bool locked)
 void RideEditing::enterMode(const QString &modeCaption, const QString &saveHover, const QString &cancelHover)
 {
     const MainWindowControls &ui = rw.ui;
-    for (QorButton *command : {ui.cmdRideAdd, ui.cmdRideEdit, ui.cmdRideDelete, ui.cmdRidePrint, ui.cmdSelectRide})
+    for (QorButton *command : {ui.cmdRideAdd, ui.cmdRideEdit, ui.cmdRideDelete, ui.cmdRidePrint, ui.cmdRideHistory, ui.cmdSelectRide})
         command->hide();
     rememberedRideCountCaption = ui.lbl[0]->text();
     QFont bold = ui.lbl[0]->font();

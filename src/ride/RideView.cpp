@@ -116,6 +116,7 @@ void RideView::ShowRideCommands()
     ui.cmdRideEdit->setEnabled(true);
     ui.cmdRideDelete->setVisible(rw.state.CurrentRide > 0);
     ui.cmdRidePrint->setVisible(rw.state.CurrentRide > 0);
+    ui.cmdRideHistory->setVisible(rw.state.CurrentRide > 0);
     ui.cmdSelectRide->setVisible(rw.state.RideCount > 1);
 }
 

@@ -13,6 +13,7 @@
 #include "ride/MainWindowHoverTexts.h"
 #include "ride/ModalDimming.h"
 #include "ride/PrintCommands.h"
+#include "ride/RideHistoryCommand.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
 
@@ -74,6 +75,8 @@ frmMain::frmMain(QWidget *parent)
     connect(ui.cmdFadeStatus, &QorButton::MouseMove, this, &frmMain::cmdFadeStatus_MouseMove);
     connect(ui.cmdEmailFriend, &QorButton::Click, this, &frmMain::cmdEmailFriend_Click);
     connect(ui.cmdRidePrint, &QorButton::Click, this, [this] { PrintRideReport(this, ui); });
+    connect(ui.cmdRideHistory, &QorButton::Click, this,
+            [this] { ShowRideHistory(this, m_files, m_state.CurrentRide, [this] { m_logs->refillAll(); }); });
 }
 
 // The fade command is offered only where windows can be translucent; the

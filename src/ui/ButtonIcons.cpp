@@ -90,6 +90,22 @@ void paintPrint(QPainter &p)
     p.drawRect(QRectF(24, 15, 3, 3));
 }
 
+void paintHistory(QPainter &p)
+{
+    // A bar chart with a line over it.
+    shape(p, rect(2, 4, 28, 25, 2), White);
+    p.setPen(Qt::NoPen);
+    const QColor bars[] = {QColor(0x2C, 0x8C, 0xE8), QColor(0xF0, 0x9A, 0x1E), QColor(0x2C, 0x8C, 0xE8),
+                           QColor(0xF0, 0x9A, 0x1E)};
+    const qreal heights[] = {8, 13, 10, 17};
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(bars[i]);
+        p.drawRect(QRectF(6 + 5.5 * i, 26 - heights[i], 4, heights[i]));
+    }
+    p.setPen(QPen(QColor(0xD8, 0x1E, 0x1E), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({{6, 14}, {12, 10}, {18, 12}, {26, 6}}));
+}
+
 void paintHelp(QPainter &p)
 {
     shape(p, [] { QPainterPath c; c.addEllipse(QRectF(2, 2, 28, 28)); return c; }(), QColor(0x22, 0x66, 0xD8));
@@ -280,6 +296,7 @@ const std::map<QString, Painter> &painters()
         {QStringLiteral("edit"), paintEdit},
         {QStringLiteral("delete"), paintDelete},
         {QStringLiteral("print"), paintPrint},
+        {QStringLiteral("history"), paintHistory},
         {QStringLiteral("help"), paintHelp},
         {QStringLiteral("picture"), paintPicture},
         {QStringLiteral("largerpicture"), paintLargerPicture},

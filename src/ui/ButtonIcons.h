@@ -10,7 +10,7 @@
 // that drawn over the buttons' mask colour they key out cleanly.
 namespace ButtonIcons {
 
-// The roles: add, edit, delete, print, help, picture, largerpicture, save,
+// The roles: add, edit, delete, print, history, help, picture, largerpicture, save,
 // cancel, quit, fade, friend, select, continue, return, topics.
 QStringList roles();
 

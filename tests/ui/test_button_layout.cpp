@@ -53,6 +53,7 @@ const Role Roles[] = {
     {"frmMain", "cmdRideEdit", 14, Edit, Edit, 0, 4, "icon:edit-16"},
     {"frmMain", "cmdRideDelete", 14, Delete, Delete, 0, 4, "icon:delete-16"},
     {"frmMain", "cmdRidePrint", 14, Print, Print, 0, 4, "icon:print-16"},
+    {"frmMain", "cmdRideHistory", 14, 0x40C0FF, 0x40C0FF, 0, 4, "icon:history-16"},
     {"frmMain", "cmdRideSave", 14, Add, Add, 0, 4, "icon:save-16"},
     {"frmMain", "cmdRideCancel", 14, Delete, Delete, 0, 4, "icon:cancel-16"},
     {"frmMain", "cmdPicAddEdit(1)", 14, Picture, Picture, 0, 4, "icon:picture-16"},
@@ -377,7 +378,7 @@ private slots:
     void iconsForEveryRole()
     {
         const QStringList roles = ButtonIcons::roles();
-        QCOMPARE(roles.size(), 16);
+        QCOMPARE(roles.size(), 17);
         for (const QString &role : roles) {
             for (int size : {16, 32}) {
                 const QImage icon = ButtonIcons::icon(role, size);

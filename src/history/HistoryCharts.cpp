@@ -1,0 +1,239 @@
+#include "history/HistoryCharts.h"
+
+#include "data/DateValue.h"
+#include "platform/ValueFormats.h"
+
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QCursor>
+#include <QDateTimeAxis>
+#include <QGraphicsScene>
+#include <QLineSeries>
+#include <QPainter>
+#include <QScatterSeries>
+#include <QStackedBarSeries>
+#include <QToolTip>
+#include <QValueAxis>
+
+using namespace ValueFormats;
+using namespace HistoryFigures;
+
+namespace HistoryCharts {
+
+namespace {
+
+void showTip(const QString &text) { QToolTip::showText(QCursor::pos(), text); }
+
+QString monthName(QDate month) { return QLocale().toString(month, QStringLiteral("MMMM yyyy")); }
+
+// Noon of the day on the time line, in the time of the desktop, as the axis
+// shows it.
+qint64 momentOf(QDate day) { return QDateTime(day, QTime(12, 0)).toMSecsSinceEpoch(); }
+
+std::unique_ptr<QChart> newChart(Chart chart)
+{
+    auto drawn = std::make_unique<QChart>();
+    drawn->setTitle(title(chart));
+    drawn->setAnimationOptions(QChart::NoAnimation);
+    drawn->legend()->setAlignment(Qt::AlignBottom);
+    return drawn;
+}
+
+// Month bars stand at 0, 1, 2, ...; the axis names every month of a history
+// of up to two years, and otherwise the years at their Januaries (every few
+// years on a long history).
+QCategoryAxis *monthAxis(const std::vector<QDate> &months)
+{
+    auto *axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const bool everyMonth = months.size() <= 24;
+    const int firstYear = months.front().year();
+    const int everyYears = std::max(1, (months.back().year() - firstYear + 12) / 12);
+    for (std::size_t i = 0; i < months.size(); ++i) {
+        const QDate month = months[i];
+        if (everyMonth)
+            axis->append(month.toString(QStringLiteral("MMM yy")), double(i));
+        else if (i == 0)
+            axis->append(month.toString(QStringLiteral("MMM yyyy")), 0);
+        else if (month.month() == 1 && i >= 3 && (month.year() - firstYear) % everyYears == 0)
+            axis->append(QString::number(month.year()), double(i));
+    }
+    axis->setRange(-0.5, double(months.size()) - 0.5);
+    return axis;
+}
+
+template<class Month, class First, class Second>
+std::unique_ptr<QChart> monthBars(Chart chart, const std::vector<Month> &months, const QString &firstName,
+                                  const QString &secondName, First first, Second second, const QString &valueTitle,
+                                  QString (*barText)(const Month &, bool))
+{
+    auto drawn = newChart(chart);
+    auto *series = new QStackedBarSeries;
+    auto *firstSet = new QBarSet(firstName);
+    auto *secondSet = new QBarSet(secondName);
+    std::vector<QDate> dates;
+    for (const Month &month : months) {
+        firstSet->append(first(month));
+        secondSet->append(second(month));
+        dates.push_back(month.month);
+    }
+    series->append(firstSet);
+    series->append(secondSet);
+    series->setBarWidth(0.9);
+    drawn->addSeries(series);
+    QObject::connect(firstSet, &QBarSet::hovered, series, [months, barText](bool over, int index) {
+        if (over && index >= 0 && std::size_t(index) < months.size())
+            showTip(barText(months[std::size_t(index)], false));
+    });
+    QObject::connect(secondSet, &QBarSet::hovered, series, [months, barText](bool over, int index) {
+        if (over && index >= 0 && std::size_t(index) < months.size())
+            showTip(barText(months[std::size_t(index)], true));
+    });
+    QCategoryAxis *timeAxis = monthAxis(dates);
+    drawn->addAxis(timeAxis, Qt::AlignBottom);
+    series->attachAxis(timeAxis);
+    auto *valueAxis = new QValueAxis;
+    valueAxis->setTitleText(valueTitle);
+    valueAxis->setLabelFormat(QStringLiteral("%.0f"));
+    drawn->addAxis(valueAxis, Qt::AlignLeft);
+    series->attachAxis(valueAxis);
+    valueAxis->applyNiceNumbers();
+    return drawn;
+}
+
+std::unique_ptr<QChart> mpgChart(const std::vector<MpgPoint> &points)
+{
+    auto drawn = newChart(Chart::MilesPerGallon);
+    auto *fillUps = new QScatterSeries;
+    fillUps->setName(QStringLiteral("Each fill-up"));
+    fillUps->setMarkerSize(7);
+    auto *average = new QLineSeries;
+    average->setName(QStringLiteral("Average of the last five fill-ups"));
+    double lowest = points.front().mpg, highest = points.front().mpg;
+    for (const MpgPoint &point : points) {
+        const auto x = double(momentOf(point.date));
+        fillUps->append(x, point.mpg);
+        average->append(x, point.average);
+        lowest = std::min(lowest, point.mpg);
+        highest = std::max(highest, point.mpg);
+    }
+    drawn->addSeries(fillUps);
+    drawn->addSeries(average);
+    const auto tipAt = [points](const QPointF &at, bool over) {
+        if (!over)
+            return;
+        // The fill-up nearest to the pointer along the time line.
+        const auto nearest = std::min_element(points.begin(), points.end(), [&](const MpgPoint &a, const MpgPoint &b) {
+            return std::abs(double(momentOf(a.date)) - at.x()) < std::abs(double(momentOf(b.date)) - at.x());
+        });
+        showTip(mpgPointText(*nearest));
+    };
+    QObject::connect(fillUps, &QScatterSeries::hovered, fillUps, tipAt);
+    QObject::connect(average, &QLineSeries::hovered, average, tipAt);
+
+    auto *timeAxis = new QDateTimeAxis;
+    timeAxis->setFormat(QStringLiteral("MMM yyyy"));
+    const qint64 first = momentOf(points.front().date), last = momentOf(points.back().date);
+    const qint64 day = 24 * 3600 * 1000LL;
+    timeAxis->setRange(QDateTime::fromMSecsSinceEpoch(first - day), QDateTime::fromMSecsSinceEpoch(last + day));
+    timeAxis->setTickCount(6);
+    drawn->addAxis(timeAxis, Qt::AlignBottom);
+    auto *mpgAxis = new QValueAxis;
+    mpgAxis->setTitleText(QStringLiteral("Miles per gallon"));
+    mpgAxis->setRange(std::max(0.0, lowest - 2), highest + 2);
+    mpgAxis->applyNiceNumbers();
+    drawn->addAxis(mpgAxis, Qt::AlignLeft);
+    for (QAbstractSeries *series : {static_cast<QAbstractSeries *>(fillUps), static_cast<QAbstractSeries *>(average)}) {
+        series->attachAxis(timeAxis);
+        series->attachAxis(mpgAxis);
+    }
+    return drawn;
+}
+
+} // namespace
+
+QString title(Chart chart)
+{
+    switch (chart) {
+    case Chart::MilesPerGallon:
+        return QStringLiteral("Miles per gallon of each fill-up");
+    case Chart::MoneyPerMonth:
+        return QStringLiteral("Money spent per month");
+    case Chart::MilesPerMonth:
+        break;
+    }
+    return QStringLiteral("Miles per month");
+}
+
+QString nothingToDraw(Chart chart, const Figures &figures)
+{
+    switch (chart) {
+    case Chart::MilesPerGallon:
+        return figures.mpg.empty() ? QStringLiteral("The gasoline log has no fill-up with both miles and gallons to "
+                                                    "draw yet.")
+                                   : QString();
+    case Chart::MoneyPerMonth:
+        return figures.spending.empty() ? QStringLiteral("The maintenance and goodies logs have no entries to draw yet.")
+                                        : QString();
+    case Chart::MilesPerMonth:
+        break;
+    }
+    return figures.miles.empty() ? QStringLiteral("The gasoline and trips logs have no entries to draw yet.") : QString();
+}
+
+std::unique_ptr<QChart> makeChart(Chart chart, const Figures &figures)
+{
+    if (!nothingToDraw(chart, figures).isEmpty())
+        return {};
+    switch (chart) {
+    case Chart::MilesPerGallon:
+        return mpgChart(figures.mpg);
+    case Chart::MoneyPerMonth:
+        return monthBars(
+            chart, figures.spending, QStringLiteral("Maintenance and repairs"), QStringLiteral("Goodies"),
+            [](const MonthSpending &m) { return moneyToDouble(m.maintenance); },
+            [](const MonthSpending &m) { return moneyToDouble(m.goodies); }, QStringLiteral("Dollars"), spendingBarText);
+    case Chart::MilesPerMonth:
+        break;
+    }
+    return monthBars(
+        chart, figures.miles, QStringLiteral("Gasoline log"), QStringLiteral("Trips"),
+        [](const MonthMiles &m) { return double(m.gasoline); }, [](const MonthMiles &m) { return double(m.trips); },
+        QStringLiteral("Miles"), milesBarText);
+}
+
+QImage chartImage(QChart &chart, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QGraphicsScene scene;
+    scene.addItem(&chart);
+    chart.setGeometry(QRectF(QPointF(0, 0), QSizeF(size)));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    scene.render(&painter, QRectF(image.rect()), QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.end();
+    scene.removeItem(&chart);
+    return image;
+}
+
+QString mpgPointText(const MpgPoint &point)
+{
+    return QStringLiteral("%1: %2 mpg (average of the last five: %3)")
+        .arg(dateText(DateValue::fromDateTime(point.date)), oneDecimalText(point.mpg), oneDecimalText(point.average));
+}
+
+QString spendingBarText(const MonthSpending &month, bool goodies)
+{
+    return goodies ? QStringLiteral("%1: goodies %2").arg(monthName(month.month), moneyText(month.goodies))
+                   : QStringLiteral("%1: maintenance and repairs %2").arg(monthName(month.month), moneyText(month.maintenance));
+}
+
+QString milesBarText(const MonthMiles &month, bool trips)
+{
+    return trips ? QStringLiteral("%1: trips %2 miles").arg(monthName(month.month)).arg(month.trips)
+                 : QStringLiteral("%1: gasoline log %2 miles").arg(monthName(month.month)).arg(month.gasoline);
+}
+
+} // namespace HistoryCharts

@@ -1,0 +1,162 @@
+#include "history/HistoryPdf.h"
+
+#include "history/HistoryCharts.h"
+#include "history/HistorySummary.h"
+#include "logs/LogRows.h"
+#include "logs/LogTotals.h"
+#include "platform/Clock.h"
+#include "print/ContinuousPrintDevice.h"
+#include "print/PageGeometry.h"
+#include "print/QPrinterDevice.h"
+
+#include <QChart>
+#include <QImage>
+
+using LineEnd = PrintDevice::LineEnd;
+
+namespace {
+
+constexpr double TextWidth = 6.5;      // from the left margin to 7.5 inches
+constexpr double SummaryValueAt = 3.5;
+constexpr double PictureHeight = 3.4;
+constexpr double ChartHeight = 3.1;
+constexpr double ChartTitleHeight = 0.25;
+constexpr double ChartPixelsPerInch = 110;
+
+void useFont(PrintDevice &device, double size, bool bold)
+{
+    SetPrinterFont(device, QStringLiteral("Arial"), size, false, bold, false, false);
+}
+
+void printLine(PrintDevice &device, const QString &text, double x = PageGeometry::LeftMargin)
+{
+    device.setX(x);
+    device.print(text, LineEnd::End);
+}
+
+// The picture as large as fits the box, in its own proportions.
+void printPicture(PrintDevice &device, const QString &path)
+{
+    const QImage picture(path);
+    if (picture.isNull())
+        return;
+    double width = TextWidth;
+    double height = width * picture.height() / picture.width();
+    if (height > PictureHeight) {
+        height = PictureHeight;
+        width = height * picture.width() / picture.height();
+    }
+    const double top = device.y() + 0.1;
+    device.drawPicture(picture, QRectF(PageGeometry::LeftMargin, top, width, height));
+    device.setY(top + height + 0.2);
+}
+
+void printTitlePage(PrintDevice &device, const ShownRide &ride, const RideHistory &history)
+{
+    useFont(device, 10, false);
+    PrintRideHeading(device, ride.heading);
+    useFont(device, 16, true);
+    printLine(device, QStringLiteral("History of ") + ride.displayName);
+    if (!ride.picturePath.trimmed().isEmpty())
+        printPicture(device, ride.picturePath);
+    else
+        device.printEmptyLine();
+    for (const SummaryLine &line : summaryLines(summarise(history))) {
+        useFont(device, 10, true);
+        device.setX(PageGeometry::LeftMargin);
+        device.print(line.label, LineEnd::Stay);
+        useFont(device, 10, false);
+        printLine(device, line.value, SummaryValueAt);
+    }
+    device.endDocument();
+}
+
+template<class Record>
+LogList logListOf(LogKind kind, const std::vector<Record> &entries)
+{
+    const LogKindInfo &info = logKindInfo(kind);
+    LogList list;
+    list.log.kind = logIndex(kind);
+    list.log.tabCaption = info.tabCaption;
+    for (std::size_t column = 0; column < info.columns.size(); ++column)
+        list.log.titles[column] = info.columns[column].title;
+    LogTotals totals;
+    for (const Record &entry : entries) {
+        list.rows.append(logRow(kind, logEntry(entry, 0)).cells);
+        totals.add(entry);
+    }
+    for (const TotalCaption &caption : totalCaptions(kind, totals))
+        list.totals.append(caption.shown ? caption.text : QString());
+    return list;
+}
+
+template<class Record>
+void printLog(PrintDevice &device, const ShownRide &ride, LogKind kind, const std::vector<Record> &entries)
+{
+    if (!entries.empty())
+        PrintLogList(device, ride.heading, logListOf(kind, entries));
+}
+
+void printCharts(PrintDevice &device, const ShownRide &ride, const RideHistory &history)
+{
+    const HistoryCharts::Figures figures{HistoryFigures::milesPerGallon(history.gas),
+                                         HistoryFigures::spendingPerMonth(history.maintenance, history.goodies),
+                                         HistoryFigures::milesPerMonth(history.gas, history.trips)};
+    bool startOfPage = true;
+    bool first = true;
+    for (const HistoryCharts::Chart chart : HistoryCharts::AllCharts) {
+        if (!first && device.y() + ChartTitleHeight + ChartHeight > PageGeometry::ListPageBreakBelow) {
+            device.newPage();
+            startOfPage = true;
+        }
+        first = false;
+        if (startOfPage) {
+            useFont(device, 10, false);
+            PrintRideHeading(device, ride.heading);
+            startOfPage = false;
+        }
+        // The title as text, so that the PDF can be searched and read aloud.
+        useFont(device, 11, true);
+        printLine(device, HistoryCharts::title(chart));
+        useFont(device, 10, false);
+        const std::unique_ptr<QChart> drawn = HistoryCharts::makeChart(chart, figures);
+        if (!drawn) {
+            printLine(device, HistoryCharts::nothingToDraw(chart, figures));
+            device.printEmptyLine();
+            continue;
+        }
+        drawn->setTitle(QString());
+        const QSize pixels(int(TextWidth * ChartPixelsPerInch), int(ChartHeight * ChartPixelsPerInch));
+        const double top = device.y();
+        device.drawPicture(HistoryCharts::chartImage(*drawn, pixels),
+                           QRectF(PageGeometry::LeftMargin, top, TextWidth, ChartHeight));
+        device.setY(top + ChartHeight + 0.2);
+    }
+    device.endDocument();
+}
+
+} // namespace
+
+bool PrintHistory(PrintDevice &paper, const ShownRide &shown, const RideHistory &history)
+{
+    ContinuousPrintDevice device(paper);
+    printTitlePage(device, shown, history);
+    BasicInformation information = shown.information;
+    information.withNotes = !information.notes.trimmed().isEmpty();
+    PrintBasicInformation(device, shown.heading, information);
+    printLog(device, shown, LogKind::Maintenance, history.maintenance);
+    printLog(device, shown, LogKind::Goodies, history.goodies);
+    printLog(device, shown, LogKind::Trips, history.trips);
+    printLog(device, shown, LogKind::Gas, history.gas);
+    printCharts(device, shown, history);
+    return device.finish();
+}
+
+QString WriteHistoryPdf(const QString &path, const ShownRide &ride, const RideHistory &history)
+{
+    ShownRide printed = ride;
+    printed.heading.printedAt = Clock::now();
+    const std::unique_ptr<QPrinterDevice> pdf =
+        QPrinterDevice::pdfFile(QStringLiteral("History of ") + ride.displayName, path);
+    return PrintHistory(*pdf, printed, history) ? QString() : pdf->failure();
+}

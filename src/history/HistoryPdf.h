@@ -1,0 +1,33 @@
+#pragma once
+
+#include "history/RideHistory.h"
+#include "print/RideReport.h"
+#include "print/PrintLayout.h"
+
+#include <QString>
+
+class PrintDevice;
+
+// The ride as the main window shows it: the name it goes by, the heading of
+// its printouts, its fields with their captions and its notes, its picture.
+struct ShownRide
+{
+    QString displayName;
+    RideHeading heading;
+    BasicInformation information;
+    QString picturePath;
+};
+
+// The whole history of a ride as one document, in the layout of the
+// program's other printouts: a title page with the ride's heading, its
+// picture and the summary; the ride's fields and notes; each log that has
+// entries as its list with its totals; and the three charts (or, for a chart
+// with nothing to draw, the sentence that says so). Every page from the
+// second on is numbered. Returns what ending the document returned.
+bool PrintHistory(PrintDevice &device, const ShownRide &ride, const RideHistory &history);
+
+// Writes that document with Qt's PDF writer to the file at path, whether or
+// not a printer is installed. The time of printing is now. Returns why the
+// file could not be written, or an empty text; a file that could not be
+// written whole is not left behind.
+QString WriteHistoryPdf(const QString &path, const ShownRide &ride, const RideHistory &history);

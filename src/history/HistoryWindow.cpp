@@ -1,0 +1,282 @@
+#include "history/HistoryWindow.h"
+
+#include "history/CsvExport.h"
+#include "history/HistorySummary.h"
+#include "history/ImportWindow.h"
+#include "platform/BusyPointer.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "ui/ButtonLayout.h"
+#include "ui/QorButton.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollArea>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using HistoryCharts::Chart;
+
+namespace {
+
+QorButton *commandButton(QWidget *window, const QString &name, const QString &caption, const QString &tip)
+{
+    auto *button = new QorButton(window);
+    button->setObjectName(name);
+    button->setCaption(caption);
+    button->setToolTip(tip);
+    button->setAccessibleName(QString(caption).remove(u'&'));
+    button->setMinimumSize(150, 32);
+    return button;
+}
+
+int chartIndex(Chart chart) { return static_cast<int>(chart); }
+
+// Keeps the characters a file name may hold.
+QString fileNameOf(QString name)
+{
+    static const QString unsafe = QStringLiteral("/\\:*?\"<>|");
+    for (QChar &c : name) {
+        if (unsafe.contains(c) || c.unicode() < 0x20)
+            c = u'-';
+    }
+    return name.trimmed();
+}
+
+} // namespace
+
+HistoryWindow::HistoryWindow(DataFiles &files, RideHistory history, const ShownRide &shown, QWidget *parent)
+    : QDialog(parent)
+    , files_(files)
+    , shown_(shown)
+    , history_(std::move(history))
+{
+    setObjectName(QStringLiteral("HistoryWindow"));
+    setWindowTitle(QStringLiteral("History of ") + shown.displayName);
+
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("HistoryPages"));
+
+    auto *charts = new QWidget;
+    auto *chartsLayout = new QVBoxLayout(charts);
+    for (const Chart chart : HistoryCharts::AllCharts) {
+        const int i = chartIndex(chart);
+        auto *row = new QHBoxLayout;
+        auto *box = new QVBoxLayout;
+        row->addLayout(box, 1);
+        saveChartButtons_[i] = commandButton(this, QStringLiteral("cmdSaveChart(%1)").arg(i),
+                                             QStringLiteral("Save as PNG..."),
+                                             QStringLiteral(" Save this chart as a picture "));
+        saveChartButtons_[i]->setAccessibleName(HistoryCharts::title(chart) + QStringLiteral(": save as PNG"));
+        row->addWidget(saveChartButtons_[i], 0, Qt::AlignTop);
+        connect(saveChartButtons_[i], &QorButton::Click, this, [this, chart] { saveChart(chart); });
+        chartBoxes_[i] = box;
+        chartsLayout->addLayout(row);
+    }
+    auto *scroll = new QScrollArea;
+    scroll->setWidget(charts);
+    scroll->setWidgetResizable(true);
+    pages_->addTab(scroll, QStringLiteral("Charts"));
+
+    summary_ = new QLabel;
+    summary_->setObjectName(QStringLiteral("lblSummary"));
+    summary_->setTextFormat(Qt::RichText);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    summary_->setMargin(12);
+    summary_->setAccessibleName(QStringLiteral("Summary"));
+    pages_->addTab(summary_, QStringLiteral("Summary"));
+
+    auto *savePdfButton = commandButton(this, QStringLiteral("cmdSavePdf"), QStringLiteral("Save history as PDF..."),
+                                        QStringLiteral(" The whole history of this ride as one PDF file "));
+    auto *exportButton = commandButton(this, QStringLiteral("cmdExportCsv"), QStringLiteral("Export as CSV..."),
+                                       QStringLiteral(" The ride and its logs as CSV files for a spreadsheet "));
+    auto *importButton = commandButton(this, QStringLiteral("cmdImportCsv"), QStringLiteral("Import CSV into a log..."),
+                                       QStringLiteral(" New entries of one log from a CSV file "));
+    auto *closeButton = commandButton(this, QStringLiteral("cmdClose"), QStringLiteral("Close"),
+                                      QStringLiteral(" Back to the ride "));
+    connect(savePdfButton, &QorButton::Click, this, &HistoryWindow::savePdf);
+    connect(exportButton, &QorButton::Click, this, [this, exportButton] {
+        QMenu choice(this);
+        choice.addAction(QStringLiteral("This ride: ") + shown_.displayName, this, [this] { exportCsv(false); });
+        choice.addAction(QStringLiteral("Every ride on file, with a Ride column"), this, [this] { exportCsv(true); });
+        choice.exec(exportButton->mapToGlobal(QPoint(0, exportButton->height())));
+    });
+    connect(importButton, &QorButton::Click, this, &HistoryWindow::importCsv);
+    connect(closeButton, &QorButton::Click, this, &QDialog::accept);
+
+    auto *commands = new QHBoxLayout;
+    for (QorButton *button : {savePdfButton, exportButton, importButton})
+        commands->addWidget(button);
+    commands->addStretch(1);
+    commands->addWidget(closeButton);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(pages_, 1);
+    layout->addLayout(commands);
+    QString error;
+    if (!LoadButtonLayout(this, QStringLiteral("HistoryWindow"), &error))
+        qWarning("%s", qPrintable(error));
+    resize(900, 720);
+    showHistory();
+}
+
+void HistoryWindow::addPage(QWidget *page, const QString &title)
+{
+    pages_->addTab(page, title);
+}
+
+void HistoryWindow::showHistory()
+{
+    figures_ = {HistoryFigures::milesPerGallon(history_.gas),
+                HistoryFigures::spendingPerMonth(history_.maintenance, history_.goodies),
+                HistoryFigures::milesPerMonth(history_.gas, history_.trips)};
+    fillCharts();
+    fillSummary();
+}
+
+void HistoryWindow::fillCharts()
+{
+    for (const Chart chart : HistoryCharts::AllCharts) {
+        QVBoxLayout *box = chartBoxes_[chartIndex(chart)];
+        while (QLayoutItem *item = box->takeAt(0)) {
+            delete item->widget();
+            delete item;
+        }
+        std::unique_ptr<QChart> drawn = HistoryCharts::makeChart(chart, figures_);
+        saveChartButtons_[chartIndex(chart)]->setVisible(drawn != nullptr);
+        if (!drawn) {
+            auto *title = new QLabel(QStringLiteral("<b>%1</b><br>%2")
+                                         .arg(HistoryCharts::title(chart).toHtmlEscaped(),
+                                              HistoryCharts::nothingToDraw(chart, figures_).toHtmlEscaped()));
+            title->setObjectName(QStringLiteral("lblNoChart(%1)").arg(chartIndex(chart)));
+            title->setWordWrap(true);
+            box->addWidget(title);
+            continue;
+        }
+        auto *view = new QChartView(drawn.release());
+        view->setObjectName(QStringLiteral("chart(%1)").arg(chartIndex(chart)));
+        view->setAccessibleName(HistoryCharts::title(chart));
+        view->setRenderHint(QPainter::Antialiasing);
+        view->setMinimumHeight(320);
+        box->addWidget(view);
+    }
+}
+
+void HistoryWindow::fillSummary()
+{
+    QString rows;
+    for (const SummaryLine &line : summaryLines(summarise(history_)))
+        rows += QStringLiteral("<tr><td><b>%1</b></td><td>&nbsp;&nbsp;&nbsp;</td><td>%2</td></tr>")
+                    .arg(line.label.toHtmlEscaped(), line.value.toHtmlEscaped());
+    summary_->setText(QStringLiteral("<table>%1</table>").arg(rows));
+}
+
+QString HistoryWindow::defaultPath(const QString &name) const
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(fileNameOf(name));
+}
+
+void HistoryWindow::savePdf()
+{
+    const QString path = FileDialog::saveFile(this, QStringLiteral("Save history as PDF"),
+                                              defaultPath(shown_.displayName + QStringLiteral(" history.pdf")),
+                                              QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    QString failure;
+    {
+        BusyPointer busy(this);
+        failure = WriteHistoryPdf(path, shown_, history_);
+    }
+    if (!failure.isEmpty()) {
+        MessageBox::tell(this, QStringLiteral("History not saved"), failure, MessageBox::Icon::Critical);
+        return;
+    }
+    MessageBox::tell(this, QStringLiteral("History saved"),
+                     QStringLiteral("The history of %1 was saved as\r\n%2").arg(shown_.displayName, QDir::toNativeSeparators(path)),
+                     MessageBox::Icon::Information);
+}
+
+void HistoryWindow::exportCsv(bool everyRide)
+{
+    const QString folder = FileDialog::chooseFolder(this, QStringLiteral("Export as CSV into the folder"));
+    if (folder.isEmpty())
+        return;
+    std::vector<RideHistory> rides{history_};
+    if (everyRide) {
+        BusyPointer busy(this);
+        if (const FileStatus status = readAllRideHistories(files_, rides); !status) {
+            MessageBox::tell(this, QStringLiteral("Nothing exported"), status.message(), MessageBox::Icon::Critical);
+            return;
+        }
+    }
+    const std::vector<CsvFile> csv = csvExport(rides, everyRide);
+    QStringList existing;
+    for (const CsvFile &file : csv) {
+        if (QFileInfo::exists(QDir(folder).filePath(file.name)))
+            existing << file.name;
+    }
+    if (!existing.isEmpty()
+        && MessageBox::ask(this, QStringLiteral("Replace files?"),
+                           QStringLiteral("The folder already holds %1.\r\nReplace them?").arg(existing.join(QStringLiteral(", "))),
+                           MessageBox::Button::No)
+               != MessageBox::Button::Yes)
+        return;
+    if (const FileStatus status = writeCsvFiles(folder, csv); !status) {
+        MessageBox::tell(this, QStringLiteral("Export not finished"), status.message(), MessageBox::Icon::Critical);
+        return;
+    }
+    MessageBox::tell(this, QStringLiteral("Exported"),
+                     QStringLiteral("%1 written into\r\n%2")
+                         .arg(QStringLiteral("ride.csv, maintenance.csv, goodies.csv, trips.csv and gasoline.csv"),
+                              QDir::toNativeSeparators(folder)),
+                     MessageBox::Icon::Information);
+}
+
+void HistoryWindow::importCsv()
+{
+    const QString path = FileDialog::openFile(this);
+    if (path.isEmpty())
+        return;
+    ImportWindow import(files_, history_.ride.RideKey, shown_.displayName, path, this);
+    if (!import.readFailure().isEmpty()) {
+        MessageBox::tell(this, QStringLiteral("Nothing imported"), import.readFailure(), MessageBox::Icon::Critical);
+        return;
+    }
+    import.exec();
+    if (import.written() == 0)
+        return;
+    entriesImported_ = true;
+    FileStatus status;
+    {
+        BusyPointer busy(this);
+        status = readRideHistory(files_, history_.rideNumber, history_);
+    }
+    if (!status)
+        MessageBox::tell(this, QStringLiteral("History not read"), status.message(), MessageBox::Icon::Critical);
+    showHistory();
+}
+
+void HistoryWindow::saveChart(Chart chart)
+{
+    const std::unique_ptr<QChart> drawn = HistoryCharts::makeChart(chart, figures_);
+    if (!drawn)
+        return;
+    const QString path = FileDialog::saveFile(this, QStringLiteral("Save chart as PNG"),
+                                              defaultPath(shown_.displayName + u' ' + HistoryCharts::title(chart) + QStringLiteral(".png")),
+                                              QStringLiteral("PNG pictures (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (!HistoryCharts::chartImage(*drawn, QSize(1200, 700)).save(path, "PNG"))
+        MessageBox::tell(this, QStringLiteral("Chart not saved"),
+                         QStringLiteral("The file \"%1\" could not be written.").arg(QDir::toNativeSeparators(path)),
+                         MessageBox::Icon::Critical);
+}

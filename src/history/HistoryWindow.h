@@ -1,0 +1,60 @@
+#pragma once
+
+#include "history/HistoryCharts.h"
+#include "history/HistoryPdf.h"
+#include "history/RideHistory.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+class QTabWidget;
+class QVBoxLayout;
+class QorButton;
+
+// "History of <ride>": the ride's charts and summary on pages of their own,
+// and the commands that save its history as a PDF, export it as CSV and
+// import a CSV file into one of its logs. Other capabilities add pages of
+// their own with addPage().
+//
+// The window reads the ride's history from the data files again after an
+// import; it writes to them only through the import, after the user
+// confirmed it.
+class HistoryWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Shows the history read from the files, of the ride shown as `shown`.
+    HistoryWindow(DataFiles &files, RideHistory history, const ShownRide &shown, QWidget *parent = nullptr);
+
+    // Adds a page after the window's own.
+    void addPage(QWidget *page, const QString &title);
+
+    // Whether an import wrote entries, so that the ride's lists need refilling.
+    bool entriesImported() const { return entriesImported_; }
+
+    // The commands of the buttons.
+    void savePdf();
+    void exportCsv(bool everyRide);
+    void importCsv();
+    void saveChart(HistoryCharts::Chart chart);
+
+private:
+    void showHistory();
+    void fillCharts();
+    void fillSummary();
+    QString defaultPath(const QString &name) const;
+
+    DataFiles &files_;
+    ShownRide shown_;
+    RideHistory history_;
+    HistoryCharts::Figures figures_;
+    bool entriesImported_ = false;
+
+    QTabWidget *pages_ = nullptr;
+    std::array<QVBoxLayout *, 3> chartBoxes_{};
+    std::array<QorButton *, 3> saveChartButtons_{};
+    QLabel *summary_ = nullptr;
+};

@@ -1,0 +1,233 @@
+#include "history/ImportWindow.h"
+
+#include "history/CsvExport.h"
+#include "logs/LogEntryWrite.h"
+#include "logs/LogRows.h"
+#include "platform/BusyPointer.h"
+#include "platform/MessageBox.h"
+#include "ui/QorButton.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QorButton *commandButton(QWidget *window, const QString &name, const QString &caption)
+{
+    auto *button = new QorButton(window);
+    button->setObjectName(name);
+    button->setCaption(caption);
+    button->setAccessibleName(caption);
+    button->setMinimumSize(120, 32);
+    return button;
+}
+
+// The log a file of the export names, maintenance otherwise.
+LogKind logOfFile(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName().toLower();
+    for (LogKind kind : AllLogKinds) {
+        if (name == csvFileName(kind))
+            return kind;
+    }
+    return LogKind::Maintenance;
+}
+
+// The first few entries as the list will show them.
+template<class Record>
+void previewEntries(QTableWidget *table, LogKind kind, const std::vector<Record> &entries)
+{
+    const int shown = int(std::min<std::size_t>(entries.size(), ImportWindow::PreviewRows));
+    table->setRowCount(shown);
+    for (int row = 0; row < shown; ++row) {
+        const LogRow cells = logRow(kind, logEntry(entries[std::size_t(row)], 0));
+        for (int column = 0; column < 3; ++column)
+            table->setItem(row, column, new QTableWidgetItem(cells.cells[std::size_t(column)]));
+        table->setItem(row, 3, new QTableWidgetItem(entries[std::size_t(row)].Notes.simplified()));
+    }
+}
+
+} // namespace
+
+ImportWindow::ImportWindow(DataFiles &files, double rideKey, const QString &rideName, const QString &csvPath,
+                           QWidget *parent)
+    : QDialog(parent)
+    , files_(files)
+    , rideKey_(rideKey)
+    , rideName_(rideName)
+{
+    setObjectName(QStringLiteral("ImportWindow"));
+    setWindowTitle(QStringLiteral("Import CSV into a log of ") + rideName);
+    QFile file(csvPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        readFailure_ = QStringLiteral("Could not read %1: %2").arg(QDir::toNativeSeparators(csvPath), file.errorString());
+        return;
+    }
+    rows_ = readCsv(csvFileText(file.readAll()));
+
+    auto *grid = new QGridLayout;
+    auto *fileLabel = new QLabel(QStringLiteral("File: ") + QDir::toNativeSeparators(csvPath));
+    grid->addWidget(fileLabel, 0, 0, 1, 4);
+    auto *logLabel = new QLabel(QStringLiteral("&Log:"));
+    log_ = new QComboBox;
+    log_->setObjectName(QStringLiteral("cboLog"));
+    for (LogKind kind : AllLogKinds)
+        log_->addItem(logKindInfo(kind).tabCaption, logIndex(kind));
+    logLabel->setBuddy(log_);
+    grid->addWidget(logLabel, 1, 0);
+    grid->addWidget(log_, 1, 1);
+    header_ = new QCheckBox(QStringLiteral("The first row &names the columns"));
+    header_->setObjectName(QStringLiteral("chkHeader"));
+    grid->addWidget(header_, 1, 2, 1, 2);
+
+    const QStringList firstRow = rows_.empty() ? QStringList() : rows_.front().cells;
+    for (int field = 0; field < 4; ++field) {
+        fieldLabels_[std::size_t(field)] = new QLabel;
+        columns_[std::size_t(field)] = new QComboBox;
+        columns_[std::size_t(field)]->setObjectName(QStringLiteral("cboColumn(%1)").arg(field));
+        columns_[std::size_t(field)]->addItem(QStringLiteral("(none)"), CsvImport::NoColumn);
+        for (int column = 0; column < firstRow.size(); ++column)
+            columns_[std::size_t(field)]->addItem(
+                QStringLiteral("Column %1: %2").arg(column + 1).arg(firstRow.at(column).left(30)), column);
+        fieldLabels_[std::size_t(field)]->setBuddy(columns_[std::size_t(field)]);
+        grid->addWidget(fieldLabels_[std::size_t(field)], 2 + field / 2, (field % 2) * 2);
+        grid->addWidget(columns_[std::size_t(field)], 2 + field / 2, (field % 2) * 2 + 1);
+        connect(columns_[std::size_t(field)], &QComboBox::currentIndexChanged, this, &ImportWindow::planChanged);
+    }
+
+    preview_ = new QTableWidget(0, 4);
+    preview_->setObjectName(QStringLiteral("tblPreview"));
+    preview_->setAccessibleName(QStringLiteral("The first entries as they will be stored"));
+    preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    preview_->horizontalHeader()->setStretchLastSection(true);
+    problems_ = new QListWidget;
+    problems_->setObjectName(QStringLiteral("lstProblems"));
+    problems_->setAccessibleName(QStringLiteral("Rows left out"));
+    outcome_ = new QLabel;
+    outcome_->setObjectName(QStringLiteral("lblOutcome"));
+    outcome_->setWordWrap(true);
+
+    import_ = commandButton(this, QStringLiteral("cmdImport"), QStringLiteral("Import"));
+    auto *cancel = commandButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    connect(import_, &QorButton::Click, this, &ImportWindow::confirm);
+    connect(cancel, &QorButton::Click, this, &QDialog::reject);
+    auto *commands = new QHBoxLayout;
+    commands->addWidget(outcome_, 1);
+    commands->addWidget(import_);
+    commands->addWidget(cancel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(new QLabel(QStringLiteral("The first entries as they will be stored:")));
+    layout->addWidget(preview_, 2);
+    layout->addWidget(new QLabel(QStringLiteral("Rows left out:")));
+    layout->addWidget(problems_, 1);
+    layout->addLayout(commands);
+    resize(820, 600);
+
+    connect(log_, &QComboBox::currentIndexChanged, this, [this] {
+        LogKind kind = LogKind::Maintenance;
+        if (logKindFromIndex(log_->currentData().toInt(), kind))
+            setLog(kind);
+    });
+    connect(header_, &QCheckBox::toggled, this, &ImportWindow::planChanged);
+    setLog(logOfFile(csvPath));
+}
+
+void ImportWindow::setLog(LogKind kind)
+{
+    plan_ = CsvImport::guessPlan(kind, rows_);
+    showPlan();
+    refresh();
+}
+
+void ImportWindow::showPlan()
+{
+    showingPlan_ = true;
+    log_->setCurrentIndex(logIndex(plan_.kind) - 1);
+    header_->setChecked(plan_.hasHeader);
+    const QStringList names = CsvImport::fieldNames(plan_.kind);
+    for (int field = 0; field < 4; ++field) {
+        fieldLabels_[std::size_t(field)]->setText(QLatin1Char('&') + names.at(field) + QLatin1Char(':'));
+        QComboBox *column = columns_[std::size_t(field)];
+        column->setCurrentIndex(std::max(0, column->findData(plan_.columns[std::size_t(field)])));
+    }
+    QStringList titles = names;
+    preview_->setHorizontalHeaderLabels(titles);
+    showingPlan_ = false;
+}
+
+void ImportWindow::planChanged()
+{
+    if (showingPlan_)
+        return;
+    plan_.hasHeader = header_->isChecked();
+    for (int field = 0; field < 4; ++field)
+        plan_.columns[std::size_t(field)] = columns_[std::size_t(field)]->currentData().toInt();
+    refresh();
+}
+
+void ImportWindow::refresh()
+{
+    entries_ = CsvImport::readEntries(rows_, plan_, rideKey_);
+    preview_->clearContents();
+    previewEntries(preview_, plan_.kind, entries_.expenses);
+    if (plan_.kind == LogKind::Trips)
+        previewEntries(preview_, plan_.kind, entries_.trips);
+    if (plan_.kind == LogKind::Gas)
+        previewEntries(preview_, plan_.kind, entries_.gas);
+    problems_->clear();
+    for (const CsvImport::Problem &problem : entries_.problems)
+        problems_->addItem(QStringLiteral("Line %1: %2").arg(problem.line).arg(problem.message));
+    const QString log = logKindInfo(plan_.kind).tabCaption;
+    outcome_->setText(QStringLiteral("%1 entries will be added to the '%2' log of %3; %4 rows are left out.")
+                          .arg(entries_.count())
+                          .arg(log, rideName_)
+                          .arg(entries_.problems.size()));
+    import_->setEnabled(entries_.count() > 0);
+}
+
+void ImportWindow::confirm()
+{
+    if (entries_.count() == 0)
+        return;
+    FileStatus status;
+    {
+        BusyPointer busy(this);
+        switch (plan_.kind) {
+        case LogKind::Maintenance:
+        case LogKind::Goodies:
+            status = appendLogEntries(files_, entries_.expenses, plan_.kind, written_);
+            break;
+        case LogKind::Trips:
+            status = appendLogEntries(files_, entries_.trips, written_);
+            break;
+        case LogKind::Gas:
+            status = appendLogEntries(files_, entries_.gas, written_);
+            break;
+        }
+    }
+    const QString log = logKindInfo(plan_.kind).tabCaption;
+    if (!status) {
+        MessageBox::tell(this, QStringLiteral("Import not finished"),
+                         status.message() + QStringLiteral("\r\n\r\n%1 of %2 entries were added.").arg(written_).arg(entries_.count()),
+                         MessageBox::Icon::Critical);
+        if (written_ == 0)
+            return;
+    } else {
+        MessageBox::tell(this, QStringLiteral("Imported"),
+                         QStringLiteral("%1 entries were added to the '%2' log.").arg(written_).arg(log),
+                         MessageBox::Icon::Information);
+    }
+    accept();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "history/CsvImport.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QTableWidget;
+class QorButton;
+struct DataFiles;
+
+// "Import CSV into a log": the rows of a CSV file as new entries of one log
+// of the shown ride. The user picks the log and, for each field of an entry,
+// the column that fills it (both guessed from the file's name and header);
+// the window shows the first entries as they will be stored and lists the
+// rows it leaves out with their line numbers. Nothing is written until the
+// user presses Import; then every entry is appended at once, as the entry
+// editor appends one, or none when the log cannot take them all.
+class ImportWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // The preview shows this many rows.
+    static constexpr int PreviewRows = 10;
+
+    ImportWindow(DataFiles &files, double rideKey, const QString &rideName, const QString &csvPath,
+                 QWidget *parent = nullptr);
+
+    // Why the file could not be read; the window should then not be shown.
+    QString readFailure() const { return readFailure_; }
+
+    // The entries written by Import.
+    int written() const { return written_; }
+
+    // The Import button: writes the entries and closes, or tells why not.
+    void confirm();
+
+private:
+    void setLog(LogKind kind);
+    void planChanged();
+    void showPlan();
+    void refresh();
+
+    DataFiles &files_;
+    double rideKey_;
+    QString rideName_;
+    std::vector<CsvRecord> rows_;
+    CsvImport::Plan plan_;
+    CsvImport::Entries entries_;
+    QString readFailure_;
+    int written_ = 0;
+    bool showingPlan_ = false;
+
+    QComboBox *log_ = nullptr;
+    QCheckBox *header_ = nullptr;
+    std::array<QComboBox *, 4> columns_{};
+    std::array<QLabel *, 4> fieldLabels_{};
+    QTableWidget *preview_ = nullptr;
+    QListWidget *problems_ = nullptr;
+    QLabel *outcome_ = nullptr;
+    QorButton *import_ = nullptr;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "print/PrintDevice.h"
+
+// Prints several printouts as the pages of one document on another device:
+// where a printout ends its document, the next printout starts on a new page
+// instead, and finish() ends the whole document. Every page from the second
+// on carries "(page N)" at the foot, numbered through the whole document; the
+// printouts leave their own page numbers to it (numbersPages()).
+class ContinuousPrintDevice final : public PrintDevice
+{
+public:
+    explicit ContinuousPrintDevice(PrintDevice &paper);
+
+    // Numbers the last page and ends the document on the paper's device.
+    bool finish();
+
+    double pageWidth() const override { return paper_.pageWidth(); }
+    void drawPicture(const QImage &picture, const QRectF &inches) override;
+    QString failure() const override { return paper_.failure(); }
+    QStringList pdfFiles() const override { return paper_.pdfFiles(); }
+    bool numbersPages() const override { return true; }
+
+private:
+    double textWidthTwips(const QString &text) const override;
+    double lineAdvanceTwips() const override;
+    void fontChanged(const PrintFont &font) override;
+    void drawText(const QString &text, double x, double y) override;
+    void startPage() override;
+    bool finishDocument() override;
+
+    // Called before anything is drawn: a printout that ended leaves its page.
+    void beginDrawing();
+    void numberPage();
+
+    PrintDevice &paper_;
+    int page_ = 1;
+    bool pageHasDrawing_ = false;
+    bool printoutEnded_ = false;
+};

@@ -1,0 +1,31 @@
+#include "ride/ShownRideOf.h"
+
+#include "platform/ValueFormats.h"
+#include "ride/RideFieldValues.h"
+#include "ride/RideFields.h"
+#include "ride/RideLabels.h"
+
+namespace {
+
+constexpr int YearBox = 1;
+constexpr int MakeBox = 2;
+constexpr int ModelBox = 3;
+constexpr int RideNameBox = 7;
+constexpr int FirstReportBox = 4;
+constexpr int LastReportBox = 26;
+
+} // namespace
+
+ShownRide ShownRideOf(const RideRecord &ride)
+{
+    const RideBoxTexts boxes = RideFieldValues::BoxTextsOf(ride);
+    ShownRide shown;
+    shown.displayName = RideLabels::DisplayName(ride);
+    shown.heading = {boxes[YearBox], boxes[MakeBox], boxes[ModelBox], boxes[RideNameBox], {}};
+    for (int box = FirstReportBox; box <= LastReportBox; ++box)
+        shown.information.fields.append({RideFields::caption(box), boxes[std::size_t(box)]});
+    shown.information.notesCaption = RideFields::caption(RideFieldValues::RideNotesBox);
+    shown.information.notes = boxes[RideFieldValues::RideNotesBox];
+    shown.picturePath = ValueFormats::trimBlanks(ride.PicturePath);
+    return shown;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "data/Records.h"
+#include "history/HistoryPdf.h"
+
+// The ride record as the main window shows it, for the history window and
+// `torqal-data history`: its display name, the heading of its printouts, the
+// fields from "Style" to "Key Code#" with their captions and box texts, the
+// notes with their caption, and its picture's path.
+ShownRide ShownRideOf(const RideRecord &ride);

@@ -1,0 +1,119 @@
+// The history command of the main window and the history window with its
+// import, driven through the real widgets.
+
+#include "history/HistoryWindow.h"
+#include "history/ImportWindow.h"
+#include "logs/LogTestSupport.h"
+#include "ride/RideWindowSupport.h"
+
+#include <QChartView>
+#include <QListWidget>
+#include <QTableView>
+#include <QTimer>
+
+using namespace RideTest;
+
+namespace {
+
+// Runs `step` on the modal window of type Window once it is up.
+template<class Window>
+void whenOpen(QObject *context, std::function<void(Window &)> step)
+{
+    QTimer::singleShot(0, context, [step] {
+        if (auto *window = qobject_cast<Window *>(QApplication::activeModalWidget()))
+            step(*window);
+    });
+}
+
+} // namespace
+
+class TestHistoryWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void theCommandOpensTheHistoryAndAnImportRefillsTheList()
+    {
+        World world;
+        RideRecord civic = threeRides.first();
+        civic.PricePaid = 50000000;
+        writeFileOf<RideRecord>("Torqal.Dat", {civic});
+        writeFileOf<GasRecord>("Gas.Dat", {LogTest::gas(civic.RideKey, LogTest::day(2009, 1, 5), 10, 300),
+                                           LogTest::gas(civic.RideKey, LogTest::day(2009, 2, 5), 12, 330)});
+        world.open();
+        QVERIFY(world.ui().cmdRideHistory->isVisible());
+        QCOMPARE(world.ui().cmdRideHistory->toolTip(), QStringLiteral(" Charts, summary and export for this 'ride' "));
+
+        const QString csv = world.folder.path() + QStringLiteral("/trips.csv");
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Date,Description,Miles,Notes\r\n2009-03-01,Coast road,120,\r\n2009-03-02,,80,\r\n");
+        file.close();
+        world.dialog.choose(csv);
+
+        QString title, summary;
+        QStringList charts;
+        QStringList problems;
+        whenOpen<HistoryWindow>(this, [&](HistoryWindow &history) {
+            title = history.windowTitle();
+            summary = history.findChild<QLabel *>("lblSummary")->text();
+            for (auto *view : history.findChildren<QChartView *>())
+                charts << view->accessibleName();
+            whenOpen<ImportWindow>(this, [&](ImportWindow &import) {
+                auto *list = import.findChild<QListWidget *>("lstProblems");
+                for (int row = 0; row < list->count(); ++row)
+                    problems << list->item(row)->text();
+                import.confirm();
+            });
+            history.importCsv();
+            history.accept();
+        });
+        emit world.ui().cmdRideHistory->Click();
+
+        QCOMPARE(title, QStringLiteral("History of 1998 Honda"));
+        QVERIFY(summary.contains(QStringLiteral("$5,000.00")));
+        QVERIFY(summary.contains(QStringLiteral("28.6")));
+        QCOMPARE(charts, (QStringList{"Miles per gallon of each fill-up", "Miles per month"}));
+        QCOMPARE(problems, QStringList{"Line 3: Some kind of description is required"});
+        QCOMPARE(world.messages.last().text, QStringLiteral("1 entries were added to the 'Trips' log."));
+        QCOMPARE(recordsIn<TripRecord>("Trip.Dat").size(), 1);
+        QCOMPARE(world.ui().grid[3]->model()->rowCount(), 1);
+        QVERIFY(world.idle());
+
+        world.click(world.ui().cmdRideEdit);
+        QVERIFY(!world.ui().cmdRideHistory->isVisible());
+    }
+
+    void theCommandIsHiddenWithoutARide()
+    {
+        World world;
+        world.open();
+        QVERIFY(!world.ui().cmdRideHistory->isVisible());
+    }
+
+    void exportWritesTheFiveFilesAndAsksBeforeReplacing()
+    {
+        World world;
+        writeFileOf<RideRecord>("Torqal.Dat", {threeRides.first()});
+        DataFiles files;
+        RideHistory history;
+        QVERIFY(readRideHistory(files, 1, history));
+        HistoryWindow window(files, history, ShownRide{QStringLiteral("1998 Honda"), {}, {}, {}});
+        const QString out = world.folder.path() + QStringLiteral("/out");
+        world.dialog.choose(out);
+        window.exportCsv(false);
+        for (const char *name : {"ride.csv", "maintenance.csv", "goodies.csv", "trips.csv", "gasoline.csv"})
+            QVERIFY2(QFileInfo::exists(out + u'/' + QLatin1String(name)), name);
+        QCOMPARE(DataTest::bytesOf(out + QStringLiteral("/trips.csv")), QByteArray("Date,Description,Miles,Notes\r\n"));
+
+        DataTest::writeBytes(out + QStringLiteral("/trips.csv"), "mine");
+        world.dialog.choose(out);
+        world.messages.answer(MessageBox::Button::No);
+        window.exportCsv(false);
+        QCOMPARE(world.messages.last().title, QStringLiteral("Replace files?"));
+        QCOMPARE(DataTest::bytesOf(out + QStringLiteral("/trips.csv")), QByteArray("mine"));
+    }
+};
+
+QTEST_MAIN(TestHistoryWindow)
+#include "test_history_window.moc"

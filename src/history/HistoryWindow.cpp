@@ -1,12 +1,12 @@
 #include "history/HistoryWindow.h"
 
 #include "history/CsvExport.h"
+#include "history/HistoryButtons.h"
 #include "history/HistorySummary.h"
 #include "history/ImportWindow.h"
 #include "platform/BusyPointer.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
-#include "ui/ButtonLayout.h"
 #include "ui/QorButton.h"
 
 #include <QChart>
@@ -17,24 +17,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollArea>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 using HistoryCharts::Chart;
 
 namespace {
-
-QorButton *commandButton(QWidget *window, const QString &name, const QString &caption, const QString &tip)
-{
-    auto *button = new QorButton(window);
-    button->setObjectName(name);
-    button->setCaption(caption);
-    button->setToolTip(tip);
-    button->setAccessibleName(QString(caption).remove(u'&'));
-    button->setMinimumSize(150, 32);
-    return button;
-}
 
 int chartIndex(Chart chart) { return static_cast<int>(chart); }
 
@@ -70,7 +58,7 @@ HistoryWindow::HistoryWindow(DataFiles &files, RideHistory history, const ShownR
         auto *row = new QHBoxLayout;
         auto *box = new QVBoxLayout;
         row->addLayout(box, 1);
-        saveChartButtons_[i] = commandButton(this, QStringLiteral("cmdSaveChart(%1)").arg(i),
+        saveChartButtons_[i] = HistoryButtons::make(this, QStringLiteral("cmdSaveChart(%1)").arg(i),
                                              QStringLiteral("Save as PNG..."),
                                              QStringLiteral(" Save this chart as a picture "));
         saveChartButtons_[i]->setAccessibleName(HistoryCharts::title(chart) + QStringLiteral(": save as PNG"));
@@ -93,13 +81,13 @@ HistoryWindow::HistoryWindow(DataFiles &files, RideHistory history, const ShownR
     summary_->setAccessibleName(QStringLiteral("Summary"));
     pages_->addTab(summary_, QStringLiteral("Summary"));
 
-    auto *savePdfButton = commandButton(this, QStringLiteral("cmdSavePdf"), QStringLiteral("Save history as PDF..."),
+    auto *savePdfButton = HistoryButtons::make(this, QStringLiteral("cmdSavePdf"), QStringLiteral("Save history as PDF..."),
                                         QStringLiteral(" The whole history of this ride as one PDF file "));
-    auto *exportButton = commandButton(this, QStringLiteral("cmdExportCsv"), QStringLiteral("Export as CSV..."),
+    auto *exportButton = HistoryButtons::make(this, QStringLiteral("cmdExportCsv"), QStringLiteral("Export as CSV..."),
                                        QStringLiteral(" The ride and its logs as CSV files for a spreadsheet "));
-    auto *importButton = commandButton(this, QStringLiteral("cmdImportCsv"), QStringLiteral("Import CSV into a log..."),
+    auto *importButton = HistoryButtons::make(this, QStringLiteral("cmdImportCsv"), QStringLiteral("Import CSV into a log..."),
                                        QStringLiteral(" New entries of one log from a CSV file "));
-    auto *closeButton = commandButton(this, QStringLiteral("cmdClose"), QStringLiteral("Close"),
+    auto *closeButton = HistoryButtons::make(this, QStringLiteral("cmdClose"), QStringLiteral("Close"),
                                       QStringLiteral(" Back to the ride "));
     connect(savePdfButton, &QorButton::Click, this, &HistoryWindow::savePdf);
     connect(exportButton, &QorButton::Click, this, [this, exportButton] {
@@ -120,9 +108,7 @@ HistoryWindow::HistoryWindow(DataFiles &files, RideHistory history, const ShownR
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(pages_, 1);
     layout->addLayout(commands);
-    QString error;
-    if (!LoadButtonLayout(this, QStringLiteral("HistoryWindow"), &error))
-        qWarning("%s", qPrintable(error));
+    HistoryButtons::loadLayout(this, QStringLiteral("HistoryWindow"));
     resize(900, 720);
     showHistory();
 }
@@ -180,8 +166,7 @@ void HistoryWindow::fillSummary()
 
 QString HistoryWindow::defaultPath(const QString &name) const
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(fileNameOf(name));
+    return QDir(HistoryButtons::startFolder()).filePath(fileNameOf(name));
 }
 
 void HistoryWindow::savePdf()
@@ -207,7 +192,8 @@ void HistoryWindow::savePdf()
 
 void HistoryWindow::exportCsv(bool everyRide)
 {
-    const QString folder = FileDialog::chooseFolder(this, QStringLiteral("Export as CSV into the folder"));
+    const QString folder = FileDialog::chooseFolder(this, QStringLiteral("Export as CSV into the folder"),
+                                                    HistoryButtons::startFolder());
     if (folder.isEmpty())
         return;
     std::vector<RideHistory> rides{history_};
@@ -243,7 +229,7 @@ void HistoryWindow::exportCsv(bool everyRide)
 
 void HistoryWindow::importCsv()
 {
-    const QString path = FileDialog::openFile(this);
+    const QString path = FileDialog::openFile(this, HistoryButtons::startFolder());
     if (path.isEmpty())
         return;
     ImportWindow import(files_, history_.ride.RideKey, shown_.displayName, path, this);

@@ -1,6 +1,7 @@
 #include "history/ImportWindow.h"
 
 #include "history/CsvExport.h"
+#include "history/HistoryButtons.h"
 #include "logs/LogEntryWrite.h"
 #include "logs/LogRows.h"
 #include "platform/BusyPointer.h"
@@ -21,16 +22,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QorButton *commandButton(QWidget *window, const QString &name, const QString &caption)
-{
-    auto *button = new QorButton(window);
-    button->setObjectName(name);
-    button->setCaption(caption);
-    button->setAccessibleName(caption);
-    button->setMinimumSize(120, 32);
-    return button;
-}
 
 // The log a file of the export names, maintenance otherwise.
 LogKind logOfFile(const QString &path)
@@ -117,8 +108,8 @@ ImportWindow::ImportWindow(DataFiles &files, double rideKey, const QString &ride
     outcome_->setObjectName(QStringLiteral("lblOutcome"));
     outcome_->setWordWrap(true);
 
-    import_ = commandButton(this, QStringLiteral("cmdImport"), QStringLiteral("Import"));
-    auto *cancel = commandButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    import_ = HistoryButtons::make(this, QStringLiteral("cmdImport"), QStringLiteral("Import"));
+    auto *cancel = HistoryButtons::make(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     connect(import_, &QorButton::Click, this, &ImportWindow::confirm);
     connect(cancel, &QorButton::Click, this, &QDialog::reject);
     auto *commands = new QHBoxLayout;
@@ -134,6 +125,7 @@ ImportWindow::ImportWindow(DataFiles &files, double rideKey, const QString &ride
     layout->addWidget(problems_, 1);
     layout->addLayout(commands);
     resize(820, 600);
+    HistoryButtons::loadLayout(this, QStringLiteral("ImportWindow"));
 
     connect(log_, &QComboBox::currentIndexChanged, this, [this] {
         LogKind kind = LogKind::Maintenance;
@@ -190,10 +182,10 @@ void ImportWindow::refresh()
     for (const CsvImport::Problem &problem : entries_.problems)
         problems_->addItem(QStringLiteral("Line %1: %2").arg(problem.line).arg(problem.message));
     const QString log = logKindInfo(plan_.kind).tabCaption;
-    outcome_->setText(QStringLiteral("%1 entries will be added to the '%2' log of %3; %4 rows are left out.")
-                          .arg(entries_.count())
-                          .arg(log, rideName_)
-                          .arg(entries_.problems.size()));
+    const std::size_t leftOut = entries_.problems.size();
+    outcome_->setText(QStringLiteral("%1 will be added to the '%2' log of %3; %4 left out.")
+                          .arg(HistoryButtons::entries(entries_.count()), log, rideName_,
+                               leftOut == 1 ? QStringLiteral("1 row is") : QStringLiteral("%1 rows are").arg(leftOut)));
     import_->setEnabled(entries_.count() > 0);
 }
 
@@ -220,13 +212,18 @@ void ImportWindow::confirm()
     const QString log = logKindInfo(plan_.kind).tabCaption;
     if (!status) {
         MessageBox::tell(this, QStringLiteral("Import not finished"),
-                         status.message() + QStringLiteral("\r\n\r\n%1 of %2 entries were added.").arg(written_).arg(entries_.count()),
+                         status.message()
+                             + QStringLiteral("\r\n\r\n%1 of %2 were added.")
+                                   .arg(written_)
+                                   .arg(HistoryButtons::entries(entries_.count())),
                          MessageBox::Icon::Critical);
         if (written_ == 0)
             return;
     } else {
         MessageBox::tell(this, QStringLiteral("Imported"),
-                         QStringLiteral("%1 entries were added to the '%2' log.").arg(written_).arg(log),
+                         QStringLiteral("%1 %2 added to the '%3' log.")
+                             .arg(HistoryButtons::entries(std::size_t(written_)),
+                                  written_ == 1 ? QStringLiteral("was") : QStringLiteral("were"), log),
                          MessageBox::Icon::Information);
     }
     accept();

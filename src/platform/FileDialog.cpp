@@ -20,9 +20,9 @@ QString FileDialog::Script::take()
     return answers.isEmpty() ? QString() : answers.takeFirst();
 }
 
-QString FileDialog::openFile(QWidget *parent)
+QString FileDialog::openFile(QWidget *parent, const QString &startFolder)
 {
-    return answer([&] { return QFileDialog::getOpenFileName(parent); });
+    return answer([&] { return QFileDialog::getOpenFileName(parent, QString(), startFolder); });
 }
 
 QString FileDialog::saveFile(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter)
@@ -30,7 +30,7 @@ QString FileDialog::saveFile(QWidget *parent, const QString &title, const QStrin
     return answer([&] { return QFileDialog::getSaveFileName(parent, title, suggestedPath, filter); });
 }
 
-QString FileDialog::chooseFolder(QWidget *parent, const QString &title)
+QString FileDialog::chooseFolder(QWidget *parent, const QString &title, const QString &startFolder)
 {
-    return answer([&] { return QFileDialog::getExistingDirectory(parent, title); });
+    return answer([&] { return QFileDialog::getExistingDirectory(parent, title, startFolder); });
 }

@@ -1,3 +1,4 @@
+#include "print/ContinuousPrintDevice.h"
 #include "print/PrintLayout.h"
 #include "print/RecordingPrintDevice.h"
 
@@ -228,6 +229,28 @@ private slots:
         QVERIFY(PrintPagedText(device, QString(), {QStringLiteral("Title")}));
         QVERIFY(device.operations(Kind::Text).isEmpty());
         QCOMPARE(device.documentCount(), 1);
+    }
+
+    void printoutsBoundIntoOneDocumentAreNumberedThroughIt()
+    {
+        RecordingPrintDevice paper;
+        ContinuousPrintDevice book(paper);
+        prepare(paper, 0.0);
+        book.setX(1.0);
+        book.print(QStringLiteral("title page"), PrintDevice::LineEnd::End);
+        QVERIFY(book.endDocument());
+        QVERIFY(book.endDocument()); // a printout that drew nothing takes no page
+        QVERIFY(PrintPagedText(book, numberedLines(48), {}));
+        QVERIFY(book.finish());
+
+        QCOMPARE(paper.documentCount(), 1);
+        QStringList pageNumbers;
+        for (const auto &line : paper.lines()) {
+            if (line.text.startsWith(QStringLiteral("(page")))
+                pageNumbers << QStringLiteral("%1 on %2").arg(line.text).arg(line.page);
+        }
+        QCOMPARE(pageNumbers, (QStringList{"(page 2) on 2", "(page 3) on 3"}));
+        QCOMPARE(paper.lines(1, 3).first().text, QStringLiteral("line 48"));
     }
 };
 

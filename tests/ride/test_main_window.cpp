@@ -221,6 +221,7 @@ private slots:
         QTest::newRow("edit") << "cmdRideEdit" << QStringLiteral(" Edit the information on") + shown;
         QTest::newRow("delete") << "cmdRideDelete" << QStringLiteral(" Permanently remove") + shown;
         QTest::newRow("print") << "cmdRidePrint" << QStringLiteral(" Print the information on") + shown;
+        QTest::newRow("history") << "cmdRideHistory" << " Charts, summary and export for this 'ride' ";
         QTest::newRow("pic add") << "cmdPicAddEdit(1)" << " Add a picture of your ride ";
         QTest::newRow("pic change") << "cmdPicAddEdit(2)" << " Change this picture ";
         QTest::newRow("pic delete") << "cmdPicDelete" << " Remove this Picture ";
@@ -264,7 +265,7 @@ private slots:
         QString error;
         QVERIFY2(LoadButtonLayout(window.get(), QStringLiteral("frmMain"), &error), qPrintable(error));
         const QList<QorButton *> buttons = window->findChildren<QorButton *>();
-        QCOMPARE(buttons.size(), 31);
+        QCOMPARE(buttons.size(), 32);
         for (const QorButton *button : buttons)
             QVERIFY2(!button->pictureNormal().isNone(), qPrintable(button->objectName()));
         QCOMPARE(find<QorButton>(QStringLiteral("cmdRideAdd"))->backColor(), 0x80FF80u);

@@ -1,0 +1,46 @@
+#include "history/HistoryButtons.h"
+
+#include "ui/ButtonLayout.h"
+#include "ui/QorButton.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace HistoryButtons {
+
+namespace {
+const char *const CaptionProperty = "caption";
+} // namespace
+
+QorButton *make(QWidget *window, const QString &name, const QString &caption, const QString &tip)
+{
+    auto *button = new QorButton(window);
+    button->setObjectName(name);
+    button->setProperty(CaptionProperty, caption);
+    button->setToolTip(tip);
+    button->setAccessibleName(QString(caption).remove(u'&'));
+    button->setMinimumSize(150, 32);
+    return button;
+}
+
+void loadLayout(QWidget *window, const QString &layoutName)
+{
+    QString error;
+    if (!LoadButtonLayout(window, layoutName, &error))
+        qWarning("%s", qPrintable(error));
+    for (QorButton *button : window->findChildren<QorButton *>())
+        button->setCaption(button->property(CaptionProperty).toString());
+}
+
+QString startFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+QString entries(std::size_t count)
+{
+    return count == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(count);
+}
+
+} // namespace HistoryButtons

@@ -1,10 +1,11 @@
 // Times the history window's charts of one ride whose four logs hold 32767
-// entries each (dates over about 25 years): reading the ride's history from
+// entries each (the benchmarks' data files): reading the ride's history from
 // the files, working out the figures, building the three charts and drawing
 // them at the window's size, as the charts page shows them; then drawing
 // the charts again as the PDF does. Reports the median of several runs.
 // The files live in a temporary folder under /tmp, removed at the end.
 
+#include "BenchData.h"
 #include "history/HistoryCharts.h"
 #include "history/RideHistory.h"
 
@@ -17,14 +18,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <vector>
 
 namespace {
 
 constexpr int Repeats = 5;
-constexpr double RideKey = 40123.5;
 
 double milliseconds(const std::function<void()> &work)
 {
@@ -41,50 +40,8 @@ double median(std::vector<double> values)
 
 void check(const FileStatus &status)
 {
-    if (!status) {
-        std::fprintf(stderr, "bench_history_charts: %s\n", qPrintable(status.message()));
-        std::exit(1);
-    }
-}
-
-// About one entry every six days, in no particular order.
-double entryDate(int number) { return 36000 + (number * 7919) % 9200; }
-
-template<DataRecord Record>
-void fillFile(RecordFile<Record> &file, const std::function<void(int, Record &)> &make)
-{
-    check(OpenRecordFile(file));
-    for (int number = 1; number <= MaxRecords; ++number) {
-        file.buffer.RideKey = RideKey;
-        file.buffer.EntryDate = entryDate(number);
-        make(number, file.buffer);
-        check(WriteRecord(file, number));
-    }
-    check(CloseRecordFile(file));
-}
-
-void fillFiles(DataFiles &files)
-{
-    check(OpenRecordFile(files.rides));
-    files.rides.buffer.RideKey = RideKey;
-    files.rides.buffer.Year = QStringLiteral("2001");
-    files.rides.buffer.Make = QStringLiteral("Honda");
-    check(WriteRecord(files.rides, 1));
-    check(CloseRecordFile(files.rides));
-    const auto expense = [](int n, ExpenseRecord &r) {
-        r.Description = QStringLiteral("Entry %1").arg(n);
-        r.Cost = 10000LL * (n % 500);
-    };
-    fillFile<ExpenseRecord>(files.maintenance, expense);
-    fillFile<ExpenseRecord>(files.goodies, expense);
-    fillFile<TripRecord>(files.trips, [](int n, TripRecord &r) {
-        r.Description = QStringLiteral("Trip %1").arg(n);
-        r.Miles = 20 + n % 400;
-    });
-    fillFile<GasRecord>(files.gas, [](int n, GasRecord &r) {
-        r.Gallons = 8.0f + float(n % 7);
-        r.Miles = 250 + n % 90;
-    });
+    if (!status)
+        BenchData::fail(status.message());
 }
 
 } // namespace
@@ -95,8 +52,10 @@ int main(int argc, char *argv[])
     QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/bench_history_charts-XXXXXX"));
     if (!folder.isValid() || !QDir::setCurrent(folder.path()))
         return 1;
+    // One ride that owns every entry of the four logs.
+    BenchData::writeRides(folder.path(), 1);
+    BenchData::writeLogs(folder.path(), MaxRecords, 1);
     DataFiles files;
-    fillFiles(files);
 
     std::vector<double> reading, figuring, drawing, printing;
     for (int run = 0; run < Repeats; ++run) {

@@ -16,6 +16,7 @@ public:
     bool finish();
 
     double pageWidth() const override { return paper_.pageWidth(); }
+    QSizeF printableArea() const override { return paper_.printableArea(); }
     void drawPicture(const QImage &picture, const QRectF &inches) override;
     QString failure() const override { return paper_.failure(); }
     QStringList pdfFiles() const override { return paper_.pdfFiles(); }

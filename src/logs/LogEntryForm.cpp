@@ -71,7 +71,7 @@ std::array<QString, 4> fieldCaptions(const LogEntryRequest &request)
 EntryFields initialFields(const LogEntryRequest &request)
 {
     if (request.adding())
-        return {};
+        return request.prefill;
     QString amount = request.cells[2];
     if (request.kind == LogKind::Gas)
         amount = QString::number(leadingNumber(amount), 'g', 15);

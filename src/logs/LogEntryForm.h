@@ -18,7 +18,8 @@ QString cancelTip(const LogEntryRequest &request);
 // window's notes caption.
 std::array<QString, 4> fieldCaptions(const LogEntryRequest &request);
 
-// The fields when the editor opens: empty to add; to edit, the row's cells as
+// The fields when the editor opens: the request's prefill (usually empty) to
+// add; to edit, the row's cells as
 // the list shows them (gasoline miles without their miles per gallon) and
 // the notes.
 EntryFields initialFields(const LogEntryRequest &request);

@@ -25,6 +25,10 @@ struct LogEntryRequest
     QString notesCaption;               // the main window's notes label of the log
     int notesLimit = 0;                 // the character limit of its notes box
 
+    // Adding only: what the boxes open with (empty for a plain add). Filled
+    // boxes count as typed, so that Save writes them as they stand.
+    EntryFields prefill;
+
     // Editing only: the highlighted row and the notes shown for it.
     std::array<QString, 3> cells;
     int recordNumber = 0;

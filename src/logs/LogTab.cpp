@@ -137,6 +137,7 @@ void LogTab::refill()
         showCommands();
     }
     report(status);
+    emit refilled();
 }
 
 void LogTab::showNotes()
@@ -180,30 +181,40 @@ void LogTab::setPrintCommand(std::function<void()> print)
 
 void LogTab::addEntry()
 {
-    runEditor(EntryMode::Adding);
+    runEditor(editorRequest(EntryMode::Adding));
 }
 
 void LogTab::editEntry()
 {
     if (currentRow() >= 0)
-        runEditor(EntryMode::Editing);
+        runEditor(editorRequest(EntryMode::Editing));
 }
 
-void LogTab::runEditor(EntryMode mode)
+std::optional<EntryFields> LogTab::addFilledEntry(const EntryFields &fields)
 {
-    bool &flag = mode == EntryMode::Adding ? *m_context.addingEntry : *m_context.editingEntry;
+    LogEntryRequest request = editorRequest(EntryMode::Adding);
+    request.tabCaption = logKindInfo(kind()).tabCaption;
+    request.prefill = fields;
+    return runEditor(request);
+}
+
+std::optional<EntryFields> LogTab::runEditor(LogEntryRequest request)
+{
+    bool &flag = request.adding() ? *m_context.addingEntry : *m_context.editingEntry;
     flag = true;
     const auto clearFlag = qScopeGuard([&flag] { flag = false; });
 
     QWidget *window = m_context.window;
-    const LogEntryRequest request = editorRequest(mode);
     if (FadeActive)
         StartFade(window, 255, 204, 2, false);
-    const bool saved = RunLogEntryEditor(*m_context.files, request, window);
+    EntryFields saved;
+    const bool written = RunLogEntryEditor(*m_context.files, request, window, &saved);
     if (FadeActive)
         StartFade(window, 204, 255, 3, false);
-    if (saved)
-        refill();
+    if (!written)
+        return std::nullopt;
+    refill();
+    return saved;
 }
 
 LogEntryRequest LogTab::editorRequest(EntryMode mode) const

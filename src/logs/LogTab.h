@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QItemSelection;
 class QLabel;
@@ -64,6 +65,11 @@ public:
     void editEntry();
     void deleteEntry();
 
+    // Adds an entry through the editor opened with these fields filled in,
+    // whatever tab is selected, and returns the fields saved (none when the
+    // user cancelled).
+    std::optional<EntryFields> addFilledEntry(const EntryFields &fields);
+
     // The print command, visible with the edit and delete commands once set.
     void setPrintCommand(std::function<void()> print);
 
@@ -71,11 +77,15 @@ public:
     int currentRow() const;
     const QString &notesShown() const { return m_notesShown; }
 
+signals:
+    // The list was filled afresh (its totals may have changed).
+    void refilled();
+
 private:
     void layOutColumns();
     void followSelection(const QItemSelection &added);
     void showNotes();
-    void runEditor(EntryMode mode);
+    std::optional<EntryFields> runEditor(LogEntryRequest request);
     LogEntryRequest editorRequest(EntryMode mode) const;
     void showTotals();
     void showCommands();

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -213,6 +214,10 @@ void frmLogEntry::activate()
     const EntryFields fields = LogEntryForm::initialFields(m_request);
     for (int i = 0; i < 4; ++i)
         setFieldText(i, fields[std::size_t(i)]);
+    // A new entry that opens filled in counts as typed; an edit counts only
+    // what the user changes.
+    m_entryChanged = m_request.adding()
+                     && std::any_of(fields.begin(), fields.end(), [](const QString &text) { return !text.isEmpty(); });
 
     if (FadeActive)
         StartFade(this, 0, 255, 20, false);
@@ -281,6 +286,7 @@ void frmLogEntry::cmdSave_Click()
         return;
     }
     m_saved = true;
+    m_savedFields = fields;
     cmdCancel_Click();
 }
 
@@ -319,7 +325,7 @@ void frmLogEntry::reject()
     cmdCancel_Click();
 }
 
-bool RunLogEntryEditor(DataFiles &files, const LogEntryRequest &request, QWidget *parent)
+bool RunLogEntryEditor(DataFiles &files, const LogEntryRequest &request, QWidget *parent, EntryFields *saved)
 {
     auto editor = std::make_unique<frmLogEntry>(files, request, parent);
     if (LogEntryEditorScript *script = LogEntryEditorScript::active()) {
@@ -331,5 +337,7 @@ bool RunLogEntryEditor(DataFiles &files, const LogEntryRequest &request, QWidget
     } else {
         editor->exec();
     }
+    if (saved && editor->saved())
+        *saved = editor->savedFields();
     return editor->saved();
 }

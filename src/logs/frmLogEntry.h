@@ -28,6 +28,8 @@ public:
 
     // Whether an entry was written: the opener then refills the log's list.
     bool saved() const { return m_saved; }
+    // After a save: the fields as written.
+    const EntryFields &savedFields() const { return m_savedFields; }
     bool entryChanged() const { return m_entryChanged; }
 
     void cmdSave_Click();
@@ -71,11 +73,13 @@ private:
     bool m_activated = false;
     bool m_entryChanged = false;
     bool m_saved = false;
+    EntryFields m_savedFields;
     bool m_unloading = false;
 };
 
-// Opens the editor modally over parent and returns whether it wrote an entry.
-bool RunLogEntryEditor(DataFiles &files, const LogEntryRequest &request, QWidget *parent);
+// Opens the editor modally over parent and returns whether it wrote an
+// entry; `saved`, when given, receives the fields written.
+bool RunLogEntryEditor(DataFiles &files, const LogEntryRequest &request, QWidget *parent, EntryFields *saved = nullptr);
 
 // Test seam: while it exists, RunLogEntryEditor shows the editor without
 // waiting and hands it to `act`, which types and clicks until the editor is

@@ -16,7 +16,10 @@ public:
     static inline const QString FadeStatusKey = QStringLiteral("FadeStatus");
     static inline const QString NewUserKey = QStringLiteral("New User");
     static inline const QString LastRideViewedKey = QStringLiteral("Last Ride Viewed");
-    // "New User" holds this once the user asked not to see the overview again.
+    // Whether the overdue reminders are listed at start.
+    static inline const QString OverdueAtStartKey = QStringLiteral("Overdue Reminders");
+    // "New User" and "Overdue Reminders" hold this once the user asked not to
+    // see the window again.
     static inline const QString NoShow = QStringLiteral("No Show");
 
     static QString value(const QString &key, const QString &defaultValue = {});

@@ -107,6 +107,16 @@ QString standingText(const Reminder &reminder, const Standing &standing, const Q
     return QStringLiteral("due ") + parts.join(QStringLiteral(" / "));
 }
 
+QString noticeText(int due, int overdue)
+{
+    if (due <= 0)
+        return {};
+    QString text = due == 1 ? QStringLiteral("1 reminder due") : QStringLiteral("%1 reminders due").arg(due);
+    if (overdue > 0)
+        text += QStringLiteral(" (%1 overdue)").arg(overdue);
+    return text;
+}
+
 QString milesText(qint64 miles, const QLocale &locale)
 {
     return locale.toString(miles) + (miles == 1 ? QStringLiteral(" mile") : QStringLiteral(" miles"));

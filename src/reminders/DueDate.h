@@ -52,6 +52,11 @@ Standing standing(const Reminder &reminder, QDate today, qint64 rideMiles, Lead 
 // miles" (only the measures that are past), "done on 05/01/2027".
 QString standingText(const Reminder &reminder, const Standing &standing, const QLocale &locale = QLocale());
 
+// The main window's notice of a ride's reminders that are due, overdue
+// ones included: "1 reminder due", "3 reminders due (1 overdue)"; empty for
+// none.
+QString noticeText(int due, int overdue);
+
 // Miles with the locale's thousands separators: "60,000 miles", "1 mile".
 QString milesText(qint64 miles, const QLocale &locale = QLocale());
 

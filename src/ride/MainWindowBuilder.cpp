@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
@@ -48,10 +49,18 @@ QHBoxLayout *commandStrip(MainWindowControls &controls, QWidget *window)
     controls.lblTabsNotAvailable->setPalette(warning);
     controls.lblTabsNotAvailable->hide();
 
+    controls.cmdReminders = new QPushButton(window);
+    controls.cmdReminders->setObjectName(QStringLiteral("cmdReminders"));
+    controls.cmdReminders->setAccessibleName(QStringLiteral("Reminders"));
+    controls.cmdReminders->setFlat(true);
+    controls.cmdReminders->setCursor(Qt::PointingHandCursor);
+    controls.cmdReminders->hide();
+
     auto *middle = new QVBoxLayout;
     middle->setSpacing(0);
     middle->addStretch();
     middle->addWidget(controls.lblRideName);
+    middle->addWidget(controls.cmdReminders, 0, Qt::AlignHCenter);
     middle->addWidget(controls.lblTabsNotAvailable);
     middle->addStretch();
 

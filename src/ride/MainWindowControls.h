@@ -6,6 +6,7 @@
 #include <array>
 
 class QLabel;
+class QPushButton;
 class QTabWidget;
 class QTableView;
 class QWidget;
@@ -21,6 +22,7 @@ struct MainWindowControls
     QTabWidget *MainTab = nullptr;
     QLabel *lblRideName = nullptr;
     QLabel *lblTabsNotAvailable = nullptr;
+    QPushButton *cmdReminders = nullptr; // the notice of the ride's reminders, under its name
     QLabel *imgRide = nullptr;
     QLabel *lblPicture = nullptr;
 

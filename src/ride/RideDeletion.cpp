@@ -34,6 +34,8 @@ void RideDeletion::DeleteRide()
         rw.reportFailure(status);
     if (!rideRemoved)
         return;
+    if (m_rideRemoved)
+        m_rideRemoved(rw.state.CurrentRideKey);
 
     m_menu.BuildRidesMenu();
     rw.state.CurrentRide = rw.state.RideCount == 1 ? 1 : 0;

@@ -4,12 +4,17 @@
 
 #include <QObject>
 
+#include <functional>
+
 class RideView;
 class RidesMenu;
 
 // Deleting the ride shown with every log entry that belongs to it, after the
 // user confirms: the ride is marked, then the ride file and the four log
-// files are compacted, and the view shows what is left.
+// files are compacted, then whatever else the program keeps of the ride goes
+// (its reminders), and the view shows what is left. Once the ride file no
+// longer holds the ride, the deletion stands: a failure after that (a log
+// file, the reminders) is reported but undoes nothing.
 class RideDeletion : public QObject
 {
     Q_OBJECT
@@ -19,6 +24,10 @@ public:
 
     void DeleteRide();
 
+    // What else goes with a deleted ride, given its key; runs once the ride
+    // is out of the ride file, whatever happens to its log entries.
+    void setRideRemoved(std::function<void(double rideKey)> removed) { m_rideRemoved = std::move(removed); }
+
 private:
     FileStatus removeRide();
     FileStatus removeLogEntries(double rideKey);
@@ -26,4 +35,5 @@ private:
     RideWindow rw;
     RideView &m_view;
     RidesMenu &m_menu;
+    std::function<void(double)> m_rideRemoved;
 };

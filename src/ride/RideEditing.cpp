@@ -15,6 +15,7 @@
 #include "ui/QorButton.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTabWidget>
 
 namespace {
@@ -28,6 +29,9 @@ void setLogTabsEnabled(const MainWindowControls &ui, bool enabled)
     for (int tab = FirstLogTab; tab <= LastLogTab; ++tab)
         ui.MainTab->setTabEnabled(tab, enabled);
     ui.lblTabsNotAvailable->setVisible(!enabled);
+    // The reminders notice comes back with the ride's view.
+    if (!enabled)
+        ui.cmdReminders->hide();
 }
 
 void setRideNameLook(QLabel *label, int pointSize, bool italic, Qt::Alignment alignment)

@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QShortcut>
 #include <QTabWidget>
@@ -53,6 +54,12 @@ frmMain::frmMain(QWidget *parent)
     m_logs = std::make_unique<MainWindowLogs>(this, ui, m_state, m_files);
     m_rides = std::make_unique<RideCommands>(RideWindow{this, ui, m_state, m_files});
     m_rides->view.setLogRefill([this] { m_logs->refillAll(); });
+    // The reminders database lies in the data folder, the working folder.
+    m_reminders = std::make_unique<RideReminders>(RideWindow{this, ui, m_state, m_files}, *m_logs,
+                                                  QDir::current().absoluteFilePath(ReminderStore::FileName));
+    // The gasoline list is refilled whenever the ride shown or its miles change.
+    connect(&m_logs->tab(LogKind::Gas), &LogTab::refilled, m_reminders.get(), &RideReminders::refreshNotice);
+    m_rides->deletion.setRideRemoved([this](double rideKey) { m_reminders->rideDeleted(rideKey); });
     setUpFade();
 
     setWindowTitle(QStringLiteral(" ") + ApplicationTitle);
@@ -117,12 +124,16 @@ void frmMain::activateFirstTime()
     ui.MainTab->setCurrentIndex(0);
     m_rides->FirstDisplay();
     // The window is not on screen before its first show has finished, nor
-    // visible before its fade-in has ended.
-    const auto tellWhenNoRides = [this] { m_rides->TellWhenNoRides(); };
+    // visible before its fade-in has ended; then come the message that no
+    // ride is on file and the reminders.
+    const auto afterShowing = [this] {
+        m_rides->TellWhenNoRides();
+        m_reminders->start();
+    };
     if (FadeActive)
-        StartFade(this, 0, Opaque, FadeStep, false, tellWhenNoRides);
+        StartFade(this, 0, Opaque, FadeStep, false, afterShowing);
     else
-        QMetaObject::invokeMethod(this, tellWhenNoRides, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, afterShowing, Qt::QueuedConnection);
     if (ui.cmdSelectRide->isVisible())
         ui.cmdSelectRide->setFocus();
 }

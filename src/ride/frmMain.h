@@ -4,6 +4,7 @@
 #include "ride/MainWindowControls.h"
 #include "ride/MainWindowLogs.h"
 #include "ride/RideCommands.h"
+#include "ride/RideReminders.h"
 #include "ride/RideState.h"
 
 #include <QWidget>
@@ -30,6 +31,7 @@ public:
     DataFiles &files() { return m_files; }
     RideCommands &rides() { return *m_rides; }
     MainWindowLogs &logs() { return *m_logs; }
+    RideReminders &reminders() { return *m_reminders; }
 
     // Shows the manual at a topic, modally over owner: the manual window
     // unless a test put its own opener in place (an empty one restores it).
@@ -57,6 +59,7 @@ private:
     DataFiles m_files;
     std::unique_ptr<MainWindowLogs> m_logs;
     std::unique_ptr<RideCommands> m_rides;
+    std::unique_ptr<RideReminders> m_reminders;
     bool activated = false;
     bool ending = false;
 };

@@ -1,0 +1,50 @@
+#include "reminders/OverdueWindow.h"
+
+#include "reminders/ReminderParts.h"
+#include "ui/QorButton.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+OverdueWindow::OverdueWindow(const QList<Row> &rows, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_list(new QTreeWidget(this)),
+      m_dontShow(new QCheckBox(QStringLiteral("&Don't show at start"), this)),
+      m_ok(ReminderParts::command(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), QString()))
+{
+    ReminderParts::setUpWindow(this, QStringLiteral("OverdueWindow"), QStringLiteral(" Overdue Reminders"));
+    resize(640, 320);
+
+    auto *caption = new QLabel(QStringLiteral("These reminders are overdue:"), this);
+    m_list->setObjectName(QStringLiteral("lstOverdue"));
+    m_list->setAccessibleName(QStringLiteral("Overdue reminders"));
+    m_list->setHeaderLabels({QStringLiteral("Ride"), QStringLiteral("Reminder"), QStringLiteral("Standing")});
+    m_list->setRootIsDecorated(false);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    for (const Row &row : rows)
+        new QTreeWidgetItem(m_list, {row.ride, row.description, row.standing});
+    m_list->setCurrentItem(m_list->topLevelItem(0));
+    m_dontShow->setObjectName(QStringLiteral("chkDontShow"));
+    ReminderParts::loadCommandLooks(this, QStringLiteral("OverdueWindow"));
+    connect(m_ok, &QorButton::Click, this, &QDialog::accept);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(m_dontShow);
+    bottom->addStretch(1);
+    bottom->addWidget(m_ok);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(caption);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(bottom);
+    m_ok->setFocus();
+}
+
+bool OverdueWindow::dontShowAtStart() const
+{
+    return m_dontShow->isChecked();
+}

@@ -1,0 +1,172 @@
+#include "ride/RideReminders.h"
+
+#include "platform/Clock.h"
+#include "platform/Identity.h"
+#include "platform/MessageBox.h"
+#include "platform/Settings.h"
+#include "reminders/ModalRun.h"
+#include "reminders/OverdueWindow.h"
+#include "reminders/ReminderForm.h"
+#include "reminders/ReminderWindow.h"
+#include "reminders/RideMiles.h"
+#include "ride/MainWindowLogs.h"
+#include "ride/ModalDimming.h"
+#include "ride/RideLabels.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+// The notice's text colour: orange when something is overdue, yellow when
+// something is due, the captions' white otherwise.
+void setNoticeLook(QPushButton *notice, int due, int overdue)
+{
+    const char *colour = overdue > 0 ? "#FF9C40" : due > 0 ? "#FFFF00" : "#FFFFFF";
+    notice->setStyleSheet(QStringLiteral("QPushButton { color: %1; border: none; background: transparent; "
+                                         "text-decoration: underline; font-weight: %2; }"
+                                         "QPushButton:focus { border: 1px dotted %1; }")
+                              .arg(QLatin1String(colour), due > 0 ? QStringLiteral("bold") : QStringLiteral("normal")));
+}
+
+} // namespace
+
+RideReminders::RideReminders(const RideWindow &window, MainWindowLogs &logs, const QString &databasePath)
+    : QObject(window.window), rw(window), m_logs(logs), m_service(databasePath)
+{
+    connect(rw.ui.cmdReminders, &QPushButton::clicked, this, &RideReminders::openReminders);
+}
+
+ReminderRide RideReminders::shownRide() const
+{
+    return {rw.state.CurrentRideKey, rw.ui.lblRideName->text(), m_logs.tab(LogKind::Gas).model().totals().miles};
+}
+
+void RideReminders::refreshNotice()
+{
+    QPushButton *notice = rw.ui.cmdReminders;
+    ReminderStore *store = rw.state.CurrentRide > 0 ? m_service.openedStore() : nullptr;
+    QList<Reminder> reminders;
+    if (!store || !store->remindersOf(rw.state.CurrentRideKey, reminders)) {
+        notice->hide();
+        return;
+    }
+    const ReminderRide ride = shownRide();
+    const QDate today = Clock::now().date();
+    int due = 0;
+    int overdue = 0;
+    for (const Reminder &reminder : reminders) {
+        const DueDate::State state = DueDate::standing(reminder, today, ride.miles).state;
+        due += state == DueDate::State::Due || state == DueDate::State::Overdue;
+        overdue += state == DueDate::State::Overdue;
+    }
+    const QString text = DueDate::noticeText(due, overdue);
+    notice->setText(text.isEmpty() ? QStringLiteral("Reminders...") : text);
+    notice->setToolTip(QStringLiteral(" The reminders of this ride "));
+    setNoticeLook(notice, due, overdue);
+    notice->show();
+}
+
+void RideReminders::openReminders()
+{
+    if (rw.state.CurrentRide < 1)
+        return;
+    ReminderStore *store = m_service.store(rw.window);
+    if (!store)
+        return;
+    ReminderWindow window(*store, shownRide(), [this](const QString &description) { return recordMaintenance(description); },
+                          rw.window);
+    DimAround(rw.window, [&] { RunModal(window); });
+    refreshNotice();
+}
+
+std::optional<QDate> RideReminders::recordMaintenance(const QString &description)
+{
+    const EntryFields filled{ReminderForm::textOf(Clock::now().date()), description, QString(), QString()};
+    const std::optional<EntryFields> saved = m_logs.tab(LogKind::Maintenance).addFilledEntry(filled);
+    if (!saved)
+        return std::nullopt;
+    return ReminderForm::dateOf((*saved)[0]);
+}
+
+void RideReminders::start()
+{
+    ReminderStore *store = m_service.store(rw.window);
+    if (!store)
+        return;
+    refreshNotice();
+    if (Settings::value(Settings::OverdueAtStartKey) != Settings::NoShow)
+        showOverdueAtStart(*store);
+}
+
+void RideReminders::showOverdueAtStart(ReminderStore &store)
+{
+    QList<Reminder> reminders;
+    if (const FileStatus status = store.allReminders(reminders); !status) {
+        ReminderService::report(rw.window, status);
+        return;
+    }
+    if (reminders.isEmpty())
+        return;
+
+    // Each ride's place in the ride file and its name in the rides menu.
+    std::map<double, std::pair<int, QString>> rides;
+    FileStatus status = OpenRecordFile(rw.files.rides);
+    if (status) {
+        status = ForEachRecord(rw.files.rides, {&RideRecord::Year, &RideRecord::Make, &RideRecord::Model, &RideRecord::RideName},
+                               [&](int number, const RideRecord &ride) {
+                                   rides.try_emplace(ride.RideKey, number, RideLabels::MenuLabel(ride));
+                               });
+    }
+    const FileStatus closed = CloseRecordFile(rw.files.rides);
+    rw.takeRideCount();
+    std::map<double, qint64> miles;
+    if (status && closed)
+        status = milesOfRides(rw.files, miles);
+    if (!status || !closed) {
+        rw.reportFailure(status ? closed : status);
+        return;
+    }
+
+    const QDate today = Clock::now().date();
+    std::vector<std::pair<int, OverdueWindow::Row>> overdue;
+    for (const Reminder &reminder : reminders) {
+        const auto ride = rides.find(reminder.rideKey);
+        if (ride == rides.end())
+            continue;
+        const DueDate::Standing standing = DueDate::standing(reminder, today, miles[reminder.rideKey]);
+        if (standing.state == DueDate::State::Overdue) {
+            overdue.emplace_back(ride->second.first, OverdueWindow::Row{ride->second.second, reminder.description,
+                                                                        DueDate::standingText(reminder, standing)});
+        }
+    }
+    if (overdue.empty())
+        return;
+    std::stable_sort(overdue.begin(), overdue.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    QList<OverdueWindow::Row> rows;
+    for (const auto &[order, row] : overdue)
+        rows << row;
+    OverdueWindow window(rows, rw.window);
+    DimAround(rw.window, [&] { RunModal(window); });
+    if (window.dontShowAtStart())
+        Settings::setValue(Settings::OverdueAtStartKey, Settings::NoShow);
+}
+
+void RideReminders::rideDeleted(double rideKey)
+{
+    ReminderStore *store = m_service.store(rw.window);
+    if (!store)
+        return;
+    if (const FileStatus status = store->removeRide(rideKey); !status) {
+        MessageBox::tell(rw.window, ApplicationTitle,
+                         QStringLiteral("The ride was deleted, but its reminders could not be:") + CrLf + CrLf
+                             + status.message() + QLatin1Char('.') + CrLf + CrLf
+                             + QStringLiteral("They belong to no ride now and are never shown."),
+                         MessageBox::Icon::Warning);
+    }
+}

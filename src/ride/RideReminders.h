@@ -1,0 +1,48 @@
+#pragma once
+
+#include "reminders/ReminderPage.h"
+#include "reminders/ReminderService.h"
+#include "ride/RideWindow.h"
+
+#include <QObject>
+
+class MainWindowLogs;
+
+// The main window's reminders: the notice under the ride's name (which opens
+// the shown ride's reminders), the list of overdue reminders at start, and
+// the removal of a deleted ride's reminders.
+class RideReminders : public QObject
+{
+    Q_OBJECT
+
+public:
+    // databasePath: Torqal.db in the data folder.
+    RideReminders(const RideWindow &rw, MainWindowLogs &logs, const QString &databasePath);
+
+    // Once the main window is on screen: opens the reminders (telling the
+    // user should that fail), shows the notice and, unless the user asked
+    // not to see it at start, the list of every ride's overdue reminders.
+    void start();
+
+    // Shows how the shown ride's reminders stand ("2 reminders due"), or
+    // hides the notice while no ride is shown or the reminders are not open.
+    // (Adding or editing a ride hides it until the ride is shown again.)
+    void refreshNotice();
+
+    // The notice's click: the shown ride's reminders in their window.
+    void openReminders();
+
+    // After a ride was deleted from the data files: its reminders go too.
+    // Should that fail, the ride stays deleted; the user is told, and the
+    // reminders left behind belong to no ride (torqal-data check names them).
+    void rideDeleted(double rideKey);
+
+private:
+    ReminderRide shownRide() const;
+    std::optional<QDate> recordMaintenance(const QString &description);
+    void showOverdueAtStart(ReminderStore &store);
+
+    RideWindow rw;
+    MainWindowLogs &m_logs;
+    ReminderService m_service;
+};

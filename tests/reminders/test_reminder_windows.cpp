@@ -1,0 +1,264 @@
+// The reminders in the real windows: the main window's notice, the reminders
+// window with its editor, "Done" through the maintenance entry editor, the
+// overdue list at start, a deleted ride and a damaged database.
+
+#include "data/DateValue.h"
+#include "logs/frmLogEntry.h"
+#include "reminders/ModalRun.h"
+#include "reminders/OverdueWindow.h"
+#include "reminders/ReminderEditor.h"
+#include "reminders/ReminderStore.h"
+#include "reminders/ReminderWindow.h"
+#include "ride/RideWindowSupport.h"
+#include "support/ReminderSupport.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+using namespace RideTest;
+using namespace ReminderTest;
+using ReminderForm::Field;
+
+namespace {
+
+// Today in these tests is 15 March 2009 (the World's clock).
+const QDate Today(2009, 3, 15);
+
+QList<Reminder> storedReminders()
+{
+    ReminderStore store(ReminderStore::FileName);
+    QList<Reminder> reminders;
+    (void)store.allReminders(reminders);
+    return reminders;
+}
+
+void store(QList<Reminder> reminders)
+{
+    ReminderStore store(ReminderStore::FileName);
+    for (Reminder &reminder : reminders)
+        QVERIFY(store.add(reminder));
+}
+
+QStringList rowTexts(const QTreeWidget *list)
+{
+    QStringList rows;
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < list->columnCount(); ++column)
+            cells << list->topLevelItem(row)->text(column);
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+void type(ReminderEditor &editor, Field field, const QString &text)
+{
+    QLineEdit *box = editor.field(field);
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+GasRecord gasEntry(double rideKey, qint32 miles)
+{
+    GasRecord gas;
+    gas.RideKey = rideKey;
+    gas.EntryDate = 39000;
+    gas.Gallons = 10;
+    gas.Miles = miles;
+    return gas;
+}
+
+} // namespace
+
+class TestReminderWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    // The editor's checks, in the order of its boxes, and the reminder it makes.
+    void editorChecks_data()
+    {
+        QTest::addColumn<bool>("repeating");
+        QTest::addColumn<QStringList>("texts"); // in the order of ReminderForm::Field
+        QTest::addColumn<int>("problemField");  // -1: saved
+        QTest::addColumn<QString>("problem");
+
+        const QString none;
+        QTest::newRow("no description") << false << QStringList{"  ", "5/1/2027", "", "", "", "", ""}
+                                        << int(Field::Description) << "Please say what is to be done (for example: Oil change).";
+        QTest::newRow("no date") << false << QStringList{"Inspection", "13/45/2027", "", "", "", "", ""}
+                                 << int(Field::OnDate) << "I don't recognize\r\n\r\n   13/45/2027\r\n\r\nas a valid date.";
+        QTest::newRow("miles with a fraction") << false << QStringList{"Inspection", "", "60000.5", "", "", "", ""}
+                                               << int(Field::AtMiles) << "The miles must be a whole number from 0 to 99,999,999.";
+        QTest::newRow("neither date nor miles") << false << QStringList{"Inspection", "", "", "6", "", "", ""}
+                                                << int(Field::OnDate)
+                                                << "Please give the date or the miles at which it falls due, or both.";
+        QTest::newRow("once, by both") << false << QStringList{"Inspection", "5/1/2027", "60,000", "", "", "", ""} << -1 << none;
+        QTest::newRow("no interval") << true << QStringList{"Oil change", "", "", "0", "", "3/1/2009", "100"}
+                                     << int(Field::EveryMonths)
+                                     << "Please give how many months or miles apart it falls due, or both.";
+        QTest::newRow("months, never done") << true << QStringList{"Oil change", "", "", "6", "", "", "100"}
+                                            << int(Field::LastDoneDate) << "Please give the date on which it was last done.";
+        QTest::newRow("by miles alone") << true << QStringList{"Oil change", "", "", "", "5000", "", "100"} << -1 << none;
+    }
+
+    void editorChecks()
+    {
+        QFETCH(bool, repeating);
+        QFETCH(QStringList, texts);
+        QFETCH(int, problemField);
+        QFETCH(QString, problem);
+        MessageBox::Script boxes;
+        ReminderEditor editor(ReminderForm::newFields(Today, 0), Reminder{}, QStringLiteral("Sally"));
+        editor.show();
+        (repeating ? editor.repeatingChoice() : editor.onceChoice())->click();
+        for (int i = 0; i < ReminderForm::FieldCount; ++i) {
+            if (editor.field(Field(i))->isEnabled())
+                type(editor, Field(i), texts[i]);
+        }
+        QTest::mouseClick(editor.saveButton(), Qt::LeftButton);
+        if (problemField < 0) {
+            QCOMPARE(boxes.count(), 0);
+            QCOMPARE(editor.result(), int(QDialog::Accepted));
+            QCOMPARE(editor.reminder().repeating, repeating);
+            return;
+        }
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().text, problem);
+        QVERIFY(editor.isVisible());
+        QCOMPARE(editor.focusWidget(), editor.field(Field(problemField)));
+    }
+
+    // A reminder added in the window, due by date and by the gasoline log's
+    // miles, shows in the notice; "Done" records the maintenance entry,
+    // counts afresh from it and clears the notice.
+    void addAndDoneThroughTheWindows()
+    {
+        World world;
+        const RideRecord &sally = threeRides[2];
+        writeFileOf(QStringLiteral("Torqal.Dat"), QList<RideRecord>{sally});
+        writeFileOf(QStringLiteral("Gas.Dat"), QList<GasRecord>{gasEntry(sally.RideKey, 2800), gasEntry(sally.RideKey, 2900)});
+        world.open();
+        auto *notice = world.find<QPushButton>(QStringLiteral("cmdReminders"));
+        QTRY_COMPARE(notice->text(), QStringLiteral("Reminders..."));
+
+        ModalScript adding([](QDialog &dialog) {
+            if (auto *editor = qobject_cast<ReminderEditor *>(&dialog)) {
+                QCOMPARE(editor->windowTitle(), QStringLiteral(" Adding a Reminder for Sally"));
+                type(*editor, Field::Description, QStringLiteral("Oil change"));
+                type(*editor, Field::EveryMonths, QStringLiteral("6"));
+                type(*editor, Field::EveryMiles, QStringLiteral("5,000"));
+                type(*editor, Field::LastDoneDate, QStringLiteral("9/1/2008"));
+                type(*editor, Field::LastDoneMiles, QStringLiteral("1000"));
+                QTest::mouseClick(editor->saveButton(), Qt::LeftButton);
+                return;
+            }
+            auto *window = qobject_cast<ReminderWindow *>(&dialog);
+            QVERIFY(window);
+            QCOMPARE(window->windowTitle(), QStringLiteral(" Reminders of Sally"));
+            QVERIFY(window->page()->milesCaption()->text().contains(QStringLiteral("5,700")));
+            QTest::mouseClick(window->page()->addButton(), Qt::LeftButton);
+            QCOMPARE(rowTexts(window->page()->list()),
+                     QStringList{QStringLiteral("Oil change|03/01/2009|6,000|overdue by 14 days")});
+            QTest::mouseClick(window->closeButton(), Qt::LeftButton);
+        });
+        notice->click();
+        QCOMPARE(adding.openings, 2);
+        QCOMPARE(notice->text(), QStringLiteral("1 reminder due (1 overdue)"));
+
+        LogEntryEditorScript entry([](frmLogEntry &editor) {
+            QCOMPARE(editor.windowTitle(), QStringLiteral(" Adding a New 'Maint./Repair' Entry"));
+            QCOMPARE(editor.fieldText(0), QStringLiteral("03/15/2009"));
+            QCOMPARE(editor.fieldText(1), QStringLiteral("Oil change"));
+            editor.cmdSave_Click();
+        });
+        ModalScript done([](QDialog &dialog) {
+            auto *window = qobject_cast<ReminderWindow *>(&dialog);
+            QVERIFY(window);
+            QTest::mouseClick(window->page()->doneButton(), Qt::LeftButton);
+            QCOMPARE(rowTexts(window->page()->list()),
+                     QStringList{QStringLiteral("Oil change|09/15/2009|10,700|due in 184 days / 5,000 miles")});
+            window->accept();
+        });
+        notice->click();
+        QCOMPARE(entry.openings, 1);
+        QCOMPARE(notice->text(), QStringLiteral("Reminders..."));
+        const QList<ExpenseRecord> maintenance = recordsIn<ExpenseRecord>(QStringLiteral("Maint.Dat"));
+        QCOMPARE(maintenance.size(), 1);
+        QCOMPARE(maintenance[0].RideKey, sally.RideKey);
+        QCOMPARE(DateValue::toDateTime(maintenance[0].EntryDate).date(), Today);
+        QCOMPARE(world.window->logs().tab(LogKind::Maintenance).model().entryCount(), 1);
+        QCOMPARE(world.messages.count(), 0);
+    }
+
+    // Deleting a ride deletes its reminders and no others.
+    void deletingARideDeletesItsReminders()
+    {
+        World world;
+        writeFileOf(QStringLiteral("Torqal.Dat"), threeRides);
+        store({ofRide(once(Today), threeRides[0].RideKey), ofRide(once(Today), threeRides[1].RideKey)});
+        world.open();
+        QCOMPARE(world.window->state().CurrentRideKey, threeRides[0].RideKey);
+        world.messages.answer(MessageBox::Button::Yes);
+        world.click(world.ui().cmdRideDelete);
+        const QList<Reminder> left = storedReminders();
+        QCOMPARE(left.size(), 1);
+        QCOMPARE(left[0].rideKey, threeRides[1].RideKey);
+    }
+
+    // At start, the overdue reminders of every ride on file, until the user
+    // asks not to see them at start.
+    void listsWhatIsOverdueAtStart()
+    {
+        World world;
+        writeFileOf(QStringLiteral("Torqal.Dat"), threeRides);
+        store({ofRide(once(Today.addDays(-2), 0, QStringLiteral("Insurance")), threeRides[2].RideKey),
+               ofRide(once(Today.addDays(2)), threeRides[1].RideKey),
+               ofRide(once(Today.addDays(-1)), threeRides[0].RideKey),
+               ofRide(once(Today.addDays(-5)), 12.0)});
+        ModalScript script([](QDialog &dialog) {
+            auto *list = qobject_cast<OverdueWindow *>(&dialog);
+            QVERIFY(list);
+            QCOMPARE(rowTexts(list->list()), (QStringList{QStringLiteral("1998 Honda Civic|Inspection|overdue by 1 day"),
+                                                          QStringLiteral("Sally|Insurance|overdue by 2 days")}));
+            list->dontShowChoice()->click();
+            QTest::mouseClick(list->okButton(), Qt::LeftButton);
+        });
+        world.open();
+        QTRY_COMPARE(script.openings, 1);
+        QCOMPARE(Settings::value(Settings::OverdueAtStartKey), Settings::NoShow);
+
+        world.window.reset();
+        world.open();
+        QTest::qWait(50);
+        QCOMPARE(script.openings, 1);
+    }
+
+    // A damaged database: one message naming it, the file left alone, and
+    // the rides as before.
+    void carriesOnWithoutADamagedDatabase()
+    {
+        World world;
+        writeFileOf(QStringLiteral("Torqal.Dat"), threeRides);
+        const QByteArray damaged(4096, 'R');
+        DataTest::writeBytes(ReminderStore::FileName, damaged);
+        world.open();
+        QTRY_COMPARE(world.messages.count(), 1);
+        QVERIFY(world.messages.last().text.contains(QDir::current().absoluteFilePath(ReminderStore::FileName)));
+        QVERIFY(!world.find<QPushButton>(QStringLiteral("cmdReminders"))->isVisible());
+        world.window->state().CurrentRide = 2;
+        world.window->rides().view.ShowRide(2);
+        QCOMPARE(world.ui().lblRideName->text(), QStringLiteral("2001 Ford"));
+        QCOMPARE(world.messages.count(), 1);
+        QCOMPARE(DataTest::bytesOf(ReminderStore::FileName), damaged);
+    }
+};
+
+QTEST_MAIN(TestReminderWindows)
+#include "test_reminder_windows.moc"

@@ -199,6 +199,13 @@ private slots:
         QCOMPARE(check.exitCode, 0);
         QVERIFY2(check.out.contains(QStringLiteral("Torqal.Dat: 30000 bytes, 3 records\n")), qPrintable(check.out));
         QVERIFY(check.out.endsWith(QStringLiteral("No damage found.\n")));
+
+        // Some reminders are due or overdue on the day the demo is made.
+        const Run due = run(QStringLiteral(TORQAL_DATA_TOOL), {QStringLiteral("due"), temporary.path()});
+        QCOMPARE(due.exitCode, 0);
+        const QStringList rows = due.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(1);
+        QCOMPARE(rows.size(), 4);
+        QCOMPARE(rows.filter(QStringLiteral(",overdue by ")).size(), 2);
     }
 
     void generatorWritesIntoTheProgramsDataFolder()
@@ -240,7 +247,7 @@ private slots:
         const Run first = run(generator, {temporary.path()});
         QVERIFY2(first.exitCode == 0, qPrintable(first.errors));
         const QMap<QString, QByteArray> written = folderDigest(temporary.path());
-        QCOMPARE(written.size(), 8); // five data files and three pictures
+        QCOMPARE(written.size(), 9); // five data files, the reminders and three pictures
 
         const Run second = run(generator, {temporary.path()});
         QCOMPARE(second.exitCode, 1);

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -13,7 +14,8 @@ class Calendar
 {
 public:
     explicit Calendar(QDate today) : m_today(today) {}
-    double daysAgo(int days, QTime time = QTime(0, 0)) const { return DateValue::fromDateTime(m_today.addDays(-days), time); }
+    double daysAgo(int days, QTime time = QTime(0, 0)) const { return DateValue::fromDateTime(date(days), time); }
+    QDate date(int daysAgo) const { return m_today.addDays(-daysAgo); }
 
 private:
     QDate m_today;
@@ -48,6 +50,26 @@ struct FillUp
     const char *notes;
 };
 
+// A reminder due once, on `daysAgo` days before the demo is made (negative
+// for days after) and/or at miles.
+struct Once
+{
+    const char *description;
+    std::optional<int> daysAgo;
+    qint64 miles;
+};
+
+// A reminder due every so many months and/or miles, last done `daysAgo` days
+// before the demo is made, at `doneAtMiles` of the ride's gasoline log.
+struct Every
+{
+    const char *description;
+    int months;
+    qint64 miles;
+    int daysAgo;
+    qint64 doneAtMiles;
+};
+
 class RideBuilder
 {
 public:
@@ -66,6 +88,26 @@ public:
             record.Miles = entry.miles;
             record.Notes = lines(entry.notes);
             m_ride.trips << record;
+        }
+    }
+
+    void reminders(std::initializer_list<Once> once, std::initializer_list<Every> every)
+    {
+        for (const Once &entry : once) {
+            Reminder reminder = newReminder(entry.description);
+            if (entry.daysAgo)
+                reminder.onDate = m_calendar.date(*entry.daysAgo);
+            reminder.atMiles = entry.miles;
+            m_ride.reminders << reminder;
+        }
+        for (const Every &entry : every) {
+            Reminder reminder = newReminder(entry.description);
+            reminder.repeating = true;
+            reminder.everyMonths = entry.months;
+            reminder.everyMiles = entry.miles;
+            reminder.lastDoneDate = m_calendar.date(entry.daysAgo);
+            reminder.lastDoneMiles = entry.doneAtMiles;
+            m_ride.reminders << reminder;
         }
     }
 
@@ -96,13 +138,21 @@ private:
         }
     }
 
+    Reminder newReminder(const char *description) const
+    {
+        Reminder reminder;
+        reminder.rideKey = m_ride.ride.RideKey;
+        reminder.description = QString::fromUtf8(description);
+        return reminder;
+    }
+
     const Calendar &m_calendar;
     DemoRide &m_ride;
 };
 
 DemoRide car(const Calendar &calendar)
 {
-    DemoRide demo{DemoPicture::Car, QStringLiteral("Blue Heron.png"), {}, {}, {}, {}, {}};
+    DemoRide demo{DemoPicture::Car, QStringLiteral("Blue Heron.png"), {}, {}, {}, {}, {}, {}};
     RideRecord &r = demo.ride;
     r.RideKey = calendar.daysAgo(196, QTime(19, 42, 7));
     r.Year = QStringLiteral("2019");
@@ -163,12 +213,15 @@ DemoRide car(const Calendar &calendar)
         {26, 15.21f, 468, "Boise, mostly highway"},
         {9, 13.36f, 364, "Costco, regular"},
     });
+    // 4,487 miles in the gasoline log: the tyre rotation comes due within days.
+    entries.reminders({{"Registration renewal", -40, 0}},
+                      {{"Tyre rotation", 6, 6000, 171, 0}, {"Oil and filter change", 6, 5000, 12, 4123}});
     return demo;
 }
 
 DemoRide motorcycle(const Calendar &calendar)
 {
-    DemoRide demo{DemoPicture::Motorcycle, QStringLiteral("Red Rover.png"), {}, {}, {}, {}, {}};
+    DemoRide demo{DemoPicture::Motorcycle, QStringLiteral("Red Rover.png"), {}, {}, {}, {}, {}, {}};
     RideRecord &r = demo.ride;
     r.RideKey = calendar.daysAgo(195, QTime(20, 5, 31));
     r.Year = QStringLiteral("2016");
@@ -222,12 +275,15 @@ DemoRide motorcycle(const Calendar &calendar)
         {30, 3.29f, 176, ""},
         {6, 3.46f, 184, ""},
     });
+    // 1,692 miles: the chain is due within 240 miles, the inspection overdue.
+    entries.reminders({{"Safety inspection", 5, 0}},
+                      {{"Chain clean and lube", 0, 600, 33, 1332}, {"Oil change", 12, 4000, 84, 748}});
     return demo;
 }
 
 DemoRide atv(const Calendar &calendar)
 {
-    DemoRide demo{DemoPicture::Atv, QStringLiteral("Mud Puppy.png"), {}, {}, {}, {}, {}};
+    DemoRide demo{DemoPicture::Atv, QStringLiteral("Mud Puppy.png"), {}, {}, {}, {}, {}, {}};
     RideRecord &r = demo.ride;
     r.RideKey = calendar.daysAgo(189, QTime(9, 16, 54));
     r.Year = QStringLiteral("2021");
@@ -277,6 +333,8 @@ DemoRide atv(const Calendar &calendar)
         {35, 3.71f, 77, "Ploughing the drive"},
         {14, 3.94f, 84, ""},
     });
+    // The air filter is a month overdue.
+    entries.reminders({{"Off-road permit renewal", -75, 0}}, {{"Air filter cleaned and oiled", 3, 0, 120, 0}});
     return demo;
 }
 

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "data/Records.h"
+#include "reminders/Reminder.h"
 
 #include <QDate>
 #include <QList>
 #include <QString>
 
 // The rides of the demo data folder: a car, a motorcycle and an ATV, each
-// with some months of maintenance, goodies, trips and gasoline entries, so
-// that every page of the program has something to show.
+// with some months of maintenance, goodies, trips and gasoline entries, and
+// a few reminders (some of them due or overdue on the day the demo is made),
+// so that every page of the program has something to show.
 
 enum class DemoPicture { Car, Motorcycle, Atv };
 
@@ -22,6 +24,8 @@ struct DemoRide
     QList<ExpenseRecord> goodies;
     QList<TripRecord> trips;
     QList<GasRecord> gas;
+    // The reminders carry the ride's RideKey.
+    QList<Reminder> reminders;
 };
 
 // The demo rides with their entries dated in the months before `today`.

@@ -4,6 +4,7 @@
 #include "DemoRides.h"
 
 #include "data/RecordFile.h"
+#include "reminders/ReminderStore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,6 +35,8 @@ QString existingDataFile(const QDir &folder)
         if (QFileInfo::exists(folder.filePath(info.name)))
             return info.name;
     }
+    if (QFileInfo::exists(folder.filePath(ReminderStore::FileName)))
+        return ReminderStore::FileName;
     return {};
 }
 
@@ -90,6 +93,19 @@ FileStatus writeDataFiles(const QList<DemoRide> &rides)
     return {};
 }
 
+FileStatus writeReminders(const QDir &folder, const QList<DemoRide> &rides)
+{
+    ReminderStore store(folder.filePath(ReminderStore::FileName));
+    FileStatus status = store.status();
+    for (const DemoRide &demo : rides) {
+        for (Reminder reminder : demo.reminders) {
+            if (status)
+                status = store.add(reminder);
+        }
+    }
+    return status;
+}
+
 } // namespace
 
 QString writeDemoData(const QString &dataFolder, QDate today)
@@ -110,6 +126,8 @@ QString writeDemoData(const QString &dataFolder, QDate today)
     const WorkingFolder working(folder.path());
     if (!working.entered())
         return QStringLiteral("Could not enter the folder %1").arg(folder.path());
-    const FileStatus status = writeDataFiles(rides);
+    FileStatus status = writeDataFiles(rides);
+    if (status)
+        status = writeReminders(folder, rides);
     return status ? QString() : status.message();
 }

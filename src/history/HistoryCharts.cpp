@@ -12,9 +12,12 @@
 #include <QLineSeries>
 #include <QPainter>
 #include <QScatterSeries>
+#include <QBarSeries>
 #include <QStackedBarSeries>
 #include <QToolTip>
 #include <QValueAxis>
+
+#include <algorithm>
 
 using namespace ValueFormats;
 using namespace HistoryFigures;
@@ -63,13 +66,19 @@ QCategoryAxis *monthAxis(const std::vector<QDate> &months)
     return axis;
 }
 
+// Two bars a month: stacked where they add up to one figure (the money
+// spent), side by side where they do not (the miles of the gasoline log and
+// of the trips are often the same miles).
+enum class Bars { Stacked, SideBySide };
+
 template<class Month, class First, class Second>
-std::unique_ptr<QChart> monthBars(Chart chart, const std::vector<Month> &months, const QString &firstName,
+std::unique_ptr<QChart> monthBars(Chart chart, Bars bars, const std::vector<Month> &months, const QString &firstName,
                                   const QString &secondName, First first, Second second, const QString &valueTitle,
                                   QString (*barText)(const Month &, bool))
 {
     auto drawn = newChart(chart);
-    auto *series = new QStackedBarSeries;
+    QAbstractBarSeries *series = bars == Bars::Stacked ? static_cast<QAbstractBarSeries *>(new QStackedBarSeries)
+                                                       : new QBarSeries;
     auto *firstSet = new QBarSet(firstName);
     auto *secondSet = new QBarSet(secondName);
     std::vector<QDate> dates;
@@ -102,6 +111,11 @@ std::unique_ptr<QChart> monthBars(Chart chart, const std::vector<Month> &months,
     return drawn;
 }
 
+// The columns of the time line that the fill-ups are drawn in: about one a
+// pixel of the widest chart drawn (the saved picture), so that a long log
+// draws as quickly as a short one.
+constexpr int DrawnColumns = 800;
+
 std::unique_ptr<QChart> mpgChart(const std::vector<MpgPoint> &points)
 {
     auto drawn = newChart(Chart::MilesPerGallon);
@@ -111,13 +125,17 @@ std::unique_ptr<QChart> mpgChart(const std::vector<MpgPoint> &points)
     auto *average = new QLineSeries;
     average->setName(QStringLiteral("Average of the last five fill-ups"));
     double lowest = points.front().mpg, highest = points.front().mpg;
-    for (const MpgPoint &point : points) {
-        const auto x = double(momentOf(point.date));
-        fillUps->append(x, point.mpg);
-        average->append(x, point.average);
+    QList<QPointF> at;
+    for (const MpgPoint &point : drawnPoints(points, DrawnColumns, &MpgPoint::mpg)) {
+        at.append(QPointF(double(momentOf(point.date)), point.mpg));
         lowest = std::min(lowest, point.mpg);
         highest = std::max(highest, point.mpg);
     }
+    fillUps->replace(at);
+    at.clear();
+    for (const MpgPoint &point : drawnPoints(points, DrawnColumns, &MpgPoint::average))
+        at.append(QPointF(double(momentOf(point.date)), point.average));
+    average->replace(at);
     drawn->addSeries(fillUps);
     drawn->addSeries(average);
     const auto tipAt = [points](const QPointF &at, bool over) {
@@ -166,20 +184,66 @@ QString title(Chart chart)
     return QStringLiteral("Miles per month");
 }
 
-QString nothingToDraw(Chart chart, const Figures &figures)
+namespace {
+
+// Which of a chart's two logs have something to draw: a month with an
+// amount other than 0.
+template<class Month>
+std::pair<bool, bool> drawnLogs(const std::vector<Month> &months, auto Month::*first, auto Month::*second)
+{
+    const auto any = [&](auto Month::*value) {
+        return std::any_of(months.begin(), months.end(), [&](const Month &month) { return month.*value != 0; });
+    };
+    return {any(first), any(second)};
+}
+
+std::pair<bool, bool> drawnLogs(Chart chart, const Figures &figures)
 {
     switch (chart) {
     case Chart::MilesPerGallon:
-        return figures.mpg.empty() ? QStringLiteral("The gasoline log has no fill-up with both miles and gallons to "
-                                                    "draw yet.")
-                                   : QString();
+        return {!figures.mpg.empty(), false};
     case Chart::MoneyPerMonth:
-        return figures.spending.empty() ? QStringLiteral("The maintenance and goodies logs have no entries to draw yet.")
-                                        : QString();
+        return drawnLogs(figures.spending, &MonthSpending::maintenance, &MonthSpending::goodies);
     case Chart::MilesPerMonth:
         break;
     }
-    return figures.miles.empty() ? QStringLiteral("The gasoline and trips logs have no entries to draw yet.") : QString();
+    return drawnLogs(figures.miles, &MonthMiles::gasoline, &MonthMiles::trips);
+}
+
+} // namespace
+
+QString nothingToDraw(Chart chart, const Figures &figures)
+{
+    const auto [first, second] = drawnLogs(chart, figures);
+    if (first || second)
+        return {};
+    switch (chart) {
+    case Chart::MilesPerGallon:
+        return QStringLiteral("The gasoline log has no fill-up with both miles and gallons to draw yet.");
+    case Chart::MoneyPerMonth:
+        return QStringLiteral("The maintenance and repairs log and the goodies log have no costs to draw yet.");
+    case Chart::MilesPerMonth:
+        break;
+    }
+    return QStringLiteral("The gasoline log and the trips log have no miles to draw yet.");
+}
+
+QString nothingToDrawOfOneLog(Chart chart, const Figures &figures)
+{
+    const auto [first, second] = drawnLogs(chart, figures);
+    if (first == second)
+        return {};
+    switch (chart) {
+    case Chart::MilesPerGallon:
+        return {};
+    case Chart::MoneyPerMonth:
+        return QStringLiteral("The %1 log has no costs to draw yet.")
+            .arg(first ? QStringLiteral("goodies") : QStringLiteral("maintenance and repairs"));
+    case Chart::MilesPerMonth:
+        break;
+    }
+    return QStringLiteral("The %1 log has no miles to draw yet.")
+        .arg(first ? QStringLiteral("trips") : QStringLiteral("gasoline"));
 }
 
 std::unique_ptr<QChart> makeChart(Chart chart, const Figures &figures)
@@ -191,14 +255,14 @@ std::unique_ptr<QChart> makeChart(Chart chart, const Figures &figures)
         return mpgChart(figures.mpg);
     case Chart::MoneyPerMonth:
         return monthBars(
-            chart, figures.spending, QStringLiteral("Maintenance and repairs"), QStringLiteral("Goodies"),
+            chart, Bars::Stacked, figures.spending, QStringLiteral("Maintenance and repairs"), QStringLiteral("Goodies"),
             [](const MonthSpending &m) { return moneyToDouble(m.maintenance); },
             [](const MonthSpending &m) { return moneyToDouble(m.goodies); }, QStringLiteral("Dollars"), spendingBarText);
     case Chart::MilesPerMonth:
         break;
     }
     return monthBars(
-        chart, figures.miles, QStringLiteral("Gasoline log"), QStringLiteral("Trips"),
+        chart, Bars::SideBySide, figures.miles, QStringLiteral("Gasoline log"), QStringLiteral("Trips"),
         [](const MonthMiles &m) { return double(m.gasoline); }, [](const MonthMiles &m) { return double(m.trips); },
         QStringLiteral("Miles"), milesBarText);
 }

@@ -32,6 +32,10 @@ QString title(Chart chart);
 // it has something.
 QString nothingToDraw(Chart chart, const Figures &figures);
 
+// For a chart drawn from two logs of which one has nothing to draw, the
+// sentence that says so under the chart; empty otherwise.
+QString nothingToDrawOfOneLog(Chart chart, const Figures &figures);
+
 // The chart, or nothing when it has nothing to draw. Hovering a point or a
 // bar of it shows its date and value (see the texts below).
 std::unique_ptr<QChart> makeChart(Chart chart, const Figures &figures);

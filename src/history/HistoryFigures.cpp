@@ -82,6 +82,37 @@ std::vector<MpgPoint> milesPerGallon(const std::vector<GasRecord> &gas)
     return points;
 }
 
+std::vector<MpgPoint> drawnPoints(const std::vector<MpgPoint> &points, int columns, double MpgPoint::*value)
+{
+    if (points.size() <= std::size_t(2 * columns))
+        return points;
+    const qint64 first = points.front().date.toJulianDay();
+    const qint64 days = points.back().date.toJulianDay() - first + 1;
+    std::vector<MpgPoint> drawn;
+    std::size_t low = 0, high = 0;
+    const auto keep = [&] {
+        drawn.push_back(points[std::min(low, high)]);
+        if (low != high)
+            drawn.push_back(points[std::max(low, high)]);
+    };
+    qint64 column = 0;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const qint64 at = (points[i].date.toJulianDay() - first) * columns / days;
+        if (i == 0 || at != column) {
+            if (i != 0)
+                keep();
+            column = at;
+            low = high = i;
+        } else if (points[i].*value < points[low].*value) {
+            low = i;
+        } else if (points[i].*value > points[high].*value) {
+            high = i;
+        }
+    }
+    keep();
+    return drawn;
+}
+
 std::vector<MonthSpending> spendingPerMonth(const std::vector<ExpenseRecord> &maintenance,
                                             const std::vector<ExpenseRecord> &goodies)
 {

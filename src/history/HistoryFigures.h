@@ -31,6 +31,14 @@ struct MpgPoint
 // count towards the average.
 std::vector<MpgPoint> milesPerGallon(const std::vector<GasRecord> &gas);
 
+// The fill-ups a chart `columns` wide draws of `points` (in date order): the
+// time line from the first to the last fill-up is cut into that many
+// columns, and of the fill-ups in one column only those with the lowest and
+// the highest `value` are kept, in date order. The chart keeps its shape and
+// its outliers while drawing at most two points a column, however long the
+// log.
+std::vector<MpgPoint> drawnPoints(const std::vector<MpgPoint> &points, int columns, double MpgPoint::*value);
+
 // The money spent in one month: maintenance and repairs, and goodies (every
 // cost, as the lists' totals add them).
 struct MonthSpending

@@ -130,7 +130,10 @@ void printCharts(PrintDevice &device, const ShownRide &ride, const RideHistory &
         const double top = device.y();
         device.drawPicture(HistoryCharts::chartImage(*drawn, pixels),
                            QRectF(PageGeometry::LeftMargin, top, TextWidth, ChartHeight));
-        device.setY(top + ChartHeight + 0.2);
+        device.setY(top + ChartHeight + 0.1);
+        if (const QString note = HistoryCharts::nothingToDrawOfOneLog(chart, figures); !note.isEmpty())
+            printLine(device, note);
+        device.setY(device.y() + 0.1);
     }
     device.endDocument();
 }

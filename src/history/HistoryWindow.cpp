@@ -152,6 +152,11 @@ void HistoryWindow::fillCharts()
         view->setRenderHint(QPainter::Antialiasing);
         view->setMinimumHeight(320);
         box->addWidget(view);
+        if (const QString note = HistoryCharts::nothingToDrawOfOneLog(chart, figures_); !note.isEmpty()) {
+            auto *noteLabel = new QLabel(note);
+            noteLabel->setObjectName(QStringLiteral("lblChartNote(%1)").arg(chartIndex(chart)));
+            box->addWidget(noteLabel);
+        }
     }
 }
 

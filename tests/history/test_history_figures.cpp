@@ -31,6 +31,31 @@ private slots:
         QCOMPARE(points, expected);
     }
 
+    void aLongLogIsDrawnByTheExtremesOfEachColumn_data()
+    {
+        QTest::addColumn<QList<int>>("days"); // of the fill-ups, from 1 January 2020
+        QTest::addColumn<QList<double>>("mpg");
+        QTest::addColumn<QList<int>>("drawn"); // the fill-ups kept
+        QTest::newRow("few enough") << QList<int>{0, 0, 0, 0} << QList<double>{5, 1, 9, 3} << QList<int>{0, 1, 2, 3};
+        QTest::newRow("lowest and highest in date order")
+            << QList<int>{0, 1, 1, 2, 2, 2, 20, 21, 39} << QList<double>{5, 9, 1, 3, 7, 4, 6, 6, 2}
+            << QList<int>{1, 2, 6, 8};
+        QTest::newRow("one day") << QList<int>{3, 3, 3, 3, 3} << QList<double>{4, 4, 8, 4, 8} << QList<int>{0, 2};
+    }
+
+    void aLongLogIsDrawnByTheExtremesOfEachColumn()
+    {
+        QFETCH(QList<int>, days);
+        QFETCH(QList<double>, mpg);
+        QFETCH(QList<int>, drawn);
+        std::vector<MpgPoint> points, expected;
+        for (int i = 0; i < days.size(); ++i)
+            points.push_back({QDate(2020, 1, 1).addDays(days[i]), mpg[i], 0});
+        for (const int i : drawn)
+            expected.push_back(points[std::size_t(i)]);
+        QCOMPARE(drawnPoints(points, 2, &MpgPoint::mpg), expected);
+    }
+
     void monthsRunEvenlyFromTheFirstToTheLastEntry()
     {
         const std::vector<ExpenseRecord> maintenance = {expense(RideA, day(2019, 11, 3), QStringLiteral("Oil"), 300000),

@@ -50,7 +50,7 @@ private slots:
         file.close();
         world.dialog.choose(csv);
 
-        QString title, summary;
+        QString title, summary, noChart, chartNote;
         QStringList charts;
         QStringList problems;
         whenOpen<HistoryWindow>(this, [&](HistoryWindow &history) {
@@ -58,6 +58,8 @@ private slots:
             summary = history.findChild<QLabel *>("lblSummary")->text();
             for (auto *view : history.findChildren<QChartView *>())
                 charts << view->accessibleName();
+            noChart = history.findChild<QLabel *>("lblNoChart(1)")->text();
+            chartNote = history.findChild<QLabel *>("lblChartNote(2)")->text();
             whenOpen<ImportWindow>(this, [&](ImportWindow &import) {
                 auto *list = import.findChild<QListWidget *>("lstProblems");
                 for (int row = 0; row < list->count(); ++row)
@@ -73,6 +75,8 @@ private slots:
         QVERIFY(summary.contains(QStringLiteral("$5,000.00")));
         QVERIFY(summary.contains(QStringLiteral("28.6")));
         QCOMPARE(charts, (QStringList{"Miles per gallon of each fill-up", "Miles per month"}));
+        QVERIFY(noChart.endsWith(QStringLiteral("The maintenance and repairs log and the goodies log have no costs to draw yet.")));
+        QCOMPARE(chartNote, QStringLiteral("The trips log has no miles to draw yet."));
         QCOMPARE(problems, QStringList{"Line 3: Some kind of description is required"});
         QCOMPARE(world.messages.last().text, QStringLiteral("1 entry was added to the 'Trips' log."));
         QCOMPARE(recordsIn<TripRecord>("Trip.Dat").size(), 1);

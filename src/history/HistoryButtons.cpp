@@ -4,12 +4,17 @@
 #include "ui/QorButton.h"
 
 #include <QDir>
+#include <QFontMetrics>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace HistoryButtons {
 
 namespace {
 const char *const CaptionProperty = "caption";
+// A 16-pixel icon, the gap beside it and the button's edges.
+constexpr int IconAndMargins = 56;
 } // namespace
 
 QorButton *make(QWidget *window, const QString &name, const QString &caption, const QString &tip)
@@ -28,8 +33,13 @@ void loadLayout(QWidget *window, const QString &layoutName)
     QString error;
     if (!LoadButtonLayout(window, layoutName, &error))
         qWarning("%s", qPrintable(error));
-    for (QorButton *button : window->findChildren<QorButton *>())
-        button->setCaption(button->property(CaptionProperty).toString());
+    for (QorButton *button : window->findChildren<QorButton *>()) {
+        const QString caption = button->property(CaptionProperty).toString();
+        button->setCaption(caption);
+        // Room for the caption on one line beside the icon, in the layout's font.
+        const int captionWidth = QFontMetrics(button->font()).horizontalAdvance(QString(caption).remove(u'&'));
+        button->setMinimumWidth(std::max(button->minimumWidth(), captionWidth + IconAndMargins));
+    }
 }
 
 QString startFolder()

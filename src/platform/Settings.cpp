@@ -57,9 +57,14 @@ void Settings::setValue(const QString &key, const QString &value)
 {
     QSettings &settings = store();
     settings.beginGroup(sectionOf(key));
-    settings.setValue(key, value);
+    // Writing the store locks it, writes it anew and flushes it to disk: a
+    // value kept as it stands (the ride shown at every start) is not written.
+    const bool unchanged = settings.contains(key) && settings.value(key).toString() == value;
+    if (!unchanged)
+        settings.setValue(key, value);
     settings.endGroup();
-    settings.sync();
+    if (!unchanged)
+        settings.sync();
 }
 
 bool Settings::fadeStatus()

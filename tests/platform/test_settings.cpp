@@ -1,5 +1,7 @@
 #include "platform/Settings.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,6 +27,21 @@ private slots:
         QSettings raw(file, QSettings::IniFormat);
         QCOMPARE(raw.value(QStringLiteral("Defaults/Last Ride Viewed")).toString(), QStringLiteral("3"));
         QCOMPARE(Settings::value(Settings::LastRideViewedKey, QStringLiteral("1")), QStringLiteral("3"));
+    }
+
+    void aValueStoredAsItStandsIsNotWrittenAgain()
+    {
+        Settings::setValue(Settings::LastRideViewedKey, QStringLiteral("3"));
+        const QDateTime old = QDateTime::currentDateTime().addDays(-1);
+        QFile stored(file);
+        QVERIFY(stored.open(QIODevice::ReadWrite) && stored.setFileTime(old, QFileDevice::FileModificationTime));
+        stored.close();
+        Settings::setValue(Settings::LastRideViewedKey, QStringLiteral("3"));
+        QCOMPARE(QFileInfo(file).lastModified(), old);
+
+        // An absent key is written even when its text is empty.
+        Settings::setValue(Settings::NewUserKey, QString());
+        QVERIFY(QSettings(file, QSettings::IniFormat).contains(QStringLiteral("Defaults/New User")));
     }
 
     void missingKeysTakeTheirDefault()

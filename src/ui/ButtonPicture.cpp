@@ -2,20 +2,51 @@
 
 #include "ui/ButtonIcons.h"
 
+#include <QCoreApplication>
 #include <QCursor>
+#include <QHash>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
+
+namespace {
+
+// The program's own pictures, each painted once and shared by every button
+// that shows it.
+ButtonPicture paintedPicture(const QString &source)
+{
+    static QHash<QString, ButtonPicture> painted;
+    if (const auto found = painted.constFind(source); found != painted.constEnd())
+        return *found;
+    ButtonPicture picture;
+    if (source == QLatin1String("cursor:hand")) {
+        picture = ButtonPicture::fromImage(ButtonIcons::handCursor(), source, ButtonIcons::handCursorHotSpot());
+    } else {
+        const QImage icon = ButtonIcons::icon(source.mid(5));
+        if (!icon.isNull())
+            picture = ButtonPicture::fromImage(icon, source);
+    }
+    painted.insert(source, picture);
+    return picture;
+}
+
+// A mouse cursor per picture, so that the buttons showing one picture share
+// one cursor of the window system. The cursors go with the application.
+class CursorCache : public QObject
+{
+public:
+    using QObject::QObject;
+    QHash<QPair<qint64, QPoint>, QCursor> cursors;
+};
+
+} // namespace
 
 ButtonPicture ButtonPicture::fromSource(const QString &source)
 {
     if (source.isEmpty())
         return {};
-    if (source == QLatin1String("cursor:hand"))
-        return fromImage(ButtonIcons::handCursor(), source, ButtonIcons::handCursorHotSpot());
-    if (source.startsWith(QLatin1String("icon:"))) {
-        const QImage icon = ButtonIcons::icon(source.mid(5));
-        return icon.isNull() ? ButtonPicture{} : fromImage(icon, source);
-    }
+    if (source == QLatin1String("cursor:hand") || source.startsWith(QLatin1String("icon:")))
+        return paintedPicture(source);
     const QImage image(source);
     return image.isNull() ? ButtonPicture{} : fromImage(image, source, QPoint(image.width() / 2, image.height() / 2));
 }
@@ -48,5 +79,12 @@ std::optional<QCursor> ButtonPicture::cursor() const
 {
     if (m_image.isNull() || !m_image.hasAlphaChannel())
         return std::nullopt;
-    return QCursor(QPixmap::fromImage(m_image), m_hotSpot.x(), m_hotSpot.y());
+    static QPointer<CursorCache> cache;
+    if (!cache)
+        cache = new CursorCache(QCoreApplication::instance());
+    const QPair<qint64, QPoint> key(m_image.cacheKey(), m_hotSpot);
+    auto found = cache->cursors.find(key);
+    if (found == cache->cursors.end())
+        found = cache->cursors.insert(key, QCursor(QPixmap::fromImage(m_image), m_hotSpot.x(), m_hotSpot.y()));
+    return *found;
 }

@@ -317,6 +317,8 @@ void QorButton::changeEvent(QEvent *event)
         }
         break;
     case QEvent::FontChange:
+        if (m_loadingProperties)
+            break;
         LayoutCaption();
         DrawButton(NormalState, true);
         break;

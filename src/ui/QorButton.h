@@ -248,6 +248,7 @@ private:
     bool m_hover = false;
     bool m_overTimerRunning = false;
     bool m_layoutGuard = false;
+    bool m_loadingProperties = false;
     int m_lastDrawnState = NormalState;
     QString m_lastDrawnCaption;
     int m_textMode = 0;

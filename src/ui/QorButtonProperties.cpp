@@ -33,7 +33,10 @@ void QorButton::loadProperties(const ButtonPropertyBag &bag)
     m_buttonType = bag.readInt(Key::ButtonType, 2);
     m_caption = bag.readString(Key::Caption, {});
     const bool enabled = bag.readBool(Key::Enabled, true);
+    // The caption is laid out once, below, for the font and all the rest.
+    m_loadingProperties = true;
     setFont(bag.readFont(Key::Font, font()));
+    m_loadingProperties = false;
     m_colorScheme = bag.readInt(Key::ColorScheme, System);
     m_showFocusRect = bag.readBool(Key::ShowFocusRect, true);
     m_backColor = bag.readColour(Key::BackColor, ButtonColor::SystemButtonFace);

@@ -4,7 +4,12 @@
 
 #include "ui/NotesBox.h"
 
+#include <QTabWidget>
+
+#include <utility>
+
 MainWindowLogs::MainWindowLogs(QWidget *window, const MainWindowControls &ui, RideState &state, DataFiles &files)
+    : m_mainTab(ui.MainTab)
 {
     LogContext context;
     context.window = window;
@@ -31,14 +36,42 @@ MainWindowLogs::MainWindowLogs(QWidget *window, const MainWindowControls &ui, Ri
         m_tabs[k - 1] = std::make_unique<LogTab>(controls, context);
         m_tabs[k - 1]->setPrintCommand([window, &ui, kind] { PrintHighlightedLogEntry(window, ui, kind); });
     }
+    QObject::connect(m_mainTab, &QTabWidget::currentChanged, &m_connections, [this] { fillTabInView(); });
 }
 
 MainWindowLogs::~MainWindowLogs() = default;
 
 void MainWindowLogs::refillAll()
 {
+    m_stale.fill(false);
     ListMaintLog();
     ListGoodyLog();
     ListTripLog();
     ListGasLog();
+}
+
+void MainWindowLogs::rideChanged()
+{
+    m_stale.fill(true);
+    fillTabInView();
+}
+
+void MainWindowLogs::fillStale()
+{
+    for (LogKind kind : AllLogKinds)
+        fillIfStale(kind);
+}
+
+void MainWindowLogs::fillIfStale(LogKind kind)
+{
+    if (std::exchange(m_stale[std::size_t(logIndex(kind) - 1)], false))
+        tab(kind).refill();
+}
+
+// Log k is on tab k + 2.
+void MainWindowLogs::fillTabInView()
+{
+    const int k = m_mainTab->currentIndex() - 2;
+    if (k >= 1 && k <= 4 && std::exchange(m_stale[std::size_t(k - 1)], false))
+        m_tabs[std::size_t(k - 1)]->refill();
 }

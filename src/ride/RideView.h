@@ -18,7 +18,7 @@ class RideView : public QObject
 public:
     explicit RideView(const RideWindow &rw);
 
-    // Refills the four log lists of the ride shown (CurrentRideKey).
+    // Makes the four log lists follow the ride shown (CurrentRideKey).
     void setLogRefill(std::function<void()> refill) { m_refillLogs = std::move(refill); }
 
     // Shows ride n (0 = none): the view, CurrentRideKey, "Last Ride Viewed",

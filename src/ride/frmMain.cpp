@@ -53,7 +53,13 @@ frmMain::frmMain(QWidget *parent)
     ui = BuildMainWindow(this);
     m_logs = std::make_unique<MainWindowLogs>(this, ui, m_state, m_files);
     m_rides = std::make_unique<RideCommands>(RideWindow{this, ui, m_state, m_files});
-    m_rides->view.setLogRefill([this] { m_logs->refillAll(); });
+    // The lists follow the ride shown when they come into view, but the
+    // gasoline list at once: its miles are the ride's miles that the
+    // reminders notice counts with.
+    m_rides->view.setLogRefill([this] {
+        m_logs->rideChanged();
+        m_logs->fillIfStale(LogKind::Gas);
+    });
     // The reminders database lies in the data folder, the working folder.
     m_reminders = std::make_unique<RideReminders>(RideWindow{this, ui, m_state, m_files}, *m_logs,
                                                   QDir::current().absoluteFilePath(ReminderStore::FileName));
@@ -81,9 +87,13 @@ frmMain::frmMain(QWidget *parent)
     connect(ui.cmdFadeStatus, &QorButton::Click, this, &frmMain::cmdFadeStatus_Click);
     connect(ui.cmdFadeStatus, &QorButton::MouseMove, this, &frmMain::cmdFadeStatus_MouseMove);
     connect(ui.cmdEmailFriend, &QorButton::Click, this, &frmMain::cmdEmailFriend_Click);
-    connect(ui.cmdRidePrint, &QorButton::Click, this, [this] { PrintRideReport(this, ui); });
+    connect(ui.cmdRidePrint, &QorButton::Click, this, [this] {
+        // The report reads every list.
+        m_logs->fillStale();
+        PrintRideReport(this, ui);
+    });
     connect(ui.cmdRideHistory, &QorButton::Click, this,
-            [this] { ShowRideHistory(this, m_files, m_state.CurrentRide, [this] { m_logs->refillAll(); }); });
+            [this] { ShowRideHistory(this, m_files, m_state.CurrentRide, [this] { m_logs->rideChanged(); }); });
 }
 
 // The fade command is offered only where windows can be translucent; the

@@ -507,6 +507,7 @@ private slots:
         QCOMPARE(ui().lblRideName->text(), QStringLiteral("Eleanor"));
         QCOMPARE(ui().fieldText(23), QStringLiteral("7R02S123456"));
         QCOMPARE(ui().imgRide->toolTip(), picturePath);
+        ui().MainTab->setCurrentIndex(6);
         QCOMPARE(column(ui().grid[4], 1), QStringList({"11.5"}));
 
         // The settings where a desktop keeps them.

@@ -72,7 +72,8 @@ class TestPrintCommands : public QObject
 
     const MainWindowControls &ui() const { return window->controls(); }
 
-    // The ride as the view would show it; its logs are read from the files.
+    // The ride as the view would show it; its logs are read from the files
+    // when they come into view.
     void showRide()
     {
         ui().setFieldText(1, QStringLiteral("2005"));
@@ -82,7 +83,7 @@ class TestPrintCommands : public QObject
         ui().setFieldText(7, QStringLiteral("Blue Thunder"));
         state().CurrentRide = 1;
         state().CurrentRideKey = RideA;
-        logs().refillAll();
+        logs().rideChanged();
     }
 
 private slots:
@@ -122,6 +123,7 @@ private slots:
         writeFileOf<TripRecord>("Trip.Dat", {trip(day(2009, 6, 1), "Blue Ridge", 412, "Rain all day.\r\nGood food."),
                                              trip(day(2009, 7, 4), "Coast", 260, "")});
         showRide();
+        ui().MainTab->setCurrentIndex(5);
         QVERIFY(!ui().cmdLogPrint[3]->isHidden());
         QVERIFY(ui().cmdLogPrint[1]->isHidden()); // no maintenance entries
 
@@ -146,7 +148,7 @@ private slots:
     {
         writeFileOf<ExpenseRecord>("Maint.Dat", {expense(day(2009, 5, 2), "Tires", 4500000, ""),
                                                  expense(day(2009, 3, 15), "Oil change", 299500, "")});
-        showRide();
+        showRide(); // the report reads the lists not yet in view
 
         QList<Qt::CheckState> offered;
         QList<bool> enabled;

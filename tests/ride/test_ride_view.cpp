@@ -207,6 +207,7 @@ private slots:
         QCOMPARE(world.ui().lblRideName->text(), QStringLiteral("Bonnie & Clyde"));
         QCOMPARE(world.window->state().CurrentRideKey, 39100.5);
         QCOMPARE(Settings::value(Settings::LastRideViewedKey), QStringLiteral("2"));
+        world.ui().MainTab->setCurrentIndex(3);
         QCOMPARE(world.ui().grid[1]->model()->rowCount(), 1); // the log lists follow the ride shown
     }
 };

@@ -93,7 +93,7 @@ frmMain::frmMain(QWidget *parent)
         PrintRideReport(this, ui);
     });
     connect(ui.cmdRideHistory, &QorButton::Click, this,
-            [this] { ShowRideHistory(this, m_files, m_state.CurrentRide, [this] { m_logs->rideChanged(); }); });
+            [this] { ShowRideHistory(this, m_files, m_state.CurrentRide, [this] { m_logs->refillAll(); }); });
 }
 
 // The fade command is offered only where windows can be translucent; the

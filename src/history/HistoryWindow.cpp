@@ -118,6 +118,11 @@ void HistoryWindow::addPage(QWidget *page, const QString &title)
     pages_->addTab(page, title);
 }
 
+void HistoryWindow::showPage(QWidget *page)
+{
+    pages_->setCurrentWidget(page);
+}
+
 void HistoryWindow::showHistory()
 {
     figures_ = {HistoryFigures::milesPerGallon(history_.gas),

@@ -31,6 +31,8 @@ public:
 
     // Adds a page after the window's own.
     void addPage(QWidget *page, const QString &title);
+    // Opens the window on that page instead of the first.
+    void showPage(QWidget *page);
 
     // Whether an import wrote entries, so that the ride's lists need refilling.
     bool entriesImported() const { return entriesImported_; }

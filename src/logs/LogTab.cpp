@@ -190,26 +190,27 @@ void LogTab::editEntry()
         runEditor(editorRequest(EntryMode::Editing));
 }
 
-std::optional<EntryFields> LogTab::addFilledEntry(const EntryFields &fields)
+std::optional<EntryFields> LogTab::addFilledEntry(const EntryFields &fields, QWidget *over)
 {
     LogEntryRequest request = editorRequest(EntryMode::Adding);
     request.tabCaption = logKindInfo(kind()).tabCaption;
     request.prefill = fields;
-    return runEditor(request);
+    return runEditor(request, over);
 }
 
-std::optional<EntryFields> LogTab::runEditor(LogEntryRequest request)
+std::optional<EntryFields> LogTab::runEditor(LogEntryRequest request, QWidget *over)
 {
     bool &flag = request.adding() ? *m_context.addingEntry : *m_context.editingEntry;
     flag = true;
     const auto clearFlag = qScopeGuard([&flag] { flag = false; });
 
     QWidget *window = m_context.window;
-    if (FadeActive)
+    const bool dim = FadeActive && !over;
+    if (dim)
         StartFade(window, 255, 204, 2, false);
     EntryFields saved;
-    const bool written = RunLogEntryEditor(*m_context.files, request, window, &saved);
-    if (FadeActive)
+    const bool written = RunLogEntryEditor(*m_context.files, request, over ? over : window, &saved);
+    if (dim)
         StartFade(window, 204, 255, 3, false);
     if (!written)
         return std::nullopt;

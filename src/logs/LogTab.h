@@ -67,8 +67,9 @@ public:
 
     // Adds an entry through the editor opened with these fields filled in,
     // whatever tab is selected, and returns the fields saved (none when the
-    // user cancelled).
-    std::optional<EntryFields> addFilledEntry(const EntryFields &fields);
+    // user cancelled). The editor opens over `over`, a window that is itself
+    // modal over the main window and dimmed it already.
+    std::optional<EntryFields> addFilledEntry(const EntryFields &fields, QWidget *over);
 
     // The print command, visible with the edit and delete commands once set.
     void setPrintCommand(std::function<void()> print);
@@ -85,7 +86,8 @@ private:
     void layOutColumns();
     void followSelection(const QItemSelection &added);
     void showNotes();
-    std::optional<EntryFields> runEditor(LogEntryRequest request);
+    // The editor over `over`, or over the main window (dimmed around it) when null.
+    std::optional<EntryFields> runEditor(LogEntryRequest request, QWidget *over = nullptr);
     LogEntryRequest editorRequest(EntryMode mode) const;
     void showTotals();
     void showCommands();

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -42,6 +43,15 @@ OverdueWindow::OverdueWindow(const QList<Row> &rows, QWidget *parent)
     layout->addWidget(m_list, 1);
     layout->addLayout(bottom);
     m_ok->setFocus();
+}
+
+void OverdueWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool OverdueWindow::dontShowAtStart() const

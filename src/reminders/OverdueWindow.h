@@ -28,6 +28,10 @@ public:
     QCheckBox *dontShowChoice() const { return m_dontShow; }
     QorButton *okButton() const { return m_ok; }
 
+protected:
+    // Enter is OK, as in a message box; Esc closes it too.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QTreeWidget *m_list;
     QCheckBox *m_dontShow;

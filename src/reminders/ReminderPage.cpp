@@ -2,7 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
-#include "reminders/ModalRun.h"
+#include "ui/ModalRun.h"
 #include "reminders/ReminderEditor.h"
 #include "reminders/ReminderForm.h"
 #include "reminders/ReminderService.h"
@@ -204,7 +204,7 @@ void ReminderPage::cmdDone_Click()
     const Reminder *reminder = current();
     if (!reminder || reminder->finished() || !m_recordMaintenance)
         return;
-    const std::optional<QDate> doneOn = m_recordMaintenance(reminder->description);
+    const std::optional<QDate> doneOn = m_recordMaintenance(reminder->description, window());
     if (!doneOn)
         return;
     Reminder done = *reminder;

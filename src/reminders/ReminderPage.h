@@ -31,9 +31,10 @@ class ReminderPage : public QWidget
 
 public:
     // Records the maintenance entry that marks a reminder done: opens the
-    // entry editor filled with the description and today's date, and returns
-    // the date of the entry saved (none when the user cancelled).
-    using RecordMaintenance = std::function<std::optional<QDate>(const QString &description)>;
+    // entry editor over the page's window, filled with the description and
+    // today's date, and returns the date of the entry saved (none when the
+    // user cancelled).
+    using RecordMaintenance = std::function<std::optional<QDate>(const QString &description, QWidget *over)>;
 
     ReminderPage(ReminderStore &store, ReminderRide ride, RecordMaintenance recordMaintenance, QWidget *parent = nullptr);
 

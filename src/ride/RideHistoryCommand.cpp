@@ -4,8 +4,10 @@
 #include "platform/MessageBox.h"
 #include "ride/ModalDimming.h"
 #include "ride/ShownRideOf.h"
+#include "ui/ModalRun.h"
 
-void ShowRideHistory(QWidget *mainWindow, DataFiles &files, int rideNumber, const std::function<void()> &refillLogs)
+void ShowRideHistory(QWidget *mainWindow, DataFiles &files, int rideNumber, const std::function<void()> &refillLogs,
+                     const std::function<void(HistoryWindow &)> &addPages)
 {
     RideHistory ride;
     if (const FileStatus status = readRideHistory(files, rideNumber, ride); !status) {
@@ -16,7 +18,9 @@ void ShowRideHistory(QWidget *mainWindow, DataFiles &files, int rideNumber, cons
     DimAround(mainWindow, [&] {
         const ShownRide shown = ShownRideOf(ride.ride);
         HistoryWindow window(files, std::move(ride), shown, mainWindow);
-        window.exec();
+        if (addPages)
+            addPages(window);
+        RunModal(window);
         imported = window.entriesImported();
     });
     if (imported)

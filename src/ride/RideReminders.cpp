@@ -1,17 +1,17 @@
 #include "ride/RideReminders.h"
 
+#include "history/HistoryWindow.h"
 #include "platform/Clock.h"
 #include "platform/Identity.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
-#include "reminders/ModalRun.h"
 #include "reminders/OverdueWindow.h"
 #include "reminders/ReminderForm.h"
-#include "reminders/ReminderWindow.h"
 #include "reminders/RideMiles.h"
 #include "ride/MainWindowLogs.h"
 #include "ride/ModalDimming.h"
 #include "ride/RideLabels.h"
+#include "ui/ModalRun.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -39,7 +39,6 @@ void setNoticeLook(QPushButton *notice, int due, int overdue)
 RideReminders::RideReminders(const RideWindow &window, MainWindowLogs &logs, const QString &databasePath)
     : QObject(window.window), rw(window), m_logs(logs), m_service(databasePath)
 {
-    connect(rw.ui.cmdReminders, &QPushButton::clicked, this, &RideReminders::openReminders);
 }
 
 ReminderRide RideReminders::shownRide() const
@@ -72,23 +71,25 @@ void RideReminders::refreshNotice()
     notice->show();
 }
 
-void RideReminders::openReminders()
+void RideReminders::addPage(HistoryWindow &window, bool show)
 {
     if (rw.state.CurrentRide < 1)
         return;
     ReminderStore *store = m_service.store(rw.window);
     if (!store)
         return;
-    ReminderWindow window(*store, shownRide(), [this](const QString &description) { return recordMaintenance(description); },
-                          rw.window);
-    DimAround(rw.window, [&] { RunModal(window); });
-    refreshNotice();
+    auto *page = new ReminderPage(*store, shownRide(), [this](const QString &description, QWidget *over) {
+        return recordMaintenance(description, over);
+    });
+    window.addPage(page, QStringLiteral("Reminders"));
+    if (show)
+        window.showPage(page);
 }
 
-std::optional<QDate> RideReminders::recordMaintenance(const QString &description)
+std::optional<QDate> RideReminders::recordMaintenance(const QString &description, QWidget *over)
 {
     const EntryFields filled{ReminderForm::textOf(Clock::now().date()), description, QString(), QString()};
-    const std::optional<EntryFields> saved = m_logs.tab(LogKind::Maintenance).addFilledEntry(filled);
+    const std::optional<EntryFields> saved = m_logs.tab(LogKind::Maintenance).addFilledEntry(filled, over);
     if (!saved)
         return std::nullopt;
     return ReminderForm::dateOf((*saved)[0]);

@@ -6,11 +6,13 @@
 
 #include <QObject>
 
+class HistoryWindow;
 class MainWindowLogs;
 
-// The main window's reminders: the notice under the ride's name (which opens
-// the shown ride's reminders), the list of overdue reminders at start, and
-// the removal of a deleted ride's reminders.
+// The main window's reminders: the "Reminders" page of the ride's history
+// window, the notice under the ride's name (which opens that page), the list
+// of overdue reminders at start, and the removal of a deleted ride's
+// reminders.
 class RideReminders : public QObject
 {
     Q_OBJECT
@@ -29,8 +31,10 @@ public:
     // (Adding or editing a ride hides it until the ride is shown again.)
     void refreshNotice();
 
-    // The notice's click: the shown ride's reminders in their window.
-    void openReminders();
+    // Adds the shown ride's "Reminders" page to its history window, opened
+    // on that page when `show`; no page while the reminders cannot be used
+    // (the user is told why once).
+    void addPage(HistoryWindow &window, bool show);
 
     // After a ride was deleted from the data files: its reminders go too.
     // Should that fail, the ride stays deleted; the user is told, and the
@@ -39,7 +43,7 @@ public:
 
 private:
     ReminderRide shownRide() const;
-    std::optional<QDate> recordMaintenance(const QString &description);
+    std::optional<QDate> recordMaintenance(const QString &description, QWidget *over);
     void showOverdueAtStart(ReminderStore &store);
 
     RideWindow rw;

@@ -21,6 +21,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
@@ -92,8 +93,16 @@ frmMain::frmMain(QWidget *parent)
         m_logs->fillStale();
         PrintRideReport(this, ui);
     });
-    connect(ui.cmdRideHistory, &QorButton::Click, this,
-            [this] { ShowRideHistory(this, m_files, m_state.CurrentRide, [this] { m_logs->refillAll(); }); });
+    connect(ui.cmdRideHistory, &QorButton::Click, this, [this] { cmdRideHistory_Click(); });
+    connect(ui.cmdReminders, &QPushButton::clicked, this, [this] { cmdRideHistory_Click(true); });
+}
+
+void frmMain::cmdRideHistory_Click(bool remindersFirst)
+{
+    ShowRideHistory(
+        this, m_files, m_state.CurrentRide, [this] { m_logs->refillAll(); },
+        [this, remindersFirst](HistoryWindow &window) { m_reminders->addPage(window, remindersFirst); });
+    m_reminders->refreshNotice();
 }
 
 // The fade command is offered only where windows can be translucent; the

@@ -43,6 +43,9 @@ public:
     void cmdFadeStatus_MouseMove();
     void cmdQuit_Click();
     void cmdEmailFriend_Click();
+    // The history window of the shown ride, with its "Reminders" page; the
+    // notice under the ride's name opens it on that page.
+    void cmdRideHistory_Click(bool remindersFirst = false);
 
 protected:
     void showEvent(QShowEvent *event) override;

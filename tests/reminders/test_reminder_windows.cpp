@@ -1,21 +1,23 @@
-// The reminders in the real windows: the main window's notice, the reminders
-// window with its editor, "Done" through the maintenance entry editor, the
-// overdue list at start, a deleted ride and a damaged database.
+// The reminders in the real windows: the main window's notice, the
+// "Reminders" page of the history window with its editor, "Done" through the
+// maintenance entry editor, the overdue list at start, a deleted ride and a
+// damaged database.
 
 #include "data/DateValue.h"
+#include "history/HistoryWindow.h"
 #include "logs/frmLogEntry.h"
-#include "reminders/ModalRun.h"
 #include "reminders/OverdueWindow.h"
 #include "reminders/ReminderEditor.h"
 #include "reminders/ReminderStore.h"
-#include "reminders/ReminderWindow.h"
 #include "ride/RideWindowSupport.h"
 #include "support/ReminderSupport.h"
+#include "ui/ModalRun.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTreeWidget>
 
 using namespace RideTest;
@@ -60,6 +62,16 @@ void type(ReminderEditor &editor, Field field, const QString &text)
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, text);
+}
+
+// The "Reminders" page of a history window, and whether the window opened on it.
+ReminderPage *remindersPage(QDialog &dialog, bool *shownFirst = nullptr)
+{
+    auto *window = qobject_cast<HistoryWindow *>(&dialog);
+    auto *page = window ? window->findChild<ReminderPage *>() : nullptr;
+    if (page && shownFirst)
+        *shownFirst = window->findChild<QTabWidget *>(QStringLiteral("HistoryPages"))->currentWidget() == page;
+    return page;
 }
 
 GasRecord gasEntry(double rideKey, qint32 miles)
@@ -135,9 +147,10 @@ private slots:
         QCOMPARE(editor.focusWidget(), editor.field(Field(problemField)));
     }
 
-    // A reminder added in the window, due by date and by the gasoline log's
-    // miles, shows in the notice; "Done" records the maintenance entry,
-    // counts afresh from it and clears the notice.
+    // A reminder added on the history window's page, which the notice opens,
+    // due by date and by the gasoline log's miles, shows in the notice;
+    // "Done" records the maintenance entry, counts afresh from it and clears
+    // the notice.
     void addAndDoneThroughTheWindows()
     {
         World world;
@@ -159,14 +172,15 @@ private slots:
                 QTest::mouseClick(editor->saveButton(), Qt::LeftButton);
                 return;
             }
-            auto *window = qobject_cast<ReminderWindow *>(&dialog);
-            QVERIFY(window);
-            QCOMPARE(window->windowTitle(), QStringLiteral(" Reminders of Sally"));
-            QVERIFY(window->page()->milesCaption()->text().contains(QStringLiteral("5,700")));
-            QTest::mouseClick(window->page()->addButton(), Qt::LeftButton);
-            QCOMPARE(rowTexts(window->page()->list()),
-                     QStringList{QStringLiteral("Oil change|03/01/2009|6,000|overdue by 14 days")});
-            QTest::mouseClick(window->closeButton(), Qt::LeftButton);
+            bool shownFirst = false;
+            ReminderPage *page = remindersPage(dialog, &shownFirst);
+            QVERIFY(page);
+            QVERIFY(shownFirst);
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("History of Sally"));
+            QVERIFY(page->milesCaption()->text().contains(QStringLiteral("5,700")));
+            QTest::mouseClick(page->addButton(), Qt::LeftButton);
+            QCOMPARE(rowTexts(page->list()), QStringList{QStringLiteral("Oil change|03/01/2009|6,000|overdue by 14 days")});
+            dialog.accept();
         });
         notice->click();
         QCOMPARE(adding.openings, 2);
@@ -174,19 +188,22 @@ private slots:
 
         LogEntryEditorScript entry([](frmLogEntry &editor) {
             QCOMPARE(editor.windowTitle(), QStringLiteral(" Adding a New 'Maint./Repair' Entry"));
+            QVERIFY(qobject_cast<HistoryWindow *>(editor.parentWidget()));
             QCOMPARE(editor.fieldText(0), QStringLiteral("03/15/2009"));
             QCOMPARE(editor.fieldText(1), QStringLiteral("Oil change"));
             editor.cmdSave_Click();
         });
         ModalScript done([](QDialog &dialog) {
-            auto *window = qobject_cast<ReminderWindow *>(&dialog);
-            QVERIFY(window);
-            QTest::mouseClick(window->page()->doneButton(), Qt::LeftButton);
-            QCOMPARE(rowTexts(window->page()->list()),
+            bool shownFirst = true;
+            ReminderPage *page = remindersPage(dialog, &shownFirst);
+            QVERIFY(page);
+            QVERIFY(!shownFirst);
+            QTest::mouseClick(page->doneButton(), Qt::LeftButton);
+            QCOMPARE(rowTexts(page->list()),
                      QStringList{QStringLiteral("Oil change|09/15/2009|10,700|due in 184 days / 5,000 miles")});
-            window->accept();
+            dialog.accept();
         });
-        notice->click();
+        world.click(world.ui().cmdRideHistory);
         QCOMPARE(entry.openings, 1);
         QCOMPARE(notice->text(), QStringLiteral("Reminders..."));
         const QList<ExpenseRecord> maintenance = recordsIn<ExpenseRecord>(QStringLiteral("Maint.Dat"));
@@ -228,7 +245,8 @@ private slots:
             QCOMPARE(rowTexts(list->list()), (QStringList{QStringLiteral("1998 Honda Civic|Inspection|overdue by 1 day"),
                                                           QStringLiteral("Sally|Insurance|overdue by 2 days")}));
             list->dontShowChoice()->click();
-            QTest::mouseClick(list->okButton(), Qt::LeftButton);
+            QTest::keyClick(list->list(), Qt::Key_Return);
+            QCOMPARE(list->result(), int(QDialog::Accepted));
         });
         world.open();
         QTRY_COMPARE(script.openings, 1);

@@ -6,7 +6,7 @@
 
 class QDialog;
 
-// Shows a reminders dialog modally and returns how it ended (QDialog's result).
+// Shows a dialog modally and returns how it ended (QDialog's result).
 int RunModal(QDialog &dialog);
 
 // Test seam: while it exists, RunModal shows the dialog without waiting and

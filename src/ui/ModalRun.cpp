@@ -1,4 +1,4 @@
-#include "reminders/ModalRun.h"
+#include "ui/ModalRun.h"
 
 #include <QDialog>
 

@@ -285,10 +285,12 @@ Verb checkVerb()
         "Then it names the data files found under another spelling (TORQAL.DAT, maint.dat), which Torqal does "
         "not read; the scratch files left over by an interrupted deletion (TempFile.$$$, or TempFile-N.$$$ where "
         "Torqal set one aside), which \"torqal-data dump --kind\" reads; and the side files of a repair "
-        "(Torqal.Dat.partial). It ends with \"No damage found.\" or \"Damage found.\" and the commands that help "
+        "(Torqal.Dat.partial). The reminders database Torqal.db gets a line of its own, "
+        "with the number of reminders and those whose ride is not in Torqal.Dat (they are never shown). It ends with "
+        "\"No damage found.\" or \"Damage found.\" and the commands that help "
         "further. It never changes a file.\n\n"
-        "Exit status: 0 when nothing is wrong, 1 when something is, 2 when the folder or a data file cannot be "
-        "read, or a data file's name stands for something other than a file (a folder, a pipe, a device).");
+        "Exit status: 0 when nothing is wrong, 1 when something is, 2 when the folder, a data file or the "
+        "reminders database cannot be read, or a data file's name stands for something other than a file (a folder, a pipe, a device).");
     usage.arguments = {folderArgument()};
     usage.offersVersion = false;
     return {usage, [](const QCommandLineParser &parser, QTextStream &out, QTextStream &errors) {

@@ -19,7 +19,8 @@ CommandLine::Usage toolUsage(const QList<Verb> &verbs)
     usage.description =
         QStringLiteral("Torqal keeps its records in five files of fixed-length records: Torqal.Dat (the rides), "
                        "Maint.Dat, Goody.Dat, Trip.Dat and Gas.Dat (the four logs), in its data folder "
-                       "($XDG_DATA_HOME/Torqal, usually ~/.local/share/Torqal). Every command below works on "
+                       "($XDG_DATA_HOME/Torqal, usually ~/.local/share/Torqal); the rides' reminders lie beside them in the "
+                       "SQLite database Torqal.db. Every command below works on "
                        "them without Torqal's windows and without a display. Only \"repair\" changes a data file; "
                        "the others only read.\n\n"
                        "Run \"torqal-data COMMAND --help\" for the help of one command.\n\n"

@@ -25,7 +25,8 @@ CommandLine::Usage programUsage()
     usage.description = QStringLiteral(
         "Torqal keeps its data in five files in its data folder, $XDG_DATA_HOME/Torqal (usually "
         "~/.local/share/Torqal): Torqal.Dat (the rides), Maint.Dat, Goody.Dat, Trip.Dat and Gas.Dat (the four "
-        "logs). Its settings (fade effects, the new-user overview, the ride last viewed) are kept in "
+        "logs), and the rides' reminders beside them in the SQLite database Torqal.db. Its settings (fade "
+        "effects, the new-user overview, the ride last viewed, the list of overdue reminders at start) are kept in "
         "$XDG_CONFIG_HOME/Torqal/Torqal.conf (usually ~/.config/Torqal/Torqal.conf). One Torqal runs on a data "
         "folder at a time. The data files can be checked, read and repaired with torqal-data(1).\n\n"
         "Torqal needs a display (DISPLAY or WAYLAND_DISPLAY) for its windows; only --help and --version work "

@@ -251,6 +251,11 @@ void HistoryWindow::importCsv()
     if (import.written() == 0)
         return;
     entriesImported_ = true;
+    logsChanged();
+}
+
+void HistoryWindow::logsChanged()
+{
     FileStatus status;
     {
         BusyPointer busy(this);

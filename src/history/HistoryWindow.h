@@ -33,6 +33,8 @@ public:
     void addPage(QWidget *page, const QString &title);
     // Opens the window on that page instead of the first.
     void showPage(QWidget *page);
+    // A page wrote to the ride's logs: the charts and the summary are read afresh.
+    void logsChanged();
 
     // Whether an import wrote entries, so that the ride's lists need refilling.
     bool entriesImported() const { return entriesImported_; }

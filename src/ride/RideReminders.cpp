@@ -78,8 +78,11 @@ void RideReminders::addPage(HistoryWindow &window, bool show)
     ReminderStore *store = m_service.store(rw.window);
     if (!store)
         return;
-    auto *page = new ReminderPage(*store, shownRide(), [this](const QString &description, QWidget *over) {
-        return recordMaintenance(description, over);
+    auto *page = new ReminderPage(*store, shownRide(), [this, &window](const QString &description, QWidget *over) {
+        const std::optional<QDate> done = recordMaintenance(description, over);
+        if (done)
+            window.logsChanged();
+        return done;
     });
     window.addPage(page, QStringLiteral("Reminders"));
     if (show)

@@ -201,6 +201,8 @@ private slots:
             QTest::mouseClick(page->doneButton(), Qt::LeftButton);
             QCOMPARE(rowTexts(page->list()),
                      QStringList{QStringLiteral("Oil change|09/15/2009|10,700|due in 184 days / 5,000 miles")});
+            // The window's summary counts the entry just made.
+            QVERIFY(dialog.findChild<QLabel *>(QStringLiteral("lblSummary"))->text().contains(QStringLiteral("Oil change")));
             dialog.accept();
         });
         world.click(world.ui().cmdRideHistory);

@@ -156,8 +156,24 @@ Plan guessPlan(LogKind kind, const std::vector<CsvRecord> &rows)
     if (!plan.hasHeader) {
         for (int field = 0; field < 4; ++field)
             plan.columns[std::size_t(field)] = field < header.size() ? field : NoColumn;
+        return plan;
     }
+    plan.rideColumn = columnNaming(header, {QStringLiteral("ride")});
+    plan.ride = ridesOf(rows, plan).value(0);
     return plan;
+}
+
+QStringList ridesOf(const std::vector<CsvRecord> &rows, const Plan &plan)
+{
+    QStringList rides;
+    if (plan.rideColumn == NoColumn)
+        return rides;
+    for (std::size_t i = plan.hasHeader ? 1 : 0; i < rows.size(); ++i) {
+        const QString ride = rows[i].cells.value(plan.rideColumn).trimmed();
+        if (rows[i].problem.isEmpty() && !rides.contains(ride))
+            rides.append(ride);
+    }
+    return rides;
 }
 
 std::array<QString, 4> fieldTexts(const CsvRecord &row, const Plan &plan)
@@ -178,6 +194,10 @@ Entries readEntries(const std::vector<CsvRecord> &rows, const Plan &plan, double
         const CsvRecord &row = rows[i];
         if (!row.problem.isEmpty()) {
             entries.problems.push_back({row.line, QStringLiteral("the row cannot be read: ") + row.problem});
+            continue;
+        }
+        if (plan.rideColumn != NoColumn && row.cells.value(plan.rideColumn).trimmed() != plan.ride) {
+            ++entries.otherRides;
             continue;
         }
         EntryFields fields = fieldTexts(row, plan);

@@ -42,13 +42,23 @@ struct Plan
     LogKind kind = LogKind::Maintenance;
     bool hasHeader = false;
     std::array<int, 4> columns{NoColumn, NoColumn, NoColumn, NoColumn};
+    // A file of several rides (an export of every ride) names each row's
+    // ride in a Ride column: only the rows of `ride` are read, so that the
+    // entries of the other rides never land in the shown ride's log.
+    int rideColumn = NoColumn;
+    QString ride;
 };
 
 // The plan the header suggests: a first row in which a cell names a field
 // ("Date", "Cost", "Brief Description", "Mileage", ...) is the header, and
-// each field takes the column that names it. Without such a row every row is
-// data, and the fields take the first columns in their order.
+// each field takes the column that names it; a column named "Ride" names the
+// rides, and the rows of the first ride in it are read. Without such a row
+// every row is data, and the fields take the first columns in their order.
 Plan guessPlan(LogKind kind, const std::vector<CsvRecord> &rows);
+
+// The rides the Ride column names, in the order of their first rows; empty
+// without a Ride column.
+QStringList ridesOf(const std::vector<CsvRecord> &rows, const Plan &plan);
 
 // The four field texts of a data row under the plan (empty for no column).
 std::array<QString, 4> fieldTexts(const CsvRecord &row, const Plan &plan);
@@ -69,6 +79,7 @@ struct Entries
     std::vector<TripRecord> trips;
     std::vector<GasRecord> gas;
     std::vector<Problem> problems;
+    int otherRides = 0; // rows of other rides than the plan's, left out
 
     std::size_t count() const { return expenses.size() + trips.size() + gas.size(); }
 };

@@ -242,7 +242,7 @@ void HistoryWindow::importCsv()
     const QString path = FileDialog::openFile(this, HistoryButtons::startFolder());
     if (path.isEmpty())
         return;
-    ImportWindow import(files_, history_.ride.RideKey, shown_.displayName, path, this);
+    ImportWindow import(files_, history_.ride.RideKey, history_.rideNumber, shown_.displayName, path, this);
     if (!import.readFailure().isEmpty()) {
         MessageBox::tell(this, QStringLiteral("Nothing imported"), import.readFailure(), MessageBox::Icon::Critical);
         return;

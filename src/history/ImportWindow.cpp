@@ -50,11 +50,12 @@ void previewEntries(QTableWidget *table, LogKind kind, const std::vector<Record>
 
 } // namespace
 
-ImportWindow::ImportWindow(DataFiles &files, double rideKey, const QString &rideName, const QString &csvPath,
-                           QWidget *parent)
+ImportWindow::ImportWindow(DataFiles &files, double rideKey, int rideNumber, const QString &rideName,
+                           const QString &csvPath, QWidget *parent)
     : QDialog(parent)
     , files_(files)
     , rideKey_(rideKey)
+    , rideNumber_(QString::number(rideNumber))
     , rideName_(rideName)
 {
     setObjectName(QStringLiteral("ImportWindow"));
@@ -80,6 +81,12 @@ ImportWindow::ImportWindow(DataFiles &files, double rideKey, const QString &ride
     header_ = new QCheckBox(QStringLiteral("The first row &names the columns"));
     header_->setObjectName(QStringLiteral("chkHeader"));
     grid->addWidget(header_, 1, 2, 1, 2);
+    auto *rideLabel = new QLabel(QStringLiteral("Rows of &ride:"));
+    ride_ = new QComboBox;
+    ride_->setObjectName(QStringLiteral("cboRide"));
+    rideLabel->setBuddy(ride_);
+    grid->addWidget(rideLabel, 4, 0);
+    grid->addWidget(ride_, 4, 1);
 
     const QStringList firstRow = rows_.empty() ? QStringList() : rows_.front().cells;
     for (int field = 0; field < 4; ++field) {
@@ -133,12 +140,20 @@ ImportWindow::ImportWindow(DataFiles &files, double rideKey, const QString &ride
             setLog(kind);
     });
     connect(header_, &QCheckBox::toggled, this, &ImportWindow::planChanged);
+    connect(ride_, &QComboBox::currentIndexChanged, this, &ImportWindow::planChanged);
     setLog(logOfFile(csvPath));
+    const QStringList rides = CsvImport::ridesOf(rows_, plan_);
+    ride_->addItems(rides);
+    ride_->setCurrentIndex(std::max(0, int(rides.indexOf(rideNumber_))));
+    rideLabel->setVisible(!rides.isEmpty());
+    ride_->setVisible(!rides.isEmpty());
 }
 
 void ImportWindow::setLog(LogKind kind)
 {
     plan_ = CsvImport::guessPlan(kind, rows_);
+    if (ride_->count() > 0)
+        plan_.ride = ride_->currentText();
     showPlan();
     refresh();
 }
@@ -164,6 +179,7 @@ void ImportWindow::planChanged()
     if (showingPlan_)
         return;
     plan_.hasHeader = header_->isChecked();
+    plan_.ride = ride_->currentText();
     for (int field = 0; field < 4; ++field)
         plan_.columns[std::size_t(field)] = columns_[std::size_t(field)]->currentData().toInt();
     refresh();
@@ -183,9 +199,14 @@ void ImportWindow::refresh()
         problems_->addItem(QStringLiteral("Line %1: %2").arg(problem.line).arg(problem.message));
     const QString log = logKindInfo(plan_.kind).tabCaption;
     const std::size_t leftOut = entries_.problems.size();
-    outcome_->setText(QStringLiteral("%1 will be added to the '%2' log of %3; %4 left out.")
+    QString outcome = QStringLiteral("%1 will be added to the '%2' log of %3; %4 left out.")
                           .arg(HistoryButtons::entries(entries_.count()), log, rideName_,
-                               leftOut == 1 ? QStringLiteral("1 row is") : QStringLiteral("%1 rows are").arg(leftOut)));
+                               leftOut == 1 ? QStringLiteral("1 row is") : QStringLiteral("%1 rows are").arg(leftOut));
+    if (entries_.otherRides > 0)
+        outcome += QStringLiteral(" %1 of other rides %2 not read.")
+                       .arg(entries_.otherRides == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(entries_.otherRides),
+                            entries_.otherRides == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+    outcome_->setText(outcome);
     import_->setEnabled(entries_.count() > 0);
 }
 

@@ -16,7 +16,9 @@ struct DataFiles;
 
 // "Import CSV into a log": the rows of a CSV file as new entries of one log
 // of the shown ride. The user picks the log and, for each field of an entry,
-// the column that fills it (both guessed from the file's name and header);
+// the column that fills it (both guessed from the file's name and header),
+// and, for a file of every ride, the ride whose rows it reads (the shown
+// ride's number where the file has it);
 // the window shows the first entries as they will be stored and lists the
 // rows it leaves out with their line numbers. Nothing is written until the
 // user presses Import; then every entry is appended at once, as the entry
@@ -29,7 +31,9 @@ public:
     // The preview shows this many rows.
     static constexpr int PreviewRows = 10;
 
-    ImportWindow(DataFiles &files, double rideKey, const QString &rideName, const QString &csvPath,
+    // rideNumber is the ride's number in the ride file, by which an export
+    // of every ride names it in its Ride column.
+    ImportWindow(DataFiles &files, double rideKey, int rideNumber, const QString &rideName, const QString &csvPath,
                  QWidget *parent = nullptr);
 
     // Why the file could not be read; the window should then not be shown.
@@ -49,6 +53,7 @@ private:
 
     DataFiles &files_;
     double rideKey_;
+    QString rideNumber_;
     QString rideName_;
     std::vector<CsvRecord> rows_;
     CsvImport::Plan plan_;
@@ -58,6 +63,7 @@ private:
     bool showingPlan_ = false;
 
     QComboBox *log_ = nullptr;
+    QComboBox *ride_ = nullptr;
     QCheckBox *header_ = nullptr;
     std::array<QComboBox *, 4> columns_{};
     std::array<QLabel *, 4> fieldLabels_{};

@@ -165,11 +165,14 @@ private slots:
         QCOMPARE(rides.size(), std::size_t(3));
         for (bool withRideColumn : {false, true}) {
             for (const RideHistory &ride : rides) {
-                const std::vector<CsvFile> csv = csvExport({ride}, withRideColumn);
+                // An export of every ride is read for one ride by its Ride column.
+                const std::vector<CsvFile> csv = withRideColumn ? csvExport(rides, true) : csvExport({ride}, false);
                 auto import = [&](LogKind kind) {
                     const std::vector<CsvRecord> rows = readCsv(fileNamed(csv, csvFileName(kind)).text);
-                    CsvImport::Entries entries =
-                        CsvImport::readEntries(rows, CsvImport::guessPlan(kind, rows), ride.ride.RideKey);
+                    CsvImport::Plan plan = CsvImport::guessPlan(kind, rows);
+                    [&] { QCOMPARE(CsvImport::ridesOf(rows, plan).isEmpty(), !withRideColumn); }();
+                    plan.ride = QString::number(ride.rideNumber);
+                    CsvImport::Entries entries = CsvImport::readEntries(rows, plan, ride.ride.RideKey);
                     [&] { QVERIFY(entries.problems.empty()); }();
                     return entries;
                 };

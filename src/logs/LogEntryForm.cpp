@@ -78,6 +78,20 @@ EntryFields initialFields(const LogEntryRequest &request)
     return {request.cells[0], request.cells[1], amount, request.notes};
 }
 
+std::array<bool, 4> untouchedFields(const LogEntryRequest &request, const EntryFields &fields)
+{
+    std::array<bool, 4> untouched{};
+    if (request.adding())
+        return untouched;
+    const auto withoutDollar = [](const QString &text) {
+        return text.startsWith(QLatin1Char('$')) ? text.mid(1) : text;
+    };
+    const EntryFields shown = initialFields(request);
+    for (std::size_t i = 0; i < 4; ++i)
+        untouched[i] = i == 2 ? withoutDollar(fields[i]) == withoutDollar(shown[i]) : fields[i] == shown[i];
+    return untouched;
+}
+
 std::array<int, 4> fieldLimits(const LogEntryRequest &request)
 {
     return {10, request.kind == LogKind::Gas ? 5 : 60, 10, request.notesLimit};

@@ -24,6 +24,11 @@ std::array<QString, 4> fieldCaptions(const LogEntryRequest &request);
 // the notes.
 EntryFields initialFields(const LogEntryRequest &request);
 
+// Which fields of an edit still hold the text the editor opened with; none
+// when adding. The leading "$" of the amount, which Save takes off, is no
+// change.
+std::array<bool, 4> untouchedFields(const LogEntryRequest &request, const EntryFields &fields);
+
 // The character limits of the four fields.
 std::array<int, 4> fieldLimits(const LogEntryRequest &request);
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logs/LogKind.h"
+#include "logs/LogRows.h"
 
 #include <QString>
 
@@ -29,10 +29,12 @@ struct LogEntryRequest
     // boxes count as typed, so that Save writes them as they stand.
     EntryFields prefill;
 
-    // Editing only: the highlighted row and the notes shown for it.
+    // Editing only: the highlighted row, the notes shown for it, and the
+    // values its record holds (which the row shows rounded).
     std::array<QString, 3> cells;
     int recordNumber = 0;
     QString notes;
+    LogEntry entry;
 
     bool adding() const { return mode == EntryMode::Adding; }
 };

@@ -4,6 +4,8 @@
 #include "logs/LogFiles.h"
 #include "platform/ValueFormats.h"
 
+#include <type_traits>
+
 using namespace ValueFormats;
 
 namespace {
@@ -31,6 +33,30 @@ void fillFromFields(TripRecord &record, double rideKey, const EntryFields &field
 void fillFromFields(GasRecord &record, double rideKey, const EntryFields &fields)
 {
     record = gasFromFields(rideKey, fields);
+}
+
+// An edit keeps the stored value of every field the user left as shown: a
+// cost of 12.345678 shown as $12.35, a date with its time of day, gallons
+// shown to one decimal.
+using Untouched = std::array<bool, 4>;
+
+template<DataRecord Record>
+void keepUntouched(Record &record, const LogEntry &stored, const Untouched &untouched)
+{
+    if (untouched[0])
+        record.EntryDate = stored.entryDate;
+    if constexpr (std::is_same_v<Record, GasRecord>) {
+        if (untouched[1])
+            record.Gallons = stored.gallons;
+    } else if (untouched[1]) {
+        record.Description = stored.description;
+    }
+    if constexpr (std::is_same_v<Record, ExpenseRecord>) {
+        if (untouched[2])
+            record.Cost = stored.cost;
+    } else if (untouched[2]) {
+        record.Miles = stored.miles;
+    }
 }
 
 // Refuses to add `adding` records to a file that cannot take them.
@@ -69,6 +95,7 @@ FileStatus writeRecord(RecordFile<Record> &file, const LogEntryRequest &request,
     }
     if (status) {
         fillFromFields(file.buffer, request.rideKey, fields);
+        keepUntouched(file.buffer, request.entry, LogEntryForm::untouchedFields(request, fields));
         status = WriteRecord(file, number);
     }
     const FileStatus closed = CloseRecordFile(file);

@@ -15,7 +15,8 @@ TripRecord tripFromFields(double rideKey, const EntryFields &fields);
 GasRecord gasFromFields(double rideKey, const EntryFields &fields);
 
 // Writes the entry into its log file: a new entry after the last record, an
-// edited one over its own record. Refuses a new entry when the file already
+// edited one over its own record, where each field the user left as the
+// editor showed it keeps the value its record held. Refuses a new entry when the file already
 // holds the most records a file can, and an edit whose record is no longer
 // in the file. The file is closed afterwards in every case; a failure names
 // the file and leaves it as it was.

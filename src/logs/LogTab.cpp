@@ -234,6 +234,7 @@ LogEntryRequest LogTab::editorRequest(EntryMode mode) const
         request.cells = m_model.row(row).cells;
         request.recordNumber = m_model.recordNumber(row);
         request.notes = m_notesShown;
+        request.entry = m_model.entry(row);
     }
     return request;
 }

@@ -229,20 +229,21 @@ private slots:
     void removingTheDollarCountsAsAChange()
     {
         WorkingFolder folder;
-        // A time of day that the list does not show: writing the record back drops it.
-        writeFileOf<ExpenseRecord>("Maint.Dat", {expense(RideB, day(2009, 1, 1), "Other", 0),
-                                                 expense(RideA, day(2009, 2, 1) + 0.5, "Oil", 120000, "n")});
+        // A time of day that the list does not show: the date left as shown keeps it.
+        const ExpenseRecord oil = expense(RideA, day(2009, 2, 1) + 0.5, "Oil", 120000, "n");
+        writeFileOf<ExpenseRecord>("Maint.Dat", {expense(RideB, day(2009, 1, 1), "Other", 0), oil});
         DataFiles files;
         MessageBox::Script boxes;
-        Editor editor(files, request(LogKind::Maintenance, EntryMode::Editing, 2, {"02/01/2009", "Oil", "$12.00"}, "n"));
+        LogEntryRequest edit = request(LogKind::Maintenance, EntryMode::Editing, 2, {"02/01/2009", "Oil", "$12.00"}, "n");
+        edit.entry = logEntry(oil, 2);
+        Editor editor(files, edit);
         editor.save();
         QCOMPARE(boxes.count(), 0);
         QVERIFY(editor.window->saved());
         QCOMPARE(editor.window->fieldText(2), QStringLiteral("12.00"));
         const QList<ExpenseRecord> stored = recordsIn<ExpenseRecord>("Maint.Dat");
         QCOMPARE(stored.size(), 2);
-        QCOMPARE(stored[1].EntryDate, day(2009, 2, 1));
-        QCOMPARE(stored[1].Cost, qint64(120000));
+        QCOMPARE(encodeRecord(stored[1]), encodeRecord(oil));
     }
 
     void cancelAsksOnlyAfterAChange()

@@ -1,5 +1,6 @@
 #include "logs/LogRows.h"
 
+#include "data/Cp1252.h"
 #include "data/DateValue.h"
 #include "platform/ValueFormats.h"
 
@@ -16,12 +17,34 @@ LogEntry datedEntry(double entryDate, int recordNumber)
     return entry;
 }
 
+QByteArray descriptionOf(const QString &description)
+{
+    QByteArray bytes(description.size(), ' ');
+    Cp1252::encodeField(description, bytes.data(), bytes.size());
+    return descriptionBytes(bytes.constData(), bytes.size());
+}
+
+QString descriptionText(const LogEntry &entry)
+{
+    return Cp1252::decode(entry.description.constData(), entry.description.size());
+}
+
 } // namespace
+
+QByteArray descriptionBytes(const char *field, qsizetype width)
+{
+    qsizetype first = 0;
+    while (first < width && field[first] == ' ')
+        ++first;
+    while (width > first && field[width - 1] == ' ')
+        --width;
+    return QByteArray(field + first, width - first);
+}
 
 LogEntry logEntry(const ExpenseRecord &record, int recordNumber)
 {
     LogEntry entry = datedEntry(record.EntryDate, recordNumber);
-    entry.description = record.Description;
+    entry.description = descriptionOf(record.Description);
     entry.cost = record.Cost;
     return entry;
 }
@@ -29,7 +52,7 @@ LogEntry logEntry(const ExpenseRecord &record, int recordNumber)
 LogEntry logEntry(const TripRecord &record, int recordNumber)
 {
     LogEntry entry = datedEntry(record.EntryDate, recordNumber);
-    entry.description = record.Description;
+    entry.description = descriptionOf(record.Description);
     entry.miles = record.Miles;
     return entry;
 }
@@ -49,10 +72,10 @@ QString logCell(LogKind kind, const LogEntry &entry, int column)
     switch (kind) {
     case LogKind::Maintenance:
     case LogKind::Goodies:
-        return column == 1 ? trimBlanks(entry.description) : moneyTextWhenSet(entry.cost);
+        return column == 1 ? descriptionText(entry) : moneyTextWhenSet(entry.cost);
     case LogKind::Trips:
         if (column == 1)
-            return trimBlanks(entry.description);
+            return descriptionText(entry);
         return entry.miles == 0 ? QString() : QString::number(entry.miles);
     case LogKind::Gas:
         break;

@@ -9,11 +9,19 @@
 
 namespace {
 
-// The text fields a list row shows; the notes are read only for the
+// Where the one text field a list row shows lies in the record's bytes:
+// its offset and width (none for gasoline). The row keeps those bytes as
+// they are, without decoding them; the notes are read only for the
 // highlighted entry.
-std::vector<const QString *> listedText(const ExpenseRecord &record) { return {&record.Description}; }
-std::vector<const QString *> listedText(const TripRecord &record) { return {&record.Description}; }
-std::vector<const QString *> listedText(const GasRecord &) { return {}; }
+template<class Record>
+std::pair<int, int> descriptionField(const Record &record)
+{
+    const std::vector<const QString *> description{&record.Description};
+    FieldCodec::FieldsEnd end(description);
+    Record::visitFields(record, end);
+    return {end.end() - Record::DescriptionWidth, Record::DescriptionWidth};
+}
+std::pair<int, int> descriptionField(const GasRecord &) { return {0, 0}; }
 
 template<DataRecord Record>
 FileStatus scanRecords(RecordFile<Record> &file, double rideKey, LogListing &listing)
@@ -24,14 +32,17 @@ FileStatus scanRecords(RecordFile<Record> &file, double rideKey, LogListing &lis
         return status ? closed : status;
     }
     Record record;
-    const std::vector<const QString *> wanted = listedText(record);
+    const std::vector<const QString *> numbersOnly;
+    const auto [descriptionAt, descriptionWidth] = descriptionField(record);
     status = file.scan([&](int number, const char *bytes) {
         // Every log record starts with its ride's key: the records of other
         // rides need not be decoded at all.
         if (FieldCodec::loadDouble(bytes) == rideKey) {
-            FieldCodec::FieldDecoder decoder(bytes, wanted);
+            FieldCodec::FieldDecoder decoder(bytes, numbersOnly);
             Record::visitFields(record, decoder);
             listing.entries.push_back(logEntry(record, number));
+            if (descriptionWidth > 0)
+                listing.entries.back().description = descriptionBytes(bytes + descriptionAt, descriptionWidth);
             listing.totals.add(record);
         }
         return true;

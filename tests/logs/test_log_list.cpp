@@ -50,14 +50,14 @@ private slots:
             expense(RideA, day(2009, 5, 2), QStringLiteral("  Tires  "), 4500000),
             expense(RideB, day(2008, 1, 1), QStringLiteral("Other ride"), 10000),
             expense(RideA, day(2009, 3, 15), QStringLiteral("Oil change"), 299500),
-            expense(RideA, day(2008, 12, 31), QStringLiteral("Brakes"), 12345678),
+            expense(RideA, day(2008, 12, 31), QStringLiteral("Brakes – 2 × €"), 12345678),
             expense(RideA + 0.25, day(2007, 1, 1), QStringLiteral("Orphan"), 10000),
         });
         DataFiles files;
         LogListModel model(LogKind::Maintenance);
         QVERIFY(model.refill(files, RideA));
         QCOMPARE(allRows(model), QStringList({
-                                     "12/31/2008 | Brakes | $1,234.57 | 4 | 20081231",
+                                     "12/31/2008 | Brakes – 2 × € | $1,234.57 | 4 | 20081231",
                                      "03/15/2009 | Oil change | $29.95 | 3 | 20090315",
                                      "05/02/2009 | Tires | $450.00 | 1 | 20090502",
                                  }));

@@ -73,6 +73,10 @@ void printPageNumber(PrintDevice &device, int page)
 
 } // namespace
 
+// Positions sum up in doubles; a character that ends exactly at the edge
+// fits.
+constexpr double Tolerance = 0.001;
+
 bool PrintPagedText(PrintDevice &device, const QString &text, const PagedTextTitle &title)
 {
     int page = 0;
@@ -99,6 +103,14 @@ bool PrintPagedText(PrintDevice &device, const QString &text, const PagedTextTit
             if (character == u'\r' && i + 1 < length && text.at(i + 1) == u'\n')
                 ++i;
         } else {
+            // Nothing is printed past the printable area's right edge, which
+            // on a printer with wide unprintable edges lies before the hard
+            // limit: a character that would cross it starts the next line.
+            if (character != u' ' && device.x() > PageGeometry::LeftMargin
+                && device.x() + device.textWidth(QString(character)) > device.printableArea().width() + Tolerance) {
+                device.print(QString(), LineEnd::End);
+                device.setX(PageGeometry::LeftMargin);
+            }
             device.print(QString(character), LineEnd::Stay);
             if (device.x() > PageGeometry::WrapAt
                 && (character == u' ' || device.x() > PageGeometry::HardRightLimit))

@@ -109,18 +109,31 @@ private slots:
         QVERIFY(!printsAnyPageNumber(device));
     }
 
+    void aWordWithoutBlanksIsCutPastEightInches_data()
+    {
+        QTest::addColumn<double>("printableWidth");
+        QTest::addColumn<int>("firstLine");
+        // The 85th character takes the position to 1 + 85/12 > 8.0 inches.
+        QTest::newRow("whole Letter sheet") << 8.5 << 85;
+        // 0.25-inch edges: the 85th character would end past the printable
+        // area, so it starts the next line.
+        QTest::newRow("8.0 inches printable") << 8.0 << 84;
+    }
+
     void aWordWithoutBlanksIsCutPastEightInches()
     {
+        QFETCH(double, printableWidth);
+        QFETCH(int, firstLine);
         RecordingPrintDevice device;
+        device.setPrintableArea({printableWidth, 10.5});
         prepare(device);
         const QString address = QStringLiteral("http://example.com/") + QString(101, u'x');
         QVERIFY(PrintPagedText(device, address + QStringLiteral(" end"), {}));
 
-        // The 85th character takes the position to 1 + 85/12 > 8.0 inches.
         const auto lines = device.lines();
         QCOMPARE(lines.size(), 2);
-        QCOMPARE(lines.at(0).text, address.left(85));
-        QCOMPARE(lines.at(1).text, address.mid(85) + QStringLiteral(" end"));
+        QCOMPARE(lines.at(0).text, address.left(firstLine));
+        QCOMPARE(lines.at(1).text, address.mid(firstLine) + QStringLiteral(" end"));
         COMPARE_INCHES(lines.at(1).x, 1.0);
     }
 

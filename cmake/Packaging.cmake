@@ -26,5 +26,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # which the reminders database needs), are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue, libqt6sql6-sqlite")
+# Printing hands its jobs to the print service's client (lp, lpstat), and
+# links open through xdg-open; without them printouts become PDF files and a
+# link says that it cannot be opened.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups-client, xdg-utils")
 
 include(CPack)

@@ -58,6 +58,9 @@ public:
     // The files the documents sent so far went to, in order, when the device
     // writes files instead of printing.
     virtual QStringList pdfFiles() const { return {}; }
+    // Why the documents go to files instead of a printer, as the start of a
+    // sentence for the user; empty when they are printed.
+    virtual QString whyPdf() const { return {}; }
 
     // Whether the device puts the page numbers on its pages itself, so that
     // a printout leaves them out.

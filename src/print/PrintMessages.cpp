@@ -33,15 +33,16 @@ MessageBox::Request PrintoutFailed(const QString &why, const QStringList &pdfFil
     return {ApplicationTitle, text, MessageBox::Icon::Critical, MessageBox::Buttons::Ok, MessageBox::Button::Ok};
 }
 
-MessageBox::Request SavedAsPdf(const QStringList &files)
+MessageBox::Request SavedAsPdf(const QStringList &files, const QString &why)
 {
+    const QString reason = why.isEmpty() ? QStringLiteral("No printer is installed") : why;
     QString text;
     if (files.size() == 1) {
-        text = QStringLiteral("No printer is installed, so the printout was saved as a PDF file:") + CrLf + CrLf
+        text = reason + QStringLiteral(", so the printout was saved as a PDF file:") + CrLf + CrLf
                + QDir::toNativeSeparators(files.first());
     } else {
-        text = QStringLiteral("No printer is installed, so the %1 printouts were saved as PDF files in the folder:")
-                   .arg(files.size())
+        text = reason
+               + QStringLiteral(", so the %1 printouts were saved as PDF files in the folder:").arg(files.size())
                + CrLf + CrLf + folderOf(files);
     }
     return {ApplicationTitle, text, MessageBox::Icon::Information, MessageBox::Buttons::Ok, MessageBox::Button::Ok};

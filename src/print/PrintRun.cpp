@@ -3,13 +3,42 @@
 #include "print/PrintDevice.h"
 #include "print/PrintMessages.h"
 #include "print/QPrinterDevice.h"
+#include "platform/PrintQueues.h"
+
+#include <optional>
+
+namespace {
+
+// The default printer; PDF files when there is none or the print service
+// cannot be reached.
+PrintDestination currentDestination()
+{
+    const PrintQueues::Service service = PrintQueues::query();
+    switch (service.state) {
+    case PrintQueues::Service::State::Ready:
+        return {service.defaultPrinter, 1, {}};
+    case PrintQueues::Service::State::Unreachable:
+        return {{}, 1, QStringLiteral("The print service cannot be reached")};
+    case PrintQueues::Service::State::NoPrinter:
+        break;
+    }
+    return {{}, 1, QStringLiteral("No printer is installed")};
+}
+
+} // namespace
 
 PrintDeviceFactory SystemPrintDevices()
 {
     if (PrintDevicesForTests *seam = PrintDevicesForTests::active())
         return seam->factory;
-    return [](const QString &printoutName) -> std::shared_ptr<PrintDevice> {
-        return std::make_shared<QPrinterDevice>(printoutName, QPrinterDevice::printoutsFolder());
+    // The print service is asked once per run, when the run's first printout
+    // is made: every run works on a copy of this factory, whose destination
+    // is still unknown.
+    return [destination = std::optional<PrintDestination>()](
+               const QString &printoutName) mutable -> std::shared_ptr<PrintDevice> {
+        if (!destination)
+            destination = currentDestination();
+        return std::make_shared<QPrinterDevice>(printoutName, QPrinterDevice::printoutsFolder(), *destination);
     };
 }
 
@@ -31,6 +60,8 @@ bool PrintRun::print(const QString &printoutName, const std::function<bool(Print
         return false;
     }
     pdfFiles += device->pdfFiles().mid(filesBefore.size());
+    if (!device->pdfFiles().isEmpty())
+        whyPdf = device->whyPdf();
     return true;
 }
 
@@ -39,5 +70,5 @@ void PrintRun::report(QWidget *window) const
     if (failed())
         MessageBox::show(window, PrintMessages::PrintoutFailed(failure, pdfFiles));
     else if (!pdfFiles.isEmpty())
-        MessageBox::show(window, PrintMessages::SavedAsPdf(pdfFiles));
+        MessageBox::show(window, PrintMessages::SavedAsPdf(pdfFiles, whyPdf));
 }

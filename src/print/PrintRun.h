@@ -15,9 +15,10 @@ class QWidget;
 // and, without a printer, its PDF file.
 using PrintDeviceFactory = std::function<std::shared_ptr<PrintDevice>(const QString &printoutName)>;
 
-// The system printer, or PDF files in the printouts folder of the data folder
-// when no printer is installed. While a PrintDevicesForTests exists, its
-// factory instead.
+// The default printer, or PDF files in the printouts folder of the data
+// folder when no printer is installed or the print service cannot be reached
+// (asked when a run makes its first printout, with a time-out). While a
+// PrintDevicesForTests exists, its factory instead.
 PrintDeviceFactory SystemPrintDevices();
 
 class PrintDevicesForTests : public TestSeam<PrintDevicesForTests>
@@ -51,4 +52,5 @@ private:
     PrintDeviceFactory devices;
     QString failure;
     QStringList pdfFiles;
+    QString whyPdf;
 };

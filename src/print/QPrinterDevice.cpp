@@ -2,38 +2,53 @@
 
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
+#include "platform/PrintQueues.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
-#include <QImage>
 #include <QLocale>
 #include <QPageSize>
-#include <QPageLayout>
+#include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 
-QPrinterDevice::QPrinterDevice(const QString &printoutName, const QString &pdfFolder, Target target)
+namespace {
+
+constexpr int DotsPerInch = 1200;
+constexpr double MetresPerInch = 0.0254;
+
+// The paper the user would load: US Letter where the locale measures in
+// inches, A4 elsewhere. A PDF file has no unprintable edge: the printable area
+// is the whole sheet.
+QPageLayout pdfPageLayout()
+{
+    const bool usLetter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+    return QPageLayout(QPageSize(usLetter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+}
+
+// The printer's paper, with the printer's own unprintable edges as the
+// margins and nothing more: positions count from the corner of what the
+// printer can print.
+QPageLayout printerPageLayout(const QString &printer)
+{
+    const QPageLayout layout = QPrinter(QPrinterInfo::printerInfo(printer), QPrinter::HighResolution).pageLayout();
+    return QPageLayout(layout.pageSize(), layout.orientation(), layout.minimumMargins(), layout.units());
+}
+
+} // namespace
+
+QPrinterDevice::QPrinterDevice(const QString &printoutName, const QString &pdfFolder, PrintDestination destination)
     : printoutName_(printoutName)
     , pdfFolder_(pdfFolder)
+    , destination_(std::move(destination))
+    , toPdf_(destination_.printer.isEmpty())
+    , layout_(toPdf_ ? pdfPageLayout() : printerPageLayout(destination_.printer))
+    , metrics_(1, 1, QImage::Format_RGB32)
 {
-    const QPrinterInfo systemPrinter = QPrinterInfo::defaultPrinter();
-    toPdf_ = target == Target::PdfFile || systemPrinter.isNull();
-    if (toPdf_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        // Paper has no unprintable edge in a PDF file: the printable area is
-        // the whole sheet.
-        printer_->setFullPage(true);
-        // The paper the user would load: US Letter where the locale measures
-        // in inches, A4 elsewhere.
-        const bool usLetter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-        printer_->setPageSize(QPageSize(usLetter ? QPageSize::Letter : QPageSize::A4));
-    } else {
-        printer_ = std::make_unique<QPrinter>(systemPrinter, QPrinter::HighResolution);
-    }
-    printer_->setDocName(printoutName_);
-    printer_->setCreator(QStringLiteral("Torqal"));
+    const int dotsPerMetre = qRound(DotsPerInch / MetresPerInch);
+    metrics_.setDotsPerMeterX(dotsPerMetre);
+    metrics_.setDotsPerMeterY(dotsPerMetre);
     fontChanged(font());
 }
 
@@ -45,7 +60,7 @@ QPrinterDevice::~QPrinterDevice()
 
 std::unique_ptr<QPrinterDevice> QPrinterDevice::pdfFile(const QString &printoutName, const QString &pdfPath)
 {
-    auto device = std::make_unique<QPrinterDevice>(printoutName, QFileInfo(pdfPath).absolutePath(), Target::PdfFile);
+    auto device = std::make_unique<QPrinterDevice>(printoutName, QFileInfo(pdfPath).absolutePath());
     device->fixedPdfPath_ = pdfPath;
     return device;
 }
@@ -57,32 +72,32 @@ QString QPrinterDevice::printoutsFolder()
 
 double QPrinterDevice::toDevice(double inches) const
 {
-    return inches * printer_->resolution();
+    return inches * DotsPerInch;
 }
 
 double QPrinterDevice::deviceToTwips(double pixels) const
 {
-    return pixels * TwipsPerInch / printer_->resolution();
+    return pixels * TwipsPerInch / DotsPerInch;
 }
 
 double QPrinterDevice::textWidthTwips(const QString &text) const
 {
-    return deviceToTwips(QFontMetricsF(font_, printer_.get()).horizontalAdvance(text));
+    return deviceToTwips(QFontMetricsF(font_, &metrics_).horizontalAdvance(text));
 }
 
 double QPrinterDevice::lineAdvanceTwips() const
 {
-    return deviceToTwips(QFontMetricsF(font_, printer_.get()).lineSpacing());
+    return deviceToTwips(QFontMetricsF(font_, &metrics_).lineSpacing());
 }
 
 double QPrinterDevice::pageWidth() const
 {
-    return printer_->pageLayout().fullRect(QPageLayout::Inch).width();
+    return layout_.fullRect(QPageLayout::Inch).width();
 }
 
 QSizeF QPrinterDevice::printableArea() const
 {
-    return printer_->pageLayout().paintRect(QPageLayout::Inch).size();
+    return layout_.paintRect(QPageLayout::Inch).size();
 }
 
 void QPrinterDevice::fontChanged(const PrintFont &font)
@@ -101,7 +116,7 @@ void QPrinterDevice::drawText(const QString &text, double x, double y)
 {
     if (!drawing())
         return;
-    const double ascent = QFontMetricsF(font_, printer_.get()).ascent();
+    const double ascent = QFontMetricsF(font_, &metrics_).ascent();
     painter_.drawText(QPointF(toDevice(x), toDevice(y) + ascent), text);
 }
 
@@ -116,7 +131,7 @@ void QPrinterDevice::drawPicture(const QImage &picture, const QRectF &inches)
 
 void QPrinterDevice::startPage()
 {
-    if (drawing() && !printer_->newPage())
+    if (drawing() && !writer_->newPage())
         fail(refusal());
 }
 
@@ -125,12 +140,22 @@ bool QPrinterDevice::finishDocument()
     bool sent = !failed_;
     if (painter_.isActive()) {
         const bool ended = painter_.end();
-        if (!failed_ && (!ended || printer_->printerState() == QPrinter::Error))
+        file_->close();
+        if (!failed_ && (!ended || file_->error() != QFileDevice::NoError))
             fail(refusal());
+        if (!failed_ && !toPdf_) {
+            const QString refused =
+                PrintQueues::submit(destination_.printer, pdfPath_, printoutName_, destination_.copies);
+            QFile::remove(pdfPath_);
+            if (!refused.isEmpty())
+                fail(refused);
+        }
         sent = !failed_;
         if (sent && toPdf_)
             pdfFiles_.append(pdfPath_);
     }
+    writer_.reset();
+    file_.reset();
     failed_ = false;
     return sent;
 }
@@ -141,16 +166,32 @@ bool QPrinterDevice::drawing()
         return false;
     if (painter_.isActive())
         return true;
+    pdfPath_.clear();
     if (toPdf_) {
-        pdfPath_.clear();
         if (!QDir().mkpath(pdfFolder_)) {
             fail(QStringLiteral("The folder \"%1\" could not be created.").arg(QDir::toNativeSeparators(pdfFolder_)));
             return false;
         }
         pdfPath_ = nextPdfPath();
-        printer_->setOutputFileName(pdfPath_);
+    } else {
+        pdfPath_ = passingPdfPath();
+        if (pdfPath_.isEmpty()) {
+            fail(QStringLiteral("No file for the printout could be made in the folder \"%1\".")
+                     .arg(QDir::toNativeSeparators(QDir::tempPath())));
+            return false;
+        }
     }
-    if (!painter_.begin(printer_.get())) {
+    file_ = std::make_unique<QFile>(pdfPath_);
+    if (!file_->open(QIODevice::WriteOnly)) {
+        fail(refusal());
+        return false;
+    }
+    writer_ = std::make_unique<QPdfWriter>(file_.get());
+    writer_->setResolution(DotsPerInch);
+    writer_->setPageLayout(layout_);
+    writer_->setTitle(printoutName_);
+    writer_->setCreator(QStringLiteral("Torqal"));
+    if (!painter_.begin(writer_.get())) {
         fail(refusal());
         return false;
     }
@@ -176,22 +217,27 @@ QString QPrinterDevice::nextPdfPath() const
     return path;
 }
 
+QString QPrinterDevice::passingPdfPath() const
+{
+    QTemporaryFile file(QDir(QDir::tempPath()).filePath(QStringLiteral("torqal-printout-XXXXXX.pdf")));
+    file.setAutoRemove(false);
+    return file.open() ? file.fileName() : QString();
+}
+
 QString QPrinterDevice::refusal() const
 {
-    if (toPdf_)
-        return QStringLiteral("The file \"%1\" could not be written.").arg(QDir::toNativeSeparators(pdfPath_));
-    return QStringLiteral("The printer \"%1\" did not accept the printout.").arg(printer_->printerName());
+    return QStringLiteral("The file \"%1\" could not be written.").arg(QDir::toNativeSeparators(pdfPath_));
 }
 
 void QPrinterDevice::fail(const QString &why)
 {
     failed_ = true;
     failure_ = why;
-    if (painter_.isActive()) {
-        // What was drawn so far is not sent, and no half-written file stays.
-        printer_->abort();
+    // What was drawn so far is not sent, and no half-written file stays.
+    if (painter_.isActive())
         painter_.end();
-    }
-    if (toPdf_ && !pdfPath_.isEmpty())
+    if (file_)
+        file_->close();
+    if (!pdfPath_.isEmpty())
         QFile::remove(pdfPath_);
 }

@@ -2,32 +2,48 @@
 
 #include "print/PrintDevice.h"
 
+#include <QFile>
 #include <QFont>
+#include <QImage>
+#include <QPageLayout>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QStringList>
 
 #include <memory>
 
-// The print device that paints on the default system printer, at the
-// printer's resolution. Without an installed printer every document becomes a
-// PDF file in the given folder instead, named after the printout and the time
-// the document started ("Ride report 2026-12-07 14-03-22.pdf").
+// Where the documents of a print device go: to a print queue, or to PDF
+// files.
+struct PrintDestination
+{
+    // The print queue; empty for PDF files.
+    QString printer;
+    int copies = 1;
+    // For PDF files made instead of printouts: why, as the start of a
+    // sentence for the user ("No printer is installed").
+    QString whyPdf;
+};
+
+// The print device that paints at 1200 dots per inch. Every document
+// becomes a PDF file: for a printer a passing one, in the printer's paper
+// size with the printer's unprintable edges as its margins, which is handed
+// to the print queue as a job when the document ends; otherwise one in the
+// given folder, on the whole of a sheet, named after the printout and the
+// time the document started ("Ride report 2026-12-07 14-03-22.pdf"). Only a
+// print queue named in the destination is asked about its paper, so that a
+// print service that does not answer cannot hold up PDF files.
 //
 // A document starts with the first drawing after construction or after the
 // previous document ended; a document without any drawing is not sent. When
-// the printer refuses a document, or its PDF file cannot be written, drawing
-// stops until the end of that document and endDocument() returns false, with
-// failure() telling why. Nothing here shows a message.
+// the print queue does not accept a document, or its file cannot be written,
+// drawing stops until the end of that document and endDocument() returns
+// false, with failure() telling why. Nothing here shows a message.
 class QPrinterDevice final : public PrintDevice
 {
 public:
-    enum class Target { SystemPrinter, PdfFile };
-
     // printoutName names the print job and the PDF files; pdfFolder is created
-    // when a PDF file is first written there. With Target::PdfFile the device
-    // writes PDF files even when a printer is installed.
-    QPrinterDevice(const QString &printoutName, const QString &pdfFolder, Target target = Target::SystemPrinter);
+    // when a PDF file is first written there.
+    QPrinterDevice(const QString &printoutName, const QString &pdfFolder, PrintDestination destination = {});
     ~QPrinterDevice() override;
 
     // A device that writes its documents to this one PDF file, printer or
@@ -46,6 +62,7 @@ public:
     QString pdfFolder() const { return pdfFolder_; }
     QStringList pdfFiles() const override { return pdfFiles_; }
     QString failure() const override { return failure_; }
+    QString whyPdf() const override { return toPdf_ ? destination_.whyPdf : QString(); }
 
 private:
     double textWidthTwips(const QString &text) const override;
@@ -58,6 +75,7 @@ private:
     // Begins the document on first use; false once the document has failed.
     bool drawing();
     QString nextPdfPath() const;
+    QString passingPdfPath() const;
     double toDevice(double inches) const;
     double deviceToTwips(double pixels) const;
     QString refusal() const;
@@ -66,8 +84,13 @@ private:
     QString printoutName_;
     QString pdfFolder_;
     QString fixedPdfPath_; // the one file of pdfFile(); empty: named per document
+    PrintDestination destination_;
     bool toPdf_ = false;
-    std::unique_ptr<QPrinter> printer_;
+    QPageLayout layout_;
+    // Font metrics at the documents' resolution, before and between them.
+    QImage metrics_;
+    std::unique_ptr<QFile> file_;
+    std::unique_ptr<QPdfWriter> writer_;
     QPainter painter_;
     QFont font_;
     bool failed_ = false;

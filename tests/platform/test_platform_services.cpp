@@ -2,6 +2,7 @@
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"
 #include "platform/LinkOpener.h"
+#include "platform/PrintQueues.h"
 #include "platform/ScreenSize.h"
 #include "platform/Textures.h"
 #include "platform/TileBackground.h"
@@ -40,6 +41,43 @@ private slots:
             QCOMPARE(Clock::now(), moment.addDays(1));
         }
         QVERIFY(qAbs(Clock::now().secsTo(QDateTime::currentDateTime())) < 5);
+    }
+
+    // What the print service's client answers, read in its own words.
+    void printServiceAnswers_data()
+    {
+        using State = PrintQueues::Service::State;
+        QTest::addColumn<QString>("lpstat");
+        QTest::addColumn<bool>("configured");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("printer");
+        QTest::newRow("default printer")
+            << QStringLiteral("scheduler is running\nsystem default destination: Office_Laser\n") << true
+            << int(State::Ready) << QStringLiteral("Office_Laser");
+        QTest::newRow("queues but no default")
+            << QStringLiteral("scheduler is running\nno system default destination\n") << true << int(State::NoPrinter)
+            << QString();
+        QTest::newRow("service stopped") << QStringLiteral("scheduler is not running\n") << true
+                                         << int(State::Unreachable) << QString();
+        QTest::newRow("no service set up") << QStringLiteral("scheduler is not running\n") << false
+                                           << int(State::NoPrinter) << QString();
+        QTest::newRow("an error") << QStringLiteral("lpstat: Bad file descriptor\n") << true << int(State::Unreachable)
+                                  << QString();
+    }
+
+    void printServiceAnswers()
+    {
+        QFETCH(QString, lpstat);
+        QFETCH(bool, configured);
+        QFETCH(int, state);
+        QFETCH(QString, printer);
+        const PrintQueues::Service service = PrintQueues::serviceFromStatus(lpstat, configured);
+        QCOMPARE(int(service.state), state);
+        QCOMPARE(service.defaultPrinter, printer);
+        QCOMPARE(PrintQueues::refusal(QStringLiteral("Office"), QStringLiteral("lp: Error - The printer or class does not exist.\n"), false),
+                 QStringLiteral("The printer \"Office\" did not accept the printout: The printer or class does not exist."));
+        QCOMPARE(PrintQueues::refusal(QStringLiteral("Office"), QString(), true),
+                 QStringLiteral("The printer \"Office\" did not accept the printout: The print service did not answer within 5 seconds."));
     }
 
     void linkOpenerScriptRecordsTargetsAndCanFail()

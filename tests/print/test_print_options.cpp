@@ -289,7 +289,7 @@ private slots:
         const QString printouts = QDir(folder.path()).filePath(QStringLiteral("Printouts"));
         MessageBox::Script boxes;
         frmPrint window(fullRide(), nullptr, [&](const QString &name) -> std::shared_ptr<PrintDevice> {
-            return std::make_shared<QPrinterDevice>(name, printouts, QPrinterDevice::Target::PdfFile);
+            return std::make_shared<QPrinterDevice>(name, printouts);
         });
         window.show();
         uncheck(window, {1, 2, 4, 5, 6});
@@ -317,8 +317,7 @@ private slots:
         MessageBox::Script boxes;
         int made = 0;
         frmPrint window(fullRide(), nullptr, [&](const QString &name) -> std::shared_ptr<PrintDevice> {
-            return std::make_shared<QPrinterDevice>(name, made++ == 0 ? printouts : blocked + QStringLiteral("/in"),
-                                                    QPrinterDevice::Target::PdfFile);
+            return std::make_shared<QPrinterDevice>(name, made++ == 0 ? printouts : blocked + QStringLiteral("/in"));
         });
         window.show();
         window.cmdPrint_Click();

@@ -1,12 +1,14 @@
 #include "print/LogEntryPrintout.h"
 #include "print/PrintLayout.h"
+#include "print/PrintRun.h"
 #include "print/QPrinterDevice.h"
 
 #include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/PrintQueues.h"
 
 #include <QDir>
 #include <QFile>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -74,7 +76,7 @@ private slots:
         QTemporaryDir folder;
         Clock::Fixed clock(QDateTime(QDate(2026, 12, 7), QTime(14, 3, 22)));
         const QString printouts = folder.filePath(QStringLiteral("Printouts"));
-        QPrinterDevice device(QStringLiteral("Trips entry"), printouts, QPrinterDevice::Target::PdfFile);
+        QPrinterDevice device(QStringLiteral("Trips entry"), printouts);
         QVERIFY(device.printsToPdf());
         QVERIFY(PrintLogEntry(device, tripWithNotes(60), Ride));
 
@@ -102,7 +104,7 @@ private slots:
     {
         QTemporaryDir folder;
         Clock::Fixed clock(QDateTime(QDate(2026, 12, 7), QTime(14, 3, 22)));
-        QPrinterDevice device(QStringLiteral("Ride report"), folder.path(), QPrinterDevice::Target::PdfFile);
+        QPrinterDevice device(QStringLiteral("Ride report"), folder.path());
         QVERIFY(PrintLogEntry(device, tripWithNotes(0), Ride));
         QVERIFY(PrintLogEntry(device, tripWithNotes(0), Ride));
         // A document with nothing drawn makes no file.
@@ -116,18 +118,58 @@ private slots:
             QCOMPARE(wordsOf(file).first().text, QStringLiteral("Printout"));
     }
 
-    void withoutAPrinterPrintoutsGoToTheDataFolder()
+    // The print service's answer decides where a run's printouts go, and
+    // what the user hears: a job the queue refuses is a failure naming the
+    // printer and the reason, and leaves no file behind.
+    void theServiceDecidesWherePrintoutsGo_data()
     {
-        if (!QPrinterInfo::defaultPrinter().isNull())
-            QSKIP("a system printer is installed here");
+        using State = PrintQueues::Service::State;
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("refusing");
+        QTest::addColumn<int>("pdfFiles");
+        QTest::addColumn<QStringList>("jobs");
+        QTest::addColumn<QString>("message");
+        const QString refused = QStringLiteral("The printer \"Office\" did not accept the printout: Destination "
+                                               "\"Office\" is not accepting jobs.");
+        QTest::newRow("no printer") << int(State::NoPrinter) << QString() << 1 << QStringList()
+                                    << QStringLiteral("No printer is installed, so the printout was saved");
+        QTest::newRow("service out of reach")
+            << int(State::Unreachable) << QString() << 1 << QStringList()
+            << QStringLiteral("The print service cannot be reached, so the printout was saved");
+        QTest::newRow("accepted") << int(State::Ready) << QString() << 0
+                                  << QStringList{QStringLiteral("Office|Trips entry|1")} << QString();
+        QTest::newRow("refused") << int(State::Ready) << refused << 0
+                                 << QStringList{QStringLiteral("Office|Trips entry|1")}
+                                 << QStringLiteral("The printout could not be finished.\r\n\r\n") + refused;
+    }
+
+    void theServiceDecidesWherePrintoutsGo()
+    {
+        QFETCH(int, state);
+        QFETCH(QString, refusing);
+        QFETCH(int, pdfFiles);
+        QFETCH(QStringList, jobs);
+        QFETCH(QString, message);
         QTemporaryDir data;
         qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-        QPrinterDevice device(QStringLiteral("Ride report"), QPrinterDevice::printoutsFolder());
-        QVERIFY(device.printsToPdf());
-        QVERIFY(PrintLogEntry(device, tripWithNotes(0), Ride));
-        QCOMPARE(device.pdfFiles().size(), 1);
-        QVERIFY(device.pdfFiles().first().startsWith(data.path() + u'/'));
-        QCOMPARE(QFileInfo(device.pdfFiles().first()).dir().dirName(), QStringLiteral("Printouts"));
+        PrintQueues::Script queues;
+        queues.service = {PrintQueues::Service::State(state), QStringLiteral("Office")};
+        queues.refusing = refusing;
+        MessageBox::Script boxes;
+
+        const QStringList passingBefore = QDir::temp().entryList({QStringLiteral("torqal-printout-*")});
+        PrintRun run(SystemPrintDevices());
+        QCOMPARE(run.print(QStringLiteral("Trips entry"),
+                           [](PrintDevice &device) { return PrintLogEntry(device, tripWithNotes(0), Ride); }),
+                 refusing.isEmpty());
+        run.report(nullptr);
+
+        QCOMPARE(queues.submitted, jobs);
+        QCOMPARE(QDir(QPrinterDevice::printoutsFolder()).entryList(QDir::Files).size(), pdfFiles);
+        QCOMPARE(QDir::temp().entryList({QStringLiteral("torqal-printout-*")}), passingBefore);
+        QCOMPARE(boxes.count(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QVERIFY2(boxes.last().text.startsWith(message), qPrintable(boxes.last().text));
     }
 
     void aFolderThatCannotBeMadeFailsTheDocument()
@@ -137,7 +179,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
 
-        QPrinterDevice device(QStringLiteral("Ride report"), blocker.fileName(), QPrinterDevice::Target::PdfFile);
+        QPrinterDevice device(QStringLiteral("Ride report"), blocker.fileName());
         QVERIFY(!PrintLogEntry(device, tripWithNotes(3), Ride));
         QVERIFY(device.failure().contains(QDir::toNativeSeparators(blocker.fileName())));
         QVERIFY(device.pdfFiles().isEmpty());

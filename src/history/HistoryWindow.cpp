@@ -50,8 +50,10 @@ HistoryWindow::HistoryWindow(DataFiles &files, RideHistory history, const ShownR
 
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("HistoryPages"));
+    pages_->setAccessibleName(QStringLiteral("History pages"));
 
     auto *charts = new QWidget;
+    charts->setAccessibleName(QStringLiteral("Charts"));
     auto *chartsLayout = new QVBoxLayout(charts);
     for (const Chart chart : HistoryCharts::AllCharts) {
         const int i = chartIndex(chart);
@@ -70,6 +72,7 @@ HistoryWindow::HistoryWindow(DataFiles &files, RideHistory history, const ShownR
     auto *scroll = new QScrollArea;
     scroll->setWidget(charts);
     scroll->setWidgetResizable(true);
+    scroll->setAccessibleName(QStringLiteral("Charts"));
     pages_->addTab(scroll, QStringLiteral("Charts"));
 
     summary_ = new QLabel;
@@ -115,6 +118,9 @@ HistoryWindow::HistoryWindow(DataFiles &files, RideHistory history, const ShownR
 
 void HistoryWindow::addPage(QWidget *page, const QString &title)
 {
+    // Assistive technology names a page by its tab's title.
+    if (page->accessibleName().isEmpty())
+        page->setAccessibleName(title);
     pages_->addTab(page, title);
 }
 
@@ -154,6 +160,7 @@ void HistoryWindow::fillCharts()
         auto *view = new QChartView(drawn.release());
         view->setObjectName(QStringLiteral("chart(%1)").arg(chartIndex(chart)));
         view->setAccessibleName(HistoryCharts::title(chart));
+        view->viewport()->setAccessibleName(HistoryCharts::title(chart));
         view->setRenderHint(QPainter::Antialiasing);
         view->setMinimumHeight(320);
         box->addWidget(view);

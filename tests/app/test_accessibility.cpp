@@ -183,6 +183,7 @@ private slots:
         VERIFY_NONE(problemsInModalOf(ui.cmdLargerPic));
         VERIFY_NONE(problemsInModalOf(ui.cmdRidePrint));
         VERIFY_NONE(problemsInModalOf(ui.cmdHelp));
+        VERIFY_NONE(problemsInModalOf(ui.cmdRideHistory));
 
         // The entry editor's fields are named by their captions.
         ui.MainTab->setCurrentIndex(3);

@@ -7,7 +7,7 @@
 
 #include "BenchData.h"
 #include "history/HistoryCharts.h"
-#include "history/RideHistory.h"
+#include "store/RideHistory.h"
 
 #include <QApplication>
 #include <QChart>
@@ -55,12 +55,15 @@ int main(int argc, char *argv[])
     // One ride that owns every entry of the four logs.
     BenchData::writeRides(folder.path(), 1);
     BenchData::writeLogs(folder.path(), MaxRecords, 1);
-    DataFiles files;
 
     std::vector<double> reading, figuring, drawing, printing;
     for (int run = 0; run < Repeats; ++run) {
         RideHistory history;
-        reading.push_back(milliseconds([&] { check(readRideHistory(files, 1, history)); }));
+        reading.push_back(milliseconds([&] {
+            StoreRead<RideHistory> read = Store::readRideHistory(1);
+            check(read.status);
+            history = std::move(read.value);
+        }));
         HistoryCharts::Figures figures;
         figuring.push_back(milliseconds([&] {
             figures = {HistoryFigures::milesPerGallon(history.gas),

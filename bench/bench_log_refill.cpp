@@ -7,6 +7,7 @@
 // The files live in temporary folders under /tmp, removed at the end.
 
 #include "BenchData.h"
+#include "data/RecordFile.h"
 #include "logs/LogListModel.h"
 
 #include <QApplication>
@@ -63,14 +64,14 @@ struct Timing
 };
 
 // Best of several runs of each, by turns, so both meet the same conditions.
-Timing timeRefill(DataFiles &files, LogKind kind, int expectedRows)
+Timing timeRefill(LogKind kind, int expectedRows)
 {
-    const QString name = dataFileInfo(logKindInfo(kind).file).name;
+    const QString name = dataFileInfo(logDataFile(kind)).name;
     LogListModel model(kind);
     Timing best;
     for (int i = 0; i < Repeats; ++i) {
         best.read = std::min(best.read, seconds([&] { readWholeFile(name); }));
-        best.refill = std::min(best.refill, seconds([&] { check(model.refill(files, OwnRide)); }));
+        best.refill = std::min(best.refill, seconds([&] { check(model.refill(OwnRide)); }));
     }
     if (model.entryCount() != expectedRows)
         fail(QStringLiteral("%1 rows listed, %2 expected").arg(model.entryCount()).arg(expectedRows));
@@ -134,11 +135,11 @@ int main(int argc, char **argv)
                     ratio <= 3.0 ? "" : "  (over)");
     };
     std::filesystem::current_path(all.path);
-    report("Maint.Dat, one ride owns all", timeRefill(files, LogKind::Maintenance, MaxRecords));
-    report("Gas.Dat, one ride owns all", timeRefill(files, LogKind::Gas, MaxRecords));
+    report("Maint.Dat, one ride owns all", timeRefill(LogKind::Maintenance, MaxRecords));
+    report("Gas.Dat, one ride owns all", timeRefill(LogKind::Gas, MaxRecords));
     std::filesystem::current_path(sparse.path);
-    report("Maint.Dat, one ride owns 1 in 100", timeRefill(files, LogKind::Maintenance, MaxRecords / 100));
-    report("Gas.Dat, one ride owns 1 in 100", timeRefill(files, LogKind::Gas, MaxRecords / 100));
+    report("Maint.Dat, one ride owns 1 in 100", timeRefill(LogKind::Maintenance, MaxRecords / 100));
+    report("Gas.Dat, one ride owns 1 in 100", timeRefill(LogKind::Gas, MaxRecords / 100));
 
     // The four logs of the ride that owns every entry, each in its grid.
     std::filesystem::current_path(all.path);
@@ -147,7 +148,7 @@ int main(int argc, char **argv)
     std::vector<std::unique_ptr<QTableView>> grids;
     for (LogKind kind : AllLogKinds) {
         models.push_back(std::make_unique<LogListModel>(kind));
-        check(models.back()->refill(files, OwnRide));
+        check(models.back()->refill(OwnRide));
         grids.push_back(std::make_unique<QTableView>());
         grids.back()->setModel(models.back().get());
         grids.back()->resize(640, 300);

@@ -12,14 +12,19 @@ int exportCommand(const QString &folder, const QString &outFolder, int ride, QTe
     const QString target = QFileInfo(outFolder).absoluteFilePath();
     if (!enterDataFolder(folder, errors))
         return 2;
-    DataFiles files;
-    std::vector<RideHistory> rides(1);
-    const FileStatus read = ride == 0 ? readAllRideHistories(files, rides) : readRideHistory(files, ride, rides.front());
-    if (!read) {
-        errors << "torqal-data: " << read.message() << '\n';
+    StoreRead<std::vector<RideHistory>> rides;
+    if (ride == 0) {
+        rides = Store::readAllRideHistories();
+    } else {
+        StoreRead<RideHistory> one = Store::readRideHistory(ride);
+        rides.status = one.status;
+        rides.value.push_back(std::move(one.value));
+    }
+    if (!rides.status) {
+        errors << "torqal-data: " << rides.status.message() << '\n';
         return 2;
     }
-    const std::vector<CsvFile> csv = csvExport(rides, ride == 0);
+    const std::vector<CsvFile> csv = csvExport(rides.value, ride == 0);
     if (const FileStatus written = writeCsvFiles(target, csv); !written) {
         errors << "torqal-data: " << written.message() << '\n';
         return 2;

@@ -1,5 +1,6 @@
 #include "HistoryCommand.h"
 
+#include "data/DataFileTable.h"
 #include "history/HistoryPdf.h"
 #include "ride/ShownRideOf.h"
 
@@ -33,13 +34,12 @@ int historyCommand(const QString &folder, int ride, const QString &pdfPath, QTex
     const QString pdf = QFileInfo(pdfPath).absoluteFilePath();
     if (!enterDataFolder(folder, errors))
         return 2;
-    DataFiles files;
-    RideHistory history;
-    if (const FileStatus status = readRideHistory(files, ride, history); !status) {
-        errors << "torqal-data: " << status.message() << '\n';
+    const StoreRead<RideHistory> history = Store::readRideHistory(ride);
+    if (!history.status) {
+        errors << "torqal-data: " << history.status.message() << '\n';
         return 2;
     }
-    if (const QString failure = WriteHistoryPdf(pdf, ShownRideOf(history.ride), history); !failure.isEmpty()) {
+    if (const QString failure = WriteHistoryPdf(pdf, ShownRideOf(history.value.ride), history.value); !failure.isEmpty()) {
         errors << "torqal-data: " << failure << '\n';
         return 2;
     }

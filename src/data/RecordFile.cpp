@@ -187,32 +187,33 @@ FileStatus RecordFileBase::undoPartialWrite(off_t offset, qint64 written, qint64
                                            .arg(name(), QString::fromLocal8Bit(std::strerror(errno))));
 }
 
-FileStatus RecordFileBase::compact(const std::function<bool(const char *record)> &keep)
+Compaction RecordFileBase::compact(const std::function<bool(int number, const char *record)> &keep)
 {
     if (!isOpen()) {
         FileStatus opened = open();
         if (!opened)
-            return opened;
+            return {std::move(opened)};
     }
-    auto closeAfter = [this](FileStatus status) {
-        FileStatus closed = close();
-        return status ? std::move(closed) : std::move(status);
+    // Until the rename the data file is untouched: a failure leaves it as it was.
+    auto notReplaced = [this](FileStatus failure) {
+        (void)close();
+        return Compaction{std::move(failure)};
     };
     if (!m_writable)
-        return closeAfter(FileStatus::systemFailure(QStringLiteral("compact"), name(), m_readOnlyReason));
+        return notReplaced(FileStatus::systemFailure(QStringLiteral("compact"), name(), m_readOnlyReason));
     // Records appended since the file was opened take part too.
     FileStatus counted = recount();
     if (!counted)
-        return closeAfter(std::move(counted));
+        return notReplaced(std::move(counted));
     if (m_endsInPartialRecord)
-        return closeAfter(refusedAsDamaged(QStringLiteral("compact")));
+        return notReplaced(refusedAsDamaged(QStringLiteral("compact")));
     FileStatus setAside = ScratchRecovery::setAsideLeftover();
     if (!setAside)
-        return closeAfter(std::move(setAside));
+        return notReplaced(std::move(setAside));
 
     const int scratch = SystemCalls::open(scratchPath().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
     if (scratch < 0)
-        return closeAfter(FileStatus::systemFailure(QStringLiteral("compact"), name(), errno));
+        return notReplaced(FileStatus::systemFailure(QStringLiteral("compact"), name(), errno));
     qint64 kept = 0;
     FileStatus copied = copyKeptRecords(scratch, keep, kept);
     if (copied && SystemCalls::fsync(scratch) != 0)
@@ -221,16 +222,14 @@ FileStatus RecordFileBase::compact(const std::function<bool(const char *record)>
         copied = FileStatus::systemFailure(QStringLiteral("compact"), name(), errno);
     if (copied)
         copied = close();
-    if (copied)
-        copied = replaceWithScratch(kept);
     if (!copied) {
-        SystemCalls::unlink(scratchPath().constData()); // our own partial copy; the data file is as it was
-        return closeAfter(std::move(copied));
+        SystemCalls::unlink(scratchPath().constData()); // our own partial copy
+        return notReplaced(std::move(copied));
     }
-    return copied;
+    return replaceWithScratch(kept);
 }
 
-FileStatus RecordFileBase::copyKeptRecords(int scratch, const std::function<bool(const char *)> &keep, qint64 &kept)
+FileStatus RecordFileBase::copyKeptRecords(int scratch, const std::function<bool(int, const char *)> &keep, qint64 &kept)
 {
     // Kept records are gathered and written about a megabyte at a time.
     const int perChunk = std::max(1, (1 << 20) / recordLength());
@@ -243,8 +242,8 @@ FileStatus RecordFileBase::copyKeptRecords(int scratch, const std::function<bool
         return writeAll(scratch, chunk.data(), length, offset) == length;
     };
     bool written = true;
-    FileStatus read = scan([&](int, const char *record) {
-        if (!keep(record))
+    FileStatus read = scan([&](int number, const char *record) {
+        if (!keep(number, record))
             return true;
         std::memcpy(chunk.data() + static_cast<std::ptrdiff_t>(inChunk) * recordLength(), record, static_cast<std::size_t>(recordLength()));
         ++kept;
@@ -314,16 +313,23 @@ FileStatus RecordFileBase::notOpen(const QString &action) const
     return FileStatus::failure(name(), QStringLiteral("Could not %1 %2: the file is not open").arg(action, name()));
 }
 
-FileStatus RecordFileBase::replaceWithScratch(qint64 kept)
+Compaction RecordFileBase::replaceWithScratch(qint64 kept)
 {
     // One rename replaces the data file. With nothing kept the (empty) file
     // is then removed; should that fail, the empty file holds no records all
     // the same, as a removed one would.
-    if (SystemCalls::rename(scratchPath().constData(), m_path.constData()) != 0)
-        return FileStatus::systemFailure(QStringLiteral("compact"), name(), errno);
+    if (SystemCalls::rename(scratchPath().constData(), m_path.constData()) != 0) {
+        const int error = errno;
+        SystemCalls::unlink(scratchPath().constData()); // our own copy; the data file is as it was
+        return {FileStatus::systemFailure(QStringLiteral("compact"), name(), error)};
+    }
     if (kept == 0)
         SystemCalls::unlink(m_path.constData());
-    if (SystemCalls::syncWorkingFolder() != 0)
-        return FileStatus::systemFailure(QStringLiteral("compact"), name(), errno);
-    return {};
+    if (SystemCalls::syncWorkingFolder() != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        return {FileStatus::failure(name(), QStringLiteral("Could not flush the folder %1 to disk after rewriting %2: %3")
+                                                .arg(QDir::toNativeSeparators(QDir::currentPath()), name(), reason)),
+                true};
+    }
+    return {FileStatus(), true};
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -32,6 +33,22 @@
 //   in the data file's place with one rename, so the data file holds either
 //   all the old or all the new records at every moment (see ScratchRecovery.h
 //   for what happens to a scratch file left behind).
+
+// How a compaction ended. Unless `replaced`, the data file is exactly as it
+// was and `status` says why. Once replaced, the rebuilt file is in place for
+// good: `status` is then ok, or the warning that the folder could not be
+// flushed to disk afterwards (the change is made; only a power failure
+// before the system writes the folder out could still undo it).
+struct Compaction
+{
+    FileStatus status;
+    bool replaced = false;
+
+    // Replaced, and the folder flushed.
+    bool ok() const { return replaced && status.ok(); }
+    explicit operator bool() const { return ok(); }
+};
+
 class RecordFileBase
 {
 public:
@@ -59,17 +76,18 @@ public:
     // rest of the record reads as zeros): long records are read one by one,
     // their leading bytes only; short ones as scan reads them.
     FileStatus scanLeading(int length, const std::function<bool(int number, const char *record)> &visit);
-    // Rebuilds the file from the records for which keep(bytes) is true, in
-    // their order. The file is closed afterwards, also after a failure.
-    FileStatus compact(const std::function<bool(const char *record)> &keep);
+    // Rebuilds the file from the records for which keep(number, bytes) is
+    // true, in their order. The file is closed afterwards, also after a
+    // failure.
+    Compaction compact(const std::function<bool(int number, const char *record)> &keep);
 
 private:
     FileStatus recount();
     FileStatus undoPartialWrite(off_t offset, qint64 written, qint64 oldFileLength, const std::vector<char> &oldBytes);
-    FileStatus copyKeptRecords(int scratch, const std::function<bool(const char *)> &keep, qint64 &kept);
+    FileStatus copyKeptRecords(int scratch, const std::function<bool(int, const char *)> &keep, qint64 &kept);
     FileStatus notOpen(const QString &action) const;
     FileStatus refusedAsDamaged(const QString &action) const;
-    FileStatus replaceWithScratch(qint64 kept);
+    Compaction replaceWithScratch(qint64 kept);
 
     const DataFileInfo &m_info;
     QByteArray m_path;
@@ -182,17 +200,21 @@ FileStatus ForEachRecord(RecordFile<Record> &file, std::initializer_list<QString
     });
 }
 
-// Rebuilds the file from the records for which keep(record) is true, in their
-// stored order, e.g. CompactRecordFile(files.gas, KeepUnmarked{}) or
+// Rebuilds the file from the records for which keep(record), or
+// keep(number, record), is true, in their stored order, e.g.
+// CompactRecordFile(files.gas, KeepUnmarked{}) or
 // CompactRecordFile(files.trips, KeepOtherRides{key}). Opens the file first
 // unless it is open; leaves it closed. When no record is kept the file is
 // removed (the next open creates it empty). Record numbers change: reopen
 // for the new count.
 template<DataRecord Record, class Keep>
-FileStatus CompactRecordFile(RecordFile<Record> &file, Keep keep)
+Compaction CompactRecordFile(RecordFile<Record> &file, Keep keep)
 {
-    return file.compact([&file, &keep](const char *bytes) {
+    return file.compact([&file, &keep](int number, const char *bytes) {
         decodeRecord(bytes, file.buffer);
-        return keep(std::as_const(file.buffer));
+        if constexpr (std::is_invocable_v<Keep &, int, const Record &>)
+            return keep(number, std::as_const(file.buffer));
+        else
+            return keep(std::as_const(file.buffer));
     });
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "data/FileStatus.h"
-#include "history/RideHistory.h"
-#include "logs/LogKind.h"
+#include "store/RideHistory.h"
+#include "store/LogKind.h"
 
 #include <QString>
 

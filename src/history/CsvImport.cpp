@@ -2,7 +2,8 @@
 
 #include "data/Cp1252.h"
 #include "logs/LogEntryForm.h"
-#include "logs/LogEntryWrite.h"
+#include "logs/LogEntryRecords.h"
+#include "logs/LogKindInfo.h"
 #include "platform/ValueFormats.h"
 
 #include <cmath>

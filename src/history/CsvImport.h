@@ -2,7 +2,7 @@
 
 #include "data/Records.h"
 #include "history/Csv.h"
-#include "logs/LogKind.h"
+#include "store/LogKind.h"
 
 #include <QLocale>
 #include <QStringList>

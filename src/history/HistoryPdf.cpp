@@ -82,8 +82,9 @@ LogList logListOf(LogKind kind, const std::vector<Record> &entries)
         list.log.titles[column] = info.columns[column].title;
     LogTotals totals;
     for (const Record &entry : entries) {
-        list.rows.append(logRow(kind, logEntry(entry, 0)).cells);
-        totals.add(entry);
+        const LogEntry listed = logEntry(entry, 0);
+        list.rows.append(logRow(kind, listed).cells);
+        totals.add(kind, listed);
     }
     for (const TotalCaption &caption : totalCaptions(kind, totals))
         list.totals.append(caption.shown ? caption.text : QString());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/RideHistory.h"
+#include "store/RideHistory.h"
 #include "print/RideReport.h"
 #include "print/PrintLayout.h"
 

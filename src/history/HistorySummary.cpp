@@ -12,11 +12,11 @@ using namespace ValueFormats;
 namespace {
 
 template<class Record>
-LogTotals totalsOf(const std::vector<Record> &entries)
+LogTotals totalsOf(LogKind kind, const std::vector<Record> &entries)
 {
     LogTotals totals;
     for (const Record &entry : entries)
-        totals.add(entry);
+        totals.add(kind, logEntry(entry, 0));
     return totals;
 }
 
@@ -42,8 +42,8 @@ HistorySummary summarise(const RideHistory &history)
     HistorySummary summary;
     const RideRecord &ride = history.ride;
     summary.pricePaid = ride.PricePaid;
-    summary.maintenance = totalsOf(history.maintenance).cost;
-    summary.goodies = totalsOf(history.goodies).cost;
+    summary.maintenance = totalsOf(LogKind::Maintenance, history.maintenance).cost;
+    summary.goodies = totalsOf(LogKind::Goodies, history.goodies).cost;
     summary.sold = ride.SellingDate > 0 || ride.PriceSold != 0;
     summary.priceSold = ride.PriceSold;
 
@@ -56,7 +56,7 @@ HistorySummary summarise(const RideHistory &history)
                                ? std::numeric_limits<Money>::max()
                                : -summary.priceSold);
 
-    const LogTotals gas = totalsOf(history.gas);
+    const LogTotals gas = totalsOf(LogKind::Gas, history.gas);
     summary.milesLogged = gas.miles;
     if (gas.miles >= 1) {
         summary.costPerMile = moneyFromDouble(moneyToDouble(summary.netCost) / double(gas.miles));

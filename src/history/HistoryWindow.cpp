@@ -39,9 +39,8 @@ QString fileNameOf(QString name)
 
 } // namespace
 
-HistoryWindow::HistoryWindow(DataFiles &files, RideHistory history, const ShownRide &shown, QWidget *parent)
+HistoryWindow::HistoryWindow(RideHistory history, const ShownRide &shown, QWidget *parent)
     : QDialog(parent)
-    , files_(files)
     , shown_(shown)
     , history_(std::move(history))
 {
@@ -216,10 +215,12 @@ void HistoryWindow::exportCsv(bool everyRide)
     std::vector<RideHistory> rides{history_};
     if (everyRide) {
         BusyPointer busy(this);
-        if (const FileStatus status = readAllRideHistories(files_, rides); !status) {
-            MessageBox::tell(this, QStringLiteral("Nothing exported"), status.message(), MessageBox::Icon::Critical);
+        StoreRead<std::vector<RideHistory>> all = Store::readAllRideHistories();
+        if (!all.status) {
+            MessageBox::tell(this, QStringLiteral("Nothing exported"), all.status.message(), MessageBox::Icon::Critical);
             return;
         }
+        rides = std::move(all.value);
     }
     const std::vector<CsvFile> csv = csvExport(rides, everyRide);
     QStringList existing;
@@ -249,7 +250,7 @@ void HistoryWindow::importCsv()
     const QString path = FileDialog::openFile(this, HistoryButtons::startFolder());
     if (path.isEmpty())
         return;
-    ImportWindow import(files_, history_.ride.RideKey, history_.rideNumber, shown_.displayName, path, this);
+    ImportWindow import(history_.ride.RideKey, history_.rideNumber, shown_.displayName, path, this);
     if (!import.readFailure().isEmpty()) {
         MessageBox::tell(this, QStringLiteral("Nothing imported"), import.readFailure(), MessageBox::Icon::Critical);
         return;
@@ -263,13 +264,15 @@ void HistoryWindow::importCsv()
 
 void HistoryWindow::logsChanged()
 {
-    FileStatus status;
+    StoreRead<RideHistory> read;
     {
         BusyPointer busy(this);
-        status = readRideHistory(files_, history_.rideNumber, history_);
+        read = Store::readRideHistory(history_.rideNumber);
     }
-    if (!status)
-        MessageBox::tell(this, QStringLiteral("History not read"), status.message(), MessageBox::Icon::Critical);
+    if (read.status)
+        history_ = std::move(read.value);
+    else
+        MessageBox::tell(this, QStringLiteral("History not read"), read.status.message(), MessageBox::Icon::Critical);
     showHistory();
 }
 

@@ -2,7 +2,7 @@
 
 #include "history/HistoryCharts.h"
 #include "history/HistoryPdf.h"
-#include "history/RideHistory.h"
+#include "store/RideHistory.h"
 
 #include <QDialog>
 
@@ -27,7 +27,7 @@ class HistoryWindow : public QDialog
 
 public:
     // Shows the history read from the files, of the ride shown as `shown`.
-    HistoryWindow(DataFiles &files, RideHistory history, const ShownRide &shown, QWidget *parent = nullptr);
+    HistoryWindow(RideHistory history, const ShownRide &shown, QWidget *parent = nullptr);
 
     // Adds a page after the window's own.
     void addPage(QWidget *page, const QString &title);
@@ -51,7 +51,6 @@ private:
     void fillSummary();
     QString defaultPath(const QString &name) const;
 
-    DataFiles &files_;
     ShownRide shown_;
     RideHistory history_;
     HistoryCharts::Figures figures_;

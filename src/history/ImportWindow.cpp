@@ -2,7 +2,7 @@
 
 #include "history/CsvExport.h"
 #include "history/HistoryButtons.h"
-#include "logs/LogEntryWrite.h"
+#include "store/LogEntryWrite.h"
 #include "logs/LogRows.h"
 #include "platform/BusyPointer.h"
 #include "platform/MessageBox.h"
@@ -50,10 +50,9 @@ void previewEntries(QTableWidget *table, LogKind kind, const std::vector<Record>
 
 } // namespace
 
-ImportWindow::ImportWindow(DataFiles &files, double rideKey, int rideNumber, const QString &rideName,
-                           const QString &csvPath, QWidget *parent)
+ImportWindow::ImportWindow(double rideKey, int rideNumber, const QString &rideName, const QString &csvPath,
+                           QWidget *parent)
     : QDialog(parent)
-    , files_(files)
     , rideKey_(rideKey)
     , rideNumber_(QString::number(rideNumber))
     , rideName_(rideName)
@@ -214,26 +213,26 @@ void ImportWindow::confirm()
 {
     if (entries_.count() == 0)
         return;
-    FileStatus status;
+    StoreResult appended;
     {
         BusyPointer busy(this);
         switch (plan_.kind) {
         case LogKind::Maintenance:
         case LogKind::Goodies:
-            status = appendLogEntries(files_, entries_.expenses, plan_.kind, written_);
+            appended = Store::appendLogEntries(plan_.kind, entries_.expenses, written_);
             break;
         case LogKind::Trips:
-            status = appendLogEntries(files_, entries_.trips, written_);
+            appended = Store::appendLogEntries(entries_.trips, written_);
             break;
         case LogKind::Gas:
-            status = appendLogEntries(files_, entries_.gas, written_);
+            appended = Store::appendLogEntries(entries_.gas, written_);
             break;
         }
     }
     const QString log = logKindInfo(plan_.kind).tabCaption;
-    if (!status) {
+    if (!appended.done()) {
         MessageBox::tell(this, QStringLiteral("Import not finished"),
-                         status.message()
+                         appended.status.message()
                              + QStringLiteral("\r\n\r\n%1 of %2 were added.")
                                    .arg(written_)
                                    .arg(HistoryButtons::entries(entries_.count())),
@@ -241,11 +240,16 @@ void ImportWindow::confirm()
         if (written_ == 0)
             return;
     } else {
-        MessageBox::tell(this, QStringLiteral("Imported"),
-                         QStringLiteral("%1 %2 added to the '%3' log.")
-                             .arg(HistoryButtons::entries(std::size_t(written_)),
-                                  written_ == 1 ? QStringLiteral("was") : QStringLiteral("were"), log),
-                         MessageBox::Icon::Information);
+        // Entries in the file count as imported, also when the file could
+        // not be closed afterwards: one message says both.
+        const QString added = QStringLiteral("%1 %2 added to the '%3' log.")
+                                  .arg(HistoryButtons::entries(std::size_t(written_)),
+                                       written_ == 1 ? QStringLiteral("was") : QStringLiteral("were"), log);
+        if (appended.outcome == StoreOutcome::WrittenWithWarning)
+            MessageBox::tell(this, QStringLiteral("Imported"), appended.status.message() + QStringLiteral("\r\n\r\n") + added,
+                             MessageBox::Icon::Warning);
+        else
+            MessageBox::tell(this, QStringLiteral("Imported"), added, MessageBox::Icon::Information);
     }
     accept();
 }

@@ -12,7 +12,6 @@ class QLabel;
 class QListWidget;
 class QTableWidget;
 class QorButton;
-struct DataFiles;
 
 // "Import CSV into a log": the rows of a CSV file as new entries of one log
 // of the shown ride. The user picks the log and, for each field of an entry,
@@ -33,7 +32,7 @@ public:
 
     // rideNumber is the ride's number in the ride file, by which an export
     // of every ride names it in its Ride column.
-    ImportWindow(DataFiles &files, double rideKey, int rideNumber, const QString &rideName, const QString &csvPath,
+    ImportWindow(double rideKey, int rideNumber, const QString &rideName, const QString &csvPath,
                  QWidget *parent = nullptr);
 
     // Why the file could not be read; the window should then not be shown.
@@ -51,7 +50,6 @@ private:
     void showPlan();
     void refresh();
 
-    DataFiles &files_;
     double rideKey_;
     QString rideNumber_;
     QString rideName_;

@@ -1,13 +1,19 @@
 #include "logs/LogListModel.h"
 
+#include "store/LogScan.h"
+
 LogListModel::LogListModel(LogKind kind, QObject *parent) : QAbstractTableModel(parent), m_kind(kind) {}
 
-FileStatus LogListModel::refill(DataFiles &files, double rideKey)
+FileStatus LogListModel::refill(double rideKey)
 {
     beginResetModel();
-    FileStatus status = scanLog(files, m_kind, rideKey, m_listing);
+    StoreRead<std::vector<LogEntry>> listing = Store::scanLog(m_kind, rideKey);
+    m_entries = std::move(listing.value);
+    m_totals = LogTotals();
+    for (const LogEntry &listed : m_entries)
+        m_totals.add(m_kind, listed);
     endResetModel();
-    return status;
+    return listing.status;
 }
 
 QString LogListModel::columnTitle(int column) const

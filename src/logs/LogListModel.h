@@ -1,8 +1,12 @@
 #pragma once
 
-#include "logs/LogScan.h"
+#include "data/FileStatus.h"
+#include "logs/LogRows.h"
+#include "logs/LogTotals.h"
 
 #include <QAbstractTableModel>
+
+#include <vector>
 
 // One log's list of the shown ride: the rows its grid shows, in date order,
 // with their totals. The grid shows the three visible columns; the record
@@ -22,16 +26,16 @@ public:
 
     LogKind kind() const { return m_kind; }
 
-    // Reads the log's entries of the ride from its file (see scanLog).
-    FileStatus refill(DataFiles &files, double rideKey);
+    // Reads the log's entries of the ride from its file (see Store::scanLog).
+    FileStatus refill(double rideKey);
 
-    int entryCount() const { return int(m_listing.entries.size()); }
-    const LogEntry &entry(int row) const { return m_listing.entries[std::size_t(row)]; }
+    int entryCount() const { return int(m_entries.size()); }
+    const LogEntry &entry(int row) const { return m_entries[std::size_t(row)]; }
     LogRow row(int row) const { return logRow(m_kind, entry(row)); }
     int recordNumber(int row) const { return entry(row).recordNumber; }
     QString columnTitle(int column) const;
-    const LogTotals &totals() const { return m_listing.totals; }
-    QList<TotalCaption> totalCaptions() const { return ::totalCaptions(m_kind, m_listing.totals); }
+    const LogTotals &totals() const { return m_totals; }
+    QList<TotalCaption> totalCaptions() const { return ::totalCaptions(m_kind, m_totals); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -40,5 +44,6 @@ public:
 
 private:
     LogKind m_kind;
-    LogListing m_listing;
+    std::vector<LogEntry> m_entries; // in date order
+    LogTotals m_totals;              // over the entries
 };

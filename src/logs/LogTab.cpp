@@ -1,12 +1,13 @@
 #include "logs/LogTab.h"
 
-#include "logs/LogEntryDelete.h"
 #include "logs/LogEntryForm.h"
 #include "logs/frmLogEntry.h"
 #include "platform/BusyPointer.h"
 #include "platform/Identity.h"
 #include "platform/MessageBox.h"
 #include "platform/Twips.h"
+#include "store/LogEntryDelete.h"
+#include "store/LogScan.h"
 #include "ui/NotesBox.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
@@ -116,7 +117,7 @@ void LogTab::refill()
         m_fillingList = true;
         m_controls.notes->clear();
         m_notesShown.clear();
-        status = m_model.refill(*m_context.files, m_context.rideKey());
+        status = m_model.refill(m_context.rideKey());
         layOutColumns();
         grid->doItemsLayout();
 
@@ -145,11 +146,10 @@ void LogTab::showNotes()
     const int row = currentRow();
     if (row < 0)
         return;
-    QString notes;
-    const FileStatus status = readLogNotes(*m_context.files, kind(), m_model.recordNumber(row), notes);
-    m_notesShown = notes;
-    m_controls.notes->setStoredText(notes);
-    report(status);
+    const StoreRead<QString> notes = Store::readLogNotes(kind(), m_model.recordNumber(row));
+    m_notesShown = notes.value;
+    m_controls.notes->setStoredText(notes.value);
+    report(notes.status);
 }
 
 void LogTab::showTotals()
@@ -209,7 +209,7 @@ std::optional<EntryFields> LogTab::runEditor(LogEntryRequest request, QWidget *o
     if (dim)
         StartFade(window, 255, 204, 2, false);
     EntryFields saved;
-    const bool written = RunLogEntryEditor(*m_context.files, request, over ? over : window, &saved);
+    const bool written = RunLogEntryEditor(request, over ? over : window, &saved);
     if (dim)
         StartFade(window, 204, 255, 3, false);
     if (!written)
@@ -248,12 +248,15 @@ void LogTab::deleteEntry()
                         QStringLiteral("Are you SURE you want to\r\ndelete the hightlighted entry?"),
                         MessageBox::Button::No) != MessageBox::Button::Yes)
         return;
-    FileStatus status;
+    StoreResult deletion;
     {
         BusyPointer busy(m_context.window);
-        status = deleteLogRecord(*m_context.files, kind(), m_model.recordNumber(row));
+        deletion = Store::deleteLogEntry(kind(), m_model.recordNumber(row), m_context.rideKey());
     }
-    report(status);
+    if (deletion.outcome == StoreOutcome::WrittenWithWarning)
+        MessageBox::tell(m_context.window, ApplicationTitle, deletion.status.message(), MessageBox::Icon::Warning);
+    else
+        report(deletion.status);
     refill();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/RecordFile.h"
+#include "data/FileStatus.h"
 #include "logs/LogEntryRequest.h"
 #include "logs/LogListModel.h"
 
@@ -35,7 +35,6 @@ struct LogTabControls
 struct LogContext
 {
     QWidget *window = nullptr;           // disabled while busy, dimmed while the editor is open
-    DataFiles *files = nullptr;
     bool *addingEntry = nullptr;         // AddingEntry, set while the editor adds
     bool *editingEntry = nullptr;        // EditingEntry, set while it edits; the refill keeps the row then
     std::function<double()> rideKey;     // CurrentRideKey

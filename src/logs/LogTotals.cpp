@@ -5,22 +5,23 @@
 
 using namespace ValueFormats;
 
-void LogTotals::add(const ExpenseRecord &record)
+void LogTotals::add(LogKind kind, const LogEntry &entry)
 {
-    if (record.Cost != 0)
-        AddTo(cost, record.Cost);
-}
-
-void LogTotals::add(const TripRecord &record)
-{
-    if (record.Miles > 0)
-        AddTo(miles, record.Miles);
-}
-
-void LogTotals::add(const GasRecord &record)
-{
-    AddTo(gallons, record.Gallons);
-    AddTo(miles, record.Miles);
+    switch (kind) {
+    case LogKind::Maintenance:
+    case LogKind::Goodies:
+        if (entry.cost != 0)
+            AddTo(cost, entry.cost);
+        return;
+    case LogKind::Trips:
+        if (entry.miles > 0)
+            AddTo(miles, entry.miles);
+        return;
+    case LogKind::Gas:
+        break;
+    }
+    AddTo(gallons, entry.gallons);
+    AddTo(miles, entry.miles);
 }
 
 QList<TotalCaption> totalCaptions(LogKind kind, const LogTotals &totals)

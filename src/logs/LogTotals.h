@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/Records.h"
-#include "logs/LogKind.h"
+#include "logs/LogKindInfo.h"
+#include "store/LogEntry.h"
 
 #include <QList>
 #include <QString>
@@ -32,9 +32,7 @@ struct LogTotals
     qint32 miles = 0;  // trips: every positive mileage; gasoline: every mileage
     float gallons = 0; // gasoline: every amount
 
-    void add(const ExpenseRecord &record);
-    void add(const TripRecord &record);
-    void add(const GasRecord &record);
+    void add(LogKind kind, const LogEntry &entry);
 };
 
 // A total caption of the main window, lblTotal(label).

@@ -1,7 +1,7 @@
 #include "logs/frmLogEntry.h"
 
 #include "logs/LogEntryForm.h"
-#include "logs/LogEntryWrite.h"
+#include "logs/LogEntryRecords.h"
 #include "platform/BusyPointer.h"
 #include "platform/Identity.h"
 #include "platform/MessageBox.h"
@@ -91,8 +91,8 @@ QLabel *captionLabel(QWidget *parent, const QString &name)
 
 } // namespace
 
-frmLogEntry::frmLogEntry(DataFiles &files, LogEntryRequest request, QWidget *parent)
-    : QDialog(parent), m_files(files), m_request(std::move(request))
+frmLogEntry::frmLogEntry(LogEntryRequest request, QWidget *parent)
+    : QDialog(parent), m_request(std::move(request))
 {
     setObjectName(QStringLiteral("frmLogEntry"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -276,15 +276,21 @@ void frmLogEntry::cmdSave_Click()
     if (!m_entryChanged)
         return;
 
-    FileStatus status;
+    StoreResult save;
     {
         BusyPointer busy(this);
-        status = writeLogEntry(m_files, m_request, fields);
+        const LogRecord entry = entryFromFields(m_request, fields);
+        save = m_request.adding() ? Store::addLogEntry(m_request.kind, entry)
+                                  : Store::editLogEntry(m_request.kind, m_request.recordNumber, entry);
     }
-    if (!status) {
-        MessageBox::tell(this, ApplicationTitle, status.message(), MessageBox::Icon::Critical);
+    if (!save.done()) {
+        MessageBox::tell(this, ApplicationTitle, save.status.message(), MessageBox::Icon::Critical);
         return;
     }
+    // The entry is in the file: it counts as saved, so that Save cannot add
+    // it a second time, whatever went wrong after it was written.
+    if (save.outcome == StoreOutcome::WrittenWithWarning)
+        MessageBox::tell(this, ApplicationTitle, save.status.message(), MessageBox::Icon::Warning);
     m_saved = true;
     m_savedFields = fields;
     cmdCancel_Click();
@@ -325,9 +331,9 @@ void frmLogEntry::reject()
     cmdCancel_Click();
 }
 
-bool RunLogEntryEditor(DataFiles &files, const LogEntryRequest &request, QWidget *parent, EntryFields *saved)
+bool RunLogEntryEditor(const LogEntryRequest &request, QWidget *parent, EntryFields *saved)
 {
-    auto editor = std::make_unique<frmLogEntry>(files, request, parent);
+    auto editor = std::make_unique<frmLogEntry>(request, parent);
     if (LogEntryEditorScript *script = LogEntryEditorScript::active()) {
         ++script->openings;
         script->lastRequest = request;

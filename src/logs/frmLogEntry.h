@@ -1,6 +1,5 @@
 #pragma once
 
-#include "data/RecordFile.h"
 #include "logs/LogEntryRequest.h"
 #include "platform/TestSeam.h"
 
@@ -24,7 +23,7 @@ class frmLogEntry : public QDialog
     Q_OBJECT
 
 public:
-    frmLogEntry(DataFiles &files, LogEntryRequest request, QWidget *parent = nullptr);
+    explicit frmLogEntry(LogEntryRequest request, QWidget *parent = nullptr);
 
     // Whether an entry was written: the opener then refills the log's list.
     bool saved() const { return m_saved; }
@@ -61,7 +60,6 @@ private:
     void setFieldText(int i, const QString &text);
     void unload();
 
-    DataFiles &m_files;
     LogEntryRequest m_request;
     std::array<QLineEdit *, 3> m_lines{};
     NotesBox *m_notes = nullptr;
@@ -79,7 +77,7 @@ private:
 
 // Opens the editor modally over parent and returns whether it wrote an
 // entry; `saved`, when given, receives the fields written.
-bool RunLogEntryEditor(DataFiles &files, const LogEntryRequest &request, QWidget *parent, EntryFields *saved = nullptr);
+bool RunLogEntryEditor(const LogEntryRequest &request, QWidget *parent, EntryFields *saved = nullptr);
 
 // Test seam: while it exists, RunLogEntryEditor shows the editor without
 // waiting and hands it to `act`, which types and clicks until the editor is

@@ -8,12 +8,11 @@
 
 #include <utility>
 
-MainWindowLogs::MainWindowLogs(QWidget *window, const MainWindowControls &ui, RideState &state, DataFiles &files)
+MainWindowLogs::MainWindowLogs(QWidget *window, const MainWindowControls &ui, RideState &state)
     : m_mainTab(ui.MainTab)
 {
     LogContext context;
     context.window = window;
-    context.files = &files;
     context.addingEntry = &state.AddingEntry;
     context.editingEntry = &state.EditingEntry;
     context.rideKey = [&state] { return state.CurrentRideKey; };

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "data/RecordFile.h"
 #include "logs/LogTab.h"
 #include "ride/MainWindowControls.h"
 #include "ride/RideState.h"
@@ -21,7 +20,7 @@
 class MainWindowLogs
 {
 public:
-    MainWindowLogs(QWidget *window, const MainWindowControls &ui, RideState &state, DataFiles &files);
+    MainWindowLogs(QWidget *window, const MainWindowControls &ui, RideState &state);
     ~MainWindowLogs();
 
     // Another ride is shown (or none): the lists follow it as said above.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logs/LogKind.h"
+#include "logs/LogKindInfo.h"
 #include "ride/MainWindowControls.h"
 
 #include <QString>

@@ -6,10 +6,10 @@
 #include "ride/ModalDimming.h"
 #include "ride/RideReportSource.h"
 
-void PrintRideReport(QWidget *mainWindow, const MainWindowControls &ui)
+void PrintRideReport(QWidget *mainWindow, const MainWindowControls &ui, const QString &picturePath)
 {
     DimAround(mainWindow, [&] {
-        frmPrint options(RideReportShown(ui), mainWindow);
+        frmPrint options(RideReportShown(ui, picturePath), mainWindow);
         options.exec();
     });
 }

@@ -1,15 +1,18 @@
 #pragma once
 
-#include "logs/LogKind.h"
+#include "store/LogKind.h"
+
+#include <QString>
 
 class QWidget;
 struct MainWindowControls;
 
 // The main window's print commands.
 
-// cmdRidePrint: the print options of the ride shown, modally over the main
-// window, which dims around them while fading is on.
-void PrintRideReport(QWidget *mainWindow, const MainWindowControls &ui);
+// cmdRidePrint: the print options of the ride shown, with its picture file
+// picturePath (empty: none), modally over the main window, which dims
+// around them while fading is on.
+void PrintRideReport(QWidget *mainWindow, const MainWindowControls &ui, const QString &picturePath);
 
 // cmdMaintPrint to cmdGasPrint: the highlighted entry of the log with its
 // notes. The main window stays as it is while it prints.

@@ -10,11 +10,9 @@ class RideView;
 class RidesMenu;
 
 // Deleting the ride shown with every log entry that belongs to it, after the
-// user confirms: the ride is marked, then the ride file and the four log
-// files are compacted, then whatever else the program keeps of the ride goes
-// (its reminders), and the view shows what is left. Once the ride file no
-// longer holds the ride, the deletion stands: a failure after that (a log
-// file, the reminders) is reported but undoes nothing.
+// user confirms (see Store::deleteRide), then whatever else the program
+// keeps of the ride (its reminders), and the view of what is left. Once the
+// ride file no longer holds the ride, the deletion stands.
 class RideDeletion : public QObject
 {
     Q_OBJECT
@@ -29,9 +27,6 @@ public:
     void setRideRemoved(std::function<void(double rideKey)> removed) { m_rideRemoved = std::move(removed); }
 
 private:
-    FileStatus removeRide();
-    FileStatus removeLogEntries(double rideKey);
-
     RideWindow rw;
     RideView &m_view;
     RidesMenu &m_menu;

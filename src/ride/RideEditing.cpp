@@ -12,6 +12,7 @@
 #include "ride/RideSaveChecks.h"
 #include "ride/RideView.h"
 #include "ride/RidesMenu.h"
+#include "store/RideWrite.h"
 #include "ui/QorButton.h"
 
 #include <QLabel>
@@ -95,6 +96,7 @@ void RideEditing::cmdRideAdd_Click()
     enterMode(QStringLiteral("Adding a New Entry"), QStringLiteral(" Save this new 'Ride' entry "),
               QStringLiteral(" Cancel this new 'Ride' entry "));
     RidePictureBox::Clear(ui);
+    rw.state.PicturePath.clear();
     RidePictureBox::ShowCommands(ui, false, false);
     for (int i = 1; i <= RideFields::Count; ++i)
         ui.setFieldText(i, QString());
@@ -141,10 +143,10 @@ void RideEditing::SaveRide()
         ui.txtField[std::size_t(refusal->box)]->setFocus(Qt::OtherFocusReason);
         return;
     }
-    if (const FileStatus status = writeRide(); !status) {
-        rw.reportFailure(status);
+    // A ride whose record is in the file counts as saved, also when the
+    // file could not be closed afterwards: Save never adds it twice.
+    if (!rw.reportOutcome(writeRide()))
         return;
-    }
     savedMark = true;
     CancelRideEdit();
 }
@@ -152,34 +154,27 @@ void RideEditing::SaveRide()
 // Writes the boxes as the ride being added (a new record with the moment of
 // saving as its key) or edited (its record, key unchanged). CurrentRide is
 // the ride's record number once it is written.
-FileStatus RideEditing::writeRide()
+StoreResult RideEditing::writeRide()
 {
     BusyPointer busy(rw.window);
-    RecordFile<RideRecord> &rides = rw.files.rides;
-    FileStatus status = OpenRecordFile(rides);
-    rw.takeRideCount();
-    // A full ride file refuses the write of record 32768 with its own message.
-    int number = rw.state.CurrentRide;
-    if (status && rw.state.AddingEntry) {
-        rides.buffer = RideRecord();
-        rides.buffer.RideKey = DateValue::fromDateTime(Clock::now());
-        number = rw.state.RideCount + 1;
-    } else if (status) {
-        // The buffer holds what is on file now, so the key stays as stored.
-        status = ReadRecord(rides, number);
+    RideBoxTexts boxes;
+    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
+        boxes[std::size_t(i)] = rw.ui.fieldText(i);
+    const RideBoxTexts shown = shownBoxes();
+    auto storeBoxes = [&](RideRecord &ride) { RideFieldValues::StoreBoxTexts(shown, boxes, rw.state.PicturePath, ride); };
+    StoreResult saved;
+    if (rw.state.AddingEntry) {
+        RideRecord ride;
+        ride.RideKey = DateValue::fromDateTime(Clock::now());
+        storeBoxes(ride);
+        saved = Store::addRide(ride);
+    } else {
+        // Boxes the user left alone keep what the record holds, to the byte.
+        saved = Store::editRide(rw.state.CurrentRide, rw.state.CurrentRideKey, storeBoxes);
     }
-    if (status) {
-        RideBoxTexts boxes;
-        for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
-            boxes[std::size_t(i)] = rw.ui.fieldText(i);
-        RideFieldValues::StoreBoxTexts(shownBoxes(), boxes, RidePictureBox::Path(rw.ui), rides.buffer);
-        status = WriteRecord(rides, number);
-    }
-    const FileStatus closed = CloseRecordFile(rides);
-    rw.takeRideCount();
-    if (status)
-        rw.state.CurrentRide = qint16(number);
-    return status ? closed : status;
+    if (saved.done())
+        rw.state.CurrentRide = qint16(saved.recordNumber);
+    return saved;
 }
 
 void RideEditing::CancelRideEdit()

@@ -27,7 +27,7 @@ public:
 private:
     void enterMode(const QString &modeCaption, const QString &saveHover, const QString &cancelHover);
     void setFieldsLocked(bool locked);
-    FileStatus writeRide();
+    StoreResult writeRide();
     RideBoxTexts shownBoxes() const;
 
     RideWindow rw;

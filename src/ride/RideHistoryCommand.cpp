@@ -6,18 +6,18 @@
 #include "ride/ShownRideOf.h"
 #include "ui/ModalRun.h"
 
-void ShowRideHistory(QWidget *mainWindow, DataFiles &files, int rideNumber, const std::function<void()> &refillLogs,
+void ShowRideHistory(QWidget *mainWindow, int rideNumber, const std::function<void()> &refillLogs,
                      const std::function<void(HistoryWindow &)> &addPages)
 {
-    RideHistory ride;
-    if (const FileStatus status = readRideHistory(files, rideNumber, ride); !status) {
-        MessageBox::tell(mainWindow, QStringLiteral("History not shown"), status.message(), MessageBox::Icon::Critical);
+    StoreRead<RideHistory> ride = Store::readRideHistory(rideNumber);
+    if (!ride.status) {
+        MessageBox::tell(mainWindow, QStringLiteral("History not shown"), ride.status.message(), MessageBox::Icon::Critical);
         return;
     }
     bool imported = false;
     DimAround(mainWindow, [&] {
-        const ShownRide shown = ShownRideOf(ride.ride);
-        HistoryWindow window(files, std::move(ride), shown, mainWindow);
+        const ShownRide shown = ShownRideOf(ride.value.ride);
+        HistoryWindow window(std::move(ride.value), shown, mainWindow);
         if (addPages)
             addPages(window);
         RunModal(window);

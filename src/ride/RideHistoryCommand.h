@@ -4,12 +4,11 @@
 
 class HistoryWindow;
 class QWidget;
-struct DataFiles;
 
 // cmdRideHistory: the history window of ride `rideNumber`, modally over the
 // main window, which dims around it while fading is on; addPages adds the
 // pages of other capabilities before it shows. When an import wrote
 // entries, refillLogs runs after the window closed. A history that cannot be
 // read is reported instead.
-void ShowRideHistory(QWidget *mainWindow, DataFiles &files, int rideNumber, const std::function<void()> &refillLogs,
+void ShowRideHistory(QWidget *mainWindow, int rideNumber, const std::function<void()> &refillLogs,
                      const std::function<void(HistoryWindow &)> &addPages = {});

@@ -137,4 +137,9 @@ MessageBox::Request FileFailure(const FileStatus &status)
                  MessageBox::Icon::Critical);
 }
 
+MessageBox::Request FileWarning(const FileStatus &status)
+{
+    return okBox(ApplicationTitle, {status.message()}, MessageBox::Icon::Warning);
+}
+
 } // namespace RideMessages

@@ -48,4 +48,8 @@ MessageBox::Request ConfirmPictureDelete();
 // A file operation was refused; the command stopped.
 MessageBox::Request FileFailure(const FileStatus &status);
 
+// The command's change is made, but a step after it failed (closing the
+// file, flushing the folder): the status says so.
+MessageBox::Request FileWarning(const FileStatus &status);
+
 } // namespace RideMessages

@@ -27,7 +27,7 @@ RidePicture::RidePicture(const RideWindow &window)
 void RidePicture::cmdPicAddEdit_Click()
 {
     const MainWindowControls &ui = rw.ui;
-    const bool hadPicture = !RidePictureBox::Path(ui).isEmpty();
+    const bool hadPicture = !rw.state.PicturePath.isEmpty();
     // The data files are named relative to the working folder, which the
     // dialog must not move.
     const QString workingFolder = QDir::currentPath();
@@ -55,13 +55,11 @@ void RidePicture::cmdPicAddEdit_Click()
     }
     // An existing ride takes the picture at once, also while it is edited; a
     // ride being added takes it when it is saved.
-    if (!rw.state.AddingEntry) {
-        if (const FileStatus status = rw.writePicturePath(rw.state.CurrentRide, *path); !status) {
-            rw.reportFailure(status);
-            ui.lblPicture->setVisible(!hadPicture);
-            return;
-        }
+    if (!rw.state.AddingEntry && !rw.storePicturePath(rw.state.CurrentRide, *path)) {
+        ui.lblPicture->setVisible(!hadPicture);
+        return;
     }
+    rw.state.PicturePath = *path;
     RidePictureBox::Show(ui, *picture, *path);
     RidePictureBox::ShowCommands(ui, true, !rw.state.inEditMode());
 }
@@ -91,14 +89,11 @@ void RidePicture::cmdpicDelete_Click()
     QCoreApplication::processEvents();
     if (MessageBox::show(rw.window, RideMessages::ConfirmPictureDelete()) != MessageBox::Button::Yes)
         return;
-    if (!rw.state.AddingEntry) {
-        if (const FileStatus status = rw.writePicturePath(rw.state.CurrentRide, QString()); !status) {
-            rw.reportFailure(status);
-            return;
-        }
-    }
+    if (!rw.state.AddingEntry && !rw.storePicturePath(rw.state.CurrentRide, QString()))
+        return;
     ui.imgRide->hide();
     QCoreApplication::processEvents();
+    rw.state.PicturePath.clear();
     RidePictureBox::Clear(ui);
     ui.imgRide->show();
     RidePictureBox::ShowCommands(ui, false, false);
@@ -106,8 +101,8 @@ void RidePicture::cmdpicDelete_Click()
 
 void RidePicture::cmdLargerPic_Click()
 {
-    // The path of the picture shown, which is the one stored for the ride.
-    const QString path = RidePictureBox::Path(rw.ui);
+    // The picture shown, which is the one stored for the ride.
+    const QString &path = rw.state.PicturePath;
     auto larger = std::make_unique<frmLargePic>(rw.window);
     if (!larger->loadPicture(path)) {
         // The file went away since the ride was shown.

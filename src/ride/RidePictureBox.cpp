@@ -26,11 +26,6 @@ QSize Frame(const MainWindowControls &ui)
     return frame.isValid() ? frame.toSize() : PictureFit::MainBox;
 }
 
-QString Path(const MainWindowControls &ui)
-{
-    return ui.imgRide->toolTip();
-}
-
 void Clear(const MainWindowControls &ui)
 {
     ui.imgRide->clear();

@@ -8,14 +8,12 @@
 
 // The main window's picture box imgRide: the picture fitted into its frame
 // from the frame's top-left corner, its full path as the box's hover text,
-// and the placeholder "Picture Frame" while no picture is shown.
+// and the placeholder "Picture Frame" while no picture is shown. The path
+// itself is kept by the ride state (PicturePath), never read back from here.
 namespace RidePictureBox {
 
 // The picture box's frame in twips, as last fitted.
 QSize Frame(const MainWindowControls &ui);
-
-// The path of the picture shown; empty when none.
-QString Path(const MainWindowControls &ui);
 
 // No picture: the full frame, no path. The placeholder is left as it is.
 void Clear(const MainWindowControls &ui);

@@ -7,10 +7,9 @@
 #include "platform/Settings.h"
 #include "reminders/OverdueWindow.h"
 #include "reminders/ReminderForm.h"
-#include "reminders/RideMiles.h"
 #include "ride/MainWindowLogs.h"
 #include "ride/ModalDimming.h"
-#include "ride/RideLabels.h"
+#include "store/RideRead.h"
 #include "ui/ModalRun.h"
 
 #include <QLabel>
@@ -119,23 +118,19 @@ void RideReminders::showOverdueAtStart(ReminderStore &store)
         return;
 
     // Each ride's place in the ride file and its name in the rides menu.
-    std::map<double, std::pair<int, QString>> rides;
-    FileStatus status = OpenRecordFile(rw.files.rides);
-    if (status) {
-        status = ForEachRecord(rw.files.rides, {&RideRecord::Year, &RideRecord::Make, &RideRecord::Model, &RideRecord::RideName},
-                               [&](int number, const RideRecord &ride) {
-                                   rides.try_emplace(ride.RideKey, number, RideLabels::MenuLabel(ride));
-                               });
-    }
-    const FileStatus closed = CloseRecordFile(rw.files.rides);
-    rw.takeRideCount();
-    std::map<double, qint64> miles;
-    if (status && closed)
-        status = milesOfRides(rw.files, miles);
-    if (!status || !closed) {
-        rw.reportFailure(status ? closed : status);
+    const StoreRead<std::vector<RideListing>> listings = Store::readRideListings();
+    rw.takeRideCount(listings.recordCount);
+    StoreRead<std::map<double, qint64>> read;
+    if (listings.status)
+        read = Store::readRideMiles();
+    if (!listings.status || !read.status) {
+        rw.reportFailure(listings.status ? read.status : listings.status);
         return;
     }
+    std::map<double, std::pair<int, QString>> rides;
+    for (std::size_t i = 0; i < listings.value.size(); ++i)
+        rides.try_emplace(listings.value[i].rideKey, int(i) + 1, listings.value[i].label);
+    std::map<double, qint64> miles = std::move(read.value);
 
     const QDate today = Clock::now().date();
     std::vector<std::pair<int, OverdueWindow::Row>> overdue;

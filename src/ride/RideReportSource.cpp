@@ -54,9 +54,8 @@ LogList logListShown(const MainWindowControls &ui, LogKind kind)
 
 // The larger-picture window in print-only mode: it shows the picture, prints
 // it and closes itself. A picture whose file cannot be loaded is not offered.
-PicturePrinter pictureShown(const MainWindowControls &ui)
+PicturePrinter pictureShown(const MainWindowControls &ui, const QString &path)
 {
-    const QString path = ui.imgRide->toolTip();
     if (path.isEmpty() || !PictureFit::LoadPicture(path))
         return {};
     const QString title = ui.lblRideName->text();
@@ -84,7 +83,7 @@ RideHeading RideHeadingShown(const MainWindowControls &ui)
     return heading;
 }
 
-RideReportContent RideReportShown(const MainWindowControls &ui)
+RideReportContent RideReportShown(const MainWindowControls &ui, const QString &picturePath)
 {
     RideReportContent report;
     report.ride = RideHeadingShown(ui);
@@ -92,7 +91,7 @@ RideReportContent RideReportShown(const MainWindowControls &ui)
         report.fields.append({ui.lblField[std::size_t(field)]->text(), ui.fieldText(field)});
     report.notesCaption = ui.lblField[NotesField]->text();
     report.notes = ui.fieldText(NotesField);
-    report.printPicture = pictureShown(ui);
+    report.printPicture = pictureShown(ui, picturePath);
     for (LogKind kind : AllLogKinds)
         report.logs[std::size_t(logIndex(kind) - 1)] = logListShown(ui, kind);
     return report;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "logs/LogKind.h"
 #include "print/LogEntryPrintout.h"
 #include "print/RideReportContent.h"
+#include "store/LogKind.h"
 
 #include <optional>
 
@@ -16,9 +16,10 @@ struct MainWindowControls;
 // the printout.
 RideHeading RideHeadingShown(const MainWindowControls &ui);
 
-// The whole ride report: fields 4 to 26, the notes, the picture (printed
-// through the larger-picture window) and the four logs.
-RideReportContent RideReportShown(const MainWindowControls &ui);
+// The whole ride report: fields 4 to 26, the notes, the picture shown, from
+// its file picturePath (printed through the larger-picture window), and the
+// four logs.
+RideReportContent RideReportShown(const MainWindowControls &ui, const QString &picturePath);
 
 // The highlighted entry of the log with the notes shown for it; nothing when
 // the list has no highlighted entry.

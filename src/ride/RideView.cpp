@@ -6,9 +6,11 @@
 #include "platform/ValueFormats.h"
 #include "ride/RideFieldValues.h"
 #include "ride/RideFields.h"
-#include "ride/RideLabels.h"
 #include "ride/RideMessages.h"
 #include "ride/RidePictureBox.h"
+#include "store/RideLabels.h"
+#include "store/RideRead.h"
+#include "store/RideWrite.h"
 #include "ui/QorButton.h"
 
 #include <QCoreApplication>
@@ -82,16 +84,11 @@ void RideView::ShowRide(qint16 n)
 
 FileStatus RideView::readShownRideKey(qint16 n)
 {
-    FileStatus status = OpenRecordFile(rw.files.rides);
-    if (status)
-        status = ReadRecord(rw.files.rides, n);
-    const FileStatus closed = CloseRecordFile(rw.files.rides);
-    rw.takeRideCount();
-    if (!status)
-        return status;
-    if (!closed)
-        return closed;
-    rw.state.CurrentRideKey = rw.files.rides.buffer.RideKey;
+    const StoreRead<RideRecord> ride = Store::readRide(n);
+    rw.takeRideCount(ride.recordCount);
+    if (!ride.status)
+        return ride.status;
+    rw.state.CurrentRideKey = ride.value.RideKey;
     Settings::setValue(Settings::LastRideViewedKey, QString::number(n));
     return {};
 }
@@ -124,6 +121,7 @@ void RideView::clearView()
 {
     const MainWindowControls &ui = rw.ui;
     RidePictureBox::Clear(ui);
+    rw.state.PicturePath.clear();
     ui.lblRideName->clear();
     RidePictureBox::ShowCommands(ui, false, false);
     ui.cmdPicAddEdit[1]->hide();
@@ -136,49 +134,51 @@ FileStatus RideView::fillView(qint16 n)
 {
     const MainWindowControls &ui = rw.ui;
     RidePictureBox::Clear(ui);
-    FileStatus status;
+    rw.state.PicturePath.clear();
+    StoreRead<RideRecord> ride;
     {
         BusyPointer busy(rw.window);
-        status = OpenRecordFile(rw.files.rides);
-        if (status)
-            status = ReadRecord(rw.files.rides, n);
-        const FileStatus closed = CloseRecordFile(rw.files.rides);
-        rw.takeRideCount();
-        if (status)
-            status = closed;
+        ride = Store::readRide(n);
+        rw.takeRideCount(ride.recordCount);
     }
-    if (!status)
-        return status;
-    const RideRecord &ride = rw.files.rides.buffer;
-    const RideBoxTexts boxes = RideFieldValues::BoxTextsOf(ride);
+    if (!ride.status)
+        return ride.status;
+    const RideBoxTexts boxes = RideFieldValues::BoxTextsOf(ride.value);
     for (int i = 1; i <= RideFieldValues::LastRideBox; ++i) {
         ui.setFieldText(i, boxes[std::size_t(i)]);
         m_shown[std::size_t(i)] = ui.fieldText(i); // as the box has it
     }
-    ui.lblRideName->setText(RideLabels::DisplayName(ride));
-    loadPicture(n);
+    ui.lblRideName->setText(RideLabels::DisplayName(ride.value));
+    loadPicture(n, ride.value);
     return {};
 }
 
 // Shows the ride's picture. A picture that cannot be loaded is reported and
 // its path cleared in the record for good (should that write be refused, the
 // path stays and the picture is missed again next time).
-void RideView::loadPicture(qint16 n)
+void RideView::loadPicture(qint16 n, const RideRecord &ride)
 {
     const MainWindowControls &ui = rw.ui;
     ui.imgRide->hide();
     RidePictureBox::Clear(ui);
+    rw.state.PicturePath.clear();
     QCoreApplication::processEvents();
-    const QString path = ValueFormats::trimBlanks(rw.files.rides.buffer.PicturePath);
+    const QString path = ValueFormats::trimBlanks(ride.PicturePath);
     bool hasPicture = false;
     if (!path.isEmpty()) {
         if (const auto picture = PictureFit::LoadPicture(path)) {
             RidePictureBox::Show(ui, *picture, path);
+            rw.state.PicturePath = path;
             hasPicture = true;
         } else {
             MessageBox::show(rw.window, RideMessages::ErrorLoadingPicture(path));
-            if (const FileStatus status = rw.writePicturePath(n, QString()); !status)
-                rw.reportFailure(status);
+            // The ride's own key: CurrentRideKey is set once the ride is shown.
+            StoreResult cleared;
+            {
+                BusyPointer busy(rw.window);
+                cleared = Store::setRidePicture(n, ride.RideKey, QString());
+            }
+            rw.reportOutcome(cleared);
         }
     }
     ui.imgRide->show();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Records.h"
 #include "ride/RideFieldValues.h"
 #include "ride/RideWindow.h"
 
@@ -47,7 +48,7 @@ private:
     void MainTab_Click(int tab);
     void clearView();
     FileStatus fillView(qint16 n);
-    void loadPicture(qint16 n);
+    void loadPicture(qint16 n, const RideRecord &ride);
     FileStatus readShownRideKey(qint16 n);
     int fieldIndexOf(QObject *box) const;
 

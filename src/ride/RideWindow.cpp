@@ -3,6 +3,7 @@
 #include "platform/BusyPointer.h"
 #include "platform/MessageBox.h"
 #include "ride/RideMessages.h"
+#include "store/RideWrite.h"
 #include "ui/QorButton.h"
 
 void RideWindow::reportFailure(const FileStatus &status) const
@@ -10,19 +11,23 @@ void RideWindow::reportFailure(const FileStatus &status) const
     MessageBox::show(window, RideMessages::FileFailure(status));
 }
 
-FileStatus RideWindow::writePicturePath(qint16 n, const QString &path) const
+bool RideWindow::reportOutcome(const StoreResult &result) const
 {
-    BusyPointer busy(window);
-    FileStatus status = OpenRecordFile(files.rides);
-    if (status)
-        status = ReadRecord(files.rides, n);
-    if (status) {
-        files.rides.buffer.PicturePath = path;
-        status = WriteRecord(files.rides, n);
+    if (result.outcome == StoreOutcome::WrittenWithWarning)
+        MessageBox::show(window, RideMessages::FileWarning(result.status));
+    else if (!result.status)
+        reportFailure(result.status);
+    return result.done();
+}
+
+bool RideWindow::storePicturePath(qint16 n, const QString &path) const
+{
+    StoreResult stored;
+    {
+        BusyPointer busy(window);
+        stored = Store::setRidePicture(n, state.CurrentRideKey, path);
     }
-    const FileStatus closed = CloseRecordFile(files.rides);
-    takeRideCount();
-    return status ? closed : status;
+    return reportOutcome(stored);
 }
 
 void SetHoverText(QorButton *button, const QString &text)

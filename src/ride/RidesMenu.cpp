@@ -1,6 +1,7 @@
 #include "ride/RidesMenu.h"
 
-#include "ride/RideLabels.h"
+#include "store/RideLabels.h"
+#include "store/RideRead.h"
 #include "ui/ListMenu.h"
 #include "ui/QorButton.h"
 
@@ -92,13 +93,11 @@ RidesMenu::~RidesMenu() = default;
 
 void RidesMenu::BuildRidesMenu()
 {
-    // Opening the ride file counts its rides.
-    const FileStatus opened = OpenRecordFile(rw.files.rides);
-    const FileStatus closed = CloseRecordFile(rw.files.rides);
-    rw.takeRideCount();
-    if (!opened || !closed)
-        rw.reportFailure(opened ? closed : opened);
-    const int n = opened ? rw.state.RideCount : 0;
+    const StoreRead<int> rides = Store::countRides();
+    rw.takeRideCount(rides.recordCount);
+    if (!rides.status)
+        rw.reportFailure(rides.status);
+    const int n = rides.recordCount >= 0 ? rw.state.RideCount : 0;
     m_items->setRideCount(n);
 
     QFont font = rw.ui.lbl[0]->font();
@@ -113,24 +112,14 @@ void RidesMenu::readLabels()
 {
     if (m_items->labelsRead())
         return;
-    const int n = m_items->rideCount();
-    QStringList labels;
-    labels.reserve(n);
-    FileStatus status = OpenRecordFile(rw.files.rides);
-    if (status)
-        status = ForEachRecord(rw.files.rides,
-                               {&RideRecord::Year, &RideRecord::Make, &RideRecord::Model, &RideRecord::RideName},
-                               [&](int number, const RideRecord &ride) {
-                                   if (number <= n)
-                                       labels << RideLabels::MenuLabel(ride);
-                               });
-    const FileStatus closed = CloseRecordFile(rw.files.rides);
-    // Should the file have shrunk since it was counted, the missing rides
-    // keep their place with an empty label.
-    labels.resize(n);
-    m_items->setLabels(labels);
-    if (!status || !closed)
-        rw.reportFailure(status ? closed : status);
+    StoreRead<QStringList> labels = Store::readRideLabels();
+    // Should the file have changed its length since it was counted, the
+    // menu keeps the count: missing rides keep their place with an empty
+    // label.
+    labels.value.resize(m_items->rideCount());
+    m_items->setLabels(labels.value);
+    if (!labels.status)
+        rw.reportFailure(labels.status);
 }
 
 int RidesMenu::itemCount() const

@@ -3,7 +3,7 @@
 #include "platform/ValueFormats.h"
 #include "ride/RideFieldValues.h"
 #include "ride/RideFields.h"
-#include "ride/RideLabels.h"
+#include "store/RideLabels.h"
 
 namespace {
 

@@ -52,8 +52,8 @@ frmMain::frmMain(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     ui = BuildMainWindow(this);
-    m_logs = std::make_unique<MainWindowLogs>(this, ui, m_state, m_files);
-    m_rides = std::make_unique<RideCommands>(RideWindow{this, ui, m_state, m_files});
+    m_logs = std::make_unique<MainWindowLogs>(this, ui, m_state);
+    m_rides = std::make_unique<RideCommands>(RideWindow{this, ui, m_state});
     // The lists follow the ride shown when they come into view, but the
     // gasoline list at once: its miles are the ride's miles that the
     // reminders notice counts with.
@@ -62,7 +62,7 @@ frmMain::frmMain(QWidget *parent)
         m_logs->fillIfStale(LogKind::Gas);
     });
     // The reminders database lies in the data folder, the working folder.
-    m_reminders = std::make_unique<RideReminders>(RideWindow{this, ui, m_state, m_files}, *m_logs,
+    m_reminders = std::make_unique<RideReminders>(RideWindow{this, ui, m_state}, *m_logs,
                                                   QDir::current().absoluteFilePath(ReminderStore::FileName));
     // The gasoline list is refilled whenever the ride shown or its miles change.
     connect(&m_logs->tab(LogKind::Gas), &LogTab::refilled, m_reminders.get(), &RideReminders::refreshNotice);
@@ -91,7 +91,7 @@ frmMain::frmMain(QWidget *parent)
     connect(ui.cmdRidePrint, &QorButton::Click, this, [this] {
         // The report reads every list.
         m_logs->fillStale();
-        PrintRideReport(this, ui);
+        PrintRideReport(this, ui, m_state.PicturePath);
     });
     connect(ui.cmdRideHistory, &QorButton::Click, this, [this] { cmdRideHistory_Click(); });
     connect(ui.cmdReminders, &QPushButton::clicked, this, [this] { cmdRideHistory_Click(true); });
@@ -100,7 +100,7 @@ frmMain::frmMain(QWidget *parent)
 void frmMain::cmdRideHistory_Click(bool remindersFirst)
 {
     ShowRideHistory(
-        this, m_files, m_state.CurrentRide, [this] { m_logs->refillAll(); },
+        this, m_state.CurrentRide, [this] { m_logs->refillAll(); },
         [this, remindersFirst](HistoryWindow &window) { m_reminders->addPage(window, remindersFirst); });
     m_reminders->refreshNotice();
 }

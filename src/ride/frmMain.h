@@ -1,6 +1,5 @@
 #pragma once
 
-#include "data/RecordFile.h"
 #include "ride/MainWindowControls.h"
 #include "ride/MainWindowLogs.h"
 #include "ride/RideCommands.h"
@@ -26,9 +25,8 @@ public:
 
     const MainWindowControls &controls() const { return ui; }
 
-    // The application state and the data files, for the whole run.
+    // The application state, for the whole run.
     RideState &state() { return m_state; }
-    DataFiles &files() { return m_files; }
     RideCommands &rides() { return *m_rides; }
     MainWindowLogs &logs() { return *m_logs; }
     RideReminders &reminders() { return *m_reminders; }
@@ -59,7 +57,6 @@ private:
 
     MainWindowControls ui;
     RideState m_state;
-    DataFiles m_files;
     std::unique_ptr<MainWindowLogs> m_logs;
     std::unique_ptr<RideCommands> m_rides;
     std::unique_ptr<RideReminders> m_reminders;

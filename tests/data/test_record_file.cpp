@@ -351,7 +351,7 @@ private slots:
         // Nothing is written into it, so that no record lands over the cut one.
         files.rides.buffer = ride(5);
         for (const FileStatus &refused : {WriteRecord(files.rides, 5), WriteRecord(files.rides, 1), MarkRecord(files.rides, 2),
-                                          CompactRecordFile(files.rides, KeepUnmarked{})}) {
+                                          CompactRecordFile(files.rides, KeepUnmarked{}).status}) {
             QVERIFY(!refused);
             QVERIFY2(refused.message().contains(": the file ends in part of a record (it is damaged); quit Torqal and mend it "
                                                 "with torqal-data repair "),
@@ -398,7 +398,7 @@ private slots:
                 return 3;
             if (!MarkRecord(files.rides, 1).message().startsWith("Could not write Torqal.Dat"))
                 return 4;
-            FileStatus compact = CompactRecordFile(files.rides, KeepUnmarked{});
+            FileStatus compact = CompactRecordFile(files.rides, KeepUnmarked{}).status;
             if (compact || compact.message() != "Could not compact Torqal.Dat: Permission denied")
                 return 5;
             return 0;
@@ -424,7 +424,7 @@ private slots:
                 return 2;
             if (!OpenRecordFile(files.rides) || !MarkRecord(files.rides, 1))
                 return 3; // an existing file stays writable
-            FileStatus compact = CompactRecordFile(files.rides, KeepUnmarked{});
+            FileStatus compact = CompactRecordFile(files.rides, KeepUnmarked{}).status;
             if (compact || compact.message() != "Could not compact Torqal.Dat: Permission denied")
                 return 4;
             return 0;
@@ -467,7 +467,7 @@ private slots:
             // The scratch file cannot take the two surviving rides.
             if (!limitFileSize(RLIM_INFINITY) || !MarkRecord(files.rides, 2) || !limitFileSize(15000))
                 return 6;
-            FileStatus compact = CompactRecordFile(files.rides, KeepUnmarked{});
+            FileStatus compact = CompactRecordFile(files.rides, KeepUnmarked{}).status;
             if (compact || compact.message() != "Could not compact Torqal.Dat: File too large")
                 return 7;
             return 0;

@@ -99,11 +99,11 @@ FileStatus deleteRideTwo()
     const std::function<FileStatus()> steps[] = {
         [&] { return OpenRecordFile(files.rides); },
         [&] { return MarkRecord(files.rides, 2); },
-        [&] { return CompactRecordFile(files.rides, KeepUnmarked{}); },
-        [&] { return CompactRecordFile(files.maintenance, keep); },
-        [&] { return CompactRecordFile(files.goodies, keep); },
-        [&] { return CompactRecordFile(files.trips, keep); },
-        [&] { return CompactRecordFile(files.gas, keep); },
+        [&] { return CompactRecordFile(files.rides, KeepUnmarked{}).status; },
+        [&] { return CompactRecordFile(files.maintenance, keep).status; },
+        [&] { return CompactRecordFile(files.goodies, keep).status; },
+        [&] { return CompactRecordFile(files.trips, keep).status; },
+        [&] { return CompactRecordFile(files.gas, keep).status; },
     };
     for (const auto &step : steps) {
         if (FileStatus status = step(); !status)
@@ -276,9 +276,9 @@ private slots:
                     return opened;
                 if (FileStatus marked = MarkRecord(files.gas, 5); !marked)
                     return marked;
-                return CompactRecordFile(files.gas, KeepUnmarked{});
+                return CompactRecordFile(files.gas, KeepUnmarked{}).status;
             default:
-                return CompactRecordFile(files.trips, [](const TripRecord &) { return false; });
+                return CompactRecordFile(files.trips, [](const TripRecord &) { return false; }).status;
             }
         };
         FolderState before;

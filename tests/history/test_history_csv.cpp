@@ -5,7 +5,7 @@
 #include "data/DataTestSupport.h"
 #include "history/CsvExport.h"
 #include "history/CsvImport.h"
-#include "logs/LogEntryWrite.h"
+#include "store/LogEntryWrite.h"
 #include "logs/LogTestSupport.h"
 
 #include <QTest>
@@ -159,9 +159,9 @@ private slots:
     {
         DataTest::WorkingFolder folder;
         QCOMPARE(writeDemoData(folder.path(), QDate(2026, 6, 1)), QString());
-        DataFiles files;
-        std::vector<RideHistory> rides;
-        QVERIFY(readAllRideHistories(files, rides));
+        const StoreRead<std::vector<RideHistory>> read = Store::readAllRideHistories();
+        QVERIFY(read.status);
+        const std::vector<RideHistory> &rides = read.value;
         QCOMPARE(rides.size(), std::size_t(3));
         for (bool withRideColumn : {false, true}) {
             for (const RideHistory &ride : rides) {
@@ -189,14 +189,13 @@ private slots:
     {
         DataTest::WorkingFolder folder;
         DataTest::writeBytes(QStringLiteral("Gas.Dat"), QByteArray(qsizetype(MaxRecords - 1) * GasRecord::Length, '\0'));
-        DataFiles files;
         const std::vector<GasRecord> two = {gas(RideA, day(2020, 1, 1), 10, 300), gas(RideA, day(2020, 1, 2), 11, 310)};
         int written = -1;
-        const FileStatus refused = appendLogEntries(files, two, written);
-        QVERIFY(!refused);
+        const StoreResult refused = Store::appendLogEntries(two, written);
+        QCOMPARE(refused.outcome, StoreOutcome::NothingWritten);
         QCOMPARE(written, 0);
         QCOMPARE(DataTest::bytesOf("Gas.Dat").size(), qsizetype(MaxRecords - 1) * GasRecord::Length);
-        QVERIFY(appendLogEntries(files, std::vector{two[1]}, written));
+        QCOMPARE(Store::appendLogEntries(std::vector{two[1]}, written).outcome, StoreOutcome::Written);
         QCOMPARE(written, 1);
         QCOMPARE(DataTest::bytesOf("Gas.Dat").right(GasRecord::Length), encodeRecord(two[1]));
     }

@@ -98,10 +98,9 @@ private slots:
     {
         World world;
         writeFileOf<RideRecord>("Torqal.Dat", {threeRides.first()});
-        DataFiles files;
-        RideHistory history;
-        QVERIFY(readRideHistory(files, 1, history));
-        HistoryWindow window(files, history, ShownRide{QStringLiteral("1998 Honda"), {}, {}, {}});
+        const StoreRead<RideHistory> history = Store::readRideHistory(1);
+        QVERIFY(history.status);
+        HistoryWindow window(history.value, ShownRide{QStringLiteral("1998 Honda"), {}, {}, {}});
         const QString out = world.folder.path() + QStringLiteral("/out");
         world.dialog.choose(out);
         window.exportCsv(false);

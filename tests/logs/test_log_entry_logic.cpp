@@ -1,15 +1,10 @@
 #include "LogTestSupport.h"
 
-#include "data/SystemCalls.h"
-#include "logs/LogEntryDelete.h"
 #include "logs/LogEntryForm.h"
-#include "logs/LogEntryWrite.h"
-#include "platform/ValueFormats.h"
+#include "logs/LogEntryRecords.h"
+#include "logs/LogKindInfo.h"
 
 #include <QTest>
-
-#include <cerrno>
-#include <cstring>
 
 using namespace DataTest;
 using namespace LogTest;
@@ -36,20 +31,6 @@ std::optional<Problem> check(LogKind kind, const QString &date, const QString &o
 {
     return LogEntryForm::check(kind, {date, one, two, notes});
 }
-
-const char *failingCall = nullptr;
-int failNamedCall(const char *callName) { return std::strcmp(callName, failingCall) == 0 ? ENOSPC : 0; }
-
-// Makes every system call of the given name fail while it lives.
-struct FailingCall
-{
-    explicit FailingCall(const char *name)
-    {
-        failingCall = name;
-        SystemCalls::setFaultHook(failNamedCall);
-    }
-    ~FailingCall() { SystemCalls::setFaultHook(nullptr); }
-};
 
 } // namespace
 
@@ -198,115 +179,6 @@ private slots:
         const GasRecord fill = gasFromFields(RideA, {"3/15/2009", "12.5 gal", "300.5 mi", ""});
         QCOMPARE(fill.Gallons, 12.5f);
         QCOMPARE(fill.Miles, 300);
-    }
-
-    void aNewEntryIsAppendedAndAnEditWritesItsOwnRecord()
-    {
-        WorkingFolder folder;
-        writeFileOf<TripRecord>("Trip.Dat", {trip(RideB, day(2009, 1, 1), "B's", 5), trip(RideA, day(2009, 1, 2), "A's", 6)});
-        const QByteArray firstRecord = bytesOf("Trip.Dat").left(TripRecord::Length);
-        DataFiles files;
-        // The record number of an edit is ignored when adding.
-        const EntryFields added{"2/1/2009", "new", "7", "n"};
-        QVERIFY(writeLogEntry(files, request(LogKind::Trips, EntryMode::Adding, 1), added));
-        QCOMPARE(bytesOf("Trip.Dat").size(), 3 * TripRecord::Length);
-        QCOMPARE(bytesOf("Trip.Dat").mid(2 * TripRecord::Length), encodeRecord(tripFromFields(RideA, added)));
-
-        const EntryFields edited{"2/2/2009", "edited", "8", ""};
-        QVERIFY(writeLogEntry(files, request(LogKind::Trips, EntryMode::Editing, 2), edited));
-        const QByteArray bytes = bytesOf("Trip.Dat");
-        QCOMPARE(bytes.size(), 3 * TripRecord::Length);
-        QCOMPARE(bytes.left(TripRecord::Length), firstRecord);
-        QCOMPARE(bytes.mid(TripRecord::Length, TripRecord::Length), encodeRecord(tripFromFields(RideA, edited)));
-        QVERIFY(!files.trips.isOpen());
-    }
-
-    void aFullLogRefusesANewEntry()
-    {
-        WorkingFolder folder;
-        {
-            QFile full("Gas.Dat");
-            QVERIFY(full.open(QIODevice::WriteOnly));
-            QVERIFY(full.resize(qint64(MaxRecords) * GasRecord::Length));
-        }
-        DataFiles files;
-        const FileStatus status = writeLogEntry(files, request(LogKind::Gas, EntryMode::Adding), {"2/1/2009", "5", "100", ""});
-        QVERIFY(!status);
-        QCOMPARE(status.fileName(), QStringLiteral("Gas.Dat"));
-        QVERIFY(status.message().contains("32767"));
-        QCOMPARE(QFileInfo("Gas.Dat").size(), qint64(MaxRecords) * GasRecord::Length);
-    }
-
-    void aRefusedWriteNamesTheFileAndChangesNothing()
-    {
-        WorkingFolder folder;
-        writeFileOf<ExpenseRecord>("Maint.Dat", {expense(RideA, day(2009, 1, 1), "Oil", 10000)});
-        const QByteArray before = bytesOf("Maint.Dat");
-        DataFiles files;
-        FileStatus status;
-        {
-            FailingCall full("pwrite");
-            status = writeLogEntry(files, request(LogKind::Maintenance, EntryMode::Editing, 1), {"2/1/2009", "x", "", ""});
-        }
-        QVERIFY(!status);
-        QVERIFY(status.message().contains("Maint.Dat"));
-        QCOMPARE(bytesOf("Maint.Dat"), before);
-        QVERIFY(!files.maintenance.isOpen());
-    }
-
-    void deletingCompactsAndKeepsOtherRidesInOrder()
-    {
-        WorkingFolder folder;
-        writeFileOf<GasRecord>("Gas.Dat", {
-            gas(RideB, day(2009, 1, 1), 1, 10, "B1"),
-            gas(RideA, day(2009, 1, 2), 2, 20, "A1"),
-            gas(RideB, day(2009, 1, 3), 3, 30, "B2"),
-            gas(RideA, day(2009, 1, 4), 4, 40, "$Killed$"), // marked long ago
-            gas(RideB, day(2009, 1, 5), 5, 50, "B3"),
-        });
-        DataFiles files;
-        QVERIFY(deleteLogRecord(files, LogKind::Gas, 2));
-        QStringList notes;
-        for (const GasRecord &r : recordsIn<GasRecord>("Gas.Dat"))
-            notes << ValueFormats::trimBlanks(r.Notes);
-        QCOMPARE(notes, QStringList({"B1", "B2", "B3"}));
-    }
-
-    void deletingTheLastEntryRemovesTheFile()
-    {
-        WorkingFolder folder;
-        writeFileOf<ExpenseRecord>("Goody.Dat", {expense(RideA, day(2009, 1, 1), "Mirror", 10000)});
-        DataFiles files;
-        QVERIFY(deleteLogRecord(files, LogKind::Goodies, 1));
-        QVERIFY(!exists("Goody.Dat"));
-        QVERIFY(!exists(ScratchFileName));
-    }
-
-    void aFailedCompactionTakesTheMarkOffAgain()
-    {
-        WorkingFolder folder;
-        writeFileOf<ExpenseRecord>("Maint.Dat", {expense(RideA, day(2009, 1, 1), "Oil", 10000),
-                                                 expense(RideB, day(2009, 1, 2), "Tires", 20000)});
-        const QByteArray before = bytesOf("Maint.Dat");
-        DataFiles files;
-        FileStatus status;
-        {
-            FailingCall refused("rename");
-            status = deleteLogRecord(files, LogKind::Maintenance, 1);
-        }
-        QVERIFY(!status);
-        QVERIFY(status.message().contains("Maint.Dat") || status.message().contains(ScratchFileName));
-        QCOMPARE(bytesOf("Maint.Dat"), before);
-    }
-
-    void deletingARecordThatIsGoneIsRefused()
-    {
-        WorkingFolder folder;
-        writeFileOf<ExpenseRecord>("Maint.Dat", {expense(RideA, day(2009, 1, 1), "Oil", 10000)});
-        const QByteArray before = bytesOf("Maint.Dat");
-        DataFiles files;
-        QVERIFY(!deleteLogRecord(files, LogKind::Maintenance, 2));
-        QCOMPARE(bytesOf("Maint.Dat"), before);
     }
 };
 

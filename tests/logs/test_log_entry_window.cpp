@@ -1,6 +1,7 @@
 #include "LogTestSupport.h"
 
 #include "data/SystemCalls.h"
+#include "logs/LogKindInfo.h"
 #include "logs/frmLogEntry.h"
 #include "ui/FieldBoxes.h"
 #include "ui/NotesBox.h"
@@ -40,7 +41,7 @@ LogEntryRequest request(LogKind kind, EntryMode mode, int recordNumber = 0, std:
 
 struct Editor
 {
-    Editor(DataFiles &files, const LogEntryRequest &request) : window(new frmLogEntry(files, request))
+    explicit Editor(const LogEntryRequest &request) : window(new frmLogEntry(request))
     {
         window->show();
     }
@@ -81,8 +82,7 @@ private slots:
     void addingLaysOutTheWindowForTheLog()
     {
         WorkingFolder folder;
-        DataFiles files;
-        Editor editor(files, request(LogKind::Maintenance, EntryMode::Adding));
+        Editor editor(request(LogKind::Maintenance, EntryMode::Adding));
         frmLogEntry &w = *editor.window;
         QCOMPARE(w.objectName(), QStringLiteral("frmLogEntry"));
         QCOMPARE(w.windowTitle(), QStringLiteral(" Adding a New 'Maint./Repair' Entry"));
@@ -105,8 +105,7 @@ private slots:
     void gasolineNarrowsTheGallonsField()
     {
         WorkingFolder folder;
-        DataFiles files;
-        Editor editor(files, request(LogKind::Gas, EntryMode::Editing, 1, {"03/15/2009", "12.4", "350   (28.2)"}, "a\r\nb"));
+        Editor editor(request(LogKind::Gas, EntryMode::Editing, 1, {"03/15/2009", "12.4", "350   (28.2)"}, "a\r\nb"));
         frmLogEntry &w = *editor.window;
         QCOMPARE(w.windowTitle(), QStringLiteral(" Editing this 'Gas Usage/Info' Entry"));
         QCOMPARE(w.caption(1)->text(), QStringLiteral(" Gallons "));
@@ -124,9 +123,8 @@ private slots:
     void focusColoursFollowTheMode()
     {
         WorkingFolder folder;
-        DataFiles files;
         for (EntryMode mode : {EntryMode::Adding, EntryMode::Editing}) {
-            Editor editor(files, request(LogKind::Trips, mode, 1, {"01/01/2009", "x", ""}));
+            Editor editor(request(LogKind::Trips, mode, 1, {"01/01/2009", "x", ""}));
             frmLogEntry &w = *editor.window;
             QApplication::setActiveWindow(&w);
             w.lineField(1)->setFocus();
@@ -146,9 +144,8 @@ private slots:
     void anImpossibleDateIsRefusedAndFocused()
     {
         WorkingFolder folder;
-        DataFiles files;
         MessageBox::Script boxes;
-        Editor editor(files, request(LogKind::Maintenance, EntryMode::Adding));
+        Editor editor(request(LogKind::Maintenance, EntryMode::Adding));
         QApplication::setActiveWindow(editor.window.get());
         editor.type(0, "13/45/2009");
         editor.type(1, "Oil change");
@@ -166,10 +163,9 @@ private slots:
     void gasolineNeedsGallonsAndMiles()
     {
         WorkingFolder folder;
-        DataFiles files;
         MessageBox::Script boxes;
         for (const char *gallons : {"0", "abc"}) {
-            Editor editor(files, request(LogKind::Gas, EntryMode::Adding));
+            Editor editor(request(LogKind::Gas, EntryMode::Adding));
             editor.type(0, "3/15/2009");
             editor.type(1, gallons);
             editor.type(2, "300");
@@ -177,7 +173,7 @@ private slots:
             QCOMPARE(boxes.last().text, QStringLiteral("A 'Gallons' entry is required."));
             QCOMPARE(editor.window->focusWidget(), editor.window->field(1));
         }
-        Editor editor(files, request(LogKind::Gas, EntryMode::Adding));
+        Editor editor(request(LogKind::Gas, EntryMode::Adding));
         editor.type(0, "3/15/2009");
         editor.type(1, "12.5");
         editor.save();
@@ -190,9 +186,8 @@ private slots:
     void aCostWithSeparatorsIsStoredExactly()
     {
         WorkingFolder folder;
-        DataFiles files;
         MessageBox::Script boxes;
-        Editor editor(files, request(LogKind::Maintenance, EntryMode::Adding));
+        Editor editor(request(LogKind::Maintenance, EntryMode::Adding));
         editor.type(0, "3/15/2009");
         editor.type(1, "  Timing belt ");
         editor.type(2, "$1,250.00");
@@ -216,9 +211,8 @@ private slots:
         WorkingFolder folder;
         writeFileOf<TripRecord>("Trip.Dat", {trip(RideA, day(2009, 1, 1) + 0.5, "Rally", 120, "notes")});
         const QByteArray before = bytesOf("Trip.Dat");
-        DataFiles files;
         MessageBox::Script boxes;
-        Editor editor(files, request(LogKind::Trips, EntryMode::Editing, 1, {"01/01/2009", "Rally", "120"}, "notes"));
+        Editor editor(request(LogKind::Trips, EntryMode::Editing, 1, {"01/01/2009", "Rally", "120"}, "notes"));
         editor.save();
         QVERIFY(editor.window->isVisible());
         QVERIFY(!editor.window->saved());
@@ -232,11 +226,10 @@ private slots:
         // A time of day that the list does not show: the date left as shown keeps it.
         const ExpenseRecord oil = expense(RideA, day(2009, 2, 1) + 0.5, "Oil", 120000, "n");
         writeFileOf<ExpenseRecord>("Maint.Dat", {expense(RideB, day(2009, 1, 1), "Other", 0), oil});
-        DataFiles files;
         MessageBox::Script boxes;
         LogEntryRequest edit = request(LogKind::Maintenance, EntryMode::Editing, 2, {"02/01/2009", "Oil", "$12.00"}, "n");
         edit.entry = logEntry(oil, 2);
-        Editor editor(files, edit);
+        Editor editor(edit);
         editor.save();
         QCOMPARE(boxes.count(), 0);
         QVERIFY(editor.window->saved());
@@ -249,15 +242,14 @@ private slots:
     void cancelAsksOnlyAfterAChange()
     {
         WorkingFolder folder;
-        DataFiles files;
         MessageBox::Script boxes;
         {
-            Editor editor(files, request(LogKind::Goodies, EntryMode::Adding));
+            Editor editor(request(LogKind::Goodies, EntryMode::Adding));
             QTest::mouseClick(editor.window->cancelButton(), Qt::LeftButton);
             QCOMPARE(boxes.count(), 0);
             QVERIFY(!editor.window->isVisible());
         }
-        Editor editor(files, request(LogKind::Goodies, EntryMode::Adding));
+        Editor editor(request(LogKind::Goodies, EntryMode::Adding));
         editor.type(1, "M");
         boxes.answer(Button::No);
         QTest::mouseClick(editor.window->cancelButton(), Qt::LeftButton);
@@ -281,8 +273,7 @@ private slots:
     void notesGaugeShowsFromTheFirstCharacter()
     {
         WorkingFolder folder;
-        DataFiles files;
-        Editor editor(files, request(LogKind::Gas, EntryMode::Adding));
+        Editor editor(request(LogKind::Gas, EntryMode::Adding));
         editor.type(3, "x");
         QVERIFY(editor.window->gauge()->isVisible());
         QCOMPARE(editor.window->gauge()->text(), QStringLiteral(" 1% full "));
@@ -295,8 +286,7 @@ private slots:
     void notesStopAtTheFieldWidth()
     {
         WorkingFolder folder;
-        DataFiles files;
-        Editor editor(files, request(LogKind::Gas, EntryMode::Adding));
+        Editor editor(request(LogKind::Gas, EntryMode::Adding));
         editor.type(3, QString(974, QLatin1Char('n')));
         editor.type(3, "\nabc"); // the line break takes two characters
         QCOMPARE(editor.window->fieldText(3).size(), 976);
@@ -307,9 +297,8 @@ private slots:
     void theDeletionMarkerIsRefused()
     {
         WorkingFolder folder;
-        DataFiles files;
         MessageBox::Script boxes;
-        Editor editor(files, request(LogKind::Gas, EntryMode::Adding));
+        Editor editor(request(LogKind::Gas, EntryMode::Adding));
         editor.type(0, "3/15/2009");
         editor.type(1, "10");
         editor.type(2, "300");
@@ -327,9 +316,8 @@ private slots:
         WorkingFolder folder;
         writeFileOf<ExpenseRecord>("Goody.Dat", {expense(RideA, day(2009, 1, 1), "Mirror", 10000)});
         const QByteArray before = bytesOf("Goody.Dat");
-        DataFiles files;
         MessageBox::Script boxes;
-        Editor editor(files, request(LogKind::Goodies, EntryMode::Adding));
+        Editor editor(request(LogKind::Goodies, EntryMode::Adding));
         editor.type(0, "3/15/2009");
         editor.type(1, "Horn");
         SystemCalls::setFaultHook(failWrites);

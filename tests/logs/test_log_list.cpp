@@ -53,9 +53,8 @@ private slots:
             expense(RideA, day(2008, 12, 31), QStringLiteral("Brakes – 2 × €"), 12345678),
             expense(RideA + 0.25, day(2007, 1, 1), QStringLiteral("Orphan"), 10000),
         });
-        DataFiles files;
         LogListModel model(LogKind::Maintenance);
-        QVERIFY(model.refill(files, RideA));
+        QVERIFY(model.refill(RideA));
         QCOMPARE(allRows(model), QStringList({
                                      "12/31/2008 | Brakes – 2 × € | $1,234.57 | 4 | 20081231",
                                      "03/15/2009 | Oil change | $29.95 | 3 | 20090315",
@@ -71,7 +70,7 @@ private slots:
                  Qt::AlignRight);
 
         // The other ride sees its own entry only.
-        QVERIFY(model.refill(files, RideB));
+        QVERIFY(model.refill(RideB));
         QCOMPARE(allRows(model), QStringList({"01/01/2008 | Other ride | $1.00 | 2 | 20080101"}));
     }
 
@@ -83,9 +82,8 @@ private slots:
             trip(RideA, day(2010, 6, 1) + 0.75, QStringLiteral("first, evening"), 20),
             trip(RideA, day(2010, 6, 1) + 0.25, QStringLiteral("first, morning"), 30),
         });
-        DataFiles files;
         LogListModel model(LogKind::Trips);
-        QVERIFY(model.refill(files, RideA));
+        QVERIFY(model.refill(RideA));
         QCOMPARE(model.row(0).cells[1], QStringLiteral("first, evening"));
         QCOMPARE(model.row(1).cells[1], QStringLiteral("first, morning"));
         QCOMPARE(model.row(2).cells[1], QStringLiteral("second day"));
@@ -100,14 +98,13 @@ private slots:
             expense(RideA, day(2009, 1, 3), QStringLiteral("refund"), -40000),
             expense(RideB, day(2009, 1, 4), QStringLiteral("refund"), -1000000),
         });
-        DataFiles files;
         LogListModel model(LogKind::Goodies);
-        QVERIFY(model.refill(files, RideA));
+        QVERIFY(model.refill(RideA));
         QCOMPARE(model.row(0).cells[2], QString());
         QCOMPARE(model.row(2).cells[2], QStringLiteral("-$4.00"));
         QCOMPARE(model.totalCaptions(), QList<TotalCaption>({{2, " Total Cost: $6.00", true}}));
 
-        QVERIFY(model.refill(files, RideB));
+        QVERIFY(model.refill(RideB));
         QCOMPARE(shownCaptions(model), QList<TotalCaption>());
     }
 
@@ -120,14 +117,13 @@ private slots:
             trip(RideB, day(2009, 1, 3), QStringLiteral("rally"), 120),
             trip(RideB, day(2009, 1, 4), QStringLiteral("backwards"), -20),
         });
-        DataFiles files;
         LogListModel model(LogKind::Trips);
-        QVERIFY(model.refill(files, RideA));
+        QVERIFY(model.refill(RideA));
         QCOMPARE(allRows(model), QStringList({"01/01/2009 | nowhere |  | 1 | 20090101",
                                               "01/02/2009 | backwards | -20 | 2 | 20090102"}));
         QCOMPARE(shownCaptions(model), QList<TotalCaption>());
 
-        QVERIFY(model.refill(files, RideB));
+        QVERIFY(model.refill(RideB));
         QCOMPARE(shownCaptions(model), QList<TotalCaption>({{3, " Total Miles: 120", true}}));
     }
 
@@ -140,9 +136,8 @@ private slots:
             gas(RideB, day(2009, 3, 15), 12.4f, 350),
             gas(RideB, day(2009, 3, 16), 0.5f, 5),
         });
-        DataFiles files;
         LogListModel model(LogKind::Gas);
-        QVERIFY(model.refill(files, RideA));
+        QVERIFY(model.refill(RideA));
         QCOMPARE(allRows(model), QStringList({"03/01/2009 | 10.0 | 300   (30.0) | 2 | 20090301",
                                               "04/01/2009 | 12.0 | 330   (27.5) | 1 | 20090401"}));
         QCOMPARE(model.totalCaptions(), QList<TotalCaption>({
@@ -151,7 +146,7 @@ private slots:
                                             {6, " Overall MPG: 28.6 ", true},
                                         }));
 
-        QVERIFY(model.refill(files, RideB));
+        QVERIFY(model.refill(RideB));
         QCOMPARE(allRows(model), QStringList({"03/15/2009 | 12.4 | 350   (28.2) | 3 | 20090315",
                                               "03/16/2009 | .5 | 5   (10.0) | 4 | 20090316"}));
     }
@@ -166,9 +161,8 @@ private slots:
             gas(RideA, day(2009, 3, 3), 0.0f, 80),
             gas(RideB, day(2009, 3, 1), 0.0f, 0),
         });
-        DataFiles files;
         LogListModel model(LogKind::Gas);
-        QVERIFY(model.refill(files, RideA));
+        QVERIFY(model.refill(RideA));
         QCOMPARE(model.row(2).cells[2], QStringLiteral("80"));
         QCOMPARE(model.row(1).cells[2], QStringLiteral("50   (-10.0)"));
         QCOMPARE(model.totalCaptions(), QList<TotalCaption>({
@@ -177,7 +171,7 @@ private slots:
                                             {6, " Overall MPG: ", true},
                                         }));
 
-        QVERIFY(model.refill(files, RideB));
+        QVERIFY(model.refill(RideB));
         QCOMPARE(model.row(0).cells[2], QStringLiteral("0"));
         QCOMPARE(shownCaptions(model), QList<TotalCaption>());
     }
@@ -185,9 +179,8 @@ private slots:
     void missingFileListsNothingAndIsCreated()
     {
         WorkingFolder folder;
-        DataFiles files;
         LogListModel model(LogKind::Trips);
-        QVERIFY(model.refill(files, RideA));
+        QVERIFY(model.refill(RideA));
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(shownCaptions(model), QList<TotalCaption>());
         QVERIFY(exists("Trip.Dat"));
@@ -200,9 +193,8 @@ private slots:
     {
         WorkingFolder folder;
         writeFileOf<ExpenseRecord>("Maint.Dat", {expense(0, day(2009, 1, 1), QStringLiteral("keyless"), 10000)});
-        DataFiles files;
         LogListModel model(LogKind::Maintenance);
-        QVERIFY(model.refill(files, 0));
+        QVERIFY(model.refill(0));
         QCOMPARE(model.rowCount(), 0);
     }
 
@@ -210,9 +202,8 @@ private slots:
     {
         WorkingFolder folder;
         QVERIFY(QDir().mkdir("Gas.Dat")); // a folder where the file should be
-        DataFiles files;
         LogListModel model(LogKind::Gas);
-        const FileStatus status = model.refill(files, RideA);
+        const FileStatus status = model.refill(RideA);
         QVERIFY(!status);
         QCOMPARE(status.fileName(), QStringLiteral("Gas.Dat"));
         QCOMPARE(model.rowCount(), 0);

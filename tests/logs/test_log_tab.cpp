@@ -52,7 +52,6 @@ struct MainWindowStub
         window.show();
 
         context.window = &window;
-        context.files = &files;
         context.addingEntry = &addingEntry;
         context.editingEntry = &editingEntry;
         context.rideKey = [this] { return rideKey; };
@@ -72,7 +71,6 @@ struct MainWindowStub
     QTabWidget *tabs = new QTabWidget;
     LogTabControls controls;
     LogContext context;
-    DataFiles files;
     bool addingEntry = false;
     bool editingEntry = false;
     double rideKey = RideA;

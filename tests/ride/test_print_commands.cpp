@@ -184,7 +184,7 @@ private slots:
         const QString path = folder->path() + QStringLiteral("/ride.png");
         QVERIFY(picture.save(path));
         showRide();
-        ui().imgRide->setToolTip(path);
+        state().PicturePath = path;
         ui().lblRideName->setText(QStringLiteral("Blue Thunder"));
 
         bool offered = false;
@@ -225,7 +225,7 @@ private slots:
     void aPictureThatCannotBeLoadedIsNotOffered()
     {
         showRide();
-        ui().imgRide->setToolTip(folder->path() + QStringLiteral("/gone.png"));
+        state().PicturePath = folder->path() + QStringLiteral("/gone.png");
         bool offered = true;
         QTimer::singleShot(0, this, [&] {
             if (auto *options = qobject_cast<frmPrint *>(QApplication::activeModalWidget())) {

@@ -6,10 +6,10 @@
 #include "platform/Twips.h"
 #include "ride/PictureFit.h"
 #include "ride/RideFieldValues.h"
-#include "ride/RideLabels.h"
 #include "ride/RideMessages.h"
 #include "ride/RideSaveChecks.h"
 #include "ride/RideState.h"
+#include "store/RideLabels.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/FileStatus.h"
-#include "data/RecordFile.h"
+#include "data/Records.h"
+#include "store/StoreResult.h"
 
 #include <vector>
 
@@ -19,13 +19,17 @@ struct RideHistory
     std::vector<GasRecord> gas;
 };
 
-// Reads ride `rideNumber` and its entries. Each file is read once, in large
+namespace Store {
+
+// Ride `rideNumber` and its entries. Each file is read once, in large
 // blocks, and closed again; nothing is written, and a missing file is not
-// created (a missing log has no entries). A number outside the ride
-// file is refused with a message that names it.
-FileStatus readRideHistory(DataFiles &files, int rideNumber, RideHistory &history);
+// created (a missing log has no entries). A number outside the ride file is
+// refused with a message that names it.
+StoreRead<RideHistory> readRideHistory(int rideNumber);
 
 // Every ride on file with its entries, in the order of the ride file; rides
 // marked deleted are left out. Entries whose ride is not on file are not
 // read.
-FileStatus readAllRideHistories(DataFiles &files, std::vector<RideHistory> &histories);
+StoreRead<std::vector<RideHistory>> readAllRideHistories();
+
+} // namespace Store

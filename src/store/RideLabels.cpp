@@ -1,4 +1,4 @@
-#include "ride/RideLabels.h"
+#include "store/RideLabels.h"
 
 #include "platform/ValueFormats.h"
 

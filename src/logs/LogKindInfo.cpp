@@ -1,4 +1,4 @@
-#include "logs/LogKind.h"
+#include "logs/LogKindInfo.h"
 
 #include "data/Records.h"
 
@@ -10,7 +10,6 @@ const std::array<LogKindInfo, 4> &infoTable()
     static const std::array<LogKindInfo, 4> table = {{
         {LogKind::Maintenance,
          QStringLiteral("Maint./Repair"),
-         DataFileKind::Maintenance,
          {{{QStringLiteral("Date"), AlignLeft, 1150},
            {QStringLiteral("Brief Description"), AlignLeft, 5600},
            {QStringLiteral("Cost"), AlignRight, 1100}}},
@@ -18,7 +17,6 @@ const std::array<LogKindInfo, 4> &infoTable()
          {1, 0, 0}},
         {LogKind::Goodies,
          QStringLiteral("Goodies"),
-         DataFileKind::Goodies,
          {{{QStringLiteral("Date"), AlignLeft, 1150},
            {QStringLiteral("Brief Description"), AlignLeft, 5600},
            {QStringLiteral("Cost"), AlignRight, 1100}}},
@@ -26,7 +24,6 @@ const std::array<LogKindInfo, 4> &infoTable()
          {2, 0, 0}},
         {LogKind::Trips,
          QStringLiteral("Trips"),
-         DataFileKind::Trips,
          {{{QStringLiteral("Date"), AlignLeft, 1150},
            {QStringLiteral("Brief Description"), AlignLeft, 5900},
            {QStringLiteral("Miles"), AlignLeft, 700}}},
@@ -34,7 +31,6 @@ const std::array<LogKindInfo, 4> &infoTable()
          {3, 0, 0}},
         {LogKind::Gas,
          QStringLiteral("Gas Usage/Info"),
-         DataFileKind::Gas,
          {{{QStringLiteral("Date"), AlignLeft, 1150},
            {QStringLiteral("Gallons"), AlignRight, 775},
            {QStringLiteral("Miles     mpg"), AlignRight, 0}}},
@@ -45,14 +41,6 @@ const std::array<LogKindInfo, 4> &infoTable()
 }
 
 } // namespace
-
-bool logKindFromIndex(int index, LogKind &kind)
-{
-    if (index < 1 || index > 4)
-        return false;
-    kind = static_cast<LogKind>(index);
-    return true;
-}
 
 const LogKindInfo &logKindInfo(LogKind kind)
 {

@@ -2,9 +2,6 @@
 
 #include "data/DataFileTable.h"
 
-#include <QString>
-#include <Qt>
-
 #include <array>
 
 // The four logs of a ride. The numbers are the ones the windows use: the
@@ -20,22 +17,5 @@ inline int logIndex(LogKind kind) { return static_cast<int>(kind); }
 // The log of a number 1 to 4; false for any other number.
 bool logKindFromIndex(int index, LogKind &kind);
 
-// One visible column of a log's list.
-struct LogColumn
-{
-    QString title;
-    Qt::AlignmentFlag alignment;
-    int widthTwips; // 0: as wide as its title
-};
-
-struct LogKindInfo
-{
-    LogKind kind;
-    QString tabCaption;    // the main window's tab of the log
-    DataFileKind file;     // where its entries live
-    std::array<LogColumn, 3> columns;
-    int notesWidth;        // the notes field of its record
-    std::array<int, 3> totalCaptions; // lblTotal indices of its totals; 0 for none
-};
-
-const LogKindInfo &logKindInfo(LogKind kind);
+// The data file that holds the log's entries.
+DataFileKind logDataFile(LogKind kind);

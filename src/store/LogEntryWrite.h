@@ -1,0 +1,36 @@
+#pragma once
+
+#include "data/Records.h"
+#include "store/LogKind.h"
+#include "store/StoreResult.h"
+
+#include <variant>
+#include <vector>
+
+// One log entry's record, of the type its log keeps: ExpenseRecord for
+// maintenance and goodies, TripRecord for trips, GasRecord for gasoline.
+using LogRecord = std::variant<ExpenseRecord, TripRecord, GasRecord>;
+
+namespace Store {
+
+// Appends the entry to its log file (recordNumber: the new record). Refused
+// when the file already holds the most records a file can, or when the
+// record is not of the log's type.
+StoreResult addLogEntry(LogKind kind, const LogRecord &entry);
+
+// Writes the entry over record `recordNumber` of its log file. Refused when
+// that record is no longer in the file or no longer belongs to the entry's
+// ride (entry RideKey), so that an edit never lands on another entry.
+StoreResult editLogEntry(LogKind kind, int recordNumber, const LogRecord &entry);
+
+// Appends new entries to their log after its last record, in the order
+// given, as addLogEntry appends one; the expenses go to the maintenance or
+// goodies log as `kind` says. Refuses them all, writing nothing, when the
+// file cannot take every one of them. A write that fails part way ends
+// Unfinished: the entries before it stay in the file. `written` says how
+// many entries are in the file.
+StoreResult appendLogEntries(LogKind kind, const std::vector<ExpenseRecord> &entries, int &written);
+StoreResult appendLogEntries(const std::vector<TripRecord> &entries, int &written);
+StoreResult appendLogEntries(const std::vector<GasRecord> &entries, int &written);
+
+} // namespace Store

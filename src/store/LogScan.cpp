@@ -1,0 +1,122 @@
+#include "store/LogScan.h"
+
+#include "data/FieldCodec.h"
+#include "data/RecordFile.h"
+#include "platform/ValueFormats.h"
+#include "store/LogFiles.h"
+
+#include <algorithm>
+
+namespace Store {
+
+namespace {
+
+// Where the one text field a list row shows lies in the record's bytes:
+// its offset and width (none for gasoline). The row keeps those bytes as
+// they are, without decoding them; the notes are read only for the
+// highlighted entry.
+template<class Record>
+std::pair<int, int> descriptionField(const Record &record)
+{
+    const std::vector<const QString *> description{&record.Description};
+    FieldCodec::FieldsEnd end(description);
+    Record::visitFields(record, end);
+    return {end.end() - Record::DescriptionWidth, Record::DescriptionWidth};
+}
+std::pair<int, int> descriptionField(const GasRecord &) { return {0, 0}; }
+
+// Opens the file, runs read(), closes the file: the read's failure first,
+// then the close's.
+template<class Read>
+FileStatus whileOpen(RecordFileBase &file, Read read)
+{
+    FileStatus status = OpenRecordFile(file);
+    if (status)
+        status = read();
+    const FileStatus closed = CloseRecordFile(file);
+    return status ? closed : status;
+}
+
+template<DataRecord Record>
+StoreRead<std::vector<LogEntry>> scanRecords(RecordFile<Record> &file, double rideKey)
+{
+    StoreRead<std::vector<LogEntry>> listing;
+    Record record;
+    const std::vector<const QString *> numbersOnly;
+    const auto [descriptionAt, descriptionWidth] = descriptionField(record);
+    listing.status = whileOpen(file, [&] {
+        listing.recordCount = file.count();
+        if (rideKey == 0)
+            return FileStatus();
+        return file.scan([&](int number, const char *bytes) {
+            // Every log record starts with its ride's key: the records of
+            // other rides need not be decoded at all.
+            if (FieldCodec::loadDouble(bytes) == rideKey) {
+                FieldCodec::FieldDecoder decoder(bytes, numbersOnly);
+                Record::visitFields(record, decoder);
+                listing.value.push_back(logEntry(record, number));
+                if (descriptionWidth > 0)
+                    listing.value.back().description = descriptionBytes(bytes + descriptionAt, descriptionWidth);
+            }
+            return true;
+        });
+    });
+    return listing;
+}
+
+template<DataRecord Record>
+StoreRead<QString> readNotes(RecordFile<Record> &file, int number)
+{
+    StoreRead<QString> notes;
+    notes.status = whileOpen(file, [&] {
+        notes.recordCount = file.count();
+        FileStatus status = ReadRecord(file, number);
+        if (status)
+            notes.value = ValueFormats::trimBlanks(file.buffer.Notes);
+        return status;
+    });
+    return notes;
+}
+
+template<DataRecord Record>
+FileStatus readEntriesOfRide(RecordFile<Record> &file, double rideKey, std::vector<Record> &entries)
+{
+    return whileOpen(file, [&] {
+        return ForEachRecordOfRide(file, rideKey, [&](int, const Record &record) { entries.push_back(record); });
+    });
+}
+
+} // namespace
+
+StoreRead<std::vector<LogEntry>> scanLog(LogKind kind, double rideKey)
+{
+    StoreRead<std::vector<LogEntry>> listing =
+        withLogFile(kind, [&](auto &file) { return scanRecords(file, rideKey); });
+    std::stable_sort(listing.value.begin(), listing.value.end(),
+                     [](const LogEntry &a, const LogEntry &b) { return a.dateSort < b.dateSort; });
+    return listing;
+}
+
+StoreRead<QString> readLogNotes(LogKind kind, int recordNumber)
+{
+    return withLogFile(kind, [&](auto &file) { return readNotes(file, recordNumber); });
+}
+
+StoreRead<RideLogs> readRideLogs(double rideKey)
+{
+    StoreRead<RideLogs> logs;
+    RecordFile<ExpenseRecord> maintenance(DataFileKind::Maintenance);
+    RecordFile<ExpenseRecord> goodies(DataFileKind::Goodies);
+    RecordFile<TripRecord> trips(DataFileKind::Trips);
+    RecordFile<GasRecord> gas(DataFileKind::Gas);
+    for (FileStatus status : {readEntriesOfRide(maintenance, rideKey, logs.value.maintenance),
+                              readEntriesOfRide(goodies, rideKey, logs.value.goodies),
+                              readEntriesOfRide(trips, rideKey, logs.value.trips),
+                              readEntriesOfRide(gas, rideKey, logs.value.gas)}) {
+        if (!status && logs.status)
+            logs.status = status;
+    }
+    return logs;
+}
+
+} // namespace Store

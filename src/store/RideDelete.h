@@ -1,0 +1,19 @@
+#pragma once
+
+#include "store/StoreResult.h"
+
+namespace Store {
+
+// Deletes ride `number`, provided it is still the ride with rideKey, with
+// every entry of it in the four logs. The logs go first (maintenance,
+// goodies, trips, gasoline; a log without entries of the ride is left as it
+// is), the ride record last, each file rebuilt and put in place with one
+// rename (see deleteLogEntry): whatever stops the deletion, no entry is ever
+// left without its ride. When a file cannot be rebuilt the deletion stops
+// there: NothingWritten when no file was changed yet, else Unfinished (the
+// ride is still on file with some of its entries gone). A folder that could
+// not be flushed after a file was replaced gives one warning; the deletion
+// goes on.
+StoreResult deleteRide(int number, double rideKey);
+
+} // namespace Store

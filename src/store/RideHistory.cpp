@@ -1,0 +1,144 @@
+#include "store/RideHistory.h"
+
+#include "data/FieldCodec.h"
+#include "data/RecordFile.h"
+#include "store/LogEntry.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+template<DataRecord Record>
+void sortByDay(std::vector<Record> &entries)
+{
+    std::stable_sort(entries.begin(), entries.end(), [](const Record &a, const Record &b) {
+        return dateSortNumber(a.EntryDate) < dateSortNumber(b.EntryDate);
+    });
+}
+
+std::vector<ExpenseRecord> &entriesOf(RideHistory &history, const RecordFile<ExpenseRecord> &file)
+{
+    return file.info().kind == DataFileKind::Maintenance ? history.maintenance : history.goodies;
+}
+std::vector<TripRecord> &entriesOf(RideHistory &history, const RecordFile<TripRecord> &)
+{
+    return history.trips;
+}
+std::vector<GasRecord> &entriesOf(RideHistory &history, const RecordFile<GasRecord> &)
+{
+    return history.gas;
+}
+
+FileStatus closing(RecordFileBase &file, FileStatus status)
+{
+    const FileStatus closed = CloseRecordFile(file);
+    return status ? closed : status;
+}
+
+// Hands each entry of the log to the history of its ride.
+template<DataRecord Record>
+FileStatus readLog(DataFileKind kind, std::vector<RideHistory> &histories)
+{
+    RecordFile<Record> file(kind);
+    std::map<double, std::size_t> rideOfKey;
+    for (std::size_t i = 0; i < histories.size(); ++i)
+        rideOfKey.emplace(histories[i].ride.RideKey, i);
+    // A log that was never written has no entries; reading it creates nothing.
+    if (!QFileInfo::exists(file.name()))
+        return {};
+    FileStatus status = OpenRecordFile(file);
+    if (!status)
+        return closing(file, status);
+    status = file.scan([&](int, const char *bytes) {
+        const auto found = rideOfKey.find(FieldCodec::loadDouble(bytes));
+        if (found != rideOfKey.end()) {
+            RideHistory &history = histories[found->second];
+            entriesOf(history, file).push_back(decodeRecord<Record>(bytes));
+        }
+        return true;
+    });
+    return closing(file, status);
+}
+
+FileStatus readLogs(std::vector<RideHistory> &histories)
+{
+    FileStatus status = readLog<ExpenseRecord>(DataFileKind::Maintenance, histories);
+    if (status)
+        status = readLog<ExpenseRecord>(DataFileKind::Goodies, histories);
+    if (status)
+        status = readLog<TripRecord>(DataFileKind::Trips, histories);
+    if (status)
+        status = readLog<GasRecord>(DataFileKind::Gas, histories);
+    if (!status)
+        return status;
+    for (RideHistory &history : histories) {
+        sortByDay(history.maintenance);
+        sortByDay(history.goodies);
+        sortByDay(history.trips);
+        sortByDay(history.gas);
+    }
+    return {};
+}
+
+} // namespace
+
+namespace Store {
+
+StoreRead<RideHistory> readRideHistory(int rideNumber)
+{
+    StoreRead<RideHistory> history;
+    RecordFile<RideRecord> rides(DataFileKind::Rides);
+    if (!QFileInfo::exists(rides.name())) {
+        history.status = FileStatus::failure(rides.name(), QStringLiteral("There is no %1: no ride is on file.").arg(rides.name()));
+        return history;
+    }
+    FileStatus status = OpenRecordFile(rides);
+    if (status) {
+        history.recordCount = rides.count();
+        if (rideNumber < 1 || rideNumber > rides.count())
+            status = FileStatus::failure(rides.name(), QStringLiteral("%1 holds no ride number %2.").arg(rides.name()).arg(rideNumber));
+    }
+    if (status)
+        status = ReadRecord(rides, rideNumber);
+    status = closing(rides, status);
+    if (!status) {
+        history.status = status;
+        return history;
+    }
+    std::vector<RideHistory> one(1);
+    one.front().rideNumber = rideNumber;
+    one.front().ride = rides.buffer;
+    history.status = readLogs(one);
+    history.value = std::move(one.front());
+    return history;
+}
+
+StoreRead<std::vector<RideHistory>> readAllRideHistories()
+{
+    StoreRead<std::vector<RideHistory>> histories;
+    RecordFile<RideRecord> rides(DataFileKind::Rides);
+    if (!QFileInfo::exists(rides.name())) {
+        histories.recordCount = 0;
+        return histories;
+    }
+    FileStatus status = OpenRecordFile(rides);
+    if (status) {
+        histories.recordCount = rides.count();
+        status = rides.scan([&](int number, const char *bytes) {
+            RideHistory history;
+            history.rideNumber = number;
+            history.ride = decodeRecord<RideRecord>(bytes);
+            if (!IsMarked(history.ride))
+                histories.value.push_back(std::move(history));
+            return true;
+        });
+    }
+    status = closing(rides, status);
+    histories.status = status ? readLogs(histories.value) : status;
+    return histories;
+}
+
+} // namespace Store

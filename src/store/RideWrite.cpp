@@ -1,0 +1,56 @@
+#include "store/RideWrite.h"
+
+#include "data/RecordFile.h"
+#include "store/StoreFiles.h"
+
+namespace Store {
+
+namespace {
+
+const QString RideGone = QStringLiteral("The ride is no longer in %1; nothing was saved.");
+
+// Writes record `number` of the ride file after change(buffer) has made it
+// from the record on file, which must still be the ride with rideKey.
+template<class Change>
+StoreResult changeRide(int number, double rideKey, Change change)
+{
+    RecordFile<RideRecord> rides(DataFileKind::Rides);
+    FileStatus status = OpenRecordFile(rides);
+    if (status)
+        status = StoreFiles::checkRecordOfRide(rides, number, rideKey, RideGone.arg(rides.name()));
+    if (status) {
+        change(rides.buffer);
+        status = WriteRecord(rides, number);
+    }
+    return StoreFiles::finishWrite(rides, std::move(status), number);
+}
+
+} // namespace
+
+StoreResult addRide(const RideRecord &ride)
+{
+    RecordFile<RideRecord> rides(DataFileKind::Rides);
+    FileStatus status = OpenRecordFile(rides);
+    // A full ride file refuses the write of record 32768 with its own message.
+    const int number = rides.count() + 1;
+    if (status) {
+        rides.buffer = ride;
+        status = WriteRecord(rides, number);
+    }
+    return StoreFiles::finishWrite(rides, std::move(status), number);
+}
+
+StoreResult editRide(int number, double rideKey, const std::function<void(RideRecord &)> &change)
+{
+    return changeRide(number, rideKey, [&](RideRecord &stored) {
+        change(stored);
+        stored.RideKey = rideKey;
+    });
+}
+
+StoreResult setRidePicture(int number, double rideKey, const QString &path)
+{
+    return changeRide(number, rideKey, [&path](RideRecord &stored) { stored.PicturePath = path; });
+}
+
+} // namespace Store

@@ -211,13 +211,28 @@ private:
     void reportLeftover(const QString &name)
     {
         const QFileInfo entry(QDir(m_folder).filePath(name));
-        if (name == ScratchFileName || ScratchRecovery::isSetAsideName(name)) {
+        if (name == ScratchFileName && isStaleLeftover()) {
+            m_out << name << ": " << entry.size()
+                  << " bytes left over from an interrupted compaction, a stale copy: every record of it is in a data file\n";
+        } else if (name == ScratchFileName || ScratchRecovery::isSetAsideName(name)) {
             m_out << name << ": " << entry.size() << " bytes left over from an interrupted compaction\n";
             m_damaged = true;
             m_scratch = true;
         } else if (isRepairSideFile(name)) {
             m_out << name << ": " << entry.size() << " bytes cut off a damaged data file by torqal-data repair\n";
         }
+    }
+
+    // A scratch file that a compaction of this program left behind when it
+    // was stopped before its rename does no harm: the data files are whole.
+    bool isStaleLeftover() const
+    {
+        const QString working = QDir::currentPath();
+        if (!QDir::setCurrent(m_folder))
+            return false;
+        const bool stale = ScratchRecovery::isStaleLeftover();
+        QDir::setCurrent(working);
+        return stale;
     }
 
     // The reminders database: whether it can be read, and reminders whose

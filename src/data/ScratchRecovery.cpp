@@ -165,6 +165,13 @@ FileStatus restoreMissingFile(const DataFileInfo &file)
     return recover();
 }
 
+bool isStaleLeftover()
+{
+    struct stat status {};
+    return SystemCalls::lstat(scratchPath().constData(), &status) == 0 && S_ISREG(status.st_mode)
+        && (status.st_size == 0 || isStaleCopy(status.st_size));
+}
+
 FileStatus setAsideLeftover()
 {
     struct stat status {};

@@ -50,6 +50,12 @@ FileStatus restoreMissingFile(const DataFileInfo &file);
 // or a stale copy.
 FileStatus setAsideLeftover();
 
+// Whether the working folder's scratch file is one this program's
+// compaction left behind when it was stopped before its rename: a regular
+// file, empty or a stale copy (see above). The data files are then whole;
+// the scratch file only takes room until the next compaction starts anew.
+bool isStaleLeftover();
+
 // The name given to a leftover set aside: "TempFile-<number>.$$$".
 bool isSetAsideName(QStringView fileName);
 

@@ -3,6 +3,7 @@
 // commands, and refused file operations.
 
 #include "RideWindowSupport.h"
+#include "support/SystemCallFaults.h"
 
 #include "data/DateValue.h"
 #include "data/SystemCalls.h"
@@ -634,6 +635,70 @@ private slots:
         QVERIFY(world.idle());
         QCOMPARE(world.window->state().CurrentRide, qint16(1));
         QCOMPARE(world.ui().lblRideName->text(), QStringLiteral("1998 Honda"));
+    }
+
+    // A change whose records reached the files counts as made, whatever
+    // fails after it: one warning names the file or the folder, the window
+    // leaves its mode, and the change is neither repeated nor taken back.
+    void aWrittenChangeCountsAsMade_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("failingCall");
+        QTest::addColumn<int>("nth");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("add, the ride file not closed") << "add" << QByteArray("close") << 1 << "Could not close Torqal.Dat";
+        QTest::newRow("edit, the ride file not closed") << "edit" << QByteArray("close") << 1 << "Could not close Torqal.Dat";
+        // A compaction flushes its scratch file, then the folder after the rename.
+        QTest::newRow("delete, the folder not flushed") << "delete" << QByteArray("fsync") << 2 << "Could not flush the folder";
+    }
+
+    void aWrittenChangeCountsAsMade()
+    {
+        QFETCH(QString, command);
+        QFETCH(QByteArray, failingCall);
+        QFETCH(int, nth);
+        QFETCH(QString, warning);
+        World world;
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {threeRides[0], threeRides[1]});
+        writeLogsOf({threeRides[0], threeRides[1]});
+        world.open();
+        const MainWindowControls &ui = world.ui();
+        if (command == QLatin1String("add")) {
+            world.click(ui.cmdRideAdd);
+            world.type(1, QStringLiteral("1967"));
+            world.type(2, QStringLiteral("Ford"));
+            world.type(3, QStringLiteral("Mustang"));
+        } else if (command == QLatin1String("edit")) {
+            world.click(ui.cmdRideEdit);
+            world.type(3, QStringLiteral("Accord"));
+        } else {
+            world.messages.answer(MessageBox::Button::Yes);
+        }
+        const qsizetype shownBefore = world.messages.count();
+        {
+            SystemCallFaults::FailingCall fails(failingCall.constData(), EIO, nth);
+            world.click(command == QLatin1String("delete") ? ui.cmdRideDelete : ui.cmdRideSave);
+        }
+        QCOMPARE(world.messages.count(), shownBefore + (command == QLatin1String("delete") ? 2 : 1));
+        QVERIFY2(world.messages.last().text.startsWith(warning), qPrintable(world.messages.last().text));
+        QCOMPARE(world.messages.last().icon, MessageBox::Icon::Warning);
+        QVERIFY(!world.window->state().AddingEntry);
+        QVERIFY(!world.window->state().EditingEntry);
+        QVERIFY(!ui.cmdRideSave->isVisible());
+        QVERIFY(world.idle());
+
+        const QList<RideRecord> rides = recordsIn<RideRecord>(QStringLiteral("Torqal.Dat"));
+        QStringList models;
+        for (const RideRecord &r : rides)
+            models << r.Model.trimmed();
+        const QStringList expected = command == QLatin1String("add")    ? QStringList{"Civic", "F150", "Mustang"}
+                                     : command == QLatin1String("edit") ? QStringList{"Accord", "F150"}
+                                                                        : QStringList{"F150"};
+        QCOMPARE(models, expected);
+        // Only the deleted ride's entries are gone from the logs.
+        const QList<double> keys = keysIn<TripRecord>(QStringLiteral("Trip.Dat"));
+        QCOMPARE(keys.count(threeRides[0].RideKey), command == QLatin1String("delete") ? 0 : 2);
+        QCOMPARE(keys.count(threeRides[1].RideKey), 2);
     }
 };
 

@@ -373,7 +373,7 @@ private slots:
         writeWithDataModule(files.gas, {gas(1, ride(3).RideKey)});
         writeBytes("Trip.Dat", QByteArray(4000, ' '));
         writeBytes("Goody.Dat", QByteArray(1000, ' '));
-        writeBytes(ScratchFileName, QByteArray(3000, ' '));
+        writeBytes(ScratchFileName, QByteArray(3000, 'x')); // records found in no data file
         writeBytes("TempFile-1.$$$", QByteArray(1000, ' '));
         storeReminders({ReminderTest::ofRide(ReminderTest::once(QDate(2030, 1, 1)), ride(1).RideKey),
                         ReminderTest::ofRide(ReminderTest::once(QDate(2030, 1, 1)), 12.0)});

@@ -3,7 +3,7 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "ride/ModalDimming.h"
-#include "ride/PicturePaths.h"
+#include "store/PicturePaths.h"
 #include "ride/RideMessages.h"
 #include "ride/RidePictureBox.h"
 #include "ride/frmLargePic.h"

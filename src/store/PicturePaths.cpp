@@ -1,4 +1,4 @@
-#include "ride/PicturePaths.h"
+#include "store/PicturePaths.h"
 
 #include "data/Cp1252.h"
 #include "data/Records.h"

@@ -185,6 +185,26 @@ private slots:
         }
     }
 
+    void aRidesEntriesAreReadByDayThenInFileOrder()
+    {
+        DataTest::WorkingFolder folder;
+        RideRecord ride;
+        ride.RideKey = RideA;
+        DataTest::writeBytes(QStringLiteral("Torqal.Dat"), encodeRecord(ride));
+        QByteArray maintenance;
+        for (const auto &[key, date, text] : {std::tuple{RideA, day(2020, 2, 1), "a"}, {RideA, day(2020, 1, 1), "b"},
+                                              {RideB, day(2019, 1, 1), "other"}, {RideA, day(2020, 2, 1), "c"},
+                                              {RideA, day(2020, 1, 1), "d"}})
+            maintenance += encodeRecord(expense(key, date, QString::fromLatin1(text), 0));
+        DataTest::writeBytes(QStringLiteral("Maint.Dat"), maintenance);
+        const StoreRead<RideHistory> history = Store::readRideHistory(1);
+        QVERIFY(history.status);
+        QStringList order;
+        for (const ExpenseRecord &entry : history.value.maintenance)
+            order << entry.Description.trimmed();
+        QCOMPARE(order, (QStringList{"b", "d", "a", "c"}));
+    }
+
     void appendingRefusesEntriesBeyondTheLastRecordALogCanHold()
     {
         DataTest::WorkingFolder folder;

@@ -6,6 +6,7 @@
 // The files live in a temporary folder under /tmp, removed at the end.
 
 #include "BenchData.h"
+#include "data/DataFileTable.h"
 #include "history/HistoryCharts.h"
 #include "store/RideHistory.h"
 

@@ -4,6 +4,28 @@
 
 #include <QStringDecoder>
 
+namespace {
+
+bool readAsFormula(const QString &text)
+{
+    qsizetype at = 0;
+    while (at < text.size() && text.at(at) == u'\'')
+        ++at;
+    return at < text.size() && QStringView(u"=+-@\t\r").contains(text.at(at));
+}
+
+} // namespace
+
+QString csvTextCell(const QString &text)
+{
+    return readAsFormula(text) ? u'\'' + text : text;
+}
+
+QString textOfCsvCell(const QString &cell)
+{
+    return cell.startsWith(u'\'') && readAsFormula(cell) ? cell.mid(1) : cell;
+}
+
 void CsvRow::add(const QString &cell)
 {
     if (!m_first)

@@ -10,11 +10,24 @@
 // ended by CR LF, a cell holding a comma, a quote or a line break quoted with
 // its quotes doubled.
 
+// A spreadsheet takes a cell that starts with "=", "+", "-", "@", a tab or a
+// carriage return for a formula, and runs it. Such text is written with an
+// apostrophe in front, which the spreadsheet reads as "this is text". Text
+// that starts with apostrophes before such a character gets one more too, so
+// that reading takes off exactly one and every text reads back as it was.
+QString csvTextCell(const QString &text);
+// The text of a cell written by csvTextCell (any other cell as it stands).
+QString textOfCsvCell(const QString &cell);
+
 // One row being written.
 class CsvRow
 {
 public:
+    // A value the program wrote itself (a number, a date), as it stands.
     void add(const QString &cell);
+    // Text the user typed, written so that a spreadsheet shows it as text
+    // (csvTextCell).
+    void addText(const QString &text) { add(csvTextCell(text)); }
     // The row with its CRLF ending.
     QString line() const { return m_line + QStringLiteral("\r\n"); }
 

@@ -39,7 +39,7 @@ public:
     void key(const char *, double) {}
     void date(const char *, double value) { m_row.add(csvDate(value)); }
     void money(const char *, qint64 value) { m_row.add(value == 0 ? QString() : csvMoney(value)); }
-    void text(const char *, const QString &value, int) { m_row.add(trimBlanks(value)); }
+    void text(const char *, const QString &value, int) { m_row.addText(trimBlanks(value)); }
 
 private:
     CsvRow &m_row;
@@ -66,17 +66,17 @@ CsvRow entryRow(int rideNumber, bool withRideColumn)
 void addCells(CsvRow &row, const ExpenseRecord &entry)
 {
     row.add(csvDate(entry.EntryDate));
-    row.add(trimBlanks(entry.Description));
+    row.addText(trimBlanks(entry.Description));
     row.add(entry.Cost == 0 ? QString() : csvMoney(entry.Cost));
-    row.add(trimBlanks(entry.Notes));
+    row.addText(trimBlanks(entry.Notes));
 }
 
 void addCells(CsvRow &row, const TripRecord &entry)
 {
     row.add(csvDate(entry.EntryDate));
-    row.add(trimBlanks(entry.Description));
+    row.addText(trimBlanks(entry.Description));
     row.add(entry.Miles == 0 ? QString() : QString::number(entry.Miles));
-    row.add(trimBlanks(entry.Notes));
+    row.addText(trimBlanks(entry.Notes));
 }
 
 void addCells(CsvRow &row, const GasRecord &entry)
@@ -86,7 +86,7 @@ void addCells(CsvRow &row, const GasRecord &entry)
     row.add(QString::number(entry.Miles));
     const double mpg = entry.Miles / static_cast<double>(entry.Gallons);
     row.add(entry.Gallons != 0 && std::isfinite(mpg) ? QString::number(mpg, 'f', 1) : QString());
-    row.add(trimBlanks(entry.Notes));
+    row.addText(trimBlanks(entry.Notes));
 }
 
 template<class Record>

@@ -19,7 +19,8 @@
 // of day, where an entry has one, follows as hh:mm:ss), amounts and numbers
 // with a decimal point and no thousands separators (1234.50, 12.4), text as
 // the lists show it (without its surrounding blanks), notes with their line
-// breaks. A gasoline entry's MPG is computed for the reader and empty without
+// breaks, and text that a spreadsheet would run as a formula with an
+// apostrophe in front (see csvTextCell in Csv.h). A gasoline entry's MPG is computed for the reader and empty without
 // gallons; it is never read back. An export of every ride puts a Ride column
 // first in each file: the ride's number in the ride file at the time of the
 // export, the same in ride.csv and in the logs.

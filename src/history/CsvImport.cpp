@@ -202,7 +202,9 @@ Entries readEntries(const std::vector<CsvRecord> &rows, const Plan &plan, double
             continue;
         }
         EntryFields fields = fieldTexts(row, plan);
-        fields[NotesField] = trimBlanks(notesAsStored(fields[NotesField]));
+        if (plan.kind != LogKind::Gas)
+            fields[TextField] = textOfCsvCell(fields[TextField]);
+        fields[NotesField] = trimBlanks(notesAsStored(textOfCsvCell(fields[NotesField])));
         if (const auto problem = readEntry(fields, plan.kind, rideKey, locale, entries))
             entries.problems.push_back({row.line, *problem});
     }

@@ -22,7 +22,9 @@
 // control character (line breaks and tabs in the notes excepted), or an
 // amount that is no number. The editor stores such an amount as 0; a wrong
 // column must not import zeros. Amounts are read with a decimal point first
-// (1234.50), then as the user's locale writes them ($1,234.50).
+// (1234.50), then as the user's locale writes them ($1,234.50). A
+// description or notes cell that the export guarded against spreadsheet
+// formulas ("'=..."; see csvTextCell) loses that one apostrophe.
 //
 // Nothing here writes: the window and the command line write the entries
 // (LogEntryWrite.h) once the user has seen them.

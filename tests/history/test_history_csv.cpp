@@ -105,6 +105,39 @@ private slots:
         QCOMPARE(csvMoney(-125000), "-12.50");
     }
 
+    void formulaLikeTextIsWrittenAsTextAndReadBack_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("=") << "=1+2" << "'=1+2";
+        QTest::newRow("+") << "+1 555 0100" << "'+1 555 0100";
+        QTest::newRow("-") << "-filter" << "'-filter";
+        QTest::newRow("@") << "@home" << "'@home";
+        QTest::newRow("tab") << "\tindented" << "'\tindented";
+        QTest::newRow("carriage return") << "\r\nsecond line" << "'\r\nsecond line";
+        QTest::newRow("apostrophe before =") << "'=quoted" << "''=quoted";
+        QTest::newRow("apostrophe alone") << "'plain" << "'plain";
+        QTest::newRow("= inside") << "a=b" << "a=b";
+    }
+
+    void formulaLikeTextIsWrittenAsTextAndReadBack()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, cell);
+        // A description holds no tab or line break: those rows check the notes alone.
+        const bool notesOnly = text.at(0) < u' ';
+        const QString description = notesOnly ? QStringLiteral("Oil") : text;
+        RideHistory history;
+        history.maintenance = {expense(RideA, day(2009, 3, 15), description, -125000, text)};
+        const std::vector<CsvRecord> rows = readCsv(fileNamed(csvExport({history}, false), "maintenance.csv").text);
+        QCOMPARE(rows.size(), std::size_t(2));
+        QCOMPARE(rows[1].cells, (QStringList{"2009-03-15", notesOnly ? description : cell, "-12.50", cell}));
+        const CsvImport::Entries entries =
+            CsvImport::readEntries(rows, CsvImport::guessPlan(LogKind::Maintenance, rows), RideA);
+        QVERIFY(entries.problems.empty());
+        QCOMPARE(bytesOfRecords(entries.expenses), bytesOfRecords(history.maintenance));
+    }
+
     void importRefusesWhatTheEditorOrTheFilesWouldNotTake_data()
     {
         QTest::addColumn<int>("kind");

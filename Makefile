@@ -13,7 +13,7 @@ JOBS       ?= $(shell nproc)
 # Rebuilds are quicker through ccache where it is installed (it is optional).
 LAUNCHER   := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: run test deps build build-asan bench clean demo package
+.PHONY: run test deps build build-asan bench clean demo package programs
 
 deps:
 	@scripts/setup-deps
@@ -24,7 +24,11 @@ $(BUILD)/CMakeCache.txt: | deps
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The programs alone, without the tests: a first start builds only these.
+programs: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target torqal torqal-demo-data
+
+run: programs
 	@scripts/run-program $(BUILD)
 
 $(ASAN_BUILD)/CMakeCache.txt: | deps
@@ -40,7 +44,7 @@ test: build build-asan
 	  if [ "$$(id -u)" = 0 ]; then $(MAKE) --no-print-directory package && scripts/check-package $(BUILD); \
 	  else echo "The package check installs a package and needs root: skipped."; fi; fi
 
-demo: build
+demo: programs
 	@scripts/run-demo $(BUILD)
 
 package: build

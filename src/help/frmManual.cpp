@@ -80,7 +80,8 @@ frmManual::frmManual(int startTopic, QWidget *owner)
     if (!LoadButtonLayout(this, QStringLiteral("frmManual"), &error))
         qWarning("%s", qPrintable(error));
     connect(cmdHelpTopic, &QorButton::Click, this, &frmManual::popUpTopicMenu);
-    connect(cmdPrintHelp, &QorButton::Click, this, &frmManual::printTopic);
+    connect(cmdPrintHelp, &QorButton::Click, this, [this] { printTopic(PrintCommand::Print); });
+    OfferPrintDialog(cmdPrintHelp, [this] { printTopic(PrintCommand::PrintTo); });
     connect(cmdReturn, &QorButton::Click, this, &frmManual::closeManual);
 
     buildTopicMenu();
@@ -178,11 +179,14 @@ void frmManual::popUpTopicMenu()
 
 // Printed as every other printout: a refusal, or the PDF file made without a
 // printer, is told once the window takes input again.
-void frmManual::printTopic()
+void frmManual::printTopic(PrintCommand command)
 {
-    PrintRun run(SystemPrintDevices());
-    run.print(QStringLiteral("Help - %1").arg(topics.caption()),
-              [this](PrintDevice &device) { return printOn(device); });
+    const QString printoutName = QStringLiteral("Help - %1").arg(topics.caption());
+    const std::optional<PrintDeviceFactory> devices = PrintDevicesOf(command, this, printoutName);
+    if (!devices)
+        return;
+    PrintRun run(*devices);
+    run.print(printoutName, [this](PrintDevice &device) { return printOn(device); });
     run.report(this);
 }
 

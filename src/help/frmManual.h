@@ -1,6 +1,7 @@
 #pragma once
 
 #include "help/HelpTopics.h"
+#include "print/PrintDialog.h"
 
 #include <QDialog>
 #include <QList>
@@ -34,7 +35,7 @@ public:
     void popUpTopicMenu();
     // Prints the shown topic on the system printer (or, without one, to a
     // PDF file in the printouts folder).
-    void printTopic();
+    void printTopic(PrintCommand command = PrintCommand::Print);
     // Closes the window, fading it out when fading is on.
     void closeManual();
 

@@ -92,15 +92,22 @@ Service query()
     return serviceFromStatus(answer.output + answer.errors, printServiceConfigured());
 }
 
-QString submit(const QString &printer, const QString &pdfFile, const QString &title, int copies)
+QString submit(const QString &printer, const QString &pdfFile, const QString &title, int copies,
+               const QStringList &options)
 {
     if (Script *script = Script::active()) {
-        script->submitted.append(QStringLiteral("%1|%2|%3").arg(printer, title).arg(copies));
+        QString job = QStringLiteral("%1|%2|%3").arg(printer, title).arg(copies);
+        if (!options.isEmpty())
+            job += u'|' + options.join(u',');
+        script->submitted.append(job);
         return script->refusing;
     }
-    const Answer answer = ask(QStringLiteral("lp"), {QStringLiteral("-d"), printer, QStringLiteral("-t"), title,
-                                                     QStringLiteral("-n"), QString::number(copies),
-                                                     QStringLiteral("--"), pdfFile});
+    // Copies of a printout of several pages come out as whole sets.
+    QStringList arguments{QStringLiteral("-d"), printer, QStringLiteral("-t"), title, QStringLiteral("-n"),
+                          QString::number(copies), QStringLiteral("-o"), QStringLiteral("collate=true")};
+    for (const QString &option : options)
+        arguments << QStringLiteral("-o") << option;
+    const Answer answer = ask(QStringLiteral("lp"), arguments << QStringLiteral("--") << pdfFile);
     if (!answer.started)
         return refusal(printer, QStringLiteral("The print command lp is missing."), false);
     if (answer.succeeded)

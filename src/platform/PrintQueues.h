@@ -24,10 +24,12 @@ struct Service
 // Whether printouts can go to a printer now, and to which.
 Service query();
 
-// Hands a PDF file to a print queue as one job with the given title. Empty
-// when the queue accepted the job; otherwise why not, as a sentence naming
-// the printer.
-QString submit(const QString &printer, const QString &pdfFile, const QString &title, int copies);
+// Hands a PDF file to a print queue as one job with the given title, in
+// collated copies, with the job options ("name=value") the user chose for
+// it. Empty when the queue accepted the job; otherwise why not, as a sentence
+// naming the printer.
+QString submit(const QString &printer, const QString &pdfFile, const QString &title, int copies,
+               const QStringList &options = {});
 
 // What lpstat -r -d answered (in the C locale). configured tells whether
 // this computer has a print service set up at all, so that a scheduler that
@@ -45,7 +47,8 @@ class Script : public TestSeam<Script>
 public:
     Service service;
     QString refusing;
-    QStringList submitted; // "printer|title|copies" for every job
+    // "printer|title|copies" for every job, and "|options" when it has any.
+    QStringList submitted;
 };
 
 } // namespace PrintQueues

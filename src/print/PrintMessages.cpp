@@ -35,14 +35,17 @@ MessageBox::Request PrintoutFailed(const QString &why, const QStringList &pdfFil
 
 MessageBox::Request SavedAsPdf(const QStringList &files, const QString &why)
 {
-    const QString reason = why.isEmpty() ? QStringLiteral("No printer is installed") : why;
+    // "No printer is installed, so the printout was saved" or, for files the
+    // user asked for, "The printout was saved".
+    const auto sentence = [&why](const QString &rest) {
+        return why.isEmpty() ? rest.at(0).toUpper() + rest.mid(1) : why + QStringLiteral(", so ") + rest;
+    };
     QString text;
     if (files.size() == 1) {
-        text = reason + QStringLiteral(", so the printout was saved as a PDF file:") + CrLf + CrLf
+        text = sentence(QStringLiteral("the printout was saved as a PDF file:")) + CrLf + CrLf
                + QDir::toNativeSeparators(files.first());
     } else {
-        text = reason
-               + QStringLiteral(", so the %1 printouts were saved as PDF files in the folder:").arg(files.size())
+        text = sentence(QStringLiteral("the %1 printouts were saved as PDF files in the folder:").arg(files.size()))
                + CrLf + CrLf + folderOf(files);
     }
     return {ApplicationTitle, text, MessageBox::Icon::Information, MessageBox::Buttons::Ok, MessageBox::Button::Ok};

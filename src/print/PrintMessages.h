@@ -14,9 +14,9 @@ MessageBox::Request NothingChecked();
 // the same command before it went to the PDF files named, if any.
 MessageBox::Request PrintoutFailed(const QString &why, const QStringList &pdfFilesBefore = {});
 
-// The printouts of one command went to these PDF files instead of a printer,
-// for the reason given as the start of a sentence ("No printer is
-// installed"; that one when none is given).
+// The printouts of one command went to these PDF files: instead of a
+// printer, for the reason given as the start of a sentence ("No printer is
+// installed"), or, without a reason, because the user chose files.
 MessageBox::Request SavedAsPdf(const QStringList &files, const QString &why = {});
 
 } // namespace PrintMessages

@@ -5,40 +5,41 @@
 #include "print/QPrinterDevice.h"
 #include "platform/PrintQueues.h"
 
-#include <optional>
-
-namespace {
-
-// The default printer; PDF files when there is none or the print service
-// cannot be reached.
-PrintDestination currentDestination()
+PrintDestination DefaultDestination(const PrintQueues::Service &service)
 {
-    const PrintQueues::Service service = PrintQueues::query();
+    PrintDestination destination;
     switch (service.state) {
     case PrintQueues::Service::State::Ready:
-        return {service.defaultPrinter, 1, {}};
+        destination.printer = service.defaultPrinter;
+        break;
     case PrintQueues::Service::State::Unreachable:
-        return {{}, 1, QStringLiteral("The print service cannot be reached")};
+        destination.whyPdf = QStringLiteral("The print service cannot be reached");
+        break;
     case PrintQueues::Service::State::NoPrinter:
+        destination.whyPdf = QStringLiteral("No printer is installed");
         break;
     }
-    return {{}, 1, QStringLiteral("No printer is installed")};
+    return destination;
 }
 
-} // namespace
+PrintDeviceFactory PrintDevicesFor(const PrintDestination &destination)
+{
+    return [destination](const QString &printoutName) -> std::shared_ptr<PrintDevice> {
+        return std::make_shared<QPrinterDevice>(printoutName, QPrinterDevice::printoutsFolder(), destination);
+    };
+}
 
 PrintDeviceFactory SystemPrintDevices()
 {
     if (PrintDevicesForTests *seam = PrintDevicesForTests::active())
         return seam->factory;
     // The print service is asked once per run, when the run's first printout
-    // is made: every run works on a copy of this factory, whose destination
-    // is still unknown.
-    return [destination = std::optional<PrintDestination>()](
-               const QString &printoutName) mutable -> std::shared_ptr<PrintDevice> {
-        if (!destination)
-            destination = currentDestination();
-        return std::make_shared<QPrinterDevice>(printoutName, QPrinterDevice::printoutsFolder(), *destination);
+    // is made: every run works on a copy of this factory, whose devices are
+    // still unknown.
+    return [devices = PrintDeviceFactory()](const QString &printoutName) mutable {
+        if (!devices)
+            devices = PrintDevicesFor(DefaultDestination(PrintQueues::query()));
+        return devices(printoutName);
     };
 }
 

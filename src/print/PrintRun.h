@@ -10,6 +10,10 @@
 
 class PrintDevice;
 class QWidget;
+struct PrintDestination;
+namespace PrintQueues {
+struct Service;
+}
 
 // Makes the device one printout is printed on; the name names the print job
 // and, without a printer, its PDF file.
@@ -20,6 +24,14 @@ using PrintDeviceFactory = std::function<std::shared_ptr<PrintDevice>(const QStr
 // (asked when a run makes its first printout, with a time-out). While a
 // PrintDevicesForTests exists, its factory instead.
 PrintDeviceFactory SystemPrintDevices();
+
+// Where printouts go when the user has not chosen: the service's default
+// printer; without one, or without an answer from the service, PDF files in
+// the printouts folder, with the reason.
+PrintDestination DefaultDestination(const PrintQueues::Service &service);
+
+// Every printout of a run on one destination.
+PrintDeviceFactory PrintDevicesFor(const PrintDestination &destination);
 
 class PrintDevicesForTests : public TestSeam<PrintDevicesForTests>
 {

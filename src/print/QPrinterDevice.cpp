@@ -145,7 +145,8 @@ bool QPrinterDevice::finishDocument()
             fail(refusal());
         if (!failed_ && !toPdf_) {
             const QString refused =
-                PrintQueues::submit(destination_.printer, pdfPath_, printoutName_, destination_.copies);
+                PrintQueues::submit(destination_.printer, pdfPath_, printoutName_, destination_.copies,
+                                    destination_.jobOptions);
             QFile::remove(pdfPath_);
             if (!refused.isEmpty())
                 fail(refused);
@@ -199,17 +200,22 @@ bool QPrinterDevice::drawing()
     return true;
 }
 
-QString QPrinterDevice::nextPdfPath() const
+QString QPrinterDevice::fileNameOf(const QString &printoutName)
 {
-    if (!fixedPdfPath_.isEmpty())
-        return fixedPdfPath_;
-    QString name = printoutName_;
+    QString name = printoutName;
     static const QString unsafe = QStringLiteral("/\\:*?\"<>|");
     for (QChar &character : name) {
         if (unsafe.contains(character) || character.unicode() < 0x20)
             character = u'-';
     }
-    const QString stem = name + u' ' + Clock::now().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
+    return name;
+}
+
+QString QPrinterDevice::nextPdfPath() const
+{
+    if (!fixedPdfPath_.isEmpty())
+        return fixedPdfPath_;
+    const QString stem = fileNameOf(printoutName_) + u' ' + Clock::now().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
     const QDir folder(pdfFolder_);
     QString path = folder.filePath(stem + QStringLiteral(".pdf"));
     for (int copy = 2; QFileInfo::exists(path); ++copy)

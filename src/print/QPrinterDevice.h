@@ -19,6 +19,8 @@ struct PrintDestination
     // The print queue; empty for PDF files.
     QString printer;
     int copies = 1;
+    // The print job's options ("sides=two-sided-long-edge").
+    QStringList jobOptions;
     // For PDF files made instead of printouts: why, as the start of a
     // sentence for the user ("No printer is installed").
     QString whyPdf;
@@ -53,6 +55,10 @@ public:
 
     // Where printouts go without a printer: "Printouts" in the data folder.
     static QString printoutsFolder();
+
+    // The printout's name as a file name: characters that file systems refuse
+    // become "-".
+    static QString fileNameOf(const QString &printoutName);
 
     double pageWidth() const override;
     QSizeF printableArea() const override;

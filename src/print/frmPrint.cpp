@@ -39,7 +39,11 @@ const std::array<QString, frmPrint::OptionCount> OptionCaptions{
     QStringLiteral("Print the 'Gas' log")};
 
 constexpr int ButtonTop = 300;
-constexpr int ButtonWidth = 1095;
+constexpr int ButtonWidth = 700;
+constexpr int ButtonGap = 100;
+// Print To... between Print and Finished, wide enough for its caption.
+constexpr int PrintToLeft = OptionLeft + ButtonWidth + ButtonGap;
+constexpr int PrintToWidth = OptionRight - OptionLeft - 2 * (ButtonWidth + ButtonGap);
 constexpr int ButtonHeight = 660;
 constexpr int StandbyTop = 990;
 constexpr int StandbyHeight = 330;
@@ -51,11 +55,11 @@ QRect twipsRect(int left, int top, int width, int height)
     return {QPoint(Twips::x(left), Twips::y(top)), Twips::size(width, height)};
 }
 
-QorButton *command(QWidget *window, const QString &name, int left)
+QorButton *command(QWidget *window, const QString &name, int left, int width = ButtonWidth)
 {
     auto *button = new QorButton(window);
     button->setObjectName(name);
-    button->setGeometry(twipsRect(left, ButtonTop, ButtonWidth, ButtonHeight));
+    button->setGeometry(twipsRect(left, ButtonTop, width, ButtonHeight));
     return button;
 }
 
@@ -84,6 +88,7 @@ frmPrint::frmPrint(RideReportContent content, QWidget *parent, PrintDeviceFactor
       devices(std::move(printDevices)),
       lblStandby(new QLabel(QStringLiteral("Printing - Stand by..."), this)),
       cmdPrint(command(this, QStringLiteral("cmdPrint"), OptionLeft)),
+      cmdPrintTo(command(this, QStringLiteral("cmdPrintTo"), PrintToLeft, PrintToWidth)),
       cmdCancel(command(this, QStringLiteral("cmdCancel"), OptionRight - ButtonWidth))
 {
     setObjectName(QStringLiteral("frmPrint"));
@@ -111,6 +116,9 @@ frmPrint::frmPrint(RideReportContent content, QWidget *parent, PrintDeviceFactor
     if (!LoadButtonLayout(this, QStringLiteral("frmPrint"), &error))
         qWarning("%s", qPrintable(error));
     connect(cmdPrint, &QorButton::Click, this, &frmPrint::cmdPrint_Click);
+    cmdPrintTo->setCaption(QStringLiteral("Print To..."));
+    connect(cmdPrintTo, &QorButton::Click, this, &frmPrint::cmdPrintTo_Click);
+    OfferPrintDialog(cmdPrint, [this] { cmdPrintTo_Click(); });
     connect(cmdCancel, &QorButton::Click, this, &frmPrint::cmdCancel_Click);
 }
 
@@ -142,8 +150,10 @@ void frmPrint::activate()
             switchOff(chkPrintOption[std::size_t(kind + LogOptionOffset)]);
     }
     cmdPrint->setToolTip(QStringLiteral(" Print the options checked below "));
+    cmdPrintTo->setToolTip(QStringLiteral(" Choose a printer, the number of copies or a PDF file "));
     cmdCancel->setToolTip(QStringLiteral(" Finished with Printing Options "));
     cmdPrint->Refresh();
+    cmdPrintTo->Refresh();
     cmdCancel->Refresh();
     if (FadeActive)
         StartFade(this, 0, 255, FadeStep, false);
@@ -183,6 +193,18 @@ void frmPrint::printed(int index)
 
 void frmPrint::cmdPrint_Click()
 {
+    printChecked(PrintCommand::Print);
+}
+
+void frmPrint::cmdPrintTo_Click()
+{
+    printChecked(PrintCommand::PrintTo);
+}
+
+void frmPrint::printChecked(PrintCommand command)
+{
+    if (Printing)
+        return;
     bool anything = false;
     for (int index = 0; index < OptionCount; ++index)
         anything = anything || isChecked(index);
@@ -190,8 +212,12 @@ void frmPrint::cmdPrint_Click()
         MessageBox::show(this, PrintMessages::NothingChecked());
         return;
     }
+    const std::optional<PrintDeviceFactory> chosen =
+        command == PrintCommand::Print ? devices : ChoosePrintDevices(this, QStringLiteral("Ride report"));
+    if (!chosen)
+        return;
 
-    PrintRun run(devices);
+    PrintRun run(*chosen);
     {
         BusyPointer busy(this);
         lblStandby->show();

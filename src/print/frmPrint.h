@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/PrintDialog.h"
 #include "print/PrintRun.h"
 #include "print/RideReportContent.h"
 
@@ -31,6 +32,9 @@ public:
     QCheckBox *option(int index) const { return chkPrintOption[std::size_t(index)]; }
 
     void cmdPrint_Click();
+    // Print To...: the checked options where the user chooses in the
+    // system's print dialog.
+    void cmdPrintTo_Click();
     void cmdCancel_Click();
     // Esc and the desktop's close request work as Finished.
     void reject() override;
@@ -45,6 +49,7 @@ private:
     void chkPrintOption_Toggled(int index);
     bool hasNotes() const;
     bool isChecked(int index) const;
+    void printChecked(PrintCommand command);
     void printCheckedSections(PrintRun &run);
     void printed(int index);
 
@@ -53,6 +58,7 @@ private:
     std::array<QCheckBox *, OptionCount> chkPrintOption{};
     QLabel *lblStandby;
     QorButton *cmdPrint;
+    QorButton *cmdPrintTo;
     QorButton *cmdCancel;
     bool Activated = false;
     bool Printing = false;

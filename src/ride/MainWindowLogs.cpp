@@ -3,6 +3,7 @@
 #include "ride/PrintCommands.h"
 
 #include "ui/NotesBox.h"
+#include "ui/QorButton.h"
 
 #include <QTabWidget>
 
@@ -34,6 +35,8 @@ MainWindowLogs::MainWindowLogs(QWidget *window, const MainWindowControls &ui, Ri
         controls.tabs = ui.MainTab;
         m_tabs[k - 1] = std::make_unique<LogTab>(controls, context);
         m_tabs[k - 1]->setPrintCommand([window, &ui, kind] { PrintHighlightedLogEntry(window, ui, kind); });
+        OfferPrintDialog(ui.cmdLogPrint[k],
+                         [window, &ui, kind] { PrintHighlightedLogEntry(window, ui, kind, PrintCommand::PrintTo); });
     }
     QObject::connect(m_mainTab, &QTabWidget::currentChanged, &m_connections, [this] { fillTabInView(); });
 }

@@ -14,15 +14,18 @@ void PrintRideReport(QWidget *mainWindow, const MainWindowControls &ui, const QS
     });
 }
 
-void PrintHighlightedLogEntry(QWidget *mainWindow, const MainWindowControls &ui, LogKind kind)
+void PrintHighlightedLogEntry(QWidget *mainWindow, const MainWindowControls &ui, LogKind kind, PrintCommand command)
 {
     const std::optional<LogEntryPrintout> entry = LogEntryShown(ui, kind);
     if (!entry)
         return;
+    const QString printoutName = QStringLiteral("'%1' entry").arg(entry->log.tabCaption);
+    const std::optional<PrintDeviceFactory> devices = PrintDevicesOf(command, mainWindow, printoutName);
+    if (!devices)
+        return;
     RideHeading ride = RideHeadingShown(ui);
     ride.printedAt = Clock::now();
-    PrintRun run(SystemPrintDevices());
-    run.print(QStringLiteral("'%1' entry").arg(entry->log.tabCaption),
-              [&](PrintDevice &device) { return PrintLogEntry(device, *entry, ride); });
+    PrintRun run(*devices);
+    run.print(printoutName, [&](PrintDevice &device) { return PrintLogEntry(device, *entry, ride); });
     run.report(mainWindow);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/PrintDialog.h"
 #include "store/LogKind.h"
 
 #include <QString>
@@ -15,5 +16,7 @@ struct MainWindowControls;
 void PrintRideReport(QWidget *mainWindow, const MainWindowControls &ui, const QString &picturePath);
 
 // cmdMaintPrint to cmdGasPrint: the highlighted entry of the log with its
-// notes. The main window stays as it is while it prints.
-void PrintHighlightedLogEntry(QWidget *mainWindow, const MainWindowControls &ui, LogKind kind);
+// notes, on the default printer or, with Print To, where the user chooses.
+// The main window stays as it is while it prints.
+void PrintHighlightedLogEntry(QWidget *mainWindow, const MainWindowControls &ui, LogKind kind,
+                              PrintCommand command = PrintCommand::Print);

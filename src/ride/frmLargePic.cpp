@@ -50,7 +50,8 @@ frmLargePic::frmLargePic(QWidget *owner)
     QString error;
     if (!LoadButtonLayout(this, QStringLiteral("frmLargePic"), &error))
         qWarning("%s", qPrintable(error));
-    connect(cmdPrintPic, &QorButton::Click, this, &frmLargePic::cmdPrintPic_Click);
+    connect(cmdPrintPic, &QorButton::Click, this, [this] { cmdPrintPic_Click(PrintCommand::Print); });
+    OfferPrintDialog(cmdPrintPic, [this] { cmdPrintPic_Click(PrintCommand::PrintTo); });
     connect(cmdReturn, &QorButton::Click, this, &frmLargePic::cmdReturn_Click);
 }
 
@@ -106,9 +107,12 @@ void frmLargePic::printAndReturn()
 
 // Prints the title and the picture on one page. A refused printout, or the
 // PDF file made without a printer, is told once the window takes input again.
-void frmLargePic::cmdPrintPic_Click()
+void frmLargePic::cmdPrintPic_Click(PrintCommand command)
 {
-    PrintRun run(SystemPrintDevices());
+    const std::optional<PrintDeviceFactory> devices = PrintDevicesOf(command, this, QStringLiteral("Picture"));
+    if (!devices)
+        return;
+    PrintRun run(*devices);
     {
         BusyPointer busy(this);
         QCoreApplication::processEvents();

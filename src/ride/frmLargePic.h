@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/PrintDialog.h"
 #include "ride/PictureFit.h"
 
 #include <QDialog>
@@ -34,7 +35,7 @@ public:
     void setPrintPictureOnly(PrintDevice *device) { printOnly = device; }
     bool pictureSent() const { return sent; }
 
-    void cmdPrintPic_Click();
+    void cmdPrintPic_Click(PrintCommand command = PrintCommand::Print);
     void cmdReturn_Click();
 
 protected:

@@ -2,6 +2,8 @@
 
 #include "ui/QorButton.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeySequence>
 
 QorButtonAccessible::QorButtonAccessible(QorButton *button)
@@ -62,20 +64,32 @@ QString QorButtonAccessible::text(QAccessible::Text kind) const
     }
 }
 
+bool QorButtonAccessible::hasContextMenu() const
+{
+    return button()->contextMenuPolicy() == Qt::CustomContextMenu;
+}
+
 QStringList QorButtonAccessible::actionNames() const
 {
     QStringList names{pressAction()};
-    if (button()->opensMenu())
+    if (button()->opensMenu() || hasContextMenu())
         names << showMenuAction();
     return names + QAccessibleWidget::actionNames();
 }
 
 void QorButtonAccessible::doAction(const QString &actionName)
 {
-    if (actionName == pressAction() || (actionName == showMenuAction() && button()->opensMenu()))
+    if (actionName == pressAction() || (actionName == showMenuAction() && button()->opensMenu())) {
         button()->press();
-    else
+    } else if (actionName == showMenuAction() && hasContextMenu()) {
+        // The button's own menu (Print To... beside a plain Print), as the
+        // menu key opens it.
+        const QPoint centre = button()->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, button()->mapToGlobal(centre));
+        QCoreApplication::sendEvent(button(), &event);
+    } else {
         QAccessibleWidget::doAction(actionName);
+    }
 }
 
 QStringList QorButtonAccessible::keyBindingsForAction(const QString &actionName) const

@@ -214,6 +214,20 @@ private slots:
         QCOMPARE(world->window->state().CurrentRide, 3);
     }
 
+    // A print button's second command, Print To..., sits in a menu of the
+    // button's own that assistive technology opens as the menu key does.
+    void printButtonMenuOffersPrintTo()
+    {
+        openMainWindow();
+        QAccessibleActionInterface *print = of(world->ui().cmdLogPrint[1])->actionInterface();
+        QVERIFY(print->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+        print->doAction(QAccessibleActionInterface::showMenuAction());
+        QWidget *menu = popUpMenu();
+        QVERIFY(menu);
+        QVERIFY(menuItem(menu, QStringLiteral("Print To...")));
+        menu->close();
+    }
+
     void manualTopicMenuItemPressedCloses()
     {
         openMainWindow();

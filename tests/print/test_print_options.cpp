@@ -1,5 +1,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
+#include "platform/PrintQueues.h"
+#include "print/PrintDialog.h"
 #include "print/PicturePrintout.h"
 #include "print/QPrinterDevice.h"
 #include "print/RecordingPrintDevice.h"
@@ -181,6 +183,33 @@ private slots:
         QVERIFY(window.isEnabled());
     }
 
+    // Print To asks first: Cancel prints nothing and leaves the options as
+    // they were; a printer chosen gets the checked options, not the default
+    // printer.
+    void printToPrintsWhereTheUserChose()
+    {
+        MessageBox::Script boxes;
+        PrintQueues::Script queues;
+        queues.service = {PrintQueues::Service::State::Ready, QStringLiteral("Office")};
+        PrintDialogForTests dialog;
+        Recorder recorder;
+        frmPrint window(fullRide(), nullptr, recorder.factory());
+        window.show();
+        uncheck(window, {1, 2, 4, 5, 6});
+
+        window.cmdPrintTo_Click();
+        QCOMPARE(dialog.shown, 1);
+        QVERIFY(queues.submitted.isEmpty());
+
+        dialog.answer = PrintDialogAnswer{QStringLiteral("Lab"), 2, {}, {}};
+        window.cmdPrintTo_Click();
+        QCOMPARE(queues.submitted, QStringList({"Lab|Ride report - basic information|2",
+                                                "Lab|Ride report - 'Maint./Repair' list|2"}));
+        QVERIFY(recorder.printouts.isEmpty());
+        QCOMPARE(boxes.count(), 0);
+        QCOMPARE(window.option(3)->checkState(), Qt::Checked);
+    }
+
     void theBasicInformationAndOneLogAreTwoPrintouts()
     {
         MessageBox::Script boxes;
@@ -300,7 +329,8 @@ private slots:
                                      "Ride report - basic information 2026-12-07 14-03-00.pdf"}));
         QCOMPARE(boxes.count(), 1);
         QCOMPARE(boxes.last().icon, MessageBox::Icon::Information);
-        QVERIFY(boxes.last().text.contains(QStringLiteral("the 2 printouts were saved as PDF files")));
+        QVERIFY(boxes.last().text.contains(QStringLiteral("the 2 printouts were saved as PDF files"),
+                                           Qt::CaseInsensitive));
         QVERIFY(boxes.last().text.endsWith(QStringLiteral("\r\n\r\n") + QDir::toNativeSeparators(printouts)));
     }
 

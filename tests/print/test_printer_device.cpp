@@ -1,4 +1,5 @@
 #include "print/LogEntryPrintout.h"
+#include "print/PrintDialog.h"
 #include "print/PrintLayout.h"
 #include "print/PrintRun.h"
 #include "print/QPrinterDevice.h"
@@ -167,6 +168,85 @@ private slots:
         QCOMPARE(queues.submitted, jobs);
         QCOMPARE(QDir(QPrinterDevice::printoutsFolder()).entryList(QDir::Files).size(), pdfFiles);
         QCOMPARE(QDir::temp().entryList({QStringLiteral("torqal-printout-*")}), passingBefore);
+        QCOMPARE(boxes.count(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QVERIFY2(boxes.last().text.startsWith(message), qPrintable(boxes.last().text));
+    }
+
+    // Print To: the dialog's answer decides where the run's printouts go. The
+    // default printer is offered; a PDF file takes the first printout and
+    // the next ones beside it, overwriting no other file; Cancel prints and
+    // says nothing; a print service out of reach is not waited for in the
+    // dialog, and the printouts are saved as Print saves them.
+    void printToFollowsTheDialog_data()
+    {
+        using State = PrintQueues::Service::State;
+        QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QString>("pdfFile");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<QStringList>("jobs");
+        QTest::addColumn<QStringList>("chosenFolder");
+        QTest::addColumn<int>("printoutsFolder");
+        QTest::addColumn<QString>("message");
+        const QStringList before{QStringLiteral("Trips (2).pdf")};
+        QTest::newRow("printer and copies")
+            << int(State::Ready) << false << QString() << 1
+            << QStringList{QStringLiteral("Lab|Trips entry|3|sides=two-sided-long-edge"),
+                           QStringLiteral("Lab|Trips entry again|3|sides=two-sided-long-edge")}
+            << before << 0 << QString();
+        QTest::newRow("PDF file") << int(State::Ready) << false << QStringLiteral("Trips.pdf") << 1 << QStringList()
+                                  << QStringList{QStringLiteral("Trips (2).pdf"), QStringLiteral("Trips (3).pdf"),
+                                                 QStringLiteral("Trips.pdf")}
+                                  << 0 << QStringLiteral("The 2 printouts were saved as PDF files in the folder:");
+        QTest::newRow("cancel") << int(State::Ready) << true << QString() << 1 << QStringList() << before << 0
+                                << QString();
+        QTest::newRow("service out of reach")
+            << int(State::Unreachable) << false << QString() << 0 << QStringList() << before << 2
+            << QStringLiteral("The print service cannot be reached, so the 2 printouts were saved");
+    }
+
+    void printToFollowsTheDialog()
+    {
+        QFETCH(int, state);
+        QFETCH(bool, cancel);
+        QFETCH(QString, pdfFile);
+        QFETCH(int, shown);
+        QFETCH(QStringList, jobs);
+        QFETCH(QStringList, chosenFolder);
+        QFETCH(int, printoutsFolder);
+        QFETCH(QString, message);
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        QTemporaryDir chosen;
+        QFile existing(QDir(chosen.path()).filePath(QStringLiteral("Trips (2).pdf")));
+        QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("kept") == 4);
+        existing.close();
+        PrintQueues::Script queues;
+        queues.service = {PrintQueues::Service::State(state), QStringLiteral("Office")};
+        PrintDialogForTests dialog;
+        if (!cancel) {
+            dialog.answer = PrintDialogAnswer{QStringLiteral("Lab"), 3, {QStringLiteral("sides=two-sided-long-edge")},
+                                              pdfFile.isEmpty() ? QString() : QDir(chosen.path()).filePath(pdfFile)};
+        }
+        MessageBox::Script boxes;
+
+        const std::optional<PrintDeviceFactory> devices = PrintDevicesOf(PrintCommand::PrintTo, nullptr, "Trips");
+        QCOMPARE(devices.has_value(), !cancel);
+        if (devices) {
+            PrintRun run(*devices);
+            for (const QString &name : QStringList{"Trips entry", "Trips entry again"})
+                QVERIFY(run.print(name, [](PrintDevice &device) { return PrintLogEntry(device, tripWithNotes(0), Ride); }));
+            run.report(nullptr);
+        }
+
+        QCOMPARE(dialog.shown, shown);
+        if (shown)
+            QCOMPARE(dialog.preselected, QStringLiteral("Office"));
+        QCOMPARE(queues.submitted, jobs);
+        QCOMPARE(QDir(chosen.path()).entryList(QDir::Files), chosenFolder);
+        QCOMPARE(existing.size(), 4);
+        QCOMPARE(QDir(QPrinterDevice::printoutsFolder()).entryList(QDir::Files).size(), printoutsFolder);
         QCOMPARE(boxes.count(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty())
             QVERIFY2(boxes.last().text.startsWith(message), qPrintable(boxes.last().text));

@@ -83,6 +83,7 @@ const Role Roles[] = {
     {"frmLogEntry", "cmdSave", 14, Add, Add, 0, 4, "icon:save-16"},
     {"frmLogEntry", "cmdCancel", 14, Delete, Delete, 0, 4, "icon:cancel-16"},
     {"frmPrint", "cmdPrint", 14, Print, Print, 0, 4, "icon:print-16"},
+    {"frmPrint", "cmdPrintTo", 14, Print, Print, 0, 0, "icon:print-16"},
     {"frmPrint", "cmdCancel", 14, Delete, Delete, 0, 4, "icon:cancel-16"},
     {"frmTitlePage", "cmdContinue", 14, Blue, Blue, 0xC00000, 1, "icon:continue-32"},
     {"frmNewUser", "cmdContinue", 14, Blue, Blue, 0xC00000, 1, "icon:continue-32"},

@@ -19,7 +19,6 @@ void ConfigureApplication()
     // The installed launcher entry and icon carry this name, so that task
     // bars and window lists show the program's own icon.
     QApplication::setDesktopFileName(QStringLiteral("example.qorsoftware.Torqal"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("example.qorsoftware.Torqal")));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
     // The program ends through its quit command (or when the title window is
@@ -27,6 +26,11 @@ void ConfigureApplication()
     // between the title window and the main window there is a moment with
     // no window at all.
     QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void SetProgramIcon()
+{
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("example.qorsoftware.Torqal")));
 }
 
 frmTitlePage *StartProgram(std::unique_ptr<SingleInstance> &instance)

@@ -8,6 +8,10 @@ class frmTitlePage;
 // The application-wide set-up before any window: names, style, fonts.
 void ConfigureApplication();
 
+// The program's icon from the desktop's icon theme, for every window. Looking
+// it up takes a while, so it waits until the main window is on screen.
+void SetProgramIcon();
+
 // The start procedure: moves into the data folder, refuses a second program
 // on that folder (`instance` then holds the folder's lock for the run), looks
 // after the data folder (StartChecks.h) and shows the title window, which it

@@ -3,6 +3,7 @@
 #include "Version.h"
 #include "app/LinkLabel.h"
 #include "app/StartTexts.h"
+#include "app/StartUp.h"
 #include "app/TitleArtwork.h"
 #include "app/frmNewUser.h"
 #include "platform/Identity.h"
@@ -15,6 +16,7 @@
 #include "platform/TileBackground.h"
 #include "platform/Twips.h"
 #include "ride/frmMain.h"
+#include "ui/AfterFirstPaint.h"
 #include "ui/ButtonLayout.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
@@ -185,6 +187,7 @@ void frmTitlePage::showMainWindow()
     main = new frmMain;
     main->setAttribute(Qt::WA_DeleteOnClose);
     main->show();
+    AfterFirstPaint(main, &SetProgramIcon);
 }
 
 void frmTitlePage::closeEvent(QCloseEvent *event)

@@ -20,6 +20,8 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
+#include <utility>
+
 namespace {
 
 const QColor Yellow(255, 255, 0);
@@ -95,6 +97,7 @@ FileStatus RideView::readShownRideKey(qint16 n)
 
 FileStatus RideView::LoadRideView(qint16 n)
 {
+    m_heldPicture.reset();
     FileStatus status;
     if (n == 0)
         clearView();
@@ -162,8 +165,33 @@ void RideView::loadPicture(qint16 n, const RideRecord &ride)
     ui.imgRide->hide();
     RidePictureBox::Clear(ui);
     rw.state.PicturePath.clear();
-    QCoreApplication::processEvents();
     const QString path = ValueFormats::trimBlanks(ride.PicturePath);
+    if (m_holdPicture && !path.isEmpty()) {
+        m_heldPicture = HeldPicture{n, ride};
+        rw.state.PicturePath = path;
+        ui.imgRide->show();
+        RidePictureBox::ShowCommands(ui, true, true);
+        return;
+    }
+    QCoreApplication::processEvents();
+    showPicture(n, ride, path);
+}
+
+void RideView::LoadHeldPicture()
+{
+    m_holdPicture = false;
+    const std::optional<HeldPicture> held = std::exchange(m_heldPicture, std::nullopt);
+    if (!held || rw.state.inEditMode())
+        return;
+    // The box stays as it is, its empty frame on screen, until the picture
+    // takes its place.
+    rw.state.PicturePath.clear();
+    showPicture(held->n, held->ride, ValueFormats::trimBlanks(held->ride.PicturePath));
+}
+
+void RideView::showPicture(qint16 n, const RideRecord &ride, const QString &path)
+{
+    const MainWindowControls &ui = rw.ui;
     bool hasPicture = false;
     if (!path.isEmpty()) {
         if (const auto picture = PictureFit::LoadPicture(path)) {

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 // The ride part of the main window as a view of one ride: its boxes, its
 // name caption, its picture and the ride commands' visibility; the colours
@@ -33,6 +34,14 @@ public:
     // the ride cannot be read.
     FileStatus LoadRideView(qint16 n);
 
+    // Until the window is on screen, the picture of a ride shown waits: its
+    // box shows the empty frame, the picture commands are those of a ride
+    // with a picture, and LoadHeldPicture then loads it as showing the ride
+    // does (a picture that cannot be loaded is reported and its path cleared
+    // as ever). Another ride shown meanwhile drops the held picture.
+    void holdPictureUntilShown() { m_holdPicture = true; }
+    void LoadHeldPicture();
+
     // The texts of the ride boxes as the program showed them, for telling
     // which boxes the user changed since.
     const RideBoxTexts &shownTexts() const { return m_shown; }
@@ -49,6 +58,7 @@ private:
     void clearView();
     FileStatus fillView(qint16 n);
     void loadPicture(qint16 n, const RideRecord &ride);
+    void showPicture(qint16 n, const RideRecord &ride, const QString &path);
     FileStatus readShownRideKey(qint16 n);
     int fieldIndexOf(QObject *box) const;
 
@@ -56,4 +66,11 @@ private:
     std::function<void()> m_refillLogs;
     int m_visitedBox = 0; // the box with the focus look, 0 for none
     RideBoxTexts m_shown;
+    bool m_holdPicture = false;
+    struct HeldPicture
+    {
+        qint16 n;
+        RideRecord ride;
+    };
+    std::optional<HeldPicture> m_heldPicture;
 };

@@ -14,6 +14,7 @@
 #include "ride/ModalDimming.h"
 #include "ride/PrintCommands.h"
 #include "ride/RideHistoryCommand.h"
+#include "ui/AfterFirstPaint.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
 
@@ -55,11 +56,12 @@ frmMain::frmMain(QWidget *parent)
     m_logs = std::make_unique<MainWindowLogs>(this, ui, m_state);
     m_rides = std::make_unique<RideCommands>(RideWindow{this, ui, m_state});
     // The lists follow the ride shown when they come into view, but the
-    // gasoline list at once: its miles are the ride's miles that the
-    // reminders notice counts with.
+    // gasoline list at once (once the window is on screen): its miles are the
+    // ride's miles that the reminders notice counts with.
     m_rides->view.setLogRefill([this] {
         m_logs->rideChanged();
-        m_logs->fillIfStale(LogKind::Gas);
+        if (m_onScreen)
+            m_logs->fillIfStale(LogKind::Gas);
     });
     // The reminders database lies in the data folder, the working folder.
     m_reminders = std::make_unique<RideReminders>(RideWindow{this, ui, m_state}, *m_logs,
@@ -141,18 +143,26 @@ void frmMain::activateFirstTime()
     // The fade command has no caption: its hover text names it from the start.
     cmdFadeStatus_MouseMove();
     ui.MainTab->setCurrentIndex(0);
+    // The window comes on screen with the ride's fields; the picture and the
+    // gasoline list follow at once.
+    m_rides->view.holdPictureUntilShown();
     m_rides->FirstDisplay();
-    // The window is not on screen before its first show has finished, nor
-    // visible before its fade-in has ended; then come the message that no
-    // ride is on file and the reminders.
+    // The message that no ride is on file and the reminders come once the
+    // window is visible: after its fade-in.
     const auto afterShowing = [this] {
         m_rides->TellWhenNoRides();
         m_reminders->start();
     };
-    if (FadeActive)
+    const bool fading = FadeActive;
+    AfterFirstPaint(this, [this, afterShowing, fading] {
+        m_onScreen = true;
+        m_rides->view.LoadHeldPicture();
+        m_logs->fillIfStale(LogKind::Gas);
+        if (!fading)
+            afterShowing();
+    });
+    if (fading)
         StartFade(this, 0, Opaque, FadeStep, false, afterShowing);
-    else
-        QMetaObject::invokeMethod(this, afterShowing, Qt::QueuedConnection);
     if (ui.cmdSelectRide->isVisible())
         ui.cmdSelectRide->setFocus();
 }

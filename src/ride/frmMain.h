@@ -61,5 +61,6 @@ private:
     std::unique_ptr<RideCommands> m_rides;
     std::unique_ptr<RideReminders> m_reminders;
     bool activated = false;
+    bool m_onScreen = false; // the first display is on screen
     bool ending = false;
 };

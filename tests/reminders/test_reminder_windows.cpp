@@ -216,6 +216,23 @@ private slots:
         QCOMPARE(world.messages.count(), 0);
     }
 
+    // The notice of the ride shown at start counts with its gasoline log's
+    // miles (5,700, past the 5,000 of the reminder) once the window is up,
+    // with no input.
+    void noticeAtStartCountsTheGasolineMiles()
+    {
+        World world;
+        const RideRecord &sally = threeRides[2];
+        writeFileOf(QStringLiteral("Torqal.Dat"), QList<RideRecord>{sally});
+        writeFileOf(QStringLiteral("Gas.Dat"), QList<GasRecord>{gasEntry(sally.RideKey, 2800), gasEntry(sally.RideKey, 2900)});
+        store({ofRide(once(QDate(), 5000), sally.RideKey)});
+        Settings::setValue(Settings::OverdueAtStartKey, Settings::NoShow);
+        world.open();
+        auto *notice = world.find<QPushButton>(QStringLiteral("cmdReminders"));
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->text(), QStringLiteral("1 reminder due (1 overdue)"));
+    }
+
     // Deleting a ride deletes its reminders and no others.
     void deletingARideDeletesItsReminders()
     {

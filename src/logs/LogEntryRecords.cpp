@@ -15,7 +15,7 @@ Record datedRecord(double rideKey, const EntryFields &fields)
     Record record;
     record.RideKey = rideKey;
     record.EntryDate = dateValueFromText(fields[0]).value_or(0);
-    record.Notes = trimBlanks(fields[3]);
+    record.Notes = trimTrailingBlanks(fields[3]);
     return record;
 }
 

@@ -4,8 +4,8 @@
 #include "store/LogEntryWrite.h"
 
 // The records the editor's fields convert to (the fields have passed the
-// checks of LogEntryForm::check): the date in the user's locale, the text
-// fields trimmed, a cost or trip mileage that is no number as 0, gallons and
+// checks of LogEntryForm::check): the date in the user's locale, the
+// description trimmed, the notes without the blanks after them, a cost or trip mileage that is no number as 0, gallons and
 // gas miles from their leading number, miles rounded half to even.
 ExpenseRecord expenseFromFields(double rideKey, const EntryFields &fields);
 TripRecord tripFromFields(double rideKey, const EntryFields &fields);

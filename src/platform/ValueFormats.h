@@ -139,5 +139,9 @@ QString percentText(double ratio, const QLocale &locale = QLocale());
 // Removes blanks (code 32) at both ends and nothing else: tabs and line
 // breaks stay.
 QString trimBlanks(const QString &text);
+// Removes the blanks at the end only. Notes keep the blanks they start with
+// (they may indent the first line); the blanks after the text are the
+// field's padding.
+QString trimTrailingBlanks(const QString &text);
 
 } // namespace ValueFormats

@@ -195,4 +195,12 @@ QString trimBlanks(const QString &text)
     return text.mid(first, end - first);
 }
 
+QString trimTrailingBlanks(const QString &text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.left(end);
+}
+
 } // namespace ValueFormats

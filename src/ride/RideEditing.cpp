@@ -133,7 +133,7 @@ void RideEditing::SaveRide()
 {
     const MainWindowControls &ui = rw.ui;
     for (int i = 1; i <= RideFields::Count; ++i)
-        ui.setFieldText(i, ValueFormats::trimBlanks(ui.fieldText(i)));
+        ui.setFieldText(i, RideFieldValues::TrimmedBoxText(i, ui.fieldText(i)));
     RideBoxTexts boxes;
     for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
         boxes[std::size_t(i)] = ui.fieldText(i);

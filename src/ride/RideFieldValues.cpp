@@ -63,13 +63,18 @@ double dateFromBox(const QString &text, const QLocale &locale)
 
 } // namespace
 
+QString TrimmedBoxText(int box, const QString &text)
+{
+    return box >= RideNotesBox ? ValueFormats::trimTrailingBlanks(text) : ValueFormats::trimBlanks(text);
+}
+
 RideBoxTexts BoxTextsOf(const RideRecord &ride, const QLocale &locale)
 {
     using namespace ValueFormats;
     RideBoxTexts boxes;
     for (int i = 1; i <= LastRideBox; ++i) {
         if (const TextField field = TextFields[std::size_t(i)])
-            boxes[std::size_t(i)] = trimBlanks(ride.*field);
+            boxes[std::size_t(i)] = TrimmedBoxText(i, ride.*field);
     }
     boxes[RideNotesBox] = notesForBox(boxes[RideNotesBox]);
     boxes[PurchaseDateBox] = dateTextWhenSet(ride.PurchaseDate, locale);
@@ -86,7 +91,7 @@ void StoreBoxTexts(const RideBoxTexts &shown, const RideBoxTexts &boxes, const Q
     const auto changed = [&](int i) { return boxes[std::size_t(i)] != shown[std::size_t(i)]; };
     for (int i = 1; i <= LastRideBox; ++i) {
         if (const TextField field = TextFields[std::size_t(i)]; field && changed(i))
-            ride.*field = trimBlanks(boxes[std::size_t(i)]);
+            ride.*field = TrimmedBoxText(i, boxes[std::size_t(i)]);
     }
     if (changed(RideNotesBox))
         ride.Notes = notesForRecord(ride.Notes);

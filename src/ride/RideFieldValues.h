@@ -20,7 +20,12 @@ inline constexpr int SellingDateBox = 14;
 inline constexpr int PriceSoldBox = 19;
 inline constexpr int RideNotesBox = 27;
 
-// What each box shows of the record: text trimmed of blanks; a date other
+// A box's text as the program keeps it: without the blanks at either end,
+// except that notes (the ride's, and the logs' boxes after it) keep the
+// blanks they start with.
+QString TrimmedBoxText(int box, const QString &text);
+
+// What each box shows of the record: text trimmed as above; a date other
 // than 0 as "mm/dd/yyyy", 0 as nothing; an amount other than 0 as
 // "$##,##0.00", otherwise nothing. The notes box breaks its lines with a
 // line feed where the record has CR LF.
@@ -30,7 +35,7 @@ RideBoxTexts BoxTextsOf(const RideRecord &ride, const QLocale &locale = QLocale(
 // text differs from the text the box `shown` when the ride was shown (all
 // empty for a new ride). Every other field keeps what the record holds, to
 // the byte: a cost of 12.345678 shown as $12.35, a date with its time of day.
-// A changed box is stored as: text trimmed (the record cuts it to its field's
+// A changed box is stored as: text trimmed as above (the record cuts it to its field's
 // width); a date box empty or no date gives 0, else the date read from it (a
 // time of day becomes the fraction); a price box that holds no number gives
 // 0, else the amount rounded to four decimals; the notes' line breaks become

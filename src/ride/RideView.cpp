@@ -261,7 +261,7 @@ void RideView::txtField_LostFocus(int i)
     if (rw.ui.isFieldLocked(i))
         return;
     rw.ui.setFieldColors(i, ViewColors::CaptionText, false, ViewColors::BoxBackground);
-    rw.ui.setFieldText(i, ValueFormats::trimBlanks(rw.ui.fieldText(i)));
+    rw.ui.setFieldText(i, RideFieldValues::TrimmedBoxText(i, rw.ui.fieldText(i)));
 }
 
 void RideView::MainTab_Click(int tab)

@@ -72,7 +72,7 @@ StoreRead<QString> readNotes(RecordFile<Record> &file, int number)
         notes.recordCount = file.count();
         FileStatus status = ReadRecord(file, number);
         if (status)
-            notes.value = ValueFormats::trimBlanks(file.buffer.Notes);
+            notes.value = ValueFormats::trimTrailingBlanks(file.buffer.Notes);
         return status;
     });
     return notes;

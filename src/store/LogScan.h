@@ -18,7 +18,8 @@ namespace Store {
 // entries read before it.
 StoreRead<std::vector<LogEntry>> scanLog(LogKind kind, double rideKey);
 
-// The notes of record `recordNumber` of the log file, trimmed.
+// The notes of record `recordNumber` of the log file without the blanks
+// after them (those they start with stay).
 StoreRead<QString> readLogNotes(LogKind kind, int recordNumber);
 
 // Every entry of one ride in the four logs, whole, in file order.

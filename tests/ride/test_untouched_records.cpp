@@ -1,6 +1,7 @@
 // A ride and one entry of each log holding the most the files can hold go
-// through every editor: saved without typing, their bytes stay as they were;
-// with only the notes changed, every other field keeps its bytes.
+// through every editor: saved without typing, their bytes stay as they were
+// (notes that start with blanks included); with only the notes changed,
+// every other field keeps its bytes, and the notes the blanks typed first.
 
 #include "RideWindowSupport.h"
 
@@ -47,7 +48,8 @@ QString fullText(int width, int first, bool lines = false)
     return text;
 }
 
-// Fills every text field but the picture path to its width.
+// Fills every text field but the picture path to its width; the notes start
+// with two blanks.
 struct FullTexts
 {
     int first = 0;
@@ -58,8 +60,10 @@ struct FullTexts
     template<class T> void single(const char *, T &) {}
     void text(const char *name, QString &field, int width)
     {
-        if (qstrcmp(name, "PicturePath") != 0)
-            field = fullText(width, first += 7, qstrcmp(name, "Notes") == 0);
+        if (qstrcmp(name, "Notes") == 0)
+            field = QStringLiteral("  ") + fullText(width - 2, first += 7, true);
+        else if (qstrcmp(name, "PicturePath") != 0)
+            field = fullText(width, first += 7);
     }
 };
 
@@ -115,6 +119,21 @@ GasRecord fullGas()
     return entry;
 }
 
+// The record's bytes with its notes, the last field, replaced by "  new".
+QByteArray withNewNotes(QByteArray record, int notesWidth)
+{
+    const qsizetype notesAt = record.size() - notesWidth;
+    return record.replace(notesAt, notesWidth, QByteArray("  new").leftJustified(notesWidth, ' '));
+}
+
+// Replaces the notes in the box by "  new", typed.
+void typeNewNotes(QPlainTextEdit *notes)
+{
+    notes->setFocus();
+    QTest::keyClick(notes, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(notes->viewport(), QStringLiteral("  new"));
+}
+
 const QStringList logFiles = {QStringLiteral("Maint.Dat"), QStringLiteral("Goody.Dat"), QStringLiteral("Trip.Dat"),
                               QStringLiteral("Gas.Dat")};
 
@@ -144,10 +163,15 @@ private slots:
         QCOMPARE(world.messages.count(), 0);
         QVERIFY(ui.cmdRideEdit->isVisible());
         QCOMPARE(DataTest::bytesOf(QStringLiteral("Torqal.Dat")), ride);
+        world.click(ui.cmdRideEdit);
+        ui.MainTab->setCurrentIndex(2);
+        typeNewNotes(qobject_cast<QPlainTextEdit *>(ui.txtField[RideFieldValues::RideNotesBox]));
+        world.click(ui.cmdRideSave);
+        QCOMPARE(DataTest::bytesOf(QStringLiteral("Torqal.Dat")), withNewNotes(ride, RideRecord::NotesWidth));
 
         for (int k = 1; k <= 4; ++k) {
             const QString file = logFiles[k - 1];
-            QByteArray entry = DataTest::bytesOf(file);
+            const QByteArray entry = DataTest::bytesOf(file);
             ui.MainTab->setCurrentIndex(k + 2);
             {
                 // Save writes a cost back (Save takes off its "$"); the other
@@ -166,18 +190,13 @@ private slots:
             QVERIFY2(DataTest::bytesOf(file) == entry, qPrintable(file));
             {
                 LogEntryEditorScript notesOnly([](frmLogEntry &editor) {
-                    editor.notesField()->setFocus();
-                    QTest::keyClick(editor.notesField(), Qt::Key_A, Qt::ControlModifier);
-                    QTest::keyClicks(editor.notesField()->viewport(), QStringLiteral("new"));
+                    typeNewNotes(editor.notesField());
                     editor.cmdSave_Click();
                 });
                 world.click(ui.cmdLogEdit[std::size_t(k)]);
             }
-            const QByteArray saved = DataTest::bytesOf(file);
-            const qsizetype notesAt = entry.size() - (k == 4 ? GasRecord::NotesWidth : k == 3 ? TripRecord::NotesWidth
-                                                                                              : ExpenseRecord::NotesWidth);
-            entry.replace(notesAt, entry.size() - notesAt, QByteArray("new").leftJustified(entry.size() - notesAt, ' '));
-            QVERIFY2(saved == entry, qPrintable(file));
+            const int notesWidth = k == 4 ? GasRecord::NotesWidth : k == 3 ? TripRecord::NotesWidth : ExpenseRecord::NotesWidth;
+            QVERIFY2(DataTest::bytesOf(file) == withNewNotes(entry, notesWidth), qPrintable(file));
         }
     }
 };

@@ -48,6 +48,10 @@ struct Problem
 // field cannot hold: a cost beyond the range of money, miles beyond a long,
 // gallons that a single would turn into infinity or 0.
 std::optional<Problem> check(LogKind kind, const EntryFields &fields);
+// The same checks for the editor's request, except that gallons the user
+// left as shown are checked as stored: 0.04 gallons show as ".0" and save
+// again; gallons typed as 0 are still refused.
+std::optional<Problem> check(const LogEntryRequest &request, const EntryFields &fields);
 
 // Gallons and gas miles as read from their fields: the leading number, with
 // the decimal separator of the user's locale ("12,4" in a German locale is

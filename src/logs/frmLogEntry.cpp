@@ -264,7 +264,7 @@ void frmLogEntry::cmdSave_Click()
     EntryFields fields;
     for (int i = 0; i < 4; ++i)
         fields[std::size_t(i)] = fieldText(i);
-    if (const auto problem = LogEntryForm::check(m_request.kind, fields)) {
+    if (const auto problem = LogEntryForm::check(m_request, fields)) {
         MessageBox::tell(this, ApplicationTitle, problem->message, MessageBox::Icon::Critical);
         field(problem->field)->setFocus();
         return;

@@ -111,6 +111,33 @@ private slots:
 
     // The deletion marker in a marker field would make the next compaction
     // drop the entry.
+    void gallonsLeftAsShownAreCheckedAsStored_data()
+    {
+        QTest::addColumn<float>("stored");
+        QTest::addColumn<QString>("typed"); // empty: left as shown
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("0.04 shown as .0") << 0.04f << "" << false;
+        QTest::newRow("0.0 typed") << 0.04f << "0.0" << true;
+        QTest::newRow("0 stored") << 0.0f << "" << true;
+    }
+
+    void gallonsLeftAsShownAreCheckedAsStored()
+    {
+        QFETCH(float, stored);
+        QFETCH(QString, typed);
+        QFETCH(bool, refused);
+        LogEntryRequest edit = request(LogKind::Gas, EntryMode::Editing, 1);
+        edit.entry = logEntry(gas(RideA, day(2009, 3, 15), stored, 300), 1);
+        edit.cells = logRow(LogKind::Gas, edit.entry).cells;
+        EntryFields fields = LogEntryForm::initialFields(edit);
+        if (!typed.isEmpty())
+            fields[1] = typed;
+        const std::optional<Problem> problem = LogEntryForm::check(edit, fields);
+        QCOMPARE(problem.has_value(), refused);
+        if (!refused)
+            QCOMPARE(std::get<GasRecord>(entryFromFields(edit, fields)).Gallons, stored);
+    }
+
     void theDeletionMarkerIsRefusedInMarkerFields()
     {
         const auto description = check(LogKind::Maintenance, "3/15/2009", "  $Killed$ ", "5");

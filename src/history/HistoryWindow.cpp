@@ -269,11 +269,14 @@ void HistoryWindow::logsChanged()
         BusyPointer busy(this);
         read = Store::readRideHistory(history_.rideNumber);
     }
-    if (read.status)
-        history_ = std::move(read.value);
-    else
+    if (!read.status) {
         MessageBox::tell(this, QStringLiteral("History not read"), read.status.message(), MessageBox::Icon::Critical);
+        showHistory();
+        return;
+    }
+    history_ = std::move(read.value);
     showHistory();
+    emit historyRead(history_);
 }
 
 void HistoryWindow::saveChart(Chart chart)

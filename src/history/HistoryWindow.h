@@ -45,6 +45,11 @@ public:
     void importCsv();
     void saveChart(HistoryCharts::Chart chart);
 
+signals:
+    // The ride's history was read afresh from the files (after an import, or
+    // a page's change to the logs), so that the pages can follow it.
+    void historyRead(const RideHistory &history);
+
 private:
     void showHistory();
     void fillCharts();

@@ -45,6 +45,12 @@ bool moreUrgent(const DueDate::Standing &a, const DueDate::Standing &b)
     return std::tuple(urgency(a.state), aDate, aMiles) < std::tuple(urgency(b.state), bDate, bMiles);
 }
 
+QString milesCaptionText(qint64 miles)
+{
+    return QStringLiteral("Miles known for this ride: %1 (the sum of its gasoline log's miles)")
+        .arg(QLocale().toString(miles));
+}
+
 } // namespace
 
 ReminderPage::ReminderPage(ReminderStore &store, ReminderRide ride, RecordMaintenance recordMaintenance, QWidget *parent)
@@ -57,9 +63,7 @@ ReminderPage::ReminderPage(ReminderStore &store, ReminderRide ride, RecordMainte
 
 void ReminderPage::buildControls()
 {
-    m_miles = new QLabel(QStringLiteral("Miles known for this ride: %1 (the sum of its gasoline log's miles)")
-                             .arg(QLocale().toString(m_ride.miles)),
-                         this);
+    m_miles = new QLabel(milesCaptionText(m_ride.miles), this);
     m_miles->setObjectName(QStringLiteral("lblRideMiles"));
 
     m_list = new QTreeWidget(this);
@@ -135,6 +139,13 @@ void ReminderPage::reload()
     if (!m_list->currentItem() && m_list->topLevelItemCount() > 0)
         m_list->setCurrentItem(m_list->topLevelItem(0));
     showCommands();
+}
+
+void ReminderPage::setRideMiles(qint64 miles)
+{
+    m_ride.miles = miles;
+    m_miles->setText(milesCaptionText(miles));
+    reload();
 }
 
 const Reminder *ReminderPage::current() const

@@ -40,6 +40,9 @@ public:
 
     // Rereads the ride's reminders (the highlighted one stays highlighted).
     void reload();
+    // The ride's miles changed (entries imported into its gasoline log): the
+    // caption, the standings and Done count from the new figure.
+    void setRideMiles(qint64 miles);
 
     void cmdAdd_Click();
     void cmdEdit_Click();

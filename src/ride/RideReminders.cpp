@@ -1,5 +1,6 @@
 #include "ride/RideReminders.h"
 
+#include "history/HistorySummary.h"
 #include "history/HistoryWindow.h"
 #include "platform/Clock.h"
 #include "platform/Identity.h"
@@ -82,6 +83,9 @@ void RideReminders::addPage(HistoryWindow &window, bool show)
         if (done)
             window.logsChanged();
         return done;
+    });
+    connect(&window, &HistoryWindow::historyRead, page, [page](const RideHistory &history) {
+        page->setRideMiles(summarise(history).milesLogged);
     });
     window.addPage(page, QStringLiteral("Reminders"));
     if (show)

@@ -5,27 +5,13 @@
 #include "history/ImportWindow.h"
 #include "logs/LogTestSupport.h"
 #include "ride/RideWindowSupport.h"
+#include "support/WhenOpen.h"
 
 #include <QChartView>
 #include <QListWidget>
 #include <QTableView>
-#include <QTimer>
 
 using namespace RideTest;
-
-namespace {
-
-// Runs `step` on the modal window of type Window once it is up.
-template<class Window>
-void whenOpen(QObject *context, std::function<void(Window &)> step)
-{
-    QTimer::singleShot(0, context, [step] {
-        if (auto *window = qobject_cast<Window *>(QApplication::activeModalWidget()))
-            step(*window);
-    });
-}
-
-} // namespace
 
 class TestHistoryWindow : public QObject
 {

@@ -5,12 +5,14 @@
 
 #include "data/DateValue.h"
 #include "history/HistoryWindow.h"
+#include "history/ImportWindow.h"
 #include "logs/frmLogEntry.h"
 #include "reminders/OverdueWindow.h"
 #include "reminders/ReminderEditor.h"
 #include "reminders/ReminderStore.h"
 #include "ride/RideWindowSupport.h"
 #include "support/ReminderSupport.h"
+#include "support/WhenOpen.h"
 #include "ui/ModalRun.h"
 
 #include <QCheckBox>
@@ -231,6 +233,36 @@ private slots:
         auto *notice = world.find<QPushButton>(QStringLiteral("cmdReminders"));
         QVERIFY(notice->isVisible());
         QCOMPARE(notice->text(), QStringLiteral("1 reminder due (1 overdue)"));
+    }
+
+    // Entries imported into the gasoline log count at once: the page shows
+    // the new miles, and the standing follows them.
+    void anImportCountsTowardsTheMilesAtOnce()
+    {
+        World world;
+        const RideRecord &sally = threeRides[2];
+        writeFileOf(QStringLiteral("Torqal.Dat"), QList<RideRecord>{sally});
+        writeFileOf(QStringLiteral("Gas.Dat"), QList<GasRecord>{gasEntry(sally.RideKey, 2800)});
+        store({ofRide(once(QDate(), 5000), sally.RideKey)});
+        const QString csv = world.folder.path() + QStringLiteral("/gasoline.csv");
+        DataTest::writeBytes(csv, "Date,Gallons,Miles,MPG,Notes\r\n2009-03-01,10,2900,,\r\n");
+        world.dialog.choose(csv);
+        world.open();
+        QString caption;
+        QStringList rows;
+        ModalScript history([&](QDialog &dialog) {
+            ReminderPage *page = remindersPage(dialog);
+            QVERIFY(page);
+            whenOpen<ImportWindow>(&dialog, [](ImportWindow &import) { import.confirm(); });
+            qobject_cast<HistoryWindow *>(&dialog)->importCsv();
+            caption = page->milesCaption()->text();
+            rows = rowTexts(page->list());
+            dialog.accept();
+        });
+        world.click(world.ui().cmdRideHistory);
+        QCOMPARE(history.openings, 1);
+        QVERIFY2(caption.contains(QStringLiteral("5,700")), qPrintable(caption));
+        QCOMPARE(rows, QStringList{QStringLiteral("Inspection||5,000|overdue by 700 miles")});
     }
 
     // Deleting a ride deletes its reminders and no others.

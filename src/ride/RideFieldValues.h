@@ -14,6 +14,11 @@ using RideBoxTexts = std::array<QString, 28>;
 namespace RideFieldValues {
 
 inline constexpr int LastRideBox = 27;
+// The boxes the program reads by number.
+inline constexpr int YearBox = 1;
+inline constexpr int MakeBox = 2;
+inline constexpr int ModelBox = 3;
+inline constexpr int RideNameBox = 7;
 inline constexpr int PurchaseDateBox = 8;
 inline constexpr int PricePaidBox = 13;
 inline constexpr int SellingDateBox = 14;

@@ -8,9 +8,6 @@ namespace {
 
 constexpr int RideTab = 0;
 constexpr int BoughtSoldTab = 1;
-constexpr int YearBox = 1;
-constexpr int MakeBox = 2;
-constexpr int ModelBox = 3;
 
 } // namespace
 

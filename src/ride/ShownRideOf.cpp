@@ -7,10 +7,6 @@
 
 namespace {
 
-constexpr int YearBox = 1;
-constexpr int MakeBox = 2;
-constexpr int ModelBox = 3;
-constexpr int RideNameBox = 7;
 constexpr int FirstReportBox = 4;
 constexpr int LastReportBox = 26;
 
@@ -18,14 +14,15 @@ constexpr int LastReportBox = 26;
 
 ShownRide ShownRideOf(const RideRecord &ride)
 {
-    const RideBoxTexts boxes = RideFieldValues::BoxTextsOf(ride);
+    using namespace RideFieldValues;
+    const RideBoxTexts boxes = BoxTextsOf(ride);
     ShownRide shown;
     shown.displayName = RideLabels::DisplayName(ride);
     shown.heading = {boxes[YearBox], boxes[MakeBox], boxes[ModelBox], boxes[RideNameBox], {}};
     for (int box = FirstReportBox; box <= LastReportBox; ++box)
         shown.information.fields.append({RideFields::caption(box), boxes[std::size_t(box)]});
-    shown.information.notesCaption = RideFields::caption(RideFieldValues::RideNotesBox);
-    shown.information.notes = boxes[RideFieldValues::RideNotesBox];
+    shown.information.notesCaption = RideFields::caption(RideNotesBox);
+    shown.information.notes = boxes[RideNotesBox];
     shown.picturePath = ValueFormats::trimBlanks(ride.PicturePath);
     return shown;
 }

@@ -3,6 +3,7 @@
 
 #include "ui/QorButton.h"
 
+#include "platform/ValueFormats.h"
 #include "ui/AccessibleNames.h"
 
 #include <QCursor>
@@ -11,18 +12,6 @@
 #include <QRegion>
 
 namespace {
-
-// Trimming removes blanks (code 32) only.
-QString trimBlanks(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
 
 Qt::CursorShape cursorShape(short pointer)
 {
@@ -129,7 +118,7 @@ void QorButton::PlacePicture()
         return;
     const int pw = m_pictureW;
     const int ph = m_pictureH;
-    if (trimBlanks(m_caption).isEmpty() || m_picturePosition == PictureBehind) {
+    if (ValueFormats::trimBlanks(m_caption).isEmpty() || m_picturePosition == PictureBehind) {
         m_pictureX = (m_w - pw) / 2;
         m_pictureY = (m_h - ph) / 2;
         return;

@@ -125,17 +125,17 @@ std::unique_ptr<QChart> mpgChart(const std::vector<MpgPoint> &points)
     auto *average = new QLineSeries;
     average->setName(QStringLiteral("Average of the last five fill-ups"));
     double lowest = points.front().mpg, highest = points.front().mpg;
-    QList<QPointF> at;
+    QList<QPointF> drawnAt;
     for (const MpgPoint &point : drawnPoints(points, DrawnColumns, &MpgPoint::mpg)) {
-        at.append(QPointF(double(momentOf(point.date)), point.mpg));
+        drawnAt.append(QPointF(double(momentOf(point.date)), point.mpg));
         lowest = std::min(lowest, point.mpg);
         highest = std::max(highest, point.mpg);
     }
-    fillUps->replace(at);
-    at.clear();
+    fillUps->replace(drawnAt);
+    drawnAt.clear();
     for (const MpgPoint &point : drawnPoints(points, DrawnColumns, &MpgPoint::average))
-        at.append(QPointF(double(momentOf(point.date)), point.average));
-    average->replace(at);
+        drawnAt.append(QPointF(double(momentOf(point.date)), point.average));
+    average->replace(drawnAt);
     drawn->addSeries(fillUps);
     drawn->addSeries(average);
     const auto tipAt = [points](const QPointF &at, bool over) {

@@ -2,10 +2,11 @@
 
 #include <QApplication>
 
-BusyPointer::BusyPointer(QWidget *busyWindow)
-    : window(busyWindow)
+BusyPointer::BusyPointer(QWidget *busyWindow, bool withPointer)
+    : window(busyWindow), pointer(withPointer)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (pointer)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
     if (window)
         window->setEnabled(false);
 }
@@ -14,5 +15,6 @@ BusyPointer::~BusyPointer()
 {
     if (window)
         window->setEnabled(true);
-    QApplication::restoreOverrideCursor();
+    if (pointer)
+        QApplication::restoreOverrideCursor();
 }

@@ -18,10 +18,9 @@ QString printEntryText(const char *logName)
 void SetMainWindowHoverTexts(const MainWindowControls &controls)
 {
     const QString shownRide = QStringLiteral(" the 'ride' now being displayed ");
-    const auto set = [](QorButton *button, const QString &text) {
-        button->setToolTip(text);
-        button->Refresh();
-    };
+    // Each command draws itself as it comes into view; a hover text changes
+    // nothing of its look, so none is drawn again here.
+    const auto set = [](QorButton *button, const QString &text) { button->setToolTip(text); };
     set(controls.cmdSelectRide, QStringLiteral(" Choose a ride to view "));
     set(controls.cmdRideAdd, QStringLiteral(" Enter a new 'ride' to your database "));
     set(controls.cmdRideEdit, QStringLiteral(" Edit the information on") + shownRide);

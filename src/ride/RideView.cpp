@@ -140,7 +140,8 @@ FileStatus RideView::fillView(qint16 n)
     rw.state.PicturePath.clear();
     StoreRead<RideRecord> ride;
     {
-        BusyPointer busy(rw.window);
+        // Before the window is first on the screen no pointer is over it.
+        BusyPointer busy(rw.window, !m_holdPicture);
         ride = Store::readRide(n);
         rw.takeRideCount(ride.recordCount);
     }

@@ -34,7 +34,8 @@ public:
     // the ride cannot be read.
     FileStatus LoadRideView(qint16 n);
 
-    // Until the window is on screen, the picture of a ride shown waits: its
+    // Until the window is on screen no wait pointer is shown (none is over
+    // the window yet), and the picture of a ride shown waits: its
     // box shows the empty frame, the picture commands are those of a ride
     // with a picture, and LoadHeldPicture then loads it as showing the ride
     // does (a picture that cannot be loaded is reported and its path cleared

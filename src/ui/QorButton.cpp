@@ -282,7 +282,7 @@ void QorButton::paintEvent(QPaintEvent *)
     if (m_layoutGuard)
         return; // the background is being captured: show what lies beneath
     QPainter painter(this);
-    painter.drawImage(0, 0, m_canvas.image());
+    painter.drawImage(0, 0, surface());
 }
 
 void QorButton::resizeEvent(QResizeEvent *)
@@ -297,6 +297,7 @@ void QorButton::showEvent(QShowEvent *)
     if (m_buttonType == Transparent)
         CaptureBackground();
     m_shown = true;
+    m_everShown = true;
     ApplyColorScheme();
     DrawButton(NormalState, true);
 }

@@ -127,7 +127,7 @@ public:
 
     // What the button shows and how it laid itself out (read by tests and by
     // windows that print or grab a button).
-    const QImage &surface() const { return m_canvas.image(); }
+    const QImage &surface() const;
     QChar accessKey() const { return m_accessKey; }
     QRect textRect() const { return m_textRect; }
     QRect focusRect() const { return m_focusRect; }
@@ -138,7 +138,7 @@ public:
     Colours workingColours() const { return m_colours; }
     bool hovering() const { return m_hover; }
     bool isDown() const { return m_lastDrawnState == PressedState; }
-    int drawCount() const { return m_drawCount; }
+    int drawCount() const;
 
 signals:
     void Click();
@@ -174,6 +174,8 @@ private:
 
     // Drawing (QorButtonDraw.cpp).
     void DrawButton(int state, bool force = false);
+    void drawLook();
+    void drawIfPending() const;
     void drawNormalLook();
     void drawPressedLook();
     void drawDisabledLook();
@@ -263,4 +265,8 @@ private:
     bool m_pressedHere = false;
     bool m_enabledLook = true;
     int m_drawCount = 0;
+    // Until its first show a button draws when its look is read: a window
+    // being built sets every button up several times before any is seen.
+    bool m_everShown = false;
+    bool m_drawPending = false;
 };

@@ -63,6 +63,36 @@ void QorButton::DrawButton(int state, bool force)
         return;
     m_lastDrawnState = state;
     m_lastDrawnCaption = m_caption;
+    m_drawPending = !m_everShown;
+    if (!m_drawPending)
+        drawLook();
+}
+
+void QorButton::drawIfPending() const
+{
+    if (m_drawPending) {
+        auto *self = const_cast<QorButton *>(this);
+        self->m_drawPending = false;
+        self->drawLook();
+    }
+}
+
+const QImage &QorButton::surface() const
+{
+    drawIfPending();
+    return m_canvas.image();
+}
+
+int QorButton::drawCount() const
+{
+    drawIfPending();
+    return m_drawCount;
+}
+
+// The look of the last state asked for, on the canvas.
+void QorButton::drawLook()
+{
+    const int state = m_lastDrawnState;
     ++m_drawCount;
     m_canvas.resize(m_w, m_h);
     m_canvas.clear();

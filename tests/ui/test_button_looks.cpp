@@ -495,6 +495,17 @@ private slots:
         QCOMPARE(b->picturePos(), QPoint(52, 12));
     }
 
+    // A button never shown draws its look when the look is asked for: a
+    // grab paints the same picture as the one the button keeps.
+    void aButtonNeverShownPaintsItsLookWhenGrabbed()
+    {
+        QWidget window;
+        QorButton *b = placeButton(window, QorButton::BevelShaded, 0x80FF80, QSize(80, 29));
+        const QImage grabbed = b->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(grabbed, b->surface().convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(pixelAt(b, 0, 0), Value(0x0E8D0E));
+    }
+
     void drawingIsSkippedWhenNothingChanged()
     {
         QWidget window;

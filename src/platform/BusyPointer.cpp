@@ -2,11 +2,10 @@
 
 #include <QApplication>
 
-BusyPointer::BusyPointer(QWidget *busyWindow, bool withPointer)
-    : window(busyWindow), pointer(withPointer)
+BusyPointer::BusyPointer(QWidget *busyWindow)
+    : window(busyWindow)
 {
-    if (pointer)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     if (window)
         window->setEnabled(false);
 }
@@ -15,6 +14,5 @@ BusyPointer::~BusyPointer()
 {
     if (window)
         window->setEnabled(true);
-    if (pointer)
-        QApplication::restoreOverrideCursor();
+    QApplication::restoreOverrideCursor();
 }

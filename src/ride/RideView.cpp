@@ -140,8 +140,12 @@ FileStatus RideView::fillView(qint16 n)
     rw.state.PicturePath.clear();
     StoreRead<RideRecord> ride;
     {
-        // Before the window is first on the screen no pointer is over it.
-        BusyPointer busy(rw.window, !m_holdPicture);
+        // A window not yet on the screen takes no input and has no pointer
+        // over it: it needs no busy guard (whose first wait pointer, loaded
+        // from the pointer theme, would only hold the window back).
+        std::optional<BusyPointer> busy;
+        if (!m_holdPicture)
+            busy.emplace(rw.window);
         ride = Store::readRide(n);
         rw.takeRideCount(ride.recordCount);
     }

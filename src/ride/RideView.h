@@ -34,12 +34,13 @@ public:
     // the ride cannot be read.
     FileStatus LoadRideView(qint16 n);
 
-    // Until the window is on screen no wait pointer is shown (none is over
-    // the window yet), and the picture of a ride shown waits: its
-    // box shows the empty frame, the picture commands are those of a ride
-    // with a picture, and LoadHeldPicture then loads it as showing the ride
-    // does (a picture that cannot be loaded is reported and its path cleared
-    // as ever). Another ride shown meanwhile drops the held picture.
+    // Until the window is on screen no busy guard is needed (no input or
+    // pointer reaches the window yet), and the picture of a ride shown
+    // waits: its box shows the empty frame, the picture commands are those
+    // of a ride with a picture, and LoadHeldPicture then loads it as showing
+    // the ride does (a picture that cannot be loaded is reported and its
+    // path cleared as ever). Another ride shown meanwhile drops the held
+    // picture.
     void holdPictureUntilShown() { m_holdPicture = true; }
     void LoadHeldPicture();
 

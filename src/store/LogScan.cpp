@@ -4,10 +4,13 @@
 #include "data/RecordFile.h"
 #include "platform/ValueFormats.h"
 #include "store/LogFiles.h"
+#include "store/StoreFiles.h"
 
 #include <algorithm>
 
 namespace Store {
+
+using StoreFiles::whileOpen;
 
 namespace {
 
@@ -24,18 +27,6 @@ std::pair<int, int> descriptionField(const Record &record)
     return {end.end() - Record::DescriptionWidth, Record::DescriptionWidth};
 }
 std::pair<int, int> descriptionField(const GasRecord &) { return {0, 0}; }
-
-// Opens the file, runs read(), closes the file: the read's failure first,
-// then the close's.
-template<class Read>
-FileStatus whileOpen(RecordFileBase &file, Read read)
-{
-    FileStatus status = OpenRecordFile(file);
-    if (status)
-        status = read();
-    const FileStatus closed = CloseRecordFile(file);
-    return status ? closed : status;
-}
 
 template<DataRecord Record>
 StoreRead<std::vector<LogEntry>> scanRecords(RecordFile<Record> &file, double rideKey)

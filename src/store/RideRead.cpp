@@ -2,19 +2,20 @@
 
 #include "data/RecordFile.h"
 #include "store/RideLabels.h"
+#include "store/StoreFiles.h"
 
 namespace Store {
+
+using StoreFiles::whileOpen;
 
 StoreRead<int> countRides()
 {
     StoreRead<int> rides;
     RecordFile<RideRecord> file(DataFileKind::Rides);
-    rides.status = OpenRecordFile(file);
-    if (rides.status)
+    rides.status = whileOpen(file, [&] {
         rides.value = rides.recordCount = file.count();
-    const FileStatus closed = CloseRecordFile(file);
-    if (rides.status)
-        rides.status = closed;
+        return FileStatus();
+    });
     return rides;
 }
 
@@ -22,15 +23,12 @@ StoreRead<RideRecord> readRide(int number)
 {
     StoreRead<RideRecord> ride;
     RecordFile<RideRecord> rides(DataFileKind::Rides);
-    ride.status = OpenRecordFile(rides);
-    if (ride.status) {
+    ride.status = whileOpen(rides, [&] {
         ride.recordCount = rides.count();
-        ride.status = ReadRecord(rides, number);
+        const FileStatus read = ReadRecord(rides, number);
         ride.value = rides.buffer;
-    }
-    const FileStatus closed = CloseRecordFile(rides);
-    if (ride.status)
-        ride.status = closed;
+        return read;
+    });
     return ride;
 }
 
@@ -42,16 +40,12 @@ StoreRead<Value> readRideNames(Add add)
 {
     StoreRead<Value> read;
     RecordFile<RideRecord> rides(DataFileKind::Rides);
-    read.status = OpenRecordFile(rides);
-    if (read.status) {
+    read.status = whileOpen(rides, [&] {
         read.recordCount = rides.count();
         read.value.reserve(rides.count());
-        read.status = ForEachRecord(rides, {&RideRecord::Year, &RideRecord::Make, &RideRecord::Model, &RideRecord::RideName},
-                                    [&](int, const RideRecord &ride) { add(read.value, ride); });
-    }
-    const FileStatus closed = CloseRecordFile(rides);
-    if (read.status)
-        read.status = closed;
+        return ForEachRecord(rides, {&RideRecord::Year, &RideRecord::Make, &RideRecord::Model, &RideRecord::RideName},
+                             [&](int, const RideRecord &ride) { add(read.value, ride); });
+    });
     return read;
 }
 
@@ -73,14 +67,10 @@ StoreRead<std::map<double, qint64>> readRideMiles()
 {
     StoreRead<std::map<double, qint64>> miles;
     RecordFile<GasRecord> gas(DataFileKind::Gas);
-    miles.status = OpenRecordFile(gas);
-    if (miles.status) {
+    miles.status = whileOpen(gas, [&] {
         miles.recordCount = gas.count();
-        miles.status = ForEachRecord(gas, {}, [&](int, const GasRecord &fillUp) { miles.value[fillUp.RideKey] += fillUp.Miles; });
-    }
-    const FileStatus closed = CloseRecordFile(gas);
-    if (miles.status)
-        miles.status = closed;
+        return ForEachRecord(gas, {}, [&](int, const GasRecord &fillUp) { miles.value[fillUp.RideKey] += fillUp.Miles; });
+    });
     return miles;
 }
 

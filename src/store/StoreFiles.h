@@ -3,8 +3,20 @@
 #include "data/RecordFile.h"
 #include "store/StoreResult.h"
 
-// What the store's write commands share.
+// What the store's commands share.
 namespace StoreFiles {
+
+// Opens the file, runs read(), closes the file: the read's failure first,
+// then the close's.
+template<class Read>
+FileStatus whileOpen(RecordFileBase &file, Read read)
+{
+    FileStatus status = OpenRecordFile(file);
+    if (status)
+        status = read();
+    const FileStatus closed = CloseRecordFile(file);
+    return status ? closed : status;
+}
 
 // A failure after the change was written, as the warning that says so.
 FileStatus asWarning(const FileStatus &status);

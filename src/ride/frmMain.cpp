@@ -143,13 +143,15 @@ void frmMain::activateFirstTime()
     // The fade command has no caption: its hover text names it from the start.
     cmdFadeStatus_MouseMove();
     ui.MainTab->setCurrentIndex(0);
-    // The window comes on screen with the ride's fields; the picture and the
-    // gasoline list follow at once.
+    // The window comes on screen with the ride's fields; the picture follows
+    // at once.
     m_rides->view.holdPictureUntilShown();
     m_rides->FirstDisplay();
-    // The message that no ride is on file and the reminders come once the
-    // window is visible: after its fade-in.
+    // The gasoline list, the message that no ride is on file and the
+    // reminders (whose notice counts with the list's miles) come once the
+    // window is visible: after its first paint, or after its fade-in.
     const auto afterShowing = [this] {
+        m_logs->fillIfStale(LogKind::Gas);
         m_rides->TellWhenNoRides();
         m_reminders->start();
     };
@@ -157,7 +159,6 @@ void frmMain::activateFirstTime()
     AfterFirstPaint(this, [this, afterShowing, fading] {
         m_onScreen = true;
         m_rides->view.LoadHeldPicture();
-        m_logs->fillIfStale(LogKind::Gas);
         if (!fading)
             afterShowing();
     });

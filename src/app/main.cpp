@@ -3,6 +3,7 @@
 #include "app/StartUp.h"
 #include "platform/DataFolder.h"
 #include "platform/DisplayConnection.h"
+#include "platform/FontConfigAhead.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
@@ -17,7 +18,9 @@ int main(int argc, char *argv[])
         if (const std::optional<int> done = ProgramCommandLine::read(CommandLine::argumentsOf(argc, argv), options, out, errors))
             return *done;
     }
+    FontConfigAhead fonts;
     const std::unique_ptr<QApplication> application = OpenDisplay(argc, argv, QStringLiteral("torqal"));
+    fonts.finish();
     ConfigureApplication();
     DataFolder::choose(options.dataFolder);
     std::unique_ptr<SingleInstance> instance;

@@ -9,6 +9,7 @@
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QIcon>
 #include <QStyleFactory>
@@ -33,25 +34,39 @@ void SetProgramIcon()
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("example.qorsoftware.Torqal")));
 }
 
+DataFolderLock LockDataFolder(const QString &folder)
+{
+    // The lock lies in the data folder itself, so that two programs on one
+    // folder (two logins, a home shared over the network) cannot meet.
+    DataFolderLock lock;
+    lock.instance = std::make_unique<SingleInstance>(folder);
+    lock.outcome = lock.instance->acquire();
+    return lock;
+}
+
 frmTitlePage *StartProgram(std::unique_ptr<SingleInstance> &instance)
 {
+    return StartProgram(DataFolderLock(), instance);
+}
+
+frmTitlePage *StartProgram(DataFolderLock lock, std::unique_ptr<SingleInstance> &instance)
+{
+    // A folder that cannot be entered is named before any lock.
     const DataFolder::Outcome folder = DataFolder::enter();
     if (!folder.ok) {
         MessageBox::show(nullptr, StartMessages::DataFolderUnusable(folder.path));
         return nullptr;
     }
-
-    // The lock lies in the data folder itself, so that two programs on one
-    // folder (two logins, a home shared over the network) cannot meet.
-    instance = std::make_unique<SingleInstance>(folder.path);
-    const SingleInstance::Outcome locked = instance->acquire();
-    if (locked != SingleInstance::Outcome::Acquired) {
-        MessageBox::show(nullptr, locked == SingleInstance::Outcome::HeldElsewhere
+    if (!lock.instance)
+        lock = LockDataFolder(folder.path);
+    if (lock.outcome != SingleInstance::Outcome::Acquired) {
+        MessageBox::show(nullptr, lock.outcome == SingleInstance::Outcome::HeldElsewhere
                                       ? StartMessages::AlreadyRunning()
-                                      : StartMessages::LockRefused(locked, instance->lockFilePath()));
-        instance.reset();
+                                      : StartMessages::LockRefused(lock.outcome,
+                                                                   QDir(folder.path).filePath(SingleInstance::LockFileName)));
         return nullptr;
     }
+    instance = std::move(lock.instance);
 
     LookAfterDataFolder(folder.path);
 

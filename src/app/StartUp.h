@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/SingleInstance.h"
+
+#include <QString>
+
 #include <memory>
 
-class SingleInstance;
 class frmTitlePage;
 
 // The application-wide set-up before any window: names, style, fonts.
@@ -12,9 +15,20 @@ void ConfigureApplication();
 // it up takes a while, so it waits until the main window is on screen.
 void SetProgramIcon();
 
+// The data folder's lock, tried. Needs no display, so the program tries it on
+// a second thread while the display opens (StartAhead.h) when the folder is
+// there already; the start procedure reports a refusal.
+struct DataFolderLock
+{
+    std::unique_ptr<SingleInstance> instance; // null: not tried yet
+    SingleInstance::Outcome outcome = SingleInstance::Outcome::CannotMake;
+};
+DataFolderLock LockDataFolder(const QString &folder);
+
 // The start procedure: moves into the data folder, refuses a second program
 // on that folder (`instance` then holds the folder's lock for the run), looks
 // after the data folder (StartChecks.h) and shows the title window, which it
 // returns. Returns null when the program has to end at once (the user has
-// been told why).
+// been told why). The lock is taken here unless `lock` was tried ahead.
 frmTitlePage *StartProgram(std::unique_ptr<SingleInstance> &instance);
+frmTitlePage *StartProgram(DataFolderLock lock, std::unique_ptr<SingleInstance> &instance);

@@ -1,9 +1,10 @@
 #include "app/ProgramCommandLine.h"
-#include "platform/CommandLine.h"
+#include "app/StartAhead.h"
 #include "app/StartUp.h"
+#include "platform/CommandLine.h"
 #include "platform/DataFolder.h"
 #include "platform/DisplayConnection.h"
-#include "platform/FontConfigAhead.h"
+#include "platform/Identity.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
@@ -18,13 +19,17 @@ int main(int argc, char *argv[])
         if (const std::optional<int> done = ProgramCommandLine::read(CommandLine::argumentsOf(argc, argv), options, out, errors))
             return *done;
     }
-    FontConfigAhead fonts;
-    const std::unique_ptr<QApplication> application = OpenDisplay(argc, argv, QStringLiteral("torqal"));
-    fonts.finish();
-    ConfigureApplication();
+    // The data folder's name comes from the program's identity.
+    SetApplicationIdentity();
     DataFolder::choose(options.dataFolder);
+    StartAhead ahead;
+    // Without a display the lock taken ahead is given back before the end.
+    const std::unique_ptr<QApplication> application =
+        OpenDisplay(argc, argv, QStringLiteral("torqal"), [&ahead] { ahead.finish(); });
+    DataFolderLock lock = ahead.finish();
+    ConfigureApplication();
     std::unique_ptr<SingleInstance> instance;
-    if (!StartProgram(instance))
+    if (!StartProgram(std::move(lock), instance))
         return 1;
     return QApplication::exec();
 }

@@ -25,6 +25,12 @@ QString &programName()
     return name;
 }
 
+std::function<void()> &beforeEnding()
+{
+    static std::function<void()> step;
+    return step;
+}
+
 QString whyNoDisplay()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
@@ -44,6 +50,8 @@ void holdMessage(QtMsgType type, const QMessageLogContext &, const QString &text
         const QByteArray line = (programName() + QStringLiteral(": ") + whyNoDisplay() + QLatin1Char('\n')).toLocal8Bit();
         std::fputs(line.constData(), stderr);
         std::fflush(stderr);
+        if (beforeEnding())
+            beforeEnding()();
         std::_Exit(1);
     }
     heldMessages().append({type, text});
@@ -51,12 +59,14 @@ void holdMessage(QtMsgType type, const QMessageLogContext &, const QString &text
 
 } // namespace
 
-std::unique_ptr<QApplication> OpenDisplay(int &argc, char **argv, const QString &program)
+std::unique_ptr<QApplication> OpenDisplay(int &argc, char **argv, const QString &program, std::function<void()> ending)
 {
     programName() = program;
+    beforeEnding() = std::move(ending);
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
+    beforeEnding() = nullptr;
     for (const HeldMessage &message : std::exchange(heldMessages(), {}))
         qt_message_output(message.type, QMessageLogContext(), message.text);
     return application;

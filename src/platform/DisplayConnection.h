@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include <functional>
 #include <memory>
 
 // Makes the application object of a program with windows. Where no display
@@ -9,5 +10,7 @@
 // not answer), the toolkit would abort with a page of diagnostics; instead one
 // line saying so goes to standard error, "<program>: ...", and the process
 // ends with exit status 1. The toolkit's own messages during the attempt are
-// kept back unless it fails for another reason.
-std::unique_ptr<QApplication> OpenDisplay(int &argc, char **argv, const QString &program);
+// kept back unless it fails for another reason. `ending` runs before the
+// process ends that way (to give back what the program holds already).
+std::unique_ptr<QApplication> OpenDisplay(int &argc, char **argv, const QString &program,
+                                          std::function<void()> ending = {});

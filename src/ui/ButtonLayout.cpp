@@ -3,9 +3,11 @@
 #include "ui/QorButton.h"
 
 #include <QFile>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMutex>
 #include <QSaveFile>
 #include <QWidget>
 
@@ -83,11 +85,26 @@ bool writeButtonLayout(const QString &path, const ButtonLayout &layout, QString 
     return false;
 }
 
+bool programButtonLayout(const QString &layoutName, ButtonLayout &layout, QString *error)
+{
+    static QMutex guard;
+    static QHash<QString, ButtonLayout> read;
+    const QMutexLocker locked(&guard);
+    if (const auto found = read.constFind(layoutName); found != read.constEnd()) {
+        layout = *found;
+        return true;
+    }
+    if (!readButtonLayout(buttonLayoutPath(layoutName), layout, error))
+        return false;
+    read.insert(layoutName, layout);
+    return true;
+}
+
 bool LoadButtonLayout(QWidget *window, const QString &layoutName, QString *error)
 {
     ButtonLayout layout;
     const QString path = buttonLayoutPath(layoutName);
-    if (!readButtonLayout(path, layout, error))
+    if (!programButtonLayout(layoutName, layout, error))
         return false;
     QStringList missing;
     for (const ButtonLayoutEntry &entry : layout) {

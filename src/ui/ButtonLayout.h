@@ -27,6 +27,10 @@ bool writeButtonLayout(const QString &path, const ButtonLayout &layout, QString 
 // The file's text: buttons and keys in the layout's order.
 QByteArray buttonLayoutJson(const ButtonLayout &layout);
 
+// The program's own layout of a window, the resource; read once and kept,
+// for the resources never change while the program runs. Safe on any thread.
+bool programButtonLayout(const QString &layoutName, ButtonLayout &layout, QString *error = nullptr);
+
 // Finds each button of the layout among the window's QorButton children and
 // loads its properties. Fails when the layout cannot be read or names a button
 // the window does not have (the others are still loaded).

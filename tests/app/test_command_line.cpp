@@ -55,10 +55,13 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("errors");
-        QTest::newRow("help") << QStringList{"--help"} << 0 << QStringLiteral("Usage: torqal") << QString();
-        QTest::newRow("version") << QStringList{"--version"} << 0 << QStringLiteral("torqal (Torqal) ") << QString();
-        QTest::newRow("start") << QStringList{} << 1 << QString()
-                               << QStringLiteral("torqal: cannot open its windows: there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set)\n");
+        QTest::addColumn<bool>("dataFolder"); // there before the start
+        const QString noDisplay =
+            QStringLiteral("torqal: cannot open its windows: there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set)\n");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << QStringLiteral("Usage: torqal") << QString() << false;
+        QTest::newRow("version") << QStringList{"--version"} << 0 << QStringLiteral("torqal (Torqal) ") << QString() << false;
+        QTest::newRow("start") << QStringList{} << 1 << QString() << noDisplay << false;
+        QTest::newRow("start, data folder there") << QStringList{} << 1 << QString() << noDisplay << true;
     }
 
     void withoutADisplay()
@@ -67,7 +70,11 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, output);
         QFETCH(QString, errors);
+        QFETCH(bool, dataFolder);
         QTemporaryDir home;
+        const QString folder = home.filePath(QStringLiteral("data/Torqal"));
+        if (dataFolder)
+            QVERIFY(QDir().mkpath(folder));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
@@ -81,7 +88,11 @@ private slots:
         QCOMPARE(program.exitCode(), status);
         QVERIFY(QString::fromUtf8(program.readAllStandardOutput()).startsWith(output));
         QCOMPARE(QString::fromUtf8(program.readAllStandardError()), errors);
-        QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral("data")))); // nothing was made
+        // Nothing was made, and the data folder's lock was given back.
+        if (dataFolder)
+            QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+        else
+            QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral("data"))));
     }
 };
 

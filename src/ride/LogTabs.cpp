@@ -55,11 +55,15 @@ QTableView *logGrid(LogKind kind, QWidget *parent)
 
 } // namespace
 
-QWidget *logTab(MainWindowControls &controls, LogKind kind)
+QWidget *emptyLogPage(LogKind kind)
+{
+    return page(indexed("tabLog", logIndex(kind)));
+}
+
+void buildLogPage(MainWindowControls &controls, LogKind kind, QWidget *tab)
 {
     const int k = logIndex(kind);
     const LogCommands &look = Logs[std::size_t(k)];
-    QWidget *tab = page(indexed("tabLog", k));
 
     controls.lbl[std::size_t(k)] = caption(tab, indexed("lbl", k), QString::fromUtf8(look.intro));
     QFont introFont = controls.lbl[std::size_t(k)]->font();
@@ -111,7 +115,6 @@ QWidget *logTab(MainWindowControls &controls, LogKind kind)
     layout->addLayout(totals);
     layout->addWidget(controls.lblField[std::size_t(notes)]);
     layout->addWidget(controls.txtField[std::size_t(notes)]);
-    return tab;
 }
 
 } // namespace MainWindowParts

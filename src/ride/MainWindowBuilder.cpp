@@ -89,6 +89,14 @@ QHBoxLayout *commandStrip(MainWindowControls &controls, QWidget *window)
     return strip;
 }
 
+// The main window's buttons take their looks from its stored layout.
+void loadStoredLayouts(const QList<QorButton *> &buttons)
+{
+    QString error;
+    if (!LoadButtonLayoutInto(buttons, QStringLiteral("frmMain"), &error))
+        qWarning("%s", qPrintable(error));
+}
+
 QTabWidget *mainTab(MainWindowControls &controls, QWidget *window)
 {
     auto *tabs = new QTabWidget(window);
@@ -107,7 +115,7 @@ QTabWidget *mainTab(MainWindowControls &controls, QWidget *window)
     tabs->addTab(boughtSoldTab(controls), QStringLiteral("Bought/Sold"));
     tabs->addTab(miscNotesTab(controls), QStringLiteral("Misc Info/Notes"));
     for (LogKind kind : AllLogKinds)
-        tabs->addTab(logTab(controls, kind), logKindInfo(kind).tabCaption);
+        tabs->addTab(emptyLogPage(kind), logKindInfo(kind).tabCaption);
     // A disabled tab cannot be chosen, however the choice comes: assistive
     // technology selects a tab without asking whether it is enabled.
     QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [tabs, chosen = 0](int index) mutable {
@@ -146,12 +154,21 @@ MainWindowControls BuildMainWindow(QWidget *window)
     windowLayout->setContentsMargins(0, 0, 0, 0);
     windowLayout->addWidget(scroller);
 
-    QString error;
-    if (!LoadButtonLayout(window, QStringLiteral("frmMain"), &error))
-        qWarning("%s", qPrintable(error));
+    loadStoredLayouts(window->findChildren<QorButton *>());
     // The stored layouts carry no captions; the window sets its own.
     controls.cmdSelectRide->setCaption(QStringLiteral("Select a\nRide to View..."));
     return controls;
+}
+
+void BuildLogPages(MainWindowControls &controls)
+{
+    QList<QorButton *> commands;
+    for (LogKind kind : AllLogKinds) {
+        const auto k = std::size_t(logIndex(kind));
+        buildLogPage(controls, kind, controls.MainTab->widget(logIndex(kind) + LogTabOffset));
+        commands << controls.cmdLogAdd[k] << controls.cmdLogEdit[k] << controls.cmdLogDelete[k] << controls.cmdLogPrint[k];
+    }
+    loadStoredLayouts(commands);
 }
 
 QSize MainWindowContentSize(const QWidget *window)

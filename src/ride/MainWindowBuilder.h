@@ -6,11 +6,19 @@
 
 class QWidget;
 
-// Creates every control of the main window inside window, laid out in the
+// Creates the controls of the main window inside window, laid out in the
 // window's design, and returns them by name. Every field box starts locked
 // and in the view colours; the commands carry their stored layouts but no
 // hover texts yet (the window sets those when it first becomes active).
+// The four log pages are there with their captions and background but
+// empty, so that the window comes on screen sooner: BuildLogPages makes
+// their controls.
 MainWindowControls BuildMainWindow(QWidget *window);
+
+// Makes the controls of the four log pages into controls, in the design and
+// Tab order they always have, their commands with their stored layouts. Once
+// only, after BuildMainWindow.
+void BuildLogPages(MainWindowControls &controls);
 
 // The least size the main window's content takes; a smaller window scrolls
 // its content.

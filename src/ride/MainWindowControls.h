@@ -16,7 +16,9 @@ class QorButton;
 // indices: lblField[i] and txtField[i] for i = 1 to 31, lbl[0] to lbl[4],
 // grid[1] to grid[4], lblTotal[1] to lblTotal[6]; index 0 of the arrays that
 // start at 1 stays empty. Each control's object name is its name, e.g.
-// "txtField(8)", "grid(4)", "cmdRideAdd".
+// "txtField(8)", "grid(4)", "cmdRideAdd". The controls of the four log pages
+// (lbl, grid, lblTotal and the log commands from index 1, fields 28 to 31)
+// exist once the pages are complete (MainWindowLogs::completePages).
 struct MainWindowControls
 {
     QTabWidget *MainTab = nullptr;
@@ -65,6 +67,9 @@ struct MainWindowControls
     // The look of field pair i: caption text colour and weight, box background.
     void setFieldColors(int i, const QColor &captionText, bool captionBold, const QColor &boxBackground) const;
 };
+
+// Log k (1 to 4) is on tab k + 2 of MainTab.
+inline constexpr int LogTabOffset = 2;
 
 // The point sizes of the ride's name caption lblRideName: in view mode, and
 // while a ride is added or edited.

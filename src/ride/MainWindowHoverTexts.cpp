@@ -7,6 +7,13 @@
 
 namespace {
 
+// Each command draws itself as it comes into view; a hover text changes
+// nothing of its look, so none is drawn again here.
+void set(QorButton *button, const QString &text)
+{
+    button->setToolTip(text);
+}
+
 QString printEntryText(const char *logName)
 {
     return QStringLiteral(" Print the highlighted '") + QLatin1String(logName)
@@ -18,9 +25,6 @@ QString printEntryText(const char *logName)
 void SetMainWindowHoverTexts(const MainWindowControls &controls)
 {
     const QString shownRide = QStringLiteral(" the 'ride' now being displayed ");
-    // Each command draws itself as it comes into view; a hover text changes
-    // nothing of its look, so none is drawn again here.
-    const auto set = [](QorButton *button, const QString &text) { button->setToolTip(text); };
     set(controls.cmdSelectRide, QStringLiteral(" Choose a ride to view "));
     set(controls.cmdRideAdd, QStringLiteral(" Enter a new 'ride' to your database "));
     set(controls.cmdRideEdit, QStringLiteral(" Edit the information on") + shownRide);
@@ -32,6 +36,13 @@ void SetMainWindowHoverTexts(const MainWindowControls &controls)
     set(controls.cmdPicDelete, QStringLiteral(" Remove this Picture "));
     set(controls.cmdLargerPic, QStringLiteral(" See/Print a larger picture "));
 
+    set(controls.cmdHelp, QStringLiteral(" Click here to read the manual "));
+    set(controls.cmdQuit, QStringLiteral(" Ready to exit ") + ApplicationTitle + QStringLiteral("? "));
+    set(controls.cmdEmailFriend, QStringLiteral(" Tell a friend about ") + ApplicationTitle + QStringLiteral("! "));
+}
+
+void SetLogCommandHoverTexts(const MainWindowControls &controls)
+{
     struct LogTexts
     {
         const char *add, *edit, *remove, *printName;
@@ -53,10 +64,6 @@ void SetMainWindowHoverTexts(const MainWindowControls &controls)
         set(controls.cmdLogDelete[k], QLatin1String(Logs[k].remove));
         set(controls.cmdLogPrint[k], printEntryText(Logs[k].printName));
     }
-
-    set(controls.cmdHelp, QStringLiteral(" Click here to read the manual "));
-    set(controls.cmdQuit, QStringLiteral(" Ready to exit ") + ApplicationTitle + QStringLiteral("? "));
-    set(controls.cmdEmailFriend, QStringLiteral(" Tell a friend about ") + ApplicationTitle + QStringLiteral("! "));
 }
 
 QString FadeStatusHoverText(bool fadeActive)

@@ -1,5 +1,7 @@
 #include "ride/MainWindowLogs.h"
 
+#include "ride/MainWindowBuilder.h"
+#include "ride/MainWindowHoverTexts.h"
 #include "ride/PrintCommands.h"
 
 #include "ui/NotesBox.h"
@@ -9,16 +11,27 @@
 
 #include <utility>
 
-MainWindowLogs::MainWindowLogs(QWidget *window, const MainWindowControls &ui, RideState &state)
-    : m_mainTab(ui.MainTab)
+MainWindowLogs::MainWindowLogs(QWidget *window, MainWindowControls &ui, RideState &state)
+    : m_window(window), m_ui(ui)
 {
-    LogContext context;
-    context.window = window;
-    context.addingEntry = &state.AddingEntry;
-    context.editingEntry = &state.EditingEntry;
-    context.rideKey = [&state] { return state.CurrentRideKey; };
-    context.rideShown = [&state] { return state.CurrentRide > 0; };
+    m_context.window = window;
+    m_context.addingEntry = &state.AddingEntry;
+    m_context.editingEntry = &state.EditingEntry;
+    m_context.rideKey = [&state] { return state.CurrentRideKey; };
+    m_context.rideShown = [&state] { return state.CurrentRide > 0; };
+    QObject::connect(m_ui.MainTab, &QTabWidget::currentChanged, &m_connections, [this] { fillTabInView(); });
+}
 
+MainWindowLogs::~MainWindowLogs() = default;
+
+void MainWindowLogs::completePages()
+{
+    if (std::exchange(m_pagesComplete, true))
+        return;
+    BuildLogPages(m_ui);
+    SetLogCommandHoverTexts(m_ui);
+    QWidget *window = m_window;
+    const MainWindowControls &ui = m_ui;
     for (LogKind kind : AllLogKinds) {
         const auto k = std::size_t(logIndex(kind));
         LogTabControls controls;
@@ -33,15 +46,23 @@ MainWindowLogs::MainWindowLogs(QWidget *window, const MainWindowControls &ui, Ri
         controls.remove = ui.cmdLogDelete[k];
         controls.print = ui.cmdLogPrint[k];
         controls.tabs = ui.MainTab;
-        m_tabs[k - 1] = std::make_unique<LogTab>(controls, context);
-        m_tabs[k - 1]->setPrintCommand([window, &ui, kind] { PrintHighlightedLogEntry(window, ui, kind); });
+        auto tab = std::make_unique<LogTab>(controls, m_context);
+        tab->setPrintCommand([window, &ui, kind] { PrintHighlightedLogEntry(window, ui, kind); });
         OfferPrintDialog(ui.cmdLogPrint[k],
                          [window, &ui, kind] { PrintHighlightedLogEntry(window, ui, kind, PrintCommand::PrintTo); });
+        QObject::connect(tab.get(), &LogTab::refilled, &m_connections, [this, kind] {
+            if (m_refilled)
+                m_refilled(kind);
+        });
+        m_tabs[k - 1] = std::move(tab);
     }
-    QObject::connect(m_mainTab, &QTabWidget::currentChanged, &m_connections, [this] { fillTabInView(); });
 }
 
-MainWindowLogs::~MainWindowLogs() = default;
+LogTab &MainWindowLogs::tab(LogKind kind)
+{
+    completePages();
+    return *m_tabs[std::size_t(logIndex(kind) - 1)];
+}
 
 void MainWindowLogs::refillAll()
 {
@@ -66,14 +87,15 @@ void MainWindowLogs::fillStale()
 
 void MainWindowLogs::fillIfStale(LogKind kind)
 {
+    LogTab &shown = tab(kind);
     if (std::exchange(m_stale[std::size_t(logIndex(kind) - 1)], false))
-        tab(kind).refill();
+        shown.refill();
 }
 
-// Log k is on tab k + 2.
+// A log page that comes into view is complete, its list following the ride.
 void MainWindowLogs::fillTabInView()
 {
-    const int k = m_mainTab->currentIndex() - 2;
-    if (k >= 1 && k <= 4 && std::exchange(m_stale[std::size_t(k - 1)], false))
-        m_tabs[std::size_t(k - 1)]->refill();
+    const int k = m_ui.MainTab->currentIndex() - LogTabOffset;
+    if (k >= 1 && k <= 4)
+        fillIfStale(AllLogKinds[std::size_t(k - 1)]);
 }

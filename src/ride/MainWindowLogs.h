@@ -7,11 +7,18 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 // The four log tabs of the main window, each a LogTab over the window's own
 // grid, notes box, total captions and commands, reading the shown ride and
 // the AddingEntry/EditingEntry flags from the window's state.
+//
+// The window comes on screen with its four log pages empty; completePages
+// then makes their controls and tabs, right after the window's first paint.
+// Whatever uses a log tab before that (a log page chosen, the ride report
+// or the history asking for every list) completes the pages first, through
+// the same step: no log control is touched before it exists.
 //
 // When another ride is shown, only a list in view is refilled at once; each
 // other list is refilled when its tab comes into view, or when everything is
@@ -20,8 +27,15 @@
 class MainWindowLogs
 {
 public:
-    MainWindowLogs(QWidget *window, const MainWindowControls &ui, RideState &state);
+    MainWindowLogs(QWidget *window, MainWindowControls &ui, RideState &state);
     ~MainWindowLogs();
+
+    // Makes the controls of the four log pages and their tabs, with the
+    // commands' hover texts and print menus; does nothing the second time.
+    void completePages();
+
+    // Called after every refill of a list (its totals may have changed).
+    void setRefilled(std::function<void(LogKind)> refilled) { m_refilled = std::move(refilled); }
 
     // Another ride is shown (or none): the lists follow it as said above.
     void rideChanged();
@@ -38,13 +52,18 @@ public:
     // The four, in that order, as showing a ride does.
     void refillAll();
 
-    LogTab &tab(LogKind kind) { return *m_tabs[std::size_t(logIndex(kind) - 1)]; }
+    // Log kind's tab, its page complete.
+    LogTab &tab(LogKind kind);
 
 private:
     void fillTabInView();
 
-    QTabWidget *m_mainTab;
+    QWidget *m_window;
+    MainWindowControls &m_ui;
+    LogContext m_context;
     std::array<std::unique_ptr<LogTab>, 4> m_tabs;
     std::array<bool, 4> m_stale{};
+    bool m_pagesComplete = false;
+    std::function<void(LogKind)> m_refilled;
     QObject m_connections; // ends the tab connection with these logs
 };

@@ -37,6 +37,12 @@ QWidget *page(const QString &name);
 QWidget *rideTab(MainWindowControls &controls);
 QWidget *boughtSoldTab(MainWindowControls &controls);
 QWidget *miscNotesTab(MainWindowControls &controls);
-QWidget *logTab(MainWindowControls &controls, LogKind kind);
+
+// Log k's page tabLog(k), empty but for its background; buildLogPage then
+// makes its controls: the introduction lbl(k), the list grid(k) with the
+// log's four commands beside it, its total captions, the notes caption and
+// box txtField(k + 27).
+QWidget *emptyLogPage(LogKind kind);
+void buildLogPage(MainWindowControls &controls, LogKind kind, QWidget *page);
 
 } // namespace MainWindowParts

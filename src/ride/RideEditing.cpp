@@ -6,7 +6,6 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/ValueFormats.h"
-#include "ride/RideFields.h"
 #include "ride/RideMessages.h"
 #include "ride/RidePictureBox.h"
 #include "ride/RideSaveChecks.h"
@@ -55,9 +54,11 @@ RideEditing::RideEditing(const RideWindow &window, RideView &view, RidesMenu &me
     connect(rw.ui.cmdRideCancel, &QorButton::Click, this, &RideEditing::CancelRideEdit);
 }
 
+// Adding and editing work on the ride's boxes; the log notes boxes after them
+// belong to the log tabs, which are closed meanwhile.
 void RideEditing::setFieldsLocked(bool locked)
 {
-    for (int i = 1; i <= RideFields::Count; ++i) {
+    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i) {
         // The box being typed in keeps its mode colours until it loses the
         // focus, which a locked box ignores: back to the view's look now.
         if (locked)
@@ -98,7 +99,7 @@ void RideEditing::cmdRideAdd_Click()
     RidePictureBox::Clear(ui);
     rw.state.PicturePath.clear();
     RidePictureBox::ShowCommands(ui, false, false);
-    for (int i = 1; i <= RideFields::Count; ++i)
+    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
         ui.setFieldText(i, QString());
     setFieldsLocked(false);
     ui.MainTab->setCurrentIndex(0);
@@ -132,11 +133,11 @@ RideBoxTexts RideEditing::shownBoxes() const
 void RideEditing::SaveRide()
 {
     const MainWindowControls &ui = rw.ui;
-    for (int i = 1; i <= RideFields::Count; ++i)
-        ui.setFieldText(i, RideFieldValues::TrimmedBoxText(i, ui.fieldText(i)));
     RideBoxTexts boxes;
-    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
+    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i) {
+        ui.setFieldText(i, RideFieldValues::TrimmedBoxText(i, ui.fieldText(i)));
         boxes[std::size_t(i)] = ui.fieldText(i);
+    }
     if (const auto refusal = CheckRideBoxes(shownBoxes(), boxes)) {
         MessageBox::show(rw.window, refusal->message);
         ui.MainTab->setCurrentIndex(refusal->tab);

@@ -18,9 +18,8 @@ constexpr int RideNameField = 7;
 constexpr int FirstReportField = 4;
 constexpr int LastReportField = 26;
 constexpr int NotesField = 27;
-// The notes of log k are in field k + 27, its tab is k + 2.
+// The notes of log k are in field k + 27.
 constexpr int LogNotesOffset = 27;
-constexpr int LogTabOffset = 2;
 
 const LogListModel &listOf(const MainWindowControls &ui, LogKind kind)
 {

@@ -5,7 +5,6 @@
 #include "platform/Settings.h"
 #include "platform/ValueFormats.h"
 #include "ride/RideFieldValues.h"
-#include "ride/RideFields.h"
 #include "ride/RideMessages.h"
 #include "ride/RidePictureBox.h"
 #include "store/RideLabels.h"
@@ -60,7 +59,8 @@ bool withinWindow(const QEvent *event)
 RideView::RideView(const RideWindow &window)
     : QObject(window.window), rw(window)
 {
-    for (int i = 1; i <= RideFields::Count; ++i)
+    // The ride's boxes; the log notes boxes after them belong to the log tabs.
+    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
         rw.ui.txtField[std::size_t(i)]->installEventFilter(this);
     connect(rw.ui.MainTab, &QTabWidget::currentChanged, this, &RideView::MainTab_Click);
 }
@@ -128,7 +128,7 @@ void RideView::clearView()
     ui.lblRideName->clear();
     RidePictureBox::ShowCommands(ui, false, false);
     ui.cmdPicAddEdit[1]->hide();
-    for (int i = 1; i <= RideFields::Count; ++i)
+    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
         ui.setFieldText(i, QString());
     m_shown = {};
 }
@@ -243,7 +243,7 @@ bool RideView::eventFilter(QObject *watched, QEvent *event)
 
 int RideView::fieldIndexOf(QObject *box) const
 {
-    for (int i = 1; i <= RideFields::Count; ++i) {
+    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i) {
         if (rw.ui.txtField[std::size_t(i)] == box)
             return i;
     }

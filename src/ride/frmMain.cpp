@@ -67,7 +67,10 @@ frmMain::frmMain(QWidget *parent)
     m_reminders = std::make_unique<RideReminders>(RideWindow{this, ui, m_state}, *m_logs,
                                                   QDir::current().absoluteFilePath(ReminderStore::FileName));
     // The gasoline list is refilled whenever the ride shown or its miles change.
-    connect(&m_logs->tab(LogKind::Gas), &LogTab::refilled, m_reminders.get(), &RideReminders::refreshNotice);
+    m_logs->setRefilled([this](LogKind kind) {
+        if (kind == LogKind::Gas)
+            m_reminders->refreshNotice();
+    });
     m_rides->deletion.setRideRemoved([this](double rideKey) { m_reminders->rideDeleted(rideKey); });
     setUpFade();
 
@@ -147,9 +150,10 @@ void frmMain::activateFirstTime()
     // at once.
     m_rides->view.holdPictureUntilShown();
     m_rides->FirstDisplay();
-    // The gasoline list, the message that no ride is on file and the
-    // reminders (whose notice counts with the list's miles) come once the
-    // window is visible: after its first paint, or after its fade-in.
+    // The log pages' controls, the gasoline list, the message that no ride
+    // is on file and the reminders (whose notice counts with the list's
+    // miles) come once the window is visible: after its first paint, or
+    // after its fade-in.
     const auto afterShowing = [this] {
         m_logs->fillIfStale(LogKind::Gas);
         m_rides->TellWhenNoRides();
@@ -158,6 +162,7 @@ void frmMain::activateFirstTime()
     const bool fading = FadeActive;
     AfterFirstPaint(this, [this, afterShowing, fading] {
         m_onScreen = true;
+        m_logs->completePages();
         m_rides->view.LoadHeldPicture();
         if (!fading)
             afterShowing();

@@ -11,6 +11,8 @@
 #include <QSaveFile>
 #include <QWidget>
 
+#include <algorithm>
+
 QString buttonLayoutPath(const QString &layoutName)
 {
     return QStringLiteral(":/layouts/%1.json").arg(layoutName);
@@ -117,6 +119,29 @@ bool LoadButtonLayout(QWidget *window, const QString &layoutName, QString *error
         return true;
     if (error)
         *error = QStringLiteral("%1: no button %2 in the window").arg(path, missing.join(QStringLiteral(", ")));
+    return false;
+}
+
+bool LoadButtonLayoutInto(const QList<QorButton *> &buttons, const QString &layoutName, QString *error)
+{
+    ButtonLayout layout;
+    const QString path = buttonLayoutPath(layoutName);
+    if (!programButtonLayout(layoutName, layout, error))
+        return false;
+    QStringList missing;
+    for (QorButton *button : buttons) {
+        const auto entry = std::find_if(layout.cbegin(), layout.cend(), [button](const ButtonLayoutEntry &stored) {
+            return stored.name == button->objectName();
+        });
+        if (entry != layout.cend())
+            button->loadProperties(entry->properties);
+        else
+            missing << button->objectName();
+    }
+    if (missing.isEmpty())
+        return true;
+    if (error)
+        *error = QStringLiteral("%1: no layout for %2").arg(path, missing.join(QStringLiteral(", ")));
     return false;
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 
 class QWidget;
+class QorButton;
 
 // A window's stored button layout: for each button (by object name, e.g.
 // "cmdRideAdd" or "cmdPicAddEdit(1)") its key/value set. Kept as a JSON
@@ -35,6 +36,11 @@ bool programButtonLayout(const QString &layoutName, ButtonLayout &layout, QStrin
 // loads its properties. Fails when the layout cannot be read or names a button
 // the window does not have (the others are still loaded).
 bool LoadButtonLayout(QWidget *window, const QString &layoutName, QString *error = nullptr);
+
+// Loads into each of the buttons, a part of a window made on its own, its
+// properties from the window's layout. Fails when the layout cannot be read or
+// has no entry for one of the buttons (the others are still loaded).
+bool LoadButtonLayoutInto(const QList<QorButton *> &buttons, const QString &layoutName, QString *error = nullptr);
 
 // The layout of every QorButton child of the window, in creation order.
 ButtonLayout SaveButtonLayout(const QWidget *window);

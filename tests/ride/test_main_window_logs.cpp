@@ -110,6 +110,49 @@ private slots:
         folder.reset();
     }
 
+    // The window comes up with its log pages empty and builds them right
+    // after its first paint, or first thing when something needs them sooner.
+    void logPagesAreBuiltOnceNeeded_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::newRow("first paint") << 0;
+        QTest::newRow("log tab chosen") << 1;
+        QTest::newRow("every list asked for") << 2;
+    }
+
+    void logPagesAreBuiltOnceNeeded()
+    {
+        QFETCH(int, before);
+        RideRecord ride;
+        ride.RideKey = RideA;
+        writeFileOf<RideRecord>("Torqal.Dat", {ride});
+        writeFileOf<GasRecord>("Gas.Dat", {gas(RideA, day(2009, 4, 1), 12.0f, 330, "premium")});
+        frmMain fresh;
+        const MainWindowControls &ui = fresh.controls();
+        QVERIFY(ui.MainTab->widget(6)->children().isEmpty());
+        if (before == 1)
+            ui.MainTab->setCurrentIndex(6);
+        if (before == 2)
+            fresh.logs().fillStale();
+        QTableView *grid = ui.grid[4];
+        QCOMPARE(grid != nullptr, before != 0);
+
+        fresh.show();
+        QVERIFY(WaitForFirstActivation(fresh));
+        for (int k = 1; k <= 4; ++k) {
+            const QList<QTableView *> grids = fresh.findChildren<QTableView *>(QStringLiteral("grid(%1)").arg(k));
+            QCOMPARE(grids.size(), 1);
+            QCOMPARE(grids[0], ui.grid[std::size_t(k)]);
+            QVERIFY(ui.MainTab->widget(k + 2)->isAncestorOf(ui.cmdLogPrint[std::size_t(k)]));
+        }
+        if (grid)
+            QCOMPARE(ui.grid[4], grid);
+        QCOMPARE(ui.grid[4]->model()->rowCount(), 1); // the ride shown first, its gasoline list filled
+        QCOMPARE(ui.txtField[31]->property("plainText").toString(), QStringLiteral("premium"));
+        QCOMPARE(ui.cmdLogAdd[4]->toolTip(), QStringLiteral(" Add a new gasoline entry to your list "));
+        QVERIFY(!ui.cmdLogAdd[4]->pictureNormal().isNone());
+    }
+
     void showingARideFillsTheFourTabs()
     {
         writeFileOf<ExpenseRecord>("Maint.Dat", {expense(RideA, day(2009, 5, 2), "Tires", 4500000, "front and rear"),

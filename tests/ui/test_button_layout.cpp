@@ -369,6 +369,14 @@ private slots:
         QVERIFY(error.contains(QStringLiteral("cmdPrint")));
         QVERIFY(!LoadButtonLayout(&empty, QStringLiteral("frmNoSuchWindow"), &error));
 
+        // Buttons of a part of the window, made on their own: each must have its entry.
+        auto *print = new QorButton(&empty);
+        print->setObjectName(QStringLiteral("cmdPrint"));
+        QVERIFY2(LoadButtonLayoutInto({print}, QStringLiteral("frmPrint"), &error), qPrintable(error));
+        QVERIFY(!print->pictureNormal().isNone());
+        QVERIFY(!LoadButtonLayoutInto({print, cont}, QStringLiteral("frmPrint"), &error));
+        QVERIFY(error.contains(QStringLiteral("cmdContinue")));
+
         // A saved window layout loads back into the same buttons.
         const ButtonLayout layout = SaveButtonLayout(&window);
         QCOMPARE(layout.size(), 1);

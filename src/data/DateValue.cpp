@@ -18,7 +18,15 @@ double fromDateTime(QDate date, QTime time)
     return days >= 0 ? days + fraction : days - fraction;
 }
 
-QDateTime toDateTime(double value)
+namespace {
+
+struct Moment
+{
+    QDate date; // invalid for a value that is no date
+    int milliseconds = 0;
+};
+
+Moment momentOf(double value)
 {
     if (!std::isfinite(value) || value < LowestValue || value >= HighestValue)
         return {};
@@ -30,8 +38,23 @@ QDateTime toDateTime(double value)
         date = date.addDays(1);
         milliseconds = 0;
     }
+    return {date, static_cast<int>(milliseconds)};
+}
+
+} // namespace
+
+QDateTime toDateTime(double value)
+{
+    const Moment moment = momentOf(value);
+    if (!moment.date.isValid())
+        return {};
     // Stored dates carry no time zone; UTC keeps them free of daylight-saving gaps.
-    return QDateTime(date, QTime::fromMSecsSinceStartOfDay(static_cast<int>(milliseconds)), Qt::UTC);
+    return QDateTime(moment.date, QTime::fromMSecsSinceStartOfDay(moment.milliseconds), Qt::UTC);
+}
+
+QDate toDate(double value)
+{
+    return momentOf(value).date;
 }
 
 } // namespace DateValue

@@ -21,5 +21,7 @@ inline double fromDateTime(const QDateTime &moment) { return fromDateTime(moment
 // stands for "no time zone"). An invalid QDateTime for values that are no date
 // (NaN, infinities, before year 100 or after year 9999).
 QDateTime toDateTime(double value);
+// Its day alone, as toDateTime(value).date(), without making the moment.
+QDate toDate(double value);
 
 } // namespace DateValue

@@ -38,23 +38,21 @@ QString descriptionText(const LogEntry &entry)
     return Cp1252::decode(entry.description.constData(), entry.description.size());
 }
 
-LogEntry logEntry(const ExpenseRecord &record, int recordNumber)
+LogEntry logEntryWithoutDescription(const ExpenseRecord &record, int recordNumber)
 {
     LogEntry entry = datedEntry(record.EntryDate, recordNumber);
-    entry.description = descriptionOf(record.Description);
     entry.cost = record.Cost;
     return entry;
 }
 
-LogEntry logEntry(const TripRecord &record, int recordNumber)
+LogEntry logEntryWithoutDescription(const TripRecord &record, int recordNumber)
 {
     LogEntry entry = datedEntry(record.EntryDate, recordNumber);
-    entry.description = descriptionOf(record.Description);
     entry.miles = record.Miles;
     return entry;
 }
 
-LogEntry logEntry(const GasRecord &record, int recordNumber)
+LogEntry logEntryWithoutDescription(const GasRecord &record, int recordNumber)
 {
     LogEntry entry = datedEntry(record.EntryDate, recordNumber);
     entry.gallons = record.Gallons;
@@ -62,11 +60,31 @@ LogEntry logEntry(const GasRecord &record, int recordNumber)
     return entry;
 }
 
+LogEntry logEntry(const ExpenseRecord &record, int recordNumber)
+{
+    LogEntry entry = logEntryWithoutDescription(record, recordNumber);
+    entry.description = descriptionOf(record.Description);
+    return entry;
+}
+
+LogEntry logEntry(const TripRecord &record, int recordNumber)
+{
+    LogEntry entry = logEntryWithoutDescription(record, recordNumber);
+    entry.description = descriptionOf(record.Description);
+    return entry;
+}
+
+LogEntry logEntry(const GasRecord &record, int recordNumber)
+{
+    return logEntryWithoutDescription(record, recordNumber);
+}
+
 int dateSortNumber(double dateValue)
 {
-    const QDateTime moment = DateValue::toDateTime(dateValue);
-    if (!moment.isValid())
+    const QDate date = DateValue::toDate(dateValue);
+    if (!date.isValid())
         return -1;
-    const QDate date = moment.date();
-    return date.year() * 10000 + date.month() * 100 + date.day();
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    return year * 10000 + month * 100 + day;
 }

@@ -24,6 +24,11 @@ struct LogEntry
 LogEntry logEntry(const ExpenseRecord &record, int recordNumber);
 LogEntry logEntry(const TripRecord &record, int recordNumber);
 LogEntry logEntry(const GasRecord &record, int recordNumber);
+// The same without the description, for a scan that takes the description's
+// bytes straight from the record (descriptionBytes) instead of its text.
+LogEntry logEntryWithoutDescription(const ExpenseRecord &record, int recordNumber);
+LogEntry logEntryWithoutDescription(const TripRecord &record, int recordNumber);
+LogEntry logEntryWithoutDescription(const GasRecord &record, int recordNumber);
 
 // A description field's bytes as LogEntry keeps them: the blanks before and
 // after the text left out.

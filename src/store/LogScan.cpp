@@ -45,7 +45,7 @@ StoreRead<std::vector<LogEntry>> scanRecords(RecordFile<Record> &file, double ri
             if (FieldCodec::loadDouble(bytes) == rideKey) {
                 FieldCodec::FieldDecoder decoder(bytes, numbersOnly);
                 Record::visitFields(record, decoder);
-                listing.value.push_back(logEntry(record, number));
+                listing.value.push_back(logEntryWithoutDescription(record, number));
                 if (descriptionWidth > 0)
                     listing.value.back().description = descriptionBytes(bytes + descriptionAt, descriptionWidth);
             }
@@ -77,14 +77,33 @@ FileStatus readEntriesOfRide(RecordFile<Record> &file, double rideKey, std::vect
     });
 }
 
+// Into date order, entries of one day in file order. Entries are mostly
+// added in date order, so a list already in order costs one look. Otherwise
+// small keys are sorted (date and place in the file in one number) and the
+// entries moved once, rather than moving entries about while sorting.
+void sortByDate(std::vector<LogEntry> &entries)
+{
+    const auto byDate = [](const LogEntry &a, const LogEntry &b) { return a.dateSort < b.dateSort; };
+    if (std::is_sorted(entries.begin(), entries.end(), byDate))
+        return;
+    std::vector<quint64> keys(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        keys[i] = quint64(quint32(entries[i].dateSort + 1)) << 32 | quint64(i); // dateSort is -1 or yyyymmdd
+    std::sort(keys.begin(), keys.end());
+    std::vector<LogEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const quint64 key : keys)
+        sorted.push_back(std::move(entries[std::size_t(key & 0xffffffffu)]));
+    entries = std::move(sorted);
+}
+
 } // namespace
 
 StoreRead<std::vector<LogEntry>> scanLog(LogKind kind, double rideKey)
 {
     StoreRead<std::vector<LogEntry>> listing =
         withLogFile(kind, [&](auto &file) { return scanRecords(file, rideKey); });
-    std::stable_sort(listing.value.begin(), listing.value.end(),
-                     [](const LogEntry &a, const LogEntry &b) { return a.dateSort < b.dateSort; });
+    sortByDate(listing.value);
     return listing;
 }
 

@@ -21,7 +21,9 @@ inline double fromDateTime(const QDateTime &moment) { return fromDateTime(moment
 // stands for "no time zone"). An invalid QDateTime for values that are no date
 // (NaN, infinities, before year 100 or after year 9999).
 QDateTime toDateTime(double value);
-// Its day alone, as toDateTime(value).date(), without making the moment.
-QDate toDate(double value);
+// Its day alone, as toDateTime(value).date() gives it, reckoned without
+// making the moment (the lists find the day of thousands of entries).
+// False for a value that is no date.
+bool toDay(double value, int &year, int &month, int &day);
 
 } // namespace DateValue

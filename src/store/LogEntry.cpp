@@ -81,10 +81,8 @@ LogEntry logEntry(const GasRecord &record, int recordNumber)
 
 int dateSortNumber(double dateValue)
 {
-    const QDate date = DateValue::toDate(dateValue);
-    if (!date.isValid())
-        return -1;
     int year = 0, month = 0, day = 0;
-    date.getDate(&year, &month, &day);
+    if (!DateValue::toDay(dateValue, year, month, day))
+        return -1;
     return year * 10000 + month * 100 + day;
 }

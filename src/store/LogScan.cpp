@@ -79,8 +79,9 @@ FileStatus readEntriesOfRide(RecordFile<Record> &file, double rideKey, std::vect
 
 // Into date order, entries of one day in file order. Entries are mostly
 // added in date order, so a list already in order costs one look. Otherwise
-// small keys are sorted (date and place in the file in one number) and the
-// entries moved once, rather than moving entries about while sorting.
+// small keys are sorted (date and place in the list in one number) and each
+// entry is moved once, in place, rather than moving entries about while
+// sorting: a log of 32767 entries sorts without a second copy of its list.
 void sortByDate(std::vector<LogEntry> &entries)
 {
     const auto byDate = [](const LogEntry &a, const LogEntry &b) { return a.dateSort < b.dateSort; };
@@ -90,11 +91,24 @@ void sortByDate(std::vector<LogEntry> &entries)
     for (std::size_t i = 0; i < entries.size(); ++i)
         keys[i] = quint64(quint32(entries[i].dateSort + 1)) << 32 | quint64(i); // dateSort is -1 or yyyymmdd
     std::sort(keys.begin(), keys.end());
-    std::vector<LogEntry> sorted;
-    sorted.reserve(entries.size());
-    for (const quint64 key : keys)
-        sorted.push_back(std::move(entries[std::size_t(key & 0xffffffffu)]));
-    entries = std::move(sorted);
+    // keys[i] now names (in its low half) the entry that belongs at i. Each
+    // cycle of that arrangement is walked once; a walked place is marked by
+    // naming itself.
+    const auto from = [&keys](std::size_t i) { return std::size_t(keys[i] & 0xffffffffu); };
+    for (std::size_t start = 0; start < keys.size(); ++start) {
+        if (from(start) == start)
+            continue;
+        LogEntry held = std::move(entries[start]);
+        std::size_t place = start;
+        while (from(place) != start) {
+            const std::size_t next = from(place);
+            entries[place] = std::move(entries[next]);
+            keys[place] = place;
+            place = next;
+        }
+        entries[place] = std::move(held);
+        keys[place] = place;
+    }
 }
 
 } // namespace

@@ -45,6 +45,22 @@ private slots:
         QVERIFY(!DateValue::toDateTime(std::numeric_limits<double>::quiet_NaN()).isValid());
         QVERIFY(!DateValue::toDateTime(std::numeric_limits<double>::infinity()).isValid());
         QVERIFY(!DateValue::toDateTime(1e12).isValid());
+        int year = 0, month = 0, day = 0;
+        QVERIFY(!DateValue::toDay(1e12, year, month, day));
+    }
+
+    // The day reckoned alone agrees with the calendar's, over the whole
+    // range of dates, at midnight, during the day and just before midnight.
+    void theDayAloneAgreesWithTheMoment()
+    {
+        for (double whole = -657434.0; whole < 2958466.0; whole += 61.0) {
+            for (double value : {whole, whole + 0.5, whole + 1 - 1e-10}) {
+                const QDate expected = DateValue::toDateTime(value).date();
+                int year = 0, month = 0, day = 0;
+                QVERIFY(DateValue::toDay(value, year, month, day));
+                QCOMPARE(QDate(year, month, day), expected);
+            }
+        }
     }
 };
 

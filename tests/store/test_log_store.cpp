@@ -10,6 +10,9 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace DataTest;
 using namespace LogTest;
 using SystemCallFaults::FailingCall;
@@ -59,6 +62,30 @@ private slots:
         QVERIFY(listed.status);
         QCOMPARE(int(listed.value.size()), 2);
         QCOMPARE(Store::readLogNotes(LogKind::Trips, 3).value, QStringLiteral("n"));
+    }
+
+    // A long list in date order, the entries of one day in file order,
+    // whatever order they were added in; other rides' entries left out.
+    void aLogIsListedInDateOrder()
+    {
+        WorkingFolder folder;
+        QList<TripRecord> records;
+        std::vector<std::pair<double, int>> expected; // date, record number
+        for (int n = 1; n <= 300; ++n) {
+            const double date = day(2010, 1, 1) + (n * 37) % 23 + (n % 3) * 0.25;
+            const double ride = n % 7 == 0 ? RideB : RideA;
+            records.append(trip(ride, date, QStringLiteral("trip %1").arg(n), n));
+            if (ride == RideA)
+                expected.emplace_back(std::floor(date), n);
+        }
+        writeFileOf<TripRecord>("Trip.Dat", records);
+        std::stable_sort(expected.begin(), expected.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+
+        const StoreRead<std::vector<LogEntry>> listed = Store::scanLog(LogKind::Trips, RideA);
+        QVERIFY(listed.status);
+        QCOMPARE(listed.value.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            QCOMPARE(listed.value[i].recordNumber, expected[i].second);
     }
 
     // Each refusal names the file and leaves it as it was.

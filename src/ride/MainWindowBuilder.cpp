@@ -112,8 +112,8 @@ QTabWidget *mainTab(MainWindowControls &controls, QWidget *window)
     tabPalette.setColor(QPalette::ButtonText, QColor(16, 24, 40));
     tabs->tabBar()->setPalette(tabPalette);
     tabs->addTab(rideTab(controls), QStringLiteral("The 'Ride'"));
-    tabs->addTab(boughtSoldTab(controls), QStringLiteral("Bought/Sold"));
-    tabs->addTab(miscNotesTab(controls), QStringLiteral("Misc Info/Notes"));
+    tabs->addTab(page(QStringLiteral("tabBoughtSold")), QStringLiteral("Bought/Sold"));
+    tabs->addTab(page(QStringLiteral("tabMiscNotes")), QStringLiteral("Misc Info/Notes"));
     for (LogKind kind : AllLogKinds)
         tabs->addTab(emptyLogPage(kind), logKindInfo(kind).tabCaption);
     // A disabled tab cannot be chosen, however the choice comes: assistive
@@ -158,6 +158,12 @@ MainWindowControls BuildMainWindow(QWidget *window)
     // The stored layouts carry no captions; the window sets its own.
     controls.cmdSelectRide->setCaption(QStringLiteral("Select a\nRide to View..."));
     return controls;
+}
+
+void BuildRidePages(MainWindowControls &controls)
+{
+    buildBoughtSoldPage(controls, controls.MainTab->widget(BoughtSoldTab));
+    buildMiscNotesPage(controls, controls.MainTab->widget(MiscNotesTab));
 }
 
 void BuildLogPages(MainWindowControls &controls)

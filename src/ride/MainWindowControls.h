@@ -16,9 +16,11 @@ class QorButton;
 // indices: lblField[i] and txtField[i] for i = 1 to 31, lbl[0] to lbl[4],
 // grid[1] to grid[4], lblTotal[1] to lblTotal[6]; index 0 of the arrays that
 // start at 1 stays empty. Each control's object name is its name, e.g.
-// "txtField(8)", "grid(4)", "cmdRideAdd". The controls of the four log pages
+// "txtField(8)", "grid(4)", "cmdRideAdd". The field pairs 8 to 27 of the
+// ride's pages "Bought/Sold" and "Misc Info/Notes" exist once those pages
+// are complete (RideView::completePages), the controls of the four log pages
 // (lbl, grid, lblTotal and the log commands from index 1, fields 28 to 31)
-// exist once the pages are complete (MainWindowLogs::completePages).
+// once theirs are (MainWindowLogs::completePages).
 struct MainWindowControls
 {
     QTabWidget *MainTab = nullptr;
@@ -67,6 +69,10 @@ struct MainWindowControls
     // The look of field pair i: caption text colour and weight, box background.
     void setFieldColors(int i, const QColor &captionText, bool captionBold, const QColor &boxBackground) const;
 };
+
+// The ride's record is on tabs 0 to 2 of MainTab: "The 'Ride'", then these two.
+inline constexpr int BoughtSoldTab = 1;
+inline constexpr int MiscNotesTab = 2;
 
 // Log k (1 to 4) is on tab k + 2 of MainTab.
 inline constexpr int LogTabOffset = 2;

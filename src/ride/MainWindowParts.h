@@ -35,8 +35,12 @@ QLabel *caption(QWidget *parent, const QString &name, const QString &text);
 QWidget *page(const QString &name);
 
 QWidget *rideTab(MainWindowControls &controls);
-QWidget *boughtSoldTab(MainWindowControls &controls);
-QWidget *miscNotesTab(MainWindowControls &controls);
+
+// The ride's two other pages, made on their empty pages tabBoughtSold and
+// tabMiscNotes: the purchase and sale field pairs 8 to 19 in two columns;
+// the field pairs 20 to 26 in two columns above the ride's notes, field 27.
+void buildBoughtSoldPage(MainWindowControls &controls, QWidget *page);
+void buildMiscNotesPage(MainWindowControls &controls, QWidget *page);
 
 // Log k's page tabLog(k), empty but for its background; buildLogPage then
 // makes its controls: the introduction lbl(k), the list grid(k) with the

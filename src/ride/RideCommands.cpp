@@ -4,8 +4,8 @@
 #include "platform/Settings.h"
 #include "ride/RideMessages.h"
 
-RideCommands::RideCommands(const RideWindow &window)
-    : view(window),
+RideCommands::RideCommands(const RideWindow &window, MainWindowControls &controls)
+    : view(window, controls),
       menu(window, [this](qint16 n) { view.ShowRide(n); }),
       editing(window, view, menu),
       deletion(window, view, menu),

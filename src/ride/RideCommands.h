@@ -12,7 +12,8 @@
 class RideCommands
 {
 public:
-    explicit RideCommands(const RideWindow &rw);
+    // controls are rw's controls, which the view completes (RideView).
+    RideCommands(const RideWindow &rw, MainWindowControls &controls);
 
     // The main window's first activation: the rides menu, then the ride
     // last viewed, or the empty view when no ride is on file.

@@ -71,6 +71,8 @@ void RideEditing::setFieldsLocked(bool locked)
 // cancel, the log tabs close, the name caption tells how to finish.
 void RideEditing::enterMode(const QString &modeCaption, const QString &saveHover, const QString &cancelHover)
 {
+    // Every box of the ride is typed in from here on.
+    m_view.completePages();
     const MainWindowControls &ui = rw.ui;
     for (QorButton *command : {ui.cmdRideAdd, ui.cmdRideEdit, ui.cmdRideDelete, ui.cmdRidePrint, ui.cmdRideHistory, ui.cmdSelectRide})
         command->hide();

@@ -117,19 +117,16 @@ QWidget *rideTab(MainWindowControls &controls)
     return tab;
 }
 
-QWidget *boughtSoldTab(MainWindowControls &controls)
+void buildBoughtSoldPage(MainWindowControls &controls, QWidget *tab)
 {
-    QWidget *tab = page(QStringLiteral("tabBoughtSold"));
     auto *layout = new QVBoxLayout(tab);
     layout->setContentsMargins(10, 12, 10, 10);
     layout->addLayout(twoFieldColumns(controls, tab, {8, 13}, {14, 19}));
     layout->addStretch();
-    return tab;
 }
 
-QWidget *miscNotesTab(MainWindowControls &controls)
+void buildMiscNotesPage(MainWindowControls &controls, QWidget *tab)
 {
-    QWidget *tab = page(QStringLiteral("tabMiscNotes"));
     auto *layout = new QVBoxLayout(tab);
     layout->setContentsMargins(10, 12, 10, 10);
     layout->addLayout(twoFieldColumns(controls, tab, {20, 23}, {24, 26}));
@@ -138,7 +135,6 @@ QWidget *miscNotesTab(MainWindowControls &controls)
     layout->addSpacing(6);
     layout->addWidget(controls.lblField[27]);
     layout->addWidget(controls.txtField[27], 1);
-    return tab;
 }
 
 } // namespace MainWindowParts

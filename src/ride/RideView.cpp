@@ -4,7 +4,9 @@
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "platform/ValueFormats.h"
+#include "ride/MainWindowBuilder.h"
 #include "ride/RideFieldValues.h"
+#include "ride/RideFields.h"
 #include "ride/RideMessages.h"
 #include "ride/RidePictureBox.h"
 #include "store/RideLabels.h"
@@ -56,13 +58,40 @@ bool withinWindow(const QEvent *event)
 
 } // namespace
 
-RideView::RideView(const RideWindow &window)
-    : QObject(window.window), rw(window)
+RideView::RideView(const RideWindow &window, MainWindowControls &controls)
+    : QObject(window.window), rw(window), m_controls(controls)
 {
-    // The ride's boxes; the log notes boxes after them belong to the log tabs.
-    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
-        rw.ui.txtField[std::size_t(i)]->installEventFilter(this);
+    // The ride's boxes made so far; the log notes boxes after them belong to
+    // the log tabs.
+    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i) {
+        if (QWidget *box = rw.ui.txtField[std::size_t(i)])
+            box->installEventFilter(this);
+    }
     connect(rw.ui.MainTab, &QTabWidget::currentChanged, this, &RideView::MainTab_Click);
+}
+
+void RideView::completePages()
+{
+    if (std::exchange(m_pagesComplete, true))
+        return;
+    BuildRidePages(m_controls);
+    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i) {
+        if (RideFields::tabOf(i) == 0)
+            continue;
+        rw.ui.txtField[std::size_t(i)]->installEventFilter(this);
+        showBoxText(i, m_shown[std::size_t(i)]);
+    }
+}
+
+// Box i shows text, or, while its page is not complete, will show it.
+void RideView::showBoxText(int i, const QString &text)
+{
+    if (!rw.ui.txtField[std::size_t(i)]) {
+        m_shown[std::size_t(i)] = text;
+        return;
+    }
+    rw.ui.setFieldText(i, text);
+    m_shown[std::size_t(i)] = rw.ui.fieldText(i); // as the box has it
 }
 
 void RideView::ShowRide(qint16 n)
@@ -129,8 +158,7 @@ void RideView::clearView()
     RidePictureBox::ShowCommands(ui, false, false);
     ui.cmdPicAddEdit[1]->hide();
     for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
-        ui.setFieldText(i, QString());
-    m_shown = {};
+        showBoxText(i, QString());
 }
 
 FileStatus RideView::fillView(qint16 n)
@@ -152,10 +180,8 @@ FileStatus RideView::fillView(qint16 n)
     if (!ride.status)
         return ride.status;
     const RideBoxTexts boxes = RideFieldValues::BoxTextsOf(ride.value);
-    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i) {
-        ui.setFieldText(i, boxes[std::size_t(i)]);
-        m_shown[std::size_t(i)] = ui.fieldText(i); // as the box has it
-    }
+    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
+        showBoxText(i, boxes[std::size_t(i)]);
     ui.lblRideName->setText(RideLabels::DisplayName(ride.value));
     loadPicture(n, ride.value);
     return {};
@@ -271,6 +297,8 @@ void RideView::txtField_LostFocus(int i)
 
 void RideView::MainTab_Click(int tab)
 {
+    if (tab == BoughtSoldTab || tab == MiscNotesTab)
+        completePages();
     if (!rw.state.inEditMode())
         return;
     if (const int box = firstBoxOfTab(tab))

@@ -13,12 +13,25 @@
 // name caption, its picture and the ride commands' visibility; the colours
 // and selection of the boxes while a ride is added or edited; and ShowRide,
 // through which every command (re)displays a ride.
+//
+// The window comes on screen with the ride's pages "Bought/Sold" and "Misc
+// Info/Notes" empty; completePages then makes their boxes, right after the
+// window's first paint, and shows in them what the view holds for them.
+// Whatever needs those boxes sooner (one of the two pages chosen, adding or
+// editing a ride, the ride report) completes the pages first, through the
+// same step: no box of theirs is touched before it exists.
 class RideView : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit RideView(const RideWindow &rw);
+    // controls are rw's controls, which completePages adds the pages' boxes to.
+    RideView(const RideWindow &rw, MainWindowControls &controls);
+
+    // Makes the boxes of the pages "Bought/Sold" and "Misc Info/Notes" with
+    // everything the view watches on them, and shows the ride's texts there;
+    // does nothing the second time.
+    void completePages();
 
     // Makes the four log lists follow the ride shown (CurrentRideKey).
     void setLogRefill(std::function<void()> refill) { m_refillLogs = std::move(refill); }
@@ -45,7 +58,8 @@ public:
     void LoadHeldPicture();
 
     // The texts of the ride boxes as the program showed them, for telling
-    // which boxes the user changed since.
+    // which boxes the user changed since (for boxes not made yet, the texts
+    // they will show).
     const RideBoxTexts &shownTexts() const { return m_shown; }
 
 protected:
@@ -58,6 +72,7 @@ private:
     void txtField_LostFocus(int i);
     void MainTab_Click(int tab);
     void clearView();
+    void showBoxText(int i, const QString &text);
     FileStatus fillView(qint16 n);
     void loadPicture(qint16 n, const RideRecord &ride);
     void showPicture(qint16 n, const RideRecord &ride, const QString &path);
@@ -65,6 +80,8 @@ private:
     int fieldIndexOf(QObject *box) const;
 
     RideWindow rw;
+    MainWindowControls &m_controls;
+    bool m_pagesComplete = false;
     std::function<void()> m_refillLogs;
     int m_visitedBox = 0; // the box with the focus look, 0 for none
     RideBoxTexts m_shown;

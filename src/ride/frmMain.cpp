@@ -54,7 +54,7 @@ frmMain::frmMain(QWidget *parent)
     setObjectName(QStringLiteral("frmMain"));
     ui = BuildMainWindow(this);
     m_logs = std::make_unique<MainWindowLogs>(this, ui, m_state);
-    m_rides = std::make_unique<RideCommands>(RideWindow{this, ui, m_state});
+    m_rides = std::make_unique<RideCommands>(RideWindow{this, ui, m_state}, ui);
     // The lists follow the ride shown when they come into view, but the
     // gasoline list at once (once the window is on screen): its miles are the
     // ride's miles that the reminders notice counts with.
@@ -75,9 +75,7 @@ frmMain::frmMain(QWidget *parent)
     setUpFade();
 
     setWindowTitle(QStringLiteral(" ") + ApplicationTitle);
-    // A window of a fixed design, which the desktop frames without handles
-    // for resizing; on a smaller screen it takes the room there is.
-    setFixedSize(Twips::size(DesignWidth, DesignHeight).expandedTo(MainWindowContentSize(this)));
+    fitToContent();
     PlaceOnScreen(this);
     TileBackground(Textures::carbon(), this);
     ui.lblRideName->clear();
@@ -94,7 +92,8 @@ frmMain::frmMain(QWidget *parent)
     connect(ui.cmdFadeStatus, &QorButton::MouseMove, this, &frmMain::cmdFadeStatus_MouseMove);
     connect(ui.cmdEmailFriend, &QorButton::Click, this, &frmMain::cmdEmailFriend_Click);
     connect(ui.cmdRidePrint, &QorButton::Click, this, [this] {
-        // The report reads every list.
+        // The report reads every box of the ride and every list.
+        m_rides->view.completePages();
         m_logs->fillStale();
         PrintRideReport(this, ui, m_state.PicturePath);
     });
@@ -150,7 +149,7 @@ void frmMain::activateFirstTime()
     // at once.
     m_rides->view.holdPictureUntilShown();
     m_rides->FirstDisplay();
-    // The log pages' controls, the gasoline list, the message that no ride
+    // The other pages' controls, the gasoline list, the message that no ride
     // is on file and the reminders (whose notice counts with the list's
     // miles) come once the window is visible: after its first paint, or
     // after its fade-in.
@@ -162,7 +161,7 @@ void frmMain::activateFirstTime()
     const bool fading = FadeActive;
     AfterFirstPaint(this, [this, afterShowing, fading] {
         m_onScreen = true;
-        m_logs->completePages();
+        completePages();
         m_rides->view.LoadHeldPicture();
         if (!fading)
             afterShowing();
@@ -171,6 +170,24 @@ void frmMain::activateFirstTime()
         StartFade(this, 0, Opaque, FadeStep, false, afterShowing);
     if (ui.cmdSelectRide->isVisible())
         ui.cmdSelectRide->setFocus();
+}
+
+// A window of a fixed design, which the desktop frames without handles for
+// resizing, or as large as its content needs where that is more; on a
+// smaller screen it takes the room there is.
+void frmMain::fitToContent()
+{
+    setFixedSize(Twips::size(DesignWidth, DesignHeight).expandedTo(MainWindowContentSize(this)));
+}
+
+// The ride's pages before the log pages, each once. In the program's fonts
+// none of them needs more room than the first page; should other fonts make
+// one need more, the window takes it now.
+void frmMain::completePages()
+{
+    m_rides->view.completePages();
+    m_logs->completePages();
+    fitToContent();
 }
 
 void frmMain::cmdHelp_Click()

@@ -51,6 +51,8 @@ protected:
 
 private:
     void setUpFade();
+    void fitToContent();
+    void completePages();
     void activateFirstTime();
     void askToQuit();
     void endProgram();

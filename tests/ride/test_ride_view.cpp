@@ -77,6 +77,50 @@ private slots:
         QCOMPARE(world.window->state().CurrentRideKey, 39000.25);
     }
 
+    // The pages "Bought/Sold" and "Misc Info/Notes" get their boxes right
+    // after the window's first paint, or first thing when something needs
+    // them sooner; either way the boxes show the ride, and the ride edited
+    // and saved as shown keeps its record to the byte.
+    void ridePagesAreCompleteOnceNeeded_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::newRow("first paint") << 0;
+        QTest::newRow("Bought/Sold chosen") << 1;
+        QTest::newRow("Misc Info/Notes chosen") << 2;
+        QTest::newRow("ride edited and saved") << 3;
+    }
+
+    void ridePagesAreCompleteOnceNeeded()
+    {
+        QFETCH(int, before);
+        World world;
+        RideRecord honda = threeRides[0];
+        honda.PurchaseDate = 36526.25; // with a time of day, which the box does not show
+        honda.Notes = QStringLiteral("Bought it used.");
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {honda});
+        const QByteArray record = DataTest::bytesOf(QStringLiteral("Torqal.Dat"));
+        world.window = std::make_unique<frmMain>();
+        const MainWindowControls &ui = world.ui();
+        world.window->show(); // its first activation shows the ride
+        QVERIFY(ui.MainTab->widget(1)->children().isEmpty());
+        if (before == 1 || before == 2)
+            ui.MainTab->setCurrentIndex(before);
+        if (before == 3)
+            world.window->rides().editing.cmdRideEdit_Click();
+        if (before == 0)
+            QVERIFY(WaitForFirstActivation(*world.window));
+        QCOMPARE(world.box(8), QStringLiteral("01/01/2000"));
+        QCOMPARE(world.box(27), QStringLiteral("Bought it used."));
+        QCOMPARE(ui.isFieldLocked(8), before != 3);
+        if (before == 3)
+            world.window->rides().editing.SaveRide();
+
+        QVERIFY(WaitForFirstActivation(*world.window));
+        QCOMPARE(world.window->findChildren<QLineEdit *>(QStringLiteral("txtField(8)")).size(), 1);
+        QCOMPARE(world.box(8), QStringLiteral("01/01/2000"));
+        QCOMPARE(DataTest::bytesOf(QStringLiteral("Torqal.Dat")), record);
+    }
+
     void firstDisplayShowsTheLastRideViewed()
     {
         World world;

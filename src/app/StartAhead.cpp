@@ -15,7 +15,7 @@ StartAhead::StartAhead()
           // that a start without a display leaves nothing behind.
           if (const QString folder = DataFolder::path(); QFileInfo(folder).isDir())
               m_lock = LockDataFolder(folder);
-          for (const QString &window : {QStringLiteral("frmTitlePage"), QStringLiteral("frmMain")}) {
+          for (const QString &window : firstLayouts()) {
               ButtonLayout layout;
               // A layout that cannot be read is reported when its window loads it.
               programButtonLayout(window, layout);

@@ -2,6 +2,8 @@
 
 #include "app/StartUp.h"
 
+#include <QStringList>
+
 #include <thread>
 
 // The start-up work that needs no display, done on a second thread while the
@@ -22,6 +24,9 @@ public:
 
     // Waits until the work is done and hands over the data folder's lock.
     DataFolderLock finish();
+
+    // The button layouts of the windows the program starts with.
+    static QStringList firstLayouts() { return {QStringLiteral("frmTitlePage"), QStringLiteral("frmMain")}; }
 
 private:
     void wait();

@@ -1,21 +1,44 @@
 #include "app/TitleArtwork.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
-TitleArtwork::TitleArtwork(QWidget *parent)
+TitleArtwork::TitleArtwork(QSize size, QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_TranslucentBackground);
+    setFixedSize(size);
+    const qreal ratio = qApp->devicePixelRatio();
+    m_painting = std::async(std::launch::async, [size, ratio] {
+        QImage picture(size * ratio, QImage::Format_ARGB32_Premultiplied);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        paint(painter, size);
+        return picture;
+    });
 }
 
 void TitleArtwork::paintEvent(QPaintEvent *)
 {
+    if (m_painting.valid())
+        m_picture = m_painting.get();
     QPainter painter(this);
+    // Painted ahead for the screen the window was expected on; on another
+    // screen (another pixel ratio) painted here.
+    if (m_picture.devicePixelRatio() == devicePixelRatioF() && m_picture.deviceIndependentSize() == QSizeF(size()))
+        painter.drawImage(QPointF(0, 0), m_picture);
+    else
+        paint(painter, size());
+}
+
+void TitleArtwork::paint(QPainter &painter, QSizeF size)
+{
     painter.setRenderHint(QPainter::Antialiasing);
-    const qreal side = std::min(width(), height());
-    painter.translate((width() - side) / 2.0, (height() - side) / 2.0);
+    const qreal side = std::min(size.width(), size.height());
+    painter.translate((size.width() - side) / 2.0, (size.height() - side) / 2.0);
     painter.scale(side / 100.0, side / 100.0);
 
     // The road: a band with a dashed centre line, sweeping under the wheel.

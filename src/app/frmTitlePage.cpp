@@ -66,9 +66,8 @@ frmTitlePage::frmTitlePage(QWidget *parent)
     setWindowTitle(QStringLiteral(" ") + ApplicationTitle);
     TileBackground(Textures::carbon(), this);
 
-    auto *artwork = new TitleArtwork(this);
+    auto *artwork = new TitleArtwork(Twips::size(2300, 2300), this);
     artwork->setObjectName(QStringLiteral("imgTitle"));
-    artwork->setFixedSize(Twips::size(2300, 2300));
 
     lblTitle = whiteCaption(this, QStringLiteral("lblTitle"), 26, true, true);
     lblDescription = whiteCaption(this, QStringLiteral("lblDescription"), 10, true);

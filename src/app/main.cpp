@@ -6,6 +6,7 @@
 #include "platform/DisplayConnection.h"
 #include "platform/Identity.h"
 #include "platform/SingleInstance.h"
+#include "ui/ButtonLayout.h"
 
 #include <QApplication>
 
@@ -28,6 +29,8 @@ int main(int argc, char *argv[])
         OpenDisplay(argc, argv, QStringLiteral("torqal"), [&ahead] { ahead.finish(); });
     DataFolderLock lock = ahead.finish();
     ConfigureApplication();
+    // Painted while the title window is built and shown; waited for at the end.
+    const std::future<void> pictures = PaintButtonPicturesAhead(StartAhead::firstLayouts());
     std::unique_ptr<SingleInstance> instance;
     if (!StartProgram(std::move(lock), instance))
         return 1;

@@ -102,6 +102,24 @@ bool programButtonLayout(const QString &layoutName, ButtonLayout &layout, QStrin
     return true;
 }
 
+std::future<void> PaintButtonPicturesAhead(const QStringList &layoutNames)
+{
+    return std::async(std::launch::async, [layoutNames] {
+        for (const QString &name : layoutNames) {
+            ButtonLayout layout;
+            if (!programButtonLayout(name, layout))
+                continue; // reported when the window loads it
+            for (const ButtonLayoutEntry &entry : layout) {
+                for (const ButtonPropertyBag::Entry &property : entry.properties.entries()) {
+                    const QString value = property.second.toString();
+                    if (value.startsWith(QLatin1String("icon:")) || value.startsWith(QLatin1String("cursor:")))
+                        ButtonPicture::fromSource(value);
+                }
+            }
+        }
+    });
+}
+
 bool LoadButtonLayout(QWidget *window, const QString &layoutName, QString *error)
 {
     ButtonLayout layout;

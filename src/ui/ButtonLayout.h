@@ -5,6 +5,9 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <future>
 
 class QWidget;
 class QorButton;
@@ -31,6 +34,11 @@ QByteArray buttonLayoutJson(const ButtonLayout &layout);
 // The program's own layout of a window, the resource; read once and kept,
 // for the resources never change while the program runs. Safe on any thread.
 bool programButtonLayout(const QString &layoutName, ButtonLayout &layout, QString *error = nullptr);
+
+// Paints the program's own pictures that the windows' layouts name (icons,
+// the hand cursor) on a second thread, so that the windows' commands find
+// them painted. Wait for the result before the program ends.
+std::future<void> PaintButtonPicturesAhead(const QStringList &layoutNames);
 
 // Finds each button of the layout among the window's QorButton children and
 // loads its properties. Fails when the layout cannot be read or names a button

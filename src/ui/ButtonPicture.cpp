@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QHash>
+#include <QMutex>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
@@ -12,12 +13,18 @@
 namespace {
 
 // The program's own pictures, each painted once and shared by every button
-// that shows it.
+// that shows it. They may be painted ahead on another thread (see
+// PaintButtonPicturesAhead); a picture asked for while it is being painted
+// there is painted here as well, to the same result.
 ButtonPicture paintedPicture(const QString &source)
 {
+    static QMutex guard;
     static QHash<QString, ButtonPicture> painted;
-    if (const auto found = painted.constFind(source); found != painted.constEnd())
-        return *found;
+    {
+        const QMutexLocker locked(&guard);
+        if (const auto found = painted.constFind(source); found != painted.constEnd())
+            return *found;
+    }
     ButtonPicture picture;
     if (source == QLatin1String("cursor:hand")) {
         picture = ButtonPicture::fromImage(ButtonIcons::handCursor(), source, ButtonIcons::handCursorHotSpot());
@@ -26,6 +33,7 @@ ButtonPicture paintedPicture(const QString &source)
         if (!icon.isNull())
             picture = ButtonPicture::fromImage(icon, source);
     }
+    const QMutexLocker locked(&guard);
     painted.insert(source, picture);
     return picture;
 }

@@ -297,9 +297,11 @@ void QorButton::showEvent(QShowEvent *)
     if (m_buttonType == Transparent)
         CaptureBackground();
     m_shown = true;
-    m_everShown = true;
     ApplyColorScheme();
+    // The first time, the look is drawn when the button is first painted (or
+    // read): the commands of a window being shown draw once it is on the screen.
     DrawButton(NormalState, true);
+    m_everShown = true;
 }
 
 void QorButton::hideEvent(QHideEvent *)

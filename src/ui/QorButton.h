@@ -174,7 +174,8 @@ private:
 
     // Drawing (QorButtonDraw.cpp).
     void DrawButton(int state, bool force = false);
-    void drawLook();
+    void drawLook();   // renders, then asks for a paint
+    void renderLook(); // only renders
     void drawIfPending() const;
     void drawNormalLook();
     void drawPressedLook();
@@ -265,8 +266,9 @@ private:
     bool m_pressedHere = false;
     bool m_enabledLook = true;
     int m_drawCount = 0;
-    // Until its first show a button draws when its look is read: a window
-    // being built sets every button up several times before any is seen.
+    // Until it has been shown once a button draws when its look is read (by
+    // its first paint): a window being built sets every button up several
+    // times before any is seen, and shows them before it is on the screen.
     bool m_everShown = false;
     bool m_drawPending = false;
 };

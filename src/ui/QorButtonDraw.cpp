@@ -73,7 +73,7 @@ void QorButton::drawIfPending() const
     if (m_drawPending) {
         auto *self = const_cast<QorButton *>(this);
         self->m_drawPending = false;
-        self->drawLook();
+        self->renderLook();
     }
 }
 
@@ -89,8 +89,14 @@ int QorButton::drawCount() const
     return m_drawCount;
 }
 
-// The look of the last state asked for, on the canvas.
 void QorButton::drawLook()
+{
+    renderLook();
+    update();
+}
+
+// The look of the last state asked for, on the canvas.
+void QorButton::renderLook()
 {
     const int state = m_lastDrawnState;
     ++m_drawCount;
@@ -115,7 +121,6 @@ void QorButton::drawLook()
         m_backColor = savedBackColor;
         ApplyColorScheme();
     }
-    update();
 }
 
 void QorButton::shade(Colour base, int numerator, bool blueScaled, bool bottomUp)

@@ -116,7 +116,7 @@ frmPrint::frmPrint(RideReportContent content, QWidget *parent, PrintDeviceFactor
     if (!LoadButtonLayout(this, QStringLiteral("frmPrint"), &error))
         qWarning("%s", qPrintable(error));
     connect(cmdPrint, &QorButton::Click, this, &frmPrint::cmdPrint_Click);
-    cmdPrintTo->setCaption(QStringLiteral("Print To..."));
+    cmdPrintTo->setCaption(QStringLiteral("Print &To..."));
     connect(cmdPrintTo, &QorButton::Click, this, &frmPrint::cmdPrintTo_Click);
     OfferPrintDialog(cmdPrint, [this] { cmdPrintTo_Click(); });
     connect(cmdCancel, &QorButton::Click, this, &frmPrint::cmdCancel_Click);

@@ -135,7 +135,13 @@ void ButtonCanvas::text(const QRect &r, const QString &caption, const QFont &fon
     QPainter painter(&m_image);
     painter.setFont(font);
     painter.setPen(ButtonColor::toQColor(colour));
-    painter.drawText(r, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, displayCaption(caption));
+    // The caption was measured to fit r. Drawn, an access key's underline
+    // splits the line into parts that are laid out one by one and can come
+    // out a fraction of a pixel wider, enough to wrap a line that fits; the
+    // text is centred, so a little room on either side changes no pixel.
+    constexpr int Slack = 2;
+    painter.drawText(r.adjusted(-Slack, 0, Slack, 0), Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                     displayCaption(caption));
 }
 
 void ButtonCanvas::blit(int x, int y, const QImage &picture, const Blit &how)

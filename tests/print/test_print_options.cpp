@@ -6,6 +6,7 @@
 #include "print/QPrinterDevice.h"
 #include "print/RecordingPrintDevice.h"
 #include "print/frmPrint.h"
+#include "ui/QorButton.h"
 
 #include "PrintTestSupport.h"
 
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
+
 #include <QTest>
 
 using Kind = RecordingPrintDevice::Operation::Kind;
@@ -196,6 +198,7 @@ private slots:
         frmPrint window(fullRide(), nullptr, recorder.factory());
         window.show();
         uncheck(window, {1, 2, 4, 5, 6});
+        QCOMPARE(window.findChild<QorButton *>(QStringLiteral("cmdPrintTo"))->accessKey(), QLatin1Char('t'));
 
         window.cmdPrintTo_Click();
         QCOMPARE(dialog.shown, 1);

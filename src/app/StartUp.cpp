@@ -9,7 +9,6 @@
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFont>
 #include <QIcon>
 #include <QStyleFactory>
@@ -62,8 +61,7 @@ frmTitlePage *StartProgram(DataFolderLock lock, std::unique_ptr<SingleInstance> 
     if (lock.outcome != SingleInstance::Outcome::Acquired) {
         MessageBox::show(nullptr, lock.outcome == SingleInstance::Outcome::HeldElsewhere
                                       ? StartMessages::AlreadyRunning()
-                                      : StartMessages::LockRefused(lock.outcome,
-                                                                   QDir(folder.path).filePath(SingleInstance::LockFileName)));
+                                      : StartMessages::LockRefused(lock.outcome, lock.instance->lockFilePath()));
         return nullptr;
     }
     instance = std::move(lock.instance);

@@ -60,18 +60,26 @@ LogEntry logEntryWithoutDescription(const GasRecord &record, int recordNumber)
     return entry;
 }
 
-LogEntry logEntry(const ExpenseRecord &record, int recordNumber)
+namespace {
+
+template<class Record>
+LogEntry describedEntry(const Record &record, int recordNumber)
 {
     LogEntry entry = logEntryWithoutDescription(record, recordNumber);
     entry.description = descriptionOf(record.Description);
     return entry;
 }
 
+} // namespace
+
+LogEntry logEntry(const ExpenseRecord &record, int recordNumber)
+{
+    return describedEntry(record, recordNumber);
+}
+
 LogEntry logEntry(const TripRecord &record, int recordNumber)
 {
-    LogEntry entry = logEntryWithoutDescription(record, recordNumber);
-    entry.description = descriptionOf(record.Description);
-    return entry;
+    return describedEntry(record, recordNumber);
 }
 
 LogEntry logEntry(const GasRecord &record, int recordNumber)

@@ -8,7 +8,7 @@
 #include "data/OtherSpellings.h"
 #include "data/ScratchRecovery.h"
 #include "data/WriteJournal.h"
-#include "reminders/ReminderStore.h"
+#include "store/ReminderStore.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 
 #include "RecordReader.h"
 
-#include "reminders/ReminderStore.h"
+#include "store/ReminderStore.h"
 
 #include <QTemporaryDir>
 

@@ -2,6 +2,7 @@
 
 #include "data/PartialRecords.h"
 #include "data/WriteJournal.h"
+#include "store/StoreFiles.h"
 #include "platform/SingleInstance.h"
 
 #include <QDir>
@@ -171,7 +172,7 @@ bool putBackCutShortChange(const QString &folder, QTextStream &out, QTextStream 
         return false;
     }
     JournalRecovery::Outcome outcome;
-    const FileStatus putBack = JournalRecovery::rollBackPending(&outcome);
+    const FileStatus putBack = StoreFiles::putBackPending(&outcome);
     QDir::setCurrent(working);
     if (!putBack) {
         errors << "torqal-data: " << putBack.message() << "\n";
@@ -179,6 +180,8 @@ bool putBackCutShortChange(const QString &folder, QTextStream &out, QTextStream 
     }
     if (outcome.kind == JournalRecovery::Outcome::Kind::RolledBack)
         out << "A change cut short was taken back (" << WriteJournal::FileName << "): its files are as they were before it.\n";
+    else if (outcome.kind == JournalRecovery::Outcome::Kind::Completed)
+        out << "A change cut short was finished (" << WriteJournal::FileName << ").\n";
     else if (outcome.kind == JournalRecovery::Outcome::Kind::SetAside)
         out << WriteJournal::FileName << " no longer fits the data files (another program changed them); it was set aside as "
             << outcome.setAsideAs << " and the files left as they are.\n";

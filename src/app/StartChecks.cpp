@@ -4,8 +4,8 @@
 #include "data/OtherSpellings.h"
 #include "data/PartialRecords.h"
 #include "data/ScratchRecovery.h"
-#include "data/WriteJournal.h"
 #include "platform/MessageBox.h"
+#include "store/StoreFiles.h"
 
 void LookAfterDataFolder(const QString &folder)
 {
@@ -21,7 +21,7 @@ void LookAfterDataFolder(const QString &folder)
     // A change cut short is taken back first, so that the files are whole
     // before anything else looks at them.
     JournalRecovery::Outcome journal;
-    if (const FileStatus rolledBack = JournalRecovery::rollBackPending(&journal); !rolledBack)
+    if (const FileStatus rolledBack = StoreFiles::putBackPending(&journal); !rolledBack)
         MessageBox::show(nullptr, StartMessages::StepFailed(rolledBack, folder));
     else if (journal.kind == JournalRecovery::Outcome::Kind::SetAside)
         MessageBox::show(nullptr, StartMessages::JournalSetAside(journal.setAsideAs, folder));

@@ -86,12 +86,13 @@ FileStatus setAside(JournalRecovery::Outcome *outcome)
 class JournalFile
 {
 public:
-    static QByteArray write(const QList<WriteJournal::Note> &notes)
+    static QByteArray write(const WriteJournal &journal)
     {
+        const QList<WriteJournal::Note> &notes = journal.m_notes;
         QByteArray bytes;
         QDataStream out(&bytes, QIODevice::WriteOnly);
         out.setVersion(QDataStream::Qt_6_0);
-        out << Magic << Version << qint32(notes.size());
+        out << Magic << Version << journal.m_decidedBy << qint32(notes.size());
         for (const WriteJournal::Note &note : notes) {
             out << note.fileName << note.oldLength << note.newLength << qint32(note.overwrites.size());
             for (const WriteJournal::Overwrite &overwrite : note.overwrites)
@@ -103,7 +104,7 @@ public:
 
     enum class Reading { Whole, CutShort, LaterVersion };
 
-    static Reading read(const QByteArray &bytes, QList<WriteJournal::Note> &notes)
+    static Reading read(const QByteArray &bytes, quint64 &decidedBy, QList<WriteJournal::Note> &notes)
     {
         if (bytes.size() < ChecksumLength)
             return Reading::CutShort;
@@ -120,7 +121,7 @@ public:
             return Reading::CutShort;
         if (version != Version)
             return Reading::LaterVersion;
-        in >> count;
+        in >> decidedBy >> count;
         for (qint32 n = 0; n < count && in.status() == QDataStream::Ok; ++n) {
             WriteJournal::Note note;
             qint32 overwrites = 0;
@@ -207,14 +208,15 @@ public:
     }
 
     // Puts back a journal left by a command cut short (see JournalRecovery).
-    static FileStatus rollBackPending(JournalRecovery::Outcome *outcome)
+    static FileStatus rollBackPending(JournalRecovery::Outcome *outcome, const JournalRecovery::Decider &decider)
     {
         QByteArray bytes;
         bool present = false;
         if (FileStatus read = readJournal(bytes, present); !read || !present)
             return read;
         QList<WriteJournal::Note> notes;
-        switch (JournalFile::read(bytes, notes)) {
+        quint64 decidedBy = 0;
+        switch (JournalFile::read(bytes, decidedBy, notes)) {
         case JournalFile::Reading::CutShort:
             // Cut short while it was written: no data file was touched yet.
             return removeJournal();
@@ -223,6 +225,21 @@ public:
                                        QStringLiteral("Could not put back %1: it was written by a later version of Torqal").arg(WriteJournal::FileName));
         case JournalFile::Reading::Whole:
             break;
+        }
+        if (decidedBy != 0) {
+            if (!decider)
+                return FileStatus::failure(WriteJournal::FileName,
+                                           QStringLiteral("Could not put back %1: the change it belongs to is finished by Torqal when it starts")
+                                               .arg(WriteJournal::FileName));
+            bool done = false;
+            if (FileStatus decided = decider(decidedBy, done); !decided)
+                return decided;
+            if (done) {
+                FileStatus removed = removeJournal();
+                if (removed && outcome)
+                    *outcome = {JournalRecovery::Outcome::Kind::Completed, {}};
+                return removed;
+            }
         }
         for (const WriteJournal::Note &note : std::as_const(notes)) {
             bool fits = false;
@@ -276,7 +293,7 @@ FileStatus WriteJournal::noteOverwrite(RecordFileBase &file, int number, const c
 
 FileStatus WriteJournal::begin()
 {
-    const QByteArray bytes = JournalFile::write(m_notes);
+    const QByteArray bytes = JournalFile::write(*this);
     const int fd = SystemCalls::open(journalPath().constData(), O_WRONLY | O_CREAT | O_EXCL, 0666);
     // The journal is part of writing the data files: a failure to write it
     // names the data file the command was to change.
@@ -303,11 +320,23 @@ FileStatus WriteJournal::begin()
 
 FileStatus WriteJournal::commit(FileStatus &warning)
 {
+    FileStatus status = flushFiles();
+    return status ? finish(warning) : status;
+}
+
+FileStatus WriteJournal::flushFiles()
+{
     Q_ASSERT(m_begun);
     for (RecordFileBase *file : std::as_const(m_files)) {
         if (FileStatus flushed = file->flush(); !flushed)
             return flushed;
     }
+    return {};
+}
+
+FileStatus WriteJournal::finish(FileStatus &warning)
+{
+    Q_ASSERT(m_begun);
     if (SystemCalls::unlink(journalPath().constData()) != 0)
         return journalFailure(QStringLiteral("remove"), errno);
     m_begun = false;
@@ -327,11 +356,11 @@ FileStatus WriteJournal::rollBack()
 
 namespace JournalRecovery {
 
-FileStatus rollBackPending(Outcome *outcome)
+FileStatus rollBackPending(Outcome *outcome, const Decider &decider)
 {
     if (outcome)
         *outcome = {};
-    return JournalFile::rollBackPending(outcome);
+    return JournalFile::rollBackPending(outcome, decider);
 }
 
 bool isPending()

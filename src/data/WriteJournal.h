@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class RecordFileBase;
 
 // A command's way back to the data files as they were before it.
@@ -52,9 +54,19 @@ public:
     // over with `newBytes` (recordLength() bytes).
     FileStatus noteOverwrite(RecordFileBase &file, int number, const char *newBytes);
 
+    // A change that writes a second store as well (Torqal.db) counts as done
+    // once that store holds `changeId`, written there in the same transaction
+    // as its own part. Then a journal found at start is put back only when
+    // the store does not hold the id (see JournalRecovery).
+    void decideBy(quint64 changeId) { m_decidedBy = changeId; }
+
     // Writes the journal and flushes it to disk. Refused, with nothing
     // written, while another journal is pending.
     FileStatus begin();
+    // Flushes the files noted, which are still open, to disk.
+    FileStatus flushFiles();
+    // Removes the journal: the change is done. `warning` as in commit().
+    FileStatus finish(FileStatus &warning);
     // The command's writes are made: flushes the files noted (which are
     // still open) and removes the journal. Should either fail, the command
     // is not done: put the files back (rollBack). `warning` receives a
@@ -82,6 +94,7 @@ private:
     Note &noteOf(RecordFileBase &file, FileStatus &status);
 
     friend class JournalFile;
+    quint64 m_decidedBy = 0;
     QList<Note> m_notes;
     QList<RecordFileBase *> m_files;
     bool m_begun = false;
@@ -91,15 +104,24 @@ namespace JournalRecovery {
 
 struct Outcome
 {
-    enum class Kind { Nothing, RolledBack, SetAside };
+    // Completed: the change was done (its second store holds it); only the
+    // journal was left to remove.
+    enum class Kind { Nothing, RolledBack, Completed, SetAside };
     Kind kind = Kind::Nothing;
     QString setAsideAs; // the name a journal was set aside under
 };
 
+// Tells whether the change `changeId` is done, for a journal decided by a
+// second store (see WriteJournal::decideBy); a failure when the store
+// cannot tell.
+using Decider = std::function<FileStatus(quint64 changeId, bool &done)>;
+
 // Puts back a journal left in the working folder by a command that was cut
-// short (see WriteJournal). An error along the way changes nothing more,
-// is reported, and the journal stays for the next try.
-FileStatus rollBackPending(Outcome *outcome = nullptr);
+// short (see WriteJournal), or only removes it when its decider says the
+// change is done. A journal decided by a second store is left alone (a
+// failure says so) when no decider is given. An error along the way changes
+// nothing more, is reported, and the journal stays for the next try.
+FileStatus rollBackPending(Outcome *outcome = nullptr, const Decider &decider = {});
 
 // Whether a journal is waiting to be put back.
 bool isPending();

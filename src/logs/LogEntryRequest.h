@@ -1,10 +1,12 @@
 #pragma once
 
 #include "logs/LogRows.h"
+#include "store/LogEntryWrite.h"
 
 #include <QString>
 
 #include <array>
+#include <functional>
 
 // The four text fields of the entry editor: the date, the description (the
 // gallons for gasoline), the amount (cost, or miles) and the notes.
@@ -28,6 +30,10 @@ struct LogEntryRequest
     // Adding only: what the boxes open with (empty for a plain add). Filled
     // boxes count as typed, so that Save writes them as they stand.
     EntryFields prefill;
+    // Adding only: how Save stores the new entry when it is part of a
+    // command of the caller's (a reminder marked done with it); empty for
+    // the log's own add.
+    std::function<StoreResult(const LogRecord &entry)> saveNew;
 
     // Editing only: the highlighted row, the notes shown for it, and the
     // values its record holds (which the row shows rounded).

@@ -190,11 +190,12 @@ void LogTab::editEntry()
         runEditor(editorRequest(EntryMode::Editing));
 }
 
-std::optional<EntryFields> LogTab::addFilledEntry(const EntryFields &fields, QWidget *over)
+std::optional<EntryFields> LogTab::addFilledEntry(const EntryFields &fields, QWidget *over, std::function<StoreResult(const LogRecord &)> save)
 {
     LogEntryRequest request = editorRequest(EntryMode::Adding);
     request.tabCaption = logKindInfo(kind()).tabCaption;
     request.prefill = fields;
+    request.saveNew = std::move(save);
     return runEditor(request, over);
 }
 

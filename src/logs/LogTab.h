@@ -67,8 +67,10 @@ public:
     // Adds an entry through the editor opened with these fields filled in,
     // whatever tab is selected, and returns the fields saved (none when the
     // user cancelled). The editor opens over `over`, a window that is itself
-    // modal over the main window and dimmed it already.
-    std::optional<EntryFields> addFilledEntry(const EntryFields &fields, QWidget *over);
+    // modal over the main window and dimmed it already. `save` stores the
+    // entry as part of a command of the caller's (see LogEntryRequest).
+    std::optional<EntryFields> addFilledEntry(const EntryFields &fields, QWidget *over,
+                                              std::function<StoreResult(const LogRecord &)> save = {});
 
     // The print command, visible with the edit and delete commands once set.
     void setPrintCommand(std::function<void()> print);

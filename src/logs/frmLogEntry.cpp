@@ -280,8 +280,10 @@ void frmLogEntry::cmdSave_Click()
     {
         BusyPointer busy(this);
         const LogRecord entry = entryFromFields(m_request, fields);
-        save = m_request.adding() ? Store::addLogEntry(m_request.kind, entry)
-                                  : Store::editLogEntry(m_request.kind, m_request.recordNumber, entry);
+        if (m_request.adding())
+            save = m_request.saveNew ? m_request.saveNew(entry) : Store::addLogEntry(m_request.kind, entry);
+        else
+            save = Store::editLogEntry(m_request.kind, m_request.recordNumber, entry);
     }
     if (!save.done()) {
         MessageBox::tell(this, ApplicationTitle, save.status.message(), MessageBox::Icon::Critical);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reminders/Reminder.h"
+#include "store/Reminder.h"
 
 #include <QLocale>
 

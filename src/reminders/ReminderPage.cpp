@@ -213,13 +213,9 @@ void ReminderPage::cmdDone_Click()
     const Reminder *reminder = current();
     if (!reminder || reminder->finished() || !m_recordMaintenance)
         return;
-    const std::optional<QDate> doneOn = m_recordMaintenance(reminder->description, window());
-    if (!doneOn)
-        return;
-    Reminder done = *reminder;
-    done.lastDoneDate = *doneOn;
-    done.lastDoneMiles = m_ride.miles;
-    store(m_store.update(done), done.id);
+    const qint64 id = reminder->id;
+    if (m_recordMaintenance(*reminder, m_ride.miles, window()))
+        store({}, id);
 }
 
 bool ReminderPage::eventFilter(QObject *watched, QEvent *event)

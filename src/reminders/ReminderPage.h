@@ -1,7 +1,7 @@
 #pragma once
 
 #include "reminders/DueDate.h"
-#include "reminders/ReminderStore.h"
+#include "store/ReminderStore.h"
 
 #include <QDate>
 #include <QWidget>
@@ -30,11 +30,12 @@ class ReminderPage : public QWidget
     Q_OBJECT
 
 public:
-    // Records the maintenance entry that marks a reminder done: opens the
-    // entry editor over the page's window, filled with the description and
-    // today's date, and returns the date of the entry saved (none when the
-    // user cancelled).
-    using RecordMaintenance = std::function<std::optional<QDate>(const QString &description, QWidget *over)>;
+    // Marks a reminder done with the maintenance entry that records it:
+    // opens the entry editor over the page's window, filled with the
+    // description and today's date, and stores the entry and the reminder's
+    // new standing (the entry's date, the ride's miles) as one command.
+    // False when the user cancelled.
+    using RecordMaintenance = std::function<bool(const Reminder &reminder, qint64 rideMiles, QWidget *over)>;
 
     ReminderPage(ReminderStore &store, ReminderRide ride, RecordMaintenance recordMaintenance, QWidget *parent = nullptr);
 

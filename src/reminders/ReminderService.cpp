@@ -2,6 +2,7 @@
 
 #include "platform/Identity.h"
 #include "platform/MessageBox.h"
+#include "store/ReminderChanges.h"
 
 namespace {
 const QString CrLf = QStringLiteral("\r\n");
@@ -11,7 +12,10 @@ ReminderStore *ReminderService::store(QWidget *parent)
 {
     if (!m_store) {
         m_store = std::make_unique<ReminderStore>(m_path);
-        if (!m_store->isOpen()) {
+        // A command cut short may have left work in it.
+        if (m_store->isOpen())
+            (void)Store::finishCutShortChanges(*m_store);
+        else {
             MessageBox::tell(parent, ApplicationTitle,
                              QStringLiteral("Your reminders cannot be used this time:") + CrLf + CrLf
                                  + m_store->status().message() + QLatin1Char('.') + CrLf + CrLf

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reminders/ReminderStore.h"
+#include "store/ReminderStore.h"
 
 #include <memory>
 

@@ -22,10 +22,11 @@ void RideDeletion::DeleteRide()
     if (MessageBox::show(rw.window, question) != MessageBox::Button::Yes)
         return;
 
+    ReminderStore *reminders = m_reminders ? m_reminders() : nullptr;
     StoreResult deletion;
     {
         BusyPointer busy(rw.window);
-        deletion = Store::deleteRide(rw.state.CurrentRide, rw.state.CurrentRideKey);
+        deletion = Store::deleteRide(rw.state.CurrentRide, rw.state.CurrentRideKey, reminders);
     }
     if (!rw.reportOutcome(deletion)) {
         // Some of the ride's entries may be gone: the lists show what is left.
@@ -33,9 +34,6 @@ void RideDeletion::DeleteRide()
             m_view.ShowRide(rw.state.CurrentRide);
         return;
     }
-    if (m_rideRemoved)
-        m_rideRemoved(rw.state.CurrentRideKey);
-
     m_menu.BuildRidesMenu();
     rw.state.CurrentRide = rw.state.RideCount == 1 ? 1 : 0;
     m_view.ShowRide(rw.state.CurrentRide);

@@ -13,6 +13,8 @@ class RidesMenu;
 // user confirms (see Store::deleteRide), then whatever else the program
 // keeps of the ride (its reminders), and the view of what is left. Once the
 // ride file no longer holds the ride, the deletion stands.
+class ReminderStore;
+
 class RideDeletion : public QObject
 {
     Q_OBJECT
@@ -22,13 +24,13 @@ public:
 
     void DeleteRide();
 
-    // What else goes with a deleted ride, given its key; runs once the ride
-    // is out of the ride file, whatever happens to its log entries.
-    void setRideRemoved(std::function<void(double rideKey)> removed) { m_rideRemoved = std::move(removed); }
+    // The reminders, whose ride's reminders go with it (null when they
+    // cannot be used).
+    void setReminders(std::function<ReminderStore *()> reminders) { m_reminders = std::move(reminders); }
 
 private:
     RideWindow rw;
     RideView &m_view;
     RidesMenu &m_menu;
-    std::function<void(double)> m_rideRemoved;
+    std::function<ReminderStore *()> m_reminders;
 };

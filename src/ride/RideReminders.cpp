@@ -1,5 +1,6 @@
 #include "ride/RideReminders.h"
 
+#include "data/DateValue.h"
 #include "history/HistorySummary.h"
 #include "history/HistoryWindow.h"
 #include "platform/Clock.h"
@@ -10,6 +11,7 @@
 #include "reminders/ReminderForm.h"
 #include "ride/MainWindowLogs.h"
 #include "ride/ModalDimming.h"
+#include "store/ReminderChanges.h"
 #include "store/RideRead.h"
 #include "ui/ModalRun.h"
 
@@ -78,8 +80,8 @@ void RideReminders::addPage(HistoryWindow &window, bool show)
     ReminderStore *store = m_service.store(rw.window);
     if (!store)
         return;
-    auto *page = new ReminderPage(*store, shownRide(), [this, &window](const QString &description, QWidget *over) {
-        const std::optional<QDate> done = recordMaintenance(description, over);
+    auto *page = new ReminderPage(*store, shownRide(), [this, store, &window](const Reminder &reminder, qint64 rideMiles, QWidget *over) {
+        const bool done = recordDone(*store, reminder, rideMiles, over);
         if (done)
             window.logsChanged();
         return done;
@@ -92,13 +94,18 @@ void RideReminders::addPage(HistoryWindow &window, bool show)
         window.showPage(page);
 }
 
-std::optional<QDate> RideReminders::recordMaintenance(const QString &description, QWidget *over)
+bool RideReminders::recordDone(ReminderStore &store, const Reminder &reminder, qint64 rideMiles, QWidget *over)
 {
-    const EntryFields filled{ReminderForm::textOf(Clock::now().date()), description, QString(), QString()};
-    const std::optional<EntryFields> saved = m_logs.tab(LogKind::Maintenance).addFilledEntry(filled, over);
-    if (!saved)
-        return std::nullopt;
-    return ReminderForm::dateOf((*saved)[0]);
+    const EntryFields filled{ReminderForm::textOf(Clock::now().date()), reminder.description, QString(), QString()};
+    // The entry and the reminder's new standing are stored as one command.
+    const auto saveBoth = [&](const LogRecord &entry) {
+        const ExpenseRecord &expense = std::get<ExpenseRecord>(entry);
+        Reminder done = reminder;
+        done.lastDoneDate = DateValue::toDateTime(expense.EntryDate).date();
+        done.lastDoneMiles = rideMiles;
+        return Store::recordReminderDone(store, expense, done);
+    };
+    return m_logs.tab(LogKind::Maintenance).addFilledEntry(filled, over, saveBoth).has_value();
 }
 
 void RideReminders::start()
@@ -160,16 +167,7 @@ void RideReminders::showOverdueAtStart(ReminderStore &store)
         Settings::setValue(Settings::OverdueAtStartKey, Settings::NoShow);
 }
 
-void RideReminders::rideDeleted(double rideKey)
+ReminderStore *RideReminders::store()
 {
-    ReminderStore *store = m_service.store(rw.window);
-    if (!store)
-        return;
-    if (const FileStatus status = store->removeRide(rideKey); !status) {
-        MessageBox::tell(rw.window, ApplicationTitle,
-                         QStringLiteral("The ride was deleted, but its reminders could not be:") + CrLf + CrLf
-                             + status.message() + QLatin1Char('.') + CrLf + CrLf
-                             + QStringLiteral("They belong to no ride now and are never shown."),
-                         MessageBox::Icon::Warning);
-    }
+    return m_service.store(rw.window);
 }

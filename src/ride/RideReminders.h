@@ -36,14 +36,14 @@ public:
     // (the user is told why once).
     void addPage(HistoryWindow &window, bool show);
 
-    // After a ride was deleted from the data files: its reminders go too.
-    // Should that fail, the ride stays deleted; the user is told, and the
-    // reminders left behind belong to no ride (torqal-data check names them).
-    void rideDeleted(double rideKey);
+    // The reminders for a command that changes them together with the data
+    // files (deleting a ride); null when they cannot be used (the user is
+    // told why once).
+    ReminderStore *store();
 
 private:
     ReminderRide shownRide() const;
-    std::optional<QDate> recordMaintenance(const QString &description, QWidget *over);
+    bool recordDone(ReminderStore &store, const Reminder &reminder, qint64 rideMiles, QWidget *over);
     void showOverdueAtStart(ReminderStore &store);
 
     RideWindow rw;

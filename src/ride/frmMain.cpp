@@ -72,7 +72,7 @@ frmMain::frmMain(QWidget *parent)
         if (kind == LogKind::Gas)
             m_reminders->refreshNotice();
     });
-    m_rides->deletion.setRideRemoved([this](double rideKey) { m_reminders->rideDeleted(rideKey); });
+    m_rides->deletion.setReminders([this] { return m_reminders->store(); });
     setUpFade();
 
     setWindowTitle(QStringLiteral(" ") + ApplicationTitle);

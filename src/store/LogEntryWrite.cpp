@@ -43,7 +43,7 @@ FileStatus roomFor(const RecordFileBase &file, qsizetype adding)
 
 // Appends `records` to the file, all of them or none (see WriteJournal).
 template<DataRecord Record>
-StoreResult appendAll(RecordFile<Record> &file, std::span<const Record> records)
+StoreResult appendAll(RecordFile<Record> &file, std::span<const Record> records, const StoreFiles::SecondPart &second = {})
 {
     FileStatus status = StoreFiles::putBackPending();
     if (status)
@@ -53,15 +53,15 @@ StoreResult appendAll(RecordFile<Record> &file, std::span<const Record> records)
     const int first = file.count() + 1;
     FileStatus warning;
     if (status)
-        status = StoreFiles::appendRecords(file, records, warning);
+        status = StoreFiles::appendRecords(file, records, warning, second);
     return StoreFiles::finishWrite(file, std::move(status), first + int(records.size()) - 1, std::move(warning));
 }
 
 template<DataRecord Record>
-StoreResult addRecord(RecordFile<Record> &file, const LogRecord &entry)
+StoreResult addRecord(RecordFile<Record> &file, const LogRecord &entry, const StoreFiles::SecondPart &second)
 {
     if (const Record *record = entryOfType<Record>(entry))
-        return appendAll(file, std::span(record, 1));
+        return appendAll(file, std::span(record, 1), second);
     return {StoreOutcome::NothingWritten, notOfLog(file)};
 }
 
@@ -86,9 +86,9 @@ StoreResult editRecord(RecordFile<Record> &file, int number, const LogRecord &en
 
 } // namespace
 
-StoreResult addLogEntry(LogKind kind, const LogRecord &entry)
+StoreResult addLogEntry(LogKind kind, const LogRecord &entry, const StoreFiles::SecondPart &second)
 {
-    return withLogFile(kind, [&](auto &file) { return addRecord(file, entry); });
+    return withLogFile(kind, [&](auto &file) { return addRecord(file, entry, second); });
 }
 
 StoreResult editLogEntry(LogKind kind, int recordNumber, const LogRecord &entry)

@@ -2,6 +2,7 @@
 
 #include "data/Records.h"
 #include "store/LogKind.h"
+#include "store/SecondPart.h"
 #include "store/StoreResult.h"
 
 #include <variant>
@@ -15,8 +16,9 @@ namespace Store {
 
 // Appends the entry to its log file (recordNumber: the new record). Refused
 // when the file already holds the most records a file can, or when the
-// record is not of the log's type.
-StoreResult addLogEntry(LogKind kind, const LogRecord &entry);
+// record is not of the log's type. With a second part, the entry and what
+// that part writes into Torqal.db are one command (see StoreFiles).
+StoreResult addLogEntry(LogKind kind, const LogRecord &entry, const StoreFiles::SecondPart &second = {});
 
 // Writes the entry over record `recordNumber` of its log file. Refused when
 // that record is no longer in the file or no longer belongs to the entry's

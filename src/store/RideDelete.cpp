@@ -2,6 +2,7 @@
 
 #include "data/FieldCodec.h"
 #include "data/RecordFile.h"
+#include "store/ReminderStore.h"
 #include "store/StoreFiles.h"
 
 namespace Store {
@@ -54,11 +55,13 @@ FileStatus checkRide(int number, double rideKey)
 
 } // namespace
 
-StoreResult deleteRide(int number, double rideKey)
+StoreResult deleteRide(int number, double rideKey, ReminderStore *reminders)
 {
     FileStatus checked = StoreFiles::putBackPending();
     if (checked)
         checked = checkRide(number, rideKey);
+    if (checked && reminders)
+        checked = reminders->noteRideDeletion(rideKey);
     if (!checked)
         return {StoreOutcome::NothingWritten, std::move(checked)};
 
@@ -86,6 +89,9 @@ StoreResult deleteRide(int number, double rideKey)
     if (goesOn(removeEntriesOf(maintenance, rideKey)) && goesOn(removeEntriesOf(goodies, rideKey)) &&
         goesOn(removeEntriesOf(trips, rideKey)) && goesOn(removeEntriesOf(gas, rideKey)))
         (void)goesOn(removeRide(number));
+    // Should this fail, the reminders go when Torqal.db is next opened.
+    if (reminders && deletion.done())
+        (void)reminders->removeRide(rideKey);
     return deletion;
 }
 

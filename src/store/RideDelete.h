@@ -2,6 +2,8 @@
 
 #include "store/StoreResult.h"
 
+class ReminderStore;
+
 namespace Store {
 
 // Deletes ride `number`, provided it is still the ride with rideKey, with
@@ -14,6 +16,12 @@ namespace Store {
 // ride is still on file with some of its entries gone). A folder that could
 // not be flushed after a file was replaced gives one warning; the deletion
 // goes on.
-StoreResult deleteRide(int number, double rideKey);
+//
+// With the reminders' store, the ride's reminders go as well: the ride is
+// first noted there as being deleted (a failure to note it refuses the
+// deletion), and its reminders are removed once the ride has left the ride
+// file, then or, should that be cut short, when Torqal.db is next opened
+// (finishCutShortChanges).
+StoreResult deleteRide(int number, double rideKey, ReminderStore *reminders = nullptr);
 
 } // namespace Store

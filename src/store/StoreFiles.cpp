@@ -1,5 +1,10 @@
 #include "store/StoreFiles.h"
 
+#include "store/ReminderStore.h"
+
+#include <QFileInfo>
+#include <QRandomGenerator>
+
 namespace StoreFiles {
 
 FileStatus asWarning(const FileStatus &status)
@@ -27,9 +32,21 @@ StoreResult finishWrite(RecordFileBase &file, FileStatus written, int recordNumb
     return result;
 }
 
-FileStatus putBackPending()
+FileStatus putBackPending(JournalRecovery::Outcome *outcome)
 {
-    return JournalRecovery::rollBackPending();
+    return JournalRecovery::rollBackPending(outcome, [](quint64 changeId, bool &finished) {
+        finished = false;
+        // A change whose second part never reached Torqal.db is not finished.
+        if (!QFileInfo::exists(ReminderStore::FileName))
+            return FileStatus();
+        const ReminderStore database(ReminderStore::FileName);
+        return database.isOpen() ? database.isFinished(changeId, finished) : database.status();
+    });
+}
+
+quint64 newChangeId()
+{
+    return QRandomGenerator::system()->generate64() | 1;
 }
 
 FileStatus rolledBack(WriteJournal &journal, FileStatus failure)

@@ -2,9 +2,11 @@
 
 #include "data/RecordFile.h"
 #include "data/WriteJournal.h"
+#include "store/SecondPart.h"
 #include "store/StoreResult.h"
 
 #include <array>
+#include <functional>
 #include <span>
 
 // What the store's commands share.
@@ -31,29 +33,43 @@ FileStatus asWarning(const FileStatus &status);
 StoreResult finishWrite(RecordFileBase &file, FileStatus written, int recordNumber, FileStatus warning = {});
 
 // Before a command writes: puts the files back from the journal of a
-// command that was cut short (see WriteJournal). A failure refuses the
-// command, so that it never writes over what is still to be put back.
-FileStatus putBackPending();
+// command that was cut short (see WriteJournal), or finishes it when
+// Torqal.db holds it as finished. A failure refuses the command, so that it
+// never writes over what is still to be put back.
+FileStatus putBackPending(JournalRecovery::Outcome *outcome = nullptr);
 
 // The failure of a journalled write, once its files are put back (or, when
 // that fails too, as they will be).
 FileStatus rolledBack(WriteJournal &journal, FileStatus failure);
 
+// A change's id for its second store, never 0.
+quint64 newChangeId();
+
 // Runs write() under the journal, whose notes are taken: all its writes are
-// made, or none (see WriteJournal). `warning` receives what went wrong once
-// they were made.
+// made, or none (see WriteJournal), and so is the second store's part when
+// there is one. `warning` receives what went wrong once they were made.
 template<class Write>
-FileStatus writeUnderJournal(WriteJournal &journal, Write write, FileStatus &warning)
+FileStatus writeUnderJournal(WriteJournal &journal, Write write, FileStatus &warning, const SecondPart &second = {})
 {
+    const quint64 changeId = second ? newChangeId() : 0;
+    journal.decideBy(changeId);
     FileStatus status = journal.begin();
     if (!status)
         return status;
     status = write();
     if (status)
-        status = journal.commit(warning);
-    return status ? status : rolledBack(journal, std::move(status));
+        status = journal.flushFiles();
+    if (status && second)
+        status = second(changeId);
+    if (!status)
+        return rolledBack(journal, std::move(status));
+    status = journal.finish(warning);
+    // Once the second store holds it, the change is done even when its
+    // journal stays: the next start finds it finished there.
+    if (!status && !second)
+        return rolledBack(journal, std::move(status));
+    return {};
 }
-
 
 // Refuses a write to record `number` when the file no longer holds it, or
 // when the record there no longer belongs to the ride with rideKey. The
@@ -72,7 +88,7 @@ FileStatus checkRecordOfRide(RecordFile<Record> &file, int number, double rideKe
 // Appends `records` to the open file after its last record, all of them or
 // none (see WriteJournal).
 template<DataRecord Record>
-FileStatus appendRecords(RecordFile<Record> &file, std::span<const Record> records, FileStatus &warning)
+FileStatus appendRecords(RecordFile<Record> &file, std::span<const Record> records, FileStatus &warning, const SecondPart &second = {})
 {
     WriteJournal journal;
     const int first = file.count() + 1;
@@ -86,7 +102,7 @@ FileStatus appendRecords(RecordFile<Record> &file, std::span<const Record> recor
             written = WriteRecord(file, first + int(i));
         }
         return written;
-    }, warning);
+    }, warning, second);
 }
 
 // Writes `record` over record `number` of the open file: the old record or

@@ -9,7 +9,7 @@
 #include "logs/frmLogEntry.h"
 #include "reminders/OverdueWindow.h"
 #include "reminders/ReminderEditor.h"
-#include "reminders/ReminderStore.h"
+#include "store/ReminderStore.h"
 #include "ride/RideWindowSupport.h"
 #include "support/ReminderSupport.h"
 #include "support/WhenOpen.h"

@@ -24,6 +24,7 @@
 #include "store/RideDelete.h"
 #include "store/RideRead.h"
 #include "store/RideWrite.h"
+#include "store/StoreFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -237,7 +238,7 @@ QList<QByteArray> callsOf(const Command &command)
 // a ride in every log, which opens every data file.
 void startAgain()
 {
-    (void)JournalRecovery::rollBackPending();
+    (void)StoreFiles::putBackPending();
     (void)ScratchRecovery::recover();
     (void)Store::readRideLabels();
     for (LogKind kind : AllLogKinds)

@@ -3,7 +3,7 @@
 // Reminders as the reminder tests write them: once(...) and every(...); a
 // connection to the database as another program holds it.
 
-#include "reminders/Reminder.h"
+#include "store/Reminder.h"
 
 #include <QMetaType>
 #include <QSqlDatabase>

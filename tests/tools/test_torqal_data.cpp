@@ -1,7 +1,7 @@
 // Runs the built torqal-data on files written by the data module.
 
 #include "data/DataTestSupport.h"
-#include "reminders/ReminderStore.h"
+#include "store/ReminderStore.h"
 #include "support/ReminderSupport.h"
 #include "platform/SingleInstance.h"
 

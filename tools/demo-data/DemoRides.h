@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/Records.h"
-#include "reminders/Reminder.h"
+#include "store/Reminder.h"
 
 #include <QDate>
 #include <QList>

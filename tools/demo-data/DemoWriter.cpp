@@ -4,7 +4,7 @@
 #include "DemoRides.h"
 
 #include "data/RecordFile.h"
-#include "reminders/ReminderStore.h"
+#include "store/ReminderStore.h"
 #include "store/PicturePaths.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "reminders/ReminderSchema.h"
+#include "store/ReminderSchema.h"
 
 #include "platform/Identity.h"
-#include "reminders/SqlFailure.h"
+#include "store/SqlFailure.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -51,7 +51,22 @@ FileStatus runStep(QSqlDatabase &database, const QString &fileName, const Migrat
     return {};
 }
 
+const QStringList SideTables = {
+    QStringLiteral("CREATE TABLE IF NOT EXISTS finished_change (id INTEGER PRIMARY KEY)"),
+    QStringLiteral("CREATE TABLE IF NOT EXISTS ride_deletion (ride_key REAL PRIMARY KEY)"),
+};
+
 } // namespace
+
+FileStatus addSideTables(QSqlDatabase &database, const QString &fileName)
+{
+    QSqlQuery query(database);
+    for (const QString &statement : SideTables) {
+        if (!query.exec(statement))
+            return sqlFailure(fileName, QStringLiteral("write ") + fileName, query.lastError());
+    }
+    return {};
+}
 
 std::span<const Migration> migrations()
 {

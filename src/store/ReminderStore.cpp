@@ -1,7 +1,7 @@
-#include "reminders/ReminderStore.h"
+#include "store/ReminderStore.h"
 
 #include "platform/Identity.h"
-#include "reminders/SqlFailure.h"
+#include "store/SqlFailure.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -41,17 +41,11 @@ Reminder reminderOf(const QSqlQuery &row)
 }
 
 // The values of a reminder's columns after its id, in the order of Columns.
-void bindValues(QSqlQuery &query, const Reminder &reminder)
+QVariantList valuesOf(const Reminder &reminder)
 {
-    query.addBindValue(reminder.rideKey);
-    query.addBindValue(reminder.description);
-    query.addBindValue(reminder.repeating ? 1 : 0);
-    query.addBindValue(dateColumn(reminder.onDate));
-    query.addBindValue(reminder.atMiles);
-    query.addBindValue(reminder.everyMonths);
-    query.addBindValue(reminder.everyMiles);
-    query.addBindValue(dateColumn(reminder.lastDoneDate));
-    query.addBindValue(reminder.lastDoneMiles);
+    return {reminder.rideKey,       reminder.description,          reminder.repeating ? 1 : 0,
+            dateColumn(reminder.onDate), reminder.atMiles,          reminder.everyMonths,
+            reminder.everyMiles,    dateColumn(reminder.lastDoneDate), reminder.lastDoneMiles};
 }
 
 QString newConnectionName()
@@ -140,6 +134,8 @@ FileStatus ReminderStore::open(Access access, std::span<const ReminderSchema::Mi
             return failed(QStringLiteral("open ") + m_path, pragma.lastError());
         if (FileStatus status = ReminderSchema::migrate(database, m_path, steps); !status)
             return failed(Problem::Unreadable, std::move(status));
+        if (FileStatus status = steps.empty() ? FileStatus() : ReminderSchema::addSideTables(database, m_path); !status)
+            return failed(Problem::Unreadable, std::move(status));
     }
     m_open = true;
     return {};
@@ -207,77 +203,127 @@ FileStatus ReminderStore::allReminders(QList<Reminder> &reminders) const
     return select(QString(), QVariant(), reminders);
 }
 
-template<class Bind, class Check>
-FileStatus ReminderStore::change(const QString &what, const QString &statement, Bind bind, Check check)
-{
-    if (!m_open || !m_status)
-        return refused();
-    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
-    const QString doing = what + QStringLiteral(" in ") + m_path;
-    if (!database.transaction())
-        return sqlFailure(m_path, doing, database.lastError());
-    FileStatus status;
-    {
-        QSqlQuery query(database);
-        if (!query.prepare(statement))
-            status = sqlFailure(m_path, doing, query.lastError());
-        bind(query);
-        if (status && !query.exec())
-            status = sqlFailure(m_path, doing, query.lastError());
-        else if (status && !check(query))
-            status = FileStatus::failure(m_path, QStringLiteral("Could not %1: the reminder is no longer there").arg(doing));
-    }
-    if (status && !database.commit())
-        status = sqlFailure(m_path, doing, database.lastError());
-    if (!status)
-        database.rollback();
-    return status;
-}
-
-namespace {
-
-bool anyRow(const QSqlQuery &) { return true; }
-bool oneRow(const QSqlQuery &query) { return query.numRowsAffected() > 0; }
-
-} // namespace
-
 FileStatus ReminderStore::add(Reminder &reminder)
 {
-    qint64 id = 0;
-    const FileStatus status = change(
-        QStringLiteral("add a reminder"),
-        QStringLiteral("INSERT INTO reminder (%1) VALUES (NULL, ?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(Columns),
-        [&](QSqlQuery &query) { bindValues(query, reminder); },
-        [&](const QSqlQuery &query) {
-            id = query.lastInsertId().toLongLong();
-            return true;
-        });
+    QVariant id;
+    const FileStatus status = inTransaction(QStringLiteral("add a reminder"), [&](QSqlDatabase &database) {
+        return run(database, QStringLiteral("INSERT INTO reminder (%1) VALUES (NULL, ?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(Columns),
+                   valuesOf(reminder), nullptr, &id);
+    });
     if (status)
-        reminder.id = id;
+        reminder.id = id.toLongLong();
     return status;
 }
 
 FileStatus ReminderStore::update(const Reminder &reminder)
 {
-    return change(
-        QStringLiteral("change a reminder"),
-        QStringLiteral("UPDATE reminder SET (%1) = (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) WHERE id = ?").arg(Columns),
-        [&](QSqlQuery &query) {
-            query.addBindValue(reminder.id);
-            bindValues(query, reminder);
-            query.addBindValue(reminder.id);
-        },
-        oneRow);
+    return inTransaction(QStringLiteral("change a reminder"), [&](QSqlDatabase &database) { return updateIn(database, reminder); });
+}
+
+FileStatus ReminderStore::updateIn(QSqlDatabase &database, const Reminder &reminder)
+{
+    int rows = 0;
+    FileStatus status = run(database, QStringLiteral("UPDATE reminder SET (%1) = (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) WHERE id = ?").arg(Columns),
+                            QVariantList{reminder.id} + valuesOf(reminder) + QVariantList{reminder.id}, &rows);
+    return status && rows == 0 ? FileStatus::failure(m_path, QStringLiteral("Could not %1: the reminder is no longer there").arg(m_doing))
+                               : status;
 }
 
 FileStatus ReminderStore::remove(qint64 id)
 {
-    return change(QStringLiteral("delete a reminder"), QStringLiteral("DELETE FROM reminder WHERE id = ?"),
-                  [&](QSqlQuery &query) { query.addBindValue(id); }, oneRow);
+    return inTransaction(QStringLiteral("delete a reminder"), [&](QSqlDatabase &database) {
+        int rows = 0;
+        FileStatus status = run(database, QStringLiteral("DELETE FROM reminder WHERE id = ?"), {id}, &rows);
+        return status && rows == 0 ? FileStatus::failure(m_path, QStringLiteral("Could not %1: the reminder is no longer there").arg(m_doing))
+                                   : status;
+    });
 }
 
 FileStatus ReminderStore::removeRide(double rideKey)
 {
-    return change(QStringLiteral("delete the reminders of a ride"), QStringLiteral("DELETE FROM reminder WHERE ride_key = ?"),
-                  [&](QSqlQuery &query) { query.addBindValue(rideKey); }, anyRow);
+    return inTransaction(QStringLiteral("delete the reminders of a ride"), [&](QSqlDatabase &database) {
+        FileStatus status = run(database, QStringLiteral("DELETE FROM reminder WHERE ride_key = ?"), {rideKey});
+        return status ? run(database, QStringLiteral("DELETE FROM ride_deletion WHERE ride_key = ?"), {rideKey}) : status;
+    });
+}
+
+FileStatus ReminderStore::markDone(const Reminder &reminder, quint64 changeId)
+{
+    return inTransaction(QStringLiteral("mark a reminder done"), [&](QSqlDatabase &database) {
+        FileStatus status = updateIn(database, reminder);
+        return status ? run(database, QStringLiteral("INSERT INTO finished_change (id) VALUES (?)"), {qint64(changeId)}) : status;
+    });
+}
+
+FileStatus ReminderStore::isFinished(quint64 changeId, bool &finished) const
+{
+    finished = false;
+    if (!m_open)
+        return m_status;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.prepare(QStringLiteral("SELECT 1 FROM finished_change WHERE id = ?"));
+    query.addBindValue(qint64(changeId));
+    if (!query.exec())
+        return sqlFailure(m_path, QStringLiteral("read ") + m_path, query.lastError());
+    finished = query.next();
+    return {};
+}
+
+FileStatus ReminderStore::forgetFinishedChanges()
+{
+    return inTransaction(QStringLiteral("forget the finished changes"), [&](QSqlDatabase &database) {
+        return run(database, QStringLiteral("DELETE FROM finished_change"), {});
+    });
+}
+
+FileStatus ReminderStore::noteRideDeletion(double rideKey)
+{
+    return inTransaction(QStringLiteral("note a ride's deletion"), [&](QSqlDatabase &database) {
+        return run(database, QStringLiteral("INSERT OR IGNORE INTO ride_deletion (ride_key) VALUES (?)"), {rideKey});
+    });
+}
+
+FileStatus ReminderStore::ridesBeingDeleted(QList<double> &rideKeys) const
+{
+    rideKeys.clear();
+    if (!m_open)
+        return m_status;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    if (!query.exec(QStringLiteral("SELECT ride_key FROM ride_deletion ORDER BY ride_key")))
+        return sqlFailure(m_path, QStringLiteral("read ") + m_path, query.lastError());
+    while (query.next())
+        rideKeys << query.value(0).toDouble();
+    return {};
+}
+
+FileStatus ReminderStore::inTransaction(const QString &doing, const std::function<FileStatus(QSqlDatabase &)> &statements)
+{
+    if (!m_open || !m_status)
+        return refused();
+    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
+    m_doing = doing + QStringLiteral(" in ") + m_path;
+    if (!database.transaction())
+        return sqlFailure(m_path, m_doing, database.lastError());
+    FileStatus status = statements(database);
+    if (status && !database.commit())
+        status = sqlFailure(m_path, m_doing, database.lastError());
+    if (!status)
+        database.rollback();
+    return status;
+}
+
+FileStatus ReminderStore::run(QSqlDatabase &database, const QString &statement, const QVariantList &values, int *rows, QVariant *insertedId)
+{
+    QSqlQuery query(database);
+    if (!query.prepare(statement))
+        return sqlFailure(m_path, m_doing, query.lastError());
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        return sqlFailure(m_path, m_doing, query.lastError());
+    if (rows)
+        *rows = query.numRowsAffected();
+    if (insertedId)
+        *insertedId = query.lastInsertId();
+    return {};
 }

@@ -1,4 +1,4 @@
-#include "reminders/ReminderStore.h"
+#include "store/ReminderStore.h"
 #include "support/ReminderSupport.h"
 
 #include <QFile>

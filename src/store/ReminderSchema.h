@@ -33,6 +33,14 @@ FileStatus readVersion(QSqlDatabase &database, const QString &fileName, int &ver
 // migration.
 FileStatus holdsTables(QSqlDatabase &database, const QString &fileName, bool &holds);
 
+// Tables that an older program can ignore come without a new version of the
+// layout (a version it does not know makes it refuse the whole file): they
+// are made, where missing, each time a file with a layout is opened for
+// writing. Today: the changes of the data files that are finished
+// (WriteJournal::decideBy) and the rides being deleted, whose reminders go
+// once the ride is gone from the ride file.
+FileStatus addSideTables(QSqlDatabase &database, const QString &fileName);
+
 // Runs the migrations the database has not had yet, each in a transaction of
 // its own together with the version it reaches, so that an interrupted or
 // refused step leaves the file as it was after the step before. A file of a

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "data/FileStatus.h"
-#include "reminders/Reminder.h"
-#include "reminders/ReminderSchema.h"
+#include "store/Reminder.h"
+#include "store/ReminderSchema.h"
 
 #include <QList>
 #include <QString>
+#include <QVariantList>
 
+#include <functional>
+
+class QSqlDatabase;
 class QSqlError;
 
 // The reminders of every ride, in the SQLite database Torqal.db beside the
@@ -72,16 +76,39 @@ public:
     // Stores the reminder over the one with its id (which must still be there).
     FileStatus update(const Reminder &reminder);
     FileStatus remove(qint64 id);
-    // Removes every reminder of the ride (none is no failure).
+    // Removes every reminder of the ride (none is no failure), and its note
+    // as a ride being deleted.
     FileStatus removeRide(double rideKey);
+
+    // Stores the reminder over the one with its id and notes the change of
+    // the data files `changeId` as finished, in one transaction: the
+    // reminder is marked done with the maintenance entry that change wrote
+    // (see WriteJournal::decideBy).
+    FileStatus markDone(const Reminder &reminder, quint64 changeId);
+    // Whether the change `changeId` is noted as finished. Once no journal
+    // is waiting for the answer, the notes can go.
+    FileStatus isFinished(quint64 changeId, bool &finished) const;
+    FileStatus forgetFinishedChanges();
+
+    // Notes that the ride is being deleted, before its records go: should the
+    // deletion be cut short after the ride left the ride file, its reminders
+    // are removed later (finishCutShortChanges).
+    FileStatus noteRideDeletion(double rideKey);
+    // The rides noted as being deleted.
+    FileStatus ridesBeingDeleted(QList<double> &rideKeys) const;
 
 private:
     FileStatus open(Access access, std::span<const ReminderSchema::Migration> steps);
     FileStatus select(const QString &condition, const QVariant &value, QList<Reminder> &reminders) const;
-    // Runs one statement in a transaction of its own: bind(query) gives its
-    // values, check(query) after it ran whether it found its reminder.
-    template<class Bind, class Check>
-    FileStatus change(const QString &what, const QString &statement, Bind bind, Check check);
+    // Runs statements(database) in one transaction, which it commits when
+    // they succeed and rolls back otherwise; a failure says it could not do
+    // `doing`.
+    FileStatus inTransaction(const QString &doing, const std::function<FileStatus(QSqlDatabase &)> &statements);
+    // Runs one statement of the transaction with its values; `rows`
+    // receives the rows it changed, `insertedId` the id of the row it added.
+    FileStatus run(QSqlDatabase &database, const QString &statement, const QVariantList &values, int *rows = nullptr,
+                   QVariant *insertedId = nullptr);
+    FileStatus updateIn(QSqlDatabase &database, const Reminder &reminder);
     FileStatus refused() const;
     FileStatus failed(Problem problem, FileStatus status);
     FileStatus failed(const QString &what, const QSqlError &error);
@@ -91,4 +118,5 @@ private:
     bool m_open = false;
     FileStatus m_status;
     Problem m_problem = Problem::None;
+    QString m_doing; // what the transaction running does, for its messages
 };

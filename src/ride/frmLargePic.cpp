@@ -120,7 +120,7 @@ void frmLargePic::cmdPrintPic_Click(PrintCommand command)
                   [this](PrintDevice &device) { return printPicture(device); });
         QCoreApplication::processEvents();
     }
-    run.report(this);
+    run.finish(this);
 }
 
 void frmLargePic::cmdReturn_Click()

@@ -187,7 +187,7 @@ void frmManual::printTopic(PrintCommand command)
         return;
     PrintRun run(*devices);
     run.print(printoutName, [this](PrintDevice &device) { return printOn(device); });
-    run.report(this);
+    run.finish(this);
 }
 
 bool frmManual::printOn(PrintDevice &device)

@@ -20,6 +20,9 @@ public:
     void drawPicture(const QImage &picture, const QRectF &inches) override;
     QString failure() const override { return paper_.failure(); }
     QStringList pdfFiles() const override { return paper_.pdfFiles(); }
+    QList<QueueJob> queueJobs() const override { return paper_.queueJobs(); }
+    // A print run's printouts are one document, ended with the run.
+    bool endRun() override { return finish(); }
     bool numbersPages() const override { return true; }
 
 private:

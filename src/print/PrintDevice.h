@@ -9,6 +9,19 @@
 
 class QImage;
 
+// A document ended for a print queue that waits to be handed to it: its PDF
+// file is kept while its device exists.
+struct QueueJob
+{
+    QString printer;
+    QString pdfFile;
+    // The printout's name, which names the print job.
+    QString title;
+    int copies = 1;
+    // The print job's options ("sides=two-sided-long-edge").
+    QStringList options;
+};
+
 // The printer as every printout drives it: line by line, at a print position
 // measured in inches from the top-left corner of the printable area.
 //
@@ -50,14 +63,21 @@ public:
     virtual QSizeF printableArea() const = 0;
 
     void newPage();
-    // Sends the document to the printer. False when the printer refused it or
-    // its file could not be written; the implementation tells why.
+    // Ends the document: it is complete for the printer, or in its file. False
+    // when it could not be finished (its file could not be written, the
+    // printer refused it); the implementation tells why.
     bool endDocument();
+    // Ends what the device keeps open from one printout to the next, once the
+    // last printout of a run has ended. False when that fails.
+    virtual bool endRun() { return true; }
     // Why the last document was not sent, as a sentence for the user.
     virtual QString failure() const { return {}; }
     // The files the documents sent so far went to, in order, when the device
     // writes files instead of printing.
     virtual QStringList pdfFiles() const { return {}; }
+    // The documents ended so far that wait to be handed to a print queue, in
+    // order.
+    virtual QList<QueueJob> queueJobs() const { return {}; }
     // Why the documents go to files instead of a printer, as the start of a
     // sentence for the user; empty when they are printed.
     virtual QString whyPdf() const { return {}; }

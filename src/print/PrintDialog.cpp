@@ -2,6 +2,7 @@
 
 #include "platform/BusyPointer.h"
 #include "platform/PrintQueues.h"
+#include "print/ContinuousPrintDevice.h"
 #include "print/QPrinterDevice.h"
 
 #include <QDir>
@@ -87,19 +88,26 @@ std::optional<PrintDialogAnswer> askPrintDialog(QWidget *parent, const QString &
     return answer;
 }
 
-// The first printout in the file the user named, every further one beside it
-// under a name no file has yet, so that nothing but the named file is
-// overwritten.
-PrintDeviceFactory PrintDevicesToFile(const QString &path)
+// The file the user named, holding every printout of the run as its pages,
+// made when the run ends.
+struct JoinedPdf
 {
-    return [path, made = 0](const QString &printoutName) mutable -> std::shared_ptr<PrintDevice> {
-        QString target = path;
-        if (++made > 1) {
-            const QFileInfo file(path);
-            for (int number = made; QFileInfo::exists(target); ++number)
-                target = file.dir().filePath(QStringLiteral("%1 (%2).pdf").arg(file.completeBaseName()).arg(number));
-        }
-        return QPrinterDevice::pdfFile(printoutName, target);
+    explicit JoinedPdf(std::unique_ptr<QPrinterDevice> file)
+        : pdf(std::move(file))
+        , pages(*pdf)
+    {
+    }
+
+    std::unique_ptr<QPrinterDevice> pdf;
+    ContinuousPrintDevice pages;
+};
+
+PrintDeviceFactory PrintDevicesToFile(const QString &path, const QString &documentName)
+{
+    return [path, documentName, joined = std::shared_ptr<JoinedPdf>()](const QString &) mutable {
+        if (!joined)
+            joined = std::make_shared<JoinedPdf>(QPrinterDevice::pdfFile(documentName, path));
+        return std::shared_ptr<PrintDevice>(joined, &joined->pages);
     };
 }
 
@@ -118,7 +126,7 @@ std::optional<PrintDeviceFactory> ChoosePrintDevices(QWidget *parent, const QStr
     if (!answer)
         return std::nullopt;
     if (!answer->pdfFile.isEmpty())
-        return PrintDevicesToFile(answer->pdfFile);
+        return PrintDevicesToFile(answer->pdfFile, documentName);
     return PrintDevicesFor({answer->printer, answer->copies, answer->jobOptions, {}});
 }
 

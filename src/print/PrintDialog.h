@@ -24,10 +24,10 @@ struct PrintDialogAnswer
 
 // "Print To...": the system's print dialog, with the default printer
 // preselected, for printouts that go elsewhere than the default printer:
-// another printer, more copies, or a PDF file of the user's naming (the first
-// printout of the run in that file, the ones after it beside it, numbered
-// "Name (2).pdf" on a name no file has yet). documentName names the proposed
-// PDF file.
+// another printer, more copies, or a PDF file of the user's naming (every
+// printout of the run in that one file, one after the other, its pages
+// numbered through). documentName names the proposed PDF file and the
+// document in it.
 //
 // Gives the devices the run's printouts go to, or nothing when the user
 // cancels. A print service that does not answer within its time-out would

@@ -1,9 +1,12 @@
 #include "print/PrintRun.h"
 
 #include "print/PrintDevice.h"
+#include "print/PrintHandover.h"
 #include "print/PrintMessages.h"
 #include "print/QPrinterDevice.h"
 #include "platform/PrintQueues.h"
+
+#include <algorithm>
 
 PrintDestination DefaultDestination(const PrintQueues::Service &service)
 {
@@ -50,26 +53,55 @@ PrintRun::PrintRun(PrintDeviceFactory printDevices)
 
 bool PrintRun::print(const QString &printoutName, const std::function<bool(PrintDevice &)> &printout)
 {
-    if (failed())
+    if (!failure.isEmpty())
         return false;
     const std::shared_ptr<PrintDevice> device = devices(printoutName);
-    const QStringList filesBefore = device->pdfFiles();
+    // A device may serve several printouts, or several runs.
+    if (std::none_of(used.begin(), used.end(), [&](const UsedDevice &each) { return each.device == device; }))
+        used.push_back({device, device->pdfFiles().size(), device->queueJobs().size()});
     if (!printout(*device)) {
         failure = device->failure();
         if (failure.isEmpty())
             failure = QStringLiteral("Nothing could be printed.");
         return false;
     }
-    pdfFiles += device->pdfFiles().mid(filesBefore.size());
-    if (!device->pdfFiles().isEmpty())
-        whyPdf = device->whyPdf();
     return true;
 }
 
-void PrintRun::report(QWidget *window) const
+void PrintRun::finish(QWidget *window, std::function<void()> ended)
 {
-    if (failed())
-        MessageBox::show(window, PrintMessages::PrintoutFailed(failure, pdfFiles));
-    else if (!pdfFiles.isEmpty())
-        MessageBox::show(window, PrintMessages::SavedAsPdf(pdfFiles, whyPdf));
+    QStringList pdfFiles;
+    QString whyPdf;
+    QList<QueueJob> jobs;
+    for (const UsedDevice &each : used) {
+        PrintDevice &device = *each.device;
+        if (!device.endRun() && failure.isEmpty())
+            failure = device.failure();
+        const QStringList made = device.pdfFiles().mid(each.pdfFilesBefore);
+        if (!made.isEmpty())
+            whyPdf = device.whyPdf();
+        pdfFiles += made;
+        jobs += device.queueJobs().mid(each.queueJobsBefore);
+    }
+    auto report = [window, failure = failure, pdfFiles, whyPdf,
+                   ended = std::move(ended)](const HandoverResult &handover) {
+        if (ended)
+            ended();
+        if (handover.answer != PrintQueues::Answer::Accepted)
+            MessageBox::show(window, PrintMessages::NotHandedOver(handover));
+        else if (!failure.isEmpty())
+            MessageBox::show(window, PrintMessages::PrintoutFailed(failure, pdfFiles));
+        else if (!pdfFiles.isEmpty())
+            MessageBox::show(window, PrintMessages::SavedAsPdf(pdfFiles, whyPdf));
+    };
+    if (jobs.isEmpty()) {
+        report({});
+        return;
+    }
+    // The devices keep the jobs' files until the hand-over is over.
+    HandOver(std::move(jobs), window,
+             [keep = std::move(used), report = std::move(report)](const HandoverResult &handover) mutable {
+                 keep.clear();
+                 report(handover);
+             });
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class PrintDevice;
 class QWidget;
@@ -44,25 +45,39 @@ private:
 };
 
 // The printouts of one print command, each on a device of its own. After the
-// first printout that fails no further one is made; at the end the user hears
-// once either why the run failed or where its PDF files went.
+// first printout that fails no further one is made. The run's end hands the
+// printouts for a printer to the print service, and the user hears once
+// either why the run failed, that a printout was not confirmed, or where its
+// PDF files went.
 class PrintRun
 {
 public:
     explicit PrintRun(PrintDeviceFactory devices);
 
     // Prints one printout unless an earlier one failed. False when it was not
-    // printed.
+    // printed. A printout for a printer waits for the run's end to be handed
+    // to the print service.
     bool print(const QString &printoutName, const std::function<bool(PrintDevice &)> &printout);
 
-    bool failed() const { return !failure.isEmpty(); }
-
-    // Shows the run's one message, if it has one, over window.
-    void report(QWidget *window) const;
+    // Ends the run: ends what the devices keep open from one printout to the
+    // next, hands the printouts that wait for a print queue over (HandOver:
+    // the window is not frozen, and takes no input meanwhile), runs ended, and
+    // shows the run's one message, if it has one, over window. With nothing
+    // for a print queue all this is over before finish() returns; otherwise
+    // it happens from the event loop, or not at all when the window is
+    // destroyed first. The run object itself may go once finish() returns.
+    void finish(QWidget *window, std::function<void()> ended = {});
 
 private:
+    struct UsedDevice
+    {
+        std::shared_ptr<PrintDevice> device;
+        // What the device had made before this run.
+        qsizetype pdfFilesBefore = 0;
+        qsizetype queueJobsBefore = 0;
+    };
+
     PrintDeviceFactory devices;
+    std::vector<UsedDevice> used;
     QString failure;
-    QStringList pdfFiles;
-    QString whyPdf;
 };

@@ -2,7 +2,6 @@
 
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
-#include "platform/PrintQueues.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -136,27 +135,25 @@ void QPrinterDevice::startPage()
 
 bool QPrinterDevice::finishDocument()
 {
-    bool sent = !failed_;
+    bool ended = !failed_;
     if (painter_.isActive()) {
-        const bool ended = painter_.end();
-        if (!failed_ && (!ended || !completePdfFile()))
+        const bool painted = painter_.end();
+        if (!failed_ && (!painted || !completePdfFile()))
             fail(refusal());
-        if (!failed_ && !toPdf_) {
-            const QString refused =
-                PrintQueues::submit(destination_.printer, pdfPath_, printoutName_, destination_.copies,
-                                    destination_.jobOptions);
-            if (!refused.isEmpty())
-                fail(refused);
-        }
-        sent = !failed_;
-        if (sent && toPdf_)
+        ended = !failed_;
+        if (ended && toPdf_)
             pdfFiles_.append(pdfPath_);
+        if (ended && !toPdf_) {
+            queueJobs_.append(
+                {destination_.printer, pdfPath_, printoutName_, destination_.copies, destination_.jobOptions});
+            waitingFiles_.push_back(std::move(passingFile_));
+        }
     }
     writer_.reset();
     pdfFile_.reset();
     passingFile_.reset();
     failed_ = false;
-    return sent;
+    return ended;
 }
 
 bool QPrinterDevice::drawing()

@@ -12,6 +12,7 @@
 #include <QTemporaryFile>
 
 #include <memory>
+#include <vector>
 
 // Where the documents of a print device go: to a print queue, or to PDF
 // files.
@@ -29,18 +30,20 @@ struct PrintDestination
 
 // The print device that paints at 1200 dots per inch. Every document
 // becomes a PDF file: for a printer a passing one, in the printer's paper
-// size with the printer's unprintable edges as its margins, which is handed
-// to the print queue as a job when the document ends; otherwise one in the
-// given folder, on the whole of a sheet, named after the printout and the
-// time the document started ("Ride report 2026-12-07 14-03-22.pdf"). Only a
-// print queue named in the destination is asked about its paper, so that a
-// print service that does not answer cannot hold up PDF files.
+// size with the printer's unprintable edges as its margins, which waits as a
+// queue job (queueJobs()) once the document has ended, and is removed with
+// the device; otherwise one in the given folder, on the whole of a sheet,
+// named after the printout and the time the document started ("Ride report
+// 2026-12-07 14-03-22.pdf"). Only a print queue named in the destination is
+// asked about its paper, so that a print service that does not answer cannot
+// hold up PDF files. Handing the jobs to the print queue is the print run's
+// business, so that no window waits for the print service while it draws.
 //
 // A document starts with the first drawing after construction or after the
-// previous document ended; a document without any drawing is not sent. When
-// the print queue does not accept a document, or its file cannot be written,
-// drawing stops until the end of that document and endDocument() returns
-// false, with failure() telling why. Nothing here shows a message.
+// previous document ended; a document without any drawing is neither kept
+// nor sent. When a document's file cannot be written, drawing stops until
+// the end of that document and endDocument() returns false, with failure()
+// telling why. Nothing here shows a message.
 //
 // A PDF file is written beside its place under a name of its own and renamed
 // into its place only when the document has ended and the file is complete
@@ -76,6 +79,7 @@ public:
     QStringList pdfFiles() const override { return pdfFiles_; }
     QString failure() const override { return failure_; }
     QString whyPdf() const override { return toPdf_ ? destination_.whyPdf : QString(); }
+    QList<QueueJob> queueJobs() const override { return queueJobs_; }
 
 private:
     double textWidthTwips(const QString &text) const override;
@@ -107,10 +111,14 @@ private:
     // Font metrics at the documents' resolution, before and between them.
     QImage metrics_;
     // The document's file: the PDF file that takes its place when complete,
-    // or the passing file for the print queue, removed once it is handed on.
-    // Either one left unfinished is removed with its object.
+    // or the passing file for the print queue. Either one left unfinished is
+    // removed with its object.
     std::unique_ptr<QSaveFile> pdfFile_;
     std::unique_ptr<QTemporaryFile> passingFile_;
+    // The passing files of the ended documents, which wait for their print
+    // queue as long as the device exists.
+    std::vector<std::unique_ptr<QTemporaryFile>> waitingFiles_;
+    QList<QueueJob> queueJobs_;
     std::unique_ptr<QPdfWriter> writer_;
     QPainter painter_;
     QFont font_;

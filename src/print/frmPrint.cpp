@@ -217,24 +217,28 @@ void frmPrint::printChecked(PrintCommand command)
         return;
 
     PrintRun run(*chosen);
+    Printing = true;
+    lblStandby->show();
     {
         BusyPointer busy(this);
-        lblStandby->show();
         lblStandby->repaint();
-        Printing = true;
         printCheckedSections(run);
-        for (QCheckBox *box : chkPrintOption) {
-            if (box->checkState() == Qt::PartiallyChecked) {
-                box->setCheckState(Qt::Checked);
-                // Greying made the box three-state; the user only checks and
-                // unchecks.
-                box->setTristate(false);
-            }
-        }
-        Printing = false;
-        lblStandby->hide();
     }
-    run.report(this);
+    run.finish(this, [this] { printingEnded(); });
+}
+
+void frmPrint::printingEnded()
+{
+    for (QCheckBox *box : chkPrintOption) {
+        if (box->checkState() == Qt::PartiallyChecked) {
+            box->setCheckState(Qt::Checked);
+            // Greying made the box three-state; the user only checks and
+            // unchecks.
+            box->setTristate(false);
+        }
+    }
+    Printing = false;
+    lblStandby->hide();
 }
 
 void frmPrint::printCheckedSections(PrintRun &run)

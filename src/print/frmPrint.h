@@ -41,7 +41,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    // A run cannot be interrupted, not even by the window manager's close.
+    // A run, up to the print service's answer, cannot be interrupted, not
+    // even by the window manager's close.
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -51,6 +52,8 @@ private:
     bool isChecked(int index) const;
     void printChecked(PrintCommand command);
     void printCheckedSections(PrintRun &run);
+    // The run's printouts have gone where they go: the window as before.
+    void printingEnded();
     void printed(int index);
 
     RideReportContent report;

@@ -27,5 +27,5 @@ void PrintHighlightedLogEntry(QWidget *mainWindow, const MainWindowControls &ui,
     ride.printedAt = Clock::now();
     PrintRun run(*devices);
     run.print(printoutName, [&](PrintDevice &device) { return PrintLogEntry(device, *entry, ride); });
-    run.report(mainWindow);
+    run.finish(mainWindow);
 }

@@ -115,7 +115,7 @@ void frmLargePic::cmdPrintPic_Click(PrintCommand command)
         run.print(QStringLiteral("Picture"),
                   [this](PrintDevice &device) { return printPicture(device); });
     }
-    run.report(this);
+    run.finish(this);
 }
 
 void frmLargePic::cmdReturn_Click()

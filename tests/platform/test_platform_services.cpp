@@ -9,6 +9,10 @@
 #include "platform/Twips.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QImage>
 #include <QTest>
 #include <QWidget>
@@ -74,10 +78,76 @@ private slots:
         const PrintQueues::Service service = PrintQueues::serviceFromStatus(lpstat, configured);
         QCOMPARE(int(service.state), state);
         QCOMPARE(service.defaultPrinter, printer);
-        QCOMPARE(PrintQueues::refusal(QStringLiteral("Office"), QStringLiteral("lp: Error - The printer or class does not exist.\n"), false),
-                 QStringLiteral("The printer \"Office\" did not accept the printout: The printer or class does not exist."));
-        QCOMPARE(PrintQueues::refusal(QStringLiteral("Office"), QString(), true),
-                 QStringLiteral("The printer \"Office\" did not accept the printout: The print service did not answer within 5 seconds."));
+        QCOMPARE(PrintQueues::refusal(QStringLiteral("Office"),
+                                      QStringLiteral("lp: Error - The printer or class does not exist.\n")),
+                 QStringLiteral("The printer \"Office\" did not accept the printout: The printer or class does not "
+                                "exist."));
+    }
+
+    // Only a print queue's own no is a refusal: lp that does not answer in
+    // time, or ends without an answer, may have queued the job all the same,
+    // and is stopped.
+    void aPrintJobIsAnsweredByTheClient_data()
+    {
+        using Answer = PrintQueues::Answer;
+        QTest::addColumn<QString>("client");
+        QTest::addColumn<int>("patienceMs");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("accepted") << QStringLiteral("exit 0") << 30000 << int(Answer::Accepted) << QString();
+        QTest::newRow("refused")
+            << QStringLiteral("echo 'lp: Error - Destination \"Office\" is not accepting jobs.' >&2; exit 1") << 30000
+            << int(Answer::Refused)
+            << QStringLiteral("The printer \"Office\" did not accept the printout: Destination \"Office\" is not "
+                              "accepting jobs.");
+        QTest::newRow("no answer") << QStringLiteral("exec sleep 60") << 1000 << int(Answer::NotConfirmed)
+                                   << QStringLiteral("The print service did not answer within 30 seconds.");
+        QTest::newRow("ended without an answer") << QStringLiteral("kill -9 $$") << 30000 << int(Answer::NotConfirmed)
+                                                 << QStringLiteral("The print command lp ended without an answer.");
+        QTest::newRow("no client") << QString() << 30000 << int(Answer::Refused)
+                                   << QStringLiteral("The printout could not be handed to the printer \"Office\": the "
+                                                     "print command lp, from the package cups-client, cannot be run.");
+    }
+
+    void aPrintJobIsAnsweredByTheClient()
+    {
+        QFETCH(QString, client);
+        QFETCH(int, patienceMs);
+        QFETCH(int, answer);
+        QFETCH(QString, why);
+        QTemporaryDir folder;
+        const QString lp = folder.filePath(QStringLiteral("lp"));
+        if (!client.isEmpty()) {
+            QFile script(lp);
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write(QStringLiteral("#!/bin/sh\necho $$ > '%1.pid'\nprintf '%s\\n' \"$@\" > '%1.args'\n%2\n")
+                             .arg(lp, client)
+                             .toUtf8());
+            script.close();
+            QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
+        }
+        PrintQueues::Client seam(lp, std::chrono::milliseconds(patienceMs));
+        PrintQueues::Submission job(QStringLiteral("Office"), QStringLiteral("/tmp/job.pdf"),
+                                    QStringLiteral("Trips entry"), 2, {QStringLiteral("sides=one-sided")});
+        QSignalSpy answered(&job, &PrintQueues::Submission::answered);
+        QVERIFY(answered.wait(20000));
+        QCOMPARE(answered.at(0).at(0).value<PrintQueues::Answer>(), PrintQueues::Answer(answer));
+        QCOMPARE(answered.at(0).at(1).toString(), why);
+        if (client.isEmpty())
+            return;
+        QFile arguments(lp + QStringLiteral(".args"));
+        QVERIFY(arguments.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(arguments.readAll()).split(u'\n', Qt::SkipEmptyParts),
+                 QStringList({"-d", "Office", "-t", "Trips entry", "-n", "2", "-o", "collate=true", "-o",
+                              "sides=one-sided", "--", "/tmp/job.pdf"}));
+        // A client given up is not left running; stopping waiting later
+        // changes nothing.
+        QFile pid(lp + QStringLiteral(".pid"));
+        QVERIFY(pid.open(QIODevice::ReadOnly));
+        const QString process = QStringLiteral("/proc/%1").arg(QString::fromUtf8(pid.readAll()).trimmed());
+        QTRY_VERIFY(!QFileInfo::exists(process));
+        job.cancel();
+        QCOMPARE(answered.size(), 1);
     }
 
     void linkOpenerScriptRecordsTargetsAndCanFail()

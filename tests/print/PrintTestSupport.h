@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -18,3 +20,27 @@ inline bool nearly(double actual, double expected)
 #define COMPARE_INCHES(actual, expected)                                                                    \
     QVERIFY2(nearly((actual), (expected)),                                                                  \
              qPrintable(QStringLiteral("%1 is %2, expected %3").arg(QStringLiteral(#actual)).arg(actual).arg(expected)))
+
+// While it exists, the passing files of printouts for a printer are made in
+// a temporary folder of the test's own (other tests print at the same time),
+// so that the files left behind can be counted.
+class PassingFilesFolder
+{
+public:
+    PassingFilesFolder() { qputenv("TMPDIR", folder.path().toLocal8Bit()); }
+    ~PassingFilesFolder()
+    {
+        if (before.isEmpty())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", before);
+    }
+    PassingFilesFolder(const PassingFilesFolder &) = delete;
+    PassingFilesFolder &operator=(const PassingFilesFolder &) = delete;
+
+    QStringList files() const { return QDir(folder.path()).entryList(QDir::Files); }
+
+private:
+    QByteArray before = qgetenv("TMPDIR");
+    QTemporaryDir folder;
+};

@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -206,11 +208,80 @@ private slots:
 
         dialog.answer = PrintDialogAnswer{QStringLiteral("Lab"), 2, {}, {}};
         window.cmdPrintTo_Click();
-        QCOMPARE(queues.submitted, QStringList({"Lab|Ride report - basic information|2",
-                                                "Lab|Ride report - 'Maint./Repair' list|2"}));
+        QTRY_COMPARE(queues.submitted, QStringList({"Lab|Ride report - basic information|2",
+                                                    "Lab|Ride report - 'Maint./Repair' list|2"}));
+        QTRY_COMPARE(window.option(3)->checkState(), Qt::Checked);
         QVERIFY(recorder.printouts.isEmpty());
         QCOMPARE(boxes.count(), 0);
-        QCOMPARE(window.option(3)->checkState(), Qt::Checked);
+    }
+
+    // The print service's answer is awaited without freezing the window,
+    // which takes no input meanwhile. Only the service's own no is a
+    // refusal; a printout it did not confirm may be in its queue all the
+    // same. Either way no further printout is sent, and none is left behind.
+    void thePrintServicesAnswerIsAwaitedWithoutBlocking_data()
+    {
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<QString>("message");
+        const QString refusal = QStringLiteral("The printer \"Office\" did not accept the printout: Destination "
+                                               "\"Office\" is not accepting jobs.");
+        const QString notSent =
+            QStringLiteral("\r\n\r\nThese printouts were not sent:\r\nRide report - 'Maint./Repair' list");
+        QTest::newRow("refused") << false << int(MessageBox::Icon::Critical)
+                                 << QStringLiteral("The printout could not be finished.\r\n\r\n") + refusal + notSent;
+        QTest::newRow("no answer, cancelled")
+            << true << int(MessageBox::Icon::Warning)
+            << QStringLiteral("The printer \"Office\" has not confirmed the printout \"Ride report - basic "
+                              "information\". You stopped waiting for the print service.\r\n\r\nIt may still come "
+                              "out: look at the printer's queue before you print it again.")
+                   + notSent;
+    }
+
+    void thePrintServicesAnswerIsAwaitedWithoutBlocking()
+    {
+        QFETCH(bool, silent);
+        QFETCH(int, icon);
+        QFETCH(QString, message);
+        MessageBox::Script boxes;
+        PrintQueues::Script queues;
+        queues.service = {PrintQueues::Service::State::Ready, QStringLiteral("Office")};
+        queues.silent = silent;
+        queues.refusing = QStringLiteral("The printer \"Office\" did not accept the printout: Destination \"Office\" "
+                                         "is not accepting jobs.");
+        PassingFilesFolder passing;
+        frmPrint window(fullRide(), nullptr);
+        window.show();
+        uncheck(window, {1, 2, 4, 5, 6});
+        window.cmdPrint_Click();
+        QCOMPARE(queues.submitted, QStringList{"Office|Ride report - basic information|1"});
+
+        if (silent) {
+            // The event loop runs: the wait window comes up over the print
+            // options, which it keeps from input, and its Cancel stops waiting.
+            QTRY_VERIFY(QApplication::activeModalWidget()
+                        && QApplication::activeModalWidget()->objectName() == QStringLiteral("PrintWait"));
+            QWidget *wait = QApplication::activeModalWidget();
+            QCOMPARE(wait->parentWidget(), &window);
+            QVERIFY(wait->isModal());
+            window.close();
+            QVERIFY(window.isVisible());
+            wait->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
+        }
+        QTRY_COMPARE(boxes.count(), 1);
+        QCOMPARE(int(boxes.last().icon), icon);
+        QCOMPARE(boxes.last().text, message);
+        QCOMPARE(queues.submitted.size(), 1);
+        QVERIFY(window.isEnabled());
+        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(!window.findChild<QLabel *>(QStringLiteral("lblStandby"))->isVisible());
+        QVERIFY(!window.findChild<QWidget *>(QStringLiteral("PrintWait")));
+        QCOMPARE(window.option(0)->checkState(), Qt::Checked);
+        QCOMPARE(passing.files(), QStringList());
+        // The window takes the next run.
+        queues.silent = false;
+        window.cmdPrint_Click();
+        QTRY_COMPARE(boxes.count(), 2);
     }
 
     void theBasicInformationAndOneLogAreTwoPrintouts()

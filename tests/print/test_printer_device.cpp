@@ -8,6 +8,8 @@
 #include "platform/MessageBox.h"
 #include "platform/PrintQueues.h"
 
+#include "PrintTestSupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -158,33 +160,25 @@ private slots:
         queues.refusing = refusing;
         MessageBox::Script boxes;
 
-        // A temporary folder of this test's own: other tests print at the same time.
-        QTemporaryDir passing;
-        const QByteArray tmpBefore = qgetenv("TMPDIR");
-        qputenv("TMPDIR", passing.path().toLocal8Bit());
+        PassingFilesFolder passing;
         PrintRun run(SystemPrintDevices());
-        QCOMPARE(run.print(QStringLiteral("Trips entry"),
-                           [](PrintDevice &device) { return PrintLogEntry(device, tripWithNotes(0), Ride); }),
-                 refusing.isEmpty());
-        run.report(nullptr);
+        QVERIFY(run.print(QStringLiteral("Trips entry"),
+                          [](PrintDevice &device) { return PrintLogEntry(device, tripWithNotes(0), Ride); }));
+        bool ended = false;
+        run.finish(nullptr, [&] { ended = true; });
+        QTRY_VERIFY(ended);
 
         QCOMPARE(queues.submitted, jobs);
         QCOMPARE(QDir(QPrinterDevice::printoutsFolder()).entryList(QDir::Files).size(), pdfFiles);
-        const QStringList leftInPassing = QDir(passing.path()).entryList(QDir::Files);
-        if (tmpBefore.isEmpty())
-            qunsetenv("TMPDIR");
-        else
-            qputenv("TMPDIR", tmpBefore);
-        QCOMPARE(leftInPassing, QStringList());
+        QCOMPARE(passing.files(), QStringList());
         QCOMPARE(boxes.count(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty())
             QVERIFY2(boxes.last().text.startsWith(message), qPrintable(boxes.last().text));
     }
 
     // Print To: the dialog's answer decides where the run's printouts go. The
-    // default printer is offered; a PDF file takes the first printout and
-    // the next ones beside it, overwriting no other file; Cancel prints and
-    // says nothing; a print service out of reach is not waited for in the
+    // default printer is offered; a PDF file takes every printout of the run,
+    // overwriting no other file; Cancel prints and says nothing; a print service out of reach is not waited for in the
     // dialog, and the printouts are saved as Print saves them.
     void printToFollowsTheDialog_data()
     {
@@ -204,9 +198,8 @@ private slots:
                            QStringLiteral("Lab|Trips entry again|3|sides=two-sided-long-edge")}
             << before << 0 << QString();
         QTest::newRow("PDF file") << int(State::Ready) << false << QStringLiteral("Trips.pdf") << 1 << QStringList()
-                                  << QStringList{QStringLiteral("Trips (2).pdf"), QStringLiteral("Trips (3).pdf"),
-                                                 QStringLiteral("Trips.pdf")}
-                                  << 0 << QStringLiteral("The 2 printouts were saved as PDF files in the folder:");
+                                  << QStringList{QStringLiteral("Trips (2).pdf"), QStringLiteral("Trips.pdf")} << 0
+                                  << QStringLiteral("The printout was saved as a PDF file:\r\n\r\n");
         QTest::newRow("cancel") << int(State::Ready) << true << QString() << 1 << QStringList() << before << 0
                                 << QString();
         QTest::newRow("service out of reach")
@@ -245,7 +238,9 @@ private slots:
             PrintRun run(*devices);
             for (const QString &name : QStringList{"Trips entry", "Trips entry again"})
                 QVERIFY(run.print(name, [](PrintDevice &device) { return PrintLogEntry(device, tripWithNotes(0), Ride); }));
-            run.report(nullptr);
+            bool ended = false;
+            run.finish(nullptr, [&] { ended = true; });
+            QTRY_VERIFY(ended);
         }
 
         QCOMPARE(dialog.shown, shown);
@@ -258,6 +253,17 @@ private slots:
         QCOMPARE(boxes.count(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty())
             QVERIFY2(boxes.last().text.startsWith(message), qPrintable(boxes.last().text));
+        if (!pdfFile.isEmpty()) {
+            // Both printouts, one a page, in the one file named in the message.
+            const QString path = QDir(chosen.path()).filePath(pdfFile);
+            QVERIFY(boxes.last().text.endsWith(QDir::toNativeSeparators(path)));
+            QStringList firstWords;
+            for (const Word &word : wordsOf(path)) {
+                if (firstWords.size() < word.page)
+                    firstWords.append(word.text);
+            }
+            QCOMPARE(firstWords, QStringList({"Printout", "Printout"}));
+        }
     }
 
     void aFolderThatCannotBeMadeFailsTheDocument()

@@ -274,13 +274,19 @@ private:
             return;
         }
         QList<qint64> orphans;
+        QList<qint64> ofDeletedRides;
         for (const Reminder &reminder : reading.reminders) {
-            if (!m_rideKeys.contains(reminder.rideKey))
-                orphans << reminder.id;
+            if (m_rideKeys.contains(reminder.rideKey))
+                continue;
+            (reading.ridesBeingDeleted.contains(reminder.rideKey) ? ofDeletedRides : orphans) << reminder.id;
         }
         m_out << name << ": " << reading.reminders.size() << (reading.reminders.size() == 1 ? " reminder" : " reminders");
         if (reading.changeCutShort)
             m_out << " as they were before a change that was cut short (Torqal undoes it when it next opens the file)";
+        if (!ofDeletedRides.isEmpty()) {
+            m_out << "; " << ofDeletedRides.size() << " of a deleted ride, which Torqal removes when it next opens the file ("
+                  << numberList(ofDeletedRides, QStringLiteral("reminder"), QStringLiteral("reminders")) << ")";
+        }
         if (!orphans.isEmpty()) {
             m_out << "; " << orphans.size() << " belonging to no ride ("
                   << numberList(orphans, QStringLiteral("reminder"), QStringLiteral("reminders")) << ")";

@@ -22,6 +22,8 @@ ReminderReading readStore(const ReminderStore &store)
     const FileStatus status = store.allReminders(reading.reminders);
     reading.verdict = status ? Verdict::Read : Verdict::CannotRead;
     reading.problem = status.message();
+    // A file that no Torqal with ride deletions noted in it wrote has none.
+    (void)store.ridesBeingDeleted(reading.ridesBeingDeleted);
     return reading;
 }
 
@@ -29,7 +31,7 @@ ReminderReading readStore(const ReminderStore &store)
 // which SQLite undoes the change cut short.
 ReminderReading readRolledBack(const QString &path)
 {
-    ReminderReading reading{ReminderReading::Verdict::CannotRead, {}, true, {}};
+    ReminderReading reading{ReminderReading::Verdict::CannotRead, {}, {}, true, {}};
     QTemporaryDir folder;
     const QString copy = folder.filePath(ReminderStore::FileName);
     // The journal first: should Torqal undo the change meanwhile, the copy of

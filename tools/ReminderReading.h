@@ -25,6 +25,8 @@ struct ReminderReading
 
     Verdict verdict = Verdict::Missing;
     QList<Reminder> reminders;
+    // The rides whose deletion Torqal has still to finish in the file.
+    QList<double> ridesBeingDeleted;
     // Read as they are once the change cut short is undone.
     bool changeCutShort = false;
     // Damaged or CannotRead: what is wrong, naming the file.

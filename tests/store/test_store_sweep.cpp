@@ -1,7 +1,9 @@
 // Every command that writes the data files (add, edit and delete a ride; add,
 // edit and delete a log entry; an import of many entries; a picture copied
 // into the data folder and set; the start's recovery of a scratch file and
-// of a journal), stopped at each of its system calls in turn: killed there,
+// of a journal; a reminder marked done with its maintenance entry, and a
+// ride deleted with its reminders, both of which write Torqal.db as well),
+// stopped at each of its system calls (Torqal.db's file operations too): killed there,
 // the call failing with EIO or ENOSPC, or a write coming out short and then
 // the process killed or every later call failing with EIO. After each, and
 // again after the program has started anew on the folder, every data file
@@ -9,9 +11,12 @@
 // from after it, the command's outcome agrees with what is on disk, nothing
 // is set aside, and the data tool's check finds no damage. (While a journal
 // is still to be put back, the folder is checked after the new start only:
-// that is when the program puts it back.)
+// that is when the program puts it back.) A data file and the reminders that
+// change together are, after the new start, both as before or both as after.
 
 #include "support/Garage.h"
+#include "support/ReminderSupport.h"
+#include "support/SqliteFaults.h"
 
 #include "CheckCommand.h"
 #include "data/ScratchRecovery.h"
@@ -21,6 +26,8 @@
 #include "store/LogEntryWrite.h"
 #include "store/LogScan.h"
 #include "store/PicturePaths.h"
+#include "store/ReminderChanges.h"
+#include "store/ReminderStore.h"
 #include "store/RideDelete.h"
 #include "store/RideRead.h"
 #include "store/RideWrite.h"
@@ -102,6 +109,40 @@ StoreResult asRecovery(const FileStatus &status)
     return {status ? StoreOutcome::Written : StoreOutcome::Unfinished, status};
 }
 
+// The garage with two reminders of ride 1 and one of ride 2 in Torqal.db.
+void garageWithReminders()
+{
+    Garage::write();
+    ReminderStore reminders(ReminderStore::FileName);
+    for (Reminder reminder : {ReminderTest::ofRide(ReminderTest::once(QDate(2027, 1, 1)), ride(1).RideKey),
+                              ReminderTest::ofRide(ReminderTest::every(6, 3000, QDate(2026, 5, 1)), ride(1).RideKey),
+                              ReminderTest::ofRide(ReminderTest::once(QDate(2027, 2, 1)), ride(2).RideKey)})
+        QVERIFY(reminders.add(reminder));
+}
+
+StoreResult markReminderDone()
+{
+    ReminderStore reminders(ReminderStore::FileName);
+    if (!reminders.isOpen())
+        return {StoreOutcome::NothingWritten, reminders.status()};
+    QList<Reminder> ofRide;
+    (void)reminders.remindersOf(ride(1).RideKey, ofRide);
+    Reminder done = ofRide.value(1);
+    done.lastDoneDate = QDate(2026, 12, 7);
+    done.lastDoneMiles = 41000;
+    return Store::recordReminderDone(reminders, expense(9, ride(1).RideKey), done);
+}
+
+// (Should Torqal.db not open, the window says the reminders cannot be used,
+// and a deletion then is one of the ride file alone, swept above.)
+StoreResult deleteRideWithReminders()
+{
+    ReminderStore reminders(ReminderStore::FileName);
+    if (!reminders.isOpen())
+        return {StoreOutcome::NothingWritten, reminders.status()};
+    return Store::deleteRide(2, ride(2).RideKey, &reminders);
+}
+
 struct Command
 {
     const char *name;
@@ -112,6 +153,9 @@ struct Command
     // The scratch file is compared too, and a check before the new start may
     // find it (it holds records no data file has until the start restores it).
     bool recoversScratchFile = false;
+    // A data file whose change and the reminders' go together: after a new
+    // start both are as before or both as after.
+    const char *withReminders = nullptr;
 };
 
 const Command commands[] = {
@@ -125,6 +169,8 @@ const Command commands[] = {
     {"set a picture copied into the data folder", copyAndSetPicture, garageWithPicture},
     {"recover a scratch file at start", [] { return asRecovery(ScratchRecovery::recover()); }, garageWithMaintenanceInScratchFile, true, true},
     {"put back a journal at start", [] { return asRecovery(JournalRecovery::rollBackPending()); }, garageWithPendingJournal, true},
+    {"mark a reminder done", markReminderDone, garageWithReminders, false, false, "Maint.Dat"},
+    {"delete a ride with its reminders", deleteRideWithReminders, garageWithReminders, false, false, "Torqal.Dat"},
 };
 
 // How a run is stopped at its fault point.
@@ -200,8 +246,13 @@ int faultHook(const char *callName)
     return 0;
 }
 
+// Torqal.db's file operations go through the same hook, in its runs only.
+bool armed = false;
+int sqliteFaultHook(const char *callName) { return armed ? faultHook(callName) : 0; }
+
 void armFault(int at, Fault kind)
 {
+    armed = true;
     callNames.clear();
     faultAt = at;
     fault = kind;
@@ -230,6 +281,7 @@ QList<QByteArray> callsOf(const Command &command)
     armFault(0, Fault::Killed);
     const StoreResult result = command.run();
     SystemCalls::setFaultHook(nullptr);
+    armed = false;
     return result.outcome == StoreOutcome::Written ? callNames : QList<QByteArray>();
 }
 
@@ -240,6 +292,10 @@ void startAgain()
 {
     (void)StoreFiles::putBackPending();
     (void)ScratchRecovery::recover();
+    if (QFile::exists(ReminderStore::FileName)) {
+        ReminderStore reminders(ReminderStore::FileName);
+        (void)Store::finishCutShortChanges(reminders);
+    }
     (void)Store::readRideLabels();
     for (LogKind kind : AllLogKinds)
         (void)Store::scanLog(kind, ride(1).RideKey);
@@ -253,12 +309,45 @@ QString checkReport(int &exitCode)
     return report;
 }
 
-FolderState folderState(bool withScratchFile)
+// The reminders as text, one line each ("" without Torqal.db). Opening the
+// file undoes a change of it that was cut short, as the program's would.
+QByteArray remindersNow()
+{
+    if (!QFile::exists(ReminderStore::FileName))
+        return {};
+    ReminderStore reminders(ReminderStore::FileName);
+    QList<Reminder> all;
+    if (!reminders.isOpen() || !reminders.allReminders(all))
+        return "unreadable: " + reminders.status().message().toUtf8();
+    QByteArray text;
+    for (const Reminder &reminder : std::as_const(all))
+        text += QStringLiteral("%1 %2 %3 %4 %5\n").arg(reminder.id).arg(reminder.rideKey).arg(reminder.description)
+                    .arg(reminder.lastDoneDate.toString(Qt::ISODate)).arg(reminder.lastDoneMiles).toUtf8();
+    return text;
+}
+
+FolderState folderState(const Command &command)
 {
     FolderState state = Garage::dataFiles();
-    if (withScratchFile)
+    if (command.recoversScratchFile)
         state[ScratchFileName] = bytesOf(ScratchFileName);
+    if (command.withReminders)
+        state[ReminderStore::FileName] = remindersNow();
     return state;
+}
+
+// The data file and the reminders that change together, both as before or
+// both as after.
+QString apart(const Command &command, const FolderState &seen, const FolderState &before)
+{
+    if (!command.withReminders)
+        return {};
+    const QString file = QString::fromLatin1(command.withReminders);
+    const bool fileAsBefore = seen[file] == before[file];
+    const bool remindersAsBefore = seen[ReminderStore::FileName] == before[ReminderStore::FileName];
+    if (fileAsBefore == remindersAsBefore)
+        return {};
+    return QStringLiteral("%1 is as %2, the reminders as %3").arg(file, fileAsBefore ? "before" : "after", remindersAsBefore ? "before" : "after");
 }
 
 // Every data file as before or as after; which ones, as the outcome says.
@@ -269,6 +358,9 @@ QString mismatch(const FolderState &seen, const FolderState &before, const Folde
         const bool asAfter = file.value() == after[file.key()];
         if (!asBefore && !asAfter)
             return file.key() + QStringLiteral(" is neither as before nor as after");
+        // The reminders' part may follow at the next start (see apart()).
+        if (file.key() == ReminderStore::FileName)
+            continue;
         const bool writtenWhole = outcome == int(StoreOutcome::Written) || outcome == int(StoreOutcome::WrittenWithWarning);
         if (outcome == int(StoreOutcome::NothingWritten) && !asBefore)
             return file.key() + QStringLiteral(" changed, but the command says nothing was written");
@@ -299,6 +391,8 @@ class TestStoreSweep : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { SqliteFaults::install(&sqliteFaultHook); }
+
     void everyCallOfEveryCommand_data()
     {
         QTest::addColumn<int>("command");
@@ -315,9 +409,9 @@ private slots:
         {
             RunFolder folder;
             tried.setUp();
-            before = folderState(tried.recoversScratchFile);
+            before = folderState(tried);
             QCOMPARE(tried.run().outcome, StoreOutcome::Written);
-            after = folderState(tried.recoversScratchFile);
+            after = folderState(tried);
         }
         QVERIFY(after != before);
         const QList<QByteArray> calls = callsOf(tried);
@@ -339,8 +433,9 @@ private slots:
                 const bool killed = kind == Fault::Killed || kind == Fault::ShortThenKilled;
                 QVERIFY2(!killed || outcome == -1, qPrintable(where + ": the child was not killed"));
 
+                // (Once Torqal.db holds a change as finished, it is done, with or without its journal.)
                 const bool pending = JournalRecovery::isPending();
-                QVERIFY2(!pending || outcome < int(StoreOutcome::Written) || outcome == int(StoreOutcome::Unfinished),
+                QVERIFY2(!pending || tried.withReminders || outcome < int(StoreOutcome::Written) || outcome == int(StoreOutcome::Unfinished),
                          qPrintable(where + ": the command says it was written, but its journal is still there"));
                 for (const QString &when : {QString(), QStringLiteral(", after a new start")}) {
                     if (!when.isEmpty())
@@ -348,8 +443,11 @@ private slots:
                     else if (pending)
                         continue; // the new start puts the journal back
                     const int expected = !when.isEmpty() && tried.recovers ? int(StoreOutcome::Written) : outcome;
-                    const QString problem = mismatch(folderState(tried.recoversScratchFile), before, after, expected);
+                    const FolderState seen = folderState(tried);
+                    const QString problem = mismatch(seen, before, after, expected);
                     QVERIFY2(problem.isEmpty(), qPrintable(where + when + ": " + problem));
+                    const QString together = apart(tried, seen, before);
+                    QVERIFY2(when.isEmpty() || together.isEmpty(), qPrintable(where + when + ": " + together));
                     const QString left = leftovers();
                     QVERIFY2(left.isEmpty(), qPrintable(where + when + ": " + left));
                     if (when.isEmpty() && tried.recoversScratchFile)

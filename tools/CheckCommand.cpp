@@ -5,10 +5,12 @@
 
 #include "data/OtherSpellings.h"
 #include "data/ScratchRecovery.h"
+#include "data/WriteJournal.h"
 #include "reminders/ReminderStore.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cmath>
@@ -20,6 +22,13 @@
 #include <vector>
 
 namespace {
+
+// "Torqal-<n>.jnl", a journal the program set aside.
+bool isSetAsideJournal(const QString &name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^Torqal-[0-9]+\\.jnl$"));
+    return pattern.match(name).hasMatch();
+}
 
 // At most this many record numbers are listed per finding.
 constexpr int ListedNumbers = 10;
@@ -218,6 +227,13 @@ private:
             m_out << name << ": " << entry.size() << " bytes left over from an interrupted compaction\n";
             m_damaged = true;
             m_scratch = true;
+        } else if (name == WriteJournal::FileName) {
+            m_out << name << ": the journal of a change that was cut short; Torqal puts the data files back as they were "
+                             "before it when it next starts (so does torqal-data repair)\n";
+        } else if (isSetAsideJournal(name)) {
+            m_out << name << ": the journal of a change that was cut short, set aside because the data files had been changed "
+                             "since by another program; the record it names may be part old, part new\n";
+            m_damaged = true;
         } else if (isRepairSideFile(name)) {
             m_out << name << ": " << entry.size() << " bytes cut off a damaged data file by torqal-data repair\n";
         }

@@ -1,6 +1,7 @@
 #include "RepairCommand.h"
 
 #include "data/PartialRecords.h"
+#include "data/WriteJournal.h"
 #include "platform/SingleInstance.h"
 
 #include <QDir>
@@ -160,6 +161,30 @@ QString lockProblem(SingleInstance::Outcome outcome, const QString &lockFile)
     return {};
 }
 
+// A change cut short is put back first (as the program does when it
+// starts): the partial record it may have left is then gone with it.
+bool putBackCutShortChange(const QString &folder, QTextStream &out, QTextStream &errors)
+{
+    const QString working = QDir::currentPath();
+    if (!QDir::setCurrent(folder)) {
+        errors << "torqal-data: cannot enter " << folder << "\n";
+        return false;
+    }
+    JournalRecovery::Outcome outcome;
+    const FileStatus putBack = JournalRecovery::rollBackPending(&outcome);
+    QDir::setCurrent(working);
+    if (!putBack) {
+        errors << "torqal-data: " << putBack.message() << "\n";
+        return false;
+    }
+    if (outcome.kind == JournalRecovery::Outcome::Kind::RolledBack)
+        out << "A change cut short was taken back (" << WriteJournal::FileName << "): its files are as they were before it.\n";
+    else if (outcome.kind == JournalRecovery::Outcome::Kind::SetAside)
+        out << WriteJournal::FileName << " no longer fits the data files (another program changed them); it was set aside as "
+            << outcome.setAsideAs << " and the files left as they are.\n";
+    return true;
+}
+
 } // namespace
 
 int repairCommand(const QString &folder, QTextStream &out, QTextStream &errors)
@@ -174,6 +199,8 @@ int repairCommand(const QString &folder, QTextStream &out, QTextStream &errors)
         errors << "torqal-data: " << lockProblem(locked, lock.lockFilePath()) << "\n";
         return 2;
     }
+    if (!putBackCutShortChange(folder, out, errors))
+        return 2;
     return FolderRepair(folder, out, errors).run();
 }
 
@@ -188,7 +215,9 @@ Verb repairVerb()
         "partial one. For each such file, \"repair\" writes the bytes after the last whole record to a new side "
         "file, NAME.partial (or NAME.2.partial, ... when that name is taken), flushes it to disk, and only then "
         "shortens the data file to its whole records. It deletes nothing: the side file keeps the bytes for "
-        "whoever wants to look at them. Files that hold whole records are left as they are. Torqal must not be "
+        "whoever wants to look at them. Files that hold whole records are left as they are. A change that Torqal "
+        "could not finish (its journal Torqal.jnl is still there) is first taken back, as Torqal does when it "
+        "starts. Torqal must not be "
         "running on the folder; \"repair\" refuses while it is.\n\n"
         "Exit status: 0 when every data file holds whole records afterwards, 2 when the folder or a file cannot "
         "be repaired; a file that could not be shortened is then as it was.");

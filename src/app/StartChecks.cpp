@@ -4,6 +4,7 @@
 #include "data/OtherSpellings.h"
 #include "data/PartialRecords.h"
 #include "data/ScratchRecovery.h"
+#include "data/WriteJournal.h"
 #include "platform/MessageBox.h"
 
 void LookAfterDataFolder(const QString &folder)
@@ -16,6 +17,14 @@ void LookAfterDataFolder(const QString &folder)
         if (const FileStatus renamed = renameToOwnName(spelling); !renamed)
             MessageBox::show(nullptr, StartMessages::StepFailed(renamed, folder));
     }
+
+    // A change cut short is taken back first, so that the files are whole
+    // before anything else looks at them.
+    JournalRecovery::Outcome journal;
+    if (const FileStatus rolledBack = JournalRecovery::rollBackPending(&journal); !rolledBack)
+        MessageBox::show(nullptr, StartMessages::StepFailed(rolledBack, folder));
+    else if (journal.kind == JournalRecovery::Outcome::Kind::SetAside)
+        MessageBox::show(nullptr, StartMessages::JournalSetAside(journal.setAsideAs, folder));
 
     ScratchRecovery::Outcome scratch;
     const FileStatus recovered = ScratchRecovery::recover(&scratch);

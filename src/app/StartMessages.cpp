@@ -96,6 +96,17 @@ MessageBox::Request ScratchFileSetAside(const QString &asideName, const QString 
                MessageBox::Icon::Warning);
 }
 
+MessageBox::Request JournalSetAside(const QString &asideName, const QString &folder)
+{
+    return box({ApplicationTitle + QStringLiteral(" found the journal of a change that was cut short,"),
+                QStringLiteral("but the data files have been changed since by another program,"),
+                QStringLiteral("so it cannot put them back as they were. It has left the files"),
+                QStringLiteral("as they are and set the journal aside as"), QString(), inFolder(folder, asideName), QString(),
+                QStringLiteral("To see whether a record was damaged, quit ") + ApplicationTitle,
+                QStringLiteral("and run"), QString(), dataToolCommandLine(QStringLiteral("check"), folder)},
+               MessageBox::Icon::Warning);
+}
+
 MessageBox::Request PartialRecords(const QList<PartialRecordFile> &files, const QString &folder)
 {
     QStringList lines{files.size() == 1 ? QStringLiteral("This data file ends in part of a record (it is damaged):")

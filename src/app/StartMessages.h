@@ -28,6 +28,8 @@ MessageBox::Request RenameOtherSpelling(const OtherSpelling &spelling, const QSt
 
 // A scratch file was set aside as `asideName`.
 MessageBox::Request ScratchFileSetAside(const QString &asideName, const QString &folder);
+// The journal of a change cut short no longer fits the data files.
+MessageBox::Request JournalSetAside(const QString &asideName, const QString &folder);
 
 // Data files end in part of a record.
 MessageBox::Request PartialRecords(const QList<PartialRecordFile> &files, const QString &folder);

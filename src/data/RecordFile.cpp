@@ -17,40 +17,6 @@ QByteArray scratchPath() { return ScratchFileName.toLocal8Bit(); }
 
 bool refusesWriting(int error) { return error == EACCES || error == EROFS || error == EPERM; }
 
-// Writes all of `length` bytes at `offset`; returns how many were written
-// before an error (errno set) or all of them.
-qint64 writeAll(int fd, const char *bytes, qint64 length, off_t offset)
-{
-    qint64 done = 0;
-    while (done < length) {
-        const ssize_t written = SystemCalls::pwrite(fd, bytes + done, static_cast<size_t>(length - done), offset + static_cast<off_t>(done));
-        if (written < 0)
-            return done;
-        if (written == 0) {
-            errno = ENOSPC;
-            return done;
-        }
-        done += written;
-    }
-    return done;
-}
-
-// Reads up to `length` bytes at `offset`, stopping at the end of the file;
-// returns the number read, or -1 (errno set).
-qint64 readUpTo(int fd, char *bytes, qint64 length, off_t offset)
-{
-    qint64 done = 0;
-    while (done < length) {
-        const ssize_t got = SystemCalls::pread(fd, bytes + done, static_cast<size_t>(length - done), offset + static_cast<off_t>(done));
-        if (got < 0)
-            return -1;
-        if (got == 0)
-            break;
-        done += got;
-    }
-    return done;
-}
-
 } // namespace
 
 RecordFileBase::RecordFileBase(DataFileKind kind)
@@ -127,7 +93,7 @@ FileStatus RecordFileBase::readBytes(int number, char *record)
     if (number < 1 || number > MaxRecords)
         return FileStatus::failure(name(), QStringLiteral("Could not read %1: there is no record %2").arg(name()).arg(number));
     const off_t offset = static_cast<off_t>(number - 1) * recordLength();
-    const qint64 got = readUpTo(m_fd, record, recordLength(), offset);
+    const qint64 got = SystemCalls::readUpTo(m_fd, record, recordLength(), offset);
     if (got < 0)
         return FileStatus::systemFailure(QStringLiteral("read"), name(), errno);
     if (got == 0)
@@ -159,12 +125,12 @@ FileStatus RecordFileBase::writeBytes(int number, const char *record)
     const off_t offset = static_cast<off_t>(number - 1) * recordLength();
     // The record's present bytes, to put back should the write stop halfway.
     std::vector<char> oldBytes(static_cast<std::size_t>(recordLength()));
-    const qint64 oldLength = readUpTo(m_fd, oldBytes.data(), recordLength(), offset);
+    const qint64 oldLength = SystemCalls::readUpTo(m_fd, oldBytes.data(), recordLength(), offset);
     if (oldLength < 0)
         return FileStatus::systemFailure(QStringLiteral("write"), name(), errno);
     oldBytes.resize(static_cast<std::size_t>(oldLength));
 
-    const qint64 written = writeAll(m_fd, record, recordLength(), offset);
+    const qint64 written = SystemCalls::writeAll(m_fd, record, recordLength(), offset);
     if (written == recordLength())
         return {};
     const int error = errno;
@@ -174,12 +140,32 @@ FileStatus RecordFileBase::writeBytes(int number, const char *record)
     return FileStatus::systemFailure(QStringLiteral("write"), name(), error);
 }
 
+FileStatus RecordFileBase::byteLength(qint64 &length)
+{
+    if (!isOpen())
+        return notOpen(QStringLiteral("read"));
+    struct stat status {};
+    if (SystemCalls::fstat(m_fd, &status) != 0)
+        return FileStatus::systemFailure(QStringLiteral("read the length of"), name(), errno);
+    length = status.st_size;
+    return {};
+}
+
+FileStatus RecordFileBase::flush()
+{
+    if (!isOpen())
+        return notOpen(QStringLiteral("write"));
+    if (SystemCalls::fsync(m_fd) != 0)
+        return FileStatus::systemFailure(QStringLiteral("write"), name(), errno);
+    return {};
+}
+
 FileStatus RecordFileBase::undoPartialWrite(off_t offset, qint64 written, qint64 oldFileLength, const std::vector<char> &oldBytes)
 {
     if (written == 0)
         return {};
     const qint64 overwritten = std::min<qint64>(written, static_cast<qint64>(oldBytes.size()));
-    const bool restored = overwritten == 0 || writeAll(m_fd, oldBytes.data(), overwritten, offset) == overwritten;
+    const bool restored = overwritten == 0 || SystemCalls::writeAll(m_fd, oldBytes.data(), overwritten, offset) == overwritten;
     const bool cut = offset + written <= oldFileLength || SystemCalls::ftruncate(m_fd, static_cast<off_t>(oldFileLength)) == 0;
     if (restored && cut)
         return {};
@@ -239,7 +225,7 @@ FileStatus RecordFileBase::copyKeptRecords(int scratch, const std::function<bool
         const qint64 length = static_cast<qint64>(inChunk) * recordLength();
         inChunk = 0;
         const off_t offset = static_cast<off_t>((kept * recordLength()) - length);
-        return writeAll(scratch, chunk.data(), length, offset) == length;
+        return SystemCalls::writeAll(scratch, chunk.data(), length, offset) == length;
     };
     bool written = true;
     FileStatus read = scan([&](int number, const char *record) {
@@ -266,7 +252,7 @@ FileStatus RecordFileBase::scan(const std::function<bool(int, const char *)> &vi
     for (int first = 1; first <= m_count; first += perBlock) {
         const int records = std::min(perBlock, m_count - first + 1);
         const qint64 wanted = static_cast<qint64>(records) * recordLength();
-        const qint64 got = readUpTo(m_fd, block.data(), wanted, static_cast<off_t>(first - 1) * recordLength());
+        const qint64 got = SystemCalls::readUpTo(m_fd, block.data(), wanted, static_cast<off_t>(first - 1) * recordLength());
         if (got < 0)
             return FileStatus::systemFailure(QStringLiteral("read"), name(), errno);
         // The last record of a damaged file may be cut short: the rest reads as zeros.
@@ -291,7 +277,7 @@ FileStatus RecordFileBase::scanLeading(int length, const std::function<bool(int,
         return notOpen(QStringLiteral("read"));
     std::vector<char> record(static_cast<std::size_t>(recordLength()), '\0');
     for (int number = 1; number <= m_count; ++number) {
-        const qint64 got = readUpTo(m_fd, record.data(), length, static_cast<off_t>(number - 1) * recordLength());
+        const qint64 got = SystemCalls::readUpTo(m_fd, record.data(), length, static_cast<off_t>(number - 1) * recordLength());
         if (got < 0)
             return FileStatus::systemFailure(QStringLiteral("read"), name(), errno);
         std::fill(record.begin() + static_cast<std::ptrdiff_t>(got), record.begin() + length, '\0');

@@ -68,6 +68,10 @@ public:
     FileStatus close();
     FileStatus readBytes(int number, char *record);
     FileStatus writeBytes(int number, const char *record);
+    // The file's length in bytes, as it is on disk now. The file must be open.
+    FileStatus byteLength(qint64 &length);
+    // Flushes what was written to disk. The file must be open.
+    FileStatus flush();
     // Reads records 1 to count() in order, a megabyte at a time, calling
     // visit(number, bytes) for each (a cut-short last record filled up with
     // zeros) until visit returns false. The file must be open.

@@ -1,5 +1,6 @@
 #include "data/ScratchRecovery.h"
 
+#include "data/SetAside.h"
 #include "data/SystemCalls.h"
 
 #include <QList>
@@ -19,52 +20,55 @@ namespace {
 
 QByteArray scratchPath() { return ScratchFileName.toLocal8Bit(); }
 
-// The file's length, or nothing when it does not exist or cannot be looked at.
-std::optional<qint64> lengthOf(const QByteArray &path)
-{
-    struct stat status {};
-    if (SystemCalls::lstat(path.constData(), &status) != 0 || !S_ISREG(status.st_mode))
-        return std::nullopt;
-    return status.st_size;
-}
+FileStatus lookFailure(const QString &fileName, int error) { return FileStatus::systemFailure(QStringLiteral("look at"), fileName, error); }
 
-bool exists(const QByteArray &path)
+// Whether the file exists, as a plain file (`length` set) or otherwise; a
+// failure when that cannot be told.
+FileStatus lookAt(const QString &fileName, bool &exists, std::optional<qint64> *length = nullptr)
 {
     struct stat status {};
-    return SystemCalls::lstat(path.constData(), &status) == 0 || errno != ENOENT;
+    exists = SystemCalls::lstat(fileName.toLocal8Bit().constData(), &status) == 0;
+    if (!exists && errno != ENOENT)
+        return lookFailure(fileName, errno);
+    if (length)
+        *length = exists && S_ISREG(status.st_mode) ? std::optional<qint64>(status.st_size) : std::nullopt;
+    return {};
 }
 
 // Calls `visit` for each record of the file, a partial last record filled up
-// with zero bytes. False when the file cannot be read or `visit` says stop.
-bool forEachRecord(const QByteArray &path, int recordLength, const std::function<bool(const char *)> &visit)
+// with zero bytes, until `visit` says stop (`complete` false then). A
+// failure when the file cannot be read.
+FileStatus forEachRecord(const QString &fileName, int recordLength, const std::function<bool(const char *)> &visit, bool &complete)
 {
-    const int fd = SystemCalls::open(path.constData(), O_RDONLY);
+    complete = false;
+    const int fd = SystemCalls::open(fileName.toLocal8Bit().constData(), O_RDONLY);
     if (fd < 0)
-        return false;
+        return FileStatus::systemFailure(QStringLiteral("read"), fileName, errno);
     const qsizetype recordsPerChunk = std::max(1, (1 << 20) / recordLength);
     std::vector<char> chunk(static_cast<std::size_t>(recordsPerChunk * recordLength));
     off_t offset = 0;
-    bool complete = true;
-    for (;;) {
+    FileStatus read;
+    bool going = true;
+    while (going) {
         const ssize_t got = SystemCalls::pread(fd, chunk.data(), chunk.size(), offset);
         if (got < 0) {
-            complete = false;
+            read = FileStatus::systemFailure(QStringLiteral("read"), fileName, errno);
             break;
         }
-        if (got == 0)
+        if (got == 0) {
+            complete = true;
             break;
+        }
         const auto whole = static_cast<std::size_t>(got);
         const std::size_t records = (whole + static_cast<std::size_t>(recordLength) - 1) / static_cast<std::size_t>(recordLength);
         std::fill(chunk.begin() + static_cast<std::ptrdiff_t>(whole),
                   chunk.begin() + static_cast<std::ptrdiff_t>(records * static_cast<std::size_t>(recordLength)), '\0');
-        for (std::size_t r = 0; r < records && complete; ++r)
-            complete = visit(chunk.data() + r * static_cast<std::size_t>(recordLength));
-        if (!complete)
-            break;
+        for (std::size_t r = 0; r < records && going; ++r)
+            going = visit(chunk.data() + r * static_cast<std::size_t>(recordLength));
         offset += got;
     }
     SystemCalls::close(fd);
-    return complete;
+    return read;
 }
 
 std::size_t hashOf(const char *record, int recordLength)
@@ -72,63 +76,84 @@ std::size_t hashOf(const char *record, int recordLength)
     return std::hash<std::string_view>{}(std::string_view(record, static_cast<std::size_t>(recordLength)));
 }
 
-// True when every record of the scratch file is also a record of an existing
+// Whether every record of the scratch file is also a record of an existing
 // data file with the same record length: the scratch file is a stale copy.
-bool isStaleCopy(qint64 scratchLength)
+// A compaction stopped while it wrote may have left part of a record at the
+// end; that part is found as the start of a record of the data file.
+FileStatus isStaleCopy(qint64 scratchLength, bool &stale)
 {
+    stale = false;
     for (const DataFileInfo &file : DataFileTable()) {
-        if (scratchLength % file.recordLength != 0)
+        bool exists = false;
+        std::optional<qint64> length;
+        if (FileStatus looked = lookAt(file.name, exists, &length); !looked)
+            return looked;
+        if (!length)
             continue;
-        const QByteArray path = file.name.toLocal8Bit();
-        if (!lengthOf(path))
-            continue;
-        std::unordered_set<std::size_t> present;
-        const bool readAll = forEachRecord(path, file.recordLength, [&](const char *record) {
-            present.insert(hashOf(record, file.recordLength));
+        const qint64 wholeRecords = scratchLength / file.recordLength;
+        const int partLength = int(scratchLength % file.recordLength);
+        std::unordered_set<std::size_t> records;
+        std::unordered_set<std::size_t> starts;
+        bool complete = false;
+        FileStatus read = forEachRecord(file.name, file.recordLength, [&](const char *record) {
+            records.insert(hashOf(record, file.recordLength));
+            if (partLength > 0)
+                starts.insert(hashOf(record, partLength));
             return true;
-        });
-        if (!readAll)
-            continue;
-        const bool allPresent = forEachRecord(scratchPath(), file.recordLength, [&](const char *record) {
-            return present.contains(hashOf(record, file.recordLength));
-        });
-        if (allPresent)
-            return true;
+        }, complete);
+        qint64 seen = 0;
+        if (read) {
+            read = forEachRecord(ScratchFileName, file.recordLength, [&](const char *record) {
+                return seen++ < wholeRecords ? records.contains(hashOf(record, file.recordLength)) : starts.contains(hashOf(record, partLength));
+            }, stale);
+        }
+        if (!read || stale)
+            return read;
     }
-    return false;
+    return {};
 }
 
-} // namespace
-
-namespace {
-
 // The missing data files that a scratch file of `length` bytes can come from.
-QList<const DataFileInfo *> possibleOrigins(qint64 length)
+FileStatus possibleOrigins(qint64 length, QList<const DataFileInfo *> &origins)
 {
-    QList<const DataFileInfo *> origins;
     for (const DataFileInfo &file : DataFileTable()) {
-        if (length % file.recordLength == 0 && !exists(file.name.toLocal8Bit())
-            && forEachRecord(scratchPath(), file.recordLength, file.looksLikeRecord))
+        if (length % file.recordLength != 0)
+            continue;
+        bool exists = false;
+        if (FileStatus looked = lookAt(file.name, exists); !looked)
+            return looked;
+        bool looksLikeIt = false;
+        if (!exists) {
+            if (FileStatus read = forEachRecord(ScratchFileName, file.recordLength, file.looksLikeRecord, looksLikeIt); !read)
+                return read;
+        }
+        if (looksLikeIt)
             origins << &file;
     }
-    return origins;
+    return {};
+}
+
+// The scratch file's length when it is a plain file that is neither empty
+// nor a stale copy: a leftover to recover or set aside.
+FileStatus leftover(std::optional<qint64> &length)
+{
+    bool exists = false;
+    if (FileStatus looked = lookAt(ScratchFileName, exists, &length); !looked)
+        return looked;
+    bool stale = false;
+    FileStatus read = length && *length > 0 ? isStaleCopy(*length, stale) : FileStatus();
+    if (!length || *length == 0 || stale)
+        length.reset();
+    return read;
 }
 
 FileStatus setAside(Outcome *outcome)
 {
-    for (int number = 1; number <= MaxRecords; ++number) {
-        const QString aside = QStringLiteral("TempFile-%1.$$$").arg(number);
-        if (SystemCalls::renameNoReplace(scratchPath().constData(), aside.toLocal8Bit().constData()) == 0) {
-            if (outcome)
-                *outcome = {Outcome::Kind::SetAside, aside};
-            if (SystemCalls::syncWorkingFolder() != 0)
-                return FileStatus::systemFailure(QStringLiteral("set aside"), ScratchFileName, errno);
-            return {};
-        }
-        if (errno != EEXIST)
-            return FileStatus::systemFailure(QStringLiteral("set aside"), ScratchFileName, errno);
-    }
-    return FileStatus::failure(ScratchFileName, QStringLiteral("Could not set aside %1: too many files set aside already").arg(ScratchFileName));
+    QString aside;
+    FileStatus status = setAsideUnderFreeName(ScratchFileName, QStringLiteral("TempFile-%1.$$$"), aside);
+    if (outcome && !aside.isEmpty())
+        *outcome = {Outcome::Kind::SetAside, aside};
+    return status;
 }
 
 } // namespace
@@ -137,19 +162,19 @@ FileStatus recover(Outcome *outcome)
 {
     if (outcome)
         *outcome = {};
-    struct stat status {};
-    if (SystemCalls::lstat(scratchPath().constData(), &status) != 0) {
-        if (errno == ENOENT)
-            return {};
-        return FileStatus::systemFailure(QStringLiteral("look at"), ScratchFileName, errno);
-    }
-    if (!S_ISREG(status.st_mode) || status.st_size == 0 || isStaleCopy(status.st_size))
-        return {};
-    const QList<const DataFileInfo *> origins = possibleOrigins(status.st_size);
+    // Any failure along the way changes nothing: the scratch file stays
+    // where it is, and the next start tries again.
+    std::optional<qint64> length;
+    QList<const DataFileInfo *> origins;
+    FileStatus looked = leftover(length);
+    if (looked && length)
+        looked = possibleOrigins(*length, origins);
+    if (!looked || !length)
+        return looked;
     if (origins.size() != 1)
         return setAside(outcome);
     const DataFileInfo &origin = *origins.constFirst();
-    if (SystemCalls::rename(scratchPath().constData(), origin.name.toLocal8Bit().constData()) != 0)
+    if (SystemCalls::renameNoReplace(scratchPath().constData(), origin.name.toLocal8Bit().constData()) != 0)
         return FileStatus::systemFailure(QStringLiteral("restore %1 from").arg(origin.name), ScratchFileName, errno);
     if (outcome)
         *outcome = {Outcome::Kind::Restored, origin.name};
@@ -160,28 +185,27 @@ FileStatus recover(Outcome *outcome)
 
 FileStatus restoreMissingFile(const DataFileInfo &file)
 {
-    if (exists(file.name.toLocal8Bit()))
-        return {};
+    bool exists = false;
+    FileStatus looked = lookAt(file.name, exists);
+    if (!looked || exists)
+        return looked;
     return recover();
 }
 
 bool isStaleLeftover()
 {
-    struct stat status {};
-    return SystemCalls::lstat(scratchPath().constData(), &status) == 0 && S_ISREG(status.st_mode)
-        && (status.st_size == 0 || isStaleCopy(status.st_size));
+    bool exists = false;
+    std::optional<qint64> length;
+    std::optional<qint64> toRecover;
+    return lookAt(ScratchFileName, exists, &length) && length && leftover(toRecover) && !toRecover;
 }
 
 FileStatus setAsideLeftover()
 {
-    struct stat status {};
-    if (SystemCalls::lstat(scratchPath().constData(), &status) != 0) {
-        if (errno == ENOENT)
-            return {};
-        return FileStatus::systemFailure(QStringLiteral("look at"), ScratchFileName, errno);
-    }
-    if (S_ISREG(status.st_mode) && (status.st_size == 0 || isStaleCopy(status.st_size)))
-        return {};
+    std::optional<qint64> length;
+    FileStatus looked = leftover(length);
+    if (!looked || !length)
+        return looked;
     return setAside(nullptr);
 }
 

@@ -11,13 +11,15 @@ namespace {
 
 FaultHook faultHook = nullptr;
 
+// What the fault hook says of this call: 0 to run it, an errno value, or
+// ShortWrite.
+int faultOf(const char *callName) { return faultHook ? faultHook(callName) : 0; }
+
 // Returns true (with errno set) when the fault hook fails this call.
 bool faulted(const char *callName)
 {
-    if (!faultHook)
-        return false;
-    const int error = faultHook(callName);
-    if (error == 0)
+    const int error = faultOf(callName);
+    if (error <= 0)
         return false;
     errno = error;
     return true;
@@ -63,8 +65,13 @@ ssize_t pread(int fd, void *buffer, size_t count, off_t offset)
 
 ssize_t pwrite(int fd, const void *buffer, size_t count, off_t offset)
 {
-    if (faulted("pwrite"))
+    const int fault = faultOf("pwrite");
+    if (fault == ShortWrite && count > 1)
+        count /= 2;
+    else if (fault > 0) {
+        errno = fault;
         return -1;
+    }
     return repeatWhileInterrupted([&] { return ::pwrite(fd, buffer, count, offset); });
 }
 
@@ -117,9 +124,9 @@ int unlink(const char *path)
     return ::unlink(path);
 }
 
-int syncWorkingFolder()
+int syncFolder(const char *path)
 {
-    const int folder = open(".", O_RDONLY | O_DIRECTORY);
+    const int folder = open(path, O_RDONLY | O_DIRECTORY);
     if (folder < 0)
         return -1;
     const int result = fsync(folder);
@@ -127,6 +134,36 @@ int syncWorkingFolder()
     close(folder);
     errno = error;
     return result;
+}
+
+qint64 writeAll(int fd, const char *bytes, qint64 length, off_t offset)
+{
+    qint64 done = 0;
+    while (done < length) {
+        const ssize_t written = pwrite(fd, bytes + done, static_cast<size_t>(length - done), offset + static_cast<off_t>(done));
+        if (written < 0)
+            return done;
+        if (written == 0) {
+            errno = ENOSPC;
+            return done;
+        }
+        done += written;
+    }
+    return done;
+}
+
+qint64 readUpTo(int fd, char *bytes, qint64 length, off_t offset)
+{
+    qint64 done = 0;
+    while (done < length) {
+        const ssize_t got = pread(fd, bytes + done, static_cast<size_t>(length - done), offset + static_cast<off_t>(done));
+        if (got < 0)
+            return -1;
+        if (got == 0)
+            break;
+        done += got;
+    }
+    return done;
 }
 
 } // namespace SystemCalls

@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+#include <QtGlobal>
+
 // The system calls through which the data files are opened, read, written,
 // flushed, renamed and removed. Every one passes a fault point first, so that
 // tests can make any single call fail or stop the process right before it.
@@ -11,8 +13,11 @@
 namespace SystemCalls {
 
 // A fault hook is called with the call's name before each system call. It
-// returns 0 to let the call run, or an errno value the call then fails with.
+// returns 0 to let the call run, or an errno value the call then fails with,
+// or ShortWrite: a pwrite then writes only the first half of its bytes and
+// says so, as a disk that fills up part way does (any other call runs).
 using FaultHook = int (*)(const char *callName);
+constexpr int ShortWrite = -1;
 void setFaultHook(FaultHook hook); // nullptr: no faults (the default)
 
 int open(const char *path, int flags, mode_t mode = 0);
@@ -28,7 +33,17 @@ int rename(const char *from, const char *to);
 int renameNoReplace(const char *from, const char *to);
 int unlink(const char *path);
 
-// Flushes the entries of the current working folder (after a rename).
-int syncWorkingFolder();
+// Flushes the entries of a folder (after a rename), by default the current
+// working folder.
+int syncFolder(const char *path = ".");
+inline int syncWorkingFolder() { return syncFolder(); }
+
+// Writes all of `length` bytes at `offset`, going on after short writes;
+// returns how many were written before an error (errno set; ENOSPC when
+// the system wrote nothing more), or all of them.
+qint64 writeAll(int fd, const char *bytes, qint64 length, off_t offset);
+// Reads up to `length` bytes at `offset`, stopping at the end of the file;
+// returns the number read, or -1 (errno set).
+qint64 readUpTo(int fd, char *bytes, qint64 length, off_t offset);
 
 } // namespace SystemCalls

@@ -9,6 +9,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <memory>
 
 using ValueFormats::trimBlanks;
 
@@ -156,13 +157,24 @@ FileStatus writeCsvFiles(const QString &folder, const std::vector<CsvFile> &file
     if (!QDir().mkpath(folder))
         return FileStatus::failure(folder, QStringLiteral("The folder \"%1\" could not be created.")
                                                .arg(QDir::toNativeSeparators(folder)));
+    const auto failure = [](const QSaveFile &out) {
+        const QString path = out.fileName();
+        return FileStatus::failure(path, QStringLiteral("Could not write %1: %2")
+                                             .arg(QDir::toNativeSeparators(path), out.errorString()));
+    };
+    // Every file is written out in full beside its place before the first of
+    // them takes its place: a file that cannot be written leaves every file
+    // of the folder as it was.
+    std::vector<std::unique_ptr<QSaveFile>> written;
     for (const CsvFile &file : files) {
-        const QString path = QDir(folder).filePath(file.name);
-        QSaveFile out(path);
+        QSaveFile &out = *written.emplace_back(std::make_unique<QSaveFile>(QDir(folder).filePath(file.name)));
         const QByteArray bytes = file.text.toUtf8();
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-            return FileStatus::failure(path, QStringLiteral("Could not write %1: %2")
-                                                 .arg(QDir::toNativeSeparators(path), out.errorString()));
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush())
+            return failure(out);
+    }
+    for (const std::unique_ptr<QSaveFile> &out : written) {
+        if (!out->commit())
+            return failure(*out);
     }
     return {};
 }

@@ -47,7 +47,9 @@ QStringList csvLogHeader(LogKind kind);
 std::vector<CsvFile> csvExport(const std::vector<RideHistory> &rides, bool withRideColumn);
 
 // Writes the files into the folder, creating the folder when it is missing.
-// Stops at the first file that cannot be written, naming it.
+// Files of the same names are replaced only once every file is written out
+// beside them: a file that cannot be written is named, and leaves the
+// folder's files as they were.
 FileStatus writeCsvFiles(const QString &folder, const std::vector<CsvFile> &files);
 
 // The texts of values as the files hold them: 1234.5 as "1234.50", 12.3456

@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QSaveFile>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -289,7 +290,11 @@ void HistoryWindow::saveChart(Chart chart)
                                               QStringLiteral("PNG pictures (*.png)"));
     if (path.isEmpty())
         return;
-    if (!HistoryCharts::chartImage(*drawn, QSize(1200, 700)).save(path, "PNG"))
+    // Written beside its place and put there only when complete, so that a
+    // picture that cannot be written leaves the user's file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !HistoryCharts::chartImage(*drawn, QSize(1200, 700)).save(&file, "PNG")
+        || !file.commit())
         MessageBox::tell(this, QStringLiteral("Chart not saved"),
                          QStringLiteral("The file \"%1\" could not be written.").arg(QDir::toNativeSeparators(path)),
                          MessageBox::Icon::Critical);

@@ -64,7 +64,13 @@ ImportWindow::ImportWindow(double rideKey, int rideNumber, const QString &rideNa
         readFailure_ = QStringLiteral("Could not read %1: %2").arg(QDir::toNativeSeparators(csvPath), file.errorString());
         return;
     }
-    rows_ = readCsv(csvFileText(file.readAll()));
+    // A file read only in part is not imported in part.
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError || !file.atEnd()) {
+        readFailure_ = QStringLiteral("Could not read %1: %2").arg(QDir::toNativeSeparators(csvPath), file.errorString());
+        return;
+    }
+    rows_ = readCsv(csvFileText(bytes));
 
     auto *grid = new QGridLayout;
     auto *fileLabel = new QLabel(QStringLiteral("File: ") + QDir::toNativeSeparators(csvPath));
@@ -219,37 +225,32 @@ void ImportWindow::confirm()
         switch (plan_.kind) {
         case LogKind::Maintenance:
         case LogKind::Goodies:
-            appended = Store::appendLogEntries(plan_.kind, entries_.expenses, written_);
+            appended = Store::appendLogEntries(plan_.kind, entries_.expenses);
             break;
         case LogKind::Trips:
-            appended = Store::appendLogEntries(entries_.trips, written_);
+            appended = Store::appendLogEntries(entries_.trips);
             break;
         case LogKind::Gas:
-            appended = Store::appendLogEntries(entries_.gas, written_);
+            appended = Store::appendLogEntries(entries_.gas);
             break;
         }
     }
-    const QString log = logKindInfo(plan_.kind).tabCaption;
     if (!appended.done()) {
         MessageBox::tell(this, QStringLiteral("Import not finished"),
-                         appended.status.message()
-                             + QStringLiteral("\r\n\r\n%1 of %2 were added.")
-                                   .arg(written_)
-                                   .arg(HistoryButtons::entries(entries_.count())),
+                         appended.status.message() + QStringLiteral("\r\n\r\nNo entry was added."),
                          MessageBox::Icon::Critical);
-        if (written_ == 0)
-            return;
-    } else {
-        // Entries in the file count as imported, also when the file could
-        // not be closed afterwards: one message says both.
-        const QString added = QStringLiteral("%1 %2 added to the '%3' log.")
-                                  .arg(HistoryButtons::entries(std::size_t(written_)),
-                                       written_ == 1 ? QStringLiteral("was") : QStringLiteral("were"), log);
-        if (appended.outcome == StoreOutcome::WrittenWithWarning)
-            MessageBox::tell(this, QStringLiteral("Imported"), appended.status.message() + QStringLiteral("\r\n\r\n") + added,
-                             MessageBox::Icon::Warning);
-        else
-            MessageBox::tell(this, QStringLiteral("Imported"), added, MessageBox::Icon::Information);
+        return;
     }
+    written_ = int(entries_.count());
+    // Entries in the file count as imported, also when the file could not be
+    // closed afterwards: one message says both.
+    const QString added = QStringLiteral("%1 %2 added to the '%3' log.")
+                              .arg(HistoryButtons::entries(entries_.count()),
+                                   written_ == 1 ? QStringLiteral("was") : QStringLiteral("were"), logKindInfo(plan_.kind).tabCaption);
+    if (appended.outcome == StoreOutcome::WrittenWithWarning)
+        MessageBox::tell(this, QStringLiteral("Imported"), appended.status.message() + QStringLiteral("\r\n\r\n") + added,
+                         MessageBox::Icon::Warning);
+    else
+        MessageBox::tell(this, QStringLiteral("Imported"), added, MessageBox::Icon::Information);
     accept();
 }

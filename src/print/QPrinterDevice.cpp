@@ -11,7 +11,6 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
 
 namespace {
 
@@ -140,14 +139,12 @@ bool QPrinterDevice::finishDocument()
     bool sent = !failed_;
     if (painter_.isActive()) {
         const bool ended = painter_.end();
-        file_->close();
-        if (!failed_ && (!ended || file_->error() != QFileDevice::NoError))
+        if (!failed_ && (!ended || !completePdfFile()))
             fail(refusal());
         if (!failed_ && !toPdf_) {
             const QString refused =
                 PrintQueues::submit(destination_.printer, pdfPath_, printoutName_, destination_.copies,
                                     destination_.jobOptions);
-            QFile::remove(pdfPath_);
             if (!refused.isEmpty())
                 fail(refused);
         }
@@ -156,7 +153,8 @@ bool QPrinterDevice::finishDocument()
             pdfFiles_.append(pdfPath_);
     }
     writer_.reset();
-    file_.reset();
+    pdfFile_.reset();
+    passingFile_.reset();
     failed_ = false;
     return sent;
 }
@@ -168,26 +166,14 @@ bool QPrinterDevice::drawing()
     if (painter_.isActive())
         return true;
     pdfPath_.clear();
-    if (toPdf_) {
-        if (!QDir().mkpath(pdfFolder_)) {
-            fail(QStringLiteral("The folder \"%1\" could not be created.").arg(QDir::toNativeSeparators(pdfFolder_)));
-            return false;
-        }
-        pdfPath_ = nextPdfPath();
-    } else {
-        pdfPath_ = passingPdfPath();
-        if (pdfPath_.isEmpty()) {
-            fail(QStringLiteral("No file for the printout could be made in the folder \"%1\".")
-                     .arg(QDir::toNativeSeparators(QDir::tempPath())));
-            return false;
-        }
-    }
-    file_ = std::make_unique<QFile>(pdfPath_);
-    if (!file_->open(QIODevice::WriteOnly)) {
-        fail(refusal());
+    if (toPdf_ && !QDir().mkpath(pdfFolder_)) {
+        fail(QStringLiteral("The folder \"%1\" could not be created.").arg(QDir::toNativeSeparators(pdfFolder_)));
         return false;
     }
-    writer_ = std::make_unique<QPdfWriter>(file_.get());
+    QIODevice *file = openPdfFile();
+    if (!file)
+        return false;
+    writer_ = std::make_unique<QPdfWriter>(file);
     writer_->setResolution(DotsPerInch);
     writer_->setPageLayout(layout_);
     writer_->setTitle(printoutName_);
@@ -198,6 +184,36 @@ bool QPrinterDevice::drawing()
     }
     painter_.setFont(font_);
     return true;
+}
+
+QIODevice *QPrinterDevice::openPdfFile()
+{
+    if (!toPdf_) {
+        passingFile_ = std::make_unique<QTemporaryFile>(
+            QDir(QDir::tempPath()).filePath(QStringLiteral("torqal-printout-XXXXXX.pdf")));
+        if (!passingFile_->open()) {
+            fail(QStringLiteral("No file for the printout could be made in the folder \"%1\".")
+                     .arg(QDir::toNativeSeparators(QDir::tempPath())));
+            return nullptr;
+        }
+        pdfPath_ = passingFile_->fileName();
+        return passingFile_.get();
+    }
+    pdfPath_ = nextPdfPath();
+    pdfFile_ = std::make_unique<QSaveFile>(pdfPath_);
+    if (!pdfFile_->open(QIODevice::WriteOnly)) {
+        fail(refusal());
+        return nullptr;
+    }
+    return pdfFile_.get();
+}
+
+bool QPrinterDevice::completePdfFile()
+{
+    if (pdfFile_)
+        return pdfFile_->commit();
+    passingFile_->close();
+    return passingFile_->error() == QFileDevice::NoError;
 }
 
 QString QPrinterDevice::fileNameOf(const QString &printoutName)
@@ -223,13 +239,6 @@ QString QPrinterDevice::nextPdfPath() const
     return path;
 }
 
-QString QPrinterDevice::passingPdfPath() const
-{
-    QTemporaryFile file(QDir(QDir::tempPath()).filePath(QStringLiteral("torqal-printout-XXXXXX.pdf")));
-    file.setAutoRemove(false);
-    return file.open() ? file.fileName() : QString();
-}
-
 QString QPrinterDevice::refusal() const
 {
     return QStringLiteral("The file \"%1\" could not be written.").arg(QDir::toNativeSeparators(pdfPath_));
@@ -239,11 +248,11 @@ void QPrinterDevice::fail(const QString &why)
 {
     failed_ = true;
     failure_ = why;
-    // What was drawn so far is not sent, and no half-written file stays.
+    // What was drawn so far is not sent. The unfinished file is removed with
+    // its object; whatever file is in the PDF's place stays as it was.
     if (painter_.isActive())
         painter_.end();
-    if (file_)
-        file_->close();
-    if (!pdfPath_.isEmpty())
-        QFile::remove(pdfPath_);
+    writer_.reset();
+    pdfFile_.reset();
+    passingFile_.reset();
 }

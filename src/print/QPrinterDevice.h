@@ -2,13 +2,14 @@
 
 #include "print/PrintDevice.h"
 
-#include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QStringList>
+#include <QTemporaryFile>
 
 #include <memory>
 
@@ -40,6 +41,12 @@ struct PrintDestination
 // the print queue does not accept a document, or its file cannot be written,
 // drawing stops until the end of that document and endDocument() returns
 // false, with failure() telling why. Nothing here shows a message.
+//
+// A PDF file is written beside its place under a name of its own and renamed
+// into its place only when the document has ended and the file is complete
+// on disk (QSaveFile), taking over the permissions of a file it replaces. A
+// document that fails removes nothing but that file of its own: the file
+// in its place, the user's own file of that name, stays as it was.
 class QPrinterDevice final : public PrintDevice
 {
 public:
@@ -49,8 +56,8 @@ public:
     ~QPrinterDevice() override;
 
     // A device that writes its documents to this one PDF file, printer or
-    // not, creating its folder when missing; a document that fails leaves no
-    // file behind.
+    // not, creating its folder when missing; a document that fails leaves the
+    // file as it was, or leaves none where there was none.
     static std::unique_ptr<QPrinterDevice> pdfFile(const QString &printoutName, const QString &pdfPath);
 
     // Where printouts go without a printer: "Printouts" in the data folder.
@@ -80,8 +87,12 @@ private:
 
     // Begins the document on first use; false once the document has failed.
     bool drawing();
+    // Opens the file the document is written to; nothing when it cannot be made.
+    QIODevice *openPdfFile();
+    // Puts the ended document's file in place: the PDF file into its place,
+    // the passing file closed for the print queue.
+    bool completePdfFile();
     QString nextPdfPath() const;
-    QString passingPdfPath() const;
     double toDevice(double inches) const;
     double deviceToTwips(double pixels) const;
     QString refusal() const;
@@ -95,7 +106,11 @@ private:
     QPageLayout layout_;
     // Font metrics at the documents' resolution, before and between them.
     QImage metrics_;
-    std::unique_ptr<QFile> file_;
+    // The document's file: the PDF file that takes its place when complete,
+    // or the passing file for the print queue, removed once it is handed on.
+    // Either one left unfinished is removed with its object.
+    std::unique_ptr<QSaveFile> pdfFile_;
+    std::unique_ptr<QTemporaryFile> passingFile_;
     std::unique_ptr<QPdfWriter> writer_;
     QPainter painter_;
     QFont font_;

@@ -11,7 +11,9 @@ namespace {
 template<DataRecord Record>
 StoreResult deleteRecord(RecordFile<Record> &file, int number, double rideKey)
 {
-    FileStatus status = OpenRecordFile(file);
+    FileStatus status = StoreFiles::putBackPending();
+    if (status)
+        status = OpenRecordFile(file);
     if (status) {
         status = StoreFiles::checkRecordOfRide(
             file, number, rideKey, QStringLiteral("The entry is no longer in %1; nothing was deleted.").arg(file.name()));

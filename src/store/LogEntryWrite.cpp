@@ -4,6 +4,7 @@
 #include "store/LogFiles.h"
 #include "store/StoreFiles.h"
 
+
 namespace Store {
 
 namespace {
@@ -14,6 +15,11 @@ template<DataRecord Record>
 const Record *entryOfType(const LogRecord &entry)
 {
     return std::get_if<Record>(&entry);
+}
+
+FileStatus notOfLog(const RecordFileBase &file)
+{
+    return FileStatus::failure(file.name(), QStringLiteral("Could not write %1: the entry is not one of its log").arg(file.name()));
 }
 
 // Refuses to add `adding` records to a file that cannot take them.
@@ -35,57 +41,47 @@ FileStatus roomFor(const RecordFileBase &file, qsizetype adding)
                                                 .arg(adding));
 }
 
+// Appends `records` to the file, all of them or none (see WriteJournal).
+template<DataRecord Record>
+StoreResult appendAll(RecordFile<Record> &file, std::span<const Record> records)
+{
+    FileStatus status = StoreFiles::putBackPending();
+    if (status)
+        status = OpenRecordFile(file);
+    if (status)
+        status = roomFor(file, qsizetype(records.size()));
+    const int first = file.count() + 1;
+    FileStatus warning;
+    if (status)
+        status = StoreFiles::appendRecords(file, records, warning);
+    return StoreFiles::finishWrite(file, std::move(status), first + int(records.size()) - 1, std::move(warning));
+}
+
 template<DataRecord Record>
 StoreResult addRecord(RecordFile<Record> &file, const LogRecord &entry)
 {
-    const Record *record = entryOfType<Record>(entry);
-    FileStatus status = record ? OpenRecordFile(file)
-                               : FileStatus::failure(file.name(), QStringLiteral("Could not write %1: the entry is not one of its log").arg(file.name()));
-    const int number = file.count() + 1;
-    if (status)
-        status = roomFor(file, 1);
-    if (status) {
-        file.buffer = *record;
-        status = WriteRecord(file, number);
-    }
-    return StoreFiles::finishWrite(file, std::move(status), number);
+    if (const Record *record = entryOfType<Record>(entry))
+        return appendAll(file, std::span(record, 1));
+    return {StoreOutcome::NothingWritten, notOfLog(file)};
 }
 
 template<DataRecord Record>
 StoreResult editRecord(RecordFile<Record> &file, int number, const LogRecord &entry)
 {
     const Record *record = entryOfType<Record>(entry);
-    FileStatus status = record ? OpenRecordFile(file)
-                               : FileStatus::failure(file.name(), QStringLiteral("Could not write %1: the entry is not one of its log").arg(file.name()));
+    if (!record)
+        return {StoreOutcome::NothingWritten, notOfLog(file)};
+    FileStatus status = StoreFiles::putBackPending();
+    if (status)
+        status = OpenRecordFile(file);
     if (status) {
         status = StoreFiles::checkRecordOfRide(
             file, number, record->RideKey, QStringLiteral("The entry is no longer in %1; nothing was saved.").arg(file.name()));
     }
-    if (status) {
-        file.buffer = *record;
-        status = WriteRecord(file, number);
-    }
-    return StoreFiles::finishWrite(file, std::move(status), number);
-}
-
-template<DataRecord Record>
-StoreResult appendRecords(RecordFile<Record> &file, const std::vector<Record> &entries, int &written)
-{
-    written = 0;
-    FileStatus status = OpenRecordFile(file);
+    FileStatus warning;
     if (status)
-        status = roomFor(file, qsizetype(entries.size()));
-    const int first = file.count() + 1;
-    for (std::size_t i = 0; status && i < entries.size(); ++i) {
-        file.buffer = entries[i];
-        status = WriteRecord(file, first + int(i));
-        if (status)
-            ++written;
-    }
-    StoreResult result = StoreFiles::finishWrite(file, status, first + written - 1);
-    if (!status && written > 0)
-        result.outcome = StoreOutcome::Unfinished;
-    return result;
+        status = StoreFiles::overwriteRecord(file, number, *record, warning);
+    return StoreFiles::finishWrite(file, std::move(status), number, std::move(warning));
 }
 
 } // namespace
@@ -100,23 +96,22 @@ StoreResult editLogEntry(LogKind kind, int recordNumber, const LogRecord &entry)
     return withLogFile(kind, [&](auto &file) { return editRecord(file, recordNumber, entry); });
 }
 
-
-StoreResult appendLogEntries(LogKind kind, const std::vector<ExpenseRecord> &entries, int &written)
+StoreResult appendLogEntries(LogKind kind, const std::vector<ExpenseRecord> &entries)
 {
     RecordFile<ExpenseRecord> file(kind == LogKind::Goodies ? DataFileKind::Goodies : DataFileKind::Maintenance);
-    return appendRecords(file, entries, written);
+    return appendAll(file, std::span(entries));
 }
 
-StoreResult appendLogEntries(const std::vector<TripRecord> &entries, int &written)
+StoreResult appendLogEntries(const std::vector<TripRecord> &entries)
 {
     RecordFile<TripRecord> file(DataFileKind::Trips);
-    return appendRecords(file, entries, written);
+    return appendAll(file, std::span(entries));
 }
 
-StoreResult appendLogEntries(const std::vector<GasRecord> &entries, int &written)
+StoreResult appendLogEntries(const std::vector<GasRecord> &entries)
 {
     RecordFile<GasRecord> file(DataFileKind::Gas);
-    return appendRecords(file, entries, written);
+    return appendAll(file, std::span(entries));
 }
 
 } // namespace Store

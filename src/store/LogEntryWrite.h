@@ -25,12 +25,12 @@ StoreResult editLogEntry(LogKind kind, int recordNumber, const LogRecord &entry)
 
 // Appends new entries to their log after its last record, in the order
 // given, as addLogEntry appends one; the expenses go to the maintenance or
-// goodies log as `kind` says. Refuses them all, writing nothing, when the
-// file cannot take every one of them. A write that fails part way ends
-// Unfinished: the entries before it stay in the file. `written` says how
-// many entries are in the file.
-StoreResult appendLogEntries(LogKind kind, const std::vector<ExpenseRecord> &entries, int &written);
-StoreResult appendLogEntries(const std::vector<TripRecord> &entries, int &written);
-StoreResult appendLogEntries(const std::vector<GasRecord> &entries, int &written);
+// goodies log as `kind` says. One command: every entry is in the file
+// afterwards, or none (also after a kill part way, once the program starts
+// again). Refused, writing nothing, when the file cannot take every one of
+// them. recordNumber: the last entry's record.
+StoreResult appendLogEntries(LogKind kind, const std::vector<ExpenseRecord> &entries);
+StoreResult appendLogEntries(const std::vector<TripRecord> &entries);
+StoreResult appendLogEntries(const std::vector<GasRecord> &entries);
 
 } // namespace Store

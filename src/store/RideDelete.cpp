@@ -56,7 +56,10 @@ FileStatus checkRide(int number, double rideKey)
 
 StoreResult deleteRide(int number, double rideKey)
 {
-    if (FileStatus checked = checkRide(number, rideKey); !checked)
+    FileStatus checked = StoreFiles::putBackPending();
+    if (checked)
+        checked = checkRide(number, rideKey);
+    if (!checked)
         return {StoreOutcome::NothingWritten, std::move(checked)};
 
     RecordFile<ExpenseRecord> maintenance(DataFileKind::Maintenance);

@@ -15,14 +15,17 @@ template<class Change>
 StoreResult changeRide(int number, double rideKey, Change change)
 {
     RecordFile<RideRecord> rides(DataFileKind::Rides);
-    FileStatus status = OpenRecordFile(rides);
+    FileStatus status = StoreFiles::putBackPending();
+    if (status)
+        status = OpenRecordFile(rides);
     if (status)
         status = StoreFiles::checkRecordOfRide(rides, number, rideKey, RideGone.arg(rides.name()));
+    FileStatus warning;
     if (status) {
         change(rides.buffer);
-        status = WriteRecord(rides, number);
+        status = StoreFiles::overwriteRecord(rides, number, rides.buffer, warning);
     }
-    return StoreFiles::finishWrite(rides, std::move(status), number);
+    return StoreFiles::finishWrite(rides, std::move(status), number, std::move(warning));
 }
 
 } // namespace
@@ -30,14 +33,15 @@ StoreResult changeRide(int number, double rideKey, Change change)
 StoreResult addRide(const RideRecord &ride)
 {
     RecordFile<RideRecord> rides(DataFileKind::Rides);
-    FileStatus status = OpenRecordFile(rides);
+    FileStatus status = StoreFiles::putBackPending();
+    if (status)
+        status = OpenRecordFile(rides);
     // A full ride file refuses the write of record 32768 with its own message.
     const int number = rides.count() + 1;
-    if (status) {
-        rides.buffer = ride;
-        status = WriteRecord(rides, number);
-    }
-    return StoreFiles::finishWrite(rides, std::move(status), number);
+    FileStatus warning;
+    if (status)
+        status = StoreFiles::appendRecords(rides, std::span(&ride, 1), warning);
+    return StoreFiles::finishWrite(rides, std::move(status), number, std::move(warning));
 }
 
 StoreResult editRide(int number, double rideKey, const std::function<void(RideRecord &)> &change)

@@ -1,7 +1,11 @@
 #pragma once
 
 #include "data/RecordFile.h"
+#include "data/WriteJournal.h"
 #include "store/StoreResult.h"
+
+#include <array>
+#include <span>
 
 // What the store's commands share.
 namespace StoreFiles {
@@ -23,8 +27,33 @@ FileStatus asWarning(const FileStatus &status);
 
 // Closes the file after a command's write and says how the command ended:
 // nothing written when `written` failed; written, or written with a
-// warning when the file then could not be closed.
-StoreResult finishWrite(RecordFileBase &file, FileStatus written, int recordNumber);
+// warning when `warning` says so or the file then could not be closed.
+StoreResult finishWrite(RecordFileBase &file, FileStatus written, int recordNumber, FileStatus warning = {});
+
+// Before a command writes: puts the files back from the journal of a
+// command that was cut short (see WriteJournal). A failure refuses the
+// command, so that it never writes over what is still to be put back.
+FileStatus putBackPending();
+
+// The failure of a journalled write, once its files are put back (or, when
+// that fails too, as they will be).
+FileStatus rolledBack(WriteJournal &journal, FileStatus failure);
+
+// Runs write() under the journal, whose notes are taken: all its writes are
+// made, or none (see WriteJournal). `warning` receives what went wrong once
+// they were made.
+template<class Write>
+FileStatus writeUnderJournal(WriteJournal &journal, Write write, FileStatus &warning)
+{
+    FileStatus status = journal.begin();
+    if (!status)
+        return status;
+    status = write();
+    if (status)
+        status = journal.commit(warning);
+    return status ? status : rolledBack(journal, std::move(status));
+}
+
 
 // Refuses a write to record `number` when the file no longer holds it, or
 // when the record there no longer belongs to the ride with rideKey. The
@@ -38,6 +67,41 @@ FileStatus checkRecordOfRide(RecordFile<Record> &file, int number, double rideKe
     if (status && file.buffer.RideKey != rideKey)
         return FileStatus::failure(file.name(), gone);
     return status;
+}
+
+// Appends `records` to the open file after its last record, all of them or
+// none (see WriteJournal).
+template<DataRecord Record>
+FileStatus appendRecords(RecordFile<Record> &file, std::span<const Record> records, FileStatus &warning)
+{
+    WriteJournal journal;
+    const int first = file.count() + 1;
+    FileStatus status = journal.noteAppend(file, int(records.size()));
+    if (!status)
+        return status;
+    return writeUnderJournal(journal, [&] {
+        FileStatus written;
+        for (std::size_t i = 0; written && i < records.size(); ++i) {
+            file.buffer = records[i];
+            written = WriteRecord(file, first + int(i));
+        }
+        return written;
+    }, warning);
+}
+
+// Writes `record` over record `number` of the open file: the old record or
+// the new one is in the file at every moment, even after a write that
+// fails half way (see WriteJournal).
+template<DataRecord Record>
+FileStatus overwriteRecord(RecordFile<Record> &file, int number, const Record &record, FileStatus &warning)
+{
+    std::array<char, Record::Length> bytes;
+    encodeRecord(record, bytes.data());
+    WriteJournal journal;
+    FileStatus status = journal.noteOverwrite(file, number, bytes.data());
+    if (!status)
+        return status;
+    return writeUnderJournal(journal, [&] { return file.writeBytes(number, bytes.data()); }, warning);
 }
 
 // How a compaction ends a command: nothing written unless the file was

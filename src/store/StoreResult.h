@@ -15,10 +15,10 @@ enum class StoreOutcome {
     // change counts as made.
     WrittenWithWarning,
     // Part of the change was made, then a file could not be changed further;
-    // `status` names it. Only commands of several steps end so: deleting a
-    // ride (some of its entries are removed, the ride is still on file, and
-    // deleting it again finishes the work) and appending several entries
-    // (the first ones are in the file).
+    // `status` names it. Only deleting a ride ends so: some of its entries
+    // are removed, the ride is still on file, and deleting it again finishes
+    // the work. (Commands that write into one file make all their change or
+    // none.)
     Unfinished,
 };
 

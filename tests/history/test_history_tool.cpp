@@ -1,7 +1,10 @@
 // torqal-data history and export over the demo rides: the PDF read back with
-// pdftotext, the CSV files, and the data files left as they were.
+// pdftotext, the CSV files, and the data files left as they were; a file that
+// cannot be written over left as it was.
 
 #include "DemoWriter.h"
+#include "data/DataTestSupport.h"
+#include "support/UserFileFaults.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,7 +51,9 @@ private slots:
         QCOMPARE(writeDemoData(data, QDate(2026, 6, 1)), QString());
         const QByteArray before = folderBytes(data);
 
+        // The PDF and CSV files replace files of their names.
         const QString pdf = temporary.filePath(QStringLiteral("car.pdf"));
+        DataTest::writeBytes(pdf, "mine");
         QCOMPARE(run(QStringLiteral(TORQAL_DATA_TOOL), {"history", data, "1", pdf}), 0);
         QString text;
         QCOMPARE(run(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}, &text), 0);
@@ -59,6 +64,8 @@ private slots:
         QVERIFY(!text.contains(QLatin1String("(page 1)")));
 
         const QString out = temporary.filePath(QStringLiteral("csv"));
+        QVERIFY(QDir().mkdir(out));
+        DataTest::writeBytes(out + QStringLiteral("/ride.csv"), "mine");
         QCOMPARE(run(QStringLiteral(TORQAL_DATA_TOOL), {"export", data, out}), 0);
         QFile rides(out + QStringLiteral("/ride.csv"));
         QVERIFY(rides.open(QIODevice::ReadOnly));
@@ -69,6 +76,58 @@ private slots:
         QCOMPARE(run(QStringLiteral(TORQAL_DATA_TOOL), {"history", data, "0", pdf}), 2);
 
         QCOMPARE(folderBytes(data), before);
+    }
+
+    // The PDF or CSV file the tool cannot write over is named, and the
+    // folder's files stay as they were: nothing takes a file's place before
+    // it is complete, and a failure removes nothing of the user's.
+    void aFileThatCannotBeWrittenIsLeftAsItWas_data()
+    {
+        using UserFileFaults::Fault;
+        QTest::addColumn<QString>("verb");
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("history, read-only file") << "history" << int(Fault::ReadOnlyFile) << "car.pdf";
+        QTest::newRow("history, read-only folder") << "history" << int(Fault::ReadOnlyFolder) << "car.pdf";
+        QTest::newRow("history, cut short") << "history" << int(Fault::CutShort) << "car.pdf";
+        QTest::newRow("export, read-only file") << "export" << int(Fault::ReadOnlyFile) << "trips.csv";
+        QTest::newRow("export, read-only folder") << "export" << int(Fault::ReadOnlyFolder) << "ride.csv";
+        QTest::newRow("export, cut short") << "export" << int(Fault::CutShort) << "ride.csv";
+    }
+
+    void aFileThatCannotBeWrittenIsLeftAsItWas()
+    {
+        QFETCH(QString, verb);
+        QFETCH(int, fault);
+        QFETCH(QString, named);
+        QTemporaryDir temporary;
+        QVERIFY(QFile::setPermissions(temporary.path(), QFileDevice::Permissions(0x7755)));
+        const QString data = temporary.filePath(QStringLiteral("data"));
+        QCOMPARE(writeDemoData(data, QDate(2026, 6, 1)), QString());
+        const QString out = temporary.filePath(QStringLiteral("out"));
+        QVERIFY(QDir().mkdir(out));
+        for (const char *name :
+             {"car.pdf", "ride.csv", "maintenance.csv", "goodies.csv", "trips.csv", "gasoline.csv"}) {
+            const QString path = out + u'/' + QLatin1String(name);
+            DataTest::writeBytes(path, QByteArray("mine: ") + name);
+            QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions(0x6666)));
+        }
+        const QMap<QString, QByteArray> before = UserFileFaults::contentsOf(out);
+        const QString target = out + u'/' + named;
+
+        QProcess process;
+        {
+            const UserFileFaults::Refusing refusing(UserFileFaults::Fault(fault), target);
+            refusing.applyTo(process);
+            const bool history = verb == QLatin1String("history");
+            process.start(QStringLiteral(TORQAL_DATA_TOOL),
+                          history ? QStringList{verb, data, "1", target} : QStringList{verb, data, out});
+            QVERIFY(process.waitForFinished(120000));
+        }
+        const QString errors = QString::fromUtf8(process.readAllStandardError());
+        QCOMPARE(process.exitCode(), 2);
+        QVERIFY2(errors.contains(QDir::toNativeSeparators(target)), qPrintable(errors));
+        QCOMPARE(UserFileFaults::contentsOf(out), before);
     }
 };
 

@@ -5,11 +5,13 @@
 #include "history/ImportWindow.h"
 #include "logs/LogTestSupport.h"
 #include "ride/RideWindowSupport.h"
+#include "support/UserFileFaults.h"
 #include "support/WhenOpen.h"
 
 #include <QChartView>
 #include <QListWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 
 using namespace RideTest;
 
@@ -100,6 +102,57 @@ private slots:
         window.exportCsv(false);
         QCOMPARE(world.messages.last().title, QStringLiteral("Replace files?"));
         QCOMPARE(DataTest::bytesOf(out + QStringLiteral("/trips.csv")), QByteArray("mine"));
+
+        world.dialog.choose(out);
+        world.messages.answer(MessageBox::Button::Yes);
+        window.exportCsv(false);
+        QCOMPARE(world.messages.last().title, QStringLiteral("Exported"));
+        QCOMPARE(DataTest::bytesOf(out + QStringLiteral("/trips.csv")), QByteArray("Date,Description,Miles,Notes\r\n"));
+    }
+
+    // A chart's picture takes the place of the file the user named only once
+    // it is complete: a file that cannot be written over is named, and stays
+    // as it was.
+    void aChartPictureReplacesTheFileOnlyWhenWritten_data()
+    {
+        using UserFileFaults::Fault;
+        QTest::addColumn<int>("fault");
+        QTest::newRow("written") << int(Fault::None);
+        QTest::newRow("read-only file") << int(Fault::ReadOnlyFile);
+        QTest::newRow("read-only folder") << int(Fault::ReadOnlyFolder);
+        QTest::newRow("cut short") << int(Fault::CutShort);
+    }
+
+    void aChartPictureReplacesTheFileOnlyWhenWritten()
+    {
+        QFETCH(int, fault);
+        World world;
+        const RideRecord civic = threeRides.first();
+        writeFileOf<RideRecord>("Torqal.Dat", {civic});
+        writeFileOf<GasRecord>("Gas.Dat", {LogTest::gas(civic.RideKey, LogTest::day(2009, 1, 5), 10, 300),
+                                           LogTest::gas(civic.RideKey, LogTest::day(2009, 2, 5), 12, 330)});
+        const StoreRead<RideHistory> history = Store::readRideHistory(1);
+        QVERIFY(history.status);
+        HistoryWindow window(history.value, ShownRide{QStringLiteral("1998 Honda"), {}, {}, {}});
+        QTemporaryDir pictures;
+        const QString target = pictures.filePath(QStringLiteral("mpg.png"));
+        DataTest::writeBytes(target, "mine");
+        const QMap<QString, QByteArray> before = UserFileFaults::contentsOf(pictures.path());
+
+        world.dialog.choose(target);
+        {
+            const UserFileFaults::Refusing refusing(UserFileFaults::Fault(fault), target);
+            refusing.during([&] { window.saveChart(HistoryCharts::Chart::MilesPerGallon); });
+        }
+        const bool written = UserFileFaults::Fault(fault) == UserFileFaults::Fault::None;
+        QCOMPARE(world.messages.count(), written ? 0 : 1);
+        if (written) {
+            QVERIFY(DataTest::bytesOf(target).startsWith("\x89PNG"));
+            return;
+        }
+        QCOMPARE(world.messages.last().text,
+                 QStringLiteral("The file \"%1\" could not be written.").arg(QDir::toNativeSeparators(target)));
+        QCOMPARE(UserFileFaults::contentsOf(pictures.path()), before);
     }
 };
 

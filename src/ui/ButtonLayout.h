@@ -40,8 +40,10 @@ bool programButtonLayout(const QString &layoutName, ButtonLayout &layout, QStrin
 QStringList programPictures(const ButtonLayout &layout);
 
 // Paints the program's own pictures that the windows' layouts name on a
-// second thread, so that the windows' commands find them painted. Wait for
-// the result before the program ends.
+// second thread, so that the windows' commands find them painted. Start it
+// once the application object exists (the toolkit takes the first thread
+// that makes an object of its own as its main thread), and wait for the
+// result before the program ends.
 std::future<void> PaintButtonPicturesAhead(const QStringList &layoutNames);
 
 // What is above needs no widgets; loading into and saving from the windows'

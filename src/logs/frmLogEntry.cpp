@@ -339,7 +339,6 @@ bool RunLogEntryEditor(const LogEntryRequest &request, QWidget *parent, EntryFie
         script->lastRequest = request;
         editor->show();
         script->act(*editor);
-        WaitForFade(editor.get());
     } else {
         editor->exec();
     }

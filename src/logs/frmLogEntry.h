@@ -81,7 +81,7 @@ bool RunLogEntryEditor(const LogEntryRequest &request, QWidget *parent, EntryFie
 
 // Test seam: while it exists, RunLogEntryEditor shows the editor without
 // waiting and hands it to `act`, which types and clicks until the editor is
-// closed.
+// closed (with fading on, until its fade-out has ended).
 class LogEntryEditorScript : public TestSeam<LogEntryEditorScript>
 {
 public:

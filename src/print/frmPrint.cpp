@@ -14,7 +14,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 
 namespace {
@@ -268,7 +267,6 @@ void frmPrint::printCheckedSections(PrintRun &run)
         if (run.print(QStringLiteral("Ride report - '%1' list").arg(list.log.tabCaption),
                       [&](PrintDevice &device) { return PrintLogList(device, ride, list); }))
             printed(index);
-        QCoreApplication::processEvents();
     }
 }
 

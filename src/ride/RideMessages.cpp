@@ -40,12 +40,14 @@ MessageBox::Request NoRidesOnFile()
                  MessageBox::Icon::Information);
 }
 
-MessageBox::Request ErrorLoadingPicture(const QString &path)
+QString PictureNotFound(const QString &path)
 {
-    return okBox(QStringLiteral("Error loading picture"),
-                 {QStringLiteral("There is no valid picture file"), QStringLiteral("at the indicated location--"),
-                  QString(), QLatin1Char('(') + path + QLatin1Char(')')},
-                 MessageBox::Icon::Critical);
+    return QStringLiteral("The picture was not found\nat the indicated location--\n\n(") + path + QLatin1Char(')');
+}
+
+QString NoValidPicture(const QString &path)
+{
+    return QStringLiteral("There is no valid picture file\nat the indicated location--\n\n(") + path + QLatin1Char(')');
 }
 
 MessageBox::Request UnrecognizableDate(const QString &text)

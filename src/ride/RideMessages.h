@@ -12,8 +12,11 @@ namespace RideMessages {
 // The main window opens and no ride is on file.
 MessageBox::Request NoRidesOnFile();
 
-// A ride's stored picture file cannot be loaded; path is the trimmed path.
-MessageBox::Request ErrorLoadingPicture(const QString &path);
+// What the picture frame says instead of a ride's picture that cannot be
+// shown (lines separated by '\n'): no file at path, or a file at path that
+// is no picture the program can load.
+QString PictureNotFound(const QString &path);
+QString NoValidPicture(const QString &path);
 
 // A date box holds text that is no date.
 MessageBox::Request UnrecognizableDate(const QString &text);

@@ -3,13 +3,12 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "ride/ModalDimming.h"
-#include "store/PicturePaths.h"
 #include "ride/RideMessages.h"
 #include "ride/RidePictureBox.h"
 #include "ride/frmLargePic.h"
+#include "store/PicturePaths.h"
 #include "ui/QorButton.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 
@@ -60,23 +59,26 @@ void RidePicture::cmdPicAddEdit_Click()
         return;
     }
     rw.state.PicturePath = *path;
-    RidePictureBox::Show(ui, *picture, *path);
+    RidePictureBox::Show(ui, *picture, PicturePaths::pictureFile(QDir::currentPath(), *path));
     RidePictureBox::ShowCommands(ui, true, !rw.state.inEditMode());
 }
 
-// A path the ride file cannot keep would be stored cut or with "?", and the
-// picture lost at the next start: such a picture is used through a copy in
-// the data folder (the working folder) when the user agrees. Nothing when the
-// user declines or the copy fails; the ride then keeps its picture.
+// A picture inside the data folder (the working folder) is kept relative to
+// it. A path the ride file cannot keep would be stored cut or with "?", and
+// the picture lost at the next start: such a picture is used through a copy
+// in the data folder when the user agrees. Nothing when the user declines or
+// the copy fails; the ride then keeps its picture.
 std::optional<QString> RidePicture::pathToKeep(const QString &chosen)
 {
-    const QStringList reasons = PicturePaths::whyNotStorable(chosen);
+    const QString dataFolder = QDir::currentPath();
+    const QString stored = PicturePaths::storedPath(dataFolder, chosen);
+    const QStringList reasons = PicturePaths::whyNotStorable(stored);
     if (reasons.isEmpty())
-        return chosen;
+        return stored;
     if (MessageBox::show(rw.window, RideMessages::CopyPicture(chosen, reasons)) != MessageBox::Button::Yes)
         return std::nullopt;
     QString copy;
-    if (const FileStatus status = PicturePaths::copyIntoDataFolder(QDir::currentPath(), chosen, copy); !status) {
+    if (const FileStatus status = PicturePaths::copyIntoDataFolder(dataFolder, chosen, copy); !status) {
         rw.reportFailure(status);
         return std::nullopt;
     }
@@ -86,23 +88,19 @@ std::optional<QString> RidePicture::pathToKeep(const QString &chosen)
 void RidePicture::cmdpicDelete_Click()
 {
     const MainWindowControls &ui = rw.ui;
-    QCoreApplication::processEvents();
     if (MessageBox::show(rw.window, RideMessages::ConfirmPictureDelete()) != MessageBox::Button::Yes)
         return;
     if (!rw.state.AddingEntry && !rw.storePicturePath(rw.state.CurrentRide, QString()))
         return;
-    ui.imgRide->hide();
-    QCoreApplication::processEvents();
     rw.state.PicturePath.clear();
     RidePictureBox::Clear(ui);
-    ui.imgRide->show();
     RidePictureBox::ShowCommands(ui, false, false);
 }
 
 void RidePicture::cmdLargerPic_Click()
 {
     // The picture shown, which is the one stored for the ride.
-    const QString &path = rw.state.PicturePath;
+    const QString path = PicturePaths::pictureFile(QDir::currentPath(), rw.state.PicturePath);
     auto larger = std::make_unique<frmLargePic>(rw.window);
     if (!larger->loadPicture(path)) {
         // The file went away since the ride was shown.

@@ -11,6 +11,8 @@ namespace RidePictureBox {
 namespace {
 
 const char *const FrameProperty = "frameTwips";
+// Pixels between the frame and the text that stands in for a picture.
+constexpr int NotShownMargin = 8;
 
 void setFrame(const MainWindowControls &ui, QSize twips)
 {
@@ -29,6 +31,7 @@ QSize Frame(const MainWindowControls &ui)
 void Clear(const MainWindowControls &ui)
 {
     ui.imgRide->clear();
+    ui.imgRide->setMargin(0);
     ui.imgRide->setToolTip(QString());
     ui.imgRide->setAccessibleName(QString());
     setFrame(ui, PictureFit::MainBox);
@@ -41,6 +44,19 @@ void Show(const MainWindowControls &ui, const PictureFit::Picture &picture, cons
     ui.imgRide->setPixmap(QPixmap::fromImage(picture.image));
     ui.imgRide->setToolTip(path);
     ui.imgRide->setAccessibleName(QStringLiteral("Picture of the ride"));
+    ui.imgRide->show();
+}
+
+void ShowNotShown(const MainWindowControls &ui, const QString &text, const QString &path)
+{
+    Clear(ui);
+    // A path breaks after any of its slashes to fit the frame's width.
+    QString wrapped = text;
+    wrapped.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
+    ui.imgRide->setMargin(NotShownMargin);
+    ui.imgRide->setText(wrapped);
+    ui.imgRide->setToolTip(path);
+    ui.imgRide->setAccessibleName(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     ui.imgRide->show();
 }
 

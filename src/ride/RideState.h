@@ -11,7 +11,7 @@ struct RideState
     qint16 CurrentRide = 0;    // record number of the ride shown; 0 = none
     double CurrentRideKey = 0; // RideKey of the ride shown; 0 when none is shown
     qint16 RideCount = 0;      // rides in Torqal.Dat at its last open or close
-    QString PicturePath;       // of the picture shown: the ride's, or the one chosen for a ride being added
+    QString PicturePath;       // the ride's as stored (shown or not), or the one chosen for a ride being added
     bool AddingEntry = false;  // a ride or a log entry is being added
     bool EditingEntry = false; // a ride or a log entry is being edited
 

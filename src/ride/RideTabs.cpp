@@ -30,7 +30,7 @@ QGridLayout *fieldGrid()
 }
 
 // The picture box imgRide inside its frame, with the placeholder caption
-// "Picture Frame" in the middle while no picture is shown.
+// "Picture Frame" in the middle while the ride has no picture.
 QFrame *pictureFrame(MainWindowControls &controls, QWidget *parent)
 {
     auto *frame = new QFrame(parent);
@@ -40,10 +40,13 @@ QFrame *pictureFrame(MainWindowControls &controls, QWidget *parent)
     frame->setStyleSheet(QStringLiteral("#imgRideFrame { background-color: rgba(0, 0, 0, 90);"
                                         " border: 1px solid rgb(150, 160, 175); }"));
 
-    controls.imgRide = new QLabel(frame);
-    controls.imgRide->setObjectName(QStringLiteral("imgRide"));
+    // The picture box; where the picture cannot be shown, the text that says
+    // so, in the captions' colour.
+    controls.imgRide = caption(frame, QStringLiteral("imgRide"), QString());
     controls.imgRide->setGeometry(QRect(QPoint(0, 0), frame->size()));
     controls.imgRide->setScaledContents(true);
+    controls.imgRide->setAlignment(Qt::AlignCenter);
+    controls.imgRide->setWordWrap(true);
 
     controls.lblPicture = caption(frame, QStringLiteral("lblPicture"), QStringLiteral("Picture Frame"));
     controls.lblPicture->setAlignment(Qt::AlignCenter);

@@ -1,7 +1,6 @@
 #include "ride/RideView.h"
 
 #include "platform/BusyPointer.h"
-#include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "platform/ValueFormats.h"
 #include "ride/MainWindowBuilder.h"
@@ -9,12 +8,13 @@
 #include "ride/RideFields.h"
 #include "ride/RideMessages.h"
 #include "ride/RidePictureBox.h"
+#include "store/PicturePaths.h"
 #include "store/RideLabels.h"
 #include "store/RideRead.h"
-#include "store/RideWrite.h"
 #include "ui/QorButton.h"
 
-#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,34 +94,20 @@ void RideView::showBoxText(int i, const QString &text)
     m_shown[std::size_t(i)] = rw.ui.fieldText(i); // as the box has it
 }
 
+// The ride's boxes, its key and its log lists change in one step, without
+// an event handled in between: a click or key that arrives meanwhile waits
+// until the ride shown is the ride the commands work on.
 void RideView::ShowRide(qint16 n)
 {
-    FileStatus status = LoadRideView(n);
-    if (status && n >= 1)
-        status = readShownRideKey(n);
-    if (!status) {
+    if (const FileStatus status = LoadRideView(n); !status) {
         rw.reportFailure(status);
         rw.state.CurrentRide = 0;
-        n = 0;
         (void)LoadRideView(0);
     }
-    if (n < 1)
-        rw.state.CurrentRideKey = 0;
     if (m_refillLogs)
         m_refillLogs();
     rw.ui.MainTab->setCurrentIndex(0);
     rw.ui.MainTab->setFocus();
-}
-
-FileStatus RideView::readShownRideKey(qint16 n)
-{
-    const StoreRead<RideRecord> ride = Store::readRide(n);
-    rw.takeRideCount(ride.recordCount);
-    if (!ride.status)
-        return ride.status;
-    rw.state.CurrentRideKey = ride.value.RideKey;
-    Settings::setValue(Settings::LastRideViewedKey, QString::number(n));
-    return {};
 }
 
 FileStatus RideView::LoadRideView(qint16 n)
@@ -154,6 +140,7 @@ void RideView::clearView()
     const MainWindowControls &ui = rw.ui;
     RidePictureBox::Clear(ui);
     rw.state.PicturePath.clear();
+    rw.state.CurrentRideKey = 0;
     ui.lblRideName->clear();
     RidePictureBox::ShowCommands(ui, false, false);
     ui.cmdPicAddEdit[1]->hide();
@@ -183,65 +170,55 @@ FileStatus RideView::fillView(qint16 n)
     for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
         showBoxText(i, boxes[std::size_t(i)]);
     ui.lblRideName->setText(RideLabels::DisplayName(ride.value));
-    loadPicture(n, ride.value);
+    rw.state.CurrentRideKey = ride.value.RideKey;
+    Settings::setValue(Settings::LastRideViewedKey, QString::number(n));
+    loadPicture(ValueFormats::trimBlanks(ride.value.PicturePath));
     return {};
 }
 
-// Shows the ride's picture. A picture that cannot be loaded is reported and
-// its path cleared in the record for good (should that write be refused, the
-// path stays and the picture is missed again next time).
-void RideView::loadPicture(qint16 n, const RideRecord &ride)
+void RideView::loadPicture(const QString &path)
 {
     const MainWindowControls &ui = rw.ui;
-    ui.imgRide->hide();
-    RidePictureBox::Clear(ui);
-    rw.state.PicturePath.clear();
-    const QString path = ValueFormats::trimBlanks(ride.PicturePath);
     if (m_holdPicture && !path.isEmpty()) {
-        m_heldPicture = HeldPicture{n, ride};
+        m_heldPicture = path;
         rw.state.PicturePath = path;
-        ui.imgRide->show();
         RidePictureBox::ShowCommands(ui, true, true);
         return;
     }
-    QCoreApplication::processEvents();
-    showPicture(n, ride, path);
+    showPicture(path);
 }
 
 void RideView::LoadHeldPicture()
 {
     m_holdPicture = false;
-    const std::optional<HeldPicture> held = std::exchange(m_heldPicture, std::nullopt);
+    const std::optional<QString> held = std::exchange(m_heldPicture, std::nullopt);
     if (!held || rw.state.inEditMode())
         return;
     // The box stays as it is, its empty frame on screen, until the picture
     // takes its place.
-    rw.state.PicturePath.clear();
-    showPicture(held->n, held->ride, ValueFormats::trimBlanks(held->ride.PicturePath));
+    showPicture(*held);
 }
 
-void RideView::showPicture(qint16 n, const RideRecord &ride, const QString &path)
+// Shows the ride's picture. The path is the ride's whether or not its file
+// can be shown: a picture that cannot be shown is named in the frame, and
+// the user chooses another or removes it; nothing here writes the ride.
+void RideView::showPicture(const QString &path)
 {
     const MainWindowControls &ui = rw.ui;
-    bool hasPicture = false;
-    if (!path.isEmpty()) {
-        if (const auto picture = PictureFit::LoadPicture(path)) {
-            RidePictureBox::Show(ui, *picture, path);
-            rw.state.PicturePath = path;
-            hasPicture = true;
-        } else {
-            MessageBox::show(rw.window, RideMessages::ErrorLoadingPicture(path));
-            // The ride's own key: CurrentRideKey is set once the ride is shown.
-            StoreResult cleared;
-            {
-                BusyPointer busy(rw.window);
-                cleared = Store::setRidePicture(n, ride.RideKey, QString());
-            }
-            rw.reportOutcome(cleared);
-        }
+    rw.state.PicturePath = path;
+    if (path.isEmpty()) {
+        RidePictureBox::ShowCommands(ui, false, true);
+        return;
     }
-    ui.imgRide->show();
-    RidePictureBox::ShowCommands(ui, hasPicture, true);
+    const QString file = PicturePaths::pictureFile(QDir::currentPath(), path);
+    if (const auto picture = PictureFit::LoadPicture(file)) {
+        RidePictureBox::Show(ui, *picture, file);
+        RidePictureBox::ShowCommands(ui, true, true);
+        return;
+    }
+    RidePictureBox::ShowNotShown(
+        ui, QFileInfo::exists(file) ? RideMessages::NoValidPicture(file) : RideMessages::PictureNotFound(file), file);
+    RidePictureBox::ShowCommands(ui, true, false);
 }
 
 // A box is visited from the focus coming to it until the focus goes to

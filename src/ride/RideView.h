@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Records.h"
+#include "data/FileStatus.h"
 #include "ride/RideFieldValues.h"
 #include "ride/RideWindow.h"
 
@@ -37,23 +37,16 @@ public:
     void setLogRefill(std::function<void()> refill) { m_refillLogs = std::move(refill); }
 
     // Shows ride n (0 = none): the view, CurrentRideKey, "Last Ride Viewed",
-    // the four log lists; then tab 0 with the focus. Callers set CurrentRide
-    // to n first. When the ride cannot be read the failure is reported and
-    // the empty view is shown, with CurrentRide 0.
+    // the four log lists, all in one step; then tab 0 with the focus.
+    // Callers set CurrentRide to n first. When the ride cannot be read the
+    // failure is reported and the empty view is shown, with CurrentRide 0.
     void ShowRide(qint16 n);
-
-    // Fills the ride part of the view from ride n, or clears it for 0, and
-    // sets the visibility of the ride and picture commands. Fails only when
-    // the ride cannot be read.
-    FileStatus LoadRideView(qint16 n);
 
     // Until the window is on screen no busy guard is needed (no input or
     // pointer reaches the window yet), and the picture of a ride shown
     // waits: its box shows the empty frame, the picture commands are those
     // of a ride with a picture, and LoadHeldPicture then loads it as showing
-    // the ride does (a picture that cannot be loaded is reported and its
-    // path cleared as ever). Another ride shown meanwhile drops the held
-    // picture.
+    // the ride does. Another ride shown meanwhile drops the held picture.
     void holdPictureUntilShown() { m_holdPicture = true; }
     void LoadHeldPicture();
 
@@ -66,6 +59,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Fills the ride part of the view from ride n, with CurrentRideKey and
+    // "Last Ride Viewed", or clears it for 0; sets the visibility of the ride
+    // and picture commands. Fails only when the ride cannot be read.
+    FileStatus LoadRideView(qint16 n);
     // The ride commands' visibility in view mode.
     void ShowRideCommands();
     void txtField_GotFocus(int i);
@@ -74,9 +71,8 @@ private:
     void clearView();
     void showBoxText(int i, const QString &text);
     FileStatus fillView(qint16 n);
-    void loadPicture(qint16 n, const RideRecord &ride);
-    void showPicture(qint16 n, const RideRecord &ride, const QString &path);
-    FileStatus readShownRideKey(qint16 n);
+    void loadPicture(const QString &path);
+    void showPicture(const QString &path);
     int fieldIndexOf(QObject *box) const;
 
     RideWindow rw;
@@ -86,10 +82,5 @@ private:
     int m_visitedBox = 0; // the box with the focus look, 0 for none
     RideBoxTexts m_shown;
     bool m_holdPicture = false;
-    struct HeldPicture
-    {
-        qint16 n;
-        RideRecord ride;
-    };
-    std::optional<HeldPicture> m_heldPicture;
+    std::optional<QString> m_heldPicture; // the path of the picture held
 };

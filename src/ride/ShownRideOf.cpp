@@ -3,7 +3,10 @@
 #include "platform/ValueFormats.h"
 #include "ride/RideFieldValues.h"
 #include "ride/RideFields.h"
+#include "store/PicturePaths.h"
 #include "store/RideLabels.h"
+
+#include <QDir>
 
 namespace {
 
@@ -23,6 +26,7 @@ ShownRide ShownRideOf(const RideRecord &ride)
         shown.information.fields.append({RideFields::caption(box), boxes[std::size_t(box)]});
     shown.information.notesCaption = RideFields::caption(RideNotesBox);
     shown.information.notes = boxes[RideNotesBox];
-    shown.picturePath = ValueFormats::trimBlanks(ride.PicturePath);
+    // The data folder is the working folder, also of `torqal-data history`.
+    shown.picturePath = PicturePaths::pictureFile(QDir::currentPath(), ValueFormats::trimBlanks(ride.PicturePath));
     return shown;
 }

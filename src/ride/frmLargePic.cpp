@@ -10,7 +10,6 @@
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QTimer>
@@ -98,10 +97,8 @@ void frmLargePic::printAndReturn()
 {
     {
         BusyPointer busy(this);
-        QCoreApplication::processEvents();
         sent = printPicture(*printOnly);
     }
-    QCoreApplication::processEvents();
     cmdReturn_Click();
 }
 
@@ -115,10 +112,8 @@ void frmLargePic::cmdPrintPic_Click(PrintCommand command)
     PrintRun run(*devices);
     {
         BusyPointer busy(this);
-        QCoreApplication::processEvents();
         run.print(QStringLiteral("Picture"),
                   [this](PrintDevice &device) { return printPicture(device); });
-        QCoreApplication::processEvents();
     }
     run.report(this);
 }

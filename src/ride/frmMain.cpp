@@ -14,6 +14,7 @@
 #include "ride/ModalDimming.h"
 #include "ride/PrintCommands.h"
 #include "ride/RideHistoryCommand.h"
+#include "store/PicturePaths.h"
 #include "ui/AfterFirstPaint.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
@@ -95,7 +96,7 @@ frmMain::frmMain(QWidget *parent)
         // The report reads every box of the ride and every list.
         m_rides->view.completePages();
         m_logs->fillStale();
-        PrintRideReport(this, ui, m_state.PicturePath);
+        PrintRideReport(this, ui, PicturePaths::pictureFile(QDir::currentPath(), m_state.PicturePath));
     });
     connect(ui.cmdRideHistory, &QorButton::Click, this, [this] { cmdRideHistory_Click(); });
     connect(ui.cmdReminders, &QPushButton::clicked, this, [this] { cmdRideHistory_Click(true); });

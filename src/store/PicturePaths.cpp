@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <vector>
@@ -21,6 +22,15 @@ const QString CopiesFolder = QStringLiteral("Pictures");
 bool fitsRecord(const QString &path)
 {
     return whyNotStorable(path).isEmpty();
+}
+
+// The absolute path with its links resolved where the file is there, so that
+// a data folder reached through a link still holds the pictures inside it.
+QString resolved(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
 // The copy being made, until it is whole.
@@ -117,10 +127,30 @@ QString copyName(const QString &original, const QStringList &taken)
     }
 }
 
-QString storedPathInDataFolder(const QString &dataFolder, const QString &relativePath)
+QString storedPath(const QString &dataFolder, const QString &file)
 {
-    const QString whole = QDir(dataFolder).absoluteFilePath(relativePath);
-    return fitsRecord(whole) ? whole : relativePath;
+    const QString relative = QDir(resolved(dataFolder)).relativeFilePath(resolved(file));
+    if (relative.isEmpty() || relative == QLatin1String("..") || relative.startsWith(QLatin1String("../"))
+        || QDir::isAbsolutePath(relative))
+        return file;
+    return relative;
+}
+
+QString pictureFile(const QString &dataFolder, const QString &stored)
+{
+    if (stored.isEmpty())
+        return {};
+    const QDir folder(dataFolder);
+    const QString where = folder.absoluteFilePath(stored);
+    if (QFileInfo::exists(where))
+        return where;
+    // The name after the last separator, also of a path written on Windows.
+    const qsizetype separator = std::max(stored.lastIndexOf(QLatin1Char('/')), stored.lastIndexOf(QLatin1Char('\\')));
+    const QString name = stored.mid(separator + 1);
+    const QString copy = folder.absoluteFilePath(CopiesFolder + QLatin1Char('/') + name);
+    if (!name.isEmpty() && QFileInfo(copy).isFile())
+        return copy;
+    return where;
 }
 
 FileStatus copyIntoDataFolder(const QString &dataFolder, const QString &original, QString &stored)
@@ -142,7 +172,7 @@ FileStatus copyIntoDataFolder(const QString &dataFolder, const QString &original
         SystemCalls::unlink(QFile::encodeName(name.isEmpty() ? partial : QDir(copies).filePath(name)).constData());
         return named;
     }
-    stored = storedPathInDataFolder(dataFolder, CopiesFolder + QLatin1Char('/') + name);
+    stored = CopiesFolder + QLatin1Char('/') + name;
     return {};
 }
 

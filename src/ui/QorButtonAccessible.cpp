@@ -1,5 +1,6 @@
 #include "ui/QorButtonAccessible.h"
 
+#include "ui/InputReach.h"
 #include "ui/QorButton.h"
 
 #include <QContextMenuEvent>
@@ -32,6 +33,7 @@ QAccessible::State QorButtonAccessible::state() const
 {
     QAccessible::State state = QAccessibleWidget::state();
     const QorButton *b = button();
+    state.disabled = !ReachedByInput(b);
     state.pressed = b->isDown();
     if (b->checkBoxBehaviour()) {
         state.checkable = true;
@@ -79,6 +81,8 @@ QStringList QorButtonAccessible::actionNames() const
 
 void QorButtonAccessible::doAction(const QString &actionName)
 {
+    if (!ReachedByInput(button()))
+        return;
     if (actionName == pressAction() || (actionName == showMenuAction() && button()->opensMenu())) {
         button()->press();
     } else if (actionName == showMenuAction() && hasContextMenu()) {

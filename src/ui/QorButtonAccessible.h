@@ -10,7 +10,8 @@ class QorButton;
 // its hover text, with a Press action that clicks it as the space bar does,
 // and a Show Menu action where the button has a menu of its own besides.
 // Its states: focusable, focused, pressed (drawn pressed), checked (a toggle
-// that is on) and unavailable (disabled, also while its window fades).
+// that is on) and unavailable (disabled, behind a modal window, or while its
+// window fades); an unavailable button takes no action.
 class QorButtonAccessible : public QAccessibleWidget
 {
 public:

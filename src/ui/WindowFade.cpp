@@ -4,9 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QShortcut>
 #include <QWidget>
 
@@ -230,13 +228,6 @@ bool FadeRunning(const QWidget *window)
 {
     const WindowFader *fader = WindowFader::of(window);
     return fader && fader->running();
-}
-
-void WaitForFade(const QWidget *window)
-{
-    const QPointer<const QWidget> alive(window);
-    while (alive && FadeRunning(alive))
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
 bool ClosingByFade(const QWidget *window)

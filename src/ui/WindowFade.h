@@ -37,10 +37,6 @@ void StartFade(QWidget *window, int start, int end, int step, bool unloadAtEnd,
 // True while the window's fade timer runs.
 bool FadeRunning(const QWidget *window);
 
-// Processes pending events until the window's fade has finished. For tests
-// and their seams; the program itself waits through follow-ups.
-void WaitForFade(const QWidget *window);
-
 // True while the window is being closed by the last step of its fade, so that
 // its close handling can let the close through without asking again.
 bool ClosingByFade(const QWidget *window);

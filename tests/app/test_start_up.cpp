@@ -13,9 +13,9 @@
 #include "platform/Settings.h"
 #include "platform/SingleInstance.h"
 #include "ride/frmMain.h"
+#include "support/FadeWait.h"
 #include "ui/ButtonLayout.h"
 #include "ui/QorButton.h"
-#include "ui/WindowFade.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -5,8 +5,8 @@
 #include "ui/NotesBox.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "support/FadeWait.h"
 #include "ui/QorButton.h"
-#include "ui/WindowFade.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -341,6 +341,7 @@ private slots:
             opacityWhileOpen = WindowFader::of(&main.window)->current();
             editor.cmdCancel_Click();
             QVERIFY(FadeRunning(&editor)); // the editor fades out before it closes
+            WaitForFade(&editor);
         });
         main.tab->addEntry();
         QCOMPARE(opacityWhileOpen, 204);

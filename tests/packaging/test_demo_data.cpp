@@ -149,7 +149,8 @@ private slots:
         QList<GasRecord> gas;
         for (const DemoRide &demo : expected) {
             rides << demo.ride;
-            rides.last().PicturePath = QDir(folder).filePath(QStringLiteral("Pictures/") + demo.pictureFileName);
+            // Relative to the data folder, which can then be moved.
+            rides.last().PicturePath = QStringLiteral("Pictures/") + demo.pictureFileName;
             maintenance << demo.maintenance;
             goodies << demo.goodies;
             trips << demo.trips;

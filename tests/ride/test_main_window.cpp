@@ -5,12 +5,12 @@
 #include "platform/Twips.h"
 #include "ride/RideFields.h"
 #include "ride/frmMain.h"
+#include "support/FadeWait.h"
 #include "support/FirstActivation.h"
 #include "ui/ButtonLayout.h"
 #include "ui/FieldBoxes.h"
 #include "ui/NotesBox.h"
 #include "ui/QorButton.h"
-#include "ui/WindowFade.h"
 
 #include <QCloseEvent>
 #include <QDir>

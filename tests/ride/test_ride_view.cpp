@@ -3,10 +3,13 @@
 
 #include "RideWindowSupport.h"
 
+#include "logs/frmLogEntry.h"
 #include "platform/Twips.h"
 #include "ride/RideCommands.h"
 #include "ui/ListMenu.h"
 
+#include <QDir>
+#include <QMouseEvent>
 #include <QTableView>
 
 using namespace RideTest;
@@ -189,28 +192,124 @@ private slots:
         QVERIFY(!ui.cmdPicAddEdit[1]->isVisible());
     }
 
-    void aMissingPictureFileIsReportedAndForgotten()
+    // A picture is read where its path leads, or in the data folder's
+    // Pictures when the path no longer does (the folder moved, a path written
+    // on Windows); one that cannot be shown is named in the frame. The path
+    // is the ride's as stored: showing rides and quitting write nothing.
+    void picturePathsAreReadNeverRewritten_data()
     {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("content"); // at <data folder>/Pictures/Blue Heron.png: "picture", "text" or nothing
+        QTest::addColumn<QString>("frame");   // said instead of the picture, %1 the data folder; empty when shown
+        const QString notFound = QStringLiteral("The picture was not found\nat the indicated location--\n\n(%1)");
+        QTest::newRow("relative") << "Pictures/Blue Heron.png" << "picture" << "";
+        QTest::newRow("data folder moved") << "/gone/Torqal/Pictures/Blue Heron.png" << "picture" << "";
+        QTest::newRow("written on Windows") << "C:\\Torqal\\Pictures\\Blue Heron.png" << "picture" << "";
+        QTest::newRow("not found") << "/gone/Blue Heron.png" << "" << notFound.arg("/gone/Blue Heron.png");
+        QTest::newRow("relative, not found") << "Pictures/Blue Heron.png" << "" << notFound.arg("%1/Pictures/Blue Heron.png");
+        QTest::newRow("no picture") << "Pictures/Blue Heron.png" << "text"
+                                    << "There is no valid picture file\nat the indicated location--\n\n(%1/Pictures/Blue Heron.png)";
+    }
+    void picturePathsAreReadNeverRewritten()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, content);
+        QFETCH(QString, frame);
+        World world;
+        const QString file = world.folder.path() + QStringLiteral("/Pictures/Blue Heron.png");
+        QVERIFY(QDir().mkpath(world.folder.path() + QStringLiteral("/Pictures")));
+        if (content == QLatin1String("picture"))
+            QVERIFY(QImage(pictureFile(world.folder.path(), QSize(64, 48))).save(file));
+        else if (content == QLatin1String("text"))
+            DataTest::writeBytes(file, "no picture here");
+        RideRecord honda = threeRides[0];
+        honda.PicturePath = stored;
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {honda, threeRides[1]});
+        const QByteArray before = DataTest::bytesOf(QStringLiteral("Torqal.Dat"));
+
+        world.open();
+        RidesMenu &menu = world.window->rides().menu;
+        menu.menuListRides_Click(2);
+        menu.menuListRides_Click(1);
+        const MainWindowControls &ui = world.ui();
+        QCOMPARE(world.messages.count(), 0);
+        QVERIFY(!ui.lblPicture->isVisible());
+        QVERIFY(ui.cmdPicAddEdit[2]->isVisible() && ui.cmdPicDelete->isVisible());
+        QVERIFY(!ui.cmdPicAddEdit[1]->isVisible());
+        QCOMPARE(ui.cmdLargerPic->isVisible(), frame.isEmpty());
+        if (frame.isEmpty()) {
+            QCOMPARE(ui.imgRide->toolTip(), file);
+            QVERIFY(!ui.imgRide->pixmap().isNull());
+        } else {
+            QCOMPARE(ui.imgRide->text().remove(QChar(0x200B)), frame.replace(QStringLiteral("%1"), world.folder.path()));
+        }
+
+        world.messages.answer(MessageBox::Button::Yes);
+        ui.cmdQuit->Click();
+        QCOMPARE(DataTest::bytesOf(QStringLiteral("Torqal.Dat")), before);
+    }
+
+    // The path of a picture not found changes only by the user's choice:
+    // another picture, the picture removed; an edit saved keeps it.
+    void aPictureNotFoundChangesOnlyByChoice_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("stored"); // "gone" for the path not found
+        QTest::addColumn<QString>("shown");  // "picture", "placeholder" or what the frame says
+        QTest::newRow("chosen again") << "cmdPicAddEdit(2)" << "picture 200x100.png" << "picture";
+        QTest::newRow("removed") << "cmdPicDelete" << "" << "placeholder";
+        QTest::newRow("edit saved") << "cmdRideEdit" << "gone" << "The picture was not found";
+    }
+    void aPictureNotFoundChangesOnlyByChoice()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
         World world;
         RideRecord honda = threeRides[0];
-        const QString gone = world.folder.path() + QStringLiteral("/gone.jpg");
-        honda.PicturePath = gone;
-        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {honda, threeRides[1]});
+        honda.PicturePath = world.folder.path() + QStringLiteral("/gone.png");
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {honda});
         world.open();
-        QCOMPARE(world.messages.count(), 1);
-        QCOMPARE(world.messages.last().title, QStringLiteral("Error loading picture"));
-        QCOMPARE(world.messages.last().icon, MessageBox::Icon::Critical);
-        QCOMPARE(world.messages.last().text,
-                 QStringLiteral("There is no valid picture file\r\nat the indicated location--\r\n\r\n(") + gone + ')');
-        const QList<RideRecord> rides = recordsIn<RideRecord>(QStringLiteral("Torqal.Dat"));
-        QCOMPARE(rides.size(), 2);
-        QCOMPARE(rides[0].PicturePath, QString(RideRecord::PicturePathWidth, QLatin1Char(' ')));
-        QCOMPARE(rides[0].Make.trimmed(), QStringLiteral("Honda"));
-        QCOMPARE(encodeRecord(rides[1]), encodeRecord(threeRides[1]));
         const MainWindowControls &ui = world.ui();
-        QVERIFY(ui.cmdPicAddEdit[1]->isVisible());
-        QVERIFY(ui.lblPicture->isVisible());
-        QCOMPARE(ui.imgRide->toolTip(), QString());
+        // A picture inside the data folder is kept relative to it.
+        world.dialog.choose(pictureFile(world.folder.path(), QSize(200, 100)));
+        world.messages.answer(MessageBox::Button::Yes);
+        world.click(world.find<QorButton>(command));
+        if (command == QLatin1String("cmdRideEdit"))
+            world.click(ui.cmdRideSave);
+        const QString expected = stored == QLatin1String("gone") ? honda.PicturePath : stored;
+        QCOMPARE(recordsIn<RideRecord>(QStringLiteral("Torqal.Dat"))[0].PicturePath.trimmed(), expected);
+        QCOMPARE(!ui.imgRide->pixmap().isNull(), shown == QLatin1String("picture"));
+        QCOMPARE(ui.lblPicture->isVisible(), shown == QLatin1String("placeholder"));
+        if (shown == QLatin1String("placeholder"))
+            QCOMPARE(ui.imgRide->text(), QString());
+        else if (shown != QLatin1String("picture"))
+            QVERIFY(ui.imgRide->text().startsWith(shown));
+    }
+
+    // Input that arrives while another ride is being shown is handled once the
+    // ride's boxes, key and lists are all the new ride's: an entry added by a
+    // click queued meanwhile goes to the ride shown.
+    void aClickQueuedDuringARideSwitchActsOnTheRideShown()
+    {
+        World world;
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {threeRides[0], threeRides[1]});
+        world.open();
+        world.ui().MainTab->setCurrentIndex(3);
+        QorButton *add = world.ui().cmdLogAdd[1];
+        const QPointF centre = add->rect().center();
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+            QCoreApplication::postEvent(
+                add, new QMouseEvent(type, centre, add->mapToGlobal(centre), Qt::LeftButton, held, Qt::NoModifier));
+        }
+        LogEntryEditorScript editor([](frmLogEntry &opened) { opened.cmdCancel_Click(); });
+        world.window->rides().menu.menuListRides_Click(2);
+        QCOMPARE(editor.openings, 0);
+        QCoreApplication::sendPostedEvents(add);
+        QCOMPARE(editor.openings, 1);
+        QCOMPARE(world.window->state().CurrentRideKey, threeRides[1].RideKey);
+        QCOMPARE(editor.lastRequest.rideKey, threeRides[1].RideKey);
     }
 
     void menuWithTwoRides()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/WindowFade.h"
+#include "support/FadeWait.h"
 
 #include <QCoreApplication>
 #include <QTest>

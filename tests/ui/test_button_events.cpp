@@ -2,14 +2,19 @@
 
 #include "ButtonTestSupport.h"
 
+#include "ui/WindowFade.h"
+
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QDialog>
 #include <QKeySequence>
 #include <QKeyEvent>
 #include <QStringList>
 #include <QTest>
 
 namespace {
+
+enum class Obstacle { ButtonDisabled, WindowDisabled, Modal, Fade };
 
 // Records the events a button raises, in order, with their arguments.
 class EventLog : public QObject
@@ -300,8 +305,7 @@ private slots:
         QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Enter a new 'ride' to your database"));
     }
 
-    // Press clicks as the space bar does, and only while the button and its
-    // window take input.
+    // Press clicks as the space bar does.
     void pressActionClicksAsTheSpaceBarDoes()
     {
         QAccessibleInterface *button = QAccessible::queryAccessibleInterface(b);
@@ -317,16 +321,47 @@ private slots:
         pressButton();
         QVERIFY(b->value());
         QVERIFY(button->state().checkable && button->state().checked);
-        b->setCheckBoxBehaviour(false);
-        log.take();
+    }
 
-        window->setEnabled(false); // as during a fade
-        QVERIFY(button->state().disabled);
-        pressButton();
-        window->setEnabled(true);
-        b->setEnabled(false);
-        pressButton();
+    // Press acts only where the keyboard and the mouse reach: not on a
+    // disabled button or window, not behind a modal window (the entry editor
+    // over the main window, where its buttons are), not while the window
+    // fades.
+    void pressActionOnlyWhereInputReaches_data()
+    {
+        QTest::addColumn<int>("obstacle");
+        QTest::newRow("button disabled") << int(Obstacle::ButtonDisabled);
+        QTest::newRow("window disabled") << int(Obstacle::WindowDisabled);
+        QTest::newRow("behind a modal window") << int(Obstacle::Modal);
+        QTest::newRow("window fading") << int(Obstacle::Fade);
+    }
+    void pressActionOnlyWhereInputReaches()
+    {
+        QFETCH(int, obstacle);
+        QDialog modal(window);
+        QorButton *inModal = placeButton(modal, QorButton::BevelShaded, 0x80FF80, QSize(80, 29));
+        switch (Obstacle(obstacle)) {
+        case Obstacle::ButtonDisabled: b->setEnabled(false); break;
+        case Obstacle::WindowDisabled: window->setEnabled(false); break;
+        case Obstacle::Modal:
+            modal.setModal(true);
+            modal.show();
+            break;
+        case Obstacle::Fade: StartFade(window, 255, 204, 2, false); break;
+        }
+        const auto pressButton = [](QorButton *pressed) {
+            QAccessible::queryAccessibleInterface(pressed)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+        };
+        EventLog log(b);
+        EventLog modalLog(inModal);
+        QVERIFY(QAccessible::queryAccessibleInterface(b)->state().disabled);
+        pressButton(b);
         QCOMPARE(log.take(), QStringList());
+        if (modal.isVisible()) {
+            pressButton(inModal);
+            QCOMPARE(modalLog.take(), QStringList({"Click"}));
+        }
     }
 
     void statesFollowTheButton()

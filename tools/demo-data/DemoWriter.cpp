@@ -5,6 +5,7 @@
 
 #include "data/RecordFile.h"
 #include "reminders/ReminderStore.h"
+#include "store/PicturePaths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -47,12 +48,10 @@ QString savePictures(const QDir &folder, QList<DemoRide> &rides)
         return QStringLiteral("Could not create the folder %1").arg(pictures);
     for (DemoRide &demo : rides) {
         const QString path = QDir(pictures).filePath(demo.pictureFileName);
-        if (path.size() > RideRecord::PicturePathWidth)
-            return QStringLiteral("The picture path %1 is longer than the %2 characters a ride can keep")
-                .arg(path).arg(RideRecord::PicturePathWidth);
         if (!paintDemoPicture(demo.picture).save(path, "PNG"))
             return QStringLiteral("Could not write the picture %1").arg(path);
-        demo.ride.PicturePath = path;
+        // Relative to the data folder, so that the demo folder can be moved.
+        demo.ride.PicturePath = PicturePaths::storedPath(folder.path(), path);
     }
     return {};
 }

@@ -1,6 +1,8 @@
 #include "CheckCommand.h"
 
+#include "NumberList.h"
 #include "RecordReader.h"
+#include "ReminderReading.h"
 #include "data/PartialRecords.h"
 
 #include "data/OtherSpellings.h"
@@ -18,7 +20,6 @@
 #include <dirent.h>
 #include <optional>
 #include <set>
-#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -28,21 +29,6 @@ bool isSetAsideJournal(const QString &name)
 {
     static const QRegularExpression pattern(QStringLiteral("^Torqal-[0-9]+\\.jnl$"));
     return pattern.match(name).hasMatch();
-}
-
-// At most this many record numbers are listed per finding.
-constexpr int ListedNumbers = 10;
-
-QString numberList(const QList<qint64> &numbers, const QString &one = QStringLiteral("record"),
-                   const QString &many = QStringLiteral("records"))
-{
-    QStringList shown;
-    for (qint64 number : numbers.first(std::min<qsizetype>(numbers.size(), ListedNumbers)))
-        shown << QString::number(number);
-    QString list = shown.join(QStringLiteral(", "));
-    if (numbers.size() > ListedNumbers)
-        list += QStringLiteral(", ...");
-    return QStringLiteral("%1 %2").arg(numbers.size() == 1 ? one : many, list);
 }
 
 // Whether any key or date of the record is no number at all (NaN, infinite).
@@ -100,12 +86,18 @@ public:
             m_errors << "torqal-data: cannot list " << m_folder << ": " << problem << "\n";
             return 2;
         }
-        // Every data file is opened before anything is said, so that a
-        // folder that cannot be checked gets no report at all.
+        // Every data file is opened, and the reminders are read, before
+        // anything is said, so that a folder that cannot be checked gets no
+        // report at all.
         std::vector<std::optional<QFile>> files(DataFileTable().size());
         for (std::size_t i = 0; i < files.size(); ++i) {
             if (!open(DataFileTable()[i], files[i]))
                 return 2;
+        }
+        const ReminderReading reminders = readReminders(QDir(m_folder));
+        if (reminders.verdict == ReminderReading::Verdict::CannotRead) {
+            m_errors << "torqal-data: " << reminders.problem << "\n";
+            return 2;
         }
         // The rides first: the log entries are checked against their keys.
         for (std::size_t i = 0; i < files.size(); ++i) {
@@ -116,7 +108,7 @@ public:
             reportSpelling(spelling);
         for (const QString &name : names)
             reportLeftover(name);
-        checkReminders();
+        checkReminders(reminders);
         m_out << (m_damaged ? "Damage found.\n" : "No damage found.\n");
         if (m_partial)
             m_out << "To cut the partial records off into side files, quit Torqal and run: " << dataToolCommandLine(QStringLiteral("repair"), m_folder) << "\n";
@@ -126,14 +118,24 @@ public:
     }
 
 private:
-    // Opens the data file into `file`, leaving it empty when there is none.
+    // Opens the data file into `file`, leaving it empty when there is none
+    // (or only a broken link, which is noted).
     bool open(const DataFileInfo &info, std::optional<QFile> &file)
     {
         const QString path = QDir(m_folder).filePath(info.name);
-        struct stat status {};
-        if (::stat(QFile::encodeName(path).constData(), &status) != 0 && errno == ENOENT)
-            return true;
         QString refusal;
+        switch (presenceOf(path, refusal)) {
+        case Presence::Missing:
+            return true;
+        case Presence::BrokenLink:
+            m_brokenLinks.insert(info.kind);
+            return true;
+        case Presence::Unknown:
+            m_errors << "torqal-data: " << refusal << "\n";
+            return false;
+        case Presence::Present:
+            break;
+        }
         if (!openForReading(file.emplace(), path, refusal)) {
             m_errors << "torqal-data: " << refusal << "\n";
             return false;
@@ -143,6 +145,12 @@ private:
 
     bool checkFile(const DataFileInfo &info, std::optional<QFile> &present)
     {
+        if (m_brokenLinks.contains(info.kind)) {
+            m_out << info.name << ": a broken link to " << QFile::symLinkTarget(QDir(m_folder).filePath(info.name))
+                  << ", which is not there (no records can be read)\n";
+            m_damaged = true;
+            return true;
+        }
         if (!present) {
             m_out << info.name << ": not present (no records)\n";
             return true;
@@ -251,29 +259,28 @@ private:
         return stale;
     }
 
-    // The reminders database: whether it can be read, and reminders whose
+    // The reminders database: whether it is sound, and reminders whose
     // ride is not in Torqal.Dat.
-    void checkReminders()
+    void checkReminders(const ReminderReading &reading)
     {
         const QString name = ReminderStore::FileName;
-        const QString path = QDir(m_folder).filePath(name);
-        if (!QFileInfo::exists(path)) {
+        if (reading.verdict == ReminderReading::Verdict::Missing) {
             m_out << name << ": not present (no reminders)\n";
             return;
         }
-        const ReminderStore store(path, ReminderStore::Access::ReadOnly);
-        QList<Reminder> reminders;
-        if (const FileStatus status = store.allReminders(reminders); !status) {
-            m_out << name << ": " << status.message() << "\n";
+        if (reading.verdict != ReminderReading::Verdict::Read) {
+            m_out << name << ": " << reading.problem << "\n";
             m_damaged = true;
             return;
         }
         QList<qint64> orphans;
-        for (const Reminder &reminder : reminders) {
+        for (const Reminder &reminder : reading.reminders) {
             if (!m_rideKeys.contains(reminder.rideKey))
                 orphans << reminder.id;
         }
-        m_out << name << ": " << reminders.size() << (reminders.size() == 1 ? " reminder" : " reminders");
+        m_out << name << ": " << reading.reminders.size() << (reading.reminders.size() == 1 ? " reminder" : " reminders");
+        if (reading.changeCutShort)
+            m_out << " as they were before a change that was cut short (Torqal undoes it when it next opens the file)";
         if (!orphans.isEmpty()) {
             m_out << "; " << orphans.size() << " belonging to no ride ("
                   << numberList(orphans, QStringLiteral("reminder"), QStringLiteral("reminders")) << ")";
@@ -286,6 +293,7 @@ private:
     QTextStream &m_out;
     QTextStream &m_errors;
     std::set<double> m_rideKeys;
+    std::set<DataFileKind> m_brokenLinks;
     bool m_damaged = false;
     bool m_partial = false;
     bool m_scratch = false;
@@ -312,16 +320,20 @@ Verb checkVerb()
         "- records of only zero bytes or only 0xFF bytes, or with a key or date that is no number;\n"
         "- records marked deleted (a deletion that did not finish);\n"
         "- log entries whose ride is not in Torqal.Dat (for example after copying only some of the five files);\n"
-        "- more records than a data file may hold (32767).\n"
+        "- more records than a data file may hold (32767);\n"
+        "- a symbolic link in a data file's place that leads nowhere (a broken link).\n"
         "Then it names the data files found under another spelling (TORQAL.DAT, maint.dat), which Torqal does "
         "not read; the scratch files left over by an interrupted deletion (TempFile.$$$, or TempFile-N.$$$ where "
         "Torqal set one aside), which \"torqal-data dump --kind\" reads; and the side files of a repair "
         "(Torqal.Dat.partial). The reminders database Torqal.db gets a line of its own, "
-        "with the number of reminders and those whose ride is not in Torqal.Dat (they are never shown). It ends with "
+        "with the number of reminders and those whose ride is not in Torqal.Dat (they are never shown), or what makes "
+        "it unusable for Torqal; a change to it that a crash cut short is read as undone, as Torqal will undo it. "
+        "It ends with "
         "\"No damage found.\" or \"Damage found.\" and the commands that help "
         "further. It never changes a file.\n\n"
         "Exit status: 0 when nothing is wrong, 1 when something is, 2 when the folder, a data file or the "
-        "reminders database cannot be read, or a data file's name stands for something other than a file (a folder, a pipe, a device).");
+        "reminders database cannot be read (also while another program is changing the database), or a data file's "
+        "name stands for something other than a file (a folder, a pipe, a device).");
     usage.arguments = {folderArgument()};
     usage.offersVersion = false;
     return {usage, [](const QCommandLineParser &parser, QTextStream &out, QTextStream &errors) {

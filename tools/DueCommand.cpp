@@ -1,10 +1,10 @@
 #include "DueCommand.h"
 
 #include "history/Csv.h"
+#include "ReminderReading.h"
 #include "RideFacts.h"
 
 #include "reminders/DueDate.h"
-#include "reminders/ReminderStore.h"
 
 #include <QFileInfo>
 
@@ -43,16 +43,15 @@ int dueCommand(const QString &folder, int withinDays, QDate today, QTextStream &
         errors << "torqal-data: " << error << "\n";
         return 2;
     }
-    const ReminderStore store(dir.filePath(ReminderStore::FileName), ReminderStore::Access::ReadOnly);
-    QList<Reminder> reminders;
-    if (const FileStatus status = store.allReminders(reminders); !status) {
-        errors << "torqal-data: " << status.message() << "\n";
+    const ReminderReading reading = readReminders(dir);
+    if (reading.verdict != ReminderReading::Verdict::Read && reading.verdict != ReminderReading::Verdict::Missing) {
+        errors << "torqal-data: " << reading.problem << "\n";
         return 2;
     }
 
     const DueDate::Lead lead{withinDays, DueDate::Lead{}.miles};
     std::vector<DueRow> rows;
-    for (const Reminder &reminder : reminders) {
+    for (const Reminder &reminder : reading.reminders) {
         const auto ride = rides.find(reminder.rideKey);
         if (ride == rides.end())
             continue;
@@ -89,8 +88,11 @@ Verb dueVerb()
         "(yyyy-mm-dd), the due miles and the standing (\"overdue by 3 days\", \"due in 12 days / 340 miles\"), "
         "ride by ride in the order of the ride file. Reminders of rides no longer on file are left out "
         "(\"torqal-data check\" names them). Nothing is changed.\n\n"
+        "A change to the reminders that a crash cut short is read as undone, as Torqal will undo it when it next opens "
+        "the database.\n\n"
         "Exit status: 0 whether or not anything is due, so that a scheduled job can mail the output; 2 when the "
-        "folder, a data file or the reminders database cannot be read.")
+        "folder, a data file or the reminders database cannot be read (also while another program is changing the "
+        "database, or when it is damaged).")
                             .arg(DueDate::Lead{}.miles);
     usage.options = {within};
     usage.arguments = {folderArgument()};

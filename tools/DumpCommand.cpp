@@ -1,6 +1,7 @@
 #include "DumpCommand.h"
 
 #include "history/Csv.h"
+#include "NumberList.h"
 #include "RecordReader.h"
 
 #include "data/DateValue.h"
@@ -9,18 +10,49 @@
 
 namespace {
 
-// The data file that --kind names.
-const DataFileInfo *dataFileOfKind(const QString &kind)
+// The kinds that --kind names.
+const QList<std::pair<QString, DataFileKind>> &kinds()
 {
-    static const QList<std::pair<QString, DataFileKind>> kinds = {
+    static const QList<std::pair<QString, DataFileKind>> all = {
         {QStringLiteral("ride"), DataFileKind::Rides}, {QStringLiteral("maint"), DataFileKind::Maintenance},
         {QStringLiteral("goody"), DataFileKind::Goodies}, {QStringLiteral("trip"), DataFileKind::Trips},
         {QStringLiteral("gas"), DataFileKind::Gas}};
-    for (const auto &[name, file] : kinds) {
+    return all;
+}
+
+// The data file that --kind names.
+const DataFileInfo *dataFileOfKind(const QString &kind)
+{
+    for (const auto &[name, file] : kinds()) {
         if (name == kind)
             return &dataFileInfo(file);
     }
     return nullptr;
+}
+
+QString kindName(DataFileKind kind)
+{
+    for (const auto &[name, file] : kinds()) {
+        if (file == kind)
+            return name;
+    }
+    return {};
+}
+
+// Says on `errors` where the file does not fit its kind: a length that is
+// no whole number of its records, records that cannot be of that kind (read
+// with the wrong --kind, a maintenance file shows as nonsense fill-ups).
+void noteMisfits(const QString &path, const DataFileInfo &info, qint64 length, const QList<qint64> &misfits, qint64 count, QTextStream &errors)
+{
+    const QString kind = kindName(info.kind);
+    if (length % info.recordLength != 0) {
+        errors << "torqal-data: " << path << ": its " << length << " bytes are not a whole number of " << kind << " records ("
+               << info.recordLength << " bytes each): the file is damaged, or of another kind\n";
+    }
+    if (!misfits.isEmpty()) {
+        errors << "torqal-data: " << path << ": " << misfits.size() << " of its " << count << " records cannot be " << kind
+               << " records (" << numberList(misfits) << "): the file is damaged, or of another kind\n";
+    }
 }
 
 QString keyText(double value) { return QString::number(value, 'g', 17); }
@@ -94,7 +126,7 @@ int dumpCommand(const QString &path, const DataFileInfo *kind, QTextStream &out,
     }
     QFile file;
     QString problem;
-    if (!openForReading(file, path, problem)) {
+    if (presenceOf(path, problem) == Presence::BrokenLink || !openForReading(file, path, problem)) {
         errors << "torqal-data: " << problem << "\n";
         return 2;
     }
@@ -104,7 +136,12 @@ int dumpCommand(const QString &path, const DataFileInfo *kind, QTextStream &out,
         HeaderCells headerCells(header);
         decltype(record)::visitFields(std::as_const(record), headerCells);
         out << header.line();
+        QList<qint64> misfits;
+        qint64 count = 0;
         const bool read = forEachRecord(file, info->recordLength, [&](qint64 number, const char *bytes) {
+            count = number;
+            if (!info->looksLikeRecord(bytes))
+                misfits << number;
             decodeRecord(bytes, record);
             CsvRow row;
             row.add(QString::number(number));
@@ -116,6 +153,7 @@ int dumpCommand(const QString &path, const DataFileInfo *kind, QTextStream &out,
             errors << "torqal-data: cannot read " << path << ": " << file.errorString() << "\n";
             return 2;
         }
+        noteMisfits(path, *info, file.size(), misfits, count, errors);
         return 0;
     });
 }
@@ -137,7 +175,10 @@ Verb dumpVerb()
         "money with four decimals, text without its padding blanks, and a ride's key (which its log entries "
         "repeat) as a number. A last record cut short is shown with its missing bytes as zeros. The file is only "
         "read.\n\n"
-        "Exit status: 0, or 2 when the file cannot be read or its kind is not known.");
+        "When the file's length is not a whole number of records of its kind, or records cannot be of that kind "
+        "(a file read with the wrong --kind), it says so on standard error, after the rows.\n\n"
+        "Exit status: 0, also after such a note, or 2 when the file cannot be read (a broken link among others) or its "
+        "kind is not known.");
     usage.options = {kind};
     usage.arguments = {{QStringLiteral("FILE"), QStringLiteral("the data file, e.g. ~/.local/share/Torqal/Gas.Dat")}};
     usage.offersVersion = false;

@@ -7,6 +7,26 @@
 #include <unistd.h>
 #include <vector>
 
+Presence presenceOf(const QString &path, QString &problem)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0) {
+        if (errno == ENOENT)
+            return Presence::Missing;
+        problem = QStringLiteral("cannot look at %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        return Presence::Unknown;
+    }
+    if (!S_ISLNK(status.st_mode) || ::stat(name.constData(), &status) == 0)
+        return Presence::Present;
+    if (errno == ENOENT) {
+        problem = QStringLiteral("%1 is a broken link: the file it leads to, %2, is not there").arg(path, QFile::symLinkTarget(path));
+        return Presence::BrokenLink;
+    }
+    problem = QStringLiteral("cannot follow the link %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    return Presence::Unknown;
+}
+
 bool openForReading(QFile &file, const QString &path, QString &problem)
 {
     // Opening without waiting, so that a FIFO cannot hold the tool up; only

@@ -28,6 +28,19 @@ decltype(auto) withRecordType(DataFileKind kind, Function &&f)
     return f(GasRecord{});
 }
 
+// What stands at a file's name, looked at before it is opened.
+enum class Presence {
+    Missing,    // nothing at all: the system says there is no such file
+    Present,    // something to open (a file, a link to one, or what openForReading refuses)
+    BrokenLink, // a symbolic link to a file that is not there
+    Unknown,    // the name cannot be looked at (a folder without permission): never taken for a missing file
+};
+
+// Looks at `path`; for a broken link or a name that cannot be looked at,
+// `problem` says so in a few words, e.g. "Gas.Dat is a broken link: the file
+// it leads to, /media/stick/Gas.Dat, is not there".
+Presence presenceOf(const QString &path, QString &problem);
+
 // Opens the file at `path` for reading if it is a regular file (or a link to
 // one). Anything else (a folder, a FIFO, a device) is refused without waiting
 // for it. On failure `problem` says why in a few words, e.g.

@@ -25,8 +25,9 @@ bool readEach(const QDir &folder, DataFileKind kind, QString &error, Visit visit
 {
     const DataFileInfo &info = dataFileInfo(kind);
     QFile file(folder.filePath(info.name));
-    if (!file.exists())
-        return true;
+    const Presence presence = presenceOf(file.fileName(), error);
+    if (presence != Presence::Present)
+        return presence == Presence::Missing;
     Record record;
     const bool read = file.open(QIODevice::ReadOnly) && forEachRecord(file, info.recordLength, [&](qint64, const char *bytes) {
         decodeRecord(bytes, record);

@@ -18,5 +18,6 @@ struct RideFact
 using RideFacts = std::map<double, RideFact>;
 
 // Reads Torqal.Dat and Gas.Dat of the folder (a missing file holds nothing).
-// False, with `error` naming the file, when one cannot be read.
+// False, with `error` naming the file, when one cannot be read (a broken
+// link, or a folder that does not let it be looked at, among others).
 bool readRideFacts(const QDir &folder, RideFacts &facts, QString &error);

@@ -5,6 +5,7 @@
 #include "data/SystemCalls.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <cerrno>
 #include <cstring>
@@ -12,8 +13,6 @@
 #include <vector>
 
 namespace {
-
-QByteArray scratchPath() { return ScratchFileName.toLocal8Bit(); }
 
 bool refusesWriting(int error) { return error == EACCES || error == EROFS || error == EPERM; }
 
@@ -193,11 +192,17 @@ Compaction RecordFileBase::compact(const std::function<bool(int number, const ch
         return notReplaced(std::move(counted));
     if (m_endsInPartialRecord)
         return notReplaced(refusedAsDamaged(QStringLiteral("compact")));
-    FileStatus setAside = ScratchRecovery::setAsideLeftover();
-    if (!setAside)
-        return notReplaced(std::move(setAside));
+    Rebuild rebuild;
+    FileStatus placed = placeRebuild(rebuild);
+    if (!placed)
+        return notReplaced(std::move(placed));
+    if (!rebuild.linked) {
+        FileStatus setAside = ScratchRecovery::setAsideLeftover();
+        if (!setAside)
+            return notReplaced(std::move(setAside));
+    }
 
-    const int scratch = SystemCalls::open(scratchPath().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    const int scratch = SystemCalls::open(rebuild.scratch.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
     if (scratch < 0)
         return notReplaced(FileStatus::systemFailure(QStringLiteral("compact"), name(), errno));
     qint64 kept = 0;
@@ -209,10 +214,31 @@ Compaction RecordFileBase::compact(const std::function<bool(int number, const ch
     if (copied)
         copied = close();
     if (!copied) {
-        SystemCalls::unlink(scratchPath().constData()); // our own partial copy
+        SystemCalls::unlink(rebuild.scratch.constData()); // our own partial copy
         return notReplaced(std::move(copied));
     }
-    return replaceWithScratch(kept);
+    return replaceWithScratch(rebuild, kept);
+}
+
+FileStatus RecordFileBase::placeRebuild(Rebuild &rebuild) const
+{
+    struct stat status {};
+    if (SystemCalls::lstat(m_path.constData(), &status) != 0)
+        return FileStatus::systemFailure(QStringLiteral("compact"), name(), errno);
+    rebuild.linked = S_ISLNK(status.st_mode);
+    if (!rebuild.linked) {
+        rebuild.scratch = ScratchFileName.toLocal8Bit();
+        rebuild.target = m_path;
+        rebuild.folder = ".";
+        return {};
+    }
+    std::string target;
+    if (SystemCalls::realPath(m_path.constData(), target) != 0)
+        return FileStatus::systemFailure(QStringLiteral("compact"), name(), errno);
+    rebuild.target = QByteArray::fromStdString(target);
+    rebuild.folder = rebuild.target.left(std::max<qsizetype>(1, rebuild.target.lastIndexOf('/')));
+    rebuild.scratch = rebuild.target + ".$$$";
+    return {};
 }
 
 FileStatus RecordFileBase::copyKeptRecords(int scratch, const std::function<bool(int, const char *)> &keep, qint64 &kept)
@@ -299,22 +325,23 @@ FileStatus RecordFileBase::notOpen(const QString &action) const
     return FileStatus::failure(name(), QStringLiteral("Could not %1 %2: the file is not open").arg(action, name()));
 }
 
-Compaction RecordFileBase::replaceWithScratch(qint64 kept)
+Compaction RecordFileBase::replaceWithScratch(const Rebuild &rebuild, qint64 kept)
 {
     // One rename replaces the data file. With nothing kept the (empty) file
-    // is then removed; should that fail, the empty file holds no records all
-    // the same, as a removed one would.
-    if (SystemCalls::rename(scratchPath().constData(), m_path.constData()) != 0) {
+    // is then removed, unless a link leads to it; should that fail, the empty
+    // file holds no records all the same, as a removed one would.
+    if (SystemCalls::rename(rebuild.scratch.constData(), rebuild.target.constData()) != 0) {
         const int error = errno;
-        SystemCalls::unlink(scratchPath().constData()); // our own copy; the data file is as it was
+        SystemCalls::unlink(rebuild.scratch.constData()); // our own copy; the data file is as it was
         return {FileStatus::systemFailure(QStringLiteral("compact"), name(), error)};
     }
-    if (kept == 0)
+    if (kept == 0 && !rebuild.linked)
         SystemCalls::unlink(m_path.constData());
-    if (SystemCalls::syncWorkingFolder() != 0) {
+    if (SystemCalls::syncFolder(rebuild.folder.constData()) != 0) {
         const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        const QString folder = rebuild.linked ? QFile::decodeName(rebuild.folder) : QDir::currentPath();
         return {FileStatus::failure(name(), QStringLiteral("Could not flush the folder %1 to disk after rewriting %2: %3")
-                                                .arg(QDir::toNativeSeparators(QDir::currentPath()), name(), reason)),
+                                                .arg(QDir::toNativeSeparators(folder), name(), reason)),
                 true};
     }
     return {FileStatus(), true};

@@ -32,7 +32,8 @@
 // - compaction writes the scratch file whole, flushes it to disk and puts it
 //   in the data file's place with one rename, so the data file holds either
 //   all the old or all the new records at every moment (see ScratchRecovery.h
-//   for what happens to a scratch file left behind).
+//   for what happens to a scratch file left behind); a data file that is a
+//   symbolic link stays one: the file it leads to is rebuilt in its folder.
 
 // How a compaction ended. Unless `replaced`, the data file is exactly as it
 // was and `status` says why. Once replaced, the rebuilt file is in place for
@@ -86,12 +87,30 @@ public:
     Compaction compact(const std::function<bool(int number, const char *record)> &keep);
 
 private:
+    // Where a compaction builds the new file and which file it replaces.
+    // A data file is rebuilt beside itself through the scratch file
+    // TempFile.$$$. A data file that is a symbolic link is rebuilt beside the
+    // file the link leads to, which it replaces: the link stays and goes on
+    // leading to the records. That scratch file is named after the file
+    // ("Gas.Dat.$$$"), so that it never meets the scratch file of a program
+    // working in that folder; as the rename keeps the file whole at every
+    // moment, a copy left there by an interrupted compaction is only ever a
+    // stale one, which the next compaction of the file overwrites.
+    struct Rebuild
+    {
+        QByteArray scratch;
+        QByteArray target;
+        QByteArray folder;
+        bool linked = false;
+    };
+
     FileStatus recount();
     FileStatus undoPartialWrite(off_t offset, qint64 written, qint64 oldFileLength, const std::vector<char> &oldBytes);
     FileStatus copyKeptRecords(int scratch, const std::function<bool(int, const char *)> &keep, qint64 &kept);
     FileStatus notOpen(const QString &action) const;
     FileStatus refusedAsDamaged(const QString &action) const;
-    Compaction replaceWithScratch(qint64 kept);
+    FileStatus placeRebuild(Rebuild &rebuild) const;
+    Compaction replaceWithScratch(const Rebuild &rebuild, qint64 kept);
 
     const DataFileInfo &m_info;
     QByteArray m_path;
@@ -209,8 +228,8 @@ FileStatus ForEachRecord(RecordFile<Record> &file, std::initializer_list<QString
 // CompactRecordFile(files.gas, KeepUnmarked{}) or
 // CompactRecordFile(files.trips, KeepOtherRides{key}). Opens the file first
 // unless it is open; leaves it closed. When no record is kept the file is
-// removed (the next open creates it empty). Record numbers change: reopen
-// for the new count.
+// removed (the next open creates it empty), or emptied where it is a link.
+// Record numbers change: reopen for the new count.
 template<DataRecord Record, class Keep>
 Compaction CompactRecordFile(RecordFile<Record> &file, Keep keep)
 {

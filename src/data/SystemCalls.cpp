@@ -1,7 +1,9 @@
 #include "data/SystemCalls.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -112,9 +114,26 @@ int rename(const char *from, const char *to)
 
 int renameNoReplace(const char *from, const char *to)
 {
-    if (faulted("renameat2"))
+    if (!faulted("renameat2") && ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
         return -1;
-    return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE);
+    // A link refuses an existing name just as the flag would.
+    if (link(from, to) != 0)
+        return -1;
+    if (unlink(from) == 0)
+        return 0;
+    const int error = errno;
+    unlink(to); // one name again, the old one: the file is as it was
+    errno = error;
+    return -1;
+}
+
+int link(const char *from, const char *to)
+{
+    if (faulted("link"))
+        return -1;
+    return ::link(from, to);
 }
 
 int unlink(const char *path)
@@ -122,6 +141,17 @@ int unlink(const char *path)
     if (faulted("unlink"))
         return -1;
     return ::unlink(path);
+}
+
+int realPath(const char *path, std::string &resolved)
+{
+    if (faulted("realpath"))
+        return -1;
+    char buffer[PATH_MAX];
+    if (!::realpath(path, buffer))
+        return -1;
+    resolved = buffer;
+    return 0;
 }
 
 int syncFolder(const char *path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -30,8 +31,14 @@ int fsync(int fd);
 int ftruncate(int fd, off_t length);
 int rename(const char *from, const char *to);
 // Renames only when `to` does not exist yet (fails with EEXIST otherwise).
+// Where the file system cannot rename that way (NFS and some FUSE file
+// systems refuse the flag), the file gets its new name as a second link and
+// then loses the old one; should the old name stay, the new one goes again.
 int renameNoReplace(const char *from, const char *to);
+int link(const char *from, const char *to);
 int unlink(const char *path);
+// The absolute path that `path` leads to, every symbolic link followed.
+int realPath(const char *path, std::string &resolved);
 
 // Flushes the entries of a folder (after a rename), by default the current
 // working folder.

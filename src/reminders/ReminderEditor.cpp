@@ -3,6 +3,7 @@
 #include "platform/Identity.h"
 #include "platform/MessageBox.h"
 #include "reminders/ReminderParts.h"
+#include "reminders/ReminderService.h"
 #include "ui/QorButton.h"
 
 #include <QButtonGroup>
@@ -41,8 +42,10 @@ constexpr std::array<Box, ReminderForm::FieldCount> Boxes{{
 
 } // namespace
 
-ReminderEditor::ReminderEditor(const ReminderForm::Fields &fields, Reminder base, const QString &rideLabel, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_reminder(std::move(base))
+ReminderEditor::ReminderEditor(const ReminderForm::Fields &fields, Reminder base, const QString &rideLabel, Store store,
+                               QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_reminder(std::move(base)),
+      m_store(std::move(store))
 {
     ReminderParts::setUpWindow(this, QStringLiteral("ReminderEditor"),
                                (m_reminder.id ? QStringLiteral(" Editing a Reminder of ")
@@ -141,7 +144,12 @@ void ReminderEditor::cmdSave_Click()
         field(problem->field)->selectAll();
         return;
     }
-    m_reminder = ReminderForm::reminderOf(typed, m_reminder);
+    Reminder reminder = ReminderForm::reminderOf(typed, m_reminder);
+    if (const FileStatus stored = m_store(reminder); !stored) {
+        ReminderService::report(this, stored);
+        return;
+    }
+    m_reminder = reminder;
     accept();
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "data/FileStatus.h"
 #include "reminders/ReminderForm.h"
 
 #include <QDialog>
+
+#include <functional>
 
 class QLineEdit;
 class QRadioButton;
@@ -11,16 +14,22 @@ class QorButton;
 // Adds or edits one reminder of a ride in a modal window: what is to be done,
 // and when: once (on a date, at miles, or whichever comes first) or
 // repeating (every so many months and/or miles from when it was last done).
-// Save checks the input and closes with the reminder; Cancel closes.
+// Save checks the input, stores the reminder and closes; should storing
+// fail, a message says why and the window stays open with what was typed,
+// to save again or cancel. Cancel closes.
 class ReminderEditor : public QDialog
 {
     Q_OBJECT
 
 public:
-    // base: the reminder edited, or a new one with its ride set.
-    ReminderEditor(const ReminderForm::Fields &fields, Reminder base, const QString &rideLabel, QWidget *parent = nullptr);
+    // Stores the reminder as typed (setting the id of a new one).
+    using Store = std::function<FileStatus(Reminder &reminder)>;
 
-    // After Save: the reminder as typed.
+    // base: the reminder edited, or a new one with its ride set.
+    ReminderEditor(const ReminderForm::Fields &fields, Reminder base, const QString &rideLabel, Store store,
+                   QWidget *parent = nullptr);
+
+    // After Save: the reminder as stored.
     const Reminder &reminder() const { return m_reminder; }
 
     void cmdSave_Click();
@@ -40,6 +49,7 @@ private:
     ReminderForm::Fields fields() const;
 
     Reminder m_reminder;
+    Store m_store;
     std::array<QLineEdit *, ReminderForm::FieldCount> m_fields{};
     QRadioButton *m_once = nullptr;
     QRadioButton *m_repeating = nullptr;

@@ -178,12 +178,10 @@ void ReminderPage::cmdAdd_Click()
 {
     Reminder base;
     base.rideKey = m_ride.key;
-    ReminderEditor editor(ReminderForm::newFields(Clock::now().date(), m_ride.miles), base, m_ride.label, this);
-    if (RunModal(editor) != QDialog::Accepted)
-        return;
-    Reminder added = editor.reminder();
-    const FileStatus status = m_store.add(added);
-    store(status, added.id);
+    ReminderEditor editor(ReminderForm::newFields(Clock::now().date(), m_ride.miles), base, m_ride.label,
+                          [this](Reminder &added) { return m_store.add(added); }, this);
+    if (RunModal(editor) == QDialog::Accepted)
+        store(FileStatus(), editor.reminder().id);
 }
 
 void ReminderPage::cmdEdit_Click()
@@ -191,10 +189,10 @@ void ReminderPage::cmdEdit_Click()
     const Reminder *reminder = current();
     if (!reminder)
         return;
-    ReminderEditor editor(ReminderForm::fieldsOf(*reminder), *reminder, m_ride.label, this);
-    if (RunModal(editor) != QDialog::Accepted)
-        return;
-    store(m_store.update(editor.reminder()), reminder->id);
+    ReminderEditor editor(ReminderForm::fieldsOf(*reminder), *reminder, m_ride.label,
+                          [this](Reminder &changed) { return m_store.update(changed); }, this);
+    if (RunModal(editor) == QDialog::Accepted)
+        store(FileStatus(), editor.reminder().id);
 }
 
 void ReminderPage::cmdDelete_Click()

@@ -67,6 +67,15 @@ FileStatus readVersion(QSqlDatabase &database, const QString &fileName, int &ver
     return {};
 }
 
+FileStatus holdsTables(QSqlDatabase &database, const QString &fileName, bool &holds)
+{
+    QSqlQuery query(database);
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next())
+        return sqlFailure(fileName, QStringLiteral("read ") + fileName, query.lastError());
+    holds = query.value(0).toInt() > 0;
+    return {};
+}
+
 FileStatus migrate(QSqlDatabase &database, const QString &fileName, std::span<const Migration> steps)
 {
     int version = 0;

@@ -28,6 +28,11 @@ std::span<const Migration> migrations();
 // (a file that is no database, or that is locked, fails here).
 FileStatus readVersion(QSqlDatabase &database, const QString &fileName, int &version);
 
+// Whether the open database holds any table. A file of version 0 that does
+// was not made by this program, whose files hold none before their first
+// migration.
+FileStatus holdsTables(QSqlDatabase &database, const QString &fileName, bool &holds);
+
 // Runs the migrations the database has not had yet, each in a transaction of
 // its own together with the version it reaches, so that an interrupted or
 // refused step leaves the file as it was after the step before. A file of a

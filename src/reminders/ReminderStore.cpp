@@ -1,5 +1,6 @@
 #include "reminders/ReminderStore.h"
 
+#include "platform/Identity.h"
 #include "reminders/SqlFailure.h"
 
 #include <QFileInfo>
@@ -85,8 +86,9 @@ FileStatus ReminderStore::open(Access access, std::span<const ReminderSchema::Mi
     const bool readOnly = access == Access::ReadOnly;
     if (readOnly && !QFileInfo::exists(m_path))
         return {};
+    auto refuse = [this](Problem problem, const QString &message) { return failed(problem, FileStatus::failure(m_path, message)); };
     if (!QSqlDatabase::isDriverAvailable(Driver)) {
-        return FileStatus::failure(m_path, QStringLiteral("Could not open %1: Qt's SQLite driver is not installed "
+        return refuse(Problem::Unreadable, QStringLiteral("Could not open %1: Qt's SQLite driver is not installed "
                                                           "(Debian package libqt6sql6-sqlite)")
                                                .arg(m_path));
     }
@@ -97,26 +99,36 @@ FileStatus ReminderStore::open(Access access, std::span<const ReminderSchema::Mi
         options += QStringLiteral(";QSQLITE_OPEN_READONLY");
     database.setConnectOptions(options);
     if (!database.open())
-        return sqlFailure(m_path, QStringLiteral("open ") + m_path, database.lastError());
+        return failed(QStringLiteral("open ") + m_path, database.lastError());
 
     {
         QSqlQuery check(database);
         if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next())
-            return sqlFailure(m_path, QStringLiteral("read ") + m_path, check.lastError());
+            return failed(QStringLiteral("read ") + m_path, check.lastError());
         const QString verdict = check.value(0).toString();
         if (verdict != QLatin1String("ok"))
-            return FileStatus::failure(m_path, QStringLiteral("%1 is damaged: %2").arg(m_path, verdict));
+            return refuse(Problem::Damaged, QStringLiteral("%1 is damaged: %2").arg(m_path, verdict));
     }
 
+    int version = 0;
+    if (FileStatus status = ReminderSchema::readVersion(database, m_path, version); !status)
+        return failed(Problem::Unreadable, std::move(status));
+    if (version == 0) {
+        bool holdsTables = false;
+        if (FileStatus status = ReminderSchema::holdsTables(database, m_path, holdsTables); !status)
+            return failed(Problem::Unreadable, std::move(status));
+        if (holdsTables) {
+            return refuse(Problem::Damaged, QStringLiteral("%1 is no reminders file of %2: it holds tables, but no version "
+                                                           "of their layout")
+                                                .arg(m_path, ApplicationTitle));
+        }
+    }
     if (readOnly) {
-        int version = 0;
-        if (FileStatus status = ReminderSchema::readVersion(database, m_path, version); !status)
-            return status;
         const int latest = steps.empty() ? 0 : steps.back().version;
         if (version == 0)
             return {}; // created, but never given a reminder
         if (version != latest) {
-            return FileStatus::failure(m_path, QStringLiteral("%1 has layout %2, which this version of the tool does "
+            return refuse(Problem::Unreadable, QStringLiteral("%1 has layout %2, which this version of the tool does "
                                                               "not read (it reads layout %3)")
                                                    .arg(m_path)
                                                    .arg(version)
@@ -125,12 +137,38 @@ FileStatus ReminderStore::open(Access access, std::span<const ReminderSchema::Mi
     } else {
         QSqlQuery pragma(database);
         if (!pragma.exec(QStringLiteral("PRAGMA synchronous = FULL")))
-            return sqlFailure(m_path, QStringLiteral("open ") + m_path, pragma.lastError());
+            return failed(QStringLiteral("open ") + m_path, pragma.lastError());
         if (FileStatus status = ReminderSchema::migrate(database, m_path, steps); !status)
-            return status;
+            return failed(Problem::Unreadable, std::move(status));
     }
     m_open = true;
     return {};
+}
+
+FileStatus ReminderStore::failed(Problem problem, FileStatus status)
+{
+    m_problem = problem;
+    return status;
+}
+
+FileStatus ReminderStore::failed(const QString &what, const QSqlError &error)
+{
+    Problem problem = Problem::Unreadable;
+    switch (sqlitePrimaryCode(error)) {
+    case SqliteBusy:
+        problem = Problem::InUse;
+        break;
+    case SqliteCorrupt:
+    case SqliteNotADatabase:
+        problem = Problem::Damaged;
+        break;
+    case SqliteReadOnly:
+        // Reading only, SQLite cannot undo the change that its journal holds.
+        if (QFileInfo::exists(m_path + QStringLiteral("-journal")))
+            problem = Problem::ChangeCutShort;
+        break;
+    }
+    return failed(problem, sqlFailure(m_path, what, error));
 }
 
 FileStatus ReminderStore::refused() const

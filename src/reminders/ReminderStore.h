@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+class QSqlError;
+
 // The reminders of every ride, in the SQLite database Torqal.db beside the
 // data files. Reminders never touch the five data files; they name their
 // ride by its RideKey.
@@ -18,13 +20,18 @@
 //   reminders as they were before or after each change, never in between.
 // - A missing file is created; a file of an earlier layout is brought up to
 //   date, step by step (see ReminderSchema), before anything else is done.
-// - A damaged file (no database, or failing SQLite's quick check), a file
+// - A damaged file (no database, failing SQLite's quick check, or holding
+//   tables without a layout version, which no Torqal writes), a file
 //   written by a later version of the program, and a file that another
 //   program keeps locked for more than two seconds are not used: the store
 //   stays closed, holds no reminders, refuses every change, and status()
-//   names the file and the reason. The file is left exactly as it was.
+//   names the file and the reason, problem() its kind. The file is left
+//   exactly as it was.
 // - Read-only access (for torqal-data) never creates, upgrades or changes
-//   the file; a missing file then simply holds no reminders.
+//   the file; a missing file then simply holds no reminders. A file whose
+//   last change was cut short (its rollback journal is still beside it)
+//   cannot be read so: SQLite has to undo the change first, which takes a
+//   program that may write.
 // Every operation reports how it went; none throws.
 class ReminderStore
 {
@@ -32,6 +39,15 @@ public:
     static inline const QString FileName = QStringLiteral("Torqal.db");
 
     enum class Access { ReadWrite, ReadOnly };
+
+    // Why the file is not used.
+    enum class Problem {
+        None,
+        InUse,          // another program kept it locked
+        Damaged,        // see above
+        Unreadable,     // it cannot be opened or read, or its layout is not this program's
+        ChangeCutShort, // a change cut short has to be undone first, which this access cannot do
+    };
 
     // Opens the database at path. The steps are the layout's migrations;
     // tests hand in their own.
@@ -44,6 +60,7 @@ public:
     // Whether the file could be used, and if not, why.
     bool isOpen() const { return m_open; }
     const FileStatus &status() const { return m_status; }
+    Problem problem() const { return m_problem; }
     const QString &path() const { return m_path; }
 
     // The reminders of one ride, or of every ride, in the order they were added.
@@ -66,9 +83,12 @@ private:
     template<class Bind, class Check>
     FileStatus change(const QString &what, const QString &statement, Bind bind, Check check);
     FileStatus refused() const;
+    FileStatus failed(Problem problem, FileStatus status);
+    FileStatus failed(const QString &what, const QSqlError &error);
 
     QString m_path;
     QString m_connection;
     bool m_open = false;
     FileStatus m_status;
+    Problem m_problem = Problem::None;
 };

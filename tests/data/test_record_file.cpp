@@ -2,9 +2,11 @@
 
 #include "data/ScratchRecovery.h"
 #include "data/SystemCalls.h"
+#include "support/SystemCallFaults.h"
 
 #include <QTest>
 
+#include <optional>
 #include <sys/resource.h>
 
 using namespace DataTest;
@@ -254,25 +256,76 @@ private slots:
         QCOMPARE(files.rides.count(), 0);
     }
 
+    // Where the file system refuses renaming without replacing (NFS), a
+    // leftover is set aside through a second link all the same.
+    void aLeftoverScratchFileNeverAddsRecords_data()
+    {
+        QTest::addColumn<int>("renameError");
+        QTest::newRow("renamed without replacing") << 0;
+        QTest::newRow("no such rename on the file system") << EINVAL;
+        QTest::newRow("no such rename in the system") << ENOSYS;
+    }
+
     void aLeftoverScratchFileNeverAddsRecords()
     {
+        QFETCH(int, renameError);
         WorkingFolder folder;
         const QByteArray unknown = gasBytes({11, 12, 13, 14, 15}, 9.0);
         writeBytes(ScratchFileName, unknown);
+        writeBytes("TempFile-1.$$$", "set aside before");
         writeBytes("Gas.Dat", gasBytes({1, 2, 3}, 5.0));
         DataFiles files;
-        QVERIFY(CompactRecordFile(files.gas, [](const GasRecord &r) { return r.Miles != 302; }));
+        {
+            std::optional<SystemCallFaults::FailingCall> noRename;
+            if (renameError != 0)
+                noRename.emplace("renameat2", renameError);
+            QVERIFY(CompactRecordFile(files.gas, [](const GasRecord &r) { return r.Miles != 302; }));
+        }
         QCOMPARE(bytesOf("Gas.Dat"), gasBytes({1, 3}, 5.0));
         // Records found nowhere else are set aside, not overwritten.
-        QCOMPARE(bytesOf("TempFile-1.$$$"), unknown);
+        QCOMPARE(bytesOf("TempFile-2.$$$"), unknown);
+        QCOMPARE(bytesOf("TempFile-1.$$$"), "set aside before");
         QVERIFY(!exists(ScratchFileName));
 
         // A stale copy of records still in a data file is simply overwritten.
         writeBytes(ScratchFileName, gasBytes({1}, 5.0));
         QVERIFY(CompactRecordFile(files.gas, KeepUnmarked{}));
         QCOMPARE(bytesOf("Gas.Dat"), gasBytes({1, 3}, 5.0));
-        QVERIFY(!exists("TempFile-2.$$$"));
+        QVERIFY(!exists("TempFile-3.$$$"));
         QVERIFY(!exists(ScratchFileName));
+    }
+
+    // A data file that is a symbolic link stays one: the file it leads to is
+    // rebuilt, and later writes go on reaching it.
+    void aLinkedDataFileIsRebuiltWhereItLeads_data()
+    {
+        QTest::addColumn<bool>("relative");
+        QTest::addColumn<QList<int>>("kept");
+        QTest::newRow("relative link, records kept") << true << QList<int>{1, 3};
+        QTest::newRow("absolute link, nothing kept") << false << QList<int>{};
+    }
+
+    void aLinkedDataFileIsRebuiltWhereItLeads()
+    {
+        QFETCH(bool, relative);
+        QFETCH(QList<int>, kept);
+        WorkingFolder folder;
+        QVERIFY(QDir().mkdir("shared"));
+        const QString target = relative ? QStringLiteral("shared/gas.bin") : folder.path() + "/shared/gas.bin";
+        writeBytes("shared/gas.bin", gasBytes({1, 2, 3}, 5.0));
+        QVERIFY(QFile::link(target, "Gas.Dat"));
+        DataFiles files;
+        QVERIFY(CompactRecordFile(files.gas, [&kept](const GasRecord &r) { return kept.contains(r.Miles - 300); }));
+        QCOMPARE(QFileInfo("Gas.Dat").symLinkTarget(), QFileInfo("shared/gas.bin").absoluteFilePath());
+        QCOMPARE(bytesOf("shared/gas.bin"), gasBytes(kept, 5.0));
+        QCOMPARE(QDir().entryList(QDir::Files | QDir::System), QStringList{"Gas.Dat"});
+        QCOMPARE(QDir("shared").entryList(QDir::Files), QStringList{"gas.bin"});
+
+        QVERIFY(OpenRecordFile(files.gas));
+        files.gas.buffer = gas(4, 5.0);
+        QVERIFY(WriteRecord(files.gas, files.gas.count() + 1));
+        QVERIFY(CloseRecordFile(files.gas));
+        QCOMPARE(bytesOf("shared/gas.bin"), gasBytes(kept + QList<int>{4}, 5.0));
     }
 
     void aScratchFileIsRestoredOnlyWhereItCanComeFromOneFile_data()

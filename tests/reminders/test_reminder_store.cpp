@@ -81,17 +81,22 @@ private slots:
 
     // A file that is no database, or one cut short, is left as it is; the
     // store holds nothing, refuses changes and names the file.
+    // A damaged file is refused alike for writing and for reading (by
+    // torqal-data), and left alone.
     void leavesADamagedFileAlone_data()
     {
-        QTest::addColumn<bool>("cutShort");
-        QTest::newRow("not a database") << false;
-        QTest::newRow("cut short") << true;
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("not a database") << "not a database" << "file is not a database";
+        QTest::newRow("cut short") << "cut short" << path();
+        QTest::newRow("tables without a layout version") << "no layout" << "it holds tables, but no version of their layout";
     }
 
     void leavesADamagedFileAlone()
     {
-        QFETCH(bool, cutShort);
-        if (cutShort) {
+        QFETCH(QString, damage);
+        QFETCH(QString, said);
+        if (damage == "cut short") {
             {
                 ReminderStore store(path());
                 for (int i = 0; i < 20; ++i) {
@@ -100,19 +105,27 @@ private slots:
                 }
             }
             QVERIFY(QFile::resize(path(), QFileInfo(path()).size() / 2));
-        } else {
+        } else if (damage == "not a database") {
             QFile file(path());
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(QByteArray(8192, 'R'));
+        } else {
+            OtherConnection other(path());
+            for (const QString &statement : ReminderSchema::migrations().front().statements)
+                other.exec(statement);
         }
         const QByteArray before = bytesOf(path());
 
         ReminderStore store(path());
         QVERIFY(!store.isOpen());
-        QVERIFY(store.status().message().contains(path()));
+        QCOMPARE(store.problem(), ReminderStore::Problem::Damaged);
         QVERIFY(remindersOf(store, RideA).isEmpty());
         Reminder reminder = ofRide(once(QDate(2030, 1, 1)), RideA);
         QVERIFY(!store.add(reminder));
+        const ReminderStore reading(path(), ReminderStore::Access::ReadOnly);
+        QCOMPARE(reading.problem(), ReminderStore::Problem::Damaged);
+        QCOMPARE(reading.status().message(), store.status().message());
+        QVERIFY2(store.status().message().contains(said), qPrintable(store.status().message()));
         QCOMPARE(bytesOf(path()), before);
     }
 
@@ -172,7 +185,9 @@ private slots:
         {
             ReminderStore store(path());
             QVERIFY(!store.isOpen());
-            QVERIFY(store.status().message().contains(path()));
+            QCOMPARE(store.problem(), ReminderStore::Problem::InUse);
+            QCOMPARE(store.status().message(),
+                     QStringLiteral("Could not read %1: another program is using it (database is locked)").arg(path()));
         }
         other.close();
         other = QSqlDatabase();

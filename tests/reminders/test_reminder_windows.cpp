@@ -129,7 +129,7 @@ private slots:
         QFETCH(int, problemField);
         QFETCH(QString, problem);
         MessageBox::Script boxes;
-        ReminderEditor editor(ReminderForm::newFields(Today, 0), Reminder{}, QStringLiteral("Sally"));
+        ReminderEditor editor(ReminderForm::newFields(Today, 0), Reminder{}, QStringLiteral("Sally"), [](Reminder &) { return FileStatus(); });
         editor.show();
         (repeating ? editor.repeatingChoice() : editor.onceChoice())->click();
         for (int i = 0; i < ReminderForm::FieldCount; ++i) {
@@ -147,6 +147,57 @@ private slots:
         QCOMPARE(boxes.last().text, problem);
         QVERIFY(editor.isVisible());
         QCOMPARE(editor.focusWidget(), editor.field(Field(problemField)));
+    }
+
+    // A reminder that cannot be stored (another program holds the database)
+    // leaves the editor open with what was typed, and the message says why;
+    // Save then stores it once, or Cancel leaves the reminders as they were.
+    void aFailedSaveKeepsTheEditorOpen_data()
+    {
+        QTest::addColumn<bool>("editing");
+        QTest::addColumn<QStringList>("stored");
+        QTest::newRow("adding, then saving again") << false << QStringList{"Inspection", "Tires"};
+        QTest::newRow("editing, then cancelling") << true << QStringList{"Inspection"};
+    }
+
+    void aFailedSaveKeepsTheEditorOpen()
+    {
+        QFETCH(bool, editing);
+        QFETCH(QStringList, stored);
+        World world;
+        const double key = threeRides[2].RideKey;
+        store({ofRide(once(QDate(2010, 1, 1), 0, QStringLiteral("Inspection")), key)});
+        ReminderStore reminders(ReminderStore::FileName);
+        ReminderPage page(reminders, {key, QStringLiteral("Sally"), 0}, nullptr);
+        page.show();
+        auto other = std::make_unique<OtherConnection>(ReminderStore::FileName);
+        other->exec(QStringLiteral("BEGIN EXCLUSIVE"));
+
+        ModalScript script([&](QDialog &dialog) {
+            auto &editor = static_cast<ReminderEditor &>(dialog);
+            editor.onceChoice()->click();
+            type(editor, Field::Description, QStringLiteral("Tires"));
+            type(editor, Field::OnDate, QStringLiteral("5/1/2027"));
+            QTest::mouseClick(editor.saveButton(), Qt::LeftButton);
+            QCOMPARE(world.messages.count(), 1);
+            QVERIFY2(world.messages.last().text.contains(QStringLiteral("another program is using it")),
+                     qPrintable(world.messages.last().text));
+            QVERIFY(editor.isVisible());
+            QCOMPARE(editor.field(Field::Description)->text(), QStringLiteral("Tires"));
+            QCOMPARE(editor.field(Field::OnDate)->text(), QStringLiteral("5/1/2027"));
+            other->exec(QStringLiteral("ROLLBACK"));
+            QTest::mouseClick(editing ? editor.cancelButton() : editor.saveButton(), Qt::LeftButton);
+        });
+        QTest::mouseClick(editing ? page.editButton() : page.addButton(), Qt::LeftButton);
+        QCOMPARE(script.openings, 1);
+        other.reset();
+
+        QStringList descriptions;
+        for (const Reminder &reminder : storedReminders())
+            descriptions << reminder.description;
+        QCOMPARE(descriptions, stored);
+        QCOMPARE(page.list()->topLevelItemCount(), stored.size());
+        QCOMPARE(world.messages.count(), 1);
     }
 
     // A reminder added on the history window's page, which the notice opens,

@@ -1,10 +1,15 @@
 #pragma once
 
-// Reminders as the reminder tests write them: once(...) and every(...).
+// Reminders as the reminder tests write them: once(...) and every(...); a
+// connection to the database as another program holds it.
 
 #include "reminders/Reminder.h"
 
 #include <QMetaType>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
 
 namespace ReminderTest {
 
@@ -37,6 +42,36 @@ inline Reminder ofRide(Reminder reminder, double rideKey)
     reminder.rideKey = rideKey;
     return reminder;
 }
+
+// A connection of the test's own to a reminders database, as another
+// program would hold it (e.g. exec("BEGIN EXCLUSIVE") keeps it locked).
+class OtherConnection
+{
+public:
+    explicit OtherConnection(const QString &path) : m_database(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), Name))
+    {
+        m_database.setDatabaseName(path);
+        QVERIFY(m_database.open());
+    }
+    ~OtherConnection()
+    {
+        m_database.close();
+        m_database = QSqlDatabase();
+        QSqlDatabase::removeDatabase(Name);
+    }
+    OtherConnection(const OtherConnection &) = delete;
+    OtherConnection &operator=(const OtherConnection &) = delete;
+
+    void exec(const QString &statement)
+    {
+        QSqlQuery query(m_database);
+        QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
+    }
+
+private:
+    static inline const QString Name = QStringLiteral("other program");
+    QSqlDatabase m_database;
+};
 
 } // namespace ReminderTest
 

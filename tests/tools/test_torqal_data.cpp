@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <memory>
+
 #include <cmath>
 #include <limits>
 #include <sys/stat.h>
@@ -44,6 +46,15 @@ void storeReminders(QList<Reminder> reminders, const QString &folder = QStringLi
         QVERIFY(store.add(reminder));
 }
 
+// Every name in the folder with its bytes (a link with what it leads to).
+QMap<QString, QByteArray> folderBytes()
+{
+    QMap<QString, QByteArray> state;
+    for (const QFileInfo &entry : QDir().entryInfoList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot))
+        state.insert(entry.fileName(), entry.isSymLink() ? QFile::encodeName(entry.symLinkTarget()) : bytesOf(entry.fileName()));
+    return state;
+}
+
 template<DataRecord Record>
 void writeWithDataModule(RecordFile<Record> &file, const QList<Record> &records)
 {
@@ -62,13 +73,69 @@ class TestTorqalData : public QObject
 {
     Q_OBJECT
 
+    enum class Folder { Sound, BrokenGasLink, BrokenRideLink, DatabaseInUse, ChangeCutShort, TablesWithoutLayout };
+
+    // Makes the working folder so: a ride with a fill-up and a maintenance
+    // entry, two reminders, and what the folder is named after; `holder`
+    // is the connection that is to keep the database in use.
+    static void prepare(Folder folder, std::unique_ptr<ReminderTest::OtherConnection> &holder)
+    {
+        using namespace ReminderTest;
+        const double key = 40001.25;
+        RideRecord first = ride(1);
+        first.RideKey = key;
+        writeFileOf<RideRecord>("Torqal.Dat", {first});
+        writeFileOf<GasRecord>("Gas.Dat", {gas(1, key)});
+        writeFileOf<ExpenseRecord>("Maint.Dat", {expense(1, key)});
+        const QList<Reminder> reminders{ofRide(once(QDate(2000, 1, 1), 0, "Inspection"), key),
+                                        ofRide(once(QDate(2000, 2, 1), 0, "Registration"), key)};
+        switch (folder) {
+        case Folder::Sound:
+            break;
+        case Folder::BrokenGasLink:
+        case Folder::BrokenRideLink: {
+            const QString name = folder == Folder::BrokenGasLink ? "Gas.Dat" : "Torqal.Dat";
+            QFile::remove(name);
+            QFile::link(QDir::current().filePath("gone/" + name), name);
+            break;
+        }
+        case Folder::DatabaseInUse: {
+            storeReminders(reminders);
+            holder = std::make_unique<ReminderTest::OtherConnection>(ReminderStore::FileName);
+            break;
+        }
+        case Folder::ChangeCutShort: {
+            // What a crash in the middle of a large change leaves: the file
+            // partly changed, and its journal with the pages as they were.
+            QVERIFY(QDir().mkdir("crashed"));
+            storeReminders(reminders, "crashed");
+            ReminderTest::OtherConnection crashing("crashed/Torqal.db");
+            crashing.exec("PRAGMA cache_size = 1"); // changed pages go to the file before the change ends
+            crashing.exec("BEGIN");
+            crashing.exec("DELETE FROM reminder");
+            for (int i = 0; i < 200; ++i)
+                crashing.exec(QStringLiteral("INSERT INTO reminder (ride_key, description) VALUES (1, '%1')").arg(QString(3000, 'x')));
+            for (const QString &name : {QStringLiteral("Torqal.db"), QStringLiteral("Torqal.db-journal")})
+                QVERIFY(QFile::copy("crashed/" + name, name));
+            crashing.exec("ROLLBACK");
+            break;
+        }
+        case Folder::TablesWithoutLayout: {
+            ReminderTest::OtherConnection other(ReminderStore::FileName);
+            for (const QString &statement : ReminderSchema::migrations().front().statements)
+                other.exec(statement);
+            break;
+        }
+        }
+    }
+
 private slots:
     void dumpsRidesAsCsv()
     {
         WorkingFolder folder;
         DataFiles files;
         RideRecord first;
-        first.RideKey = 0.1;
+        first.RideKey = 40000.1;
         first.Year = "1967";
         first.Make = "  Ford";
         first.Model = "GT \"Eleanor\"";
@@ -91,7 +158,7 @@ private slots:
             "PurchaseAddress,PurchaseCityStateZip,PurchasePhone,PricePaid,SellingDate,SoldTo,SoldToAddress,"
             "SoldToCityStateZip,SoldToPhone,PriceSold,InsuranceCompany,InsurancePolicy,TitleNumber,VIN,"
             "EngineSerial,PaintCode,KeyCode,PicturePath,Notes\r\n"
-            "1,0.10000000000000001,1967,Ford,\"GT \"\"Eleanor\"\"\",,,,\"Smith, Jr\",2000-01-01 12:00:00,,,,,"
+            "1,40000.099999999999,1967,Ford,\"GT \"\"Eleanor\"\"\",,,,\"Smith, Jr\",2000-01-01 12:00:00,,,,,"
             "1234.5000,2000-01-01 10:00:01,,,,,-12.5000,,,,,,,,,\"Line one\r\nLine two\"\r\n"
             "2,40001.25,,\u20ACuro,,,,,,,,,,,0.0000,,,,,,0.0000,,,,,,,,,\r\n");
         QCOMPARE(run.out, expected);
@@ -193,14 +260,18 @@ private slots:
 
     void aFolderThatCannotBeReadIsNoSoundFolder_data()
     {
+        QTest::addColumn<QString>("command");
         QTest::addColumn<int>("permissions");
         QTest::addColumn<QString>("error");
-        QTest::newRow("cannot be listed") << 0x3300 << "torqal-data: cannot list %1: Permission denied\n";
-        QTest::newRow("cannot be entered") << 0x6600 << "torqal-data: cannot open %1/Torqal.Dat: Permission denied\n";
+        QTest::newRow("cannot be listed") << "check" << 0x3300 << "torqal-data: cannot list %1: Permission denied\n";
+        QTest::newRow("cannot be entered") << "check" << 0x6600 << "torqal-data: cannot look at %1/Torqal.Dat: Permission denied\n";
+        QTest::newRow("nothing due, for all one knows") << "due" << 0x6600
+                                                        << "torqal-data: cannot look at %1/Torqal.Dat: Permission denied\n";
     }
 
     void aFolderThatCannotBeReadIsNoSoundFolder()
     {
+        QFETCH(QString, command);
         QFETCH(int, permissions);
         QFETCH(QString, error);
         QTemporaryDir parent;
@@ -212,10 +283,11 @@ private slots:
         QVERIFY(chown(QFile::encodeName(data).constData(), 65534, 65534) == 0);
         QProcess process;
         ChildProcess::runUnprivileged(process);
-        process.start(QStringLiteral(TORQAL_DATA_TOOL), {"check", data});
+        process.start(QStringLiteral(TORQAL_DATA_TOOL), {command, data});
         QVERIFY(process.waitForFinished(60000));
         QVERIFY(QFile::setPermissions(data, QFileDevice::Permissions(0x7700)));
         QCOMPARE(QString::fromUtf8(process.readAllStandardError()), error.arg(data));
+        QCOMPARE(process.readAllStandardOutput(), QByteArray());
         QCOMPARE(process.exitCode(), 2);
     }
 
@@ -396,6 +468,70 @@ private slots:
 
         writeBytes("data/Torqal.Dat", QByteArray(25001, ' '));
         QVERIFY(runTool({"check", "data"}).out.startsWith("Torqal.Dat: 25001 bytes, 3 records; record 3 is cut short (5001 of 10000 bytes)\n"));
+    }
+
+    // What each command says of a folder it cannot take at face value, and
+    // that it leaves every byte of it as it was. "%1" stands for the folder.
+    void saysWhatItFound_data()
+    {
+        QTest::addColumn<int>("folder"); // a Folder
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("line"); // in the output, or none at all
+        QTest::addColumn<QString>("errors");
+        const int brokenGas = int(Folder::BrokenGasLink);
+        const QString gasLink = "Gas.Dat: a broken link to %1/gone/Gas.Dat, which is not there (no records can be read)";
+        QTest::newRow("check, broken link") << brokenGas << QStringList{"check", "."} << 1 << gasLink << "";
+        QTest::newRow("dump, broken link") << brokenGas << QStringList{"dump", "Gas.Dat"} << 2 << ""
+                                           << "torqal-data: Gas.Dat is a broken link: the file it leads to, %1/gone/Gas.Dat, is not there\n";
+        QTest::newRow("due, broken link") << int(Folder::BrokenRideLink) << QStringList{"due", "."} << 2 << ""
+                                          << "torqal-data: ./Torqal.Dat is a broken link: the file it leads to, %1/gone/Torqal.Dat, is not there\n";
+        QTest::newRow("dump, records of another kind")
+            << int(Folder::Sound) << QStringList{"dump", "--kind", "gas", "Maint.Dat"} << 0 << "1,40001.25,2006-10-11 00:00:00"
+            << "torqal-data: Maint.Dat: 2 of its 3 records cannot be gas records (records 2, 3): the file is damaged, or of another kind\n";
+        QTest::newRow("dump, length of another kind")
+            << int(Folder::Sound) << QStringList{"dump", "--kind", "ride", "Gas.Dat"} << 0 << "Record,RideKey,Year,Make"
+            << "torqal-data: Gas.Dat: its 1000 bytes are not a whole number of ride records (10000 bytes each): "
+               "the file is damaged, or of another kind\n";
+        const QString inUse = "torqal-data: Could not read ./Torqal.db: another program is using it (database is locked)\n";
+        QTest::newRow("check, database in use") << int(Folder::DatabaseInUse) << QStringList{"check", "."} << 2 << "" << inUse;
+        QTest::newRow("due, database in use") << int(Folder::DatabaseInUse) << QStringList{"due", "."} << 2 << "" << inUse;
+        QTest::newRow("check, change cut short")
+            << int(Folder::ChangeCutShort) << QStringList{"check", "."} << 0
+            << "Torqal.db: 2 reminders as they were before a change that was cut short (Torqal undoes it when it next opens the file)"
+            << "";
+        QTest::newRow("due, change cut short") << int(Folder::ChangeCutShort) << QStringList{"due", "."} << 0
+                                               << "Ride 1,Registration,2000-02-01,," << "";
+        const QString noLayout = "./Torqal.db is no reminders file of Torqal: it holds tables, but no version of their layout";
+        QTest::newRow("check, tables without a layout")
+            << int(Folder::TablesWithoutLayout) << QStringList{"check", "."} << 1 << "Torqal.db: " + noLayout << "";
+        QTest::newRow("due, tables without a layout")
+            << int(Folder::TablesWithoutLayout) << QStringList{"due", "."} << 2 << "" << "torqal-data: " + noLayout + "\n";
+    }
+
+    void saysWhatItFound()
+    {
+        QFETCH(int, folder);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, line);
+        QFETCH(QString, errors);
+        WorkingFolder working;
+        std::unique_ptr<ReminderTest::OtherConnection> holder;
+        prepare(Folder(folder), holder);
+        const QMap<QString, QByteArray> before = folderBytes();
+        // Only now: closing a file drops every lock this process holds on it.
+        if (holder)
+            holder->exec("BEGIN EXCLUSIVE");
+        const ToolRun run = runTool(arguments);
+        holder.reset();
+        QCOMPARE(run.errors, QString(errors).replace("%1", working.path()));
+        QCOMPARE(run.exitCode, exitCode);
+        if (line.isEmpty())
+            QCOMPARE(run.out, QString());
+        else
+            QVERIFY2(run.out.contains(line.replace("%1", working.path())), qPrintable(run.out));
+        QCOMPARE(folderBytes(), before);
     }
 
     // What is due or overdue, by date or by the miles of the gasoline log,

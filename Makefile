@@ -1,19 +1,21 @@
 # The two set-up commands of the README:
 #   make run    install what is missing, configure, build, start Torqal
 #   make test   the same set-up, then every test headless (plus the data
-#               tests again under AddressSanitizer and UBSan; in CI as root
-#               also the Debian package, installed and started)
+#               tests again under AddressSanitizer and UBSan, and the start-up's
+#               threads under ThreadSanitizer; in CI as root also the Debian
+#               package, installed and started)
 # and two more:
 #   make demo     start Torqal on a throwaway folder of demo rides
 #   make package  build the Debian package build/torqal_<version>_<arch>.deb
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
 JOBS       ?= $(shell nproc)
 # Rebuilds are quicker through ccache where it is installed (it is optional).
 LAUNCHER   := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: run test deps build build-asan bench clean demo package programs
+.PHONY: run test deps build build-asan build-tsan bench clean demo package programs
 
 deps:
 	@scripts/setup-deps
@@ -37,9 +39,16 @@ $(ASAN_BUILD)/CMakeCache.txt: | deps
 build-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
-test: build build-asan
+$(TSAN_BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug $(LAUNCHER) -DTORQAL_THREAD_SANITIZE=ON
+
+build-tsan: deps $(TSAN_BUILD)/CMakeCache.txt
+	cmake --build $(TSAN_BUILD) -j $(JOBS)
+
+test: build build-asan build-tsan
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(TSAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@if [ "$${CI:-}" = true ]; then \
 	  if [ "$$(id -u)" = 0 ]; then $(MAKE) --no-print-directory package && scripts/check-package $(BUILD); \
 	  else echo "The package check installs a package and needs root: skipped."; fi; fi
@@ -58,4 +67,4 @@ bench: build
 	@scripts/run-benchmarks $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)

@@ -8,14 +8,24 @@ namespace {
 
 const QString Program = QStringLiteral("torqal-data");
 
-CommandLine::Usage toolUsage(const QList<Verb> &verbs)
+// The tool's usage as its help shows it: with every command's help.
+CommandLine::Usage toolHelp(const QList<Verb> &verbs)
+{
+    CommandLine::Usage usage = toolUsage();
+    QString commands;
+    for (const Verb &verb : verbs)
+        commands += QStringLiteral("\n  ") + verb.usage.synopsis().mid(Program.size() + 1) + QStringLiteral("\n") + verb.usage.entry(6);
+    usage.description += QStringLiteral("\n\nCommands:") + commands.chopped(1);
+    return usage;
+}
+
+} // namespace
+
+CommandLine::Usage toolUsage()
 {
     CommandLine::Usage usage;
     usage.command = Program;
     usage.summary = QStringLiteral("Checks, reads and mends the data files of Torqal, the vehicle records program.");
-    QString commands;
-    for (const Verb &verb : verbs)
-        commands += QStringLiteral("\n  ") + verb.usage.synopsis().mid(Program.size() + 1) + QStringLiteral("\n") + verb.usage.entry(6);
     usage.description =
         QStringLiteral("Torqal keeps its records in five files of fixed-length records: Torqal.Dat (the rides), "
                        "Maint.Dat, Goody.Dat, Trip.Dat and Gas.Dat (the four logs), in its data folder "
@@ -23,15 +33,11 @@ CommandLine::Usage toolUsage(const QList<Verb> &verbs)
                        "SQLite database Torqal.db. Every command below works on "
                        "them without Torqal's windows and without a display. Only \"repair\" changes a data file; "
                        "the others only read.\n\n"
-                       "Run \"torqal-data COMMAND --help\" for the help of one command.\n\n"
-                       "Commands:")
-        + commands.chopped(1);
+                       "Run \"torqal-data COMMAND --help\" for the help of one command.");
     usage.arguments = {{QStringLiteral("COMMAND"), QStringLiteral("one of the commands above")},
                        {QStringLiteral("ARGUMENTS"), QStringLiteral("the command's own options and arguments"), true, true}};
     return usage;
 }
-
-} // namespace
 
 CommandLine::Argument folderArgument()
 {
@@ -64,7 +70,7 @@ QString Verb::name() const
 
 int runVerbs(const QList<Verb> &verbs, const QStringList &arguments, QTextStream &out, QTextStream &errors)
 {
-    const CommandLine::Usage tool = toolUsage(verbs);
+    const CommandLine::Usage tool = toolHelp(verbs);
     QCommandLineParser toolParser;
     // Everything after the command's name belongs to the command.
     toolParser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);

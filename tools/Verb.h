@@ -11,7 +11,7 @@
 // One command of torqal-data ("check", "dump", ...): what it takes, as its
 // help describes it, and what it does. A command is made in a file of its own
 // (tools/<Name>Command.cpp, which declares e.g. `Verb checkVerb();`) and
-// takes its place in the list in main.cpp; parsing, help and refusals are
+// takes its place in the list in Verbs.cpp; parsing, help and refusals are
 // the same for all of them.
 struct Verb
 {
@@ -30,6 +30,10 @@ QString folderOf(const QCommandLineParser &parser);
 
 // Whether `folder` is a folder; if not, says so in one line on `errors`.
 bool isFolder(const QString &folder, QTextStream &errors);
+
+// What torqal-data says about itself in its help, before the list of its
+// commands.
+CommandLine::Usage toolUsage();
 
 // torqal-data itself: reads the command's name, then that command's own
 // options and arguments, and runs it. `arguments` starts with the program's

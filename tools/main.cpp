@@ -1,20 +1,13 @@
 // torqal-data: checks, reads and mends Torqal's data files without a window,
 // for people who want to look into or rescue them. Each command lives in a
-// file of its own (tools/<Name>Command.cpp) and is listed here.
+// file of its own (tools/<Name>Command.cpp) and is listed in Verbs.cpp.
 
-#include "CheckCommand.h"
-#include "DueCommand.h"
-#include "DumpCommand.h"
-#include "RepairCommand.h"
-#ifdef TORQAL_DATA_HISTORY
-#include "ExportCommand.h"
-#include "HistoryCommand.h"
-
-#include <QApplication>
-#endif
-
+#include "Verbs.h"
 #include "platform/Identity.h"
 
+#ifdef TORQAL_DATA_HISTORY
+#include <QApplication>
+#endif
 #include <QCoreApplication>
 
 #include <memory>
@@ -26,9 +19,7 @@ int main(int argc, char *argv[])
     // application object; the history's charts need one with widgets, drawn
     // without a screen.
     std::unique_ptr<QCoreApplication> application;
-    QList<Verb> verbs{checkVerb(), dumpVerb(), repairVerb(), dueVerb()};
 #ifdef TORQAL_DATA_HISTORY
-    verbs << historyVerb() << exportVerb();
     if (arguments.value(1) == QLatin1String("history")) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -41,7 +32,7 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     QTextStream errors(stderr);
-    const int status = runVerbs(verbs, arguments, out, errors);
+    const int status = runVerbs(torqalDataVerbs(), arguments, out, errors);
     out.flush();
     errors.flush();
     return status;

@@ -1,43 +1,37 @@
 #include "app/StartAhead.h"
 
 #include "platform/DataFolder.h"
-#include "platform/SingleInstance.h"
+#include "platform/DisplayConnection.h"
 #include "ui/ButtonLayout.h"
 
 #include <QFileInfo>
+#include <QThread>
 
 #include <fontconfig/fontconfig.h>
 
-#include <cstdlib>
-#include <string>
+#include <clocale>
 
 namespace {
 
-// While the display connection opens, the toolkit takes the desktop's launch
-// tokens out of the environment (so that programs started from this one do
-// not inherit them), and fontconfig on the second thread reads the
-// environment without any guard. Taking a variable out moves every variable
-// after it one place up, so that a reading at that moment could miss one.
-// With the tokens at the very end of the environment, taking them out moves
-// no other variable.
-void moveLaunchTokensToTheEnd()
+// Whether the toolkit will take a launch token out of the environment while
+// the display opens.
+bool launchTokenGiven()
 {
-    for (const char *name : {"DESKTOP_STARTUP_ID", "XDG_ACTIVATION_TOKEN"}) {
-        if (const char *value = std::getenv(name)) {
-            const std::string kept(value);
-            ::unsetenv(name);
-            ::setenv(name, kept.c_str(), 1); // a new variable goes at the end
-        }
-    }
+    return qEnvironmentVariableIsSet("DESKTOP_STARTUP_ID") || qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN");
 }
 
 } // namespace
 
 StartAhead::StartAhead()
 {
-    moveLaunchTokensToTheEnd();
+    // Both before the second thread starts (see the header): this thread
+    // becomes the toolkit's main thread, and the locale is the one the
+    // toolkit sets while the display opens.
+    QThread::currentThread();
+    std::setlocale(LC_ALL, "");
     m_work = std::thread([this] {
         FcInit();
+        m_fontsLoaded.count_down();
         // A data folder yet to be made is made by the start procedure, so
         // that a start without a display leaves nothing behind.
         if (const QString folder = DataFolder::path(); QFileInfo(folder).isDir())
@@ -53,6 +47,13 @@ StartAhead::StartAhead()
 StartAhead::~StartAhead()
 {
     wait();
+}
+
+std::unique_ptr<QApplication> StartAhead::openDisplay(int &argc, char **argv, const QString &program)
+{
+    if (launchTokenGiven())
+        m_fontsLoaded.wait();
+    return OpenDisplay(argc, argv, program, [this] { finish(); });
 }
 
 void StartAhead::wait()

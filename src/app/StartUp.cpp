@@ -33,16 +33,6 @@ void SetProgramIcon()
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("example.qorsoftware.Torqal")));
 }
 
-DataFolderLock LockDataFolder(const QString &folder)
-{
-    // The lock lies in the data folder itself, so that two programs on one
-    // folder (two logins, a home shared over the network) cannot meet.
-    DataFolderLock lock;
-    lock.instance = std::make_unique<SingleInstance>(folder);
-    lock.outcome = lock.instance->acquire();
-    return lock;
-}
-
 frmTitlePage *StartProgram(std::unique_ptr<SingleInstance> &instance)
 {
     return StartProgram(DataFolderLock(), instance);

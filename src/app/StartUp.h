@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DataFolderLock.h"
 #include "platform/SingleInstance.h"
 
 #include <QString>
@@ -14,16 +15,6 @@ void ConfigureApplication();
 // The program's icon from the desktop's icon theme, for every window. Looking
 // it up takes a while, so it waits until the main window is on screen.
 void SetProgramIcon();
-
-// The data folder's lock, tried. Needs no display, so the program tries it on
-// a second thread while the display opens (StartAhead.h) when the folder is
-// there already; the start procedure reports a refusal.
-struct DataFolderLock
-{
-    std::unique_ptr<SingleInstance> instance; // null: not tried yet
-    SingleInstance::Outcome outcome = SingleInstance::Outcome::CannotMake;
-};
-DataFolderLock LockDataFolder(const QString &folder);
 
 // The start procedure: moves into the data folder, refuses a second program
 // on that folder (`instance` then holds the folder's lock for the run), looks

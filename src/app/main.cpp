@@ -3,7 +3,6 @@
 #include "app/StartUp.h"
 #include "platform/CommandLine.h"
 #include "platform/DataFolder.h"
-#include "platform/DisplayConnection.h"
 #include "platform/Identity.h"
 #include "platform/SingleInstance.h"
 #include "ui/ButtonLayout.h"
@@ -24,9 +23,7 @@ int main(int argc, char *argv[])
     SetApplicationIdentity();
     DataFolder::choose(options.dataFolder);
     StartAhead ahead;
-    // Without a display the lock taken ahead is given back before the end.
-    const std::unique_ptr<QApplication> application =
-        OpenDisplay(argc, argv, QStringLiteral("torqal"), [&ahead] { ahead.finish(); });
+    const std::unique_ptr<QApplication> application = ahead.openDisplay(argc, argv, QStringLiteral("torqal"));
     DataFolderLock lock = ahead.finish();
     ConfigureApplication();
     // Painted while the title window is built and shown; waited for at the end.

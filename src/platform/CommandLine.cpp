@@ -44,15 +44,6 @@ QString table(const QList<std::pair<QString, QString>> &rows, int indent)
     return text;
 }
 
-QList<QCommandLineOption> allOptions(const Usage &usage)
-{
-    QList<QCommandLineOption> options = usage.options;
-    options << helpOption();
-    if (usage.offersVersion)
-        options << versionOption();
-    return options;
-}
-
 QString details(const Usage &usage, int indent)
 {
     QString text = wrapped(usage.summary, indent);
@@ -65,7 +56,7 @@ QString details(const Usage &usage, int indent)
         text += QLatin1Char('\n') + QString(indent, u' ') + QStringLiteral("Arguments:\n") + table(rows, indent + 2);
     }
     QList<std::pair<QString, QString>> rows;
-    for (const QCommandLineOption &option : allOptions(usage))
+    for (const QCommandLineOption &option : usage.allOptions())
         rows.append({optionNames(option), option.description()});
     text += QLatin1Char('\n') + QString(indent, u' ') + QStringLiteral("Options:\n") + table(rows, indent + 2);
     return text;
@@ -86,6 +77,15 @@ QString Usage::synopsis() const
     return parts.join(QLatin1Char(' '));
 }
 
+QList<QCommandLineOption> Usage::allOptions() const
+{
+    QList<QCommandLineOption> all = options;
+    all << helpOption();
+    if (offersVersion)
+        all << versionOption();
+    return all;
+}
+
 QString Usage::help() const
 {
     return QStringLiteral("Usage: ") + synopsis() + QLatin1Char('\n') + details(*this, 0);
@@ -100,7 +100,7 @@ std::optional<int> read(const Usage &usage, const QStringList &arguments, QComma
                         QTextStream &out, QTextStream &errors)
 {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions(allOptions(usage));
+    parser.addOptions(usage.allOptions());
     for (const Argument &argument : usage.arguments)
         parser.addPositionalArgument(argument.name, argument.description);
     if (!parser.parse(arguments))

@@ -41,6 +41,8 @@ struct Usage
 
     // "torqal-data dump [--kind KIND] FILE"
     QString synopsis() const;
+    // The options with --help (and --version).
+    QList<QCommandLineOption> allOptions() const;
     // Usage line, summary, description, arguments and options.
     QString help() const;
     // The same, without the usage line, indented as one entry of a list.

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -13,22 +15,24 @@ struct HeldMessage
     QString text;
 };
 
-QList<HeldMessage> &heldMessages()
+// The display being opened. The toolkit sends its messages from whichever
+// thread makes them, and the start-up work runs on a second thread while
+// the display opens, so everything here is read and written under the guard.
+struct Opening
 {
-    static QList<HeldMessage> messages;
-    return messages;
-}
+    std::mutex guard;
+    bool holding = false;
+    std::thread::id opener;
+    QString program;
+    std::function<void()> ending;
+    QtMessageHandler previous = nullptr;
+    QList<HeldMessage> messages;
+};
 
-QString &programName()
+Opening &opening()
 {
-    static QString name;
-    return name;
-}
-
-std::function<void()> &beforeEnding()
-{
-    static std::function<void()> step;
-    return step;
+    static Opening state;
+    return state;
 }
 
 QString whyNoDisplay()
@@ -44,30 +48,53 @@ QString whyNoDisplay()
         .arg(QString::fromLocal8Bit(x11.isEmpty() ? wayland : x11));
 }
 
-void holdMessage(QtMsgType type, const QMessageLogContext &, const QString &text)
+void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
+    Opening &state = opening();
+    std::unique_lock locked(state.guard);
+    // A message that was on its way while the held ones were shown follows
+    // them; another thread's failure is no failure to open the display and
+    // ends the program as the toolkit ends it.
+    if (!state.holding || (type == QtFatalMsg && std::this_thread::get_id() != state.opener)) {
+        const QtMessageHandler previous = state.previous;
+        locked.unlock();
+        previous(type, context, text);
+        return;
+    }
     if (type == QtFatalMsg) {
-        const QByteArray line = (programName() + QStringLiteral(": ") + whyNoDisplay() + QLatin1Char('\n')).toLocal8Bit();
+        const QByteArray line = (state.program + QStringLiteral(": ") + whyNoDisplay() + QLatin1Char('\n')).toLocal8Bit();
+        const std::function<void()> ending = std::move(state.ending);
+        // The ending may wait for a thread that is sending a message.
+        locked.unlock();
         std::fputs(line.constData(), stderr);
         std::fflush(stderr);
-        if (beforeEnding())
-            beforeEnding()();
+        if (ending)
+            ending();
         std::_Exit(1);
     }
-    heldMessages().append({type, text});
+    state.messages.append({type, text});
 }
 
 } // namespace
 
 std::unique_ptr<QApplication> OpenDisplay(int &argc, char **argv, const QString &program, std::function<void()> ending)
 {
-    programName() = program;
-    beforeEnding() = std::move(ending);
-    const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
+    Opening &state = opening();
+    {
+        const std::lock_guard locked(state.guard);
+        state.holding = true;
+        state.opener = std::this_thread::get_id();
+        state.program = program;
+        state.ending = std::move(ending);
+        state.previous = qInstallMessageHandler(holdMessage);
+    }
     auto application = std::make_unique<QApplication>(argc, argv);
-    qInstallMessageHandler(previous);
-    beforeEnding() = nullptr;
-    for (const HeldMessage &message : std::exchange(heldMessages(), {}))
-        qt_message_output(message.type, QMessageLogContext(), message.text);
+    const std::lock_guard locked(state.guard);
+    // Shown in the order they came, before any later message.
+    for (const HeldMessage &message : std::exchange(state.messages, {}))
+        state.previous(message.type, QMessageLogContext(), message.text);
+    state.holding = false;
+    state.ending = nullptr;
+    qInstallMessageHandler(state.previous);
     return application;
 }

@@ -11,6 +11,13 @@
 // line saying so goes to standard error, "<program>: ...", and the process
 // ends with exit status 1. The toolkit's own messages during the attempt are
 // kept back unless it fails for another reason. `ending` runs before the
-// process ends that way (to give back what the program holds already).
+// process ends that way (to give back what the program holds already); it
+// may wait for other threads.
+//
+// Other threads may run meanwhile: their messages are kept back as well and
+// shown, with the toolkit's, in the order they came, before any later
+// message; a failure on another thread ends the program as the toolkit ends
+// it, not as a display that cannot be reached. Call it on the program's main
+// thread.
 std::unique_ptr<QApplication> OpenDisplay(int &argc, char **argv, const QString &program,
                                           std::function<void()> ending = {});

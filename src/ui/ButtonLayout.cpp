@@ -1,17 +1,13 @@
 #include "ui/ButtonLayout.h"
 
-#include "ui/QorButton.h"
-
 #include <QFile>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMutex>
 #include <QSaveFile>
-#include <QWidget>
 
-#include <algorithm>
+#include <mutex>
 
 QString buttonLayoutPath(const QString &layoutName)
 {
@@ -89,9 +85,10 @@ bool writeButtonLayout(const QString &path, const ButtonLayout &layout, QString 
 
 bool programButtonLayout(const QString &layoutName, ButtonLayout &layout, QString *error)
 {
-    static QMutex guard;
+    // A std::mutex, whose order the thread checker's build follows.
+    static std::mutex guard;
     static QHash<QString, ButtonLayout> read;
-    const QMutexLocker locked(&guard);
+    const std::lock_guard locked(guard);
     if (const auto found = read.constFind(layoutName); found != read.constEnd()) {
         layout = *found;
         return true;
@@ -102,6 +99,19 @@ bool programButtonLayout(const QString &layoutName, ButtonLayout &layout, QStrin
     return true;
 }
 
+QStringList programPictures(const ButtonLayout &layout)
+{
+    QStringList sources;
+    for (const ButtonLayoutEntry &entry : layout) {
+        for (const ButtonPropertyBag::Entry &property : entry.properties.entries()) {
+            const QString value = property.second.toString();
+            if (value.startsWith(QLatin1String("icon:")) || value.startsWith(QLatin1String("cursor:")))
+                sources << value;
+        }
+    }
+    return sources;
+}
+
 std::future<void> PaintButtonPicturesAhead(const QStringList &layoutNames)
 {
     return std::async(std::launch::async, [layoutNames] {
@@ -109,67 +119,8 @@ std::future<void> PaintButtonPicturesAhead(const QStringList &layoutNames)
             ButtonLayout layout;
             if (!programButtonLayout(name, layout))
                 continue; // reported when the window loads it
-            for (const ButtonLayoutEntry &entry : layout) {
-                for (const ButtonPropertyBag::Entry &property : entry.properties.entries()) {
-                    const QString value = property.second.toString();
-                    if (value.startsWith(QLatin1String("icon:")) || value.startsWith(QLatin1String("cursor:")))
-                        ButtonPicture::fromSource(value);
-                }
-            }
+            for (const QString &source : programPictures(layout))
+                ButtonPicture::fromSource(source);
         }
     });
-}
-
-bool LoadButtonLayout(QWidget *window, const QString &layoutName, QString *error)
-{
-    ButtonLayout layout;
-    const QString path = buttonLayoutPath(layoutName);
-    if (!programButtonLayout(layoutName, layout, error))
-        return false;
-    QStringList missing;
-    for (const ButtonLayoutEntry &entry : layout) {
-        if (auto *button = window->findChild<QorButton *>(entry.name))
-            button->loadProperties(entry.properties);
-        else
-            missing << entry.name;
-    }
-    if (missing.isEmpty())
-        return true;
-    if (error)
-        *error = QStringLiteral("%1: no button %2 in the window").arg(path, missing.join(QStringLiteral(", ")));
-    return false;
-}
-
-bool LoadButtonLayoutInto(const QList<QorButton *> &buttons, const QString &layoutName, QString *error)
-{
-    ButtonLayout layout;
-    const QString path = buttonLayoutPath(layoutName);
-    if (!programButtonLayout(layoutName, layout, error))
-        return false;
-    QStringList missing;
-    for (QorButton *button : buttons) {
-        const auto entry = std::find_if(layout.cbegin(), layout.cend(), [button](const ButtonLayoutEntry &stored) {
-            return stored.name == button->objectName();
-        });
-        if (entry != layout.cend())
-            button->loadProperties(entry->properties);
-        else
-            missing << button->objectName();
-    }
-    if (missing.isEmpty())
-        return true;
-    if (error)
-        *error = QStringLiteral("%1: no layout for %2").arg(path, missing.join(QStringLiteral(", ")));
-    return false;
-}
-
-ButtonLayout SaveButtonLayout(const QWidget *window)
-{
-    ButtonLayout layout;
-    for (const QorButton *button : window->findChildren<QorButton *>()) {
-        ButtonLayoutEntry entry{button->objectName(), {}};
-        button->saveProperties(entry.properties);
-        layout.append(entry);
-    }
-    return layout;
 }

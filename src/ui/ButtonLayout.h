@@ -35,10 +35,19 @@ QByteArray buttonLayoutJson(const ButtonLayout &layout);
 // for the resources never change while the program runs. Safe on any thread.
 bool programButtonLayout(const QString &layoutName, ButtonLayout &layout, QString *error = nullptr);
 
-// Paints the program's own pictures that the windows' layouts name (icons,
-// the hand cursor) on a second thread, so that the windows' commands find
-// them painted. Wait for the result before the program ends.
+// The program's own pictures that the layout names (icons, the hand cursor),
+// in the layout's order.
+QStringList programPictures(const ButtonLayout &layout);
+
+// Paints the program's own pictures that the windows' layouts name on a
+// second thread, so that the windows' commands find them painted. Start it
+// once the application object exists (the toolkit takes the first thread
+// that makes an object of its own as its main thread), and wait for the
+// result before the program ends.
 std::future<void> PaintButtonPicturesAhead(const QStringList &layoutNames);
+
+// What is above needs no widgets; loading into and saving from the windows'
+// buttons, below, is part of the buttons' library (ButtonLayoutLoad.cpp).
 
 // Finds each button of the layout among the window's QorButton children and
 // loads its properties. Fails when the layout cannot be read or names a button

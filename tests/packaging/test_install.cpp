@@ -84,6 +84,45 @@ private slots:
         QVERIFY(usage.output.startsWith(QStringLiteral("Usage: torqal-data")));
     }
 
+    // A backup of the data files alone loses the reminders: each page's FILES
+    // section names everything the data folder holds.
+    void manualPagesNameEveryFile()
+    {
+        QStringList programs{QStringLiteral("torqal-data")};
+        if (TORQAL_HAS_PROGRAM)
+            programs << QStringLiteral("torqal");
+        for (const QString &program : programs) {
+            const Run page = run(QStringLiteral("gzip"), {QStringLiteral("-dc"), m_share.filePath(QStringLiteral("man/man1/%1.1.gz").arg(program))});
+            QCOMPARE(page.exitCode, 0);
+            const QString files = page.output.section(QStringLiteral(".SH FILES\n"), 1);
+            for (const char *name : {"Torqal.Dat", "Gas.Dat", "Torqal.db", "Pictures/", "Printouts/", "Torqal.lock", "Torqal.jnl"})
+                QVERIFY2(files.contains(QLatin1String(name)), qPrintable(program + QStringLiteral(": ") + QLatin1String(name)));
+        }
+    }
+
+    // torqal-data's manual page keeps each item of a command's list whole,
+    // under a bullet of its own, as its help shows them.
+    void dataToolManualKeepsListsWhole()
+    {
+        const Run help = run(m_prefix.filePath(QStringLiteral("bin/torqal-data")), {QStringLiteral("check"), QStringLiteral("--help")});
+        QStringList items;
+        for (const QString &line : help.output.split(QLatin1Char('\n'))) {
+            if (line.startsWith(QLatin1String("- ")))
+                items << line.mid(2);
+            else if (!items.isEmpty() && line.startsWith(QLatin1String("  ")))
+                items.last() += QLatin1Char(' ') + line.trimmed();
+            else if (!items.isEmpty())
+                break;
+        }
+        QVERIFY(items.size() > 1);
+        const Run page = run(QStringLiteral("gzip"), {QStringLiteral("-dc"), m_share.filePath(QStringLiteral("man/man1/torqal-data.1.gz"))});
+        QCOMPARE(page.exitCode, 0);
+        for (const QString &item : items) {
+            const QString bullet = QStringLiteral(".IP \\(bu 2\n") + QString(item).replace(QLatin1Char('-'), QStringLiteral("\\-")) + QLatin1Char('\n');
+            QVERIFY2(page.output.contains(bullet), qPrintable(item));
+        }
+    }
+
     void iconInEveryHicolorSize()
     {
         for (int size : {16, 32, 48, 64, 128, 256}) {

@@ -1,0 +1,19 @@
+#include "Verbs.h"
+
+#include "CheckCommand.h"
+#include "DueCommand.h"
+#include "DumpCommand.h"
+#include "RepairCommand.h"
+#ifdef TORQAL_DATA_HISTORY
+#include "ExportCommand.h"
+#include "HistoryCommand.h"
+#endif
+
+QList<Verb> torqalDataVerbs()
+{
+    QList<Verb> verbs{checkVerb(), dumpVerb(), repairVerb(), dueVerb()};
+#ifdef TORQAL_DATA_HISTORY
+    verbs << historyVerb() << exportVerb();
+#endif
+    return verbs;
+}

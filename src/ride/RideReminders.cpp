@@ -151,8 +151,9 @@ void RideReminders::showOverdueAtStart(ReminderStore &store)
             continue;
         const DueDate::Standing standing = DueDate::standing(reminder, today, miles[reminder.rideKey]);
         if (standing.state == DueDate::State::Overdue) {
-            overdue.emplace_back(ride->second.first, OverdueWindow::Row{ride->second.second, reminder.description,
-                                                                        DueDate::standingText(reminder, standing)});
+            overdue.emplace_back(ride->second.first,
+                                 OverdueWindow::Row{ride->second.second, reminder.description,
+                                                    DueDate::standingText(reminder, standing), ride->second.first});
         }
     }
     if (overdue.empty())
@@ -165,6 +166,8 @@ void RideReminders::showOverdueAtStart(ReminderStore &store)
     DimAround(rw.window, [&] { RunModal(window); });
     if (window.dontShowAtStart())
         Settings::setValue(Settings::OverdueAtStartKey, Settings::NoShow);
+    if (window.rideToOpen() > 0 && m_openRide)
+        m_openRide(window.rideToOpen());
 }
 
 ReminderStore *RideReminders::store()

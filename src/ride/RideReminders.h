@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class HistoryWindow;
 class MainWindowLogs;
 
@@ -25,6 +27,11 @@ public:
     // user should that fail), shows the notice and, unless the user asked
     // not to see it at start, the list of every ride's overdue reminders.
     void start();
+
+    // How a row of the overdue list opens its ride's reminders: the main
+    // window shows the ride (by its number in the ride file) and opens its
+    // history on the "Reminders" page.
+    void setRideOpener(std::function<void(int rideNumber)> openRide) { m_openRide = std::move(openRide); }
 
     // Shows how the shown ride's reminders stand ("2 reminders due"), or
     // hides the notice while no ride is shown or the reminders are not open.
@@ -49,4 +56,5 @@ private:
     RideWindow rw;
     MainWindowLogs &m_logs;
     ReminderService m_service;
+    std::function<void(int rideNumber)> m_openRide;
 };

@@ -73,6 +73,10 @@ frmMain::frmMain(QWidget *parent)
             m_reminders->refreshNotice();
     });
     m_rides->deletion.setReminders([this] { return m_reminders->store(); });
+    m_reminders->setRideOpener([this](int rideNumber) {
+        m_rides->menu.menuListRides_Click(rideNumber);
+        cmdRideHistory_Click(true);
+    });
     setUpFade();
 
     setWindowTitle(QStringLiteral(" ") + ApplicationTitle);

@@ -347,7 +347,7 @@ private slots:
             QCOMPARE(rowTexts(list->list()), (QStringList{QStringLiteral("1998 Honda Civic|Inspection|overdue by 1 day"),
                                                           QStringLiteral("Sally|Insurance|overdue by 2 days")}));
             list->dontShowChoice()->click();
-            QTest::keyClick(list->list(), Qt::Key_Return);
+            QTest::keyClick(list->okButton(), Qt::Key_Return);
             QCOMPARE(list->result(), int(QDialog::Accepted));
         });
         world.open();
@@ -358,6 +358,52 @@ private slots:
         world.open();
         QTest::qWait(50);
         QCOMPARE(script.openings, 1);
+    }
+
+    // Enter or a double-click on a row of the overdue list opens that ride's
+    // reminders: the main window shows the ride, and its history window opens
+    // on the "Reminders" page.
+    void aRowOfTheOverdueListOpensItsRidesReminders_data()
+    {
+        QTest::addColumn<bool>("doubleClick");
+        QTest::newRow("Enter") << false;
+        QTest::newRow("double-click") << true;
+    }
+
+    void aRowOfTheOverdueListOpensItsRidesReminders()
+    {
+        QFETCH(bool, doubleClick);
+        World world;
+        writeFileOf(QStringLiteral("Torqal.Dat"), threeRides);
+        store({ofRide(once(Today.addDays(-1)), threeRides[0].RideKey),
+               ofRide(once(Today.addDays(-2), 0, QStringLiteral("Insurance")), threeRides[2].RideKey)});
+        QString opened;
+        bool onReminders = false;
+        ModalScript script([&](QDialog &dialog) {
+            if (auto *overdue = qobject_cast<OverdueWindow *>(&dialog)) {
+                QTreeWidget *list = overdue->list();
+                QTreeWidgetItem *sally = list->topLevelItem(1);
+                if (doubleClick) {
+                    // A double-click is a click followed by the double-click event.
+                    const QPoint at = list->visualItemRect(sally).center();
+                    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+                    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+                } else {
+                    list->setFocus();
+                    QTest::keyClick(list, Qt::Key_Down);
+                    QTest::keyClick(list, Qt::Key_Return);
+                }
+                return;
+            }
+            opened = dialog.windowTitle();
+            QVERIFY(remindersPage(dialog, &onReminders));
+            dialog.accept();
+        });
+        world.open();
+        QTRY_COMPARE(script.openings, 2);
+        QCOMPARE(opened, QStringLiteral("History of Sally"));
+        QVERIFY(onReminders);
+        QCOMPARE(world.window->state().CurrentRideKey, threeRides[2].RideKey);
     }
 
     // A damaged database: one message naming it, the file left alone, and

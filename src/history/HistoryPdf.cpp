@@ -5,6 +5,7 @@
 #include "logs/LogRows.h"
 #include "logs/LogTotals.h"
 #include "platform/Clock.h"
+#include "platform/ValueFormats.h"
 #include "print/ContinuousPrintDevice.h"
 #include "print/PageGeometry.h"
 #include "print/QPrinterDevice.h"
@@ -51,31 +52,41 @@ void printPicture(PrintDevice &device, const QString &path)
     device.setY(top + height + 0.2);
 }
 
+// A label in bold and its value beside it.
+void printSummaryLine(PrintDevice &device, const SummaryLine &line)
+{
+    useFont(device, 10, true);
+    device.setX(PageGeometry::LeftMargin);
+    device.print(line.label, LineEnd::Stay);
+    useFont(device, 10, false);
+    printLine(device, line.value, SummaryValueAt);
+}
+
 void printTitlePage(PrintDevice &device, const ShownRide &ride, const RideHistory &history)
 {
     useFont(device, 10, false);
     PrintRideHeading(device, ride.heading);
     useFont(device, 16, true);
     printLine(device, QStringLiteral("History of ") + ride.displayName);
+    // What a buyer checks the ride against first.
+    if (const QString vin = ValueFormats::trimBlanks(history.ride.VIN); !vin.isEmpty())
+        printSummaryLine(device, {QStringLiteral("VIN"), vin});
     if (!ride.picturePath.trimmed().isEmpty())
         printPicture(device, ride.picturePath);
     else
         device.printEmptyLine();
-    for (const SummaryLine &line : summaryLines(summarise(history))) {
-        useFont(device, 10, true);
-        device.setX(PageGeometry::LeftMargin);
-        device.print(line.label, LineEnd::Stay);
-        useFont(device, 10, false);
-        printLine(device, line.value, SummaryValueAt);
-    }
+    for (const SummaryLine &line : summaryLines(summarise(history)))
+        printSummaryLine(device, line);
     device.endDocument();
 }
 
+// The log as its list shows it, and each entry's notes.
 template<class Record>
-LogList logListOf(LogKind kind, const std::vector<Record> &entries)
+std::pair<LogList, QStringList> logListOf(LogKind kind, const std::vector<Record> &entries)
 {
     const LogKindInfo &info = logKindInfo(kind);
     LogList list;
+    QStringList notes;
     list.log.kind = logIndex(kind);
     list.log.tabCaption = info.tabCaption;
     for (std::size_t column = 0; column < info.columns.size(); ++column)
@@ -84,18 +95,21 @@ LogList logListOf(LogKind kind, const std::vector<Record> &entries)
     for (const Record &entry : entries) {
         const LogEntry listed = logEntry(entry, 0);
         list.rows.append(logRow(kind, listed).cells);
+        notes.append(entry.Notes);
         totals.add(kind, listed);
     }
     for (const TotalCaption &caption : totalCaptions(kind, totals))
         list.totals.append(caption.shown ? caption.text : QString());
-    return list;
+    return {list, notes};
 }
 
 template<class Record>
 void printLog(PrintDevice &device, const ShownRide &ride, LogKind kind, const std::vector<Record> &entries)
 {
-    if (!entries.empty())
-        PrintLogList(device, ride.heading, logListOf(kind, entries));
+    if (!entries.empty()) {
+        const auto [list, notes] = logListOf(kind, entries);
+        PrintLogList(device, ride.heading, list, notes);
+    }
 }
 
 void printCharts(PrintDevice &device, const ShownRide &ride, const RideHistory &history)
@@ -143,17 +157,20 @@ void printCharts(PrintDevice &device, const ShownRide &ride, const RideHistory &
 
 bool PrintHistory(PrintDevice &paper, const ShownRide &shown, const RideHistory &history)
 {
-    ContinuousPrintDevice device(paper);
-    printTitlePage(device, shown, history);
-    BasicInformation information = shown.information;
-    information.withNotes = !information.notes.trimmed().isEmpty();
-    PrintBasicInformation(device, shown.heading, information);
-    printLog(device, shown, LogKind::Maintenance, history.maintenance);
-    printLog(device, shown, LogKind::Goodies, history.goodies);
-    printLog(device, shown, LogKind::Trips, history.trips);
-    printLog(device, shown, LogKind::Gas, history.gas);
-    printCharts(device, shown, history);
-    return device.finish();
+    return ContinuousPrintDevice::printNumbered(paper, [&](PrintDevice &device) {
+        printTitlePage(device, shown, history);
+        BasicInformation information = shown.information;
+        information.withNotes = false;
+        PrintBasicInformation(device, shown.heading, information);
+        // The notes on pages of their own, each below the ride's heading.
+        if (!information.notes.trimmed().isEmpty())
+            PrintPagedText(device, information.notes, {information.notesCaption, false, false, true}, &shown.heading);
+        printLog(device, shown, LogKind::Maintenance, history.maintenance);
+        printLog(device, shown, LogKind::Goodies, history.goodies);
+        printLog(device, shown, LogKind::Trips, history.trips);
+        printLog(device, shown, LogKind::Gas, history.gas);
+        printCharts(device, shown, history);
+    });
 }
 
 QString WriteHistoryPdf(const QString &path, const ShownRide &ride, const RideHistory &history)

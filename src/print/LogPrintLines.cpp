@@ -4,6 +4,8 @@
 #include "print/PrintDevice.h"
 #include "print/PrintLayout.h"
 
+#include <QRegularExpression>
+
 using LineEnd = PrintDevice::LineEnd;
 
 namespace {
@@ -46,6 +48,35 @@ void PrintLogEntryLine(PrintDevice &device, int kind, const LogCells &cells)
     } else {
         PrintRightAligned(device, cells[2]);
     }
+}
+
+QStringList LogNoteLines(const PrintDevice &device, const QString &notes)
+{
+    constexpr double Width = PageGeometry::AmountsEndAt - PageGeometry::DescriptionColumn;
+    const auto fits = [&device](const QString &text) { return device.textWidth(text) <= Width; };
+    QStringList lines;
+    for (const QString &ownLine : notes.trimmed().split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
+        QString line;
+        for (const QString &word : ownLine.split(u' ', Qt::SkipEmptyParts)) {
+            const QString longer = line.isEmpty() ? word : line + u' ' + word;
+            if (fits(longer)) {
+                line = longer;
+                continue;
+            }
+            if (!line.isEmpty())
+                lines << line;
+            line = word;
+            while (!fits(line)) {
+                qsizetype cut = 1;
+                while (cut < line.size() && fits(line.left(cut + 1)))
+                    ++cut;
+                lines << line.left(cut);
+                line = line.mid(cut);
+            }
+        }
+        lines << line;
+    }
+    return lines;
 }
 
 void PrintRightAligned(PrintDevice &device, const QString &text)

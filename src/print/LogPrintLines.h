@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -30,6 +31,12 @@ void PrintLogHeading(PrintDevice &device, const LogColumns &log, const QString &
 // One entry in the columns of its log; amounts of maintenance, goodies and
 // trips end at the right edge for amounts.
 void PrintLogEntryLine(PrintDevice &device, int kind, const LogCells &cells);
+
+// An entry's notes as the lines printed under it in the current font: the
+// notes' own lines, broken at blanks to fit from the description column to
+// the right edge for amounts (a word too long for that is cut where it
+// reaches the edge). Line breaks and blanks at either end are left out.
+QStringList LogNoteLines(const PrintDevice &device, const QString &notes);
 
 // Prints the text so that it ends at the right edge for amounts, and ends the
 // line.

@@ -14,6 +14,9 @@ inline constexpr double HardRightLimit = 8.0;
 inline constexpr double LastLineAbove = 8.8;
 inline constexpr double PageNumberX = 6.0;
 inline constexpr double PageNumberY = 9.2;
+// The foot of a page numbered "Page N of M" stands this far above the bottom
+// of the printable area.
+inline constexpr double FootAboveBottom = 0.75;
 // Below the ride heading.
 inline constexpr double BodyTop = 2.0;
 // Amounts and totals are right-aligned to end here.

@@ -77,7 +77,7 @@ void printPageNumber(PrintDevice &device, int page)
 // fits.
 constexpr double Tolerance = 0.001;
 
-bool PrintPagedText(PrintDevice &device, const QString &text, const PagedTextTitle &title)
+bool PrintPagedText(PrintDevice &device, const QString &text, const PagedTextTitle &title, const RideHeading *heading)
 {
     int page = 0;
     bool startOfPage = true;
@@ -91,6 +91,10 @@ bool PrintPagedText(PrintDevice &device, const QString &text, const PagedTextTit
         if (startOfPage) {
             startOfPage = false;
             ++page;
+            if (heading) {
+                PrintRideHeading(device, *heading);
+                device.setX(PageGeometry::LeftMargin);
+            }
             if (!title.text.isEmpty() && (title.onEveryPage || page == 1))
                 printTitle(device, title);
         }

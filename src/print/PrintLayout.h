@@ -38,11 +38,13 @@ struct PagedTextTitle
 // Prints a long text from the current print position on, character by
 // character, with word wrapping, page breaks, the title at the top of the
 // first (or every) page and "(page N)" at the foot of the second and later
-// pages (unless the device numbers its pages itself), then ends the document. A CR LF pair ends a line, and so does a CR or
-// an LF on its own. An empty text prints
-// nothing but still ends the document. Returns what ending the document
-// returned.
+// pages (unless the device numbers its pages itself), then ends the document.
+// With a heading, every page starts with that ride heading, the title below
+// it. A CR LF pair ends a line, and so does a CR or an LF on its own. An
+// empty text prints nothing but still ends the document. Returns what ending
+// the document returned.
 //
 // The caller keeps its window disabled with the busy pointer around the call
 // when it should be (the help manual does; the log entry printout does not).
-bool PrintPagedText(PrintDevice &device, const QString &text, const PagedTextTitle &title);
+bool PrintPagedText(PrintDevice &device, const QString &text, const PagedTextTitle &title,
+                    const RideHeading *heading = nullptr);

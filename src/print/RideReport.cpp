@@ -35,6 +35,23 @@ void makeRoomForALine(PrintDevice &device, const RideHeading &ride)
     }
 }
 
+void setItalic(PrintDevice &device, bool on)
+{
+    PrintFont font = device.font();
+    font.italic = on;
+    device.setFont(font);
+}
+
+QStringList noteLinesOf(PrintDevice &device, const QString &notes)
+{
+    if (notes.trimmed().isEmpty())
+        return {};
+    setItalic(device, true);
+    const QStringList lines = LogNoteLines(device, notes);
+    setItalic(device, false);
+    return lines;
+}
+
 void printTotals(PrintDevice &device, const LogList &list)
 {
     if (list.log.kind != GasolineLog) {
@@ -88,21 +105,38 @@ bool PrintBasicInformation(PrintDevice &device, const RideHeading &ride, const B
     return PrintPagedText(device, information.notes, {information.notesCaption, false, false, true});
 }
 
-bool PrintLogList(PrintDevice &device, const RideHeading &ride, const LogList &list)
+bool PrintLogList(PrintDevice &device, const RideHeading &ride, const LogList &list, const QStringList &rowNotes)
 {
     useReportFont(device);
     device.setX(PageGeometry::LeftMargin);
     bool startOfPage = true;
     for (qsizetype row = 0; row < list.rows.size(); ++row) {
-        if (startOfPage) {
-            startOfPage = false;
-            PrintRideHeading(device, ride);
-            PrintLogHeading(device, list.log, QStringLiteral(" List"));
-        }
-        PrintLogEntryLine(device, list.log.kind, list.rows.at(row));
-        if (device.y() > PageGeometry::ListPageBreakBelow && row + 1 < list.rows.size()) {
+        const QStringList notes = noteLinesOf(device, rowNotes.value(row));
+        // An entry stays on the page of its notes' first line.
+        if (!startOfPage && !notes.isEmpty()
+            && device.y() + device.lineAdvance() > PageGeometry::ListPageBreakBelow) {
             device.newPage();
             startOfPage = true;
+        }
+        // The entry's line (-1), then the lines of its notes.
+        for (qsizetype line = -1; line < notes.size(); ++line) {
+            if (startOfPage) {
+                startOfPage = false;
+                PrintRideHeading(device, ride);
+                PrintLogHeading(device, list.log, QStringLiteral(" List"));
+            }
+            if (line < 0) {
+                PrintLogEntryLine(device, list.log.kind, list.rows.at(row));
+            } else {
+                setItalic(device, true);
+                device.setX(PageGeometry::DescriptionColumn);
+                device.print(notes.at(line), LineEnd::End);
+                setItalic(device, false);
+            }
+            if (device.y() > PageGeometry::ListPageBreakBelow && (line + 1 < notes.size() || row + 1 < list.rows.size())) {
+                device.newPage();
+                startOfPage = true;
+            }
         }
     }
     printTotals(device, list);

@@ -44,6 +44,7 @@ struct LogList
 };
 
 // Prints the list as one document: every page starts with the ride heading,
-// the list's title and its column titles; the totals come last. Returns what
-// ending the document returned.
-bool PrintLogList(PrintDevice &device, const RideHeading &ride, const LogList &list);
+// the list's title and its column titles; the totals come last. notes, when
+// given, holds each row's notes, printed in italics under it (LogNoteLines).
+// Returns what ending the document returned.
+bool PrintLogList(PrintDevice &device, const RideHeading &ride, const LogList &list, const QStringList &notes = {});

@@ -1,0 +1,97 @@
+// The history PDF as the recording print device takes it down: what a seller
+// hands a buyer.
+
+#include "history/HistoryPdf.h"
+#include "logs/LogTestSupport.h"
+#include "print/PrintTestSupport.h"
+#include "print/RecordingPrintDevice.h"
+
+#include <QTest>
+
+using namespace LogTest;
+using Line = RecordingPrintDevice::Line;
+
+namespace {
+
+QString numberedLines(int count)
+{
+    QStringList lines;
+    for (int n = 1; n <= count; ++n)
+        lines << QStringLiteral("Ride note %1").arg(n);
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+// The lines of the entry's notes: those printed in italics under its line
+// (which holds the text given), from the description column.
+QStringList notesUnder(const QList<Line> &lines, const QString &entry)
+{
+    QStringList notes;
+    auto line = std::find_if(lines.begin(), lines.end(), [&](const Line &l) { return l.text.contains(entry); });
+    if (line == lines.end())
+        return {QStringLiteral("(no entry)")};
+    for (++line; line != lines.end() && line->font.italic; ++line)
+        notes << (nearly(line->x, 2.0) ? line->text : QStringLiteral("(off the column) ") + line->text);
+    return notes;
+}
+
+} // namespace
+
+class TestHistoryPdf : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    // Every page starts with the ride's heading and ends with "Page N of M"
+    // centred at its foot; the VIN stands on the first page, and each entry's
+    // notes follow the entry, wrapped to end before the amounts' right edge.
+    void everyPageIsHeadedAndNumberedAndTheEntriesCarryTheirNotes()
+    {
+        RideHistory history;
+        history.ride.RideKey = RideA;
+        history.ride.VIN = QStringLiteral("1HGEJ6672WL012345        ");
+        const QString brakeNotes = QString(QStringLiteral("Front pads and rotors replaced under warranty. ")).repeated(4).trimmed();
+        history.maintenance.push_back(expense(RideA, day(2009, 1, 10), QStringLiteral("Brakes"), 2500000, brakeNotes));
+        for (int n = 1; n <= 50; ++n)
+            history.maintenance.push_back(expense(RideA, day(2009, 2, 1) + n, QStringLiteral("Oil change %1").arg(n),
+                                                  299500, QStringLiteral("Receipt in the glovebox")));
+        ShownRide shown{QStringLiteral("1998 Honda"),
+                        {QStringLiteral("1998"), QStringLiteral("Honda"), QStringLiteral("Civic"), QString(),
+                         QDateTime(QDate(2009, 3, 15), QTime(14, 30))},
+                        {{{QStringLiteral(" Style "), QStringLiteral("Coupe")}},
+                         false,
+                         QStringLiteral(" Notes, Thoughts, Journal, etc. "),
+                         numberedLines(100)},
+                        QString()};
+
+        RecordingPrintDevice paper;
+        QVERIFY(PrintHistory(paper, shown, history));
+        QCOMPARE(paper.documentCount(), 1);
+        const QList<Line> lines = paper.lines();
+        const int pages = lines.last().page;
+        QVERIFY2(pages >= 8, qPrintable(QString::number(pages)));
+        for (int page = 1; page <= pages; ++page) {
+            const QList<Line> onPage = paper.lines(1, page);
+            QCOMPARE(onPage.first().text, QStringLiteral("Printout of my ride, a"));
+            COMPARE_INCHES(onPage.first().y, 1.0);
+            const Line foot = onPage.last();
+            QCOMPARE(foot.text, QStringLiteral("Page %1 of %2").arg(page).arg(pages));
+            COMPARE_INCHES(foot.y, 11.0 - 0.75);
+            COMPARE_INCHES(foot.x, 8.5 / 2 - double(foot.text.size()) * CharWidth10 / 2);
+        }
+        const QList<Line> firstPage = paper.lines(1, 1);
+        QVERIFY(std::any_of(firstPage.begin(), firstPage.end(),
+                            [](const Line &line) { return line.text == QStringLiteral("VIN1HGEJ6672WL012345"); }));
+
+        const QStringList brakes = notesUnder(lines, QStringLiteral("Brakes$"));
+        QVERIFY(brakes.size() > 1);
+        QCOMPARE(brakes.join(u' '), brakeNotes);
+        for (const QString &line : brakes)
+            QVERIFY2(2.0 + double(line.size()) * CharWidth10 <= 7.1, qPrintable(line));
+        QCOMPARE(notesUnder(lines, QStringLiteral("Oil change 50$")), QStringList{"Receipt in the glovebox"});
+    }
+};
+
+QTEST_MAIN(TestHistoryPdf)
+#include "test_history_pdf.moc"

@@ -38,7 +38,7 @@ Verb exportVerb()
 {
     const QCommandLineOption ride(QStringLiteral("ride"),
                                   QStringLiteral("Export ride number N of Torqal.Dat alone (1 for its first ride), "
-                                                 "without the Ride column."),
+                                                 "without the Ride and Ride Name columns."),
                                   QStringLiteral("N"));
     CommandLine::Usage usage;
     usage.command = QStringLiteral("torqal-data export");
@@ -47,7 +47,8 @@ Verb exportVerb()
         "Writes ride.csv (every field of a ride) and maintenance.csv, goodies.csv, trips.csv and gasoline.csv "
         "into OUTDIR, made when missing, as the history window's \"Export as CSV...\" does: UTF-8, a header row of "
         "plain names, dates as yyyy-mm-dd and amounts with a decimal point. Without --ride every ride is written, "
-        "with a Ride column numbering the rides as Torqal.Dat holds them. Files of those names in OUTDIR are "
+        "each row starting with a Ride column numbering the rides as Torqal.Dat holds them and a Ride Name column "
+        "with the name the rides menu lists the ride by. Files of those names in OUTDIR are "
         "replaced; the data files are only read.\n\n"
         "Exit status: 0 when the files are written, 2 when the folder or the ride cannot be read or a file cannot "
         "be written.");

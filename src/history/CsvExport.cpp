@@ -3,6 +3,7 @@
 #include "data/DateValue.h"
 #include "history/Csv.h"
 #include "platform/ValueFormats.h"
+#include "store/RideLabels.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -49,18 +50,22 @@ private:
 CsvRow headerRow(const QStringList &names, bool withRideColumn)
 {
     CsvRow row;
-    if (withRideColumn)
+    if (withRideColumn) {
         row.add(QStringLiteral("Ride"));
+        row.add(QStringLiteral("Ride Name"));
+    }
     for (const QString &name : names)
         row.add(name);
     return row;
 }
 
-CsvRow entryRow(int rideNumber, bool withRideColumn)
+CsvRow entryRow(const RideHistory &ride, bool withRideColumn)
 {
     CsvRow row;
-    if (withRideColumn)
-        row.add(QString::number(rideNumber));
+    if (withRideColumn) {
+        row.add(QString::number(ride.rideNumber));
+        row.addText(trimBlanks(RideLabels::MenuLabel(ride.ride)));
+    }
     return row;
 }
 
@@ -97,7 +102,7 @@ CsvFile logFile(LogKind kind, const std::vector<RideHistory> &rides, std::vector
     CsvFile file{csvFileName(kind), headerRow(csvLogHeader(kind), withRideColumn).line()};
     for (const RideHistory &ride : rides) {
         for (const Record &entry : ride.*log) {
-            CsvRow row = entryRow(ride.rideNumber, withRideColumn);
+            CsvRow row = entryRow(ride, withRideColumn);
             addCells(row, entry);
             file.text += row.line();
         }
@@ -141,7 +146,7 @@ std::vector<CsvFile> csvExport(const std::vector<RideHistory> &rides, bool withR
 {
     CsvFile rideFile{QStringLiteral("ride.csv"), headerRow(rideHeader(), withRideColumn).line()};
     for (const RideHistory &ride : rides) {
-        CsvRow row = entryRow(ride.rideNumber, withRideColumn);
+        CsvRow row = entryRow(ride, withRideColumn);
         RideCells cells(row);
         RideRecord::visitFields(ride.ride, cells);
         rideFile.text += row.line();

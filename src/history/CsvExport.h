@@ -21,9 +21,10 @@
 // the lists show it (without its surrounding blanks), notes with their line
 // breaks, and text that a spreadsheet would run as a formula with an
 // apostrophe in front (see csvTextCell in Csv.h). A gasoline entry's MPG is computed for the reader and empty without
-// gallons; it is never read back. An export of every ride puts a Ride column
-// first in each file: the ride's number in the ride file at the time of the
-// export, the same in ride.csv and in the logs.
+// gallons; it is never read back. An export of every ride puts two
+// columns first in each file: Ride, the ride's number in the ride file at the
+// time of the export, the same in ride.csv and in the logs, and Ride Name, the
+// name the rides menu lists it by (its own name, or year, make and model).
 //
 // Writing never touches the data files. Each file is written whole to a
 // temporary file beside it and then put in place, so a file of the folder
@@ -39,7 +40,7 @@ struct CsvFile
 // The file of each log, and the log a file name belongs to.
 QString csvFileName(LogKind kind);
 
-// The header names of a log's file, without the Ride column.
+// The header names of a log's file, without the Ride and Ride Name columns.
 QStringList csvLogHeader(LogKind kind);
 
 // The five files of the rides, in the order ride, maintenance, goodies,

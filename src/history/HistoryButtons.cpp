@@ -3,9 +3,7 @@
 #include "ui/ButtonLayout.h"
 #include "ui/QorButton.h"
 
-#include <QDir>
 #include <QFontMetrics>
-#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -40,12 +38,6 @@ void loadLayout(QWidget *window, const QString &layoutName)
         const int captionWidth = QFontMetrics(button->font()).horizontalAdvance(QString(caption).remove(u'&'));
         button->setMinimumWidth(std::max(button->minimumWidth(), captionWidth + IconAndMargins));
     }
-}
-
-QString startFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 QString entries(std::size_t count)

@@ -16,10 +16,6 @@ QorButton *make(QWidget *window, const QString &name, const QString &caption, co
 // every caption.
 void loadLayout(QWidget *window, const QString &layoutName);
 
-// Where the file dialogs start: the user's documents folder, or the home
-// folder without one (never the data folder).
-QString startFolder();
-
 // "1 entry", "2 entries".
 QString entries(std::size_t count);
 

@@ -6,15 +6,12 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
-#include <QCursor>
-#include <QDateTimeAxis>
 #include <QGraphicsScene>
 #include <QLineSeries>
 #include <QPainter>
 #include <QScatterSeries>
 #include <QBarSeries>
 #include <QStackedBarSeries>
-#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -25,8 +22,6 @@ using namespace HistoryFigures;
 namespace HistoryCharts {
 
 namespace {
-
-void showTip(const QString &text) { QToolTip::showText(QCursor::pos(), text); }
 
 QString monthName(QDate month) { return QLocale().toString(month, QStringLiteral("MMMM yyyy")); }
 
@@ -74,7 +69,7 @@ enum class Bars { Stacked, SideBySide };
 template<class Month, class First, class Second>
 std::unique_ptr<QChart> monthBars(Chart chart, Bars bars, const std::vector<Month> &months, const QString &firstName,
                                   const QString &secondName, First first, Second second, const QString &valueTitle,
-                                  QString (*barText)(const Month &, bool))
+                                  QString (*barText)(const Month &, bool), const HoverTip &tip)
 {
     auto drawn = newChart(chart);
     QAbstractBarSeries *series = bars == Bars::Stacked ? static_cast<QAbstractBarSeries *>(new QStackedBarSeries)
@@ -91,14 +86,15 @@ std::unique_ptr<QChart> monthBars(Chart chart, Bars bars, const std::vector<Mont
     series->append(secondSet);
     series->setBarWidth(0.9);
     drawn->addSeries(series);
-    QObject::connect(firstSet, &QBarSet::hovered, series, [months, barText](bool over, int index) {
-        if (over && index >= 0 && std::size_t(index) < months.size())
-            showTip(barText(months[std::size_t(index)], false));
-    });
-    QObject::connect(secondSet, &QBarSet::hovered, series, [months, barText](bool over, int index) {
-        if (over && index >= 0 && std::size_t(index) < months.size())
-            showTip(barText(months[std::size_t(index)], true));
-    });
+    if (tip) {
+        for (QBarSet *set : {firstSet, secondSet}) {
+            const bool ofSecond = set == secondSet;
+            QObject::connect(set, &QBarSet::hovered, series, [months, barText, tip, ofSecond](bool over, int index) {
+                const bool onBar = over && index >= 0 && std::size_t(index) < months.size();
+                tip(onBar ? barText(months[std::size_t(index)], ofSecond) : QString());
+            });
+        }
+    }
     QCategoryAxis *timeAxis = monthAxis(dates);
     drawn->addAxis(timeAxis, Qt::AlignBottom);
     series->attachAxis(timeAxis);
@@ -111,12 +107,29 @@ std::unique_ptr<QChart> monthBars(Chart chart, Bars bars, const std::vector<Mont
     return drawn;
 }
 
+// The time line of the fill-ups, marked and labelled at month starts (see
+// monthMarks), so that a fill-up of 21 September stands two thirds of the way
+// from "Sep" to "Oct".
+QCategoryAxis *monthStartAxis(QDate first, QDate last)
+{
+    const std::vector<QDate> marks = monthMarks(first, last);
+    const bool years = marks.size() > 1 && marks[0].month() == marks[1].month();
+    const auto at = [](QDate month) { return double(month.startOfDay().toMSecsSinceEpoch()); };
+    auto *axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setStartValue(at(marks.front()));
+    for (const QDate month : marks)
+        axis->append(month.toString(years ? QStringLiteral("yyyy") : QStringLiteral("MMM yyyy")), at(month));
+    axis->setRange(at(marks.front()), at(marks.back()));
+    return axis;
+}
+
 // The columns of the time line that the fill-ups are drawn in: about one a
 // pixel of the widest chart drawn (the saved picture), so that a long log
 // draws as quickly as a short one.
 constexpr int DrawnColumns = 800;
 
-std::unique_ptr<QChart> mpgChart(const std::vector<MpgPoint> &points)
+std::unique_ptr<QChart> mpgChart(const std::vector<MpgPoint> &points, const HoverTip &tip)
 {
     auto drawn = newChart(Chart::MilesPerGallon);
     auto *fillUps = new QScatterSeries;
@@ -138,24 +151,23 @@ std::unique_ptr<QChart> mpgChart(const std::vector<MpgPoint> &points)
     average->replace(drawnAt);
     drawn->addSeries(fillUps);
     drawn->addSeries(average);
-    const auto tipAt = [points](const QPointF &at, bool over) {
-        if (!over)
-            return;
-        // The fill-up nearest to the pointer along the time line.
-        const auto nearest = std::min_element(points.begin(), points.end(), [&](const MpgPoint &a, const MpgPoint &b) {
-            return std::abs(double(momentOf(a.date)) - at.x()) < std::abs(double(momentOf(b.date)) - at.x());
-        });
-        showTip(mpgPointText(*nearest));
-    };
-    QObject::connect(fillUps, &QScatterSeries::hovered, fillUps, tipAt);
-    QObject::connect(average, &QLineSeries::hovered, average, tipAt);
+    if (tip) {
+        const auto tipAt = [points, tip](const QPointF &at, bool over) {
+            if (!over) {
+                tip(QString());
+                return;
+            }
+            // The fill-up nearest to the pointer along the time line.
+            const auto nearest = std::min_element(points.begin(), points.end(), [&](const MpgPoint &a, const MpgPoint &b) {
+                return std::abs(double(momentOf(a.date)) - at.x()) < std::abs(double(momentOf(b.date)) - at.x());
+            });
+            tip(mpgPointText(*nearest));
+        };
+        QObject::connect(fillUps, &QScatterSeries::hovered, fillUps, tipAt);
+        QObject::connect(average, &QLineSeries::hovered, average, tipAt);
+    }
 
-    auto *timeAxis = new QDateTimeAxis;
-    timeAxis->setFormat(QStringLiteral("MMM yyyy"));
-    const qint64 first = momentOf(points.front().date), last = momentOf(points.back().date);
-    const qint64 day = 24 * 3600 * 1000LL;
-    timeAxis->setRange(QDateTime::fromMSecsSinceEpoch(first - day), QDateTime::fromMSecsSinceEpoch(last + day));
-    timeAxis->setTickCount(6);
+    QCategoryAxis *timeAxis = monthStartAxis(points.front().date, points.back().date);
     drawn->addAxis(timeAxis, Qt::AlignBottom);
     auto *mpgAxis = new QValueAxis;
     mpgAxis->setTitleText(QStringLiteral("Miles per gallon"));
@@ -246,25 +258,25 @@ QString nothingToDrawOfOneLog(Chart chart, const Figures &figures)
         .arg(first ? QStringLiteral("trips") : QStringLiteral("gasoline"));
 }
 
-std::unique_ptr<QChart> makeChart(Chart chart, const Figures &figures)
+std::unique_ptr<QChart> makeChart(Chart chart, const Figures &figures, const HoverTip &tip)
 {
     if (!nothingToDraw(chart, figures).isEmpty())
         return {};
     switch (chart) {
     case Chart::MilesPerGallon:
-        return mpgChart(figures.mpg);
+        return mpgChart(figures.mpg, tip);
     case Chart::MoneyPerMonth:
         return monthBars(
             chart, Bars::Stacked, figures.spending, QStringLiteral("Maintenance and repairs"), QStringLiteral("Goodies"),
             [](const MonthSpending &m) { return moneyToDouble(m.maintenance); },
-            [](const MonthSpending &m) { return moneyToDouble(m.goodies); }, QStringLiteral("Dollars"), spendingBarText);
+            [](const MonthSpending &m) { return moneyToDouble(m.goodies); }, QStringLiteral("Dollars"), spendingBarText, tip);
     case Chart::MilesPerMonth:
         break;
     }
     return monthBars(
         chart, Bars::SideBySide, figures.miles, QStringLiteral("Gasoline log"), QStringLiteral("Trips"),
         [](const MonthMiles &m) { return double(m.gasoline); }, [](const MonthMiles &m) { return double(m.trips); },
-        QStringLiteral("Miles"), milesBarText);
+        QStringLiteral("Miles"), milesBarText, tip);
 }
 
 QImage chartImage(QChart &chart, QSize size)

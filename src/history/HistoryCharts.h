@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -36,9 +37,13 @@ QString nothingToDraw(Chart chart, const Figures &figures);
 // sentence that says so under the chart; empty otherwise.
 QString nothingToDrawOfOneLog(Chart chart, const Figures &figures);
 
+// Told the text of the point or bar the pointer came onto (see the texts
+// below), and an empty text when the pointer left it.
+using HoverTip = std::function<void(const QString &text)>;
+
 // The chart, or nothing when it has nothing to draw. Hovering a point or a
-// bar of it shows its date and value (see the texts below).
-std::unique_ptr<QChart> makeChart(Chart chart, const Figures &figures);
+// bar of it tells `tip` its date and value.
+std::unique_ptr<QChart> makeChart(Chart chart, const Figures &figures, const HoverTip &tip = {});
 
 // The chart drawn on a white image of the given size (for print and files).
 QImage chartImage(QChart &chart, QSize size);

@@ -52,7 +52,39 @@ std::vector<Month> perMonth(const std::vector<First> &first, const std::vector<S
     return months;
 }
 
+// The lengths of the spans between month marks, in months: 1, 2, 3, 6, then
+// 1, 2, 5, 10, 20, 50 ... years.
+int markSpan(int choice)
+{
+    constexpr int shortSpans[] = {1, 2, 3, 6};
+    if (choice < 4)
+        return shortSpans[choice];
+    constexpr int yearSteps[] = {1, 2, 5};
+    int years = yearSteps[(choice - 4) % 3];
+    for (int tens = (choice - 4) / 3; tens > 0; --tens)
+        years *= 10;
+    return 12 * years;
+}
+
 } // namespace
+
+std::vector<QDate> monthMarks(QDate first, QDate last)
+{
+    const int from = monthIndex(first);
+    const int to = monthIndex(last) + 1;
+    int span = 1, start = from, end = to;
+    for (int choice = 0;; ++choice) {
+        span = markSpan(choice);
+        start = from / span * span;
+        end = (to + span - 1) / span * span;
+        if ((end - start) / span <= MarkedSpans)
+            break;
+    }
+    std::vector<QDate> marks;
+    for (int month = start; month <= end; month += span)
+        marks.push_back(monthOf(month));
+    return marks;
+}
 
 QDate entryDay(double dateValue)
 {

@@ -70,6 +70,17 @@ struct MonthMiles
 // Every month from the first to the last dated entry of either log, as above.
 std::vector<MonthMiles> milesPerMonth(const std::vector<GasRecord> &gas, const std::vector<TripRecord> &trips);
 
+// The month starts at which the time line of fill-ups from `first` to `last`
+// is marked: from the start of the first fill-up's month to the start of the
+// month after the last one's, every month, or every 2, 3 or 6 months, or
+// every 1, 2, 5, 10, 20, 50 ... years, whichever is the shortest that cuts the
+// line into at most MarkedSpans spans. A span of several months starts at a
+// multiple of its length (January, April, July, October for three months;
+// a year divisible by the number of years), so that the marks fall on the
+// same months whatever the first fill-up.
+inline constexpr int MarkedSpans = 8;
+std::vector<QDate> monthMarks(QDate first, QDate last);
+
 // The day of a stored date; an invalid date for "no date" (0 or below, or a
 // value that is no date at all).
 QDate entryDay(double dateValue);

@@ -2,6 +2,7 @@
 
 #include "history/CsvExport.h"
 #include "history/HistoryButtons.h"
+#include "history/HistoryChartView.h"
 #include "history/HistorySummary.h"
 #include "history/ImportWindow.h"
 #include "platform/BusyPointer.h"
@@ -10,7 +11,6 @@
 #include "ui/QorButton.h"
 
 #include <QChart>
-#include <QChartView>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -96,7 +96,7 @@ HistoryWindow::HistoryWindow(RideHistory history, const ShownRide &shown, QWidge
     connect(exportButton, &QorButton::Click, this, [this, exportButton] {
         QMenu choice(this);
         choice.addAction(QStringLiteral("This ride: ") + shown_.displayName, this, [this] { exportCsv(false); });
-        choice.addAction(QStringLiteral("Every ride on file, with a Ride column"), this, [this] { exportCsv(true); });
+        choice.addAction(QStringLiteral("Every ride on file, each row naming its ride"), this, [this] { exportCsv(true); });
         choice.exec(exportButton->mapToGlobal(QPoint(0, exportButton->height())));
     });
     connect(importButton, &QorButton::Click, this, &HistoryWindow::importCsv);
@@ -146,22 +146,20 @@ void HistoryWindow::fillCharts()
             delete item->widget();
             delete item;
         }
-        std::unique_ptr<QChart> drawn = HistoryCharts::makeChart(chart, figures_);
-        saveChartButtons_[chartIndex(chart)]->setVisible(drawn != nullptr);
-        if (!drawn) {
+        const QString nothing = HistoryCharts::nothingToDraw(chart, figures_);
+        saveChartButtons_[chartIndex(chart)]->setVisible(nothing.isEmpty());
+        if (!nothing.isEmpty()) {
             auto *title = new QLabel(QStringLiteral("<b>%1</b><br>%2")
-                                         .arg(HistoryCharts::title(chart).toHtmlEscaped(),
-                                              HistoryCharts::nothingToDraw(chart, figures_).toHtmlEscaped()));
+                                         .arg(HistoryCharts::title(chart).toHtmlEscaped(), nothing.toHtmlEscaped()));
             title->setObjectName(QStringLiteral("lblNoChart(%1)").arg(chartIndex(chart)));
             title->setWordWrap(true);
             box->addWidget(title);
             continue;
         }
-        auto *view = new QChartView(drawn.release());
+        auto *view = new HistoryChartView(chart, figures_);
         view->setObjectName(QStringLiteral("chart(%1)").arg(chartIndex(chart)));
         view->setAccessibleName(HistoryCharts::title(chart));
         view->viewport()->setAccessibleName(HistoryCharts::title(chart));
-        view->setRenderHint(QPainter::Antialiasing);
         view->setMinimumHeight(320);
         box->addWidget(view);
         if (const QString note = HistoryCharts::nothingToDrawOfOneLog(chart, figures_); !note.isEmpty()) {
@@ -181,16 +179,11 @@ void HistoryWindow::fillSummary()
     summary_->setText(QStringLiteral("<table>%1</table>").arg(rows));
 }
 
-QString HistoryWindow::defaultPath(const QString &name) const
-{
-    return QDir(HistoryButtons::startFolder()).filePath(fileNameOf(name));
-}
-
 void HistoryWindow::savePdf()
 {
     const QString path = FileDialog::saveFile(this, QStringLiteral("Save history as PDF"),
-                                              defaultPath(shown_.displayName + QStringLiteral(" history.pdf")),
-                                              QStringLiteral("PDF files (*.pdf)"));
+                                              fileNameOf(shown_.displayName + QStringLiteral(" history.pdf")),
+                                              FileDialog::Kind::Pdf);
     if (path.isEmpty())
         return;
     QString failure;
@@ -209,8 +202,8 @@ void HistoryWindow::savePdf()
 
 void HistoryWindow::exportCsv(bool everyRide)
 {
-    const QString folder = FileDialog::chooseFolder(this, QStringLiteral("Export as CSV into the folder"),
-                                                    HistoryButtons::startFolder());
+    const QString folder =
+        FileDialog::chooseFolder(this, QStringLiteral("Export as CSV into the folder"), FileDialog::Kind::Csv);
     if (folder.isEmpty())
         return;
     std::vector<RideHistory> rides{history_};
@@ -248,7 +241,7 @@ void HistoryWindow::exportCsv(bool everyRide)
 
 void HistoryWindow::importCsv()
 {
-    const QString path = FileDialog::openFile(this, HistoryButtons::startFolder());
+    const QString path = FileDialog::openFile(this, QStringLiteral("Import CSV into a log"), FileDialog::Kind::Csv);
     if (path.isEmpty())
         return;
     ImportWindow import(history_.ride.RideKey, history_.rideNumber, shown_.displayName, path, this);
@@ -285,9 +278,9 @@ void HistoryWindow::saveChart(Chart chart)
     const std::unique_ptr<QChart> drawn = HistoryCharts::makeChart(chart, figures_);
     if (!drawn)
         return;
-    const QString path = FileDialog::saveFile(this, QStringLiteral("Save chart as PNG"),
-                                              defaultPath(shown_.displayName + u' ' + HistoryCharts::title(chart) + QStringLiteral(".png")),
-                                              QStringLiteral("PNG pictures (*.png)"));
+    const QString path = FileDialog::saveFile(
+        this, QStringLiteral("Save chart as PNG"),
+        fileNameOf(shown_.displayName + u' ' + HistoryCharts::title(chart) + QStringLiteral(".png")), FileDialog::Kind::Png);
     if (path.isEmpty())
         return;
     // Written beside its place and put there only when complete, so that a

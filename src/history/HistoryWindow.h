@@ -54,7 +54,6 @@ private:
     void showHistory();
     void fillCharts();
     void fillSummary();
-    QString defaultPath(const QString &name) const;
 
     ShownRide shown_;
     RideHistory history_;

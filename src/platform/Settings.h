@@ -22,6 +22,13 @@ public:
     // see the window again.
     static inline const QString NoShow = QStringLiteral("No Show");
 
+    // The folder the file dialogs last used for files of a type ("csv"):
+    // "Last CSV Folder".
+    static QString lastFolderKey(const QString &fileType)
+    {
+        return QStringLiteral("Last %1 Folder").arg(fileType.toUpper());
+    }
+
     static QString value(const QString &key, const QString &defaultValue = {});
     static void setValue(const QString &key, const QString &value);
 

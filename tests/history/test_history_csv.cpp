@@ -94,14 +94,17 @@ private slots:
         const std::vector<CsvFile> files = csvExport({history}, true);
         QCOMPARE(files.size(), std::size_t(5));
         const QStringList rideLines = fileNamed(files, "ride.csv").text.split("\r\n");
-        QVERIFY(rideLines.at(0).startsWith("Ride,Year,Make,Model,Style,Color,License State Type,Name,Purchase Date,"));
-        QVERIFY(rideLines.at(1).startsWith("2,1998,Honda,,,,,,2009-03-15,,,,,12345.6789,,"));
+        // Every row of an export of every ride names its ride by number and by name.
+        QVERIFY(rideLines.at(0).startsWith(
+            "Ride,Ride Name,Year,Make,Model,Style,Color,License State Type,Name,Purchase Date,"));
+        QVERIFY(rideLines.at(1).startsWith("2,1998 Honda,1998,Honda,,,,,,2009-03-15,,,,,12345.6789,,"));
         QCOMPARE(fileNamed(files, "maintenance.csv").text,
-                 "Ride,Date,Description,Cost,Notes\r\n2,2009-03-15 12:00:00,\"Oil, filter\",29.95,"
+                 "Ride,Ride Name,Date,Description,Cost,Notes\r\n2,1998 Honda,2009-03-15 12:00:00,\"Oil, filter\",29.95,"
                  "\"Line one\r\n\"\"two\"\"\"\r\n");
-        QCOMPARE(fileNamed(files, "gasoline.csv").text,
-                 "Ride,Date,Gallons,Miles,MPG,Notes\r\n2,2009-04-01,12.4,350,28.2,\r\n2,2009-04-02,0,10,,\r\n");
-        QCOMPARE(fileNamed(files, "trips.csv").text, "Ride,Date,Description,Miles,Notes\r\n");
+        QCOMPARE(fileNamed(files, "gasoline.csv").text, "Ride,Ride Name,Date,Gallons,Miles,MPG,Notes\r\n"
+                                                        "2,1998 Honda,2009-04-01,12.4,350,28.2,\r\n"
+                                                        "2,1998 Honda,2009-04-02,0,10,,\r\n");
+        QCOMPARE(fileNamed(files, "trips.csv").text, "Ride,Ride Name,Date,Description,Miles,Notes\r\n");
         QCOMPARE(csvMoney(-125000), "-12.50");
     }
 

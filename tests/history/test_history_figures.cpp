@@ -56,6 +56,38 @@ private slots:
         QCOMPARE(drawnPoints(points, 2, &MpgPoint::mpg), expected);
     }
 
+    // The miles-per-gallon chart's time line is marked at month starts, from
+    // the first fill-up's month to the month after the last one's.
+    void theTimeLineIsMarkedAtMonthStarts_data()
+    {
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("last");
+        QTest::addColumn<QList<QDate>>("marks");
+        const auto months = [](int year, int month, int count, int step) {
+            QList<QDate> dates;
+            for (int i = 0; i < count; ++i)
+                dates << QDate(year, month, 1).addMonths(i * step);
+            return dates;
+        };
+        QTest::newRow("within one month") << QDate(2009, 9, 5) << QDate(2009, 9, 21) << months(2009, 9, 2, 1);
+        QTest::newRow("21 September between Sep and Oct") << QDate(2009, 7, 10) << QDate(2009, 9, 21)
+                                                           << months(2009, 7, 4, 1);
+        QTest::newRow("eight months, every month") << QDate(2009, 1, 15) << QDate(2009, 8, 31) << months(2009, 1, 9, 1);
+        QTest::newRow("nine months, every second from January") << QDate(2009, 2, 10) << QDate(2009, 10, 5)
+                                                                  << months(2009, 1, 6, 2);
+        QTest::newRow("two years, by quarters") << QDate(2008, 5, 3) << QDate(2010, 2, 1) << months(2008, 4, 9, 3);
+        QTest::newRow("24 years, every five") << QDate(1995, 6, 1) << QDate(2019, 3, 1) << months(1995, 1, 6, 60);
+    }
+
+    void theTimeLineIsMarkedAtMonthStarts()
+    {
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
+        QFETCH(QList<QDate>, marks);
+        const std::vector<QDate> marked = monthMarks(first, last);
+        QCOMPARE(QList<QDate>(marked.begin(), marked.end()), marks);
+    }
+
     void monthsRunEvenlyFromTheFirstToTheLastEntry()
     {
         const std::vector<ExpenseRecord> maintenance = {expense(RideA, day(2019, 11, 3), QStringLiteral("Oil"), 300000),

@@ -8,12 +8,37 @@
 #include "support/UserFileFaults.h"
 #include "support/WhenOpen.h"
 
+#include <QAbstractEventDispatcher>
 #include <QChartView>
 #include <QListWidget>
+#include <QScatterSeries>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 using namespace RideTest;
+
+namespace {
+
+// A history of two fill-ups, which draws the miles-per-gallon chart.
+RideHistory twoFillUps()
+{
+    RideHistory history;
+    history.gas = {LogTest::gas(LogTest::RideA, LogTest::day(2009, 1, 5), 10, 300),
+                   LogTest::gas(LogTest::RideA, LogTest::day(2009, 2, 5), 12, 330)};
+    return history;
+}
+
+QWidget *shownTooltip()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->inherits("QTipLabel") && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 class TestHistoryWindow : public QObject
 {
@@ -108,6 +133,84 @@ private slots:
         window.exportCsv(false);
         QCOMPARE(world.messages.last().title, QStringLiteral("Exported"));
         QCOMPARE(DataTest::bytesOf(out + QStringLiteral("/trips.csv")), QByteArray("Date,Description,Miles,Notes\r\n"));
+    }
+
+    // The text of the fill-up under the pointer stays while the pointer rests
+    // on it: the pause that asks for a tooltip leaves it, and no timer is set
+    // to take it away.
+    void aPointsTextStaysWhileThePointerRestsOnIt()
+    {
+        const RideHistory history = twoFillUps();
+        HistoryWindow window(history, ShownRide{QStringLiteral("1998 Honda"), {}, {}, {}});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *view = window.findChild<QChartView *>(QStringLiteral("chart(0)"));
+        auto *fillUps = qobject_cast<QScatterSeries *>(view->chart()->series().first());
+        const QPoint at = view->mapFromScene(view->chart()->mapToPosition(fillUps->at(1), fillUps));
+        const QPoint global = view->viewport()->mapToGlobal(at);
+        QMouseEvent move(QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &move);
+        QHelpEvent rest(QEvent::ToolTip, at, global);
+        QApplication::sendEvent(view->viewport(), &rest);
+
+        QWidget *tip = shownTooltip();
+        QVERIFY(tip);
+        QCOMPARE(QToolTip::text(), HistoryCharts::mpgPointText(HistoryFigures::milesPerGallon(history.gas).at(1)));
+        for (const QAbstractEventDispatcher::TimerInfo &timer : QAbstractEventDispatcher::instance()->registeredTimers(tip))
+            QVERIFY2(timer.interval >= 3600 * 1000, qPrintable(QString::number(timer.interval)));
+    }
+
+    // A file dialog starts in the folder last chosen for its kind of file,
+    // which no other kind shares, and shows the files of its type.
+    void aFileDialogStartsInTheFolderLastUsedForItsKind_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("filter");
+        using Kind = FileDialog::Kind;
+        QTest::newRow("history as PDF") << 0 << int(Kind::Pdf) << "PDF files (*.pdf)";
+        QTest::newRow("chart as PNG") << 1 << int(Kind::Png) << "PNG pictures (*.png)";
+        QTest::newRow("CSV export into a folder") << 2 << int(Kind::Csv) << QString();
+        QTest::newRow("CSV import") << 3 << int(Kind::Csv) << "CSV files (*.csv);;All files (*)";
+    }
+
+    void aFileDialogStartsInTheFolderLastUsedForItsKind()
+    {
+        QFETCH(int, command);
+        QFETCH(int, kind);
+        QFETCH(QString, filter);
+        World world;
+        HistoryWindow window(twoFillUps(), ShownRide{QStringLiteral("1998 Honda"), {}, {}, {}});
+        const QString chosen = world.folder.path() + QStringLiteral("/chosen");
+        QVERIFY(QDir().mkpath(chosen));
+        const auto run = [&] {
+            switch (command) {
+            case 0:
+                return window.savePdf();
+            case 1:
+                return window.saveChart(HistoryCharts::Chart::MilesPerGallon);
+            case 2:
+                return window.exportCsv(false);
+            default:
+                return window.importCsv();
+            }
+        };
+        // A save dialog starts at a file of the folder, the others at the folder.
+        const bool ofFile = command < 2;
+        const auto folderOf = [ofFile](const QString &start) { return ofFile ? QFileInfo(start).absolutePath() : start; };
+
+        world.dialog.choose(command == 2 ? chosen : chosen + QStringLiteral("/history"));
+        run();
+        run();
+        const QList<FileDialog::Script::Request> &asked = world.dialog.requests();
+        QCOMPARE(asked.size(), 2);
+        QVERIFY(folderOf(asked[0].start) != chosen);
+        QCOMPARE(folderOf(asked[1].start), chosen);
+        QCOMPARE(asked[1].filter, filter);
+        for (const FileDialog::Kind other : {FileDialog::Kind::Csv, FileDialog::Kind::Pdf, FileDialog::Kind::Png}) {
+            if (int(other) != kind)
+                QVERIFY(FileDialog::folderOf(other) != chosen);
+        }
     }
 
     // A chart's picture takes the place of the file the user named only once

@@ -133,6 +133,14 @@ StoreResult markReminderDone()
     return Store::recordReminderDone(reminders, expense(9, ride(1).RideKey), done);
 }
 
+StoreResult addReminder()
+{
+    ReminderStore reminders(ReminderStore::FileName);
+    Reminder added = ReminderTest::ofRide(ReminderTest::once(QDate(2027, 3, 1)), ride(3).RideKey);
+    const FileStatus status = reminders.isOpen() ? reminders.add(added) : reminders.status();
+    return {status ? StoreOutcome::Written : StoreOutcome::NothingWritten, status};
+}
+
 // (Should Torqal.db not open, the window says the reminders cannot be used,
 // and a deletion then is one of the ride file alone, swept above.)
 StoreResult deleteRideWithReminders()
@@ -154,8 +162,10 @@ struct Command
     // find it (it holds records no data file has until the start restores it).
     bool recoversScratchFile = false;
     // A data file whose change and the reminders' go together: after a new
-    // start both are as before or both as after.
+    // start both are as before or both as after ("": the reminders alone).
     const char *withReminders = nullptr;
+    // The reminders' part may follow at the next start (see apart()).
+    bool remindersFollow = false;
 };
 
 const Command commands[] = {
@@ -170,7 +180,8 @@ const Command commands[] = {
     {"recover a scratch file at start", [] { return asRecovery(ScratchRecovery::recover()); }, garageWithMaintenanceInScratchFile, true, true},
     {"put back a journal at start", [] { return asRecovery(JournalRecovery::rollBackPending()); }, garageWithPendingJournal, true},
     {"mark a reminder done", markReminderDone, garageWithReminders, false, false, "Maint.Dat"},
-    {"delete a ride with its reminders", deleteRideWithReminders, garageWithReminders, false, false, "Torqal.Dat"},
+    {"delete a ride with its reminders", deleteRideWithReminders, garageWithReminders, false, false, "Torqal.Dat", true},
+    {"add a reminder", addReminder, garageWithReminders, false, false, ""},
 };
 
 // How a run is stopped at its fault point.
@@ -340,7 +351,7 @@ FolderState folderState(const Command &command)
 // both as after.
 QString apart(const Command &command, const FolderState &seen, const FolderState &before)
 {
-    if (!command.withReminders)
+    if (!command.withReminders || !*command.withReminders)
         return {};
     const QString file = QString::fromLatin1(command.withReminders);
     const bool fileAsBefore = seen[file] == before[file];
@@ -351,15 +362,14 @@ QString apart(const Command &command, const FolderState &seen, const FolderState
 }
 
 // Every data file as before or as after; which ones, as the outcome says.
-QString mismatch(const FolderState &seen, const FolderState &before, const FolderState &after, int outcome)
+QString mismatch(const Command &command, const FolderState &seen, const FolderState &before, const FolderState &after, int outcome)
 {
     for (auto file = seen.begin(); file != seen.end(); ++file) {
         const bool asBefore = file.value() == before[file.key()];
         const bool asAfter = file.value() == after[file.key()];
         if (!asBefore && !asAfter)
             return file.key() + QStringLiteral(" is neither as before nor as after");
-        // The reminders' part may follow at the next start (see apart()).
-        if (file.key() == ReminderStore::FileName)
+        if (command.remindersFollow && file.key() == ReminderStore::FileName)
             continue;
         const bool writtenWhole = outcome == int(StoreOutcome::Written) || outcome == int(StoreOutcome::WrittenWithWarning);
         if (outcome == int(StoreOutcome::NothingWritten) && !asBefore)
@@ -444,7 +454,7 @@ private slots:
                         continue; // the new start puts the journal back
                     const int expected = !when.isEmpty() && tried.recovers ? int(StoreOutcome::Written) : outcome;
                     const FolderState seen = folderState(tried);
-                    const QString problem = mismatch(seen, before, after, expected);
+                    const QString problem = mismatch(tried, seen, before, after, expected);
                     QVERIFY2(problem.isEmpty(), qPrintable(where + when + ": " + problem));
                     const QString together = apart(tried, seen, before);
                     QVERIFY2(when.isEmpty() || together.isEmpty(), qPrintable(where + when + ": " + together));

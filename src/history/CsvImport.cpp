@@ -1,9 +1,9 @@
 #include "history/CsvImport.h"
 
 #include "data/Cp1252.h"
-#include "logs/LogEntryForm.h"
-#include "logs/LogEntryRecords.h"
-#include "logs/LogKindInfo.h"
+#include "model/LogEntryForm.h"
+#include "model/LogEntryRecords.h"
+#include "model/LogKindInfo.h"
 #include "platform/ValueFormats.h"
 
 #include <cmath>

@@ -2,8 +2,8 @@
 
 #include "history/HistoryCharts.h"
 #include "history/HistorySummary.h"
-#include "logs/LogRows.h"
-#include "logs/LogTotals.h"
+#include "model/LogRows.h"
+#include "model/LogTotals.h"
 #include "platform/Clock.h"
 #include "platform/ValueFormats.h"
 #include "print/ContinuousPrintDevice.h"

@@ -2,7 +2,7 @@
 
 #include "history/HistoryFigures.h"
 #include "data/DateValue.h"
-#include "logs/LogTotals.h"
+#include "model/LogTotals.h"
 
 #include <algorithm>
 #include <limits>

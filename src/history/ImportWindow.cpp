@@ -3,7 +3,7 @@
 #include "history/CsvExport.h"
 #include "history/HistoryButtons.h"
 #include "store/LogEntryWrite.h"
-#include "logs/LogRows.h"
+#include "model/LogRows.h"
 #include "platform/BusyPointer.h"
 #include "platform/MessageBox.h"
 #include "ui/QorButton.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "data/FileStatus.h"
-#include "logs/LogRows.h"
-#include "logs/LogTotals.h"
+#include "model/LogRows.h"
+#include "model/LogTotals.h"
 
 #include <QAbstractTableModel>
 

@@ -1,6 +1,6 @@
 #include "logs/LogTab.h"
 
-#include "logs/LogEntryForm.h"
+#include "model/LogEntryForm.h"
 #include "logs/frmLogEntry.h"
 #include "platform/BusyPointer.h"
 #include "platform/Identity.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/FileStatus.h"
-#include "logs/LogEntryRequest.h"
+#include "model/LogEntryRequest.h"
 #include "logs/LogListModel.h"
 
 #include <QObject>

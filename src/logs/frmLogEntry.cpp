@@ -1,7 +1,7 @@
 #include "logs/frmLogEntry.h"
 
-#include "logs/LogEntryForm.h"
-#include "logs/LogEntryRecords.h"
+#include "model/LogEntryForm.h"
+#include "model/LogEntryRecords.h"
 #include "platform/BusyPointer.h"
 #include "platform/Identity.h"
 #include "platform/MessageBox.h"

@@ -1,6 +1,6 @@
 #include "ride/MainWindowParts.h"
 
-#include "logs/LogKindInfo.h"
+#include "model/LogKindInfo.h"
 #include "logs/LogListModel.h"
 #include "ui/QorButton.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logs/LogKindInfo.h"
+#include "model/LogKindInfo.h"
 #include "ride/MainWindowControls.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 #include "LogTestSupport.h"
 
 #include "data/SystemCalls.h"
-#include "logs/LogKindInfo.h"
+#include "model/LogKindInfo.h"
 #include "logs/frmLogEntry.h"
 #include "ui/FieldBoxes.h"
 #include "ui/NotesBox.h"

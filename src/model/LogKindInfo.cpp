@@ -1,4 +1,4 @@
-#include "logs/LogKindInfo.h"
+#include "model/LogKindInfo.h"
 
 #include "data/Records.h"
 

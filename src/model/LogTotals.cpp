@@ -1,6 +1,6 @@
-#include "logs/LogTotals.h"
+#include "model/LogTotals.h"
 
-#include "logs/LogRows.h"
+#include "model/LogRows.h"
 #include "platform/ValueFormats.h"
 
 using namespace ValueFormats;

@@ -1,8 +1,8 @@
-#include "LogTestSupport.h"
+#include "logs/LogTestSupport.h"
 
-#include "logs/LogEntryForm.h"
-#include "logs/LogEntryRecords.h"
-#include "logs/LogKindInfo.h"
+#include "model/LogEntryForm.h"
+#include "model/LogEntryRecords.h"
+#include "model/LogKindInfo.h"
 
 #include <QTest>
 

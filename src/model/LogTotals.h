@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logs/LogKindInfo.h"
+#include "model/LogKindInfo.h"
 #include "store/LogEntry.h"
 
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logs/LogEntryRequest.h"
+#include "model/LogEntryRequest.h"
 
 #include <optional>
 

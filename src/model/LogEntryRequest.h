@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logs/LogRows.h"
+#include "model/LogRows.h"
 #include "store/LogEntryWrite.h"
 
 #include <QString>

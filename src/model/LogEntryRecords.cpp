@@ -1,6 +1,6 @@
-#include "logs/LogEntryRecords.h"
+#include "model/LogEntryRecords.h"
 
-#include "logs/LogEntryForm.h"
+#include "model/LogEntryForm.h"
 #include "platform/ValueFormats.h"
 
 #include <type_traits>

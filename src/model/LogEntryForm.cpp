@@ -1,4 +1,4 @@
-#include "logs/LogEntryForm.h"
+#include "model/LogEntryForm.h"
 
 #include "data/Records.h"
 #include "platform/ValueFormats.h"

@@ -1,4 +1,4 @@
-#include "logs/LogRows.h"
+#include "model/LogRows.h"
 
 #include "platform/ValueFormats.h"
 

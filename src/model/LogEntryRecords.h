@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logs/LogEntryRequest.h"
+#include "model/LogEntryRequest.h"
 #include "store/LogEntryWrite.h"
 
 // The records the editor's fields convert to (the fields have passed the

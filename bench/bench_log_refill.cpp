@@ -9,6 +9,7 @@
 #include "BenchData.h"
 #include "data/RecordFile.h"
 #include "logs/LogListModel.h"
+#include "model/RideModel.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -67,7 +68,8 @@ struct Timing
 Timing timeRefill(LogKind kind, int expectedRows)
 {
     const QString name = dataFileInfo(logDataFile(kind)).name;
-    LogListModel model(kind);
+    LogListing listing(kind);
+    LogListModel model(listing);
     Timing best;
     for (int i = 0; i < Repeats; ++i) {
         best.read = std::min(best.read, seconds([&] { readWholeFile(name); }));
@@ -144,10 +146,11 @@ int main(int argc, char **argv)
     // The four logs of the ride that owns every entry, each in its grid.
     std::filesystem::current_path(all.path);
     const long beforeKb = currentKilobytes();
+    RideModel ride;
     std::vector<std::unique_ptr<LogListModel>> models;
     std::vector<std::unique_ptr<QTableView>> grids;
     for (LogKind kind : AllLogKinds) {
-        models.push_back(std::make_unique<LogListModel>(kind));
+        models.push_back(std::make_unique<LogListModel>(ride.log(kind)));
         check(models.back()->refill(OwnRide));
         grids.push_back(std::make_unique<QTableView>());
         grids.back()->setModel(models.back().get());

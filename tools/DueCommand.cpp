@@ -55,7 +55,7 @@ int dueCommand(const QString &folder, int withinDays, QDate today, QTextStream &
         const auto ride = rides.find(reminder.rideKey);
         if (ride == rides.end())
             continue;
-        const DueDate::Standing standing = DueDate::standing(reminder, today, ride->second.miles, lead);
+        const DueDate::Standing standing = DueDate::standing(reminder, today, ride->second.miles(), lead);
         if (standing.state == DueDate::State::Due || standing.state == DueDate::State::Overdue)
             rows.push_back({ride->second.order, reminder.id, dueRow(ride->second, reminder, standing)});
     }

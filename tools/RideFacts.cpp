@@ -45,10 +45,10 @@ bool readRideFacts(const QDir &folder, RideFacts &facts, QString &error)
     int order = 0;
     const bool rides = readEach<RideRecord>(folder, DataFileKind::Rides, error, [&](const RideRecord &ride) {
         if (!IsMarked(ride))
-            facts.try_emplace(ride.RideKey, RideFact{++order, rideLabel(ride), 0});
+            facts.try_emplace(ride.RideKey, RideFact{++order, rideLabel(ride), {}});
     });
     return rides && readEach<GasRecord>(folder, DataFileKind::Gas, error, [&](const GasRecord &gas) {
-        if (const auto ride = facts.find(gas.RideKey); ride != facts.end() && !IsMarked(gas))
-            ride->second.miles += gas.Miles;
+        if (const auto ride = facts.find(gas.RideKey); ride != facts.end())
+            ride->second.gas.add(LogKind::Gas, logEntry(gas, 0));
     });
 }

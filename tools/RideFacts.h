@@ -1,18 +1,23 @@
 #pragma once
 
+#include "model/LogTotals.h"
+
 #include <QDir>
 #include <QString>
 
 #include <map>
 
 // What the data tool knows of each ride on file for its reminders: the name
-// under which the program lists it and its miles (the sum of its gasoline
-// log's miles travelled). Rides marked deleted are left out.
+// under which the program lists it and its miles, as the program counts them
+// (the totals of its gasoline log, see LogTotals). Rides marked deleted are
+// left out.
 struct RideFact
 {
     int order = 0; // its place in Torqal.Dat
     QString label; // its own name, or else year, make and model
-    qint64 miles = 0;
+    LogTotals gas;
+
+    qint64 miles() const { return gas.miles; }
 };
 
 using RideFacts = std::map<double, RideFact>;

@@ -58,11 +58,9 @@ HistorySummary summarise(const RideHistory &history)
 
     const LogTotals gas = totalsOf(LogKind::Gas, history.gas);
     summary.milesLogged = gas.miles;
-    if (gas.miles >= 1) {
+    if (gas.miles >= 1)
         summary.costPerMile = moneyFromDouble(moneyToDouble(summary.netCost) / double(gas.miles));
-        if (gas.gallons != 0)
-            summary.overallMpg = gas.miles / static_cast<double>(gas.gallons);
-    }
+    summary.overallMpg = gas.overallMpg();
     const std::vector<HistoryFigures::MpgPoint> points = HistoryFigures::milesPerGallon(history.gas);
     if (!points.empty()) {
         const auto [worst, best] = std::minmax_element(

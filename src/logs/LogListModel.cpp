@@ -1,24 +1,19 @@
 #include "logs/LogListModel.h"
 
-#include "store/LogScan.h"
 
-LogListModel::LogListModel(LogKind kind, QObject *parent) : QAbstractTableModel(parent), m_kind(kind) {}
+LogListModel::LogListModel(LogListing &listing, QObject *parent) : QAbstractTableModel(parent), m_listing(listing) {}
 
 FileStatus LogListModel::refill(double rideKey)
 {
     beginResetModel();
-    StoreRead<std::vector<LogEntry>> listing = Store::scanLog(m_kind, rideKey);
-    m_entries = std::move(listing.value);
-    m_totals = LogTotals();
-    for (const LogEntry &listed : m_entries)
-        m_totals.add(m_kind, listed);
+    const FileStatus status = m_listing.read(rideKey);
     endResetModel();
-    return listing.status;
+    return status;
 }
 
 QString LogListModel::columnTitle(int column) const
 {
-    return logKindInfo(m_kind).columns[std::size_t(column)].title;
+    return logKindInfo(kind()).columns[std::size_t(column)].title;
 }
 
 int LogListModel::rowCount(const QModelIndex &parent) const
@@ -38,10 +33,10 @@ QVariant LogListModel::data(const QModelIndex &index, int role) const
     const LogEntry &shown = entry(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return logCell(m_kind, shown, index.column());
+        return logCell(kind(), shown, index.column());
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(
-            Qt::Alignment(logKindInfo(m_kind).columns[std::size_t(index.column())].alignment | Qt::AlignVCenter));
+            Qt::Alignment(logKindInfo(kind()).columns[std::size_t(index.column())].alignment | Qt::AlignVCenter));
     case Qt::ToolTipRole:
         if (index.column() == 1)
             return QStringLiteral(" Double-click to edit this entry ");
@@ -59,7 +54,7 @@ QVariant LogListModel::headerData(int section, Qt::Orientation orientation, int 
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= 3)
         return {};
-    const LogColumn &column = logKindInfo(m_kind).columns[std::size_t(section)];
+    const LogColumn &column = logKindInfo(kind()).columns[std::size_t(section)];
     if (role == Qt::DisplayRole)
         return column.title;
     if (role == Qt::TextAlignmentRole)

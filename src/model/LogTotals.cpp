@@ -7,6 +7,8 @@ using namespace ValueFormats;
 
 void LogTotals::add(LogKind kind, const LogEntry &entry)
 {
+    if (entry.marked)
+        return;
     switch (kind) {
     case LogKind::Maintenance:
     case LogKind::Goodies:
@@ -15,13 +17,20 @@ void LogTotals::add(LogKind kind, const LogEntry &entry)
         return;
     case LogKind::Trips:
         if (entry.miles > 0)
-            AddTo(miles, entry.miles);
+            AddTo(miles, qint64(entry.miles));
         return;
     case LogKind::Gas:
         break;
     }
     AddTo(gallons, entry.gallons);
-    AddTo(miles, entry.miles);
+    AddTo(miles, qint64(entry.miles));
+}
+
+std::optional<double> LogTotals::overallMpg() const
+{
+    if (miles < 1 || gallons == 0)
+        return std::nullopt;
+    return double(miles) / double(gallons);
 }
 
 QList<TotalCaption> totalCaptions(LogKind kind, const LogTotals &totals)
@@ -36,7 +45,8 @@ QList<TotalCaption> totalCaptions(LogKind kind, const LogTotals &totals)
     case LogKind::Gas:
         break;
     }
-    const QString mpg = milesPerGallonText(totals.miles, totals.gallons);
+    const std::optional<double> overall = totals.overallMpg();
+    const QString mpg = overall ? oneDecimalText(*overall) : QString();
     return {
         {labels[0], QStringLiteral(" Total Gallons: ") + oneDecimalText(totals.gallons) + QLatin1Char(' '), totals.gallons > 0},
         {labels[1], QStringLiteral(" Total Miles: ") + oneDecimalText(static_cast<double>(totals.miles)) + QLatin1Char(' '),

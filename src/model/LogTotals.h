@@ -8,6 +8,7 @@
 
 #include <concepts>
 #include <limits>
+#include <optional>
 
 // Adds an amount to an accumulator. Whole numbers stop at the limits of their
 // type instead of wrapping around, so that a long log cannot turn a total of
@@ -25,14 +26,23 @@ void AddTo(Number &accumulator, Number amount)
     }
 }
 
-// The totals of one log's list, summed over the entries listed.
+// The totals of one log's list, summed over the entries listed. These are
+// the figures of the ride wherever they are shown, printed, exported or
+// counted: the gasoline log's miles are the ride's miles (the reminders count
+// from them), its miles over its gallons the ride's overall miles per
+// gallon. An entry an older program left marked deleted counts in none of
+// them (LogEntry::marked).
 struct LogTotals
 {
     qint64 cost = 0;   // maintenance, goodies: every cost that is not 0
-    qint32 miles = 0;  // trips: every positive mileage; gasoline: every mileage
+    qint64 miles = 0;  // trips: every positive mileage; gasoline: every mileage
     float gallons = 0; // gasoline: every amount
 
     void add(LogKind kind, const LogEntry &entry);
+
+    // The gasoline log's overall miles per gallon: from 1 mile on, when
+    // the gallons do not add up to 0.
+    std::optional<double> overallMpg() const;
 };
 
 // A total caption of the main window, lblTotal(label).

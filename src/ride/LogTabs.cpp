@@ -35,12 +35,13 @@ const std::array<LogCommands, 5> Logs = {{
 
 // The list grid(k) over the log's (still empty) list; its log tab lays out
 // the columns.
-QTableView *logGrid(LogKind kind, QWidget *parent)
+QTableView *logGrid(LogListing &listing, QWidget *parent)
 {
+    const LogKind kind = listing.kind;
     auto *grid = new QTableView(parent);
     grid->setObjectName(indexed("grid", logIndex(kind)));
     grid->setAccessibleName(logKindInfo(kind).tabCaption + QStringLiteral(" list"));
-    grid->setModel(new LogListModel(kind, grid));
+    grid->setModel(new LogListModel(listing, grid));
     grid->verticalHeader()->hide();
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -60,8 +61,9 @@ QWidget *emptyLogPage(LogKind kind)
     return page(indexed("tabLog", logIndex(kind)));
 }
 
-void buildLogPage(MainWindowControls &controls, LogKind kind, QWidget *tab)
+void buildLogPage(MainWindowControls &controls, LogListing &listing, QWidget *tab)
 {
+    const LogKind kind = listing.kind;
     const int k = logIndex(kind);
     const LogCommands &look = Logs[std::size_t(k)];
 
@@ -71,7 +73,7 @@ void buildLogPage(MainWindowControls &controls, LogKind kind, QWidget *tab)
     introFont.setBold(true);
     controls.lbl[std::size_t(k)]->setFont(introFont);
 
-    controls.grid[std::size_t(k)] = logGrid(kind, tab);
+    controls.grid[std::size_t(k)] = logGrid(listing, tab);
     // The Tab key goes from the list to its notes, then to the commands.
     const int notes = 27 + k;
     makeField(controls, notes, tab);

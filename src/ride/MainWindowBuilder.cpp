@@ -1,5 +1,6 @@
 #include "ride/MainWindowBuilder.h"
 
+#include "model/RideModel.h"
 #include "ride/MainWindowParts.h"
 #include "ui/ButtonLayout.h"
 #include "ui/QorButton.h"
@@ -166,12 +167,12 @@ void BuildRidePages(MainWindowControls &controls)
     buildMiscNotesPage(controls, controls.MainTab->widget(MiscNotesTab));
 }
 
-void BuildLogPages(MainWindowControls &controls)
+void BuildLogPages(MainWindowControls &controls, RideModel &shown)
 {
     QList<QorButton *> commands;
     for (LogKind kind : AllLogKinds) {
         const auto k = std::size_t(logIndex(kind));
-        buildLogPage(controls, kind, controls.MainTab->widget(logIndex(kind) + LogTabOffset));
+        buildLogPage(controls, shown.log(kind), controls.MainTab->widget(logIndex(kind) + LogTabOffset));
         commands << controls.cmdLogAdd[k] << controls.cmdLogEdit[k] << controls.cmdLogDelete[k] << controls.cmdLogPrint[k];
     }
     loadStoredLayouts(commands);

@@ -5,6 +5,7 @@
 #include <QSize>
 
 class QWidget;
+struct RideModel;
 
 // Creates the controls of the main window inside window, laid out in the
 // window's design, and returns them by name. Every field box starts locked
@@ -22,9 +23,9 @@ MainWindowControls BuildMainWindow(QWidget *window);
 void BuildRidePages(MainWindowControls &controls);
 
 // Makes the controls of the four log pages into controls, in the design and
-// Tab order they always have, their commands with their stored layouts. Once
-// only, after BuildMainWindow.
-void BuildLogPages(MainWindowControls &controls);
+// Tab order they always have, their commands with their stored layouts, each
+// list showing its log of `shown`. Once only, after BuildMainWindow.
+void BuildLogPages(MainWindowControls &controls, RideModel &shown);
 
 // The least size the main window's content takes; a smaller window scrolls
 // its content.

@@ -12,7 +12,7 @@
 #include <utility>
 
 MainWindowLogs::MainWindowLogs(QWidget *window, MainWindowControls &ui, RideState &state)
-    : m_window(window), m_ui(ui)
+    : m_window(window), m_ui(ui), m_shown(state.Shown)
 {
     m_context.window = window;
     m_context.addingEntry = &state.AddingEntry;
@@ -28,7 +28,7 @@ void MainWindowLogs::completePages()
 {
     if (std::exchange(m_pagesComplete, true))
         return;
-    BuildLogPages(m_ui);
+    BuildLogPages(m_ui, m_shown);
     SetLogCommandHoverTexts(m_ui);
     QWidget *window = m_window;
     const MainWindowControls &ui = m_ui;

@@ -60,6 +60,7 @@ private:
 
     QWidget *m_window;
     MainWindowControls &m_ui;
+    RideModel &m_shown; // the logs the lists show
     LogContext m_context;
     std::array<std::unique_ptr<LogTab>, 4> m_tabs;
     std::array<bool, 4> m_stale{};

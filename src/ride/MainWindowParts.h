@@ -6,6 +6,7 @@
 #include <QString>
 
 class QGridLayout;
+struct LogListing;
 class QLabel;
 class QWidget;
 
@@ -47,6 +48,6 @@ void buildMiscNotesPage(MainWindowControls &controls, QWidget *page);
 // log's four commands beside it, its total captions, the notes caption and
 // box txtField(k + 27).
 QWidget *emptyLogPage(LogKind kind);
-void buildLogPage(MainWindowControls &controls, LogKind kind, QWidget *page);
+void buildLogPage(MainWindowControls &controls, LogListing &listing, QWidget *page);
 
 } // namespace MainWindowParts

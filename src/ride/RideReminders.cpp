@@ -11,7 +11,9 @@
 #include "reminders/ReminderForm.h"
 #include "ride/MainWindowLogs.h"
 #include "ride/ModalDimming.h"
+#include "model/RideMiles.h"
 #include "store/ReminderChanges.h"
+#include "store/RideLabels.h"
 #include "store/RideRead.h"
 #include "ui/ModalRun.h"
 
@@ -45,7 +47,10 @@ RideReminders::RideReminders(const RideWindow &window, MainWindowLogs &logs, con
 
 ReminderRide RideReminders::shownRide() const
 {
-    return {rw.state.CurrentRideKey, rw.ui.lblRideName->text(), m_logs.tab(LogKind::Gas).model().totals().miles};
+    // The gasoline list follows the shown ride first, should it not have yet.
+    m_logs.fillIfStale(LogKind::Gas);
+    const RideModel &shown = rw.state.Shown;
+    return {shown.record.RideKey, RideLabels::DisplayName(shown.record), shown.miles()};
 }
 
 void RideReminders::refreshNotice()
@@ -133,7 +138,7 @@ void RideReminders::showOverdueAtStart(ReminderStore &store)
     rw.takeRideCount(listings.recordCount);
     StoreRead<std::map<double, qint64>> read;
     if (listings.status)
-        read = Store::readRideMiles();
+        read = milesOfEveryRide();
     if (!listings.status || !read.status) {
         rw.reportFailure(listings.status ? read.status : listings.status);
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/RideModel.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -14,6 +16,9 @@ struct RideState
     QString PicturePath;       // the ride's as stored (shown or not), or the one chosen for a ride being added
     bool AddingEntry = false;  // a ride or a log entry is being added
     bool EditingEntry = false; // a ride or a log entry is being edited
+    // The ride shown as the printouts and the reminders read it: its record
+    // as stored when it was shown, and the logs its lists show.
+    RideModel Shown;
 
     bool inEditMode() const { return AddingEntry || EditingEntry; }
 };

@@ -141,6 +141,8 @@ void RideView::clearView()
     RidePictureBox::Clear(ui);
     rw.state.PicturePath.clear();
     rw.state.CurrentRideKey = 0;
+    rw.state.Shown.number = 0;
+    rw.state.Shown.record = RideRecord();
     ui.lblRideName->clear();
     RidePictureBox::ShowCommands(ui, false, false);
     ui.cmdPicAddEdit[1]->hide();
@@ -171,6 +173,8 @@ FileStatus RideView::fillView(qint16 n)
         showBoxText(i, boxes[std::size_t(i)]);
     ui.lblRideName->setText(RideLabels::DisplayName(ride.value));
     rw.state.CurrentRideKey = ride.value.RideKey;
+    rw.state.Shown.number = n;
+    rw.state.Shown.record = ride.value;
     Settings::setValue(Settings::LastRideViewedKey, QString::number(n));
     loadPicture(ValueFormats::trimBlanks(ride.value.PicturePath));
     return {};

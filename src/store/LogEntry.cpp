@@ -70,21 +70,28 @@ LogEntry describedEntry(const Record &record, int recordNumber)
     return entry;
 }
 
+template<class Record>
+LogEntry withMark(LogEntry entry, const Record &record)
+{
+    entry.marked = IsMarked(record);
+    return entry;
+}
+
 } // namespace
 
 LogEntry logEntry(const ExpenseRecord &record, int recordNumber)
 {
-    return describedEntry(record, recordNumber);
+    return withMark(describedEntry(record, recordNumber), record);
 }
 
 LogEntry logEntry(const TripRecord &record, int recordNumber)
 {
-    return describedEntry(record, recordNumber);
+    return withMark(describedEntry(record, recordNumber), record);
 }
 
 LogEntry logEntry(const GasRecord &record, int recordNumber)
 {
-    return logEntryWithoutDescription(record, recordNumber);
+    return withMark(logEntryWithoutDescription(record, recordNumber), record);
 }
 
 int dateSortNumber(double dateValue)

@@ -19,6 +19,10 @@ struct LogEntry
     qint64 cost = 0;      // maintenance, goodies
     qint32 miles = 0;     // trips, gasoline
     float gallons = 0;    // gasoline
+    // Marked deleted by an older program whose deletion was cut short: the
+    // next compaction drops it. It is listed as it stands, but counts in no
+    // figure (see LogTotals).
+    bool marked = false;
 };
 
 LogEntry logEntry(const ExpenseRecord &record, int recordNumber);

@@ -28,29 +28,73 @@ std::pair<int, int> descriptionField(const Record &record)
 }
 std::pair<int, int> descriptionField(const GasRecord &) { return {0, 0}; }
 
+// Where the record's marker field lies in its bytes.
+template<class Record>
+std::pair<int, int> markerField(const Record &record)
+{
+    const std::vector<const QString *> marker{&record.markerField()};
+    FieldCodec::FieldsEnd end(marker);
+    Record::visitFields(record, end);
+    int width = 0;
+    if constexpr (std::is_same_v<Record, GasRecord>)
+        width = GasRecord::NotesWidth;
+    else
+        width = Record::DescriptionWidth;
+    return {end.end() - width, width};
+}
+
+// Whether the record is marked deleted, looking at its marker field's text
+// only when its first character could begin the marker.
+template<class Record>
+bool markedRecord(const char *bytes, std::pair<int, int> marker, Record &record)
+{
+    const char *field = bytes + marker.first;
+    const char *end = field + marker.second;
+    const char *first = std::find_if(field, end, [](char c) { return c != ' '; });
+    if (first == end || *first != KillMarker.front().toLatin1())
+        return false;
+    const std::vector<const QString *> markerOnly{&record.markerField()};
+    FieldCodec::FieldDecoder decoder(bytes, markerOnly);
+    Record::visitFields(record, decoder);
+    return IsMarked(record);
+}
+
+// Calls visit(rideKey, entry) for each record of the file in file order
+// whose ride key `wanted` accepts, as its list shows the entry.
+template<DataRecord Record, class Wanted, class Visit>
+FileStatus scanEntries(RecordFile<Record> &file, Wanted wanted, Visit visit)
+{
+    Record record;
+    const std::vector<const QString *> numbersOnly;
+    const auto [descriptionAt, descriptionWidth] = descriptionField(record);
+    const std::pair<int, int> marker = markerField(record);
+    return file.scan([&](int number, const char *bytes) {
+        // Every log record starts with its ride's key: the records of other
+        // rides need not be decoded at all.
+        const double rideKey = FieldCodec::loadDouble(bytes);
+        if (wanted(rideKey)) {
+            FieldCodec::FieldDecoder decoder(bytes, numbersOnly);
+            Record::visitFields(record, decoder);
+            LogEntry entry = logEntryWithoutDescription(record, number);
+            entry.marked = markedRecord(bytes, marker, record);
+            if (descriptionWidth > 0)
+                entry.description = descriptionBytes(bytes + descriptionAt, descriptionWidth);
+            visit(rideKey, std::move(entry));
+        }
+        return true;
+    });
+}
+
 template<DataRecord Record>
 StoreRead<std::vector<LogEntry>> scanRecords(RecordFile<Record> &file, double rideKey)
 {
     StoreRead<std::vector<LogEntry>> listing;
-    Record record;
-    const std::vector<const QString *> numbersOnly;
-    const auto [descriptionAt, descriptionWidth] = descriptionField(record);
     listing.status = whileOpen(file, [&] {
         listing.recordCount = file.count();
         if (rideKey == 0)
             return FileStatus();
-        return file.scan([&](int number, const char *bytes) {
-            // Every log record starts with its ride's key: the records of
-            // other rides need not be decoded at all.
-            if (FieldCodec::loadDouble(bytes) == rideKey) {
-                FieldCodec::FieldDecoder decoder(bytes, numbersOnly);
-                Record::visitFields(record, decoder);
-                listing.value.push_back(logEntryWithoutDescription(record, number));
-                if (descriptionWidth > 0)
-                    listing.value.back().description = descriptionBytes(bytes + descriptionAt, descriptionWidth);
-            }
-            return true;
-        });
+        return scanEntries(file, [rideKey](double key) { return key == rideKey; },
+                           [&](double, LogEntry entry) { listing.value.push_back(std::move(entry)); });
     });
     return listing;
 }
@@ -119,6 +163,15 @@ StoreRead<std::vector<LogEntry>> scanLog(LogKind kind, double rideKey)
         withLogFile(kind, [&](auto &file) { return scanRecords(file, rideKey); });
     sortByDate(listing.value);
     return listing;
+}
+
+FileStatus scanEveryRide(LogKind kind, const std::function<void(double rideKey, const LogEntry &entry)> &visit)
+{
+    return withLogFile(kind, [&](auto &file) {
+        return whileOpen(file, [&] {
+            return scanEntries(file, [](double) { return true; }, [&](double rideKey, const LogEntry &entry) { visit(rideKey, entry); });
+        });
+    });
 }
 
 StoreRead<QString> readLogNotes(LogKind kind, int recordNumber)

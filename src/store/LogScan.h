@@ -5,6 +5,7 @@
 #include "store/LogKind.h"
 #include "store/StoreResult.h"
 
+#include <functional>
 #include <vector>
 
 namespace Store {
@@ -17,6 +18,10 @@ namespace Store {
 // created empty and lists nothing. After a failure the value holds the
 // entries read before it.
 StoreRead<std::vector<LogEntry>> scanLog(LogKind kind, double rideKey);
+
+// Every entry of the log, of every ride, in file order, as scanLog lists
+// it: visit(rideKey, entry) for each. The notes are not read.
+FileStatus scanEveryRide(LogKind kind, const std::function<void(double rideKey, const LogEntry &entry)> &visit);
 
 // The notes of record `recordNumber` of the log file without the blanks
 // after them (those they start with stay).

@@ -63,15 +63,4 @@ StoreRead<std::vector<RideListing>> readRideListings()
     });
 }
 
-StoreRead<std::map<double, qint64>> readRideMiles()
-{
-    StoreRead<std::map<double, qint64>> miles;
-    RecordFile<GasRecord> gas(DataFileKind::Gas);
-    miles.status = whileOpen(gas, [&] {
-        miles.recordCount = gas.count();
-        return ForEachRecord(gas, {}, [&](int, const GasRecord &fillUp) { miles.value[fillUp.RideKey] += fillUp.Miles; });
-    });
-    return miles;
-}
-
 } // namespace Store

@@ -31,10 +31,4 @@ StoreRead<QStringList> readRideLabels();
 // and its item in the rides menu.
 StoreRead<std::vector<RideListing>> readRideListings();
 
-// The miles the program knows of each ride with gasoline entries, by
-// RideKey: the sum of its gasoline log's miles travelled, read from Gas.Dat.
-// On failure the sums hold what was read before it, and the failure names
-// the file.
-StoreRead<std::map<double, qint64>> readRideMiles();
-
 } // namespace Store

@@ -53,7 +53,8 @@ private slots:
             expense(RideA, day(2008, 12, 31), QStringLiteral("Brakes – 2 × €"), 12345678),
             expense(RideA + 0.25, day(2007, 1, 1), QStringLiteral("Orphan"), 10000),
         });
-        LogListModel model(LogKind::Maintenance);
+        LogListing listing(LogKind::Maintenance);
+        LogListModel model(listing);
         QVERIFY(model.refill(RideA));
         QCOMPARE(allRows(model), QStringList({
                                      "12/31/2008 | Brakes – 2 × € | $1,234.57 | 4 | 20081231",
@@ -82,7 +83,8 @@ private slots:
             trip(RideA, day(2010, 6, 1) + 0.75, QStringLiteral("first, evening"), 20),
             trip(RideA, day(2010, 6, 1) + 0.25, QStringLiteral("first, morning"), 30),
         });
-        LogListModel model(LogKind::Trips);
+        LogListing listing(LogKind::Trips);
+        LogListModel model(listing);
         QVERIFY(model.refill(RideA));
         QCOMPARE(model.row(0).cells[1], QStringLiteral("first, evening"));
         QCOMPARE(model.row(1).cells[1], QStringLiteral("first, morning"));
@@ -98,7 +100,8 @@ private slots:
             expense(RideA, day(2009, 1, 3), QStringLiteral("refund"), -40000),
             expense(RideB, day(2009, 1, 4), QStringLiteral("refund"), -1000000),
         });
-        LogListModel model(LogKind::Goodies);
+        LogListing listing(LogKind::Goodies);
+        LogListModel model(listing);
         QVERIFY(model.refill(RideA));
         QCOMPARE(model.row(0).cells[2], QString());
         QCOMPARE(model.row(2).cells[2], QStringLiteral("-$4.00"));
@@ -117,7 +120,8 @@ private slots:
             trip(RideB, day(2009, 1, 3), QStringLiteral("rally"), 120),
             trip(RideB, day(2009, 1, 4), QStringLiteral("backwards"), -20),
         });
-        LogListModel model(LogKind::Trips);
+        LogListing listing(LogKind::Trips);
+        LogListModel model(listing);
         QVERIFY(model.refill(RideA));
         QCOMPARE(allRows(model), QStringList({"01/01/2009 | nowhere |  | 1 | 20090101",
                                               "01/02/2009 | backwards | -20 | 2 | 20090102"}));
@@ -136,7 +140,8 @@ private slots:
             gas(RideB, day(2009, 3, 15), 12.4f, 350),
             gas(RideB, day(2009, 3, 16), 0.5f, 5),
         });
-        LogListModel model(LogKind::Gas);
+        LogListing listing(LogKind::Gas);
+        LogListModel model(listing);
         QVERIFY(model.refill(RideA));
         QCOMPARE(allRows(model), QStringList({"03/01/2009 | 10.0 | 300   (30.0) | 2 | 20090301",
                                               "04/01/2009 | 12.0 | 330   (27.5) | 1 | 20090401"}));
@@ -161,7 +166,8 @@ private slots:
             gas(RideA, day(2009, 3, 3), 0.0f, 80),
             gas(RideB, day(2009, 3, 1), 0.0f, 0),
         });
-        LogListModel model(LogKind::Gas);
+        LogListing listing(LogKind::Gas);
+        LogListModel model(listing);
         QVERIFY(model.refill(RideA));
         QCOMPARE(model.row(2).cells[2], QStringLiteral("80"));
         QCOMPARE(model.row(1).cells[2], QStringLiteral("50   (-10.0)"));
@@ -179,7 +185,8 @@ private slots:
     void missingFileListsNothingAndIsCreated()
     {
         WorkingFolder folder;
-        LogListModel model(LogKind::Trips);
+        LogListing listing(LogKind::Trips);
+        LogListModel model(listing);
         QVERIFY(model.refill(RideA));
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(shownCaptions(model), QList<TotalCaption>());
@@ -193,7 +200,8 @@ private slots:
     {
         WorkingFolder folder;
         writeFileOf<ExpenseRecord>("Maint.Dat", {expense(0, day(2009, 1, 1), QStringLiteral("keyless"), 10000)});
-        LogListModel model(LogKind::Maintenance);
+        LogListing listing(LogKind::Maintenance);
+        LogListModel model(listing);
         QVERIFY(model.refill(0));
         QCOMPARE(model.rowCount(), 0);
     }
@@ -202,7 +210,8 @@ private slots:
     {
         WorkingFolder folder;
         QVERIFY(QDir().mkdir("Gas.Dat")); // a folder where the file should be
-        LogListModel model(LogKind::Gas);
+        LogListing listing(LogKind::Gas);
+        LogListModel model(listing);
         const FileStatus status = model.refill(RideA);
         QVERIFY(!status);
         QCOMPARE(status.fileName(), QStringLiteral("Gas.Dat"));

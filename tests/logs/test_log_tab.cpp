@@ -27,7 +27,7 @@ namespace {
 // The log tabs of a main window, as far as one log's commands see them.
 struct MainWindowStub
 {
-    explicit MainWindowStub(LogKind kind)
+    explicit MainWindowStub(LogKind kind) : listing(kind)
     {
         auto *layout = new QVBoxLayout(&window);
         layout->addWidget(tabs);
@@ -36,7 +36,7 @@ struct MainWindowStub
             tabs->addTab(new QWidget, caption);
         QWidget *page = tabs->widget(logIndex(kind) + 2);
         controls.grid = new QTableView(page);
-        controls.grid->setModel(new LogListModel(kind, controls.grid));
+        controls.grid->setModel(new LogListModel(listing, controls.grid));
         controls.notes = new NotesBox(2916, page);
         auto *pageLayout = new QVBoxLayout(page);
         pageLayout->addWidget(controls.grid);
@@ -67,6 +67,7 @@ struct MainWindowStub
         return texts;
     }
 
+    LogListing listing; // declared first: the list outlives the window that shows it
     QWidget window;
     QTabWidget *tabs = new QTabWidget;
     LogTabControls controls;

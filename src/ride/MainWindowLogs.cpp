@@ -8,6 +8,7 @@
 #include "ui/QorButton.h"
 
 #include <QTabWidget>
+#include <QTableView>
 
 #include <utility>
 
@@ -47,9 +48,12 @@ void MainWindowLogs::completePages()
         controls.print = ui.cmdLogPrint[k];
         controls.tabs = ui.MainTab;
         auto tab = std::make_unique<LogTab>(controls, m_context);
-        tab->setPrintCommand([window, &ui, kind] { PrintHighlightedLogEntry(window, ui, kind); });
-        OfferPrintDialog(ui.cmdLogPrint[k],
-                         [window, &ui, kind] { PrintHighlightedLogEntry(window, ui, kind, PrintCommand::PrintTo); });
+        // The highlighted row, -1 for none.
+        const auto highlighted = [grid = ui.grid[k]] { return grid->currentIndex().isValid() ? grid->currentIndex().row() : -1; };
+        tab->setPrintCommand([this, window, highlighted, kind] { PrintLogEntry(window, m_shown, kind, highlighted()); });
+        OfferPrintDialog(ui.cmdLogPrint[k], [this, window, highlighted, kind] {
+            PrintLogEntry(window, m_shown, kind, highlighted(), PrintCommand::PrintTo);
+        });
         QObject::connect(tab.get(), &LogTab::refilled, &m_connections, [this, kind] {
             if (m_refilled)
                 m_refilled(kind);

@@ -6,17 +6,17 @@
 #include <QString>
 
 class QWidget;
-struct MainWindowControls;
+struct RideModel;
 
 // The main window's print commands.
 
-// cmdRidePrint: the print options of the ride shown, with its picture file
-// picturePath (empty: none), modally over the main window, which dims
-// around them while fading is on.
-void PrintRideReport(QWidget *mainWindow, const MainWindowControls &ui, const QString &picturePath);
+// cmdRidePrint: the print options of the ride shown, modally over the main
+// window, which dims around them while fading is on.
+void PrintRideReport(QWidget *mainWindow, const RideModel &shown);
 
-// cmdMaintPrint to cmdGasPrint: the highlighted entry of the log with its
-// notes, on the default printer or, with Print To, where the user chooses.
-// The main window stays as it is while it prints.
-void PrintHighlightedLogEntry(QWidget *mainWindow, const MainWindowControls &ui, LogKind kind,
-                              PrintCommand command = PrintCommand::Print);
+// cmdMaintPrint to cmdGasPrint: entry `row` of the log's list (the
+// highlighted one) with its notes, on the default printer or, with Print To,
+// where the user chooses; nothing when no row is highlighted. The main window
+// stays as it is while it prints.
+void PrintLogEntry(QWidget *mainWindow, const RideModel &shown, LogKind kind, int row,
+                   PrintCommand command = PrintCommand::Print);

@@ -1,63 +1,41 @@
 #include "ride/RideReportSource.h"
 
-#include "logs/LogListModel.h"
-#include "ride/MainWindowControls.h"
+#include "model/RideModel.h"
 #include "ride/PictureFit.h"
+#include "ride/ShownRideOf.h"
 #include "ride/frmLargePic.h"
-
-#include <QLabel>
-#include <QTabWidget>
-#include <QTableView>
+#include "store/LogScan.h"
 
 namespace {
 
-constexpr int YearField = 1;
-constexpr int MakeField = 2;
-constexpr int ModelField = 3;
-constexpr int RideNameField = 7;
-constexpr int FirstReportField = 4;
-constexpr int LastReportField = 26;
-constexpr int NotesField = 27;
-// The notes of log k are in field k + 27.
-constexpr int LogNotesOffset = 27;
-
-const LogListModel &listOf(const MainWindowControls &ui, LogKind kind)
+LogColumns columnsOf(LogKind kind)
 {
-    const auto *list = qobject_cast<const LogListModel *>(ui.grid[std::size_t(logIndex(kind))]->model());
-    Q_ASSERT(list);
-    return *list;
-}
-
-LogColumns columnsOf(const MainWindowControls &ui, LogKind kind)
-{
-    const LogListModel &list = listOf(ui, kind);
+    const LogKindInfo &info = logKindInfo(kind);
     LogColumns columns;
     columns.kind = logIndex(kind);
-    columns.tabCaption = ui.MainTab->tabText(logIndex(kind) + LogTabOffset);
-    for (int column = 0; column < 3; ++column)
-        columns.titles[std::size_t(column)] = list.columnTitle(column);
+    columns.tabCaption = info.tabCaption;
+    for (std::size_t column = 0; column < 3; ++column)
+        columns.titles[column] = info.columns[column].title;
     return columns;
 }
 
-LogList logListShown(const MainWindowControls &ui, LogKind kind)
+LogList logListOf(const LogListing &listing)
 {
-    const LogListModel &list = listOf(ui, kind);
-    LogList shown;
-    shown.log = columnsOf(ui, kind);
-    for (int row = 0; row < list.entryCount(); ++row)
-        shown.rows.append(list.row(row).cells);
-    for (const TotalCaption &total : list.totalCaptions())
-        shown.totals.append(total.shown ? total.text : QString());
-    return shown;
+    LogList list;
+    list.log = columnsOf(listing.kind);
+    for (int row = 0; row < listing.count(); ++row)
+        list.rows.append(listing.row(row).cells);
+    for (const TotalCaption &total : listing.totalCaptions())
+        list.totals.append(total.shown ? total.text : QString());
+    return list;
 }
 
 // The larger-picture window in print-only mode: it shows the picture, prints
 // it and closes itself. A picture whose file cannot be loaded is not offered.
-PicturePrinter pictureShown(const MainWindowControls &ui, const QString &path)
+PicturePrinter picturePrinter(const QString &path, const QString &title)
 {
     if (path.isEmpty() || !PictureFit::LoadPicture(path))
         return {};
-    const QString title = ui.lblRideName->text();
     return [path, title](QWidget *owner, PrintDevice &device) {
         frmLargePic viewer(owner);
         // The file went away since the options opened.
@@ -72,36 +50,32 @@ PicturePrinter pictureShown(const MainWindowControls &ui, const QString &path)
 
 } // namespace
 
-RideHeading RideHeadingShown(const MainWindowControls &ui)
+RideHeading RideHeadingOf(const RideModel &shown)
 {
-    RideHeading heading;
-    heading.year = ui.fieldText(YearField);
-    heading.make = ui.fieldText(MakeField);
-    heading.model = ui.fieldText(ModelField);
-    heading.rideName = ui.fieldText(RideNameField);
-    return heading;
+    return ShownRideOf(shown.record).heading;
 }
 
-RideReportContent RideReportShown(const MainWindowControls &ui, const QString &picturePath)
+RideReportContent RideReportOf(const RideModel &shown)
 {
+    const ShownRide ride = ShownRideOf(shown.record);
     RideReportContent report;
-    report.ride = RideHeadingShown(ui);
-    for (int field = FirstReportField; field <= LastReportField; ++field)
-        report.fields.append({ui.lblField[std::size_t(field)]->text(), ui.fieldText(field)});
-    report.notesCaption = ui.lblField[NotesField]->text();
-    report.notes = ui.fieldText(NotesField);
-    report.printPicture = pictureShown(ui, picturePath);
+    report.ride = ride.heading;
+    report.fields = ride.information.fields;
+    report.notesCaption = ride.information.notesCaption;
+    report.notes = ride.information.notes;
+    report.printPicture = picturePrinter(ride.picturePath, ride.displayName);
     for (LogKind kind : AllLogKinds)
-        report.logs[std::size_t(logIndex(kind) - 1)] = logListShown(ui, kind);
+        report.logs[std::size_t(logIndex(kind) - 1)] = logListOf(shown.log(kind));
     return report;
 }
 
-std::optional<LogEntryPrintout> LogEntryShown(const MainWindowControls &ui, LogKind kind)
+std::optional<LogEntryPrintout> LogEntryOf(const RideModel &shown, LogKind kind, int row)
 {
-    const QModelIndex current = ui.grid[std::size_t(logIndex(kind))]->currentIndex();
-    const LogListModel &list = listOf(ui, kind);
-    if (!current.isValid() || current.row() >= list.entryCount())
+    const LogListing &listing = shown.log(kind);
+    if (row < 0 || row >= listing.count())
         return std::nullopt;
-    return LogEntryPrintout{columnsOf(ui, kind), list.row(current.row()).cells,
-                            ui.fieldText(logIndex(kind) + LogNotesOffset)};
+    const StoreRead<QString> notes = Store::readLogNotes(kind, listing.entries[std::size_t(row)].recordNumber);
+    if (!notes.status)
+        return std::nullopt;
+    return LogEntryPrintout{columnsOf(kind), listing.row(row).cells, notes.value};
 }

@@ -6,21 +6,21 @@
 
 #include <optional>
 
-struct MainWindowControls;
+struct RideModel;
 
-// What the printouts print, read from the main window as it shows the ride:
-// the heading values, the ride's fields, notes and picture, the log lists
-// with their titles and totals, and the tabs' captions.
+// What the printouts print, read from the model of the shown ride, never
+// from the window's boxes or lists: the heading values, the ride's fields,
+// notes and picture, the logs with their titles and totals. The time of
+// printing is left to the printout.
 
-// Year, make, model and the ride's name; the time of printing is left to
-// the printout.
-RideHeading RideHeadingShown(const MainWindowControls &ui);
+// Year, make, model and the ride's name.
+RideHeading RideHeadingOf(const RideModel &shown);
 
-// The whole ride report: fields 4 to 26, the notes, the picture shown, from
-// its file picturePath (printed through the larger-picture window), and the
-// four logs.
-RideReportContent RideReportShown(const MainWindowControls &ui, const QString &picturePath);
+// The whole ride report: the fields from "Style" to "Key Code#", the notes,
+// the picture (printed through the larger-picture window), and the four
+// logs.
+RideReportContent RideReportOf(const RideModel &shown);
 
-// The highlighted entry of the log with the notes shown for it; nothing when
-// the list has no highlighted entry.
-std::optional<LogEntryPrintout> LogEntryShown(const MainWindowControls &ui, LogKind kind);
+// Entry `row` of the log's list with its notes as stored; nothing for a row
+// the list does not have (none highlighted), or notes that cannot be read.
+std::optional<LogEntryPrintout> LogEntryOf(const RideModel &shown, LogKind kind, int row);

@@ -27,6 +27,8 @@ bool RideWindow::storePicturePath(qint16 n, const QString &path) const
         BusyPointer busy(window);
         stored = Store::setRidePicture(n, state.CurrentRideKey, path);
     }
+    if (stored.done() && n == state.Shown.number)
+        state.Shown.record.PicturePath = path;
     return reportOutcome(stored);
 }
 

@@ -97,10 +97,9 @@ frmMain::frmMain(QWidget *parent)
     connect(ui.cmdFadeStatus, &QorButton::MouseMove, this, &frmMain::cmdFadeStatus_MouseMove);
     connect(ui.cmdEmailFriend, &QorButton::Click, this, &frmMain::cmdEmailFriend_Click);
     connect(ui.cmdRidePrint, &QorButton::Click, this, [this] {
-        // The report reads every box of the ride and every list.
-        m_rides->view.completePages();
+        // The report reads every list as it follows the shown ride.
         m_logs->fillStale();
-        PrintRideReport(this, ui, PicturePaths::pictureFile(QDir::currentPath(), m_state.PicturePath));
+        PrintRideReport(this, m_state.Shown);
     });
     connect(ui.cmdRideHistory, &QorButton::Click, this, [this] { cmdRideHistory_Click(); });
     connect(ui.cmdReminders, &QPushButton::clicked, this, [this] { cmdRideHistory_Click(true); });

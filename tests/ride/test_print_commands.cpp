@@ -72,15 +72,20 @@ class TestPrintCommands : public QObject
 
     const MainWindowControls &ui() const { return window->controls(); }
 
-    // The ride as the view would show it; its logs are read from the files
-    // when they come into view.
-    void showRide()
+    // The ride as the view would show it (picturePath: its stored picture);
+    // its logs are read from the files when they come into view.
+    void showRide(const QString &picturePath = QString())
     {
-        ui().setFieldText(1, QStringLiteral("2005"));
-        ui().setFieldText(2, QStringLiteral("Honda"));
-        ui().setFieldText(3, QStringLiteral("Shadow"));
-        ui().setFieldText(4, QStringLiteral("Cruiser"));
-        ui().setFieldText(7, QStringLiteral("Blue Thunder"));
+        RideRecord ride;
+        ride.RideKey = RideA;
+        ride.Year = QStringLiteral("2005");
+        ride.Make = QStringLiteral("Honda");
+        ride.Model = QStringLiteral("Shadow");
+        ride.Style = QStringLiteral("Cruiser");
+        ride.RideName = QStringLiteral("Blue Thunder");
+        ride.PicturePath = picturePath;
+        state().Shown.number = 1;
+        state().Shown.record = ride;
         state().CurrentRide = 1;
         state().CurrentRideKey = RideA;
         logs().rideChanged();
@@ -183,9 +188,7 @@ private slots:
         picture.fill(Qt::darkGreen);
         const QString path = folder->path() + QStringLiteral("/ride.png");
         QVERIFY(picture.save(path));
-        showRide();
-        state().PicturePath = path;
-        ui().lblRideName->setText(QStringLiteral("Blue Thunder"));
+        showRide(path);
 
         bool offered = false;
         QStringList windowsShown;
@@ -224,8 +227,7 @@ private slots:
 
     void aPictureThatCannotBeLoadedIsNotOffered()
     {
-        showRide();
-        state().PicturePath = folder->path() + QStringLiteral("/gone.png");
+        showRide(folder->path() + QStringLiteral("/gone.png"));
         bool offered = true;
         QTimer::singleShot(0, this, [&] {
             if (auto *options = qobject_cast<frmPrint *>(QApplication::activeModalWidget())) {

@@ -1,7 +1,5 @@
 #include "print/RecordingPrintDevice.h"
 
-#include <QImage>
-
 #include <cmath>
 
 namespace {
@@ -56,7 +54,7 @@ void RecordingPrintDevice::drawPicture(const QImage &picture, const QRectF &inch
 {
     Operation operation = record(Operation::Kind::Picture, inches.x(), inches.y());
     operation.rect = inches;
-    operation.pictureSize = picture.size();
+    operation.picture = picture;
     operations_.append(operation);
 }
 

@@ -2,8 +2,8 @@
 
 #include "print/PrintDevice.h"
 
+#include <QImage>
 #include <QList>
-#include <QSize>
 
 // A print device for tests: it draws nothing and records every operation with
 // the document and page it belongs to (both counted from 1), the print
@@ -28,7 +28,7 @@ public:
         PrintFont font;
         QString text;       // Text
         QRectF rect;        // Picture, in inches
-        QSize pictureSize;  // Picture, in pixels
+        QImage picture;     // Picture, as it was handed over
     };
 
     // The text drawn at one height of one page, pieced together from the texts

@@ -318,7 +318,7 @@ private slots:
         const auto pictures = device.operations(Kind::Picture);
         QCOMPARE(pictures.size(), 1);
         QCOMPARE(pictures.at(0).rect, QRectF(0.75, 2.0, 6.25, 4.6875));
-        QCOMPARE(pictures.at(0).pictureSize, QSize(400, 300));
+        QCOMPARE(pictures.at(0).picture.size(), QSize(400, 300));
         QCOMPARE(device.documentCount(), 1);
 
         // Twice as tall as wide: scaled to end at the foot of the printable

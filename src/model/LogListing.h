@@ -7,7 +7,9 @@
 #include <vector>
 
 // One log of a ride as its list shows it: the entries in date order (see
-// Store::scanLog), their rows and their totals, each worked out here.
+// Store::scanLog), their rows and their totals, each worked out here. An
+// entry an older program left marked deleted is on its way out of the file
+// (LogEntry::marked): it is not listed.
 struct LogListing
 {
     LogKind kind = LogKind::Maintenance;

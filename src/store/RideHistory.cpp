@@ -63,8 +63,10 @@ FileStatus readLog(DataFileKind kind, std::vector<RideHistory> &histories)
     status = file.scan([&](int, const char *bytes) {
         const auto found = rideOfKey.find(FieldCodec::loadDouble(bytes));
         if (found != rideOfKey.end()) {
-            RideHistory &history = histories[found->second];
-            entriesOf(history, file).push_back(decodeRecord<Record>(bytes));
+            Record entry = decodeRecord<Record>(bytes);
+            // An entry an older program left marked deleted is not listed.
+            if (!IsMarked(entry))
+                entriesOf(histories[found->second], file).push_back(std::move(entry));
         }
         return true;
     });

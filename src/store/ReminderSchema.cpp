@@ -26,14 +26,12 @@ const Migration Steps[] = {
       QStringLiteral("CREATE INDEX reminder_ride ON reminder (ride_key)")}},
 };
 
-FileStatus runStep(QSqlDatabase &database, const QString &fileName, const Migration &step)
+// Runs the statements in one transaction: all of them, or none.
+FileStatus runInTransaction(QSqlDatabase &database, const QString &fileName, const QString &action, const QStringList &statements)
 {
-    const QString action = QStringLiteral("bring %1 up to version %2 of its layout").arg(fileName).arg(step.version);
     if (!database.transaction())
         return sqlFailure(fileName, action, database.lastError());
     QSqlQuery query(database);
-    QStringList statements = step.statements;
-    statements << QStringLiteral("PRAGMA user_version = %1").arg(step.version);
     for (const QString &statement : statements) {
         if (!query.exec(statement)) {
             const FileStatus failure = sqlFailure(fileName, action, query.lastError());
@@ -51,19 +49,44 @@ FileStatus runStep(QSqlDatabase &database, const QString &fileName, const Migrat
     return {};
 }
 
-const QStringList SideTables = {
-    QStringLiteral("CREATE TABLE IF NOT EXISTS finished_change (id INTEGER PRIMARY KEY)"),
-    QStringLiteral("CREATE TABLE IF NOT EXISTS ride_deletion (ride_key REAL PRIMARY KEY)"),
+FileStatus runStep(QSqlDatabase &database, const QString &fileName, const Migration &step)
+{
+    return runInTransaction(database, fileName, QStringLiteral("bring %1 up to version %2 of its layout").arg(fileName).arg(step.version),
+                            step.statements + QStringList{QStringLiteral("PRAGMA user_version = %1").arg(step.version)});
+}
+
+const Addition Additions[] = {
+    {1,
+     {QStringLiteral("CREATE TABLE IF NOT EXISTS finished_change (id INTEGER PRIMARY KEY)"),
+      QStringLiteral("CREATE TABLE IF NOT EXISTS ride_deletion (ride_key REAL PRIMARY KEY)")}},
 };
 
 } // namespace
 
-FileStatus addSideTables(QSqlDatabase &database, const QString &fileName)
+std::span<const Addition> additions()
+{
+    return Additions;
+}
+
+FileStatus addTables(QSqlDatabase &database, const QString &fileName, std::span<const Addition> steps)
 {
     QSqlQuery query(database);
-    for (const QString &statement : SideTables) {
-        if (!query.exec(statement))
-            return sqlFailure(fileName, QStringLiteral("write ") + fileName, query.lastError());
+    if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS layout_addition (number INTEGER PRIMARY KEY)")))
+        return sqlFailure(fileName, QStringLiteral("write ") + fileName, query.lastError());
+    QList<int> made;
+    if (!query.exec(QStringLiteral("SELECT number FROM layout_addition")))
+        return sqlFailure(fileName, QStringLiteral("read ") + fileName, query.lastError());
+    while (query.next())
+        made << query.value(0).toInt();
+    query.finish();
+    for (const Addition &step : steps) {
+        if (made.contains(step.number))
+            continue;
+        const FileStatus added = runInTransaction(
+            database, fileName, QStringLiteral("add tables to %1 (addition %2)").arg(fileName).arg(step.number),
+            step.statements + QStringList{QStringLiteral("INSERT INTO layout_addition (number) VALUES (%1)").arg(step.number)});
+        if (!added)
+            return added;
     }
     return {};
 }

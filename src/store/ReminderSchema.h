@@ -33,13 +33,27 @@ FileStatus readVersion(QSqlDatabase &database, const QString &fileName, int &ver
 // migration.
 FileStatus holdsTables(QSqlDatabase &database, const QString &fileName, bool &holds);
 
-// Tables that an older program can ignore come without a new version of the
-// layout (a version it does not know makes it refuse the whole file): they
-// are made, where missing, each time a file with a layout is opened for
-// writing. Today: the changes of the data files that are finished
-// (WriteJournal::decideBy) and the rides being deleted, whose reminders go
-// once the ride is gone from the ride file.
-FileStatus addSideTables(QSqlDatabase &database, const QString &fileName);
+// An addition to the layout that an older program can ignore: tables of its
+// own. Additions come without a new version of the layout (a version an
+// older Torqal does not know makes it refuse the whole file, its reminders
+// with it): the numbers of the additions a file has had are kept in its
+// table layout_addition instead. A new addition is a new entry at the end;
+// entries once released never change.
+struct Addition
+{
+    int number;
+    QStringList statements;
+};
+
+// Every addition, in order: 1, the changes of the data files that are
+// finished (WriteJournal::decideBy) and the rides being deleted, whose
+// reminders go once the ride is gone from the ride file.
+std::span<const Addition> additions();
+
+// Runs the additions the file has not had, each in a transaction of its own
+// together with its number, so that one cut short or refused leaves the file
+// as it was after the one before. For a file that has a layout.
+FileStatus addTables(QSqlDatabase &database, const QString &fileName, std::span<const Addition> steps = additions());
 
 // Runs the migrations the database has not had yet, each in a transaction of
 // its own together with the version it reaches, so that an interrupted or

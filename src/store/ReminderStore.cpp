@@ -134,7 +134,7 @@ FileStatus ReminderStore::open(Access access, std::span<const ReminderSchema::Mi
             return failed(QStringLiteral("open ") + m_path, pragma.lastError());
         if (FileStatus status = ReminderSchema::migrate(database, m_path, steps); !status)
             return failed(Problem::Unreadable, std::move(status));
-        if (FileStatus status = steps.empty() ? FileStatus() : ReminderSchema::addSideTables(database, m_path); !status)
+        if (FileStatus status = steps.empty() ? FileStatus() : ReminderSchema::addTables(database, m_path); !status)
             return failed(Problem::Unreadable, std::move(status));
     }
     m_open = true;

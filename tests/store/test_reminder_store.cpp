@@ -174,6 +174,37 @@ private slots:
         QCOMPARE(bytesOf(path()), atVersion2);
     }
 
+    // Tables an older program can ignore come without a new version: a file
+    // an older program wrote gets them and keeps its version; an addition
+    // that fails leaves the ones before it and none of its own.
+    void addsTablesWithoutANewVersion()
+    {
+        {
+            Reminder oil = ofRide(every(6, 0, QDate(2024, 1, 31)), RideA);
+            ReminderStore older(path(), ReminderStore::Access::ReadWrite, ReminderSchema::migrations());
+            QVERIFY(older.add(oil));
+        }
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("look"));
+        database.setDatabaseName(path());
+        QVERIFY(database.open());
+        const auto scalar = [&database](const QString &sql) {
+            QSqlQuery query(sql, database);
+            return query.next() ? query.value(0).toInt() : -1;
+        };
+        QVERIFY(QSqlQuery(database).exec(QStringLiteral("DROP TABLE layout_addition")));
+        QVERIFY(QSqlQuery(database).exec(QStringLiteral("DROP TABLE finished_change")));
+        std::vector<ReminderSchema::Addition> steps(ReminderSchema::additions().begin(), ReminderSchema::additions().end());
+        steps.push_back({int(steps.size()) + 1, {QStringLiteral("CREATE TABLE part (id INTEGER PRIMARY KEY)"), QStringLiteral("NOT SQL")}});
+        QVERIFY(!ReminderSchema::addTables(database, path(), steps));
+        QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'finished_change'")), 1);
+        QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'part'")), 0);
+        QCOMPARE(scalar(QStringLiteral("SELECT max(number) FROM layout_addition")), int(steps.size()) - 1);
+        QCOMPARE(scalar(QStringLiteral("PRAGMA user_version")), int(ReminderSchema::migrations().size()));
+        database.close();
+        database = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("look"));
+    }
+
     // Another program's lock: after a short wait the store gives up and says so.
     void givesUpOnALockedFile()
     {

@@ -7,7 +7,8 @@
 
 #include "BenchData.h"
 #include "data/DataFileTable.h"
-#include "history/HistoryCharts.h"
+#include "history/HistoryChartPainter.h"
+#include "history/HistoryScreenChart.h"
 #include "store/RideHistory.h"
 
 #include <QApplication>
@@ -73,7 +74,7 @@ int main(int argc, char *argv[])
         }));
         drawing.push_back(milliseconds([&] {
             for (const HistoryCharts::Chart chart : HistoryCharts::AllCharts) {
-                QChartView view(HistoryCharts::makeChart(chart, figures).release());
+                QChartView view(HistoryScreenChart::make(chart, figures, {}).release());
                 view.setRenderHint(QPainter::Antialiasing);
                 view.resize(860, 320);
                 view.grab(); // paints the chart as the window does
@@ -81,7 +82,7 @@ int main(int argc, char *argv[])
         }));
         printing.push_back(milliseconds([&] {
             for (const HistoryCharts::Chart chart : HistoryCharts::AllCharts)
-                HistoryCharts::chartImage(*HistoryCharts::makeChart(chart, figures), QSize(715, 363));
+                HistoryChartPainter::paint(chart, figures, QSize(715, 363), HistoryChartPainter::Title::Left);
         }));
         if (run == 0)
             std::printf("entries per log: %zu, %zu, %zu, %zu; fill-ups drawn: %zu; months: %zu\n",

@@ -2,7 +2,7 @@
 
 #include "data/DataFileTable.h"
 #include "history/HistoryPdf.h"
-#include "ride/ShownRideOf.h"
+#include "model/ShownRideOf.h"
 
 #include <QDir>
 #include <QFileInfo>

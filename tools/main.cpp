@@ -6,7 +6,7 @@
 #include "platform/Identity.h"
 
 #ifdef TORQAL_DATA_HISTORY
-#include <QApplication>
+#include <QGuiApplication>
 #endif
 #include <QCoreApplication>
 
@@ -16,14 +16,13 @@ int main(int argc, char *argv[])
 {
     const QStringList arguments = CommandLine::argumentsOf(argc, argv);
     // The reminders database is read through Qt's SQL plug-in, which needs an
-    // application object; the history's charts need one with widgets, drawn
-    // without a screen.
+    // application object; the history's PDF lays out text in fonts, which
+    // needs Qt Gui's, on the platform without a screen whatever the desktop's.
     std::unique_ptr<QCoreApplication> application;
 #ifdef TORQAL_DATA_HISTORY
     if (arguments.value(1) == QLatin1String("history")) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QApplication>(argc, argv);
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
     }
 #endif
     if (!application)

@@ -1,5 +1,8 @@
 #include "history/HistoryChartView.h"
 
+#include "history/HistoryScreenChart.h"
+
+#include <QChart>
 #include <QCursor>
 #include <QHelpEvent>
 #include <QToolTip>
@@ -13,7 +16,7 @@ constexpr int ShownWhileResting = 24 * 3600 * 1000;
 } // namespace
 
 HistoryChartView::HistoryChartView(HistoryCharts::Chart chart, const HistoryCharts::Figures &figures)
-    : QChartView(HistoryCharts::makeChart(chart, figures, [this](const QString &text) { showTip(text); }).release())
+    : QChartView(HistoryScreenChart::make(chart, figures, [this](const QString &text) { showTip(text); }).release())
 {
     setRenderHint(QPainter::Antialiasing);
 }

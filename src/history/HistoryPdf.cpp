@@ -1,6 +1,6 @@
 #include "history/HistoryPdf.h"
 
-#include "history/HistoryCharts.h"
+#include "history/HistoryChartPainter.h"
 #include "history/HistorySummary.h"
 #include "model/LogRows.h"
 #include "model/LogTotals.h"
@@ -8,9 +8,10 @@
 #include "platform/ValueFormats.h"
 #include "print/ContinuousPrintDevice.h"
 #include "print/PageGeometry.h"
-#include "print/QPrinterDevice.h"
+#include "print/PdfPrintDevice.h"
+#include "print/PrintLayout.h"
+#include "print/RideReport.h"
 
-#include <QChart>
 #include <QImage>
 
 using LineEnd = PrintDevice::LineEnd;
@@ -134,16 +135,15 @@ void printCharts(PrintDevice &device, const ShownRide &ride, const RideHistory &
         useFont(device, 11, true);
         printLine(device, HistoryCharts::title(chart));
         useFont(device, 10, false);
-        const std::unique_ptr<QChart> drawn = HistoryCharts::makeChart(chart, figures);
-        if (!drawn) {
+        const QSize pixels(int(TextWidth * ChartPixelsPerInch), int(ChartHeight * ChartPixelsPerInch));
+        const QImage drawn = HistoryChartPainter::paint(chart, figures, pixels, HistoryChartPainter::Title::Left);
+        if (drawn.isNull()) {
             printLine(device, HistoryCharts::nothingToDraw(chart, figures));
             device.printEmptyLine();
             continue;
         }
-        drawn->setTitle(QString());
-        const QSize pixels(int(TextWidth * ChartPixelsPerInch), int(ChartHeight * ChartPixelsPerInch));
         const double top = device.y();
-        device.drawPicture(HistoryCharts::chartImage(*drawn, pixels),
+        device.drawPicture(drawn,
                            QRectF(PageGeometry::LeftMargin, top, TextWidth, ChartHeight));
         device.setY(top + ChartHeight + 0.1);
         if (const QString note = HistoryCharts::nothingToDrawOfOneLog(chart, figures); !note.isEmpty())
@@ -177,7 +177,7 @@ QString WriteHistoryPdf(const QString &path, const ShownRide &ride, const RideHi
 {
     ShownRide printed = ride;
     printed.heading.printedAt = Clock::now();
-    const std::unique_ptr<QPrinterDevice> pdf =
-        QPrinterDevice::pdfFile(QStringLiteral("History of ") + ride.displayName, path);
+    const std::unique_ptr<PdfPrintDevice> pdf =
+        PdfPrintDevice::pdfFile(QStringLiteral("History of ") + ride.displayName, path);
     return PrintHistory(*pdf, printed, history) ? QString() : pdf->failure();
 }

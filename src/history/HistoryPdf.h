@@ -1,22 +1,11 @@
 #pragma once
 
+#include "model/ShownRide.h"
 #include "store/RideHistory.h"
-#include "print/RideReport.h"
-#include "print/PrintLayout.h"
 
 #include <QString>
 
 class PrintDevice;
-
-// The ride as the main window shows it: the name it goes by, the heading of
-// its printouts, its fields with their captions and its notes, its picture.
-struct ShownRide
-{
-    QString displayName;
-    RideHeading heading;
-    BasicInformation information;
-    QString picturePath;
-};
 
 // The whole history of a ride as one document, in the layout of the
 // program's other printouts: a title page with the ride's heading, its VIN,

@@ -2,6 +2,7 @@
 
 #include "history/CsvExport.h"
 #include "history/HistoryButtons.h"
+#include "history/HistoryChartPainter.h"
 #include "history/HistoryChartView.h"
 #include "history/HistorySummary.h"
 #include "history/ImportWindow.h"
@@ -275,8 +276,8 @@ void HistoryWindow::logsChanged()
 
 void HistoryWindow::saveChart(Chart chart)
 {
-    const std::unique_ptr<QChart> drawn = HistoryCharts::makeChart(chart, figures_);
-    if (!drawn)
+    const QImage drawn = HistoryChartPainter::paint(chart, figures_, QSize(1200, 700));
+    if (drawn.isNull())
         return;
     const QString path = FileDialog::saveFile(
         this, QStringLiteral("Save chart as PNG"),
@@ -286,7 +287,7 @@ void HistoryWindow::saveChart(Chart chart)
     // Written beside its place and put there only when complete, so that a
     // picture that cannot be written leaves the user's file as it was.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !HistoryCharts::chartImage(*drawn, QSize(1200, 700)).save(&file, "PNG")
+    if (!file.open(QIODevice::WriteOnly) || !drawn.save(&file, "PNG")
         || !file.commit())
         MessageBox::tell(this, QStringLiteral("Chart not saved"),
                          QStringLiteral("The file \"%1\" could not be written.").arg(QDir::toNativeSeparators(path)),

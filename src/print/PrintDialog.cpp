@@ -3,7 +3,7 @@
 #include "platform/BusyPointer.h"
 #include "platform/PrintQueues.h"
 #include "print/ContinuousPrintDevice.h"
-#include "print/QPrinterDevice.h"
+#include "print/PdfPrintDevice.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -52,7 +52,7 @@ QString proposedPdfFile(const QString &documentName)
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!QFileInfo(folder).isDir())
         folder = QDir::homePath();
-    return QDir(folder).filePath(QPrinterDevice::fileNameOf(documentName) + QStringLiteral(".pdf"));
+    return QDir(folder).filePath(PdfPrintDevice::fileNameOf(documentName) + QStringLiteral(".pdf"));
 }
 
 std::optional<PrintDialogAnswer> askPrintDialog(QWidget *parent, const QString &defaultPrinter,
@@ -92,13 +92,13 @@ std::optional<PrintDialogAnswer> askPrintDialog(QWidget *parent, const QString &
 // made when the run ends.
 struct JoinedPdf
 {
-    explicit JoinedPdf(std::unique_ptr<QPrinterDevice> file)
+    explicit JoinedPdf(std::unique_ptr<PdfPrintDevice> file)
         : pdf(std::move(file))
         , pages(*pdf)
     {
     }
 
-    std::unique_ptr<QPrinterDevice> pdf;
+    std::unique_ptr<PdfPrintDevice> pdf;
     ContinuousPrintDevice pages;
 };
 
@@ -106,7 +106,7 @@ PrintDeviceFactory PrintDevicesToFile(const QString &path, const QString &docume
 {
     return [path, documentName, joined = std::shared_ptr<JoinedPdf>()](const QString &) mutable {
         if (!joined)
-            joined = std::make_shared<JoinedPdf>(QPrinterDevice::pdfFile(documentName, path));
+            joined = std::make_shared<JoinedPdf>(PdfPrintDevice::pdfFile(documentName, path));
         return std::shared_ptr<PrintDevice>(joined, &joined->pages);
     };
 }

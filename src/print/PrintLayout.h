@@ -1,19 +1,10 @@
 #pragma once
 
-#include <QDateTime>
+#include "model/ShownRide.h"
+
 #include <QString>
 
 class PrintDevice;
-
-// The ride a printout is about, as the main window shows it.
-struct RideHeading
-{
-    QString year;
-    QString make;
-    QString model;
-    QString rideName;
-    QDateTime printedAt;
-};
 
 // Sets the font name first to "Courier" and then to the given name, then the
 // size and the styles in the order italic, bold, underline, strikethrough.

@@ -3,7 +3,8 @@
 #include "print/PrintDevice.h"
 #include "print/PrintHandover.h"
 #include "print/PrintMessages.h"
-#include "print/QPrinterDevice.h"
+#include "print/PdfPrintDevice.h"
+#include "print/PrinterPaper.h"
 #include "platform/PrintQueues.h"
 
 #include <algorithm>
@@ -28,7 +29,12 @@ PrintDestination DefaultDestination(const PrintQueues::Service &service)
 PrintDeviceFactory PrintDevicesFor(const PrintDestination &destination)
 {
     return [destination](const QString &printoutName) -> std::shared_ptr<PrintDevice> {
-        return std::make_shared<QPrinterDevice>(printoutName, QPrinterDevice::printoutsFolder(), destination);
+        // Only a print queue is asked about its paper, so that a print
+        // service that does not answer cannot hold up PDF files.
+        PrintDestination each = destination;
+        if (!each.printer.isEmpty())
+            each.paper = PrinterPaper(each.printer);
+        return std::make_shared<PdfPrintDevice>(printoutName, PdfPrintDevice::printoutsFolder(), std::move(each));
     };
 }
 

@@ -1,31 +1,12 @@
 #pragma once
 
+#include "model/ShownRide.h"
 #include "print/LogPrintLines.h"
 
 #include <QList>
 #include <QStringList>
 
 class PrintDevice;
-struct RideHeading;
-
-// One field of the ride as the main window shows it: its label's caption and
-// its text.
-struct RideField
-{
-    QString caption;
-    QString text;
-};
-
-// The ride's basic information: the fields from "Style" to "Key Code#" in the
-// order of the ride view, and, when the notes are to be printed too, the
-// notes with the caption of their label.
-struct BasicInformation
-{
-    QList<RideField> fields;
-    bool withNotes = false;
-    QString notesCaption;
-    QString notes;
-};
 
 // Prints the ride heading and every field that is not blank, caption at the
 // left margin and text at 3 inches, as one document; the notes follow on the

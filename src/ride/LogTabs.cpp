@@ -1,7 +1,8 @@
 #include "ride/MainWindowParts.h"
 
-#include "model/LogKindInfo.h"
 #include "logs/LogListModel.h"
+#include "model/LogKindInfo.h"
+#include "model/RideFields.h"
 #include "ui/QorButton.h"
 
 #include <QFontMetrics>
@@ -75,7 +76,7 @@ void buildLogPage(MainWindowControls &controls, LogListing &listing, QWidget *ta
 
     controls.grid[std::size_t(k)] = logGrid(listing, tab);
     // The Tab key goes from the list to its notes, then to the commands.
-    const int notes = 27 + k;
+    const int notes = RideFields::logNotesBox(k);
     makeField(controls, notes, tab);
     controls.txtField[std::size_t(notes)]->setFixedHeight(84);
 

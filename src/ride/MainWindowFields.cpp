@@ -2,7 +2,7 @@
 
 #include "platform/Textures.h"
 #include "platform/TileBackground.h"
-#include "ride/RideFields.h"
+#include "model/RideFields.h"
 #include "ui/AccessibleNames.h"
 #include "ui/FieldBoxes.h"
 #include "ui/NotesBox.h"

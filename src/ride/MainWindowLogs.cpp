@@ -1,5 +1,6 @@
 #include "ride/MainWindowLogs.h"
 
+#include "model/RideFields.h"
 #include "ride/MainWindowBuilder.h"
 #include "ride/MainWindowHoverTexts.h"
 #include "ride/PrintCommands.h"
@@ -37,8 +38,9 @@ void MainWindowLogs::completePages()
         const auto k = std::size_t(logIndex(kind));
         LogTabControls controls;
         controls.grid = ui.grid[k];
-        controls.notes = qobject_cast<NotesBox *>(ui.txtField[k + 27]);
-        controls.notesCaption = ui.lblField[k + 27];
+        const auto notes = std::size_t(RideFields::logNotesBox(logIndex(kind)));
+        controls.notes = qobject_cast<NotesBox *>(ui.txtField[notes]);
+        controls.notesCaption = ui.lblField[notes];
         const std::array<int, 3> &totals = logKindInfo(kind).totalCaptions;
         for (std::size_t i = 0; i < totals.size(); ++i)
             controls.totals[i] = totals[i] > 0 ? ui.lblTotal[std::size_t(totals[i])] : nullptr;

@@ -1,5 +1,6 @@
 #include "ride/RideDeletion.h"
 
+#include "model/RideFields.h"
 #include "platform/BusyPointer.h"
 #include "platform/MessageBox.h"
 #include "ride/RideMessages.h"
@@ -17,8 +18,9 @@ RideDeletion::RideDeletion(const RideWindow &window, RideView &view, RidesMenu &
 void RideDeletion::DeleteRide()
 {
     const MainWindowControls &ui = rw.ui;
-    const auto question = RideMessages::ConfirmRideDelete(ui.fieldText(1), ui.fieldText(2), ui.fieldText(3),
-                                                          ui.fieldText(7));
+    using namespace RideFields;
+    const auto question = RideMessages::ConfirmRideDelete(ui.fieldText(YearBox), ui.fieldText(MakeBox),
+                                                          ui.fieldText(ModelBox), ui.fieldText(RideNameBox));
     if (MessageBox::show(rw.window, question) != MessageBox::Button::Yes)
         return;
 

@@ -58,7 +58,7 @@ RideEditing::RideEditing(const RideWindow &window, RideView &view, RidesMenu &me
 // belong to the log tabs, which are closed meanwhile.
 void RideEditing::setFieldsLocked(bool locked)
 {
-    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i) {
+    for (int i = 1; i <= RideFields::LastRideBox; ++i) {
         // The box being typed in keeps its mode colours until it loses the
         // focus, which a locked box ignores: back to the view's look now.
         if (locked)
@@ -101,14 +101,14 @@ void RideEditing::cmdRideAdd_Click()
     RidePictureBox::Clear(ui);
     rw.state.PicturePath.clear();
     RidePictureBox::ShowCommands(ui, false, false);
-    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
+    for (int i = 1; i <= RideFields::LastRideBox; ++i)
         ui.setFieldText(i, QString());
     setFieldsLocked(false);
     ui.MainTab->setCurrentIndex(0);
     setLogTabsEnabled(ui, false);
     setRideNameLook(ui.lblRideName, RideNameSize::Editing, false, Qt::AlignLeft);
     ui.lblRideName->setText(EditingNameCaption);
-    ui.txtField[1]->setFocus(Qt::OtherFocusReason);
+    ui.txtField[RideFields::YearBox]->setFocus(Qt::OtherFocusReason);
 }
 
 void RideEditing::cmdRideEdit_Click()
@@ -136,7 +136,7 @@ void RideEditing::SaveRide()
 {
     const MainWindowControls &ui = rw.ui;
     RideBoxTexts boxes;
-    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i) {
+    for (int i = 1; i <= RideFields::LastRideBox; ++i) {
         ui.setFieldText(i, RideFieldValues::TrimmedBoxText(i, ui.fieldText(i)));
         boxes[std::size_t(i)] = ui.fieldText(i);
     }
@@ -161,7 +161,7 @@ StoreResult RideEditing::writeRide()
 {
     BusyPointer busy(rw.window);
     RideBoxTexts boxes;
-    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
+    for (int i = 1; i <= RideFields::LastRideBox; ++i)
         boxes[std::size_t(i)] = rw.ui.fieldText(i);
     const RideBoxTexts shown = shownBoxes();
     auto storeBoxes = [&](RideRecord &ride) { RideFieldValues::StoreBoxTexts(shown, boxes, rw.state.PicturePath, ride); };

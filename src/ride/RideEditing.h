@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ride/RideFieldValues.h"
+#include "model/RideFieldValues.h"
 #include "ride/RideWindow.h"
 
 #include <QObject>

@@ -3,7 +3,7 @@
 #include "history/HistoryWindow.h"
 #include "platform/MessageBox.h"
 #include "ride/ModalDimming.h"
-#include "ride/ShownRideOf.h"
+#include "model/ShownRideOf.h"
 #include "ui/ModalRun.h"
 
 void ShowRideHistory(QWidget *mainWindow, int rideNumber, const std::function<void()> &refillLogs,

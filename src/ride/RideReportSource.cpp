@@ -2,7 +2,7 @@
 
 #include "model/RideModel.h"
 #include "ride/PictureFit.h"
-#include "ride/ShownRideOf.h"
+#include "model/ShownRideOf.h"
 #include "ride/frmLargePic.h"
 #include "store/LogScan.h"
 

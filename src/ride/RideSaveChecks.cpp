@@ -21,7 +21,7 @@ std::optional<MessageBox::Request> CheckDateText(const QString &text, const QLoc
 std::optional<SaveRefusal> CheckRideBoxes(const RideBoxTexts &shown, const RideBoxTexts &boxes,
                                           const QLocale &locale)
 {
-    using namespace RideFieldValues;
+    using namespace RideFields;
     for (const int box : {PurchaseDateBox, SellingDateBox}) {
         const QString &text = boxes[box];
         if (text.isEmpty() || text == shown[box])

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/MessageBox.h"
-#include "ride/RideFieldValues.h"
+#include "model/RideFieldValues.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
 #include "ride/MainWindowParts.h"
 
+#include "model/RideFields.h"
 #include "platform/Twips.h"
-#include "ride/RideFields.h"
 #include "ui/QorButton.h"
 
 #include <QFrame>
@@ -134,10 +134,10 @@ void buildMiscNotesPage(MainWindowControls &controls, QWidget *tab)
     layout->setContentsMargins(10, 12, 10, 10);
     layout->addLayout(twoFieldColumns(controls, tab, {20, 23}, {24, 26}));
     // Made after the columns above it, so that it comes last in reading order.
-    makeField(controls, 27, tab);
+    makeField(controls, RideFields::RideNotesBox, tab);
     layout->addSpacing(6);
-    layout->addWidget(controls.lblField[27]);
-    layout->addWidget(controls.txtField[27], 1);
+    layout->addWidget(controls.lblField[RideFields::RideNotesBox]);
+    layout->addWidget(controls.txtField[RideFields::RideNotesBox], 1);
 }
 
 } // namespace MainWindowParts

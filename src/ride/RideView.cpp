@@ -4,8 +4,8 @@
 #include "platform/Settings.h"
 #include "platform/ValueFormats.h"
 #include "ride/MainWindowBuilder.h"
-#include "ride/RideFieldValues.h"
-#include "ride/RideFields.h"
+#include "model/RideFieldValues.h"
+#include "model/RideFields.h"
 #include "ride/RideMessages.h"
 #include "ride/RidePictureBox.h"
 #include "store/PicturePaths.h"
@@ -63,7 +63,7 @@ RideView::RideView(const RideWindow &window, MainWindowControls &controls)
 {
     // The ride's boxes made so far; the log notes boxes after them belong to
     // the log tabs.
-    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i) {
+    for (int i = 1; i <= RideFields::LastRideBox; ++i) {
         if (QWidget *box = rw.ui.txtField[std::size_t(i)])
             box->installEventFilter(this);
     }
@@ -75,7 +75,7 @@ void RideView::completePages()
     if (std::exchange(m_pagesComplete, true))
         return;
     BuildRidePages(m_controls);
-    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i) {
+    for (int i = 1; i <= RideFields::LastRideBox; ++i) {
         if (RideFields::tabOf(i) == 0)
             continue;
         rw.ui.txtField[std::size_t(i)]->installEventFilter(this);
@@ -146,7 +146,7 @@ void RideView::clearView()
     ui.lblRideName->clear();
     RidePictureBox::ShowCommands(ui, false, false);
     ui.cmdPicAddEdit[1]->hide();
-    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
+    for (int i = 1; i <= RideFields::LastRideBox; ++i)
         showBoxText(i, QString());
 }
 
@@ -169,7 +169,7 @@ FileStatus RideView::fillView(qint16 n)
     if (!ride.status)
         return ride.status;
     const RideBoxTexts boxes = RideFieldValues::BoxTextsOf(ride.value);
-    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i)
+    for (int i = 1; i <= RideFields::LastRideBox; ++i)
         showBoxText(i, boxes[std::size_t(i)]);
     ui.lblRideName->setText(RideLabels::DisplayName(ride.value));
     rw.state.CurrentRideKey = ride.value.RideKey;
@@ -250,7 +250,7 @@ bool RideView::eventFilter(QObject *watched, QEvent *event)
 
 int RideView::fieldIndexOf(QObject *box) const
 {
-    for (int i = 1; i <= RideFieldValues::LastRideBox; ++i) {
+    for (int i = 1; i <= RideFields::LastRideBox; ++i) {
         if (rw.ui.txtField[std::size_t(i)] == box)
             return i;
     }

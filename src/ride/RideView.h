@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/FileStatus.h"
-#include "ride/RideFieldValues.h"
+#include "model/RideFieldValues.h"
 #include "ride/RideWindow.h"
 
 #include <QObject>

@@ -1,6 +1,7 @@
 // The history PDF as the recording print device takes it down: what a seller
 // hands a buyer.
 
+#include "history/HistoryChartPainter.h"
 #include "history/HistoryPdf.h"
 #include "logs/LogTestSupport.h"
 #include "print/PrintTestSupport.h"
@@ -90,6 +91,38 @@ private slots:
         for (const QString &line : brakes)
             QVERIFY2(2.0 + double(line.size()) * CharWidth10 <= 7.1, qPrintable(line));
         QCOMPARE(notesUnder(lines, QStringLiteral("Oil change 50$")), QStringList{"Receipt in the glovebox"});
+    }
+
+    // Each chart paints both of its series, in the colours of the legend (a
+    // line drawn nowhere went unseen once); a chart with nothing to draw
+    // paints nothing.
+    void eachChartPaintsBothOfItsSeries()
+    {
+        RideHistory history;
+        for (int month = 1; month <= 8; ++month) {
+            history.maintenance.push_back(expense(RideA, day(2009, month, 3), QStringLiteral("Oil"), 400000));
+            history.goodies.push_back(expense(RideA, day(2009, month, 5), QStringLiteral("Mats"), 200000));
+            history.trips.push_back(trip(RideA, day(2009, month, 7), QStringLiteral("Coast"), 300));
+            history.gas.push_back(gas(RideA, day(2009, month, 9), 10.0f + float(month % 3), 300));
+        }
+        const HistoryCharts::Figures figures = HistoryCharts::figuresOf(history);
+        const auto paints = [](const QImage &image, QRgb colour) {
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) == colour)
+                        return true;
+            return false;
+        };
+        for (const HistoryCharts::Chart chart : HistoryCharts::AllCharts) {
+            const QImage image = HistoryChartPainter::paint(chart, figures, QSize(640, 360), HistoryChartPainter::Title::Left);
+            QVERIFY(!image.isNull());
+            // The legend's two squares are 6 pixels high at most: count the
+            // series' colour well above them.
+            const QImage plot = image.copy(0, 0, image.width(), image.height() * 3 / 4);
+            QVERIFY2(paints(plot, qRgb(0x20, 0x9f, 0xdf)), qPrintable(HistoryCharts::title(chart)));
+            QVERIFY2(paints(plot, qRgb(0x99, 0xca, 0x53)), qPrintable(HistoryCharts::title(chart)));
+            QVERIFY(HistoryChartPainter::paint(chart, {}, QSize(640, 360)).isNull());
+        }
     }
 };
 

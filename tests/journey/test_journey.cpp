@@ -23,7 +23,7 @@
 #include "print/PrintRun.h"
 #include "print/RecordingPrintDevice.h"
 #include "print/frmPrint.h"
-#include "ride/RideFields.h"
+#include "model/RideFields.h"
 #include "ride/frmMain.h"
 #include "support/FirstActivation.h"
 #include "ui/ListMenu.h"

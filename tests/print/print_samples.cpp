@@ -4,7 +4,7 @@
 #include "print/LogEntryPrintout.h"
 #include "print/PicturePrintout.h"
 #include "print/PrintLayout.h"
-#include "print/QPrinterDevice.h"
+#include "print/PdfPrintDevice.h"
 #include "print/RideReport.h"
 
 #include <QGuiApplication>
@@ -60,7 +60,7 @@ int main(int argc, char *argv[])
     const QString folder = QString::fromLocal8Bit(argv[1]);
     const RideHeading ride{"2005", "Honda", "Shadow VT750", "Blue Thunder", QDateTime::currentDateTime()};
 
-    QPrinterDevice report(QStringLiteral("Ride report"), folder);
+    PdfPrintDevice report(QStringLiteral("Ride report"), folder);
     SetPrinterFont(report, QStringLiteral("Arial"), 10, false, false, false, false);
 
     QList<RideField> fields;
@@ -92,7 +92,7 @@ int main(int argc, char *argv[])
                        {{"03/15/2009", "10.0", "300   (30.0)"}, {"04/02/2009", "12.0", "330   (27.5)"}},
                        {" Total Gallons: 22.0 ", " Total Miles: 630.0 ", " Overall MPG: 28.6 "}}) && ok;
 
-    QPrinterDevice entry(QStringLiteral("Trips entry"), folder);
+    PdfPrintDevice entry(QStringLiteral("Trips entry"), folder);
     ok = PrintLogEntry(entry, {Trips, {"06/01/2009", "Blue Ridge Parkway", "412"}, longNotes() + longNotes()}, ride) && ok;
 
     QTextStream out(stdout);

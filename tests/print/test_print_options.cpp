@@ -3,7 +3,7 @@
 #include "platform/PrintQueues.h"
 #include "print/PrintDialog.h"
 #include "print/PicturePrintout.h"
-#include "print/QPrinterDevice.h"
+#include "print/PdfPrintDevice.h"
 #include "print/RecordingPrintDevice.h"
 #include "print/frmPrint.h"
 #include "ui/QorButton.h"
@@ -392,7 +392,7 @@ private slots:
         const QString printouts = QDir(folder.path()).filePath(QStringLiteral("Printouts"));
         MessageBox::Script boxes;
         frmPrint window(fullRide(), nullptr, [&](const QString &name) -> std::shared_ptr<PrintDevice> {
-            return std::make_shared<QPrinterDevice>(name, printouts);
+            return std::make_shared<PdfPrintDevice>(name, printouts);
         });
         window.show();
         uncheck(window, {1, 2, 4, 5, 6});
@@ -421,7 +421,7 @@ private slots:
         MessageBox::Script boxes;
         int made = 0;
         frmPrint window(fullRide(), nullptr, [&](const QString &name) -> std::shared_ptr<PrintDevice> {
-            return std::make_shared<QPrinterDevice>(name, made++ == 0 ? printouts : blocked + QStringLiteral("/in"));
+            return std::make_shared<PdfPrintDevice>(name, made++ == 0 ? printouts : blocked + QStringLiteral("/in"));
         });
         window.show();
         window.cmdPrint_Click();

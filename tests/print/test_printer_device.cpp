@@ -2,7 +2,7 @@
 #include "print/PrintDialog.h"
 #include "print/PrintLayout.h"
 #include "print/PrintRun.h"
-#include "print/QPrinterDevice.h"
+#include "print/PdfPrintDevice.h"
 
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
@@ -79,7 +79,7 @@ private slots:
         QTemporaryDir folder;
         Clock::Fixed clock(QDateTime(QDate(2026, 12, 7), QTime(14, 3, 22)));
         const QString printouts = folder.filePath(QStringLiteral("Printouts"));
-        QPrinterDevice device(QStringLiteral("Trips entry"), printouts);
+        PdfPrintDevice device(QStringLiteral("Trips entry"), printouts);
         QVERIFY(device.printsToPdf());
         QVERIFY(PrintLogEntry(device, tripWithNotes(60), Ride));
 
@@ -107,7 +107,7 @@ private slots:
     {
         QTemporaryDir folder;
         Clock::Fixed clock(QDateTime(QDate(2026, 12, 7), QTime(14, 3, 22)));
-        QPrinterDevice device(QStringLiteral("Ride report"), folder.path());
+        PdfPrintDevice device(QStringLiteral("Ride report"), folder.path());
         QVERIFY(PrintLogEntry(device, tripWithNotes(0), Ride));
         QVERIFY(PrintLogEntry(device, tripWithNotes(0), Ride));
         // A document with nothing drawn makes no file.
@@ -169,7 +169,7 @@ private slots:
         QTRY_VERIFY(ended);
 
         QCOMPARE(queues.submitted, jobs);
-        QCOMPARE(QDir(QPrinterDevice::printoutsFolder()).entryList(QDir::Files).size(), pdfFiles);
+        QCOMPARE(QDir(PdfPrintDevice::printoutsFolder()).entryList(QDir::Files).size(), pdfFiles);
         QCOMPARE(passing.files(), QStringList());
         QCOMPARE(boxes.count(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty())
@@ -249,7 +249,7 @@ private slots:
         QCOMPARE(queues.submitted, jobs);
         QCOMPARE(QDir(chosen.path()).entryList(QDir::Files), chosenFolder);
         QCOMPARE(existing.size(), 4);
-        QCOMPARE(QDir(QPrinterDevice::printoutsFolder()).entryList(QDir::Files).size(), printoutsFolder);
+        QCOMPARE(QDir(PdfPrintDevice::printoutsFolder()).entryList(QDir::Files).size(), printoutsFolder);
         QCOMPARE(boxes.count(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty())
             QVERIFY2(boxes.last().text.startsWith(message), qPrintable(boxes.last().text));
@@ -273,7 +273,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
 
-        QPrinterDevice device(QStringLiteral("Ride report"), blocker.fileName());
+        PdfPrintDevice device(QStringLiteral("Ride report"), blocker.fileName());
         QVERIFY(!PrintLogEntry(device, tripWithNotes(3), Ride));
         QVERIFY(device.failure().contains(QDir::toNativeSeparators(blocker.fileName())));
         QVERIFY(device.pdfFiles().isEmpty());

@@ -8,7 +8,7 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
-#include "ride/RideFields.h"
+#include "model/RideFields.h"
 #include "ride/frmMain.h"
 #include "support/FirstActivation.h"
 #include "ui/QorButton.h"

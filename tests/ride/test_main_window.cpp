@@ -3,7 +3,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "platform/Twips.h"
-#include "ride/RideFields.h"
+#include "model/RideFields.h"
 #include "ride/frmMain.h"
 #include "support/FadeWait.h"
 #include "support/FirstActivation.h"

@@ -27,7 +27,7 @@
 #include "print/PrintRun.h"
 #include "print/RecordingPrintDevice.h"
 #include "print/frmPrint.h"
-#include "ride/ShownRideOf.h"
+#include "model/ShownRideOf.h"
 #include "store/RideHistory.h"
 
 #include <QCheckBox>

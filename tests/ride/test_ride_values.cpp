@@ -5,7 +5,7 @@
 #include "data/Records.h"
 #include "platform/Twips.h"
 #include "ride/PictureFit.h"
-#include "ride/RideFieldValues.h"
+#include "model/RideFieldValues.h"
 #include "ride/RideMessages.h"
 #include "ride/RideSaveChecks.h"
 #include "ride/RideState.h"
@@ -18,6 +18,7 @@
 #include <QTest>
 
 using namespace RideFieldValues;
+using namespace RideFields;
 
 namespace {
 

@@ -165,7 +165,7 @@ private slots:
         QCOMPARE(DataTest::bytesOf(QStringLiteral("Torqal.Dat")), ride);
         world.click(ui.cmdRideEdit);
         ui.MainTab->setCurrentIndex(2);
-        typeNewNotes(qobject_cast<QPlainTextEdit *>(ui.txtField[RideFieldValues::RideNotesBox]));
+        typeNewNotes(qobject_cast<QPlainTextEdit *>(ui.txtField[RideFields::RideNotesBox]));
         world.click(ui.cmdRideSave);
         QCOMPARE(DataTest::bytesOf(QStringLiteral("Torqal.Dat")), withNewNotes(ride, RideRecord::NotesWidth));
 

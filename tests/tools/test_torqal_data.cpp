@@ -130,6 +130,19 @@ class TestTorqalData : public QObject
     }
 
 private slots:
+    // The tool runs where no desktop is: it links none of Qt's libraries of
+    // windows, which also need a display to start.
+    void linksNoWindowLibraries()
+    {
+        QProcess readelf;
+        readelf.start(QStringLiteral("readelf"), {QStringLiteral("--dynamic"), QStringLiteral(TORQAL_DATA_TOOL)});
+        QVERIFY(readelf.waitForFinished());
+        const QString needed = QString::fromLocal8Bit(readelf.readAllStandardOutput());
+        QVERIFY2(needed.contains(QStringLiteral("libQt6Core")), qPrintable(needed));
+        for (const char *library : {"libQt6Widgets", "libQt6PrintSupport", "libQt6Charts", "libQt6OpenGLWidgets"})
+            QVERIFY2(!needed.contains(QLatin1String(library)), library);
+    }
+
     void dumpsRidesAsCsv()
     {
         WorkingFolder folder;

@@ -1,4 +1,4 @@
-#include "ride/RideFields.h"
+#include "model/RideFields.h"
 
 #include <array>
 
@@ -53,11 +53,11 @@ QString caption(int i)
 
 int tabOf(int i)
 {
-    if (i <= 7)
+    if (i <= RideNameBox)
         return 0;
-    if (i <= 19)
+    if (i <= PriceSoldBox)
         return 1;
-    if (i <= 27)
+    if (i <= LastRideBox)
         return 2;
     return i - FirstLogNotes + 3;
 }

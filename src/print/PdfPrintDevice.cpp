@@ -1,4 +1,4 @@
-#include "print/QPrinterDevice.h"
+#include "print/PdfPrintDevice.h"
 
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
@@ -8,8 +8,6 @@
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPageSize>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 namespace {
 
@@ -25,23 +23,14 @@ QPageLayout pdfPageLayout()
     return QPageLayout(QPageSize(usLetter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait, QMarginsF());
 }
 
-// The printer's paper, with the printer's own unprintable edges as the
-// margins and nothing more: positions count from the corner of what the
-// printer can print.
-QPageLayout printerPageLayout(const QString &printer)
-{
-    const QPageLayout layout = QPrinter(QPrinterInfo::printerInfo(printer), QPrinter::HighResolution).pageLayout();
-    return QPageLayout(layout.pageSize(), layout.orientation(), layout.minimumMargins(), layout.units());
-}
-
 } // namespace
 
-QPrinterDevice::QPrinterDevice(const QString &printoutName, const QString &pdfFolder, PrintDestination destination)
+PdfPrintDevice::PdfPrintDevice(const QString &printoutName, const QString &pdfFolder, PrintDestination destination)
     : printoutName_(printoutName)
     , pdfFolder_(pdfFolder)
     , destination_(std::move(destination))
     , toPdf_(destination_.printer.isEmpty())
-    , layout_(toPdf_ ? pdfPageLayout() : printerPageLayout(destination_.printer))
+    , layout_(toPdf_ ? pdfPageLayout() : destination_.paper)
     , metrics_(1, 1, QImage::Format_RGB32)
 {
     const int dotsPerMetre = qRound(DotsPerInch / MetresPerInch);
@@ -50,55 +39,55 @@ QPrinterDevice::QPrinterDevice(const QString &printoutName, const QString &pdfFo
     fontChanged(font());
 }
 
-QPrinterDevice::~QPrinterDevice()
+PdfPrintDevice::~PdfPrintDevice()
 {
     if (painter_.isActive())
         painter_.end();
 }
 
-std::unique_ptr<QPrinterDevice> QPrinterDevice::pdfFile(const QString &printoutName, const QString &pdfPath)
+std::unique_ptr<PdfPrintDevice> PdfPrintDevice::pdfFile(const QString &printoutName, const QString &pdfPath)
 {
-    auto device = std::make_unique<QPrinterDevice>(printoutName, QFileInfo(pdfPath).absolutePath());
+    auto device = std::make_unique<PdfPrintDevice>(printoutName, QFileInfo(pdfPath).absolutePath());
     device->fixedPdfPath_ = pdfPath;
     return device;
 }
 
-QString QPrinterDevice::printoutsFolder()
+QString PdfPrintDevice::printoutsFolder()
 {
     return QDir(DataFolder::path()).filePath(QStringLiteral("Printouts"));
 }
 
-double QPrinterDevice::toDevice(double inches) const
+double PdfPrintDevice::toDevice(double inches) const
 {
     return inches * DotsPerInch;
 }
 
-double QPrinterDevice::deviceToTwips(double pixels) const
+double PdfPrintDevice::deviceToTwips(double pixels) const
 {
     return pixels * TwipsPerInch / DotsPerInch;
 }
 
-double QPrinterDevice::textWidthTwips(const QString &text) const
+double PdfPrintDevice::textWidthTwips(const QString &text) const
 {
     return deviceToTwips(QFontMetricsF(font_, &metrics_).horizontalAdvance(text));
 }
 
-double QPrinterDevice::lineAdvanceTwips() const
+double PdfPrintDevice::lineAdvanceTwips() const
 {
     return deviceToTwips(QFontMetricsF(font_, &metrics_).lineSpacing());
 }
 
-double QPrinterDevice::pageWidth() const
+double PdfPrintDevice::pageWidth() const
 {
     return layout_.fullRect(QPageLayout::Inch).width();
 }
 
-QSizeF QPrinterDevice::printableArea() const
+QSizeF PdfPrintDevice::printableArea() const
 {
     return layout_.paintRect(QPageLayout::Inch).size();
 }
 
-void QPrinterDevice::fontChanged(const PrintFont &font)
+void PdfPrintDevice::fontChanged(const PrintFont &font)
 {
     font_ = QFont(font.name);
     font_.setPointSizeF(font.size);
@@ -110,7 +99,7 @@ void QPrinterDevice::fontChanged(const PrintFont &font)
         painter_.setFont(font_);
 }
 
-void QPrinterDevice::drawText(const QString &text, double x, double y)
+void PdfPrintDevice::drawText(const QString &text, double x, double y)
 {
     if (!drawing())
         return;
@@ -118,7 +107,7 @@ void QPrinterDevice::drawText(const QString &text, double x, double y)
     painter_.drawText(QPointF(toDevice(x), toDevice(y) + ascent), text);
 }
 
-void QPrinterDevice::drawPicture(const QImage &picture, const QRectF &inches)
+void PdfPrintDevice::drawPicture(const QImage &picture, const QRectF &inches)
 {
     if (!drawing())
         return;
@@ -127,13 +116,13 @@ void QPrinterDevice::drawPicture(const QImage &picture, const QRectF &inches)
     painter_.drawImage(target, picture);
 }
 
-void QPrinterDevice::startPage()
+void PdfPrintDevice::startPage()
 {
     if (drawing() && !writer_->newPage())
         fail(refusal());
 }
 
-bool QPrinterDevice::finishDocument()
+bool PdfPrintDevice::finishDocument()
 {
     bool ended = !failed_;
     if (painter_.isActive()) {
@@ -156,7 +145,7 @@ bool QPrinterDevice::finishDocument()
     return ended;
 }
 
-bool QPrinterDevice::drawing()
+bool PdfPrintDevice::drawing()
 {
     if (failed_)
         return false;
@@ -183,7 +172,7 @@ bool QPrinterDevice::drawing()
     return true;
 }
 
-QIODevice *QPrinterDevice::openPdfFile()
+QIODevice *PdfPrintDevice::openPdfFile()
 {
     if (!toPdf_) {
         passingFile_ = std::make_unique<QTemporaryFile>(
@@ -205,7 +194,7 @@ QIODevice *QPrinterDevice::openPdfFile()
     return pdfFile_.get();
 }
 
-bool QPrinterDevice::completePdfFile()
+bool PdfPrintDevice::completePdfFile()
 {
     if (pdfFile_)
         return pdfFile_->commit();
@@ -213,7 +202,7 @@ bool QPrinterDevice::completePdfFile()
     return passingFile_->error() == QFileDevice::NoError;
 }
 
-QString QPrinterDevice::fileNameOf(const QString &printoutName)
+QString PdfPrintDevice::fileNameOf(const QString &printoutName)
 {
     QString name = printoutName;
     static const QString unsafe = QStringLiteral("/\\:*?\"<>|");
@@ -224,7 +213,7 @@ QString QPrinterDevice::fileNameOf(const QString &printoutName)
     return name;
 }
 
-QString QPrinterDevice::nextPdfPath() const
+QString PdfPrintDevice::nextPdfPath() const
 {
     if (!fixedPdfPath_.isEmpty())
         return fixedPdfPath_;
@@ -236,12 +225,12 @@ QString QPrinterDevice::nextPdfPath() const
     return path;
 }
 
-QString QPrinterDevice::refusal() const
+QString PdfPrintDevice::refusal() const
 {
     return QStringLiteral("The file \"%1\" could not be written.").arg(QDir::toNativeSeparators(pdfPath_));
 }
 
-void QPrinterDevice::fail(const QString &why)
+void PdfPrintDevice::fail(const QString &why)
 {
     failed_ = true;
     failure_ = why;

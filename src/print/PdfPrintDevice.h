@@ -26,18 +26,20 @@ struct PrintDestination
     // For PDF files made instead of printouts: why, as the start of a
     // sentence for the user ("No printer is installed").
     QString whyPdf;
+    // The print queue's paper, with the printer's own unprintable edges as
+    // its margins; unused for PDF files.
+    QPageLayout paper;
 };
 
-// The print device that paints at 1200 dots per inch. Every document
-// becomes a PDF file: for a printer a passing one, in the printer's paper
-// size with the printer's unprintable edges as its margins, which waits as a
-// queue job (queueJobs()) once the document has ended, and is removed with
-// the device; otherwise one in the given folder, on the whole of a sheet,
-// named after the printout and the time the document started ("Ride report
-// 2026-12-07 14-03-22.pdf"). Only a print queue named in the destination is
-// asked about its paper, so that a print service that does not answer cannot
-// hold up PDF files. Handing the jobs to the print queue is the print run's
-// business, so that no window waits for the print service while it draws.
+// The print device that paints at 1200 dots per inch with Qt's PDF writer,
+// which needs no printer support and no widgets. Every document becomes a
+// PDF file: for a printer a passing one, on the destination's paper, which
+// waits as a queue job (queueJobs()) once the document has ended, and is
+// removed with the device; otherwise one in the given folder, on the whole of
+// a sheet, named after the printout and the time the document started ("Ride
+// report 2026-12-07 14-03-22.pdf"). Handing the jobs to the print queue is
+// the print run's business, so that no window waits for the print service
+// while it draws.
 //
 // A document starts with the first drawing after construction or after the
 // previous document ended; a document without any drawing is neither kept
@@ -50,18 +52,18 @@ struct PrintDestination
 // on disk (QSaveFile), taking over the permissions of a file it replaces. A
 // document that fails removes nothing but that file of its own: the file
 // in its place, the user's own file of that name, stays as it was.
-class QPrinterDevice final : public PrintDevice
+class PdfPrintDevice final : public PrintDevice
 {
 public:
     // printoutName names the print job and the PDF files; pdfFolder is created
     // when a PDF file is first written there.
-    QPrinterDevice(const QString &printoutName, const QString &pdfFolder, PrintDestination destination = {});
-    ~QPrinterDevice() override;
+    PdfPrintDevice(const QString &printoutName, const QString &pdfFolder, PrintDestination destination = {});
+    ~PdfPrintDevice() override;
 
     // A device that writes its documents to this one PDF file, printer or
     // not, creating its folder when missing; a document that fails leaves the
     // file as it was, or leaves none where there was none.
-    static std::unique_ptr<QPrinterDevice> pdfFile(const QString &printoutName, const QString &pdfPath);
+    static std::unique_ptr<PdfPrintDevice> pdfFile(const QString &printoutName, const QString &pdfPath);
 
     // Where printouts go without a printer: "Printouts" in the data folder.
     static QString printoutsFolder();

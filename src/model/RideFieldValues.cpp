@@ -1,4 +1,4 @@
-#include "ride/RideFieldValues.h"
+#include "model/RideFieldValues.h"
 
 #include "platform/ValueFormats.h"
 
@@ -6,12 +6,14 @@
 
 namespace RideFieldValues {
 
+using namespace RideFields;
+
 namespace {
 
 using TextField = QString RideRecord::*;
 
 // The text field behind each box; null for the two dates and the two prices.
-constexpr std::array<TextField, 28> TextFields = {
+constexpr std::array<TextField, LastRideBox + 1> TextFields = {
     nullptr,
     &RideRecord::Year,
     &RideRecord::Make,

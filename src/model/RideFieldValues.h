@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Records.h"
+#include "model/RideFields.h"
 
 #include <QLocale>
 #include <QString>
@@ -9,21 +10,9 @@
 
 // The texts of the main window's ride boxes, txtField(1) to txtField(27),
 // and the ride record fields behind them. Index 0 stays unused.
-using RideBoxTexts = std::array<QString, 28>;
+using RideBoxTexts = std::array<QString, RideFields::LastRideBox + 1>;
 
 namespace RideFieldValues {
-
-inline constexpr int LastRideBox = 27;
-// The boxes the program reads by number.
-inline constexpr int YearBox = 1;
-inline constexpr int MakeBox = 2;
-inline constexpr int ModelBox = 3;
-inline constexpr int RideNameBox = 7;
-inline constexpr int PurchaseDateBox = 8;
-inline constexpr int PricePaidBox = 13;
-inline constexpr int SellingDateBox = 14;
-inline constexpr int PriceSoldBox = 19;
-inline constexpr int RideNotesBox = 27;
 
 // A box's text as the program keeps it: without the blanks at either end,
 // except that notes (the ride's, and the logs' boxes after it) keep the

@@ -1,0 +1,160 @@
+#include "history/HistoryScreenChart.h"
+
+#include "history/HistoryChartAxes.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+
+using namespace HistoryCharts;
+using HistoryFigures::MpgPoint;
+
+namespace HistoryScreenChart {
+
+namespace {
+
+std::unique_ptr<QChart> newChart(Chart chart)
+{
+    auto drawn = std::make_unique<QChart>();
+    drawn->setTitle(title(chart));
+    drawn->setAnimationOptions(QChart::NoAnimation);
+    drawn->legend()->setAlignment(Qt::AlignBottom);
+    return drawn;
+}
+
+QCategoryAxis *markedAxis(const std::vector<HistoryChartAxes::Mark> &marks, double from, double to)
+{
+    auto *axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    for (const HistoryChartAxes::Mark &mark : marks)
+        axis->append(mark.label, mark.at);
+    axis->setRange(from, to);
+    return axis;
+}
+
+// The value axis, at the left, once the chart's series are attached to it.
+void addValueAxis(QChart &drawn, Chart chart, const Figures &figures)
+{
+    auto *axis = new QValueAxis;
+    axis->setTitleText(valueTitle(chart));
+    axis->setLabelFormat(chart == Chart::MilesPerGallon ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
+    drawn.addAxis(axis, Qt::AlignLeft);
+    for (QAbstractSeries *series : drawn.series())
+        series->attachAxis(axis);
+    const HistoryChartAxes::Scale scale = HistoryChartAxes::valueScale(chart, figures);
+    axis->setRange(scale.low, scale.high);
+    axis->setTickCount(scale.ticks);
+}
+
+QString barText(Chart chart, const Figures &figures, std::size_t month, bool ofSecond)
+{
+    return chart == Chart::MoneyPerMonth ? spendingBarText(figures.spending[month], ofSecond)
+                                         : milesBarText(figures.miles[month], ofSecond);
+}
+
+std::unique_ptr<QChart> barChart(Chart chart, const Figures &figures, const HoverTip &tip)
+{
+    auto drawn = newChart(chart);
+    QAbstractBarSeries *series = barsStack(chart) ? static_cast<QAbstractBarSeries *>(new QStackedBarSeries)
+                                                  : new QBarSeries;
+    const std::array<QString, 2> names = seriesNames(chart);
+    const std::array<QBarSet *, 2> sets{new QBarSet(names[0]), new QBarSet(names[1])};
+    const std::vector<MonthBars> months = monthBars(chart, figures);
+    std::vector<QDate> dates;
+    for (const MonthBars &month : months) {
+        sets[0]->append(month.values[0]);
+        sets[1]->append(month.values[1]);
+        dates.push_back(month.month);
+    }
+    for (QBarSet *set : sets)
+        series->append(set);
+    series->setBarWidth(0.9);
+    drawn->addSeries(series);
+    if (tip) {
+        for (QBarSet *set : sets) {
+            const bool ofSecond = set == sets[1];
+            const std::size_t count = months.size();
+            QObject::connect(set, &QBarSet::hovered, series, [chart, figures, count, tip, ofSecond](bool over, int index) {
+                const bool onBar = over && index >= 0 && std::size_t(index) < count;
+                tip(onBar ? barText(chart, figures, std::size_t(index), ofSecond) : QString());
+            });
+        }
+    }
+    QCategoryAxis *timeAxis = markedAxis(HistoryChartAxes::monthLine(dates), -0.5, double(dates.size()) - 0.5);
+    drawn->addAxis(timeAxis, Qt::AlignBottom);
+    series->attachAxis(timeAxis);
+    addValueAxis(*drawn, chart, figures);
+    return drawn;
+}
+
+QList<QPointF> drawnAt(const std::vector<MpgPoint> &points, double MpgPoint::*value)
+{
+    QList<QPointF> at;
+    for (const MpgPoint &point :
+         HistoryFigures::drawnPoints(points, HistoryChartAxes::DrawnColumns, value))
+        at.append(QPointF(HistoryChartAxes::momentOf(point.date), point.*value));
+    return at;
+}
+
+std::unique_ptr<QChart> mpgChart(const Figures &figures, const HoverTip &tip)
+{
+    const std::vector<MpgPoint> &points = figures.mpg;
+    auto drawn = newChart(Chart::MilesPerGallon);
+    const std::array<QString, 2> names = seriesNames(Chart::MilesPerGallon);
+    auto *fillUps = new QScatterSeries;
+    fillUps->setName(names[0]);
+    fillUps->setMarkerSize(7);
+    auto *average = new QLineSeries;
+    average->setName(names[1]);
+    fillUps->replace(drawnAt(points, &MpgPoint::mpg));
+    average->replace(drawnAt(points, &MpgPoint::average));
+    drawn->addSeries(fillUps);
+    drawn->addSeries(average);
+    if (tip) {
+        const auto tipAt = [points, tip](const QPointF &at, bool over) {
+            if (!over) {
+                tip(QString());
+                return;
+            }
+            // The fill-up nearest to the pointer along the time line.
+            const auto distance = [&](const MpgPoint &point) {
+                return std::abs(HistoryChartAxes::momentOf(point.date) - at.x());
+            };
+            const auto nearest = std::min_element(points.begin(), points.end(), [&](const MpgPoint &a, const MpgPoint &b) {
+                return distance(a) < distance(b);
+            });
+            tip(mpgPointText(*nearest));
+        };
+        QObject::connect(fillUps, &QScatterSeries::hovered, fillUps, tipAt);
+        QObject::connect(average, &QLineSeries::hovered, average, tipAt);
+    }
+
+    const std::vector<HistoryChartAxes::Mark> marks = HistoryChartAxes::timeLine(points.front().date, points.back().date);
+    QCategoryAxis *timeAxis = markedAxis(marks, marks.front().at, marks.back().at);
+    timeAxis->setStartValue(marks.front().at);
+    drawn->addAxis(timeAxis, Qt::AlignBottom);
+    fillUps->attachAxis(timeAxis);
+    average->attachAxis(timeAxis);
+    addValueAxis(*drawn, Chart::MilesPerGallon, figures);
+    return drawn;
+}
+
+} // namespace
+
+std::unique_ptr<QChart> make(Chart chart, const Figures &figures, const HoverTip &tip)
+{
+    if (!nothingToDraw(chart, figures).isEmpty())
+        return {};
+    if (chart == Chart::MilesPerGallon)
+        return mpgChart(figures, tip);
+    return barChart(chart, figures, tip);
+}
+
+} // namespace HistoryScreenChart

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Records.h"
+#include "store/EntryExtras.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,6 +24,9 @@ struct LogEntry
     // next compaction drops it. It is listed as it stands, but counts in no
     // figure (see LogTotals).
     bool marked = false;
+    // The entry as Torqal.db names its extras (see EntryHead); set by the
+    // scans of a log file.
+    EntryHead key;
 };
 
 LogEntry logEntry(const ExpenseRecord &record, int recordNumber);

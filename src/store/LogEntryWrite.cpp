@@ -66,7 +66,7 @@ StoreResult addRecord(RecordFile<Record> &file, const LogRecord &entry, const St
 }
 
 template<DataRecord Record>
-StoreResult editRecord(RecordFile<Record> &file, int number, const LogRecord &entry)
+StoreResult editRecord(RecordFile<Record> &file, int number, const LogRecord &entry, const StoreFiles::SecondPart &second)
 {
     const Record *record = entryOfType<Record>(entry);
     if (!record)
@@ -80,7 +80,7 @@ StoreResult editRecord(RecordFile<Record> &file, int number, const LogRecord &en
     }
     FileStatus warning;
     if (status)
-        status = StoreFiles::overwriteRecord(file, number, *record, warning);
+        status = StoreFiles::overwriteRecord(file, number, *record, warning, second);
     return StoreFiles::finishWrite(file, std::move(status), number, std::move(warning));
 }
 
@@ -91,9 +91,9 @@ StoreResult addLogEntry(LogKind kind, const LogRecord &entry, const StoreFiles::
     return withLogFile(kind, [&](auto &file) { return addRecord(file, entry, second); });
 }
 
-StoreResult editLogEntry(LogKind kind, int recordNumber, const LogRecord &entry)
+StoreResult editLogEntry(LogKind kind, int recordNumber, const LogRecord &entry, const StoreFiles::SecondPart &second)
 {
-    return withLogFile(kind, [&](auto &file) { return editRecord(file, recordNumber, entry); });
+    return withLogFile(kind, [&](auto &file) { return editRecord(file, recordNumber, entry, second); });
 }
 
 StoreResult appendLogEntries(LogKind kind, const std::vector<ExpenseRecord> &entries)

@@ -22,8 +22,9 @@ StoreResult addLogEntry(LogKind kind, const LogRecord &entry, const StoreFiles::
 
 // Writes the entry over record `recordNumber` of its log file. Refused when
 // that record is no longer in the file or no longer belongs to the entry's
-// ride (entry RideKey), so that an edit never lands on another entry.
-StoreResult editLogEntry(LogKind kind, int recordNumber, const LogRecord &entry);
+// ride (entry RideKey), so that an edit never lands on another entry. With
+// a second part, as addLogEntry.
+StoreResult editLogEntry(LogKind kind, int recordNumber, const LogRecord &entry, const StoreFiles::SecondPart &second = {});
 
 // Appends new entries to their log after its last record, in the order
 // given, as addLogEntry appends one; the expenses go to the maintenance or

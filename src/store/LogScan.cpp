@@ -68,6 +68,7 @@ FileStatus scanEntries(RecordFile<Record> &file, Wanted wanted, Visit visit)
     const std::vector<const QString *> numbersOnly;
     const auto [descriptionAt, descriptionWidth] = descriptionField(record);
     const std::pair<int, int> marker = markerField(record);
+    QHash<quint64, int> heads; // how many unmarked records of each head came before
     return file.scan([&](int number, const char *bytes) {
         // Every log record starts with its ride's key: the records of other
         // rides need not be decoded at all.
@@ -77,6 +78,8 @@ FileStatus scanEntries(RecordFile<Record> &file, Wanted wanted, Visit visit)
             Record::visitFields(record, decoder);
             LogEntry entry = logEntryWithoutDescription(record, number);
             entry.marked = markedRecord(bytes, marker, record);
+            entry.key.head = recordHead(bytes, HeadLength<Record>);
+            entry.key.occurrence = entry.marked ? -1 : heads[entry.key.head]++;
             if (descriptionWidth > 0)
                 entry.description = descriptionBytes(bytes + descriptionAt, descriptionWidth);
             visit(rideKey, std::move(entry));

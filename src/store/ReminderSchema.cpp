@@ -1,5 +1,7 @@
 #include "store/ReminderSchema.h"
 
+#include "store/EntryExtras.h"
+
 #include "platform/Identity.h"
 #include "store/SqlFailure.h"
 
@@ -59,6 +61,7 @@ const Addition Additions[] = {
     {1,
      {QStringLiteral("CREATE TABLE IF NOT EXISTS finished_change (id INTEGER PRIMARY KEY)"),
       QStringLiteral("CREATE TABLE IF NOT EXISTS ride_deletion (ride_key REAL PRIMARY KEY)")}},
+    {2, EntryExtrasTable::tables()},
 };
 
 } // namespace

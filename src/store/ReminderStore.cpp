@@ -1,6 +1,7 @@
 #include "store/ReminderStore.h"
 
 #include "platform/Identity.h"
+#include "store/EntryExtras.h"
 #include "store/SqlFailure.h"
 
 #include <QFileInfo>
@@ -243,16 +244,35 @@ FileStatus ReminderStore::removeRide(double rideKey)
 {
     return inTransaction(QStringLiteral("delete the reminders of a ride"), [&](QSqlDatabase &database) {
         FileStatus status = run(database, QStringLiteral("DELETE FROM reminder WHERE ride_key = ?"), {rideKey});
+        if (status)
+            status = EntryExtrasTable::removeRide(database, m_path, rideKey);
         return status ? run(database, QStringLiteral("DELETE FROM ride_deletion WHERE ride_key = ?"), {rideKey}) : status;
     });
 }
 
 FileStatus ReminderStore::markDone(const Reminder &reminder, quint64 changeId)
 {
-    return inTransaction(QStringLiteral("mark a reminder done"), [&](QSqlDatabase &database) {
-        FileStatus status = updateIn(database, reminder);
-        return status ? run(database, QStringLiteral("INSERT INTO finished_change (id) VALUES (?)"), {qint64(changeId)}) : status;
+    return change(QStringLiteral("mark a reminder done"), changeId,
+                  [&](QSqlDatabase &database) { return updateIn(database, reminder); });
+}
+
+FileStatus ReminderStore::change(const QString &doing, quint64 changeId,
+                                 const std::function<FileStatus(QSqlDatabase &)> &statements)
+{
+    return inTransaction(doing, [&](QSqlDatabase &database) {
+        FileStatus status = statements(database);
+        if (status && changeId != 0)
+            status = run(database, QStringLiteral("INSERT INTO finished_change (id) VALUES (?)"), {qint64(changeId)});
+        return status;
     });
+}
+
+FileStatus ReminderStore::read(const std::function<FileStatus(QSqlDatabase &)> &reading) const
+{
+    if (!m_open)
+        return m_status;
+    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
+    return reading(database);
 }
 
 FileStatus ReminderStore::isFinished(quint64 changeId, bool &finished) const

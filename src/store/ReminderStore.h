@@ -14,8 +14,9 @@ class QSqlDatabase;
 class QSqlError;
 
 // The reminders of every ride, in the SQLite database Torqal.db beside the
-// data files. Reminders never touch the five data files; they name their
-// ride by its RideKey.
+// data files, and what else the five files cannot hold (the entries' extras,
+// see EntryExtras). Reminders never touch the five data files; they name
+// their ride by its RideKey.
 //
 // What it guarantees:
 // - Every change is one transaction, written through to the disk before the
@@ -76,8 +77,8 @@ public:
     // Stores the reminder over the one with its id (which must still be there).
     FileStatus update(const Reminder &reminder);
     FileStatus remove(qint64 id);
-    // Removes every reminder of the ride (none is no failure), and its note
-    // as a ride being deleted.
+    // Removes every reminder of the ride (none is no failure), its entries'
+    // extras, and its note as a ride being deleted.
     FileStatus removeRide(double rideKey);
 
     // Stores the reminder over the one with its id and notes the change of
@@ -96,6 +97,13 @@ public:
     FileStatus noteRideDeletion(double rideKey);
     // The rides noted as being deleted.
     FileStatus ridesBeingDeleted(QList<double> &rideKeys) const;
+
+    // Runs `statements` in one transaction, which also notes the change of
+    // the data files `changeId` as finished when it is not 0: for the tables
+    // with functions of their own (EntryExtrasTable). A failure says it could
+    // not do `doing`.
+    FileStatus change(const QString &doing, quint64 changeId, const std::function<FileStatus(QSqlDatabase &)> &statements);
+    FileStatus read(const std::function<FileStatus(QSqlDatabase &)> &reading) const;
 
 private:
     FileStatus open(Access access, std::span<const ReminderSchema::Migration> steps);

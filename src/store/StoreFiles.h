@@ -109,7 +109,8 @@ FileStatus appendRecords(RecordFile<Record> &file, std::span<const Record> recor
 // the new one is in the file at every moment, even after a write that
 // fails half way (see WriteJournal).
 template<DataRecord Record>
-FileStatus overwriteRecord(RecordFile<Record> &file, int number, const Record &record, FileStatus &warning)
+FileStatus overwriteRecord(RecordFile<Record> &file, int number, const Record &record, FileStatus &warning,
+                           const SecondPart &second = {})
 {
     std::array<char, Record::Length> bytes;
     encodeRecord(record, bytes.data());
@@ -117,7 +118,7 @@ FileStatus overwriteRecord(RecordFile<Record> &file, int number, const Record &r
     FileStatus status = journal.noteOverwrite(file, number, bytes.data());
     if (!status)
         return status;
-    return writeUnderJournal(journal, [&] { return file.writeBytes(number, bytes.data()); }, warning);
+    return writeUnderJournal(journal, [&] { return file.writeBytes(number, bytes.data()); }, warning, second);
 }
 
 // How a compaction ends a command: nothing written unless the file was

@@ -1,0 +1,131 @@
+// The values an entry holds beyond its record, in Torqal.db: they follow
+// their entry through the store's commands and never pass to another one.
+
+#include "logs/LogTestSupport.h"
+
+#include "store/EntryCommands.h"
+#include "store/LogEntryDelete.h"
+#include "store/LogScan.h"
+#include "store/ReminderStore.h"
+
+#include <QTest>
+
+using namespace DataTest;
+using namespace LogTest;
+
+namespace {
+
+EntryExtras odometer(qint64 reading, bool partial = false)
+{
+    EntryExtras extras;
+    extras.odometer = reading;
+    extras.partial = partial;
+    return extras;
+}
+
+// The odometer reading of each of the ride's fill-ups in file order, 0 for
+// one without extras.
+QList<qint64> readings(const ReminderStore &database, double rideKey = RideA)
+{
+    StoreRead<std::vector<LogEntry>> entries = Store::scanLog(LogKind::Gas, rideKey);
+    ExtrasByHead extras;
+    if (!entries.status || !Store::readEntryExtras(database, LogKind::Gas, rideKey, extras))
+        return {-1};
+    std::sort(entries.value.begin(), entries.value.end(),
+              [](const LogEntry &a, const LogEntry &b) { return a.recordNumber < b.recordNumber; });
+    QList<qint64> values;
+    for (const LogEntry &entry : entries.value)
+        values << extras.value(entry.key).odometer.value_or(0);
+    return values;
+}
+
+} // namespace
+
+class TestEntryExtras : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Two fill-ups alike in everything but their notes keep each their own
+    // values through adds, edits and deletions, and an entry an older
+    // program left marked deleted takes none.
+    void extrasFollowTheirEntry()
+    {
+        WorkingFolder folder;
+        ReminderStore database(ReminderStore::FileName);
+        const GasRecord twin = gas(RideA, day(2009, 1, 1), 10, 300, QStringLiteral("first"));
+        GasRecord secondTwin = twin;
+        secondTwin.Notes = QStringLiteral("second");
+        QVERIFY(Store::addLogEntry(database, LogKind::Gas, twin, odometer(1000)).done());
+        QVERIFY(Store::addLogEntry(database, LogKind::Gas, gas(RideB, day(2009, 1, 1), 10, 300), odometer(7)).done());
+        QVERIFY(Store::addLogEntry(database, LogKind::Gas, secondTwin, odometer(2000, true)).done());
+        QVERIFY(Store::addLogEntry(database, LogKind::Gas, gas(RideA, day(2009, 2, 1), 11, 310), {}).done());
+        QCOMPARE(readings(database), (QList<qint64>{1000, 2000, 0}));
+
+        // The notes are no part of what names the entry.
+        GasRecord renoted = twin;
+        renoted.Notes = QStringLiteral("first, noted again");
+        QVERIFY(Store::editLogEntry(LogKind::Gas, 1, renoted).done());
+        QCOMPARE(readings(database), (QList<qint64>{1000, 2000, 0}));
+
+        // The first twin changes: the second keeps its own values.
+        GasRecord changed = twin;
+        changed.Miles = 301;
+        QVERIFY(Store::editLogEntry(database, LogKind::Gas, 1, changed, odometer(1001)).done());
+        QCOMPARE(readings(database), (QList<qint64>{1001, 2000, 0}));
+        // ... and back: it comes before the second again.
+        QVERIFY(Store::editLogEntry(database, LogKind::Gas, 1, twin, odometer(1002)).done());
+        QCOMPARE(readings(database), (QList<qint64>{1002, 2000, 0}));
+
+        QVERIFY(Store::deleteLogEntry(database, LogKind::Gas, 1, RideA).done());
+        QCOMPARE(readings(database), (QList<qint64>{2000, 0}));
+        QCOMPARE(readings(database, RideB), QList<qint64>{7});
+
+        // An older program marks the remaining twin deleted; the same
+        // fill-up entered again starts without the values left behind.
+        GasRecord marked = secondTwin;
+        marked.Notes = KillMarker;
+        QVERIFY(Store::editLogEntry(LogKind::Gas, 2, marked).done());
+        QCOMPARE(readings(database), (QList<qint64>{0, 0}));
+        QVERIFY(Store::addLogEntry(database, LogKind::Gas, secondTwin, {}).done());
+        QCOMPARE(readings(database), (QList<qint64>{0, 0, 0}));
+        QVERIFY(Store::deleteLogEntry(database, LogKind::Gas, 3, RideA).done()); // compacts the mark away
+        QCOMPARE(readings(database), (QList<qint64>{0}));
+
+        QVERIFY(database.removeRide(RideB));
+        QCOMPARE(readings(database, RideB), QList<qint64>{0});
+    }
+
+    // A record another program changed loses its values; an entry added in
+    // its place starts without them.
+    void anEntryChangedElsewhereLosesItsExtras()
+    {
+        WorkingFolder folder;
+        ReminderStore database(ReminderStore::FileName);
+        const GasRecord fillUp = gas(RideA, day(2009, 1, 1), 10, 300);
+        QVERIFY(Store::addLogEntry(database, LogKind::Gas, fillUp, odometer(1000)).done());
+        GasRecord elsewhere = fillUp;
+        elsewhere.Gallons = 11;
+        writeFileOf<GasRecord>("Gas.Dat", {elsewhere});
+        QCOMPARE(readings(database), QList<qint64>{0});
+        writeFileOf<GasRecord>("Gas.Dat", {});
+        QVERIFY(Store::addLogEntry(database, LogKind::Gas, fillUp, {}).done());
+        QCOMPARE(readings(database), QList<qint64>{0});
+    }
+
+    // Without a usable Torqal.db an entry with values is refused and its log
+    // left as it was.
+    void anUnusableDatabaseRefusesTheCommand()
+    {
+        WorkingFolder folder;
+        QVERIFY(QDir().mkdir(ReminderStore::FileName));
+        ReminderStore database(ReminderStore::FileName);
+        QVERIFY(!database.isOpen());
+        const StoreResult add = Store::addLogEntry(database, LogKind::Gas, gas(RideA, day(2009, 1, 1), 10, 300), odometer(5));
+        QCOMPARE(add.outcome, StoreOutcome::NothingWritten);
+        QVERIFY(!exists("Gas.Dat"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEntryExtras)
+#include "test_entry_extras.moc"

@@ -3,10 +3,10 @@
 
 LogListModel::LogListModel(LogListing &listing, QObject *parent) : QAbstractTableModel(parent), m_listing(listing) {}
 
-FileStatus LogListModel::refill(double rideKey)
+FileStatus LogListModel::refill(double rideKey, const ReminderStore *database)
 {
     beginResetModel();
-    const FileStatus status = m_listing.read(rideKey);
+    const FileStatus status = m_listing.read(rideKey, database);
     endResetModel();
     return status;
 }
@@ -33,7 +33,7 @@ QVariant LogListModel::data(const QModelIndex &index, int role) const
     const LogEntry &shown = entry(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return logCell(kind(), shown, index.column());
+        return m_listing.cell(index.row(), index.column());
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(
             Qt::Alignment(logKindInfo(kind()).columns[std::size_t(index.column())].alignment | Qt::AlignVCenter));

@@ -27,8 +27,9 @@ public:
     LogKind kind() const { return m_listing.kind; }
     const LogListing &listing() const { return m_listing; }
 
-    // Reads the log's entries of the ride from its file (see Store::scanLog).
-    FileStatus refill(double rideKey);
+    // Reads the log's entries of the ride from its file (see Store::scanLog),
+    // with their extras from `database` when given.
+    FileStatus refill(double rideKey, const ReminderStore *database = nullptr);
 
     int entryCount() const { return m_listing.count(); }
     const LogEntry &entry(int row) const { return m_listing.entries[std::size_t(row)]; }

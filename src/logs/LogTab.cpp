@@ -6,6 +6,7 @@
 #include "platform/Identity.h"
 #include "platform/MessageBox.h"
 #include "platform/Twips.h"
+#include "store/EntryCommands.h"
 #include "store/LogEntryDelete.h"
 #include "store/LogScan.h"
 #include "ui/NotesBox.h"
@@ -117,7 +118,7 @@ void LogTab::refill()
         m_fillingList = true;
         m_controls.notes->clear();
         m_notesShown.clear();
-        status = m_model.refill(m_context.rideKey());
+        status = m_model.refill(m_context.rideKey(), m_context.database ? m_context.database() : nullptr);
         layOutColumns();
         grid->doItemsLayout();
 
@@ -252,7 +253,9 @@ void LogTab::deleteEntry()
     StoreResult deletion;
     {
         BusyPointer busy(m_context.window);
-        deletion = Store::deleteLogEntry(kind(), m_model.recordNumber(row), m_context.rideKey());
+        ReminderStore *database = m_context.database ? m_context.database() : nullptr;
+        deletion = database ? Store::deleteLogEntry(*database, kind(), m_model.recordNumber(row), m_context.rideKey())
+                            : Store::deleteLogEntry(kind(), m_model.recordNumber(row), m_context.rideKey());
     }
     if (deletion.outcome == StoreOutcome::WrittenWithWarning)
         MessageBox::tell(m_context.window, ApplicationTitle, deletion.status.message(), MessageBox::Icon::Warning);

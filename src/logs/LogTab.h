@@ -16,6 +16,7 @@ class NotesBox;
 class QTabWidget;
 class QTableView;
 class QorButton;
+class ReminderStore;
 
 // The main window's controls of one log tab.
 struct LogTabControls
@@ -39,6 +40,8 @@ struct LogContext
     bool *editingEntry = nullptr;        // EditingEntry, set while it edits; the refill keeps the row then
     std::function<double()> rideKey;     // CurrentRideKey
     std::function<bool()> rideShown;     // CurrentRide > 0
+    // Torqal.db, which keeps the entries' extras; null when it cannot be used.
+    std::function<ReminderStore *()> database;
 };
 
 // One log tab of the main window: its list, notes, totals and commands. The

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class ReminderStore;
+
 // One log of a ride as its list shows it: the entries in date order (see
 // Store::scanLog), their rows and their totals, each worked out here. An
 // entry an older program left marked deleted is on its way out of the file
@@ -14,15 +16,22 @@ struct LogListing
 {
     LogKind kind = LogKind::Maintenance;
     std::vector<LogEntry> entries;
+    ExtrasByHead extras; // of the entries that have any (see EntryExtras)
+    // Gasoline: the miles per gallon of each entry (see FuelEconomy).
+    std::vector<std::optional<double>> economy;
     LogTotals totals; // over the entries
 
     explicit LogListing(LogKind logKind = LogKind::Maintenance) : kind(logKind) {}
 
-    // Reads the log's entries of the ride from its file; after a failure it
-    // holds those read before it.
-    FileStatus read(double rideKey);
+    // Reads the log's entries of the ride from its file, and their extras
+    // from `database` when it is given; after a failure it holds those read
+    // before it.
+    FileStatus read(double rideKey, const ReminderStore *database = nullptr);
 
     int count() const { return int(entries.size()); }
-    LogRow row(int index) const { return logRow(kind, entries[std::size_t(index)]); }
+    const LogEntry &entry(int index) const { return entries[std::size_t(index)]; }
+    EntryExtras extrasOf(int index) const { return extras.value(entry(index).key); }
+    QString cell(int index, int column) const;
+    LogRow row(int index) const;
     QList<TotalCaption> totalCaptions() const { return ::totalCaptions(kind, totals); }
 };

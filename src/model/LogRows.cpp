@@ -25,6 +25,12 @@ QString logCell(LogKind kind, const LogEntry &entry, int column)
     return QString::number(entry.miles) + (mpg.isEmpty() ? QString() : QStringLiteral("   (") + mpg + QLatin1Char(')'));
 }
 
+QString gasMilesCell(qint32 miles, std::optional<double> economy)
+{
+    const QString figure = economy ? oneDecimalText(*economy) : QString();
+    return QString::number(miles) + (figure.isEmpty() ? QString() : QStringLiteral("   (") + figure + QLatin1Char(')'));
+}
+
 LogRow logRow(LogKind kind, const LogEntry &entry)
 {
     return LogRow{{logCell(kind, entry, 0), logCell(kind, entry, 1), logCell(kind, entry, 2)},

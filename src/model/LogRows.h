@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // The texts of an entry's row as the list shows them: the three visible
 // cells, the record number and the date as "yyyymmdd" ("DateSort").
@@ -35,3 +36,7 @@ QString dateSortText(int dateSort);
 // Miles per gallon as "#####.0", or "" when there is no figure: no gallons
 // (rather than a division by zero), or values that are no numbers.
 QString milesPerGallonText(qint32 miles, float gallons);
+
+// A gasoline entry's miles cell with its figure (see FuelEconomy): "350
+// (28.2)", or the miles alone without one.
+QString gasMilesCell(qint32 miles, std::optional<double> economy);

@@ -5,7 +5,7 @@
 
 using namespace ValueFormats;
 
-void LogTotals::add(LogKind kind, const LogEntry &entry)
+void LogTotals::add(LogKind kind, const LogEntry &entry, const EntryExtras &extras)
 {
     if (entry.marked)
         return;
@@ -24,13 +24,17 @@ void LogTotals::add(LogKind kind, const LogEntry &entry)
     }
     AddTo(gallons, entry.gallons);
     AddTo(miles, qint64(entry.miles));
+    countedGallons += double(entry.gallons);
+    countedMiles += double(entry.miles);
+    if (extras.cost)
+        AddTo(cost, *extras.cost);
 }
 
 std::optional<double> LogTotals::overallMpg() const
 {
-    if (miles < 1 || gallons == 0)
+    if (countedMiles < 1 || countedGallons == 0)
         return std::nullopt;
-    return double(miles) / double(gallons);
+    return countedMiles / countedGallons;
 }
 
 QList<TotalCaption> totalCaptions(LogKind kind, const LogTotals &totals)

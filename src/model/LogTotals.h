@@ -34,14 +34,18 @@ void AddTo(Number &accumulator, Number amount)
 // them (LogEntry::marked).
 struct LogTotals
 {
-    qint64 cost = 0;   // maintenance, goodies: every cost that is not 0
+    qint64 cost = 0;   // maintenance, goodies: every cost that is not 0; gasoline: every fill-up's cost given
     qint64 miles = 0;  // trips: every positive mileage; gasoline: every mileage
     float gallons = 0; // gasoline: every amount
+    // Gasoline: the miles and gallons that count in the overall figure. Each
+    // fill-up counts unless the listing says otherwise (see FuelEconomy).
+    double countedMiles = 0;
+    double countedGallons = 0;
 
-    void add(LogKind kind, const LogEntry &entry);
+    void add(LogKind kind, const LogEntry &entry, const EntryExtras &extras = {});
 
-    // The gasoline log's overall miles per gallon: from 1 mile on, when
-    // the gallons do not add up to 0.
+    // The gasoline log's overall miles per gallon: from 1 mile counted on,
+    // when the gallons counted do not add up to 0.
     std::optional<double> overallMpg() const;
 };
 

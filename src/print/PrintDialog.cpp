@@ -127,7 +127,7 @@ std::optional<PrintDeviceFactory> ChoosePrintDevices(QWidget *parent, const QStr
         return std::nullopt;
     if (!answer->pdfFile.isEmpty())
         return PrintDevicesToFile(answer->pdfFile, documentName);
-    return PrintDevicesFor({answer->printer, answer->copies, answer->jobOptions, {}});
+    return PrintDevicesFor({answer->printer, answer->copies, answer->jobOptions, {}, {}});
 }
 
 std::optional<PrintDeviceFactory> PrintDevicesOf(PrintCommand command, QWidget *parent, const QString &documentName)

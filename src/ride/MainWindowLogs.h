@@ -36,6 +36,8 @@ public:
 
     // Called after every refill of a list (its totals may have changed).
     void setRefilled(std::function<void(LogKind)> refilled) { m_refilled = std::move(refilled); }
+    // Torqal.db, which keeps the entries' extras (null when it cannot be used).
+    void setDatabase(std::function<ReminderStore *()> database) { m_context.database = std::move(database); }
 
     // Another ride is shown (or none): the lists follow it as said above.
     void rideChanged();

@@ -72,11 +72,11 @@ FileStatus shift(QSqlDatabase &database, const QString &fileName, LogKind log, d
 
 QStringList tables()
 {
-    return {QStringLiteral("CREATE TABLE entry_extra (log INTEGER NOT NULL, ride_key REAL NOT NULL, head INTEGER NOT NULL, "
+    return {QStringLiteral("CREATE TABLE IF NOT EXISTS entry_extra (log INTEGER NOT NULL, ride_key REAL NOT NULL, head INTEGER NOT NULL, "
                            "occurrence INTEGER NOT NULL, odometer INTEGER, cost INTEGER, "
                            "partial INTEGER NOT NULL DEFAULT 0, missed INTEGER NOT NULL DEFAULT 0)"),
-            QStringLiteral("CREATE INDEX entry_extra_entry ON entry_extra (log, ride_key, head, occurrence)"),
-            QStringLiteral("CREATE INDEX entry_extra_ride ON entry_extra (ride_key)")};
+            QStringLiteral("CREATE INDEX IF NOT EXISTS entry_extra_entry ON entry_extra (log, ride_key, head, occurrence)"),
+            QStringLiteral("CREATE INDEX IF NOT EXISTS entry_extra_ride ON entry_extra (ride_key)")};
 }
 
 FileStatus read(QSqlDatabase &database, const QString &fileName, LogKind log, double rideKey, ExtrasByHead &extras)

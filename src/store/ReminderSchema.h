@@ -38,7 +38,8 @@ FileStatus holdsTables(QSqlDatabase &database, const QString &fileName, bool &ho
 // older Torqal does not know makes it refuse the whole file, its reminders
 // with it): the numbers of the additions a file has had are kept in its
 // table layout_addition instead. A new addition is a new entry at the end;
-// entries once released never change.
+// entries once released never change. Its statements make only what is
+// missing (IF NOT EXISTS), so that a file that lost its numbers is mended.
 struct Addition
 {
     int number;

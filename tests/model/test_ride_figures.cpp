@@ -7,6 +7,7 @@
 #include "RideFacts.h"
 #include "history/HistorySummary.h"
 #include "logs/LogTestSupport.h"
+#include "model/FuelEconomy.h"
 #include "model/LogListing.h"
 #include "model/RideMiles.h"
 #include "store/RideHistory.h"
@@ -16,11 +17,64 @@
 using namespace DataTest;
 using namespace LogTest;
 
+namespace {
+
+// "300/10 150/5p 200/8m": miles/fuel of each fill-up, p for a partial one,
+// m for one after a missed fill-up.
+std::vector<FuelEconomy::FillUp> fillUpsOf(const QString &text)
+{
+    std::vector<FuelEconomy::FillUp> fillUps;
+    for (QString item : text.split(u' ', Qt::SkipEmptyParts)) {
+        FuelEconomy::FillUp fillUp;
+        fillUp.partial = item.endsWith(u'p');
+        fillUp.missed = item.endsWith(u'm');
+        if (fillUp.partial || fillUp.missed)
+            item.chop(1);
+        fillUp.miles = item.section(u'/', 0, 0).toDouble();
+        fillUp.fuel = item.section(u'/', 1, 1).toDouble();
+        fillUps.push_back(fillUp);
+    }
+    return fillUps;
+}
+
+// Each figure with one decimal, "-" for none.
+QString figuresText(const FuelEconomy::Figures &figures)
+{
+    QStringList texts;
+    for (const std::optional<double> &figure : figures.perFillUp)
+        texts << (figure ? QString::number(*figure, 'f', 1) : QStringLiteral("-"));
+    texts << QStringLiteral("|") << (figures.overall() ? QString::number(*figures.overall(), 'f', 1) : QStringLiteral("-"));
+    return texts.join(u' ');
+}
+
+} // namespace
+
 class TestRideFigures : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // Economy counts only where the fuel is known.
+    void economyCountsChainsOfKnownFuel_data()
+    {
+        QTest::addColumn<QString>("fillUps");
+        QTest::addColumn<QString>("figures"); // per fill-up | overall
+        QTest::newRow("full tanks") << "300/10 360/12 0/5" << "30.0 30.0 0.0 | 24.4";
+        QTest::newRow("first fill-up alone") << "250/10" << "25.0 | 25.0";
+        QTest::newRow("partial joins the next full") << "300/10 100/2p 200/8" << "30.0 - 30.0 | 30.0";
+        QTest::newRow("partials at the end") << "300/10 100/2p" << "30.0 - | 30.0";
+        QTest::newRow("missed breaks its chain") << "300/10 100/2p 900/8m 280/10" << "30.0 - - 28.0 | 29.0";
+        QTest::newRow("missed full fill-up") << "300/10 500/5m" << "30.0 - | 30.0";
+        QTest::newRow("zero fuel") << "300/0 300/10" << "- 30.0 | 60.0";
+        QTest::newRow("nothing counted") << "300/10m" << "- | -";
+    }
+    void economyCountsChainsOfKnownFuel()
+    {
+        QFETCH(QString, fillUps);
+        QFETCH(QString, figures);
+        QCOMPARE(figuresText(FuelEconomy::of(fillUpsOf(fillUps))), figures);
+    }
+
     void everyReaderCountsTheSameMiles_data()
     {
         QTest::addColumn<QList<GasRecord>>("fillUps"); // of RideA, in date order

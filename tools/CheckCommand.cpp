@@ -8,6 +8,7 @@
 #include "data/OtherSpellings.h"
 #include "data/ScratchRecovery.h"
 #include "data/WriteJournal.h"
+#include "store/LogKind.h"
 #include "store/ReminderStore.h"
 
 #include <QDir>
@@ -17,6 +18,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <map>
 #include <dirent.h>
 #include <optional>
 #include <set>
@@ -187,10 +189,14 @@ private:
                     marked << number;
                 if (!std::isfinite(record.RideKey))
                     return; // reported as no number; no ride can own it
-                if (info.kind == DataFileKind::Rides)
+                if (info.kind == DataFileKind::Rides) {
                     m_rideKeys.insert(record.RideKey);
-                else if (!m_rideKeys.contains(record.RideKey))
+                    return;
+                }
+                if (!m_rideKeys.contains(record.RideKey))
                     orphans << number;
+                if (!IsMarked(record))
+                    ++m_heads[info.kind][recordHead(bytes, info.recordLength - decltype(record)::NotesWidth)];
             });
         });
         if (!read) {
@@ -292,9 +298,36 @@ private:
                   << numberList(orphans, QStringLiteral("reminder"), QStringLiteral("reminders")) << ")";
             m_damaged = true;
         }
+        reportEntryValuesLeft(reading.entryExtras);
         m_out << "\n";
     }
 
+    // Values kept for log entries that their log no longer holds as Torqal
+    // wrote them: another program changed or deleted the entry. Torqal shows
+    // them with no entry; they do no harm.
+    void reportEntryValuesLeft(const std::vector<EntryExtrasTable::Row> &rows)
+    {
+        std::map<QString, int> left;
+        for (const EntryExtrasTable::Row &row : rows) {
+            const DataFileKind file = logDataFile(row.log);
+            if (m_heads[file].value(row.entry.head) <= row.entry.occurrence)
+                ++left[dataFileInfo(file).name];
+        }
+        if (left.empty())
+            return;
+        QStringList counts;
+        int total = 0;
+        for (const auto &[name, count] : left) {
+            counts << QStringLiteral("%1: %2").arg(name).arg(count);
+            total += count;
+        }
+        m_out << "; the values of " << total << (total == 1 ? " entry" : " entries")
+              << " that another program changed or deleted, which Torqal no longer shows (" << counts.join(QStringLiteral(", "))
+              << ")";
+    }
+
+    // How many unmarked records of each head every log holds.
+    std::map<DataFileKind, QHash<quint64, int>> m_heads;
     QString m_folder;
     QTextStream &m_out;
     QTextStream &m_errors;
@@ -332,7 +365,8 @@ Verb checkVerb()
         "not read; the scratch files left over by an interrupted deletion (TempFile.$$$, or TempFile-N.$$$ where "
         "Torqal set one aside), which \"torqal-data dump --kind\" reads; and the side files of a repair "
         "(Torqal.Dat.partial). The reminders database Torqal.db gets a line of its own, "
-        "with the number of reminders and those whose ride is not in Torqal.Dat (they are never shown), or what makes "
+        "with the number of reminders and those whose ride is not in Torqal.Dat (they are never shown), the values "
+        "kept for log entries (odometer, cost) whose entry another program changed or deleted, or what makes "
         "it unusable for Torqal; a change to it that a crash cut short is read as undone, as Torqal will undo it. "
         "It ends with "
         "\"No damage found.\" or \"Damage found.\" and the commands that help "

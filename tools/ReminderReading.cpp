@@ -4,6 +4,7 @@
 
 #include "store/ReminderStore.h"
 
+#include <QSqlDatabase>
 #include <QTemporaryDir>
 
 namespace {
@@ -24,6 +25,10 @@ ReminderReading readStore(const ReminderStore &store)
     reading.problem = status.message();
     // A file that no Torqal with ride deletions noted in it wrote has none.
     (void)store.ridesBeingDeleted(reading.ridesBeingDeleted);
+    // Nor has one that no Torqal with entry values wrote.
+    (void)store.read([&](QSqlDatabase &database) {
+        return EntryExtrasTable::readAll(database, store.path(), reading.entryExtras);
+    });
     return reading;
 }
 
@@ -31,7 +36,8 @@ ReminderReading readStore(const ReminderStore &store)
 // which SQLite undoes the change cut short.
 ReminderReading readRolledBack(const QString &path)
 {
-    ReminderReading reading{ReminderReading::Verdict::CannotRead, {}, {}, true, {}};
+    ReminderReading reading;
+    reading.verdict = ReminderReading::Verdict::CannotRead;
     QTemporaryDir folder;
     const QString copy = folder.filePath(ReminderStore::FileName);
     // The journal first: should Torqal undo the change meanwhile, the copy of

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/EntryExtras.h"
 #include "store/Reminder.h"
 
 #include <QDir>
@@ -27,6 +28,8 @@ struct ReminderReading
     QList<Reminder> reminders;
     // The rides whose deletion Torqal has still to finish in the file.
     QList<double> ridesBeingDeleted;
+    // The values kept for log entries beyond their records (see EntryExtras).
+    std::vector<EntryExtrasTable::Row> entryExtras;
     // Read as they are once the change cut short is undone.
     bool changeCutShort = false;
     // Damaged or CannotRead: what is wrong, naming the file.

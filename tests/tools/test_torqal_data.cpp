@@ -1,11 +1,13 @@
 // Runs the built torqal-data on files written by the data module.
 
 #include "data/DataTestSupport.h"
+#include "store/EntryExtras.h"
 #include "store/ReminderStore.h"
 #include "support/ReminderSupport.h"
 #include "platform/SingleInstance.h"
 
 #include <QProcess>
+#include <QSqlDatabase>
 #include <QTest>
 
 #include <memory>
@@ -462,6 +464,20 @@ private slots:
         writeBytes("TempFile-1.$$$", QByteArray(1000, ' '));
         storeReminders({ReminderTest::ofRide(ReminderTest::once(QDate(2030, 1, 1)), ride(1).RideKey),
                         ReminderTest::ofRide(ReminderTest::once(QDate(2030, 1, 1)), 12.0)});
+        {
+            // Values of the fill-up, and of a second maintenance entry like
+            // the first that is no longer there.
+            ReminderStore database(ReminderStore::FileName);
+            QVERIFY(database.change(QStringLiteral("store values"), 0, [&](QSqlDatabase &db) {
+                EntryExtras values;
+                values.odometer = 1200;
+                FileStatus status = EntryExtrasTable::put(db, database.path(), LogKind::Gas, ride(3).RideKey,
+                                                          {recordHead(gas(1, ride(3).RideKey)), 0}, values);
+                return status ? EntryExtrasTable::put(db, database.path(), LogKind::Maintenance, ride(1).RideKey,
+                                                      {recordHead(expense(1, ride(1).RideKey)), 1}, values)
+                              : status;
+            }));
+        }
         QVERIFY(QDir::setCurrent(".."));
 
         const ToolRun run = runTool({"check", "data"});
@@ -474,7 +490,8 @@ private slots:
                           "Gas.Dat: 1000 bytes, 1 record\n"
                           "TempFile-1.$$$: 1000 bytes left over from an interrupted compaction\n"
                           "TempFile.$$$: 3000 bytes left over from an interrupted compaction\n"
-                          "Torqal.db: 2 reminders; 1 belonging to no ride (reminder 2)\n"
+                          "Torqal.db: 2 reminders; 1 belonging to no ride (reminder 2); the values of 1 entry that another "
+                          "program changed or deleted, which Torqal no longer shows (Maint.Dat: 1)\n"
                           "Damage found.\n"
                           "To cut the partial records off into side files, quit Torqal and run: torqal-data repair data\n"
                           "To read a scratch file, run: torqal-data dump --kind ride|maint|goody|trip|gas FILE\n");

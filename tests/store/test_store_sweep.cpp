@@ -22,6 +22,7 @@
 #include "data/ScratchRecovery.h"
 #include "data/SystemCalls.h"
 #include "data/WriteJournal.h"
+#include "store/EntryCommands.h"
 #include "store/LogEntryDelete.h"
 #include "store/LogEntryWrite.h"
 #include "store/LogScan.h"
@@ -34,6 +35,7 @@
 #include "store/StoreFiles.h"
 
 #include <QDir>
+#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -141,6 +143,26 @@ StoreResult addReminder()
     return {status ? StoreOutcome::Written : StoreOutcome::NothingWritten, status};
 }
 
+// The garage with the odometer reading of ride 2's first fill-up.
+void garageWithFillUpValues()
+{
+    Garage::write();
+    ReminderStore database(ReminderStore::FileName);
+    EntryExtras values;
+    values.odometer = 41000;
+    QVERIFY(Store::editLogEntry(database, LogKind::Gas, 1, gas(1, ride(2).RideKey), values).done());
+}
+
+StoreResult editFillUpWithValues()
+{
+    ReminderStore database(ReminderStore::FileName);
+    GasRecord edited = gas(1, ride(2).RideKey);
+    edited.Miles += 10;
+    EntryExtras values;
+    values.odometer = 41010;
+    return Store::editLogEntry(database, LogKind::Gas, 1, edited, values);
+}
+
 // (Should Torqal.db not open, the window says the reminders cannot be used,
 // and a deletion then is one of the ride file alone, swept above.)
 StoreResult deleteRideWithReminders()
@@ -182,6 +204,7 @@ const Command commands[] = {
     {"mark a reminder done", markReminderDone, garageWithReminders, false, false, "Maint.Dat"},
     {"delete a ride with its reminders", deleteRideWithReminders, garageWithReminders, false, false, "Torqal.Dat", true},
     {"add a reminder", addReminder, garageWithReminders, false, false, ""},
+    {"edit a fill-up with its odometer reading", editFillUpWithValues, garageWithFillUpValues, false, false, "Gas.Dat"},
 };
 
 // How a run is stopped at its fault point.
@@ -334,6 +357,11 @@ QByteArray remindersNow()
     for (const Reminder &reminder : std::as_const(all))
         text += QStringLiteral("%1 %2 %3 %4 %5\n").arg(reminder.id).arg(reminder.rideKey).arg(reminder.description)
                     .arg(reminder.lastDoneDate.toString(Qt::ISODate)).arg(reminder.lastDoneMiles).toUtf8();
+    std::vector<EntryExtrasTable::Row> values;
+    (void)reminders.read([&](QSqlDatabase &database) { return EntryExtrasTable::readAll(database, reminders.path(), values); });
+    for (const EntryExtrasTable::Row &row : values)
+        text += QStringLiteral("values %1 %2 %3 %4\n").arg(row.rideKey).arg(row.entry.head).arg(row.entry.occurrence)
+                    .arg(row.extras.odometer.value_or(-1)).toUtf8();
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "logs/LogTestSupport.h"
 
+#include "model/EntryExtrasForm.h"
 #include "model/LogEntryForm.h"
 #include "model/LogEntryRecords.h"
 #include "model/LogKindInfo.h"
@@ -206,6 +207,51 @@ private slots:
         const GasRecord fill = gasFromFields(RideA, {"3/15/2009", "12.5 gal", "300.5 mi", ""});
         QCOMPARE(fill.Gallons, 12.5f);
         QCOMPARE(fill.Miles, 300);
+    }
+
+    // A cost is read with either decimal separator; what is no amount is
+    // refused rather than read in part.
+    void costsAreReadWithEitherSeparator_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<qint64>("tenThousandths"); // -1: refused
+        QTest::newRow("point") << "32.40" << qint64(324000);
+        QTest::newRow("comma") << "32,4" << qint64(324000);
+        QTest::newRow("thousands, point") << "1,234.50" << qint64(12345000);
+        QTest::newRow("thousands, comma") << "1.234,50" << qint64(12345000);
+        QTest::newRow("symbol and blanks") << "$ 1 234" << qint64(12340000);
+        QTest::newRow("whole thousands") << "1,234" << qint64(12340000);
+        QTest::newRow("negative") << "-5" << qint64(-1);
+        QTest::newRow("letters") << "12a" << qint64(-1);
+        QTest::newRow("a date") << "2023-01-05" << qint64(-1);
+        QTest::newRow("too much") << "1e300" << qint64(-1);
+    }
+    void costsAreReadWithEitherSeparator()
+    {
+        QFETCH(QString, typed);
+        QFETCH(qint64, tenThousandths);
+        QCOMPARE(EntryExtrasForm::moneyOf(typed).value_or(-1), tenThousandths);
+    }
+
+    // The odometer and cost boxes: read back as they open, refused with the
+    // box to correct, and the miles since the reading before the entry's day.
+    void extrasBoxesReadAndFillInMiles()
+    {
+        EntryExtras values;
+        values.odometer = 41250;
+        values.cost = 324000;
+        values.partial = true;
+        EntryExtras read;
+        QVERIFY(!EntryExtrasForm::read(EntryExtrasForm::boxesOf(values), read));
+        QCOMPARE(read, values);
+        QCOMPARE(EntryExtrasForm::read({QStringLiteral("41.5"), {}, false, false}, read)->field, EntryExtrasForm::OdometerBox);
+        QCOMPARE(EntryExtrasForm::read({{}, QStringLiteral("abc"), false, false}, read)->field, EntryExtrasForm::CostBox);
+
+        const std::vector<EntryExtrasForm::Reading> readings{{20260101, 1000}, {20260301, 1600}, {20260201, 1300}};
+        QCOMPARE(EntryExtrasForm::milesSince(readings, 20260215, 1500), std::optional<qint64>(200));
+        QCOMPARE(EntryExtrasForm::milesSince(readings, -1, 1900), std::optional<qint64>(300));
+        QCOMPARE(EntryExtrasForm::milesSince(readings, 20251231, 900), std::nullopt);
+        QCOMPARE(EntryExtrasForm::milesSince(readings, 20260215, 1200), std::nullopt);
     }
 };
 

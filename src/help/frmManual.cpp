@@ -3,6 +3,7 @@
 #include "help/HelpTexts.h"
 #include "platform/BusyPointer.h"
 #include "platform/Identity.h"
+#include "platform/LineBreaks.h"
 #include "platform/Links.h"
 #include "platform/MessageBox.h"
 #include "platform/ScreenPlacement.h"
@@ -26,8 +27,6 @@
 #include <QPlainTextEdit>
 
 namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
 
 QRect twipsRect(int left, int top, int width, int height)
 {

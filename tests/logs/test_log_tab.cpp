@@ -326,15 +326,14 @@ private slots:
     {
         WorkingFolder folder;
         Settings::useFile(folder.path() + "/settings.ini");
-        Settings::setFadeStatus(true);
         SetTranslucencyOverride(true);
         const auto restore = qScopeGuard([] {
             SetTranslucencyOverride(std::nullopt);
             Settings::useFile(QString());
-            FadeActive = false;
+            SetFadesOn(false);
         });
         MainWindowStub main(LogKind::Gas);
-        FadeActive = true;
+        SetFadesOn(true); // as the main window's load step would
         int opacityWhileOpen = 0;
         LogEntryEditorScript script([&](frmLogEntry &editor) {
             WaitForFade(&main.window);

@@ -12,6 +12,7 @@
 #include "ui/AccessibleNames.h"
 #include "ui/ButtonLayout.h"
 #include "ui/FieldBoxes.h"
+#include "ui/ModalRun.h"
 #include "ui/NotesBox.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
@@ -339,8 +340,7 @@ bool RunLogEntryEditor(const LogEntryRequest &request, QWidget *parent, EntryFie
     if (LogEntryEditorScript *script = LogEntryEditorScript::active()) {
         ++script->openings;
         script->lastRequest = request;
-        editor->show();
-        script->act(*editor);
+        RunModalDriven(*editor, [script, &editor] { script->act(*editor); });
     } else {
         editor->exec();
     }

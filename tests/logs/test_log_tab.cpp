@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -111,6 +112,7 @@ private slots:
                                           EntryFields{"3/15/2009", "Oil change", "29.95", "5W-30"},
                                           EntryFields{"6/1/2009", "Wash", "", ""}}) {
             LogEntryEditorScript script([&](frmLogEntry &editor) {
+                QVERIFY(QThread::currentThread()->loopLevel() > 0); // within the editor's modal loop
                 addingWhileOpen = main.addingEntry;
                 typeAndSave(fields)(editor);
             });
@@ -328,9 +330,9 @@ private slots:
         Settings::useFile(folder.path() + "/settings.ini");
         SetTranslucencyOverride(true);
         const auto restore = qScopeGuard([] {
+            SetFadesOn(false);
             SetTranslucencyOverride(std::nullopt);
             Settings::useFile(QString());
-            SetFadesOn(false);
         });
         MainWindowStub main(LogKind::Gas);
         SetFadesOn(true); // as the main window's load step would

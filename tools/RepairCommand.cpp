@@ -1,6 +1,7 @@
 #include "RepairCommand.h"
 
 #include "data/PartialRecords.h"
+#include "data/SystemCalls.h"
 #include "data/WriteJournal.h"
 #include "store/StoreFiles.h"
 #include "platform/SingleInstance.h"
@@ -13,8 +14,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
-#include <vector>
+#include <utility>
 
 namespace {
 
@@ -28,14 +28,14 @@ public:
     ~Descriptor()
     {
         if (m_fd >= 0)
-            ::close(m_fd);
+            SystemCalls::close(m_fd);
     }
     Descriptor(const Descriptor &) = delete;
     Descriptor &operator=(const Descriptor &) = delete;
     int get() const { return m_fd; }
     bool valid() const { return m_fd >= 0; }
     // Closes now; false (errno set) when closing reports a failure.
-    bool close() { return ::close(std::exchange(m_fd, -1)) == 0; }
+    bool close() { return SystemCalls::close(std::exchange(m_fd, -1)) == 0; }
 
 private:
     int m_fd;
@@ -69,10 +69,13 @@ private:
         return false;
     }
 
-    // Whether the file was repaired; nothing when it could not be.
+    // Whether the file was repaired; nothing when it could not be. The side
+    // file and its name in the folder are on disk before the data file is
+    // shortened, so that no moment exists where the cut-off bytes are
+    // nowhere; once the shortening is flushed the repair of the file is done.
     std::optional<bool> repair(const DataFileInfo &info)
     {
-        Descriptor data(::open(path(info.name).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
+        Descriptor data(SystemCalls::open(path(info.name).constData(), O_RDWR | O_NONBLOCK));
         if (!data.valid()) {
             if (errno == ENOENT)
                 return false;
@@ -80,62 +83,54 @@ private:
             return std::nullopt;
         }
         struct stat status {};
-        if (::fstat(data.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        if (SystemCalls::fstat(data.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
             fail(QStringLiteral("%1 is not a regular file, not a data file").arg(info.name));
             return std::nullopt;
         }
         if (!endsInPartialRecord(status.st_size, info.recordLength))
             return false;
         const qint64 whole = status.st_size - status.st_size % info.recordLength;
-        std::vector<char> rest(static_cast<std::size_t>(status.st_size - whole));
-        if (::pread(data.get(), rest.data(), rest.size(), static_cast<off_t>(whole)) != static_cast<ssize_t>(rest.size())) {
+        QByteArray rest(status.st_size - whole, Qt::Uninitialized);
+        if (SystemCalls::readUpTo(data.get(), rest.data(), rest.size(), static_cast<off_t>(whole)) != rest.size()) {
             fail(QStringLiteral("cannot read %1: %2").arg(info.name, systemText(errno)));
             return std::nullopt;
         }
+        // A name that cannot be looked at is tried as well: the side file is
+        // made only where no file is, so nothing is written over.
         const QString side = repairSideFileName(info.name, [this](const QString &name) {
             struct stat any {};
-            return ::lstat(path(name).constData(), &any) != 0 && errno == ENOENT;
+            return SystemCalls::lstat(path(name).constData(), &any) != 0;
         });
-        if (!writeSideFile(side, rest))
+        if (!writeSideFile(side, rest) || !syncFolder())
             return std::nullopt;
-        if (::ftruncate(data.get(), static_cast<off_t>(whole)) != 0 || ::fsync(data.get()) != 0 || !data.close()) {
+        if (SystemCalls::ftruncate(data.get(), static_cast<off_t>(whole)) != 0 || SystemCalls::fsync(data.get()) != 0) {
             fail(QStringLiteral("cannot shorten %1: %2 (its last %3 bytes are copied to %4 as well)")
                      .arg(info.name, systemText(errno)).arg(rest.size()).arg(side));
             return std::nullopt;
         }
-        if (!syncFolder())
-            return std::nullopt;
         const qint64 records = whole / info.recordLength;
         m_out << info.name << ": moved the " << rest.size() << " bytes after record " << records << " to " << side << "; "
               << whole << " bytes, " << records << (records == 1 ? " record" : " records") << " remain\n";
         return true;
     }
 
-    bool writeSideFile(const QString &side, const std::vector<char> &bytes)
+    bool writeSideFile(const QString &side, const QByteArray &bytes)
     {
-        Descriptor file(::open(path(side).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        Descriptor file(SystemCalls::open(path(side).constData(), O_WRONLY | O_CREAT | O_EXCL, 0666));
         const bool created = file.valid();
-        bool written = created;
-        for (std::size_t done = 0; written && done < bytes.size();) {
-            const ssize_t step = ::write(file.get(), bytes.data() + done, bytes.size() - done);
-            written = step > 0;
-            done += written ? static_cast<std::size_t>(step) : 0;
-            if (step == 0)
-                errno = ENOSPC;
-        }
-        written = written && ::fsync(file.get()) == 0 && file.close();
+        const bool written = created && SystemCalls::writeAll(file.get(), bytes.constData(), bytes.size(), 0) == bytes.size()
+                             && SystemCalls::fsync(file.get()) == 0 && file.close();
         if (written)
             return true;
         const int error = errno;
         if (created)
-            ::unlink(path(side).constData()); // our own incomplete copy; the data file is untouched
+            SystemCalls::unlink(path(side).constData()); // our own incomplete copy; the data file is untouched
         return fail(QStringLiteral("cannot write %1: %2").arg(side, systemText(error)));
     }
 
     bool syncFolder()
     {
-        Descriptor folder(::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (folder.valid() && ::fsync(folder.get()) == 0)
+        if (SystemCalls::syncFolder(QFile::encodeName(m_folder).constData()) == 0)
             return true;
         return fail(QStringLiteral("cannot flush the folder %1: %2").arg(m_folder, systemText(errno)));
     }

@@ -7,8 +7,9 @@
 // new side file "<name>.partial" (never over a file that is there) and
 // flushed to disk; only then is the data file shortened to its whole records.
 // Nothing is deleted: should a step fail, the data file is as it was (with at
-// most a side file holding a copy of its last bytes). Refuses while Torqal (or
-// another repair) holds the folder's lock.
+// most a side file holding a copy of its last bytes), or, when its shortening
+// could not be flushed, shortened with those bytes whole in the side file.
+// Refuses while Torqal (or another repair) holds the folder's lock.
 // Exit status: 0 when every data file is whole afterwards, 2 when the folder
 // or a file cannot be repaired (with one line on `errors`).
 int repairCommand(const QString &folder, QTextStream &out, QTextStream &errors);

@@ -1,6 +1,7 @@
 #include "app/StartMessages.h"
 
 #include "platform/Identity.h"
+#include "platform/LineBreaks.h"
 
 #include <QDir>
 #include <QStringList>
@@ -8,8 +9,6 @@
 namespace StartMessages {
 
 namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
 
 MessageBox::Request box(const QStringList &lines, MessageBox::Icon icon)
 {

@@ -2,13 +2,13 @@
 
 #include "help/HelpTexts.h"
 #include "platform/Identity.h"
+#include "platform/LineBreaks.h"
 
 #include <QStringList>
 
 namespace StartTexts {
 
 namespace {
-const QString CrLf = QStringLiteral("\r\n");
 constexpr int OverviewTextId = 1000;
 constexpr int NarrowestWidth = 800;
 } // namespace

@@ -68,7 +68,7 @@ frmNewUser::frmNewUser(QWidget *parent)
     connect(cmdContinue, &QorButton::Click, this, &frmNewUser::cmdContinue_Click);
 
     // The load step.
-    FadeActive = SetWindowOpacity(this, 0, false);
+    ClearForFadeIn(this);
     setFixedSize(Twips::size(DesignWidth, DesignHeight).expandedTo(minimumSizeHint()));
     PlaceOnScreen(this, parent); // over the middle of the window that opens it
     setWindowTitle(QStringLiteral(" ") + ApplicationTitle + QStringLiteral(" - ") + QStringLiteral("New User Overview"));
@@ -89,7 +89,7 @@ void frmNewUser::activateFirstTime()
     lbl->setText(MessageBox::displayText(StartTexts::overview()));
     cmdContinue->Refresh();
     cmdContinue->setFocus();
-    if (FadeActive)
+    if (FadesOn())
         StartFade(this, 0, 255, 20, false);
 }
 
@@ -97,7 +97,7 @@ void frmNewUser::cmdContinue_Click()
 {
     if (chk->isChecked())
         Settings::setValue(Settings::NewUserKey, Settings::NoShow);
-    if (FadeActive)
+    if (FadesOn())
         StartFade(this, 255, 0, 20, true);
     else
         close();

@@ -117,7 +117,7 @@ frmTitlePage::frmTitlePage(QWidget *parent)
     connect(cmdContinue, &QorButton::Click, this, &frmTitlePage::cmdContinue_Click);
 
     // The load step.
-    FadeActive = SetWindowOpacity(this, 0, false);
+    ClearForFadeIn(this);
     // A window of a fixed design, which the desktop frames without handles
     // for resizing.
     setFixedSize(Twips::size(DesignWidth, DesignHeight).expandedTo(minimumSizeHint()));
@@ -144,7 +144,7 @@ void frmTitlePage::activateFirstTime()
     lblWeb->setText(Maker::WebAddress);
     cmdContinue->setCaption(QStringLiteral("&Continue"));
     cmdContinue->setFocus();
-    if (FadeActive)
+    if (FadesOn())
         StartFade(this, 0, 255, 10, false);
 }
 
@@ -153,7 +153,7 @@ void frmTitlePage::cmdContinue_Click()
     showOverview();
     checkScreen();
     continuing = true;
-    if (FadeActive) {
+    if (FadesOn()) {
         StartFade(this, 255, 0, 20, true, [this] { showMainWindow(); });
     } else {
         showMainWindow();
@@ -165,11 +165,11 @@ void frmTitlePage::showOverview()
 {
     if (Settings::value(Settings::NewUserKey) == Settings::NoShow)
         return;
-    if (FadeActive)
+    if (FadesOn())
         StartFade(this, 255, 204, 2, false);
     frmNewUser overview(this);
     overview.exec();
-    if (FadeActive)
+    if (FadesOn())
         StartFade(this, 204, 255, 2, false);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/Identity.h"
 
 #include "platform/DataFolder.h"
+#include "platform/LineBreaks.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,17 +45,16 @@ QString helpText(int helpId)
     text.remove(QLatin1Char('\r'));
     while (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    text.replace(QLatin1Char('\n'), CrLf);
     text.replace(QStringLiteral("{DataFolder}"), dataFolderForReaders());
     return text;
 }
 
 QString aboutText()
 {
-    const QString crlf = QStringLiteral("\r\n");
-    return ApplicationTitle + crlf
+    return ApplicationTitle + CrLf
          + QStringLiteral("Version w%1.%2.%3").arg(TorqalVersionMajor).arg(TorqalVersionMinor).arg(TorqalVersionRevision)
-         + crlf + crlf + QStringLiteral("Vehicle Information/ Inventory Management") + crlf + crlf;
+         + CrLf + CrLf + QStringLiteral("Vehicle Information/ Inventory Management") + CrLf + CrLf;
 }
 
 QString manualTilePath()

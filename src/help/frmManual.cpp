@@ -3,6 +3,7 @@
 #include "help/HelpTexts.h"
 #include "platform/BusyPointer.h"
 #include "platform/Identity.h"
+#include "platform/LineBreaks.h"
 #include "platform/Links.h"
 #include "platform/MessageBox.h"
 #include "platform/ScreenPlacement.h"
@@ -26,8 +27,6 @@
 #include <QPlainTextEdit>
 
 namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
 
 QRect twipsRect(int left, int top, int width, int height)
 {
@@ -55,7 +54,7 @@ frmManual::frmManual(int startTopic, QWidget *owner)
     , menuHelpMenu(new QMenu(QStringLiteral("Help Topics"), this))
 {
     setObjectName(QStringLiteral("frmManual"));
-    FadeActive = SetWindowOpacity(this, 0, false);
+    ClearForFadeIn(this);
     setFixedSize(Twips::size(6525, 6960));
     PlaceOnScreen(this, owner);
     setWindowTitle(QStringLiteral(" ") + ApplicationTitle + QStringLiteral(" - ") + QStringLiteral("Help Window"));
@@ -138,7 +137,7 @@ void frmManual::firstActivation()
     cmdReturn->Refresh();
     about = aboutText();
     showTopic(firstTopic);
-    if (FadeActive)
+    if (FadesOn())
         StartFade(this, 0, 255, 20, false);
 }
 
@@ -204,7 +203,7 @@ bool frmManual::printOn(PrintDevice &device)
 
 void frmManual::closeManual()
 {
-    if (FadeActive)
+    if (FadesOn())
         StartFade(this, 255, 0, 20, true);
     else
         close();
@@ -213,7 +212,7 @@ void frmManual::closeManual()
 void frmManual::closeEvent(QCloseEvent *event)
 {
     // The frame's close box takes the same way out as Return.
-    if (FadeActive && !ClosingByFade(this)) {
+    if (FadesOn() && !ClosingByFade(this)) {
         event->ignore();
         closeManual();
         return;

@@ -4,6 +4,7 @@
 #include "model/LogEntryForm.h"
 #include "model/LogEntryRecords.h"
 #include "model/LogKindInfo.h"
+#include "platform/LineBreaks.h"
 #include "platform/ValueFormats.h"
 
 #include <cmath>
@@ -53,8 +54,8 @@ QStringList namesFor(LogKind kind, int field)
 // file used inside its quoted cells.
 QString notesAsStored(QString notes)
 {
-    notes.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return notes.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    notes.replace(CrLf, QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return notes.replace(QLatin1Char('\n'), CrLf);
 }
 
 int columnNaming(const QStringList &header, const QStringList &names)
@@ -106,7 +107,7 @@ std::optional<QString> readEntry(const EntryFields &fields, LogKind kind, double
                                  Entries &entries)
 {
     if (const auto problem = LogEntryForm::check(kind, fields))
-        return QString(problem->message).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        return QString(problem->message).replace(CrLf, QStringLiteral(" "));
     const int notesWidth = logKindInfo(kind).notesWidth;
     if (auto problem = storableProblem(fields[NotesField], notesWidth, true, QStringLiteral("notes")))
         return problem;

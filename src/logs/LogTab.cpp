@@ -207,7 +207,7 @@ std::optional<EntryFields> LogTab::runEditor(LogEntryRequest request, QWidget *o
     const auto clearFlag = qScopeGuard([&flag] { flag = false; });
 
     QWidget *window = m_context.window;
-    const bool dim = FadeActive && !over;
+    const bool dim = FadesOn() && !over;
     if (dim)
         StartFade(window, 255, 204, 2, false);
     EntryFields saved;

@@ -12,6 +12,7 @@
 #include "ui/AccessibleNames.h"
 #include "ui/ButtonLayout.h"
 #include "ui/FieldBoxes.h"
+#include "ui/ModalRun.h"
 #include "ui/NotesBox.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
@@ -98,7 +99,7 @@ frmLogEntry::frmLogEntry(LogEntryRequest request, QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
     setFixedSize(Twips::size(WindowWidth, WindowHeight));
-    FadeActive = SetWindowOpacity(this, 0, false);
+    ClearForFadeIn(this);
     TileBackground(Textures::brushedSteel(), this);
     buildControls();
     PlaceOnScreen(this);
@@ -219,7 +220,7 @@ void frmLogEntry::activate()
     m_entryChanged = m_request.adding()
                      && std::any_of(fields.begin(), fields.end(), [](const QString &text) { return !text.isEmpty(); });
 
-    if (FadeActive)
+    if (FadesOn())
         StartFade(this, 0, 255, 20, false);
     m_activated = true;
 }
@@ -310,7 +311,7 @@ void frmLogEntry::cmdCancel_Click()
 void frmLogEntry::unload()
 {
     m_unloading = true;
-    if (FadeActive)
+    if (FadesOn())
         StartFade(this, 255, 0, 20, true);
     else
         done(m_saved ? Accepted : Rejected);
@@ -339,8 +340,7 @@ bool RunLogEntryEditor(const LogEntryRequest &request, QWidget *parent, EntryFie
     if (LogEntryEditorScript *script = LogEntryEditorScript::active()) {
         ++script->openings;
         script->lastRequest = request;
-        editor->show();
-        script->act(*editor);
+        RunModalDriven(*editor, [script, &editor] { script->act(*editor); });
     } else {
         editor->exec();
     }

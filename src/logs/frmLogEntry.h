@@ -79,9 +79,9 @@ private:
 // entry; `saved`, when given, receives the fields written.
 bool RunLogEntryEditor(const LogEntryRequest &request, QWidget *parent, EntryFields *saved = nullptr);
 
-// Test seam: while it exists, RunLogEntryEditor shows the editor without
-// waiting and hands it to `act`, which types and clicks until the editor is
-// closed (with fading on, until its fade-out has ended).
+// Test seam: while it exists, RunLogEntryEditor hands the editor to `act`
+// once it is up, from within its modal event loop (see RunModalDriven);
+// `act` types and clicks until the editor is closed or closing.
 class LogEntryEditorScript : public TestSeam<LogEntryEditorScript>
 {
 public:

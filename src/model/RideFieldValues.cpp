@@ -1,5 +1,6 @@
 #include "model/RideFieldValues.h"
 
+#include "platform/LineBreaks.h"
 #include "platform/ValueFormats.h"
 
 #include <utility>
@@ -48,12 +49,12 @@ constexpr std::array<TextField, LastRideBox + 1> TextFields = {
 QString notesForBox(const QString &notes)
 {
     QString text = notes;
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text.replace(CrLf, QStringLiteral("\n"));
 }
 
 QString notesForRecord(const QString &box)
 {
-    return notesForBox(box).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return notesForBox(box).replace(QLatin1Char('\n'), CrLf);
 }
 
 double dateFromBox(const QString &text, const QLocale &locale)

@@ -1,5 +1,7 @@
 #include "platform/MessageBox.h"
 
+#include "platform/LineBreaks.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -83,7 +85,7 @@ MessageBox::Button MessageBox::ask(QWidget *parent, const QString &title, const 
 QString MessageBox::displayText(const QString &text)
 {
     QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(CrLf, QStringLiteral("\n"));
     return shown;
 }
 

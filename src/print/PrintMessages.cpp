@@ -1,6 +1,7 @@
 #include "print/PrintMessages.h"
 
 #include "platform/Identity.h"
+#include "platform/LineBreaks.h"
 #include "print/PrintHandover.h"
 
 #include <QDir>
@@ -9,8 +10,6 @@
 namespace PrintMessages {
 
 namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
 
 QString folderOf(const QStringList &files)
 {

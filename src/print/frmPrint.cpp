@@ -92,7 +92,7 @@ frmPrint::frmPrint(RideReportContent content, QWidget *parent, PrintDeviceFactor
 {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral(" Print Options"));
-    FadeActive = SetWindowOpacity(this, 0, false);
+    ClearForFadeIn(this);
     setFixedSize(Twips::size(WindowWidth, WindowHeight));
     PlaceOnScreen(this);
     TileBackground(Textures::brushedSteel(), this);
@@ -154,7 +154,7 @@ void frmPrint::activate()
     cmdPrint->Refresh();
     cmdPrintTo->Refresh();
     cmdCancel->Refresh();
-    if (FadeActive)
+    if (FadesOn())
         StartFade(this, 0, 255, FadeStep, false);
 }
 
@@ -276,7 +276,7 @@ void frmPrint::printCheckedSections(PrintRun &run)
 
 void frmPrint::cmdCancel_Click()
 {
-    if (FadeActive)
+    if (FadesOn())
         StartFade(this, 255, 0, FadeStep, true);
     else
         QDialog::reject();

@@ -1,6 +1,7 @@
 #include "reminders/ReminderForm.h"
 
 #include "data/DateValue.h"
+#include "platform/LineBreaks.h"
 #include "platform/ValueFormats.h"
 
 #include <cmath>
@@ -11,8 +12,6 @@ namespace {
 
 constexpr qint64 MilesLimit = 99'999'999;
 constexpr qint64 MonthsLimit = 1200;
-
-const QString CrLf = QStringLiteral("\r\n");
 
 // A whole number from 0 to limit as typed; empty text is 0. No value for
 // anything else.

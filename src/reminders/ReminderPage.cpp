@@ -1,6 +1,7 @@
 #include "reminders/ReminderPage.h"
 
 #include "platform/Clock.h"
+#include "platform/LineBreaks.h"
 #include "platform/MessageBox.h"
 #include "ui/ModalRun.h"
 #include "reminders/ReminderEditor.h"
@@ -19,8 +20,6 @@
 #include <algorithm>
 
 namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
 
 int urgency(DueDate::State state)
 {

@@ -1,12 +1,9 @@
 #include "reminders/ReminderService.h"
 
 #include "platform/Identity.h"
+#include "platform/LineBreaks.h"
 #include "platform/MessageBox.h"
 #include "store/ReminderChanges.h"
-
-namespace {
-const QString CrLf = QStringLiteral("\r\n");
-}
 
 ReminderStore *ReminderService::store(QWidget *parent)
 {

@@ -11,9 +11,9 @@ constexpr int UndimStep = 3;
 
 void DimAround(QWidget *mainWindow, const std::function<void()> &modalStep)
 {
-    if (FadeActive)
+    if (FadesOn())
         StartFade(mainWindow, Opaque, Dimmed, DimStep, false);
     modalStep();
-    if (FadeActive)
+    if (FadesOn())
         StartFade(mainWindow, Dimmed, Opaque, UndimStep, false);
 }

@@ -3,14 +3,13 @@
 #include "data/DataFileTable.h"
 #include "data/Records.h"
 #include "platform/Identity.h"
+#include "platform/LineBreaks.h"
 
 #include <QStringList>
 
 namespace RideMessages {
 
 namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
 
 MessageBox::Request okBox(const QString &title, const QStringList &lines, MessageBox::Icon icon)
 {

@@ -5,6 +5,7 @@
 #include "history/HistoryWindow.h"
 #include "platform/Clock.h"
 #include "platform/Identity.h"
+#include "platform/LineBreaks.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "reminders/OverdueWindow.h"
@@ -24,8 +25,6 @@
 #include <map>
 
 namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
 
 // The notice's text colour: orange when something is overdue, yellow when
 // something is due, the captions' white otherwise.

@@ -41,7 +41,7 @@ frmLargePic::frmLargePic(QWidget *owner)
       cmdReturn(command(this, QStringLiteral("cmdReturn"), PictureCorner.x() + ButtonWidth + 105))
 {
     setObjectName(QStringLiteral("frmLargePic"));
-    FadeActive = SetWindowOpacity(this, 0, false);
+    ClearForFadeIn(this);
     setFixedSize(Twips::size(WindowWidth, WindowHeight));
     PlaceOnScreen(this, owner);
     imgRide->setObjectName(QStringLiteral("imgRide"));
@@ -84,7 +84,7 @@ void frmLargePic::showEvent(QShowEvent *event)
     }
     SetHoverText(cmdPrintPic, QStringLiteral(" Print this Picture "));
     SetHoverText(cmdReturn, QStringLiteral(" Finished Viewing "));
-    if (FadeActive)
+    if (FadesOn())
         StartFade(this, 0, 255, FadeStep, false);
 }
 
@@ -120,7 +120,7 @@ void frmLargePic::cmdPrintPic_Click(PrintCommand command)
 
 void frmLargePic::cmdReturn_Click()
 {
-    if (FadeActive)
+    if (FadesOn())
         StartFade(this, 255, 0, FadeStep, true);
     else
         close();

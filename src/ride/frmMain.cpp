@@ -5,7 +5,6 @@
 #include "platform/Links.h"
 #include "platform/MessageBox.h"
 #include "platform/ScreenPlacement.h"
-#include "platform/Settings.h"
 #include "platform/Textures.h"
 #include "platform/TileBackground.h"
 #include "platform/Twips.h"
@@ -119,14 +118,12 @@ void frmMain::cmdRideHistory_Click(bool remindersFirst)
 void frmMain::setUpFade()
 {
     if (!SetWindowOpacity(this, 0, true)) {
-        Settings::setFadeStatus(false);
-        FadeActive = false;
+        SetFadesOn(false);
         ui.cmdFadeStatus->hide();
         return;
     }
     ui.cmdFadeStatus->show();
-    FadeActive = Settings::fadeStatus();
-    if (!FadeActive)
+    if (!ClearForFadeIn(this))
         SetWindowOpacity(this, Opaque, true);
 }
 
@@ -163,7 +160,7 @@ void frmMain::activateFirstTime()
         m_rides->TellWhenNoRides();
         m_reminders->start();
     };
-    const bool fading = FadeActive;
+    const bool fading = FadesOn();
     AfterFirstPaint(this, [this, afterShowing, fading] {
         m_onScreen = true;
         completePages();
@@ -204,13 +201,12 @@ void frmMain::cmdHelp_Click()
 
 void frmMain::cmdFadeStatus_MouseMove()
 {
-    ui.cmdFadeStatus->setToolTip(FadeStatusHoverText(FadeActive));
+    ui.cmdFadeStatus->setToolTip(FadeStatusHoverText(FadesOn()));
 }
 
 void frmMain::cmdFadeStatus_Click()
 {
-    FadeActive = !FadeActive;
-    Settings::setFadeStatus(FadeActive);
+    SetFadesOn(!FadesOn());
     cmdFadeStatus_MouseMove();
 }
 
@@ -223,7 +219,7 @@ void frmMain::cmdQuit_Click()
 {
     // The question comes once the window is dimmed; until then the window
     // takes no input, so neither a second quit nor the manual gets in between.
-    if (FadeActive)
+    if (FadesOn())
         StartFade(this, Opaque, Dimmed, DimStep, false, [this] { askToQuit(); });
     else
         askToQuit();
@@ -234,12 +230,12 @@ void frmMain::askToQuit()
     const auto answer = MessageBox::ask(this, QStringLiteral("Confirm"), QStringLiteral("Are you sure you wish to quit?"),
                                         MessageBox::Button::Yes);
     if (answer != MessageBox::Button::Yes) {
-        if (FadeActive)
+        if (FadesOn())
             StartFade(this, Dimmed, Opaque, UndimStep, false);
         return;
     }
     // No data file stays open between commands, so none is left to close.
-    if (FadeActive)
+    if (FadesOn())
         StartFade(this, Opaque, 0, FadeStep, true, [this] { endProgram(); });
     else
         endProgram();

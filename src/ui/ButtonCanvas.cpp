@@ -1,5 +1,7 @@
 #include "ui/ButtonCanvas.h"
 
+#include "platform/LineBreaks.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QString>
@@ -123,7 +125,7 @@ void ButtonCanvas::copyFrom(const QImage &source)
 QString displayCaption(const QString &caption)
 {
     QString text = caption;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(CrLf, QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
 }

@@ -6,11 +6,19 @@
 
 class QDialog;
 
-// Shows a dialog modally and returns how it ended (QDialog's result).
+// Shows a dialog modally (QDialog::exec) and returns how it ended (QDialog's
+// result).
 int RunModal(QDialog &dialog);
 
-// Test seam: while it exists, RunModal shows the dialog without waiting and
-// hands it to `act`, which works it until it is closed.
+// Runs a dialog modally as RunModal does, with `drive` run from within its
+// modal event loop once the dialog is up: a test seam's script working the
+// dialog on the program's own modal path. A dialog the script leaves open,
+// and no fade is closing, is then rejected, so that a script that stops
+// short (a failed check) cannot hold the run up.
+int RunModalDriven(QDialog &dialog, std::function<void()> drive);
+
+// Test seam: while it exists, RunModal hands each dialog to `act` once it is
+// up, from within its modal event loop; `act` works it until it is closed.
 class ModalScript : public TestSeam<ModalScript>
 {
 public:

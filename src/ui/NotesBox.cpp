@@ -2,6 +2,7 @@
 
 #include "data/FieldText.h"
 #include "ui/FieldBoxes.h"
+#include "platform/LineBreaks.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -11,7 +12,7 @@ namespace {
 
 QString withPlainLineBreaks(QString text)
 {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(CrLf, QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
 }
@@ -45,12 +46,12 @@ void NotesBox::setShownText(const QString &text)
 
 QString NotesBox::storedText() const
 {
-    return shownText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return shownText().replace(QLatin1Char('\n'), CrLf);
 }
 
 void NotesBox::setStoredText(const QString &notes)
 {
-    setShownText(QString(notes).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    setShownText(QString(notes).replace(CrLf, QStringLiteral("\n")));
 }
 
 // What the box takes of `inserted` put in place of the selection; the user

@@ -15,6 +15,8 @@
 
 namespace {
 
+bool fadesOn = false;
+
 std::optional<bool> &translucencyOverride()
 {
     static std::optional<bool> value;
@@ -105,6 +107,23 @@ bool SetWindowOpacity(QWidget *window, int alpha, bool force)
         return false;
     applyAlpha(window, std::clamp(alpha, 0, 255));
     return true;
+}
+
+bool FadesOn()
+{
+    return fadesOn;
+}
+
+bool ClearForFadeIn(QWidget *window)
+{
+    fadesOn = SetWindowOpacity(window, 0, false);
+    return fadesOn;
+}
+
+void SetFadesOn(bool on)
+{
+    fadesOn = on;
+    Settings::setFadeStatus(on);
 }
 
 WindowFader::WindowFader(QWidget *window) : QObject(window), m_window(window)

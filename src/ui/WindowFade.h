@@ -15,9 +15,20 @@ class QWidget;
 // "FadeStatus" setting; where the platform cannot show translucent windows
 // nothing fades.
 
-// The process-wide switch every fade decision reads. Each window's load step
-// sets it from SetWindowOpacity.
-inline bool FadeActive = false;
+// Whether windows fade: the "FadeStatus" setting, where the platform can show
+// translucent windows. Every fade decision reads it; each window's load step
+// reads the setting anew (ClearForFadeIn), and only the fade command switches
+// it between loads (SetFadesOn).
+bool FadesOn();
+
+// A window's load step: reads whether windows fade from the setting and the
+// platform and, when they do, makes the window clear for its fade-in. Returns
+// FadesOn().
+bool ClearForFadeIn(QWidget *window);
+
+// Switches fading on or off for every window and keeps the choice in the
+// "FadeStatus" setting.
+void SetFadesOn(bool on);
 
 // Sets the window's opacity to alpha (0-255) when the effect is on ("FadeStatus")
 // or force is on. Returns false, changing nothing, when the setting is off (and

@@ -339,7 +339,7 @@ private slots:
         ScreenSize::Pretend screen({1024, 768});
         enterFolderWithOneRide();
         title = new frmTitlePage;
-        QVERIFY(FadeActive);
+        QVERIFY(FadesOn());
         title->show();
         WaitForFade(title); // the fade-in
         title->cmdContinue_Click();

@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -111,6 +112,7 @@ private slots:
                                           EntryFields{"3/15/2009", "Oil change", "29.95", "5W-30"},
                                           EntryFields{"6/1/2009", "Wash", "", ""}}) {
             LogEntryEditorScript script([&](frmLogEntry &editor) {
+                QVERIFY(QThread::currentThread()->loopLevel() > 0); // within the editor's modal loop
                 addingWhileOpen = main.addingEntry;
                 typeAndSave(fields)(editor);
             });
@@ -326,15 +328,14 @@ private slots:
     {
         WorkingFolder folder;
         Settings::useFile(folder.path() + "/settings.ini");
-        Settings::setFadeStatus(true);
         SetTranslucencyOverride(true);
         const auto restore = qScopeGuard([] {
+            SetFadesOn(false);
             SetTranslucencyOverride(std::nullopt);
             Settings::useFile(QString());
-            FadeActive = false;
         });
         MainWindowStub main(LogKind::Gas);
-        FadeActive = true;
+        SetFadesOn(true); // as the main window's load step would
         int opacityWhileOpen = 0;
         LogEntryEditorScript script([&](frmLogEntry &editor) {
             WaitForFade(&main.window);

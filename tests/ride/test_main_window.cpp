@@ -360,7 +360,7 @@ private slots:
         openWindow();
         auto *fade = find<QorButton>(QStringLiteral("cmdFadeStatus"));
         QVERIFY(fade->isVisible());
-        QVERIFY(!FadeActive);
+        QVERIFY(!FadesOn());
         QCOMPARE(window->windowOpacity(), 1.0);
 
         hover(fade);
@@ -380,7 +380,7 @@ private slots:
         openWindow();
         QVERIFY(find<QorButton>(QStringLiteral("cmdFadeStatus"))->isHidden());
         QCOMPARE(Settings::value(Settings::FadeStatusKey), QStringLiteral("False"));
-        QVERIFY(!FadeActive);
+        QVERIFY(!FadesOn());
     }
 
     void quitDimsFirstWhenFading()
@@ -388,7 +388,7 @@ private slots:
         SetTranslucencyOverride(true);
         Settings::setFadeStatus(true);
         openWindow();
-        QVERIFY(FadeActive);
+        QVERIFY(FadesOn());
         WaitForFade(window.get()); // the fade-in of the first activation
         QCOMPARE(qRound(window->windowOpacity() * 255), 255);
 

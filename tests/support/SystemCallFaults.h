@@ -6,6 +6,7 @@
 #include "data/SystemCalls.h"
 
 #include <QByteArray>
+#include <QList>
 
 #include <cerrno>
 #include <cstring>
@@ -46,6 +47,34 @@ private:
             return 0;
         ++f.seen;
         return f.nth == 0 || f.seen == f.nth ? f.error : 0;
+    }
+};
+
+// While it lives, the names of the calls made, in their order (none fails).
+class CallLog
+{
+public:
+    CallLog()
+    {
+        names().clear();
+        SystemCalls::setFaultHook(&hook);
+    }
+    ~CallLog() { SystemCalls::setFaultHook(nullptr); }
+    CallLog(const CallLog &) = delete;
+    CallLog &operator=(const CallLog &) = delete;
+
+    QList<QByteArray> calls() const { return names(); }
+
+private:
+    static QList<QByteArray> &names()
+    {
+        static QList<QByteArray> made;
+        return made;
+    }
+    static int hook(const char *callName)
+    {
+        names() << callName;
+        return 0;
     }
 };
 

@@ -4,6 +4,8 @@
 #include "store/EntryExtras.h"
 #include "store/ReminderStore.h"
 #include "support/ReminderSupport.h"
+#include "support/SystemCallFaults.h"
+#include "RepairCommand.h"
 #include "platform/SingleInstance.h"
 
 #include <QProcess>
@@ -410,6 +412,56 @@ private slots:
                  qPrintable(run.out));
         run = runTool({"repair", "."});
         QCOMPARE(run.out, "Every data file holds whole records; nothing to repair.\n");
+    }
+
+    void repairFailingAtAnyCallLosesNothing_data()
+    {
+        QTest::addColumn<int>("error");
+        QTest::newRow("EIO") << EIO;
+        QTest::newRow("ENOSPC") << ENOSPC;
+    }
+
+    // Each system call of a repair failing in turn: the data file is as
+    // before, or shortened with its last bytes whole in the side file; the
+    // exit status says whether the repair is done.
+    void repairFailingAtAnyCallLosesNothing()
+    {
+        QFETCH(int, error);
+        WorkingFolder folder;
+        const QByteArray rides = (encodeRecord(ride(1)) + encodeRecord(ride(2))).left(RideRecord::Length + 100);
+        const QString side = QStringLiteral("Torqal.Dat.partial");
+        const auto repair = [&] {
+            QFile::remove(side);
+            writeBytes("Torqal.Dat", rides);
+            ToolRun run;
+            QTextStream out(&run.out);
+            QTextStream errors(&run.errors);
+            run.exitCode = repairCommand(QStringLiteral("."), out, errors);
+            return run;
+        };
+        QList<QByteArray> calls;
+        {
+            SystemCallFaults::CallLog log;
+            QCOMPARE(repair().exitCode, 0);
+            calls = log.calls();
+        }
+        QVERIFY(calls.contains("ftruncate"));
+        QHash<QByteArray, int> seen;
+        for (const QByteArray &call : std::as_const(calls)) {
+            const int nth = ++seen[call];
+            ToolRun run;
+            {
+                SystemCallFaults::FailingCall fails(call.constData(), error, nth);
+                run = repair();
+            }
+            const QString where = QStringLiteral("%1 #%2 failing: exit %3, %4").arg(call).arg(nth).arg(run.exitCode).arg(run.errors);
+            const QByteArray data = bytesOf("Torqal.Dat");
+            const bool shortened = data.size() == RideRecord::Length;
+            QVERIFY2(data == rides || (shortened && data + bytesOf(side) == rides), qPrintable(where));
+            QVERIFY2(!exists(side) || bytesOf(side) == rides.mid(RideRecord::Length), qPrintable(where));
+            QVERIFY2(run.exitCode == 0 ? shortened && run.errors.isEmpty() : run.exitCode == 2 && run.errors.count('\n') == 1,
+                     qPrintable(where));
+        }
     }
 
     void repairWaitsForTorqalToQuit()

@@ -1,6 +1,7 @@
 #include "DemoRides.h"
 
 #include "data/DateValue.h"
+#include "platform/LineBreaks.h"
 
 #include <QStringList>
 
@@ -24,7 +25,7 @@ private:
 qint64 dollars(double amount) { return std::llround(amount * 10000.0); }
 
 // Notes keep their line breaks as CR LF, as the program's notes boxes do.
-QString lines(const QStringList &paragraphs) { return paragraphs.join(QStringLiteral("\r\n")); }
+QString lines(const QStringList &paragraphs) { return paragraphs.join(CrLf); }
 
 struct Expense
 {

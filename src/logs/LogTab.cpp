@@ -237,6 +237,14 @@ LogEntryRequest LogTab::editorRequest(EntryMode mode) const
         request.recordNumber = m_model.recordNumber(row);
         request.notes = m_notesShown;
         request.entry = m_model.entry(row);
+        request.extras = m_model.listing().extrasOf(row);
+    }
+    request.database = m_context.database ? m_context.database() : nullptr;
+    const LogListing &listing = m_model.listing();
+    for (int i = 0; i < listing.count(); ++i) {
+        if (const std::optional<qint64> reading = listing.extrasOf(i).odometer;
+            reading && !(mode == EntryMode::Editing && i == row))
+            request.readings.push_back({listing.entry(i).dateSort, *reading});
     }
     return request;
 }

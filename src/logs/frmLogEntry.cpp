@@ -1,7 +1,12 @@
 #include "logs/frmLogEntry.h"
 
+#include "logs/EditorLook.h"
+#include "logs/EntryExtrasBoxes.h"
+
 #include "model/LogEntryForm.h"
 #include "model/LogEntryRecords.h"
+#include "store/EntryCommands.h"
+#include "store/ReminderStore.h"
 #include "platform/BusyPointer.h"
 #include "platform/Identity.h"
 #include "platform/MessageBox.h"
@@ -27,6 +32,8 @@
 
 namespace {
 
+using EditorLook::twipsRect;
+
 // Positions and sizes in twips.
 constexpr int WindowWidth = 7350;
 constexpr int WindowHeight = 5325;
@@ -37,58 +44,6 @@ constexpr std::array<int, 4> FieldHeight = {285, 285, 285, 1650};
 constexpr std::array<int, 4> CaptionTop = {315, 1050, 1785, 2565};
 constexpr int GaugeRight = FieldLeft + 6420;
 constexpr int GaugeTop = 2560;
-
-const QColor White(0xFF, 0xFF, 0xFF);
-const QColor Yellow(0xFF, 0xFF, 0x00);
-const QColor Pink(0xFF, 0xC0, 0xFF);
-const QColor Magenta(0xFF, 0x80, 0xFF);
-const QColor Cyan(0x00, 0xFF, 0xFF);
-const QColor CaptionBackground(0x30, 0x30, 0x40);
-
-QColor kindColour(LogKind kind)
-{
-    switch (kind) {
-    case LogKind::Maintenance:
-        return {0xFF, 0xE0, 0xC0};
-    case LogKind::Goodies:
-        return {0xC0, 0xC0, 0xFF};
-    case LogKind::Trips:
-        return {0xFF, 0xC0, 0xC0};
-    case LogKind::Gas:
-        break;
-    }
-    return {0xFF, 0xC0, 0xFF};
-}
-
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-void setBold(QWidget *widget, bool bold)
-{
-    QFont font = widget->font();
-    font.setBold(bold);
-    widget->setFont(font);
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {Twips::x(left), Twips::y(top), Twips::x(width), Twips::y(height)};
-}
-
-QLabel *captionLabel(QWidget *parent, const QString &name)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setFont(QFont(QStringLiteral("Comic Sans MS"), 9));
-    label->setAutoFillBackground(true);
-    setColour(label, QPalette::Window, CaptionBackground);
-    setColour(label, QPalette::WindowText, White);
-    return label;
-}
 
 } // namespace
 
@@ -130,20 +85,17 @@ void frmLogEntry::buildControls()
         }
         const auto at = std::size_t(i);
         box->setObjectName(QStringLiteral("txtField(%1)").arg(i));
-        box->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+        EditorLook::restBox(box);
         box->setGeometry(twipsRect(FieldLeft, FieldTop[at], FieldWidth[at], FieldHeight[at]));
-        box->setAutoFillBackground(true);
-        setColour(box, QPalette::Base, Cyan);
         box->installEventFilter(this);
 
-        m_captions[at] = captionLabel(this, QStringLiteral("lblField(%1)").arg(i));
-        m_captions[at]->move(Twips::x(FieldLeft), Twips::y(CaptionTop[at]));
+        m_captions[at] = EditorLook::caption(this, QStringLiteral("lblField(%1)").arg(i), FieldLeft, CaptionTop[at]);
     }
     FieldBoxes::limitOneLine(m_lines[0], 10);
     FieldBoxes::limitOneLine(m_lines[1], 60);
     FieldBoxes::limitOneLine(m_lines[2], 10);
 
-    m_gauge = captionLabel(this, QStringLiteral("lblSpaceFull"));
+    m_gauge = EditorLook::caption(this, QStringLiteral("lblSpaceFull"), GaugeRight, GaugeTop);
     m_gauge->hide();
 
     m_save = new QorButton(this);
@@ -160,7 +112,17 @@ void frmLogEntry::buildControls()
 
     setTabOrder(m_lines[0], m_lines[1]);
     setTabOrder(m_lines[1], m_lines[2]);
-    setTabOrder(m_lines[2], m_notes);
+    QWidget *beforeNotes = m_lines[2];
+    if (EntryExtrasBoxes::offeredFor(m_request)) {
+        m_extras = new EntryExtrasBoxes(this, m_request, m_lines[0], m_lines[2]);
+        connect(m_extras, &EntryExtrasBoxes::changed, this, [this] {
+            if (m_activated)
+                m_entryChanged = true;
+        });
+        setTabOrder(m_lines[2], m_extras->odometer());
+        beforeNotes = m_extras->last();
+    }
+    setTabOrder(beforeNotes, m_notes);
     setTabOrder(m_notes, m_save);
     setTabOrder(m_save, m_cancel);
 }
@@ -210,11 +172,15 @@ void frmLogEntry::activate()
     for (std::size_t i = 0; i < 3; ++i)
         FieldBoxes::limitOneLine(m_lines[i], limits[i]);
     m_notes->setMaxLength(limits[3]);
-    setColour(m_shape, QPalette::Window, kindColour(m_request.kind));
+    QPalette shape = m_shape->palette();
+    shape.setColor(QPalette::Window, EditorLook::kindColour(m_request.kind));
+    m_shape->setPalette(shape);
 
     const EntryFields fields = LogEntryForm::initialFields(m_request);
     for (int i = 0; i < 4; ++i)
         setFieldText(i, fields[std::size_t(i)]);
+    if (m_extras)
+        m_extras->show(EntryExtrasForm::boxesOf(m_request.extras));
     // A new entry that opens filled in counts as typed; an edit counts only
     // what the user changes.
     m_entryChanged = m_request.adding()
@@ -237,12 +203,7 @@ bool frmLogEntry::eventFilter(QObject *watched, QEvent *event)
 
 void frmLogEntry::fieldFocusChanged(int i, bool hasFocus)
 {
-    QLabel *label = m_captions[std::size_t(i)];
-    setBold(label, hasFocus);
-    const bool adding = m_request.adding();
-    setColour(label, QPalette::WindowText, !hasFocus ? White : adding ? Yellow : Pink);
-    label->adjustSize();
-    setColour(field(i), QPalette::Base, !hasFocus ? Cyan : adding ? Yellow : Magenta);
+    EditorLook::showFocus(m_captions[std::size_t(i)], field(i), hasFocus, m_request.adding());
 }
 
 void frmLogEntry::fieldTextChanged(int i)
@@ -270,6 +231,14 @@ void frmLogEntry::cmdSave_Click()
         field(problem->field)->setFocus();
         return;
     }
+    EntryExtras extras;
+    if (m_extras) {
+        if (const auto problem = EntryExtrasForm::read(m_extras->boxes(), extras)) {
+            MessageBox::tell(this, ApplicationTitle, problem->message, MessageBox::Icon::Critical);
+            m_extras->box(problem->field)->setFocus();
+            return;
+        }
+    }
     if (LogEntryForm::amountStartsWithDollar(fields)) {
         fields[2].remove(0, 1);
         setFieldText(2, fields[2]);
@@ -280,11 +249,7 @@ void frmLogEntry::cmdSave_Click()
     StoreResult save;
     {
         BusyPointer busy(this);
-        const LogRecord entry = entryFromFields(m_request, fields);
-        if (m_request.adding())
-            save = m_request.saveNew ? m_request.saveNew(entry) : Store::addLogEntry(m_request.kind, entry);
-        else
-            save = Store::editLogEntry(m_request.kind, m_request.recordNumber, entry);
+        save = store(entryFromFields(m_request, fields), extras);
     }
     if (!save.done()) {
         MessageBox::tell(this, ApplicationTitle, save.status.message(), MessageBox::Icon::Critical);
@@ -297,6 +262,28 @@ void frmLogEntry::cmdSave_Click()
     m_saved = true;
     m_savedFields = fields;
     cmdCancel_Click();
+}
+
+// The entry with its extras in Torqal.db when it can be used; without it an
+// entry is stored alone, unless it has extras to keep.
+StoreResult frmLogEntry::store(const LogRecord &entry, const EntryExtras &extras)
+{
+    const LogKind kind = m_request.kind;
+    if (m_request.saveNew)
+        return m_request.saveNew(entry);
+    if (ReminderStore *database = m_request.database) {
+        return m_request.adding() ? Store::addLogEntry(*database, kind, entry, extras)
+                                  : Store::editLogEntry(*database, kind, m_request.recordNumber, entry, extras);
+    }
+    if (!extras.empty() || !m_request.extras.empty()) {
+        return {StoreOutcome::NothingWritten,
+                FileStatus::failure(ReminderStore::FileName,
+                                    QStringLiteral("The odometer reading, cost and fill-up boxes are kept in %1, which cannot "
+                                                   "be used now; nothing was saved. Empty them to save the rest.")
+                                        .arg(ReminderStore::FileName))};
+    }
+    return m_request.adding() ? Store::addLogEntry(kind, entry)
+                              : Store::editLogEntry(kind, m_request.recordNumber, entry);
 }
 
 void frmLogEntry::cmdCancel_Click()

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 
+class EntryExtrasBoxes;
 class NotesBox;
 class QFrame;
 class QLabel;
@@ -45,6 +46,8 @@ public:
     QFrame *rectangle() const { return m_shape; }
     QorButton *saveButton() const { return m_save; }
     QorButton *cancelButton() const { return m_cancel; }
+    // The odometer, cost and fill-up boxes; null for a log without them.
+    EntryExtrasBoxes *extrasBoxes() const { return m_extras; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -59,6 +62,7 @@ private:
     void fieldTextChanged(int i);
     void setFieldText(int i, const QString &text);
     void unload();
+    StoreResult store(const LogRecord &entry, const EntryExtras &extras);
 
     LogEntryRequest m_request;
     std::array<QLineEdit *, 3> m_lines{};
@@ -68,6 +72,7 @@ private:
     QFrame *m_shape = nullptr;
     QorButton *m_save = nullptr;
     QorButton *m_cancel = nullptr;
+    EntryExtrasBoxes *m_extras = nullptr;
     bool m_activated = false;
     bool m_entryChanged = false;
     bool m_saved = false;

@@ -47,12 +47,7 @@ std::optional<LogEntryForm::Problem> read(const Boxes &boxes, EntryExtras &extra
 // text that is no amount.
 std::optional<qint64> moneyOf(const QString &text);
 
-// An odometer reading on a day of the log ("yyyymmdd" as a number).
-struct Reading
-{
-    int dateSort = -1;
-    qint64 odometer = 0;
-};
+using Reading = OdometerReading;
 
 // The miles driven since the reading before `dateSort` (the latest one when
 // the day is not known yet, -1): none when there is no reading before, or

@@ -7,12 +7,23 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 // The four text fields of the entry editor: the date, the description (the
 // gallons for gasoline), the amount (cost, or miles) and the notes.
 using EntryFields = std::array<QString, 4>;
 
 enum class EntryMode { Adding, Editing };
+
+class ReminderStore;
+
+// An odometer reading of an entry of the log, on its day ("yyyymmdd" as a
+// number).
+struct OdometerReading
+{
+    int dateSort = -1;
+    qint64 odometer = 0;
+};
 
 // What the main window hands the entry editor when it opens it: the log, the
 // mode, the shown ride, the texts of its own controls that the editor repeats,
@@ -41,6 +52,14 @@ struct LogEntryRequest
     int recordNumber = 0;
     QString notes;
     LogEntry entry;
+    EntryExtras extras;
+
+    // Torqal.db, which keeps what an entry holds beyond its record (see
+    // EntryExtras); null when it cannot be used.
+    ReminderStore *database = nullptr;
+    // The readings of the ride's other entries of the log, for the miles
+    // since the one before.
+    std::vector<OdometerReading> readings;
 
     bool adding() const { return mode == EntryMode::Adding; }
 };

@@ -195,7 +195,7 @@ private slots:
         });
         AccessibleTree::press(of(ui.cmdLogAdd[1]));
         QCOMPARE(names, (QStringList{QStringLiteral("Date"), QStringLiteral("Brief Description"), QStringLiteral("Cost"),
-                                     RideFields::caption(28).trimmed()}));
+                                     RideFields::caption(28).trimmed(), QStringLiteral("Odometer")}));
     }
 
     void ridesMenuItemPressedCloses()

@@ -1,13 +1,16 @@
 #include "LogTestSupport.h"
 
+#include "logs/EntryExtrasBoxes.h"
 #include "logs/frmLogEntry.h"
 #include "logs/LogTab.h"
 #include "ui/NotesBox.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "store/ReminderStore.h"
 #include "support/FadeWait.h"
 #include "ui/QorButton.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
@@ -57,6 +60,7 @@ struct MainWindowStub
         context.editingEntry = &editingEntry;
         context.rideKey = [this] { return rideKey; };
         context.rideShown = [this] { return rideKey != 0; };
+        context.database = [this] { return database; };
         tab = std::make_unique<LogTab>(controls, context);
     }
 
@@ -76,6 +80,7 @@ struct MainWindowStub
     bool addingEntry = false;
     bool editingEntry = false;
     double rideKey = RideA;
+    ReminderStore *database = nullptr;
     std::unique_ptr<LogTab> tab;
 };
 
@@ -230,6 +235,54 @@ private slots:
         QCOMPARE(main.controls.notes->toPlainText(), QString());
         QVERIFY(main.controls.add->isVisible());
         QVERIFY(main.controls.edit->isHidden());
+    }
+
+    // Fill-ups entered by odometer: the miles since the reading before are
+    // filled in, a partial fill-up's fuel joins the next full one, and an
+    // edit opens on the values kept.
+    void fillUpsByOdometerWithTheirCost()
+    {
+        WorkingFolder folder;
+        ReminderStore database(ReminderStore::FileName);
+        MainWindowStub main(LogKind::Gas);
+        main.database = &database;
+        main.tab->refill();
+        struct FillUp { const char *date, *gallons, *miles, *odometer, *cost; bool partial; const char *milesShown; };
+        for (const FillUp &fillUp : {FillUp{"3/1/2009", "10", "300", "1000", "30.00", false, "300"},
+                                     FillUp{"4/1/2009", "4", "", "1150", "12,00", true, "150"},
+                                     FillUp{"5/1/2009", "8", "", "1450", "", false, "300"}}) {
+            LogEntryEditorScript script([&](frmLogEntry &editor) {
+                EntryExtrasBoxes *boxes = editor.extrasBoxes();
+                QVERIFY(boxes);
+                QTest::keyClicks(editor.lineField(0), fillUp.date);
+                QTest::keyClicks(editor.lineField(1), fillUp.gallons);
+                QTest::keyClicks(editor.lineField(2), fillUp.miles);
+                QTest::keyClicks(boxes->odometer(), fillUp.odometer);
+                QCOMPARE(editor.lineField(2)->text(), QString::fromLatin1(fillUp.milesShown));
+                QTest::keyClicks(boxes->cost(), fillUp.cost);
+                boxes->partial()->setChecked(fillUp.partial);
+                QTest::mouseClick(editor.saveButton(), Qt::LeftButton);
+            });
+            main.tab->addEntry();
+        }
+        QTableView *grid = main.controls.grid;
+        QCOMPARE(grid->model()->index(1, 2).data().toString(), QStringLiteral("150"));
+        QCOMPARE(grid->model()->index(2, 2).data().toString(), QStringLiteral("300   (37.5)"));
+        QCOMPARE(main.controls.totals[2]->text(), QStringLiteral(" Overall MPG: 34.1 "));
+        QCOMPARE(main.tab->model().totals().cost, qint64(420000));
+
+        grid->setCurrentIndex(grid->model()->index(1, 0));
+        LogEntryEditorScript script([](frmLogEntry &editor) {
+            EntryExtrasBoxes *boxes = editor.extrasBoxes();
+            QCOMPARE(boxes->odometer()->text(), QStringLiteral("1150"));
+            QCOMPARE(boxes->cost()->text(), QStringLiteral("12.00"));
+            QVERIFY(boxes->partial()->isChecked());
+            boxes->partial()->setChecked(false);
+            QTest::mouseClick(editor.saveButton(), Qt::LeftButton);
+        });
+        main.tab->editEntry();
+        QCOMPARE(grid->model()->index(1, 2).data().toString(), QStringLiteral("150   (37.5)"));
+        QCOMPARE(main.tab->model().listing().extrasOf(1).odometer, std::optional<qint64>(1150));
     }
 
     void selectionShowsTheNotesFromTheFile()

@@ -14,7 +14,7 @@ ReminderStore *ReminderService::store(QWidget *parent)
             (void)Store::finishCutShortChanges(*m_store);
         else {
             MessageBox::tell(parent, ApplicationTitle,
-                             QStringLiteral("Your reminders cannot be used this time:") + CrLf + CrLf
+                             QStringLiteral("Your reminders, and the odometer readings and costs of your entries, cannot be used this time:") + CrLf + CrLf
                                  + m_store->status().message() + QLatin1Char('.') + CrLf + CrLf
                                  + QStringLiteral("Everything else works as before, and the file is left as it is."),
                              MessageBox::Icon::Warning);

@@ -68,9 +68,7 @@ int main(int argc, char *argv[])
         }));
         HistoryCharts::Figures figures;
         figuring.push_back(milliseconds([&] {
-            figures = {HistoryFigures::milesPerGallon(history.gas),
-                       HistoryFigures::spendingPerMonth(history.maintenance, history.goodies),
-                       HistoryFigures::milesPerMonth(history.gas, history.trips)};
+            figures = HistoryCharts::figuresOf(history);
         }));
         drawing.push_back(milliseconds([&] {
             for (const HistoryCharts::Chart chart : HistoryCharts::AllCharts) {

@@ -3,6 +3,7 @@
 #include "data/DataFileTable.h"
 #include "history/HistoryPdf.h"
 #include "model/ShownRideOf.h"
+#include "store/ReminderStore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,7 +35,10 @@ int historyCommand(const QString &folder, int ride, const QString &pdfPath, QTex
     const QString pdf = QFileInfo(pdfPath).absoluteFilePath();
     if (!enterDataFolder(folder, errors))
         return 2;
-    const StoreRead<RideHistory> history = Store::readRideHistory(ride);
+    // The entries' extras from Torqal.db, read only; without one, or with one
+    // that cannot be read, the history has none.
+    const ReminderStore database(ReminderStore::FileName, ReminderStore::Access::ReadOnly);
+    const StoreRead<RideHistory> history = Store::readRideHistory(ride, database.isOpen() ? &database : nullptr);
     if (!history.status) {
         errors << "torqal-data: " << history.status.message() << '\n';
         return 2;

@@ -44,7 +44,7 @@ std::pair<bool, bool> drawnLogs(Chart chart, const Figures &figures)
 
 Figures figuresOf(const RideHistory &history)
 {
-    return {milesPerGallon(history.gas), spendingPerMonth(history.maintenance, history.goodies),
+    return {milesPerGallon(history.gas, history.extras[std::size_t(logIndex(LogKind::Gas) - 1)]), spendingPerMonth(history.maintenance, history.goodies),
             milesPerMonth(history.gas, history.trips)};
 }
 

@@ -1,6 +1,7 @@
 #include "history/HistoryFigures.h"
 
 #include "data/DateValue.h"
+#include "model/FuelEconomy.h"
 #include "model/LogTotals.h"
 
 #include <algorithm>
@@ -94,17 +95,19 @@ QDate entryDay(double dateValue)
     return moment.isValid() ? moment.date() : QDate();
 }
 
-std::vector<MpgPoint> milesPerGallon(const std::vector<GasRecord> &gas)
+std::vector<MpgPoint> milesPerGallon(const std::vector<GasRecord> &gas, const std::vector<EntryExtras> &extras)
 {
+    const std::vector<std::optional<double>> figures = FuelEconomy::of(gas.size(), [&](std::size_t i) {
+        const EntryExtras own = i < extras.size() ? extras[i] : EntryExtras();
+        return FuelEconomy::FillUp{double(gas[i].Miles), double(gas[i].Gallons), own.partial, own.missed};
+    }).perFillUp;
     std::vector<MpgPoint> points;
     std::deque<double> recent;
-    for (const GasRecord &fillUp : gas) {
-        const QDate day = entryDay(fillUp.EntryDate);
-        if (!day.isValid() || !(fillUp.Gallons > 0) || fillUp.Miles <= 0)
+    for (std::size_t i = 0; i < gas.size(); ++i) {
+        const QDate day = entryDay(gas[i].EntryDate);
+        if (!day.isValid() || !(gas[i].Gallons > 0) || !figures[i] || !(*figures[i] > 0))
             continue;
-        const double mpg = fillUp.Miles / static_cast<double>(fillUp.Gallons);
-        if (!std::isfinite(mpg))
-            continue;
+        const double mpg = *figures[i];
         recent.push_back(mpg);
         if (recent.size() > AverageOver)
             recent.pop_front();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Records.h"
+#include "store/EntryExtras.h"
 #include "platform/ValueFormats.h"
 
 #include <QDate>
@@ -26,10 +27,13 @@ struct MpgPoint
     bool operator==(const MpgPoint &) const = default;
 };
 
-// Every fill-up with miles and gallons above 0, in the order given; the
-// others have no figure (no division by zero, no negative economy) and do not
-// count towards the average.
-std::vector<MpgPoint> milesPerGallon(const std::vector<GasRecord> &gas);
+// Every fill-up with a figure above 0 (see FuelEconomy: the fill-up's miles
+// over its gallons, or those of the chain of partial fill-ups it ends), in
+// the order given; the others have no figure (no division by zero, no
+// negative economy, no partial or missed fill-up) and do not count towards
+// the average. `extras` are the fill-ups' own, in the same order (none:
+// every fill-up full).
+std::vector<MpgPoint> milesPerGallon(const std::vector<GasRecord> &gas, const std::vector<EntryExtras> &extras = {});
 
 // The fill-ups a chart `columns` wide draws of `points` (in date order): the
 // time line from the first to the last fill-up is cut into that many

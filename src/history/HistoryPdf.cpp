@@ -115,9 +115,7 @@ void printLog(PrintDevice &device, const ShownRide &ride, LogKind kind, const st
 
 void printCharts(PrintDevice &device, const ShownRide &ride, const RideHistory &history)
 {
-    const HistoryCharts::Figures figures{HistoryFigures::milesPerGallon(history.gas),
-                                         HistoryFigures::spendingPerMonth(history.maintenance, history.goodies),
-                                         HistoryFigures::milesPerMonth(history.gas, history.trips)};
+    const HistoryCharts::Figures figures = HistoryCharts::figuresOf(history);
     bool startOfPage = true;
     bool first = true;
     for (const HistoryCharts::Chart chart : HistoryCharts::AllCharts) {

@@ -12,11 +12,21 @@ using namespace ValueFormats;
 namespace {
 
 template<class Record>
-LogTotals totalsOf(LogKind kind, const std::vector<Record> &entries)
+LogTotals totalsOf(const RideHistory &history, LogKind kind, const std::vector<Record> &entries)
 {
     LogTotals totals;
-    for (const Record &entry : entries)
-        totals.add(kind, logEntry(entry, 0));
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        totals.add(kind, logEntry(entries[i], 0), history.extrasOf(kind, i));
+    return totals;
+}
+
+LogTotals gasTotalsOf(const RideHistory &history)
+{
+    LogTotals totals = totalsOf(history, LogKind::Gas, history.gas);
+    totals.count(FuelEconomy::of(history.gas.size(), [&](std::size_t i) {
+        const EntryExtras own = history.extrasOf(LogKind::Gas, i);
+        return FuelEconomy::FillUp{double(history.gas[i].Miles), double(history.gas[i].Gallons), own.partial, own.missed};
+    }));
     return totals;
 }
 
@@ -42,26 +52,31 @@ HistorySummary summarise(const RideHistory &history)
     HistorySummary summary;
     const RideRecord &ride = history.ride;
     summary.pricePaid = ride.PricePaid;
-    summary.maintenance = totalsOf(LogKind::Maintenance, history.maintenance).cost;
-    summary.goodies = totalsOf(LogKind::Goodies, history.goodies).cost;
+    summary.maintenance = totalsOf(history, LogKind::Maintenance, history.maintenance).cost;
+    summary.goodies = totalsOf(history, LogKind::Goodies, history.goodies).cost;
+    const LogTotals gas = gasTotalsOf(history);
+    const std::vector<EntryExtras> &fillUps = history.extras[std::size_t(logIndex(LogKind::Gas) - 1)];
+    if (std::any_of(fillUps.begin(), fillUps.end(), [](const EntryExtras &extras) { return extras.cost.has_value(); }))
+        summary.fuel = gas.cost;
+    Money running = summary.maintenance;
+    AddTo(running, summary.goodies);
+    AddTo(running, summary.fuel.value_or(0));
     summary.sold = ride.SellingDate > 0 || ride.PriceSold != 0;
     summary.priceSold = ride.PriceSold;
 
     summary.netCost = summary.pricePaid;
-    AddTo(summary.netCost, summary.maintenance);
-    AddTo(summary.netCost, summary.goodies);
+    AddTo(summary.netCost, running);
     // The most negative amount has no positive counterpart: it counts as the
     // largest one.
     AddTo(summary.netCost, summary.priceSold == std::numeric_limits<Money>::min()
                                ? std::numeric_limits<Money>::max()
                                : -summary.priceSold);
 
-    const LogTotals gas = totalsOf(LogKind::Gas, history.gas);
     summary.milesLogged = gas.miles;
     if (gas.miles >= 1)
-        summary.costPerMile = moneyFromDouble(moneyToDouble(summary.netCost) / double(gas.miles));
+        summary.costPerMile = moneyFromDouble(moneyToDouble(running) / double(gas.miles));
     summary.overallMpg = gas.overallMpg();
-    const std::vector<HistoryFigures::MpgPoint> points = HistoryFigures::milesPerGallon(history.gas);
+    const std::vector<HistoryFigures::MpgPoint> points = HistoryFigures::milesPerGallon(history.gas, fillUps);
     if (!points.empty()) {
         const auto [worst, best] = std::minmax_element(
             points.begin(), points.end(), [](const auto &a, const auto &b) { return a.mpg < b.mpg; });
@@ -82,12 +97,13 @@ QList<SummaryLine> summaryLines(const HistorySummary &summary, const QLocale &lo
         {QStringLiteral("Price paid"), moneyText(summary.pricePaid, locale)},
         {QStringLiteral("Maintenance and repairs"), moneyText(summary.maintenance, locale)},
         {QStringLiteral("Goodies"), moneyText(summary.goodies, locale)},
+        {QStringLiteral("Fuel"), summary.fuel ? moneyText(*summary.fuel, locale) : QStringLiteral("(no fill-up costs given)")},
     };
     if (summary.sold)
         lines.append({QStringLiteral("Price sold"), moneyText(summary.priceSold, locale)});
     lines.append({QStringLiteral("Net cost of the ride"), moneyText(summary.netCost, locale)});
     lines.append({QStringLiteral("Miles logged (gasoline log)"), QString::number(summary.milesLogged)});
-    lines.append({QStringLiteral("Cost per mile"), summary.costPerMile ? moneyText(*summary.costPerMile, locale)
+    lines.append({QStringLiteral("Cost per mile (maintenance, goodies and fuel)"), summary.costPerMile ? moneyText(*summary.costPerMile, locale)
                                                                       : QStringLiteral("(no miles logged)")});
     lines.append({QStringLiteral("Overall miles per gallon"), mpgText(summary.overallMpg)});
     lines.append({QStringLiteral("Best miles per gallon"), mpgText(summary.bestMpg)});

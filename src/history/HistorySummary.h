@@ -19,12 +19,15 @@ struct HistorySummary
     Money pricePaid = 0;
     Money maintenance = 0; // every cost of the log, as its total adds them
     Money goodies = 0;
+    std::optional<Money> fuel; // the costs of the fill-ups that have one; none when none has
     bool sold = false;     // a selling date or a price sold is on file
     Money priceSold = 0;
-    Money netCost = 0;     // paid + maintenance + goodies - sold
+    Money netCost = 0;     // paid + maintenance + goodies + fuel - sold
     qint64 milesLogged = 0; // the gasoline log's total miles
-    std::optional<Money> costPerMile; // net cost / miles logged, from 1 mile on
-    std::optional<double> overallMpg; // the gasoline log's total miles / total gallons
+    // The running costs (maintenance, goodies and fuel, the price paid
+    // apart) / miles logged, from 1 mile on.
+    std::optional<Money> costPerMile;
+    std::optional<double> overallMpg; // over the fill-ups that count (see FuelEconomy)
     std::optional<double> bestMpg;    // of the fill-ups the chart shows
     std::optional<double> worstMpg;
 

@@ -41,8 +41,9 @@ QString fileNameOf(QString name)
 
 } // namespace
 
-HistoryWindow::HistoryWindow(RideHistory history, const ShownRide &shown, QWidget *parent)
+HistoryWindow::HistoryWindow(RideHistory history, const ShownRide &shown, QWidget *parent, const ReminderStore *database)
     : QDialog(parent)
+    , database_(database)
     , shown_(shown)
     , history_(std::move(history))
 {
@@ -132,9 +133,7 @@ void HistoryWindow::showPage(QWidget *page)
 
 void HistoryWindow::showHistory()
 {
-    figures_ = {HistoryFigures::milesPerGallon(history_.gas),
-                HistoryFigures::spendingPerMonth(history_.maintenance, history_.goodies),
-                HistoryFigures::milesPerMonth(history_.gas, history_.trips)};
+    figures_ = HistoryCharts::figuresOf(history_);
     fillCharts();
     fillSummary();
 }
@@ -262,7 +261,7 @@ void HistoryWindow::logsChanged()
     StoreRead<RideHistory> read;
     {
         BusyPointer busy(this);
-        read = Store::readRideHistory(history_.rideNumber);
+        read = Store::readRideHistory(history_.rideNumber, database_);
     }
     if (!read.status) {
         MessageBox::tell(this, QStringLiteral("History not read"), read.status.message(), MessageBox::Icon::Critical);

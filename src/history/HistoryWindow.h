@@ -8,6 +8,7 @@
 
 #include <array>
 
+class ReminderStore;
 class QLabel;
 class QTabWidget;
 class QVBoxLayout;
@@ -27,7 +28,9 @@ class HistoryWindow : public QDialog
 
 public:
     // Shows the history read from the files, of the ride shown as `shown`.
-    HistoryWindow(RideHistory history, const ShownRide &shown, QWidget *parent = nullptr);
+    // The entries' extras are read again from `database` when given.
+    HistoryWindow(RideHistory history, const ShownRide &shown, QWidget *parent = nullptr,
+                  const ReminderStore *database = nullptr);
 
     // Adds a page after the window's own.
     void addPage(QWidget *page, const QString &title);
@@ -55,6 +58,7 @@ private:
     void fillCharts();
     void fillSummary();
 
+    const ReminderStore *database_;
     ShownRide shown_;
     RideHistory history_;
     HistoryCharts::Figures figures_;

@@ -42,4 +42,16 @@ struct Figures
 // The fill-ups in the order they were made (the list's date order).
 Figures of(std::span<const FillUp> fillUps);
 
+// The figures of fill-ups of any kind, in that order: fillUp(i) gives the
+// i-th as a FillUp.
+template<class FillUpAt>
+Figures of(std::size_t count, FillUpAt fillUp)
+{
+    std::vector<FillUp> fillUps;
+    fillUps.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        fillUps.push_back(fillUp(i));
+    return of(fillUps);
+}
+
 } // namespace FuelEconomy

@@ -4,21 +4,6 @@
 #include "store/EntryCommands.h"
 #include "store/LogScan.h"
 
-namespace {
-
-std::vector<FuelEconomy::FillUp> fillUpsOf(const LogListing &listing)
-{
-    std::vector<FuelEconomy::FillUp> fillUps;
-    fillUps.reserve(listing.entries.size());
-    for (int i = 0; i < listing.count(); ++i) {
-        const EntryExtras extras = listing.extrasOf(i);
-        fillUps.push_back({double(listing.entry(i).miles), double(listing.entry(i).gallons), extras.partial, extras.missed});
-    }
-    return fillUps;
-}
-
-} // namespace
-
 FileStatus LogListing::read(double rideKey, const ReminderStore *database)
 {
     StoreRead<std::vector<LogEntry>> listing = Store::scanLog(kind, rideKey);
@@ -33,10 +18,12 @@ FileStatus LogListing::read(double rideKey, const ReminderStore *database)
         totals.add(kind, entry(i), extrasOf(i));
     economy.clear();
     if (kind == LogKind::Gas) {
-        const FuelEconomy::Figures figures = FuelEconomy::of(fillUpsOf(*this));
+        const FuelEconomy::Figures figures = FuelEconomy::of(entries.size(), [this](std::size_t i) {
+            const EntryExtras own = extrasOf(int(i));
+            return FuelEconomy::FillUp{double(entries[i].miles), double(entries[i].gallons), own.partial, own.missed};
+        });
         economy = figures.perFillUp;
-        totals.countedMiles = figures.countedMiles;
-        totals.countedGallons = figures.countedFuel;
+        totals.count(figures);
     }
     return status;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/FuelEconomy.h"
 #include "model/LogKindInfo.h"
 #include "store/LogEntry.h"
 
@@ -43,6 +44,12 @@ struct LogTotals
     double countedGallons = 0;
 
     void add(LogKind kind, const LogEntry &entry, const EntryExtras &extras = {});
+    // Gasoline: counts the chains of the figures (see FuelEconomy) instead.
+    void count(const FuelEconomy::Figures &figures)
+    {
+        countedMiles = figures.countedMiles;
+        countedGallons = figures.countedFuel;
+    }
 
     // The gasoline log's overall miles per gallon: from 1 mile counted on,
     // when the gallons counted do not add up to 0.

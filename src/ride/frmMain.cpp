@@ -108,7 +108,7 @@ frmMain::frmMain(QWidget *parent)
 void frmMain::cmdRideHistory_Click(bool remindersFirst)
 {
     ShowRideHistory(
-        this, m_state.CurrentRide, [this] { m_logs->refillAll(); },
+        this, m_state.CurrentRide, m_reminders->store(), [this] { m_logs->refillAll(); },
         [this, remindersFirst](HistoryWindow &window) { m_reminders->addPage(window, remindersFirst); });
     m_reminders->refreshNotice();
 }

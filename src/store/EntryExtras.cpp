@@ -68,6 +68,18 @@ FileStatus shift(QSqlDatabase &database, const QString &fileName, LogKind log, d
                {by, logIndex(log), rideKey, qint64(from.head), from.occurrence});
 }
 
+// Whether the file has the table: one that no Torqal with entry values
+// wrote to, read without a program that may write, has none, and no values.
+FileStatus holdsTable(QSqlDatabase &database, const QString &fileName, bool &holds)
+{
+    QSqlQuery query;
+    FileStatus status = run(database, fileName, QStringLiteral("read ") + fileName,
+                            QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'entry_extra'"), {},
+                            &query);
+    holds = status && query.next();
+    return status;
+}
+
 } // namespace
 
 QStringList tables()
@@ -82,6 +94,9 @@ QStringList tables()
 FileStatus read(QSqlDatabase &database, const QString &fileName, LogKind log, double rideKey, ExtrasByHead &extras)
 {
     extras.clear();
+    bool holds = false;
+    if (FileStatus status = holdsTable(database, fileName, holds); !status || !holds)
+        return status;
     QSqlQuery query;
     FileStatus status = run(database, fileName, QStringLiteral("read ") + fileName,
                             QStringLiteral("SELECT head, occurrence, odometer, cost, partial, missed FROM entry_extra "
@@ -125,6 +140,9 @@ FileStatus removeRide(QSqlDatabase &database, const QString &fileName, double ri
 FileStatus readAll(QSqlDatabase &database, const QString &fileName, std::vector<Row> &rows)
 {
     rows.clear();
+    bool holds = false;
+    if (FileStatus status = holdsTable(database, fileName, holds); !status || !holds)
+        return status;
     QSqlQuery query;
     FileStatus status = run(database, fileName, QStringLiteral("read ") + fileName,
                             QStringLiteral("SELECT %1 FROM entry_extra ORDER BY log, ride_key, head, occurrence").arg(Columns),

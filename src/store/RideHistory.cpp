@@ -2,6 +2,7 @@
 
 #include "data/FieldCodec.h"
 #include "data/RecordFile.h"
+#include "store/EntryCommands.h"
 #include "store/LogEntry.h"
 
 #include <QFileInfo>
@@ -12,19 +13,44 @@
 namespace {
 
 // Each entry's day is worked out once, not at every comparison: sorting a
-// log of 32767 entries takes about half a million comparisons.
+// log of 32767 entries takes about half a million comparisons. The keys move
+// with their entries.
 template<DataRecord Record>
-void sortByDay(std::vector<Record> &entries)
+void sortByDay(std::vector<Record> &entries, std::vector<EntryHead> &keys)
 {
     std::vector<std::pair<int, std::size_t>> days(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i)
         days[i] = {dateSortNumber(entries[i].EntryDate), i};
     std::stable_sort(days.begin(), days.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     std::vector<Record> sorted;
+    std::vector<EntryHead> sortedKeys;
     sorted.reserve(entries.size());
-    for (const auto &day : days)
+    sortedKeys.reserve(keys.size());
+    for (const auto &day : days) {
         sorted.push_back(std::move(entries[day.second]));
+        sortedKeys.push_back(keys[day.second]);
+    }
     entries = std::move(sorted);
+    keys = std::move(sortedKeys);
+}
+
+LogKind logOf(DataFileKind kind)
+{
+    switch (kind) {
+    case DataFileKind::Goodies:
+        return LogKind::Goodies;
+    case DataFileKind::Trips:
+        return LogKind::Trips;
+    case DataFileKind::Gas:
+        return LogKind::Gas;
+    default:
+        return LogKind::Maintenance;
+    }
+}
+
+std::vector<EntryHead> &keysOf(RideHistory &history, LogKind kind)
+{
+    return history.keys[std::size_t(logIndex(kind) - 1)];
 }
 
 std::vector<ExpenseRecord> &entriesOf(RideHistory &history, const RecordFile<ExpenseRecord> &file)
@@ -60,13 +86,18 @@ FileStatus readLog(DataFileKind kind, std::vector<RideHistory> &histories)
     FileStatus status = OpenRecordFile(file);
     if (!status)
         return closing(file, status);
+    QHash<quint64, int> heads; // how many unmarked records of each head came before
     status = file.scan([&](int, const char *bytes) {
         const auto found = rideOfKey.find(FieldCodec::loadDouble(bytes));
         if (found != rideOfKey.end()) {
             Record entry = decodeRecord<Record>(bytes);
             // An entry an older program left marked deleted is not listed.
-            if (!IsMarked(entry))
-                entriesOf(histories[found->second], file).push_back(std::move(entry));
+            if (!IsMarked(entry)) {
+                RideHistory &history = histories[found->second];
+                entriesOf(history, file).push_back(std::move(entry));
+                const quint64 head = recordHead(bytes, HeadLength<Record>);
+                keysOf(history, logOf(kind)).push_back({head, heads[head]++});
+            }
         }
         return true;
     });
@@ -85,19 +116,25 @@ FileStatus readLogs(std::vector<RideHistory> &histories)
     if (!status)
         return status;
     for (RideHistory &history : histories) {
-        sortByDay(history.maintenance);
-        sortByDay(history.goodies);
-        sortByDay(history.trips);
-        sortByDay(history.gas);
+        sortByDay(history.maintenance, keysOf(history, LogKind::Maintenance));
+        sortByDay(history.goodies, keysOf(history, LogKind::Goodies));
+        sortByDay(history.trips, keysOf(history, LogKind::Trips));
+        sortByDay(history.gas, keysOf(history, LogKind::Gas));
     }
     return {};
 }
 
 } // namespace
 
+EntryExtras RideHistory::extrasOf(LogKind kind, std::size_t index) const
+{
+    const std::vector<EntryExtras> &ofLog = extras[std::size_t(logIndex(kind) - 1)];
+    return index < ofLog.size() ? ofLog[index] : EntryExtras();
+}
+
 namespace Store {
 
-StoreRead<RideHistory> readRideHistory(int rideNumber)
+StoreRead<RideHistory> readRideHistory(int rideNumber, const ReminderStore *database)
 {
     StoreRead<RideHistory> history;
     RecordFile<RideRecord> rides(DataFileKind::Rides);
@@ -122,6 +159,8 @@ StoreRead<RideHistory> readRideHistory(int rideNumber)
     one.front().rideNumber = rideNumber;
     one.front().ride = rides.buffer;
     history.status = readLogs(one);
+    if (history.status && database)
+        history.status = readEntryExtras(*database, one.front());
     history.value = std::move(one.front());
     return history;
 }
@@ -149,6 +188,22 @@ StoreRead<std::vector<RideHistory>> readAllRideHistories()
     status = closing(rides, status);
     histories.status = status ? readLogs(histories.value) : status;
     return histories;
+}
+
+FileStatus readEntryExtras(const ReminderStore &database, RideHistory &history)
+{
+    for (LogKind kind : AllLogKinds) {
+        ExtrasByHead byKey;
+        if (FileStatus status = readEntryExtras(database, kind, history.ride.RideKey, byKey); !status)
+            return status;
+        const std::size_t k = std::size_t(logIndex(kind) - 1);
+        history.extras[k].clear();
+        if (byKey.isEmpty())
+            continue;
+        for (const EntryHead &key : history.keys[k])
+            history.extras[k].push_back(byKey.value(key));
+    }
+    return {};
 }
 
 } // namespace Store

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "data/Records.h"
+#include "store/EntryExtras.h"
 #include "store/StoreResult.h"
 
+#include <array>
 #include <vector>
+
+class ReminderStore;
 
 // A ride with every entry of its four logs, as values: what the history
 // window, its PDF and the CSV export show. Each log holds the entries in the
@@ -17,6 +21,14 @@ struct RideHistory
     std::vector<ExpenseRecord> goodies;
     std::vector<TripRecord> trips;
     std::vector<GasRecord> gas;
+    // Per log (maintenance, goodies, trips, gasoline), each entry's key in
+    // Torqal.db, and its extras once readEntryExtras has read them: in the
+    // order of the entries.
+    std::array<std::vector<EntryHead>, 4> keys;
+    std::array<std::vector<EntryExtras>, 4> extras;
+
+    // The extras of entry `index` of the log; none before they are read.
+    EntryExtras extrasOf(LogKind kind, std::size_t index) const;
 };
 
 namespace Store {
@@ -24,12 +36,16 @@ namespace Store {
 // Ride `rideNumber` and its entries. Each file is read once, in large
 // blocks, and closed again; nothing is written, and a missing file is not
 // created (a missing log has no entries). A number outside the ride file is
-// refused with a message that names it.
-StoreRead<RideHistory> readRideHistory(int rideNumber);
+// refused with a message that names it. With Torqal.db, the entries' extras
+// too (see readEntryExtras).
+StoreRead<RideHistory> readRideHistory(int rideNumber, const ReminderStore *database = nullptr);
 
 // Every ride on file with its entries, in the order of the ride file; rides
 // marked deleted are left out. Entries whose ride is not on file are not
 // read.
 StoreRead<std::vector<RideHistory>> readAllRideHistories();
+
+// Reads the extras of the history's entries from Torqal.db.
+FileStatus readEntryExtras(const ReminderStore &database, RideHistory &history);
 
 } // namespace Store

@@ -109,6 +109,8 @@ private slots:
         QCOMPARE(milesPerMonth(fillUps, trips), miles);
     }
 
+    // The fill-ups' costs count in the running costs, which the cost per
+    // mile divides, and a partial fill-up joins the next full one.
     void summaryOfASoldRide()
     {
         RideHistory history;
@@ -119,22 +121,30 @@ private slots:
                                expense(RideA, day(2020, 3, 5), QStringLiteral("Brakes"), 15000000)};
         history.goodies = {expense(RideA, day(2020, 2, 5), QStringLiteral("Roof rack"), 2500000)};
         history.gas = {gas(RideA, day(2020, 1, 1), 10, 300), gas(RideA, day(2020, 2, 1), 12, 330),
-                       gas(RideA, day(2020, 3, 1), 0, 10)};
+                       gas(RideA, day(2020, 3, 1), 2, 10)};
+        const auto costing = [](qint64 cost, bool partial = false) {
+            EntryExtras extras;
+            extras.cost = cost;
+            extras.partial = partial;
+            return extras;
+        };
+        history.extras[3] = {costing(300000), costing(360000, true), costing(60000)};
         const QList<SummaryLine> expected = {
             {QStringLiteral("Price paid"), QStringLiteral("$10,000.00")},
             {QStringLiteral("Maintenance and repairs"), QStringLiteral("$2,000.00")},
             {QStringLiteral("Goodies"), QStringLiteral("$250.00")},
+            {QStringLiteral("Fuel"), QStringLiteral("$72.00")},
             {QStringLiteral("Price sold"), QStringLiteral("$6,000.00")},
-            {QStringLiteral("Net cost of the ride"), QStringLiteral("$6,250.00")},
+            {QStringLiteral("Net cost of the ride"), QStringLiteral("$6,322.00")},
             {QStringLiteral("Miles logged (gasoline log)"), QStringLiteral("640")},
-            {QStringLiteral("Cost per mile"), QStringLiteral("$9.77")},
-            {QStringLiteral("Overall miles per gallon"), QStringLiteral("29.1")},
+            {QStringLiteral("Cost per mile (maintenance, goodies and fuel)"), QStringLiteral("$3.63")},
+            {QStringLiteral("Overall miles per gallon"), QStringLiteral("26.7")},
             {QStringLiteral("Best miles per gallon"), QStringLiteral("30.0")},
-            {QStringLiteral("Worst miles per gallon"), QStringLiteral("27.5")},
+            {QStringLiteral("Worst miles per gallon"), QStringLiteral("24.3")},
             {QStringLiteral("Latest maintenance or repair"), QStringLiteral("03/05/2020   Brakes")},
             {QStringLiteral("Latest goody"), QStringLiteral("02/05/2020   Roof rack")},
             {QStringLiteral("Latest trip"), QStringLiteral("(no entries)")},
-            {QStringLiteral("Latest fill-up"), QStringLiteral("03/01/2020   .0 gallons, 10 miles")},
+            {QStringLiteral("Latest fill-up"), QStringLiteral("03/01/2020   2.0 gallons, 10 miles")},
         };
         QCOMPARE(summaryLines(summarise(history)), expected);
     }
@@ -144,10 +154,11 @@ private slots:
         RideHistory history;
         history.ride.PricePaid = 50000000;
         const QList<SummaryLine> lines = summaryLines(summarise(history));
-        QCOMPARE(lines.size(), 13); // no price sold
-        QCOMPARE(lines.at(3), (SummaryLine{QStringLiteral("Net cost of the ride"), QStringLiteral("$5,000.00")}));
-        QCOMPARE(lines.at(5).value, QStringLiteral("(no miles logged)"));
-        QCOMPARE(lines.at(6).value, QStringLiteral("(no fill-ups with miles and gallons)"));
+        QCOMPARE(lines.size(), 14); // no price sold
+        QCOMPARE(lines.at(3).value, QStringLiteral("(no fill-up costs given)"));
+        QCOMPARE(lines.at(4), (SummaryLine{QStringLiteral("Net cost of the ride"), QStringLiteral("$5,000.00")}));
+        QCOMPARE(lines.at(6).value, QStringLiteral("(no miles logged)"));
+        QCOMPARE(lines.at(7).value, QStringLiteral("(no fill-ups with miles and gallons)"));
     }
 };
 

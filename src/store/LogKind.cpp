@@ -8,6 +8,17 @@ bool logKindFromIndex(int index, LogKind &kind)
     return true;
 }
 
+bool logKindOfFile(DataFileKind file, LogKind &kind)
+{
+    for (LogKind log : AllLogKinds) {
+        if (logDataFile(log) == file) {
+            kind = log;
+            return true;
+        }
+    }
+    return false;
+}
+
 DataFileKind logDataFile(LogKind kind)
 {
     switch (kind) {

@@ -19,3 +19,5 @@ bool logKindFromIndex(int index, LogKind &kind);
 
 // The data file that holds the log's entries.
 DataFileKind logDataFile(LogKind kind);
+// The log whose entries the file holds; false for the ride file.
+bool logKindOfFile(DataFileKind file, LogKind &kind);

@@ -34,20 +34,6 @@ void sortByDay(std::vector<Record> &entries, std::vector<EntryHead> &keys)
     keys = std::move(sortedKeys);
 }
 
-LogKind logOf(DataFileKind kind)
-{
-    switch (kind) {
-    case DataFileKind::Goodies:
-        return LogKind::Goodies;
-    case DataFileKind::Trips:
-        return LogKind::Trips;
-    case DataFileKind::Gas:
-        return LogKind::Gas;
-    default:
-        return LogKind::Maintenance;
-    }
-}
-
 std::vector<EntryHead> &keysOf(RideHistory &history, LogKind kind)
 {
     return history.keys[std::size_t(logIndex(kind) - 1)];
@@ -86,6 +72,8 @@ FileStatus readLog(DataFileKind kind, std::vector<RideHistory> &histories)
     FileStatus status = OpenRecordFile(file);
     if (!status)
         return closing(file, status);
+    LogKind log = LogKind::Maintenance;
+    (void)logKindOfFile(kind, log);
     QHash<quint64, int> heads; // how many unmarked records of each head came before
     status = file.scan([&](int, const char *bytes) {
         const auto found = rideOfKey.find(FieldCodec::loadDouble(bytes));
@@ -96,7 +84,7 @@ FileStatus readLog(DataFileKind kind, std::vector<RideHistory> &histories)
                 RideHistory &history = histories[found->second];
                 entriesOf(history, file).push_back(std::move(entry));
                 const quint64 head = recordHead(bytes, HeadLength<Record>);
-                keysOf(history, logOf(kind)).push_back({head, heads[head]++});
+                keysOf(history, log).push_back({head, heads[head]++});
             }
         }
         return true;

@@ -3,6 +3,7 @@
 #include "HistoryCommand.h"
 
 #include "history/CsvExport.h"
+#include "store/ReminderStore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,11 +13,14 @@ int exportCommand(const QString &folder, const QString &outFolder, int ride, QTe
     const QString target = QFileInfo(outFolder).absoluteFilePath();
     if (!enterDataFolder(folder, errors))
         return 2;
+    // The entries' extras from Torqal.db, read only (see historyCommand).
+    const ReminderStore database(ReminderStore::FileName, ReminderStore::Access::ReadOnly);
+    const ReminderStore *extras = database.isOpen() ? &database : nullptr;
     StoreRead<std::vector<RideHistory>> rides;
     if (ride == 0) {
-        rides = Store::readAllRideHistories();
+        rides = Store::readAllRideHistories(extras);
     } else {
-        StoreRead<RideHistory> one = Store::readRideHistory(ride);
+        StoreRead<RideHistory> one = Store::readRideHistory(ride, extras);
         rides.status = one.status;
         rides.value.push_back(std::move(one.value));
     }

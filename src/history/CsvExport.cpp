@@ -2,6 +2,7 @@
 
 #include "data/DateValue.h"
 #include "history/Csv.h"
+#include "model/FuelEconomy.h"
 #include "platform/ValueFormats.h"
 #include "store/RideLabels.h"
 
@@ -69,30 +70,55 @@ CsvRow entryRow(const RideHistory &ride, bool withRideColumn)
     return row;
 }
 
-void addCells(CsvRow &row, const ExpenseRecord &entry)
+QString optionalNumber(const std::optional<qint64> &value)
+{
+    return value ? QString::number(*value) : QString();
+}
+
+QString yesWhen(bool set)
+{
+    return set ? QStringLiteral("yes") : QString();
+}
+
+// One entry's cells. `figure` is a fill-up's miles per gallon.
+void addCells(CsvRow &row, const ExpenseRecord &entry, LogKind kind, const EntryExtras &extras, std::optional<double>)
 {
     row.add(csvDate(entry.EntryDate));
     row.addText(trimBlanks(entry.Description));
     row.add(entry.Cost == 0 ? QString() : csvMoney(entry.Cost));
     row.addText(trimBlanks(entry.Notes));
+    if (kind == LogKind::Maintenance)
+        row.add(optionalNumber(extras.odometer));
 }
 
-void addCells(CsvRow &row, const TripRecord &entry)
+void addCells(CsvRow &row, const TripRecord &entry, LogKind, const EntryExtras &extras, std::optional<double>)
 {
     row.add(csvDate(entry.EntryDate));
     row.addText(trimBlanks(entry.Description));
     row.add(entry.Miles == 0 ? QString() : QString::number(entry.Miles));
     row.addText(trimBlanks(entry.Notes));
+    row.add(optionalNumber(extras.odometer));
 }
 
-void addCells(CsvRow &row, const GasRecord &entry)
+void addCells(CsvRow &row, const GasRecord &entry, LogKind, const EntryExtras &extras, std::optional<double> figure)
 {
     row.add(csvDate(entry.EntryDate));
     row.add(csvNumber(entry.Gallons));
     row.add(QString::number(entry.Miles));
-    const double mpg = entry.Miles / static_cast<double>(entry.Gallons);
-    row.add(entry.Gallons != 0 && std::isfinite(mpg) ? QString::number(mpg, 'f', 1) : QString());
+    row.add(figure ? QString::number(*figure, 'f', 1) : QString());
     row.addText(trimBlanks(entry.Notes));
+    row.add(optionalNumber(extras.odometer));
+    row.add(extras.cost ? csvMoney(*extras.cost) : QString());
+    row.add(yesWhen(extras.partial));
+    row.add(yesWhen(extras.missed));
+}
+
+std::vector<std::optional<double>> figuresOf(const RideHistory &ride)
+{
+    return FuelEconomy::of(ride.gas.size(), [&](std::size_t i) {
+        const EntryExtras own = ride.extrasOf(LogKind::Gas, i);
+        return FuelEconomy::FillUp{double(ride.gas[i].Miles), double(ride.gas[i].Gallons), own.partial, own.missed};
+    }).perFillUp;
 }
 
 template<class Record>
@@ -101,9 +127,12 @@ CsvFile logFile(LogKind kind, const std::vector<RideHistory> &rides, std::vector
 {
     CsvFile file{csvFileName(kind), headerRow(csvLogHeader(kind), withRideColumn).line()};
     for (const RideHistory &ride : rides) {
-        for (const Record &entry : ride.*log) {
+        const std::vector<Record> &entries = ride.*log;
+        const std::vector<std::optional<double>> figures =
+            kind == LogKind::Gas ? figuresOf(ride) : std::vector<std::optional<double>>(entries.size());
+        for (std::size_t i = 0; i < entries.size(); ++i) {
             CsvRow row = entryRow(ride, withRideColumn);
-            addCells(row, entry);
+            addCells(row, entries[i], kind, ride.extrasOf(kind, i), figures[i]);
             file.text += row.line();
         }
     }
@@ -131,15 +160,19 @@ QStringList csvLogHeader(LogKind kind)
 {
     switch (kind) {
     case LogKind::Maintenance:
+        return {QStringLiteral("Date"), QStringLiteral("Description"), QStringLiteral("Cost"), QStringLiteral("Notes"),
+                QStringLiteral("Odometer")};
     case LogKind::Goodies:
         return {QStringLiteral("Date"), QStringLiteral("Description"), QStringLiteral("Cost"), QStringLiteral("Notes")};
     case LogKind::Trips:
-        return {QStringLiteral("Date"), QStringLiteral("Description"), QStringLiteral("Miles"), QStringLiteral("Notes")};
+        return {QStringLiteral("Date"), QStringLiteral("Description"), QStringLiteral("Miles"), QStringLiteral("Notes"),
+                QStringLiteral("Odometer")};
     case LogKind::Gas:
         break;
     }
     return {QStringLiteral("Date"), QStringLiteral("Gallons"), QStringLiteral("Miles"), QStringLiteral("MPG"),
-            QStringLiteral("Notes")};
+            QStringLiteral("Notes"), QStringLiteral("Odometer"), QStringLiteral("Cost"), QStringLiteral("Partial"),
+            QStringLiteral("Missed")};
 }
 
 std::vector<CsvFile> csvExport(const std::vector<RideHistory> &rides, bool withRideColumn)

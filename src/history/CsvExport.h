@@ -20,8 +20,12 @@
 // with a decimal point and no thousands separators (1234.50, 12.4), text as
 // the lists show it (without its surrounding blanks), notes with their line
 // breaks, and text that a spreadsheet would run as a formula with an
-// apostrophe in front (see csvTextCell in Csv.h). A gasoline entry's MPG is computed for the reader and empty without
-// gallons; it is never read back. An export of every ride puts two
+// apostrophe in front (see csvTextCell in Csv.h). A gasoline entry's MPG is
+// computed for the reader (see FuelEconomy) and empty where there is no
+// figure; it is never read back. What an entry holds beyond its record
+// follows its notes: the odometer reading (maintenance, trips, gasoline),
+// and a fill-up's cost and "yes" where it was partial or followed a missed
+// one; a cell is empty where the entry holds nothing. An export of every ride puts two
 // columns first in each file: Ride, the ride's number in the ride file at the
 // time of the export, the same in ride.csv and in the logs, and Ride Name, the
 // name the rides menu lists it by (its own name, or year, make and model).

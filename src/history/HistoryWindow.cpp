@@ -209,7 +209,7 @@ void HistoryWindow::exportCsv(bool everyRide)
     std::vector<RideHistory> rides{history_};
     if (everyRide) {
         BusyPointer busy(this);
-        StoreRead<std::vector<RideHistory>> all = Store::readAllRideHistories();
+        StoreRead<std::vector<RideHistory>> all = Store::readAllRideHistories(database_);
         if (!all.status) {
             MessageBox::tell(this, QStringLiteral("Nothing exported"), all.status.message(), MessageBox::Icon::Critical);
             return;

@@ -4,8 +4,10 @@
 #include "data/RecordFile.h"
 #include "store/EntryCommands.h"
 #include "store/LogEntry.h"
+#include "store/ReminderStore.h"
 
 #include <QFileInfo>
+#include <QSqlDatabase>
 
 #include <algorithm>
 #include <map>
@@ -114,6 +116,21 @@ FileStatus readLogs(std::vector<RideHistory> &histories)
 
 } // namespace
 
+namespace {
+
+// The extras of the history's entries of the log from those of its ride.
+void takeExtras(RideHistory &history, LogKind kind, const ExtrasByHead &byKey)
+{
+    const std::size_t k = std::size_t(logIndex(kind) - 1);
+    history.extras[k].clear();
+    if (byKey.isEmpty())
+        return;
+    for (const EntryHead &key : history.keys[k])
+        history.extras[k].push_back(byKey.value(key));
+}
+
+} // namespace
+
 EntryExtras RideHistory::extrasOf(LogKind kind, std::size_t index) const
 {
     const std::vector<EntryExtras> &ofLog = extras[std::size_t(logIndex(kind) - 1)];
@@ -153,7 +170,7 @@ StoreRead<RideHistory> readRideHistory(int rideNumber, const ReminderStore *data
     return history;
 }
 
-StoreRead<std::vector<RideHistory>> readAllRideHistories()
+StoreRead<std::vector<RideHistory>> readAllRideHistories(const ReminderStore *database)
 {
     StoreRead<std::vector<RideHistory>> histories;
     RecordFile<RideRecord> rides(DataFileKind::Rides);
@@ -175,6 +192,8 @@ StoreRead<std::vector<RideHistory>> readAllRideHistories()
     }
     status = closing(rides, status);
     histories.status = status ? readLogs(histories.value) : status;
+    if (histories.status && database)
+        histories.status = readEntryExtras(*database, histories.value);
     return histories;
 }
 
@@ -184,12 +203,29 @@ FileStatus readEntryExtras(const ReminderStore &database, RideHistory &history)
         ExtrasByHead byKey;
         if (FileStatus status = readEntryExtras(database, kind, history.ride.RideKey, byKey); !status)
             return status;
-        const std::size_t k = std::size_t(logIndex(kind) - 1);
-        history.extras[k].clear();
-        if (byKey.isEmpty())
-            continue;
-        for (const EntryHead &key : history.keys[k])
-            history.extras[k].push_back(byKey.value(key));
+        takeExtras(history, kind, byKey);
+    }
+    return {};
+}
+
+FileStatus readEntryExtras(const ReminderStore &database, std::vector<RideHistory> &histories)
+{
+    // Every row at once: a query per ride and log would take long with
+    // thousands of rides.
+    std::vector<EntryExtrasTable::Row> rows;
+    const FileStatus status =
+        database.read([&](QSqlDatabase &db) { return EntryExtrasTable::readAll(db, database.path(), rows); });
+    if (!status || rows.empty())
+        return status;
+    std::map<std::pair<int, double>, ExtrasByHead> byLogAndRide;
+    for (const EntryExtrasTable::Row &row : rows)
+        byLogAndRide[{logIndex(row.log), row.rideKey}].insert(row.entry, row.extras);
+    for (RideHistory &history : histories) {
+        for (LogKind kind : AllLogKinds) {
+            const auto found = byLogAndRide.find({logIndex(kind), history.ride.RideKey});
+            if (found != byLogAndRide.end())
+                takeExtras(history, kind, found->second);
+        }
     }
     return {};
 }

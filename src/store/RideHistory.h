@@ -42,10 +42,11 @@ StoreRead<RideHistory> readRideHistory(int rideNumber, const ReminderStore *data
 
 // Every ride on file with its entries, in the order of the ride file; rides
 // marked deleted are left out. Entries whose ride is not on file are not
-// read.
-StoreRead<std::vector<RideHistory>> readAllRideHistories();
+// read. With Torqal.db, the entries' extras too.
+StoreRead<std::vector<RideHistory>> readAllRideHistories(const ReminderStore *database = nullptr);
 
-// Reads the extras of the history's entries from Torqal.db.
+// Reads the extras of the histories' entries from Torqal.db.
 FileStatus readEntryExtras(const ReminderStore &database, RideHistory &history);
+FileStatus readEntryExtras(const ReminderStore &database, std::vector<RideHistory> &histories);
 
 } // namespace Store

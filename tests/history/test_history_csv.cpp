@@ -90,7 +90,14 @@ private slots:
         history.ride.PurchaseDate = day(2009, 3, 15);
         history.maintenance = {expense(RideA, day(2009, 3, 15) + 0.5, QStringLiteral("Oil, filter"), 299500,
                                        QStringLiteral("Line one\r\n\"two\""))};
-        history.gas = {gas(RideA, day(2009, 4, 1), 12.4f, 350), gas(RideA, day(2009, 4, 2), 0, 10)};
+        history.gas = {gas(RideA, day(2009, 4, 1), 12.4f, 350), gas(RideA, day(2009, 4, 2), 0, 10),
+                       gas(RideA, day(2009, 4, 3), 4, 100)};
+        EntryExtras fillUp;
+        fillUp.odometer = 41250;
+        fillUp.cost = 324000;
+        EntryExtras partial;
+        partial.partial = true;
+        history.extras[3] = {fillUp, {}, partial};
         const std::vector<CsvFile> files = csvExport({history}, true);
         QCOMPARE(files.size(), std::size_t(5));
         const QStringList rideLines = fileNamed(files, "ride.csv").text.split("\r\n");
@@ -99,12 +106,13 @@ private slots:
             "Ride,Ride Name,Year,Make,Model,Style,Color,License State Type,Name,Purchase Date,"));
         QVERIFY(rideLines.at(1).startsWith("2,1998 Honda,1998,Honda,,,,,,2009-03-15,,,,,12345.6789,,"));
         QCOMPARE(fileNamed(files, "maintenance.csv").text,
-                 "Ride,Ride Name,Date,Description,Cost,Notes\r\n2,1998 Honda,2009-03-15 12:00:00,\"Oil, filter\",29.95,"
-                 "\"Line one\r\n\"\"two\"\"\"\r\n");
-        QCOMPARE(fileNamed(files, "gasoline.csv").text, "Ride,Ride Name,Date,Gallons,Miles,MPG,Notes\r\n"
-                                                        "2,1998 Honda,2009-04-01,12.4,350,28.2,\r\n"
-                                                        "2,1998 Honda,2009-04-02,0,10,,\r\n");
-        QCOMPARE(fileNamed(files, "trips.csv").text, "Ride,Ride Name,Date,Description,Miles,Notes\r\n");
+                 "Ride,Ride Name,Date,Description,Cost,Notes,Odometer\r\n2,1998 Honda,2009-03-15 12:00:00,\"Oil, filter\",29.95,"
+                 "\"Line one\r\n\"\"two\"\"\",\r\n");
+        QCOMPARE(fileNamed(files, "gasoline.csv").text, "Ride,Ride Name,Date,Gallons,Miles,MPG,Notes,Odometer,Cost,Partial,Missed\r\n"
+                                                        "2,1998 Honda,2009-04-01,12.4,350,28.2,,41250,32.40,,\r\n"
+                                                        "2,1998 Honda,2009-04-02,0,10,,,,,,\r\n"
+                                                        "2,1998 Honda,2009-04-03,4,100,,,,,yes,\r\n");
+        QCOMPARE(fileNamed(files, "trips.csv").text, "Ride,Ride Name,Date,Description,Miles,Notes,Odometer\r\n");
         QCOMPARE(csvMoney(-125000), "-12.50");
     }
 
@@ -134,7 +142,7 @@ private slots:
         history.maintenance = {expense(RideA, day(2009, 3, 15), description, -125000, text)};
         const std::vector<CsvRecord> rows = readCsv(fileNamed(csvExport({history}, false), "maintenance.csv").text);
         QCOMPARE(rows.size(), std::size_t(2));
-        QCOMPARE(rows[1].cells, (QStringList{"2009-03-15", notesOnly ? description : cell, "-12.50", cell}));
+        QCOMPARE(rows[1].cells, (QStringList{"2009-03-15", notesOnly ? description : cell, "-12.50", cell, ""}));
         const CsvImport::Entries entries =
             CsvImport::readEntries(rows, CsvImport::guessPlan(LogKind::Maintenance, rows), RideA);
         QVERIFY(entries.problems.empty());

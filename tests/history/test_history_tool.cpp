@@ -4,6 +4,8 @@
 
 #include "DemoWriter.h"
 #include "data/DataTestSupport.h"
+#include "store/EntryCommands.h"
+#include "store/ReminderStore.h"
 #include "support/UserFileFaults.h"
 
 #include <QDir>
@@ -72,6 +74,22 @@ private slots:
         QVERIFY(rideRows.startsWith(QLatin1String("Ride,Ride Name,Year,Make,")));
         QCOMPARE(rideRows.count(QRegularExpression(QStringLiteral(R"(\r\n[123],[^,\r\n]+,\d{4},)"))), 3);
         QCOMPARE(run(QStringLiteral(TORQAL_DATA_TOOL), {"export", data, out, "--ride", "4"}), 2);
+
+        // A fill-up's odometer reading and cost, kept in Torqal.db, are exported.
+        {
+            const QString previous = QDir::currentPath();
+            QVERIFY(QDir::setCurrent(data));
+            EntryExtras values;
+            values.odometer = 12345;
+            values.cost = 324000;
+            ReminderStore database(ReminderStore::FileName);
+            const StoreResult stored =
+                Store::editLogEntry(database, LogKind::Gas, 1, DataTest::recordsIn<GasRecord>("Gas.Dat").front(), values);
+            QVERIFY(QDir::setCurrent(previous));
+            QVERIFY(stored.done());
+        }
+        QCOMPARE(run(QStringLiteral(TORQAL_DATA_TOOL), {"export", data, out}), 0);
+        QVERIFY(DataTest::bytesOf(out + QStringLiteral("/gasoline.csv")).contains(",12345,32.40,,\r\n"));
         QCOMPARE(run(QStringLiteral(TORQAL_DATA_TOOL), {"history", data, "0", pdf}), 2);
 
         QCOMPARE(folderBytes(data), before);

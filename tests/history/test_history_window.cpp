@@ -119,7 +119,7 @@ private slots:
         window.exportCsv(false);
         for (const char *name : {"ride.csv", "maintenance.csv", "goodies.csv", "trips.csv", "gasoline.csv"})
             QVERIFY2(QFileInfo::exists(out + u'/' + QLatin1String(name)), name);
-        QCOMPARE(DataTest::bytesOf(out + QStringLiteral("/trips.csv")), QByteArray("Date,Description,Miles,Notes\r\n"));
+        QCOMPARE(DataTest::bytesOf(out + QStringLiteral("/trips.csv")), QByteArray("Date,Description,Miles,Notes,Odometer\r\n"));
 
         DataTest::writeBytes(out + QStringLiteral("/trips.csv"), "mine");
         world.dialog.choose(out);
@@ -132,7 +132,7 @@ private slots:
         world.messages.answer(MessageBox::Button::Yes);
         window.exportCsv(false);
         QCOMPARE(world.messages.last().title, QStringLiteral("Exported"));
-        QCOMPARE(DataTest::bytesOf(out + QStringLiteral("/trips.csv")), QByteArray("Date,Description,Miles,Notes\r\n"));
+        QCOMPARE(DataTest::bytesOf(out + QStringLiteral("/trips.csv")), QByteArray("Date,Description,Miles,Notes,Odometer\r\n"));
     }
 
     // The text of the fill-up under the pointer stays while the pointer rests

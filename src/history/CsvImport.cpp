@@ -1,6 +1,7 @@
 #include "history/CsvImport.h"
 
 #include "data/Cp1252.h"
+#include "model/EntryExtrasForm.h"
 #include "model/LogEntryForm.h"
 #include "model/LogEntryRecords.h"
 #include "model/LogKindInfo.h"
@@ -102,6 +103,39 @@ int widthOfText(LogKind kind)
     return kind == LogKind::Trips ? TripRecord::DescriptionWidth : ExpenseRecord::DescriptionWidth;
 }
 
+enum ExtraColumn { OdometerColumn = 0, CostColumn = 1, PartialColumn = 2, MissedColumn = 3 };
+
+// A check box's cell: empty or "no" for unticked, "yes" for ticked, and
+// the other ways spreadsheets write them.
+std::optional<bool> readTick(const QString &cell)
+{
+    const QString text = cell.trimmed().toLower();
+    if (text.isEmpty() || text == u"no" || text == u"false" || text == u"0" || text == u"n")
+        return false;
+    if (text == u"yes" || text == u"true" || text == u"1" || text == u"y" || text == u"x")
+        return true;
+    return std::nullopt;
+}
+
+// The extras of the row, or why they cannot be read.
+std::optional<QString> readExtras(const CsvRecord &row, const Plan &plan, EntryExtras &extras)
+{
+    const auto cell = [&](ExtraColumn column) {
+        const int at = plan.extraColumns[std::size_t(column)];
+        return at == NoColumn ? QString() : row.cells.value(at);
+    };
+    EntryExtrasForm::Boxes boxes{cell(OdometerColumn), cell(CostColumn), false, false};
+    for (const auto &[column, tick] : {std::pair{PartialColumn, &boxes.partial}, std::pair{MissedColumn, &boxes.missed}}) {
+        const std::optional<bool> ticked = readTick(cell(column));
+        if (!ticked)
+            return QStringLiteral("\"%1\" is neither yes nor no").arg(cell(column));
+        *tick = *ticked;
+    }
+    if (const auto problem = EntryExtrasForm::read(boxes, extras))
+        return problem->message;
+    return std::nullopt;
+}
+
 // Adds the row's entry, or says why it cannot be one.
 std::optional<QString> readEntry(const EntryFields &fields, LogKind kind, double rideKey, const QLocale &locale,
                                  Entries &entries)
@@ -162,6 +196,13 @@ Plan guessPlan(LogKind kind, const std::vector<CsvRecord> &rows)
     }
     plan.rideColumn = columnNaming(header, {QStringLiteral("ride")});
     plan.ride = ridesOf(rows, plan).value(0);
+    if (EntryExtrasForm::hasOdometer(kind))
+        plan.extraColumns[OdometerColumn] = columnNaming(header, {QStringLiteral("odometer"), QStringLiteral("odo")});
+    if (EntryExtrasForm::hasFillUpBoxes(kind)) {
+        plan.extraColumns[CostColumn] = columnNaming(header, {QStringLiteral("cost")});
+        plan.extraColumns[PartialColumn] = columnNaming(header, {QStringLiteral("partial")});
+        plan.extraColumns[MissedColumn] = columnNaming(header, {QStringLiteral("missed")});
+    }
     return plan;
 }
 
@@ -206,8 +247,16 @@ Entries readEntries(const std::vector<CsvRecord> &rows, const Plan &plan, double
         if (plan.kind != LogKind::Gas)
             fields[TextField] = textOfCsvCell(fields[TextField]);
         fields[NotesField] = trimBlanks(notesAsStored(textOfCsvCell(fields[NotesField])));
-        if (const auto problem = readEntry(fields, plan.kind, rideKey, locale, entries))
+        const bool withExtras =
+            std::any_of(plan.extraColumns.begin(), plan.extraColumns.end(), [](int c) { return c != NoColumn; });
+        EntryExtras extras;
+        std::optional<QString> problem = withExtras ? readExtras(row, plan, extras) : std::nullopt;
+        if (!problem)
+            problem = readEntry(fields, plan.kind, rideKey, locale, entries);
+        if (problem)
             entries.problems.push_back({row.line, *problem});
+        else if (withExtras)
+            entries.extras.push_back(extras);
     }
     return entries;
 }

@@ -2,6 +2,7 @@
 
 #include "data/Records.h"
 #include "history/Csv.h"
+#include "store/EntryExtras.h"
 #include "store/LogKind.h"
 
 #include <QLocale>
@@ -49,6 +50,11 @@ struct Plan
     // entries of the other rides never land in the shown ride's log.
     int rideColumn = NoColumn;
     QString ride;
+    // The columns of what an entry holds beyond its record (see
+    // EntryExtras), found by their header names as the export writes them:
+    // Odometer (maintenance, trips, gasoline), and for gasoline Cost, Partial
+    // and Missed.
+    std::array<int, 4> extraColumns{NoColumn, NoColumn, NoColumn, NoColumn};
 };
 
 // The plan the header suggests: a first row in which a cell names a field
@@ -80,6 +86,9 @@ struct Entries
     std::vector<ExpenseRecord> expenses;
     std::vector<TripRecord> trips;
     std::vector<GasRecord> gas;
+    // Each entry's extras, in the order of the entries; empty when the plan
+    // has no column for them.
+    std::vector<EntryExtras> extras;
     std::vector<Problem> problems;
     int otherRides = 0; // rows of other rides than the plan's, left out
 

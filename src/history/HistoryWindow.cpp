@@ -41,7 +41,7 @@ QString fileNameOf(QString name)
 
 } // namespace
 
-HistoryWindow::HistoryWindow(RideHistory history, const ShownRide &shown, QWidget *parent, const ReminderStore *database)
+HistoryWindow::HistoryWindow(RideHistory history, const ShownRide &shown, QWidget *parent, ReminderStore *database)
     : QDialog(parent)
     , database_(database)
     , shown_(shown)
@@ -244,7 +244,7 @@ void HistoryWindow::importCsv()
     const QString path = FileDialog::openFile(this, QStringLiteral("Import CSV into a log"), FileDialog::Kind::Csv);
     if (path.isEmpty())
         return;
-    ImportWindow import(history_.ride.RideKey, history_.rideNumber, shown_.displayName, path, this);
+    ImportWindow import(history_.ride.RideKey, history_.rideNumber, shown_.displayName, path, this, database_);
     if (!import.readFailure().isEmpty()) {
         MessageBox::tell(this, QStringLiteral("Nothing imported"), import.readFailure(), MessageBox::Icon::Critical);
         return;

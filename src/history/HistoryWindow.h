@@ -30,7 +30,7 @@ public:
     // Shows the history read from the files, of the ride shown as `shown`.
     // The entries' extras are read again from `database` when given.
     HistoryWindow(RideHistory history, const ShownRide &shown, QWidget *parent = nullptr,
-                  const ReminderStore *database = nullptr);
+                  ReminderStore *database = nullptr);
 
     // Adds a page after the window's own.
     void addPage(QWidget *page, const QString &title);
@@ -58,7 +58,7 @@ private:
     void fillCharts();
     void fillSummary();
 
-    const ReminderStore *database_;
+    ReminderStore *database_;
     ShownRide shown_;
     RideHistory history_;
     HistoryCharts::Figures figures_;

@@ -2,7 +2,9 @@
 
 #include "history/CsvExport.h"
 #include "history/HistoryButtons.h"
+#include "store/EntryCommands.h"
 #include "store/LogEntryWrite.h"
+#include "store/ReminderStore.h"
 #include "model/LogRows.h"
 #include "platform/BusyPointer.h"
 #include "platform/MessageBox.h"
@@ -51,8 +53,9 @@ void previewEntries(QTableWidget *table, LogKind kind, const std::vector<Record>
 } // namespace
 
 ImportWindow::ImportWindow(double rideKey, int rideNumber, const QString &rideName, const QString &csvPath,
-                           QWidget *parent)
+                           QWidget *parent, ReminderStore *database)
     : QDialog(parent)
+    , database_(database)
     , rideKey_(rideKey)
     , rideNumber_(QString::number(rideNumber))
     , rideName_(rideName)
@@ -215,6 +218,41 @@ void ImportWindow::refresh()
     import_->setEnabled(entries_.count() > 0);
 }
 
+// The entries, with their extras into Torqal.db when the file has them.
+StoreResult ImportWindow::append() const
+{
+    const std::vector<EntryExtras> &extras = entries_.extras;
+    if (extras.empty()) {
+        switch (plan_.kind) {
+        case LogKind::Maintenance:
+        case LogKind::Goodies:
+            return Store::appendLogEntries(plan_.kind, entries_.expenses);
+        case LogKind::Trips:
+            return Store::appendLogEntries(entries_.trips);
+        case LogKind::Gas:
+            break;
+        }
+        return Store::appendLogEntries(entries_.gas);
+    }
+    if (!database_) {
+        return {StoreOutcome::NothingWritten,
+                FileStatus::failure(ReminderStore::FileName,
+                                    QStringLiteral("The odometer readings and costs of the file are kept in %1, which cannot "
+                                                   "be used now")
+                                        .arg(ReminderStore::FileName))};
+    }
+    switch (plan_.kind) {
+    case LogKind::Maintenance:
+    case LogKind::Goodies:
+        return Store::appendLogEntries(*database_, plan_.kind, entries_.expenses, extras);
+    case LogKind::Trips:
+        return Store::appendLogEntries(*database_, entries_.trips, extras);
+    case LogKind::Gas:
+        break;
+    }
+    return Store::appendLogEntries(*database_, entries_.gas, extras);
+}
+
 void ImportWindow::confirm()
 {
     if (entries_.count() == 0)
@@ -222,18 +260,7 @@ void ImportWindow::confirm()
     StoreResult appended;
     {
         BusyPointer busy(this);
-        switch (plan_.kind) {
-        case LogKind::Maintenance:
-        case LogKind::Goodies:
-            appended = Store::appendLogEntries(plan_.kind, entries_.expenses);
-            break;
-        case LogKind::Trips:
-            appended = Store::appendLogEntries(entries_.trips);
-            break;
-        case LogKind::Gas:
-            appended = Store::appendLogEntries(entries_.gas);
-            break;
-        }
+        appended = append();
     }
     if (!appended.done()) {
         MessageBox::tell(this, QStringLiteral("Import not finished"),

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "history/CsvImport.h"
+#include "store/StoreResult.h"
 
 #include <QDialog>
 
 #include <array>
 
+class ReminderStore;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -31,9 +33,11 @@ public:
     static constexpr int PreviewRows = 10;
 
     // rideNumber is the ride's number in the ride file, by which an export
-    // of every ride names it in its Ride column.
+    // of every ride names it in its Ride column. The entries' extras
+    // (odometer, cost, ...) go into `database`; without one, a file with
+    // such columns is refused at Import.
     ImportWindow(double rideKey, int rideNumber, const QString &rideName, const QString &csvPath,
-                 QWidget *parent = nullptr);
+                 QWidget *parent = nullptr, ReminderStore *database = nullptr);
 
     // Why the file could not be read; the window should then not be shown.
     QString readFailure() const { return readFailure_; }
@@ -49,7 +53,9 @@ private:
     void planChanged();
     void showPlan();
     void refresh();
+    StoreResult append() const;
 
+    ReminderStore *database_;
     double rideKey_;
     QString rideNumber_;
     QString rideName_;

@@ -113,6 +113,66 @@ StoreResult deleteLogEntry(ReminderStore &database, LogKind kind, int recordNumb
     return result;
 }
 
+namespace {
+
+// The entries' keys once appended after the ride's entries of the log, and
+// the append with their extras as its second part.
+template<class Record, class Append>
+StoreResult appendWithExtras(ReminderStore &database, LogKind kind, const std::vector<Record> &entries,
+                             const std::vector<EntryExtras> &extras, Append append)
+{
+    if (!database.isOpen())
+        return {StoreOutcome::NothingWritten, database.status()};
+    if (entries.empty())
+        return append(StoreFiles::SecondPart());
+    const double rideKey = entries.front().RideKey;
+    const StoreRead<std::vector<LogEntry>> listed = entriesOf(kind, rideKey);
+    if (!listed.status)
+        return {StoreOutcome::NothingWritten, listed.status};
+    QHash<quint64, int> heads;
+    for (const LogEntry &entry : listed.value)
+        if (!entry.marked)
+            ++heads[entry.key.head];
+    std::vector<EntryHead> keys;
+    keys.reserve(entries.size());
+    for (const Record &entry : entries) {
+        const quint64 head = recordHead(entry);
+        keys.push_back({head, heads[head]++});
+    }
+    return append([&](quint64 changeId) {
+        return database.change(extrasChange(kind), changeId, [&](QSqlDatabase &db) {
+            FileStatus status;
+            for (std::size_t i = 0; status && i < keys.size(); ++i)
+                status = EntryExtrasTable::put(db, database.path(), kind, entries[i].RideKey, keys[i],
+                                               i < extras.size() ? extras[i] : EntryExtras());
+            return status;
+        });
+    });
+}
+
+} // namespace
+
+StoreResult appendLogEntries(ReminderStore &database, LogKind kind, const std::vector<ExpenseRecord> &entries,
+                             const std::vector<EntryExtras> &extras)
+{
+    return appendWithExtras(database, kind, entries, extras,
+                            [&](const StoreFiles::SecondPart &second) { return appendLogEntries(kind, entries, second); });
+}
+
+StoreResult appendLogEntries(ReminderStore &database, const std::vector<TripRecord> &entries,
+                             const std::vector<EntryExtras> &extras)
+{
+    return appendWithExtras(database, LogKind::Trips, entries, extras,
+                            [&](const StoreFiles::SecondPart &second) { return appendLogEntries(entries, second); });
+}
+
+StoreResult appendLogEntries(ReminderStore &database, const std::vector<GasRecord> &entries,
+                             const std::vector<EntryExtras> &extras)
+{
+    return appendWithExtras(database, LogKind::Gas, entries, extras,
+                            [&](const StoreFiles::SecondPart &second) { return appendLogEntries(entries, second); });
+}
+
 FileStatus readEntryExtras(const ReminderStore &database, LogKind kind, double rideKey, ExtrasByHead &extras)
 {
     return database.read([&](QSqlDatabase &db) { return EntryExtrasTable::read(db, database.path(), kind, rideKey, extras); });

@@ -27,6 +27,16 @@ StoreResult editLogEntry(ReminderStore &database, LogKind kind, int recordNumber
 // and the command ends written with that warning.
 StoreResult deleteLogEntry(ReminderStore &database, LogKind kind, int recordNumber, double rideKey);
 
+// Appends new entries of one ride to their log with their extras (`extras`
+// in the same order), as appendLogEntries does: every entry and its extras,
+// or none.
+StoreResult appendLogEntries(ReminderStore &database, LogKind kind, const std::vector<ExpenseRecord> &entries,
+                             const std::vector<EntryExtras> &extras);
+StoreResult appendLogEntries(ReminderStore &database, const std::vector<TripRecord> &entries,
+                             const std::vector<EntryExtras> &extras);
+StoreResult appendLogEntries(ReminderStore &database, const std::vector<GasRecord> &entries,
+                             const std::vector<EntryExtras> &extras);
+
 // The extras of the ride's entries in one log, by the entries' keys.
 FileStatus readEntryExtras(const ReminderStore &database, LogKind kind, double rideKey, ExtrasByHead &extras);
 

@@ -96,22 +96,22 @@ StoreResult editLogEntry(LogKind kind, int recordNumber, const LogRecord &entry,
     return withLogFile(kind, [&](auto &file) { return editRecord(file, recordNumber, entry, second); });
 }
 
-StoreResult appendLogEntries(LogKind kind, const std::vector<ExpenseRecord> &entries)
+StoreResult appendLogEntries(LogKind kind, const std::vector<ExpenseRecord> &entries, const StoreFiles::SecondPart &second)
 {
     RecordFile<ExpenseRecord> file(kind == LogKind::Goodies ? DataFileKind::Goodies : DataFileKind::Maintenance);
-    return appendAll(file, std::span(entries));
+    return appendAll(file, std::span(entries), second);
 }
 
-StoreResult appendLogEntries(const std::vector<TripRecord> &entries)
+StoreResult appendLogEntries(const std::vector<TripRecord> &entries, const StoreFiles::SecondPart &second)
 {
     RecordFile<TripRecord> file(DataFileKind::Trips);
-    return appendAll(file, std::span(entries));
+    return appendAll(file, std::span(entries), second);
 }
 
-StoreResult appendLogEntries(const std::vector<GasRecord> &entries)
+StoreResult appendLogEntries(const std::vector<GasRecord> &entries, const StoreFiles::SecondPart &second)
 {
     RecordFile<GasRecord> file(DataFileKind::Gas);
-    return appendAll(file, std::span(entries));
+    return appendAll(file, std::span(entries), second);
 }
 
 } // namespace Store

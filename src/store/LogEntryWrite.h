@@ -31,9 +31,10 @@ StoreResult editLogEntry(LogKind kind, int recordNumber, const LogRecord &entry,
 // goodies log as `kind` says. One command: every entry is in the file
 // afterwards, or none (also after a kill part way, once the program starts
 // again). Refused, writing nothing, when the file cannot take every one of
-// them. recordNumber: the last entry's record.
-StoreResult appendLogEntries(LogKind kind, const std::vector<ExpenseRecord> &entries);
-StoreResult appendLogEntries(const std::vector<TripRecord> &entries);
-StoreResult appendLogEntries(const std::vector<GasRecord> &entries);
+// them. recordNumber: the last entry's record. With a second part, as
+// addLogEntry.
+StoreResult appendLogEntries(LogKind kind, const std::vector<ExpenseRecord> &entries, const StoreFiles::SecondPart &second = {});
+StoreResult appendLogEntries(const std::vector<TripRecord> &entries, const StoreFiles::SecondPart &second = {});
+StoreResult appendLogEntries(const std::vector<GasRecord> &entries, const StoreFiles::SecondPart &second = {});
 
 } // namespace Store

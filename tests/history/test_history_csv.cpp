@@ -5,7 +5,10 @@
 #include "data/DataTestSupport.h"
 #include "history/CsvExport.h"
 #include "history/CsvImport.h"
+#include "model/LogListing.h"
+#include "store/EntryCommands.h"
 #include "store/LogEntryWrite.h"
+#include "store/ReminderStore.h"
 #include "logs/LogTestSupport.h"
 
 #include <QTest>
@@ -259,6 +262,42 @@ private slots:
         QCOMPARE(DataTest::bytesOf("Gas.Dat").size(), qsizetype(MaxRecords - 1) * GasRecord::Length);
         QCOMPARE(Store::appendLogEntries(std::vector{two[1]}).outcome, StoreOutcome::Written);
         QCOMPARE(DataTest::bytesOf("Gas.Dat").right(GasRecord::Length), encodeRecord(two[1]));
+    }
+
+    // A fill-up's odometer reading, cost and check boxes go out with the
+    // export and come back with the import, into Torqal.db beside their
+    // entries; a cell that is neither yes nor no leaves its row out.
+    void extrasMakeTheRoundTrip()
+    {
+        RideHistory history;
+        history.gas = {gas(RideA, day(2009, 4, 1), 12.4f, 350), gas(RideA, day(2009, 4, 9), 5, 120),
+                       gas(RideA, day(2009, 4, 20), 11, 300)};
+        EntryExtras first, partial, missed;
+        first.odometer = 41250;
+        first.cost = 324000;
+        partial.partial = true;
+        missed.missed = true;
+        missed.odometer = 41670;
+        history.extras[3] = {first, partial, missed};
+        const QString csv = fileNamed(csvExport({history}, false), "gasoline.csv").text;
+        const std::vector<CsvRecord> rows = readCsv(csv);
+        const CsvImport::Entries entries = CsvImport::readEntries(rows, CsvImport::guessPlan(LogKind::Gas, rows), RideA);
+        QVERIFY(entries.problems.empty());
+        QVERIFY(entries.extras == history.extras[3]);
+
+        DataTest::WorkingFolder folder;
+        ReminderStore database(ReminderStore::FileName);
+        QVERIFY(Store::appendLogEntries(database, entries.gas, entries.extras).done());
+        LogListing listing(LogKind::Gas);
+        QVERIFY(listing.read(RideA, &database));
+        QCOMPARE(listing.count(), 3);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(listing.extrasOf(i) == history.extras[3][std::size_t(i)]);
+
+        const std::vector<CsvRecord> maybe = readCsv(QString(csv).replace(QStringLiteral(",yes,"), QStringLiteral(",maybe,")));
+        const CsvImport::Entries refused = CsvImport::readEntries(maybe, CsvImport::guessPlan(LogKind::Gas, maybe), RideA);
+        QCOMPARE(refused.problems, (std::vector<CsvImport::Problem>{{3, QStringLiteral("\"maybe\" is neither yes nor no")}}));
+        QCOMPARE(refused.extras.size(), std::size_t(2));
     }
 };
 

@@ -13,7 +13,7 @@ FileStatus LogListModel::refill(double rideKey, const ReminderStore *database)
 
 QString LogListModel::columnTitle(int column) const
 {
-    return logKindInfo(kind()).columns[std::size_t(column)].title;
+    return m_listing.columnTitle(column);
 }
 
 int LogListModel::rowCount(const QModelIndex &parent) const
@@ -56,7 +56,7 @@ QVariant LogListModel::headerData(int section, Qt::Orientation orientation, int 
         return {};
     const LogColumn &column = logKindInfo(kind()).columns[std::size_t(section)];
     if (role == Qt::DisplayRole)
-        return column.title;
+        return m_listing.columnTitle(section);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(column.alignment | Qt::AlignVCenter));
     return {};

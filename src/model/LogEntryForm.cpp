@@ -99,7 +99,8 @@ QString cancelTip(const LogEntryRequest &request)
 std::array<QString, 4> fieldCaptions(const LogEntryRequest &request)
 {
     const auto &titles = request.columnTitles;
-    const QString amount = request.kind == LogKind::Gas ? titles[2].left(5) : titles[2];
+    // The gasoline list's distance title ("Miles     mpg") without its economy.
+    const QString amount = request.kind == LogKind::Gas ? titles[2].section(QStringLiteral("  "), 0, 0) : titles[2];
     return {padded(titles[0]), padded(titles[1]), padded(amount), request.notesCaption};
 }
 

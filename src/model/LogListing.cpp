@@ -1,6 +1,8 @@
 #include "model/LogListing.h"
 
 #include "model/FuelEconomy.h"
+#include "model/Units.h"
+#include "store/RideExtras.h"
 #include "store/EntryCommands.h"
 #include "store/LogScan.h"
 
@@ -11,8 +13,11 @@ FileStatus LogListing::read(double rideKey, const ReminderStore *database)
     std::erase_if(entries, [](const LogEntry &entry) { return entry.marked; });
     FileStatus status = listing.status;
     extras.clear();
+    units = RideExtras();
     if (database && status)
         status = Store::readEntryExtras(*database, kind, rideKey, extras);
+    if (database && status)
+        status = Store::readRideExtras(*database, rideKey, units);
     totals = LogTotals();
     for (int i = 0; i < count(); ++i)
         totals.add(kind, entry(i), extrasOf(i));
@@ -31,8 +36,21 @@ FileStatus LogListing::read(double rideKey, const ReminderStore *database)
 QString LogListing::cell(int index, int column) const
 {
     if (kind == LogKind::Gas && column == 2)
-        return gasMilesCell(entry(index).miles, economy[std::size_t(index)]);
+        return gasMilesCell(entry(index).miles, Units::shownEconomy(economy[std::size_t(index)], units));
     return logCell(kind, entry(index), column);
+}
+
+QString LogListing::columnTitle(int column) const
+{
+    const QString title = logKindInfo(kind).columns[std::size_t(column)].title;
+    if (kind == LogKind::Trips && column == 2)
+        return Units::distanceName(units.distance);
+    if (kind != LogKind::Gas || column == 0)
+        return title;
+    if (column == 1)
+        return Units::fuelName(units.fuel);
+    const QString figure = units.economy == EconomyUnit::MilesPerGallon ? QStringLiteral("mpg") : Units::economyName(units.economy);
+    return Units::distanceName(units.distance) + QStringLiteral("     ") + figure;
 }
 
 LogRow LogListing::row(int index) const

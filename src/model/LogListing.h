@@ -3,6 +3,7 @@
 #include "data/FileStatus.h"
 #include "model/LogRows.h"
 #include "model/LogTotals.h"
+#include "store/RideExtras.h"
 
 #include <vector>
 
@@ -20,6 +21,7 @@ struct LogListing
     // Gasoline: the miles per gallon of each entry (see FuelEconomy).
     std::vector<std::optional<double>> economy;
     LogTotals totals; // over the entries
+    RideExtras units; // the ride's (see Units)
 
     explicit LogListing(LogKind logKind = LogKind::Maintenance) : kind(logKind) {}
 
@@ -33,5 +35,7 @@ struct LogListing
     EntryExtras extrasOf(int index) const { return extras.value(entry(index).key); }
     QString cell(int index, int column) const;
     LogRow row(int index) const;
-    QList<TotalCaption> totalCaptions() const { return ::totalCaptions(kind, totals); }
+    // The list's column titles in the ride's units ("Litres", "Kilometres").
+    QString columnTitle(int column) const;
+    QList<TotalCaption> totalCaptions() const { return ::totalCaptions(kind, totals, units); }
 };

@@ -1,6 +1,7 @@
 #include "model/LogTotals.h"
 
 #include "model/LogRows.h"
+#include "model/Units.h"
 #include "platform/ValueFormats.h"
 
 using namespace ValueFormats;
@@ -37,7 +38,7 @@ std::optional<double> LogTotals::overallMpg() const
     return countedMiles / countedGallons;
 }
 
-QList<TotalCaption> totalCaptions(LogKind kind, const LogTotals &totals)
+QList<TotalCaption> totalCaptions(LogKind kind, const LogTotals &totals, const RideExtras &units)
 {
     const std::array<int, 3> &labels = logKindInfo(kind).totalCaptions;
     switch (kind) {
@@ -45,16 +46,21 @@ QList<TotalCaption> totalCaptions(LogKind kind, const LogTotals &totals)
     case LogKind::Goodies:
         return {{labels[0], QStringLiteral(" Total Cost: ") + moneyText(totals.cost), totals.cost > 0}};
     case LogKind::Trips:
-        return {{labels[0], QStringLiteral(" Total Miles: ") + QString::number(totals.miles), totals.miles >= 1}};
+        return {{labels[0], QStringLiteral(" Total %1: ").arg(Units::distanceName(units.distance)) + QString::number(totals.miles),
+                 totals.miles >= 1}};
     case LogKind::Gas:
         break;
     }
-    const std::optional<double> overall = totals.overallMpg();
+    const std::optional<double> overall = Units::shownEconomy(totals.overallMpg(), units);
     const QString mpg = overall ? oneDecimalText(*overall) : QString();
     return {
-        {labels[0], QStringLiteral(" Total Gallons: ") + oneDecimalText(totals.gallons) + QLatin1Char(' '), totals.gallons > 0},
-        {labels[1], QStringLiteral(" Total Miles: ") + oneDecimalText(static_cast<double>(totals.miles)) + QLatin1Char(' '),
+        {labels[0], QStringLiteral(" Total %1: ").arg(Units::fuelName(units.fuel)) + oneDecimalText(totals.gallons) + QLatin1Char(' '),
+         totals.gallons > 0},
+        {labels[1],
+         QStringLiteral(" Total %1: ").arg(Units::distanceName(units.distance)) + oneDecimalText(static_cast<double>(totals.miles))
+             + QLatin1Char(' '),
          totals.miles >= 1},
-        {labels[2], QStringLiteral(" Overall MPG: ") + (mpg.isEmpty() ? QString() : mpg + QLatin1Char(' ')), totals.miles >= 1},
+        {labels[2], QStringLiteral(" Overall %1: ").arg(Units::economyName(units.economy)) + (mpg.isEmpty() ? QString() : mpg + QLatin1Char(' ')),
+         totals.miles >= 1},
     };
 }

@@ -2,6 +2,7 @@
 
 #include "model/FuelEconomy.h"
 #include "model/LogKindInfo.h"
+#include "store/RideExtras.h"
 #include "store/LogEntry.h"
 
 #include <QList>
@@ -71,4 +72,6 @@ struct TotalCaption
 // " Total Gallons: 22.0 ", " Total Miles: 630.0 " and " Overall MPG: 28.6 "
 // (gasoline; the gallons shown when above 0, the other two from 1 mile on).
 // The overall figure is left out when the gallons add up to 0.
-QList<TotalCaption> totalCaptions(LogKind kind, const LogTotals &totals);
+// In other units than miles, gallons and miles per gallon the captions name
+// the ride's ("Total Litres", "Overall L/100 km", see Units).
+QList<TotalCaption> totalCaptions(LogKind kind, const LogTotals &totals, const RideExtras &units = {});

@@ -8,21 +8,21 @@
 
 namespace {
 
-LogColumns columnsOf(LogKind kind)
+// The list's columns as the main window titles them, in the ride's units.
+LogColumns columnsOf(const LogListing &listing)
 {
-    const LogKindInfo &info = logKindInfo(kind);
     LogColumns columns;
-    columns.kind = logIndex(kind);
-    columns.tabCaption = info.tabCaption;
+    columns.kind = logIndex(listing.kind);
+    columns.tabCaption = logKindInfo(listing.kind).tabCaption;
     for (std::size_t column = 0; column < 3; ++column)
-        columns.titles[column] = info.columns[column].title;
+        columns.titles[column] = listing.columnTitle(int(column));
     return columns;
 }
 
 LogList logListOf(const LogListing &listing)
 {
     LogList list;
-    list.log = columnsOf(listing.kind);
+    list.log = columnsOf(listing);
     for (int row = 0; row < listing.count(); ++row)
         list.rows.append(listing.row(row).cells);
     for (const TotalCaption &total : listing.totalCaptions())
@@ -77,5 +77,5 @@ std::optional<LogEntryPrintout> LogEntryOf(const RideModel &shown, LogKind kind,
     const StoreRead<QString> notes = Store::readLogNotes(kind, listing.entries[std::size_t(row)].recordNumber);
     if (!notes.status)
         return std::nullopt;
-    return LogEntryPrintout{columnsOf(kind), listing.row(row).cells, notes.value};
+    return LogEntryPrintout{columnsOf(listing), listing.row(row).cells, notes.value};
 }

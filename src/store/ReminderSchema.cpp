@@ -1,6 +1,7 @@
 #include "store/ReminderSchema.h"
 
 #include "store/EntryExtras.h"
+#include "store/RideExtras.h"
 
 #include "platform/Identity.h"
 #include "store/SqlFailure.h"
@@ -62,6 +63,7 @@ const Addition Additions[] = {
      {QStringLiteral("CREATE TABLE IF NOT EXISTS finished_change (id INTEGER PRIMARY KEY)"),
       QStringLiteral("CREATE TABLE IF NOT EXISTS ride_deletion (ride_key REAL PRIMARY KEY)")}},
     {2, EntryExtrasTable::tables()},
+    {3, RideExtrasTable::tables()},
 };
 
 } // namespace

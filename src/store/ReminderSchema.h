@@ -49,7 +49,8 @@ struct Addition
 // Every addition, in order: 1, the changes of the data files that are
 // finished (WriteJournal::decideBy) and the rides being deleted, whose
 // reminders go once the ride is gone from the ride file; 2, the values of
-// log entries that the data files cannot hold (EntryExtrasTable).
+// log entries that the data files cannot hold (EntryExtrasTable); 3, the
+// units of each ride (RideExtrasTable).
 std::span<const Addition> additions();
 
 // Runs the additions the file has not had, each in a transaction of its own

@@ -2,6 +2,7 @@
 
 #include "platform/Identity.h"
 #include "store/EntryExtras.h"
+#include "store/RideExtras.h"
 #include "store/SqlFailure.h"
 
 #include <QFileInfo>
@@ -246,6 +247,8 @@ FileStatus ReminderStore::removeRide(double rideKey)
         FileStatus status = run(database, QStringLiteral("DELETE FROM reminder WHERE ride_key = ?"), {rideKey});
         if (status)
             status = EntryExtrasTable::removeRide(database, m_path, rideKey);
+        if (status)
+            status = RideExtrasTable::removeRide(database, m_path, rideKey);
         return status ? run(database, QStringLiteral("DELETE FROM ride_deletion WHERE ride_key = ?"), {rideKey}) : status;
     });
 }

@@ -7,6 +7,8 @@
 #include "store/LogEntryDelete.h"
 #include "store/LogScan.h"
 #include "store/ReminderStore.h"
+#include "store/RideExtras.h"
+#include "store/RideUnitsChange.h"
 
 #include <QTest>
 
@@ -124,6 +126,54 @@ private slots:
         const StoreResult add = Store::addLogEntry(database, LogKind::Gas, gas(RideA, day(2009, 1, 1), 10, 300), odometer(5));
         QCOMPARE(add.outcome, StoreOutcome::NothingWritten);
         QVERIFY(!exists("Gas.Dat"));
+    }
+
+    // Converting a ride's units recalculates its trips and fill-ups and
+    // every reading, each entry keeping its own values, and back again;
+    // relabelling changes no number.
+    void unitsConvertBothWays()
+    {
+        WorkingFolder folder;
+        ReminderStore database(ReminderStore::FileName);
+        writeFileOf<TripRecord>("Trip.Dat", {trip(RideA, day(2009, 1, 2), "Coast", 100)});
+        writeFileOf<ExpenseRecord>("Maint.Dat", {expense(RideA, day(2009, 1, 3), "Oil", 100)});
+        QVERIFY(Store::addLogEntry(database, LogKind::Gas, gas(RideA, day(2009, 1, 1), 10, 300), odometer(1000)).done());
+        QVERIFY(Store::addLogEntry(database, LogKind::Gas, gas(RideB, day(2009, 1, 1), 10, 300), odometer(7)).done());
+        QVERIFY(Store::editLogEntry(database, LogKind::Maintenance, 1, expense(RideA, day(2009, 1, 3), "Oil", 100), odometer(1100)).done());
+        QVERIFY(Store::editLogEntry(database, LogKind::Trips, 1, trip(RideA, day(2009, 1, 2), "Coast", 100), odometer(1050)).done());
+
+        RideExtras metric;
+        metric.distance = DistanceUnit::Kilometres;
+        metric.fuel = FuelUnit::Litres;
+        metric.economy = EconomyUnit::LitresPer100Km;
+        QVERIFY(Store::changeRideUnits(database, RideA, metric, Store::UnitsChange::Convert).done());
+        QCOMPARE(recordsIn<GasRecord>("Gas.Dat").at(0).Miles, 483);
+        QCOMPARE(qRound(recordsIn<GasRecord>("Gas.Dat").at(0).Gallons * 100), 3785);
+        QCOMPARE(recordsIn<GasRecord>("Gas.Dat").at(1).Miles, 300); // another ride's
+        QCOMPARE(recordsIn<TripRecord>("Trip.Dat").at(0).Miles, 161);
+        QCOMPARE(readings(database), QList<qint64>{1609});
+        QCOMPARE(readings(database, RideB), QList<qint64>{7});
+        ExtrasByHead values;
+        QVERIFY(Store::readEntryExtras(database, LogKind::Trips, RideA, values));
+        QCOMPARE(values.begin().value().odometer, std::optional<qint64>(1690));
+        QVERIFY(Store::readEntryExtras(database, LogKind::Maintenance, RideA, values));
+        QCOMPARE(values.begin().value().odometer, std::optional<qint64>(1770));
+        RideExtras stored;
+        QVERIFY(Store::readRideExtras(database, RideA, stored));
+        QCOMPARE(stored, metric);
+
+        RideExtras imperial = metric;
+        imperial.distance = DistanceUnit::Miles;
+        imperial.fuel = FuelUnit::UsGallons;
+        QVERIFY(Store::changeRideUnits(database, RideA, imperial, Store::UnitsChange::Convert).done());
+        QCOMPARE(recordsIn<GasRecord>("Gas.Dat").at(0).Miles, 300);
+        QCOMPARE(qRound(recordsIn<GasRecord>("Gas.Dat").at(0).Gallons * 100), 1000);
+        QCOMPARE(readings(database), QList<qint64>{1000});
+
+        const QByteArray before = bytesOf("Gas.Dat");
+        QVERIFY(Store::changeRideUnits(database, RideA, metric, Store::UnitsChange::Relabel).done());
+        QCOMPARE(bytesOf("Gas.Dat"), before);
+        QCOMPARE(readings(database), QList<qint64>{1000});
     }
 };
 

@@ -30,6 +30,7 @@
 #include "store/ReminderChanges.h"
 #include "store/ReminderStore.h"
 #include "store/RideDelete.h"
+#include "store/RideUnitsChange.h"
 #include "store/RideRead.h"
 #include "store/RideWrite.h"
 #include "store/StoreFiles.h"
@@ -163,6 +164,15 @@ StoreResult editFillUpWithValues()
     return Store::editLogEntry(database, LogKind::Gas, 1, edited, values);
 }
 
+StoreResult convertRideUnits()
+{
+    ReminderStore database(ReminderStore::FileName);
+    RideExtras metric;
+    metric.distance = DistanceUnit::Kilometres;
+    metric.fuel = FuelUnit::Litres;
+    return Store::changeRideUnits(database, ride(2).RideKey, metric, Store::UnitsChange::Convert);
+}
+
 // (Should Torqal.db not open, the window says the reminders cannot be used,
 // and a deletion then is one of the ride file alone, swept above.)
 StoreResult deleteRideWithReminders()
@@ -205,6 +215,7 @@ const Command commands[] = {
     {"delete a ride with its reminders", deleteRideWithReminders, garageWithReminders, false, false, "Torqal.Dat", true},
     {"add a reminder", addReminder, garageWithReminders, false, false, ""},
     {"edit a fill-up with its odometer reading", editFillUpWithValues, garageWithFillUpValues, false, false, "Gas.Dat"},
+    {"convert a ride's units", convertRideUnits, garageWithFillUpValues, false, false, "Gas.Dat"},
 };
 
 // How a run is stopped at its fault point.
@@ -362,6 +373,9 @@ QByteArray remindersNow()
     for (const EntryExtrasTable::Row &row : values)
         text += QStringLiteral("values %1 %2 %3 %4\n").arg(row.rideKey).arg(row.entry.head).arg(row.entry.occurrence)
                     .arg(row.extras.odometer.value_or(-1)).toUtf8();
+    RideExtras units;
+    (void)Store::readRideExtras(reminders, ride(2).RideKey, units);
+    text += QStringLiteral("units %1 %2\n").arg(int(units.distance)).arg(int(units.fuel)).toUtf8();
     return text;
 }
 

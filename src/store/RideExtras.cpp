@@ -1,0 +1,98 @@
+#include "store/RideExtras.h"
+
+#include "store/ReminderStore.h"
+#include "store/SqlFailure.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace RideExtrasTable {
+
+namespace {
+
+// A stored number as one of the unit's values, the default for one this
+// program does not know.
+template<class Unit>
+Unit unitOf(const QVariant &value, Unit last)
+{
+    const int number = value.toInt();
+    return number >= 0 && number <= int(last) ? Unit(number) : Unit(0);
+}
+
+} // namespace
+
+QStringList tables()
+{
+    return {QStringLiteral("CREATE TABLE IF NOT EXISTS ride_extra (ride_key REAL PRIMARY KEY, bought_odometer INTEGER, "
+                           "distance INTEGER NOT NULL DEFAULT 0, fuel INTEGER NOT NULL DEFAULT 0, "
+                           "economy INTEGER NOT NULL DEFAULT 0)")};
+}
+
+FileStatus read(QSqlDatabase &database, const QString &fileName, double rideKey, RideExtras &extras)
+{
+    extras = RideExtras();
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    // A file that no Torqal with ride extras wrote, read without a program
+    // that may write, has no table: its rides have the defaults.
+    if (!query.exec(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'ride_extra'")))
+        return sqlFailure(fileName, QStringLiteral("read ") + fileName, query.lastError());
+    if (!query.next())
+        return {};
+    query.finish();
+    query.prepare(QStringLiteral("SELECT bought_odometer, distance, fuel, economy FROM ride_extra WHERE ride_key = ?"));
+    query.addBindValue(rideKey);
+    if (!query.exec())
+        return sqlFailure(fileName, QStringLiteral("read ") + fileName, query.lastError());
+    if (query.next()) {
+        if (!query.value(0).isNull())
+            extras.boughtOdometer = query.value(0).toLongLong();
+        extras.distance = unitOf(query.value(1), DistanceUnit::Kilometres);
+        extras.fuel = unitOf(query.value(2), FuelUnit::Litres);
+        extras.economy = unitOf(query.value(3), EconomyUnit::KmPerLitre);
+    }
+    return {};
+}
+
+FileStatus put(QSqlDatabase &database, const QString &fileName, double rideKey, const RideExtras &extras)
+{
+    QSqlQuery query(database);
+    query.prepare(QStringLiteral("INSERT OR REPLACE INTO ride_extra (ride_key, bought_odometer, distance, fuel, economy) "
+                                 "VALUES (?, ?, ?, ?, ?)"));
+    query.addBindValue(rideKey);
+    query.addBindValue(extras.boughtOdometer ? QVariant(*extras.boughtOdometer) : QVariant(QMetaType(QMetaType::LongLong)));
+    query.addBindValue(int(extras.distance));
+    query.addBindValue(int(extras.fuel));
+    query.addBindValue(int(extras.economy));
+    if (!query.exec())
+        return sqlFailure(fileName, QStringLiteral("store the units of a ride in ") + fileName, query.lastError());
+    return {};
+}
+
+FileStatus removeRide(QSqlDatabase &database, const QString &fileName, double rideKey)
+{
+    QSqlQuery query(database);
+    query.prepare(QStringLiteral("DELETE FROM ride_extra WHERE ride_key = ?"));
+    query.addBindValue(rideKey);
+    if (!query.exec())
+        return sqlFailure(fileName, QStringLiteral("delete the units of a ride in ") + fileName, query.lastError());
+    return {};
+}
+
+} // namespace RideExtrasTable
+
+namespace Store {
+
+FileStatus readRideExtras(const ReminderStore &database, double rideKey, RideExtras &extras)
+{
+    return database.read([&](QSqlDatabase &db) { return RideExtrasTable::read(db, database.path(), rideKey, extras); });
+}
+
+FileStatus putRideExtras(ReminderStore &database, double rideKey, const RideExtras &extras)
+{
+    return database.change(QStringLiteral("store the units of a ride"), 0,
+                           [&](QSqlDatabase &db) { return RideExtrasTable::put(db, database.path(), rideKey, extras); });
+}
+
+} // namespace Store

@@ -82,14 +82,4 @@ std::optional<double> shownEconomy(std::optional<double> distancePerFuel, const 
     return kmPerLitre / KilometresInAMile * gallon;
 }
 
-double convertDistance(double distance, DistanceUnit from, DistanceUnit to)
-{
-    return distance * kilometresIn(from) / kilometresIn(to);
-}
-
-double convertFuel(double fuel, FuelUnit from, FuelUnit to)
-{
-    return fuel * litresIn(from) / litresIn(to);
-}
-
 } // namespace Units

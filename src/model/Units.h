@@ -28,8 +28,4 @@ QString economyName(EconomyUnit unit);
 // None for no figure, or one of no distance.
 std::optional<double> shownEconomy(std::optional<double> distancePerFuel, const RideExtras &units);
 
-// A distance and an amount of fuel in other units.
-double convertDistance(double distance, DistanceUnit from, DistanceUnit to);
-double convertFuel(double fuel, FuelUnit from, FuelUnit to);
-
 } // namespace Units

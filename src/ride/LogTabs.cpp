@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -90,6 +91,15 @@ void buildLogPage(MainWindowControls &controls, LogListing &listing, QWidget *ta
                               controls.cmdLogDelete[std::size_t(k)], controls.cmdLogPrint[std::size_t(k)]})
         commands->addWidget(button);
     commands->addStretch();
+    if (kind == LogKind::Gas) {
+        // The units the ride counts in: kilometres, litres, L/100 km.
+        auto *units = new QPushButton(QStringLiteral("&Units..."), tab);
+        units->setObjectName(QStringLiteral("cmdRideUnits"));
+        units->setAccessibleName(QStringLiteral("Units of this ride"));
+        units->setToolTip(QStringLiteral(" The distance, fuel and economy units of this ride "));
+        controls.cmdRideUnits = units;
+        commands->addWidget(units);
+    }
 
     auto *list = new QHBoxLayout;
     list->addWidget(controls.grid[std::size_t(k)], 1);

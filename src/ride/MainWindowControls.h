@@ -27,6 +27,7 @@ struct MainWindowControls
     QLabel *lblRideName = nullptr;
     QLabel *lblTabsNotAvailable = nullptr;
     QPushButton *cmdReminders = nullptr; // the notice of the ride's reminders, under its name
+    QPushButton *cmdRideUnits = nullptr; // "Units...", on the gasoline page once it is built
     QLabel *imgRide = nullptr;
     QLabel *lblPicture = nullptr;
 

@@ -4,10 +4,13 @@
 #include "ride/MainWindowBuilder.h"
 #include "ride/MainWindowHoverTexts.h"
 #include "ride/PrintCommands.h"
+#include "ride/RideUnitsWindow.h"
+#include "store/LogScan.h"
 
 #include "ui/NotesBox.h"
 #include "ui/QorButton.h"
 
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -26,12 +29,25 @@ MainWindowLogs::MainWindowLogs(QWidget *window, MainWindowControls &ui, RideStat
 
 MainWindowLogs::~MainWindowLogs() = default;
 
+void MainWindowLogs::changeUnits()
+{
+    ReminderStore *database = m_context.rideShown() && m_context.database ? m_context.database() : nullptr;
+    if (!database)
+        return; // the reminders' service has said why Torqal.db cannot be used
+    const double rideKey = m_context.rideKey();
+    const bool hasEntries =
+        !Store::scanLog(LogKind::Trips, rideKey).value.empty() || !Store::scanLog(LogKind::Gas, rideKey).value.empty();
+    if (ChangeRideUnits(m_window, *database, rideKey, hasEntries))
+        refillAll();
+}
+
 void MainWindowLogs::completePages()
 {
     if (std::exchange(m_pagesComplete, true))
         return;
     BuildLogPages(m_ui, m_shown);
     SetLogCommandHoverTexts(m_ui);
+    QObject::connect(m_ui.cmdRideUnits, &QPushButton::clicked, &m_connections, [this] { changeUnits(); });
     QWidget *window = m_window;
     const MainWindowControls &ui = m_ui;
     for (LogKind kind : AllLogKinds) {

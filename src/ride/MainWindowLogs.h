@@ -53,6 +53,8 @@ public:
     void ListGasLog() { tab(LogKind::Gas).refill(); }
     // The four, in that order, as showing a ride does.
     void refillAll();
+    // "Units...": the ride's units, its lists refilled when they change.
+    void changeUnits();
 
     // Log kind's tab, its page complete.
     LogTab &tab(LogKind kind);

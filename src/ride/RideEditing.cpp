@@ -2,6 +2,7 @@
 
 #include "data/DataFileTable.h"
 #include "data/DateValue.h"
+#include "model/Units.h"
 #include "platform/BusyPointer.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
@@ -11,6 +12,7 @@
 #include "ride/RideSaveChecks.h"
 #include "ride/RideView.h"
 #include "ride/RidesMenu.h"
+#include "store/RideExtras.h"
 #include "store/RideWrite.h"
 #include "ui/QorButton.h"
 
@@ -170,7 +172,8 @@ StoreResult RideEditing::writeRide()
         RideRecord ride;
         ride.RideKey = DateValue::fromDateTime(Clock::now());
         storeBoxes(ride);
-        saved = Store::addRide(ride);
+        // A new ride counts in the units of the desktop's locale.
+        saved = Store::addRide(m_database ? m_database() : nullptr, ride, Units::forNewRide());
     } else {
         // Boxes the user left alone keep what the record holds, to the byte.
         saved = Store::editRide(rw.state.CurrentRide, rw.state.CurrentRideKey, storeBoxes);

@@ -6,12 +6,16 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class RideView;
 class RidesMenu;
 
 // Adding and editing a ride in the main window's own boxes: the add and
 // edit commands unlock the boxes, save checks and writes the ride, cancel
 // goes back to the view of the ride shown.
+class ReminderStore;
+
 class RideEditing : public QObject
 {
     Q_OBJECT
@@ -24,6 +28,9 @@ public:
     void SaveRide();
     void CancelRideEdit();
 
+    // Torqal.db, which keeps a new ride's units (null when it cannot be used).
+    void setDatabase(std::function<ReminderStore *()> database) { m_database = std::move(database); }
+
 private:
     void enterMode(const QString &modeCaption, const QString &saveHover, const QString &cancelHover);
     void setFieldsLocked(bool locked);
@@ -35,4 +42,5 @@ private:
     RidesMenu &m_menu;
     QString rememberedRideCountCaption; // lbl(0) while a mode is active
     bool savedMark = false;             // CancelRideEdit runs on behalf of a save
+    std::function<ReminderStore *()> m_database;
 };

@@ -1,6 +1,7 @@
 #include "store/RideExtras.h"
 
 #include "store/ReminderStore.h"
+#include "store/RideWrite.h"
 #include "store/SqlFailure.h"
 
 #include <QSqlDatabase>
@@ -93,6 +94,17 @@ FileStatus putRideExtras(ReminderStore &database, double rideKey, const RideExtr
 {
     return database.change(QStringLiteral("store the units of a ride"), 0,
                            [&](QSqlDatabase &db) { return RideExtrasTable::put(db, database.path(), rideKey, extras); });
+}
+
+StoreResult addRide(ReminderStore *database, const RideRecord &ride, const RideExtras &extras)
+{
+    if (!database || extras == RideExtras())
+        return addRide(ride);
+    return addRide(ride, [&](quint64 changeId) {
+        return database->change(QStringLiteral("store the units of a ride"), changeId, [&](QSqlDatabase &db) {
+            return RideExtrasTable::put(db, database->path(), ride.RideKey, extras);
+        });
+    });
 }
 
 } // namespace Store

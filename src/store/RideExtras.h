@@ -1,6 +1,8 @@
 #pragma once
 
 #include "data/FileStatus.h"
+#include "data/Records.h"
+#include "store/StoreResult.h"
 
 #include <QtGlobal>
 
@@ -53,5 +55,9 @@ namespace Store {
 FileStatus readRideExtras(const ReminderStore &database, double rideKey, RideExtras &extras);
 // Stores them for the ride, replacing what it had.
 FileStatus putRideExtras(ReminderStore &database, double rideKey, const RideExtras &extras);
+
+// Adds the ride (see addRide) with its extras, one command; extras of the
+// defaults need no Torqal.db, and without one the ride is added alone.
+StoreResult addRide(ReminderStore *database, const RideRecord &ride, const RideExtras &extras);
 
 } // namespace Store

@@ -30,7 +30,7 @@ StoreResult changeRide(int number, double rideKey, Change change)
 
 } // namespace
 
-StoreResult addRide(const RideRecord &ride)
+StoreResult addRide(const RideRecord &ride, const StoreFiles::SecondPart &second)
 {
     RecordFile<RideRecord> rides(DataFileKind::Rides);
     FileStatus status = StoreFiles::putBackPending();
@@ -40,7 +40,7 @@ StoreResult addRide(const RideRecord &ride)
     const int number = rides.count() + 1;
     FileStatus warning;
     if (status)
-        status = StoreFiles::appendRecords(rides, std::span(&ride, 1), warning);
+        status = StoreFiles::appendRecords(rides, std::span(&ride, 1), warning, second);
     return StoreFiles::finishWrite(rides, std::move(status), number, std::move(warning));
 }
 

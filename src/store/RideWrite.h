@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Records.h"
+#include "store/SecondPart.h"
 #include "store/StoreResult.h"
 
 #include <functional>
@@ -9,8 +10,9 @@ namespace Store {
 
 // Appends a new ride to the ride file (recordNumber: its record). Its
 // RideKey, the moment it was first saved, is set by the caller. A full ride
-// file refuses it.
-StoreResult addRide(const RideRecord &ride);
+// file refuses it. With a second part, the ride and what that part writes
+// into Torqal.db are one command (see StoreFiles).
+StoreResult addRide(const RideRecord &ride, const StoreFiles::SecondPart &second = {});
 
 // Writes record `number` as change(ride) makes it from the record on file,
 // provided that record is still the ride with rideKey: an edit never lands

@@ -10,6 +10,7 @@
 #include "model/FuelEconomy.h"
 #include "model/LogListing.h"
 #include "model/RideMiles.h"
+#include "model/Units.h"
 #include "store/RideHistory.h"
 
 #include <QTest>
@@ -73,6 +74,45 @@ private slots:
         QFETCH(QString, fillUps);
         QFETCH(QString, figures);
         QCOMPARE(figuresText(FuelEconomy::of(fillUpsOf(fillUps))), figures);
+    }
+
+    // A figure in the ride's own units, as the ride shows economy.
+    void economyIsShownInTheRidesUnits_data()
+    {
+        QTest::addColumn<int>("distance");
+        QTest::addColumn<int>("fuel");
+        QTest::addColumn<int>("economy");
+        QTest::addColumn<double>("perFuel"); // distance per fuel in the ride's units
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("miles, US gallons as MPG") << 0 << 0 << 0 << 30.0 << "30.0";
+        QTest::newRow("miles, US gallons as L/100 km") << 0 << 0 << 1 << 30.0 << "7.8";
+        QTest::newRow("km, litres as L/100 km") << 1 << 2 << 1 << 12.0 << "8.3";
+        QTest::newRow("km, litres as km/L") << 1 << 2 << 2 << 12.0 << "12.0";
+        QTest::newRow("km, litres as MPG (US)") << 1 << 2 << 0 << 12.0 << "28.2";
+        QTest::newRow("miles, imperial gallons as MPG") << 0 << 1 << 0 << 36.0 << "36.0";
+        QTest::newRow("miles, imperial gallons as L/100 km") << 0 << 1 << 1 << 36.0 << "7.8";
+        QTest::newRow("no distance as L/100 km") << 1 << 2 << 1 << 0.0 << "none";
+    }
+    void economyIsShownInTheRidesUnits()
+    {
+        QFETCH(int, distance);
+        QFETCH(int, fuel);
+        QFETCH(int, economy);
+        QFETCH(double, perFuel);
+        QFETCH(QString, shown);
+        const RideExtras units{DistanceUnit(distance), FuelUnit(fuel), EconomyUnit(economy), std::nullopt};
+        const std::optional<double> figure = Units::shownEconomy(perFuel, units);
+        QCOMPARE(figure ? QString::number(*figure, 'f', 1) : QStringLiteral("none"), shown);
+    }
+
+    // A new ride counts as the desktop's locale measures; the C locale and
+    // the United States as before.
+    void newRidesTakeTheLocalesUnits()
+    {
+        QCOMPARE(Units::forNewRide(QLocale::c()), RideExtras());
+        QCOMPARE(Units::forNewRide(QLocale(QLocale::English, QLocale::UnitedStates)), RideExtras());
+        QCOMPARE(Units::forNewRide(QLocale(QLocale::German, QLocale::Germany)).economy, EconomyUnit::LitresPer100Km);
+        QCOMPARE(Units::forNewRide(QLocale(QLocale::English, QLocale::UnitedKingdom)).fuel, FuelUnit::ImperialGallons);
     }
 
     void everyReaderCountsTheSameMiles_data()

@@ -8,11 +8,15 @@
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "ride/MainWindowLogs.h"
+#include "ride/RideUnitsWindow.h"
 #include "ride/frmMain.h"
 #include "support/FirstActivation.h"
+#include "ui/ModalRun.h"
 #include "ui/QorButton.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -151,6 +155,37 @@ private slots:
         QCOMPARE(ui.txtField[31]->property("plainText").toString(), QStringLiteral("premium"));
         QCOMPARE(ui.cmdLogAdd[4]->toolTip(), QStringLiteral(" Add a new gasoline entry to your list "));
         QVERIFY(!ui.cmdLogAdd[4]->pictureNormal().isNone());
+    }
+
+    // "Units..." on the gasoline page: the ride counted in kilometres and
+    // litres, its fill-ups converted when the user says so, and the list, its
+    // titles and totals in the new units; another ride keeps miles.
+    void theUnitsCommandConvertsTheRide()
+    {
+        writeFileOf<GasRecord>("Gas.Dat", {gas(RideA, day(2009, 4, 1), 10.0f, 300), gas(RideB, day(2009, 4, 1), 10.0f, 300)});
+        showRide(RideA);
+        ui().MainTab->setCurrentIndex(6);
+        MessageBox::Script boxes;
+        boxes.answer(MessageBox::Button::Yes);
+        ModalScript script([](QDialog &dialog) {
+            auto &units = static_cast<RideUnitsWindow &>(dialog);
+            units.distance()->setCurrentIndex(int(DistanceUnit::Kilometres));
+            units.fuel()->setCurrentIndex(int(FuelUnit::Litres));
+            units.economy()->setCurrentIndex(int(EconomyUnit::LitresPer100Km));
+            units.accept();
+        });
+        QTest::mouseClick(ui().cmdRideUnits, Qt::LeftButton);
+        QCOMPARE(boxes.count(), 1);
+        const QAbstractItemModel *gasList = ui().grid[4]->model();
+        QCOMPARE(gasList->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Litres"));
+        QCOMPARE(gasList->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Kilometres     L/100 km"));
+        QCOMPARE(column(4, 2), QStringList{QStringLiteral("483   (7.8)")});
+        QCOMPARE(ui().lblTotal[4]->text(), QStringLiteral(" Total Litres: 37.9 "));
+        QCOMPARE(ui().lblTotal[6]->text(), QStringLiteral(" Overall L/100 km: 7.8 "));
+
+        showRide(RideB);
+        QCOMPARE(column(4, 2), QStringList{QStringLiteral("300   (30.0)")});
+        QCOMPARE(ui().lblTotal[4]->text(), QStringLiteral(" Total Gallons: 10.0 "));
     }
 
     void showingARideFillsTheFourTabs()

@@ -74,7 +74,7 @@ double paintLegend(QPainter &painter, Chart chart, const QRectF &bounds)
 
 // The grid, the value axis at the left with its labels and title, and the
 // time axis at the bottom with its marks.
-void paintAxes(QPainter &painter, Chart chart, const Plot &plot, const std::vector<AxisMark> &marks)
+void paintAxes(QPainter &painter, Chart chart, const RideExtras &units, const Plot &plot, const std::vector<AxisMark> &marks)
 {
     const QFontMetricsF metrics(painter.font());
     const double step = (plot.scale.high - plot.scale.low) / std::max(1, plot.scale.ticks - 1);
@@ -103,7 +103,7 @@ void paintAxes(QPainter &painter, Chart chart, const Plot &plot, const std::vect
     painter.save();
     painter.translate(Gap, plot.area.center().y());
     painter.rotate(-90);
-    const QString title = valueTitle(chart);
+    const QString title = valueTitle(chart, units);
     painter.setPen(TextColour);
     painter.drawText(QPointF(-metrics.horizontalAdvance(title) / 2, metrics.ascent()), title);
     painter.restore();
@@ -169,7 +169,7 @@ QImage paint(Chart chart, const Figures &figures, QSize pixels, Title title)
         painter.setFont(sized(font, 12, true));
         const QFontMetricsF metrics(painter.font());
         painter.setPen(TextColour);
-        const QString text = HistoryCharts::title(chart);
+        const QString text = HistoryCharts::title(chart, figures.units);
         painter.drawText(QPointF(bounds.center().x() - metrics.horizontalAdvance(text) / 2, bounds.top() + metrics.ascent()),
                          text);
         bounds.setTop(bounds.top() + metrics.height() + Gap);
@@ -202,7 +202,7 @@ QImage paint(Chart chart, const Figures &figures, QSize pixels, Title title)
     }
     plot.area = bounds.adjusted(metrics.height() + 2 * Gap + widestLabel, metrics.height() / 2,
                                 -metrics.horizontalAdvance(QStringLiteral("0000")), -(metrics.height() + Gap));
-    paintAxes(painter, chart, plot, marks);
+    paintAxes(painter, chart, figures.units, plot, marks);
     painter.setClipRect(plot.area.adjusted(-MarkerDiameter, -MarkerDiameter, MarkerDiameter, 0));
     if (chart == Chart::MilesPerGallon)
         paintMpg(painter, plot, figures.mpg);

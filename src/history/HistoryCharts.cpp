@@ -1,6 +1,7 @@
 #include "history/HistoryCharts.h"
 
 #include "data/DateValue.h"
+#include "model/Units.h"
 #include "platform/ValueFormats.h"
 
 #include <QLocale>
@@ -15,6 +16,12 @@ namespace HistoryCharts {
 namespace {
 
 QString monthName(QDate month) { return QLocale().toString(month, QStringLiteral("MMMM yyyy")); }
+
+// "Miles per gallon", or the ride's measure of economy ("L/100 km").
+QString economyWords(const RideExtras &units)
+{
+    return units.economy == EconomyUnit::MilesPerGallon ? QStringLiteral("Miles per gallon") : Units::economyName(units.economy);
+}
 
 // Which of a chart's two logs have something to draw: a month with an
 // amount other than 0.
@@ -44,21 +51,34 @@ std::pair<bool, bool> drawnLogs(Chart chart, const Figures &figures)
 
 Figures figuresOf(const RideHistory &history)
 {
-    return {milesPerGallon(history.gas, history.extras[std::size_t(logIndex(LogKind::Gas) - 1)]), spendingPerMonth(history.maintenance, history.goodies),
-            milesPerMonth(history.gas, history.trips)};
+    Figures figures{milesPerGallon(history.gas, history.extras[std::size_t(logIndex(LogKind::Gas) - 1)]),
+                    spendingPerMonth(history.maintenance, history.goodies), milesPerMonth(history.gas, history.trips),
+                    history.units};
+    if (history.units == RideExtras())
+        return figures;
+    // As the ride shows economy; a fill-up without a figure there is left out.
+    std::vector<MpgPoint> shown;
+    for (const MpgPoint &point : figures.mpg) {
+        const std::optional<double> figure = Units::shownEconomy(point.mpg, history.units);
+        const std::optional<double> average = Units::shownEconomy(point.average, history.units);
+        if (figure && average)
+            shown.push_back({point.date, *figure, *average});
+    }
+    figures.mpg = std::move(shown);
+    return figures;
 }
 
-QString title(Chart chart)
+QString title(Chart chart, const RideExtras &units)
 {
     switch (chart) {
     case Chart::MilesPerGallon:
-        return QStringLiteral("Miles per gallon of each fill-up");
+        return economyWords(units) + QStringLiteral(" of each fill-up");
     case Chart::MoneyPerMonth:
         return QStringLiteral("Money spent per month");
     case Chart::MilesPerMonth:
         break;
     }
-    return QStringLiteral("Miles per month");
+    return Units::distanceName(units.distance) + QStringLiteral(" per month");
 }
 
 std::array<QString, 2> seriesNames(Chart chart)
@@ -74,17 +94,17 @@ std::array<QString, 2> seriesNames(Chart chart)
     return {QStringLiteral("Gasoline log"), QStringLiteral("Trips")};
 }
 
-QString valueTitle(Chart chart)
+QString valueTitle(Chart chart, const RideExtras &units)
 {
     switch (chart) {
     case Chart::MilesPerGallon:
-        return QStringLiteral("Miles per gallon");
+        return economyWords(units);
     case Chart::MoneyPerMonth:
         return QStringLiteral("Dollars");
     case Chart::MilesPerMonth:
         break;
     }
-    return QStringLiteral("Miles");
+    return Units::distanceName(units.distance);
 }
 
 std::vector<MonthBars> monthBars(Chart chart, const Figures &figures)
@@ -136,10 +156,11 @@ QString nothingToDrawOfOneLog(Chart chart, const Figures &figures)
         .arg(first ? QStringLiteral("trips") : QStringLiteral("gasoline"));
 }
 
-QString mpgPointText(const MpgPoint &point)
+QString mpgPointText(const MpgPoint &point, const RideExtras &units)
 {
-    return QStringLiteral("%1: %2 mpg (average of the last five: %3)")
-        .arg(dateText(DateValue::fromDateTime(point.date)), oneDecimalText(point.mpg), oneDecimalText(point.average));
+    const QString unit = units.economy == EconomyUnit::MilesPerGallon ? QStringLiteral("mpg") : Units::economyName(units.economy);
+    return QStringLiteral("%1: %2 %3 (average of the last five: %4)")
+        .arg(dateText(DateValue::fromDateTime(point.date)), oneDecimalText(point.mpg), unit, oneDecimalText(point.average));
 }
 
 QString spendingBarText(const MonthSpending &month, bool goodies)
@@ -148,10 +169,11 @@ QString spendingBarText(const MonthSpending &month, bool goodies)
                    : QStringLiteral("%1: maintenance and repairs %2").arg(monthName(month.month), moneyText(month.maintenance));
 }
 
-QString milesBarText(const MonthMiles &month, bool trips)
+QString milesBarText(const MonthMiles &month, bool trips, const RideExtras &units)
 {
-    return trips ? QStringLiteral("%1: trips %2 miles").arg(monthName(month.month)).arg(month.trips)
-                 : QStringLiteral("%1: gasoline log %2 miles").arg(monthName(month.month)).arg(month.gasoline);
+    const QString distance = Units::distanceName(units.distance).toLower();
+    return trips ? QStringLiteral("%1: trips %2 %3").arg(monthName(month.month)).arg(month.trips).arg(distance)
+                 : QStringLiteral("%1: gasoline log %2 %3").arg(monthName(month.month)).arg(month.gasoline).arg(distance);
 }
 
 } // namespace HistoryCharts

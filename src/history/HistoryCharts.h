@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/HistoryFigures.h"
+#include "store/RideExtras.h"
 #include "store/RideHistory.h"
 
 #include <QString>
@@ -24,18 +25,21 @@ struct Figures
     std::vector<HistoryFigures::MpgPoint> mpg;
     std::vector<HistoryFigures::MonthSpending> spending;
     std::vector<HistoryFigures::MonthMiles> miles;
+    // The ride's units: the fill-ups' figures are as it shows economy, the
+    // miles in its distance unit.
+    RideExtras units;
 };
 
 Figures figuresOf(const RideHistory &history);
 
-QString title(Chart chart);
+QString title(Chart chart, const RideExtras &units = {});
 
 // The names of a chart's two series, as its legend shows them: each fill-up
 // and the average of the last five, or the two logs of the bars.
 std::array<QString, 2> seriesNames(Chart chart);
 
 // The title of a chart's value axis.
-QString valueTitle(Chart chart);
+QString valueTitle(Chart chart, const RideExtras &units = {});
 
 // The bars of one month: the first log's and the second's, in dollars or
 // miles.
@@ -64,8 +68,8 @@ QString nothingToDrawOfOneLog(Chart chart, const Figures &figures);
 // The texts a hovered point or bar shows: "03/15/2009: 28.2 mpg (average of
 // the last five: 27.9)", "March 2009: maintenance and repairs $120.00",
 // "March 2009: trips 350 miles".
-QString mpgPointText(const HistoryFigures::MpgPoint &point);
+QString mpgPointText(const HistoryFigures::MpgPoint &point, const RideExtras &units = {});
 QString spendingBarText(const HistoryFigures::MonthSpending &month, bool goodies);
-QString milesBarText(const HistoryFigures::MonthMiles &month, bool trips);
+QString milesBarText(const HistoryFigures::MonthMiles &month, bool trips, const RideExtras &units = {});
 
 } // namespace HistoryCharts

@@ -131,7 +131,7 @@ void printCharts(PrintDevice &device, const ShownRide &ride, const RideHistory &
         }
         // The title as text, so that the PDF can be searched and read aloud.
         useFont(device, 11, true);
-        printLine(device, HistoryCharts::title(chart));
+        printLine(device, HistoryCharts::title(chart, figures.units));
         useFont(device, 10, false);
         const QSize pixels(int(TextWidth * ChartPixelsPerInch), int(ChartHeight * ChartPixelsPerInch));
         const QImage drawn = HistoryChartPainter::paint(chart, figures, pixels, HistoryChartPainter::Title::Left);

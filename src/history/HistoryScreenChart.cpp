@@ -43,7 +43,7 @@ QCategoryAxis *markedAxis(const std::vector<HistoryChartAxes::Mark> &marks, doub
 void addValueAxis(QChart &drawn, Chart chart, const Figures &figures)
 {
     auto *axis = new QValueAxis;
-    axis->setTitleText(valueTitle(chart));
+    axis->setTitleText(valueTitle(chart, figures.units));
     axis->setLabelFormat(chart == Chart::MilesPerGallon ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
     drawn.addAxis(axis, Qt::AlignLeft);
     for (QAbstractSeries *series : drawn.series())
@@ -56,7 +56,7 @@ void addValueAxis(QChart &drawn, Chart chart, const Figures &figures)
 QString barText(Chart chart, const Figures &figures, std::size_t month, bool ofSecond)
 {
     return chart == Chart::MoneyPerMonth ? spendingBarText(figures.spending[month], ofSecond)
-                                         : milesBarText(figures.miles[month], ofSecond);
+                                         : milesBarText(figures.miles[month], ofSecond, figures.units);
 }
 
 std::unique_ptr<QChart> barChart(Chart chart, const Figures &figures, const HoverTip &tip)
@@ -118,7 +118,7 @@ std::unique_ptr<QChart> mpgChart(const Figures &figures, const HoverTip &tip)
     drawn->addSeries(fillUps);
     drawn->addSeries(average);
     if (tip) {
-        const auto tipAt = [points, tip](const QPointF &at, bool over) {
+        const auto tipAt = [points, tip, units = figures.units](const QPointF &at, bool over) {
             if (!over) {
                 tip(QString());
                 return;
@@ -130,7 +130,7 @@ std::unique_ptr<QChart> mpgChart(const Figures &figures, const HoverTip &tip)
             const auto nearest = std::min_element(points.begin(), points.end(), [&](const MpgPoint &a, const MpgPoint &b) {
                 return distance(a) < distance(b);
             });
-            tip(mpgPointText(*nearest));
+            tip(mpgPointText(*nearest, units));
         };
         QObject::connect(fillUps, &QScatterSeries::hovered, fillUps, tipAt);
         QObject::connect(average, &QLineSeries::hovered, average, tipAt);

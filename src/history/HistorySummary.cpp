@@ -3,6 +3,7 @@
 #include "history/HistoryFigures.h"
 #include "data/DateValue.h"
 #include "model/LogTotals.h"
+#include "model/Units.h"
 
 #include <algorithm>
 #include <limits>
@@ -83,6 +84,7 @@ HistorySummary summarise(const RideHistory &history)
         summary.bestMpg = best->mpg;
         summary.worstMpg = worst->mpg;
     }
+    summary.units = history.units;
     summary.latest = {latestOf(history.maintenance, expenseText), latestOf(history.goodies, expenseText),
                       latestOf(history.trips, tripText), latestOf(history.gas, fillUpText)};
     return summary;
@@ -90,8 +92,15 @@ HistorySummary summarise(const RideHistory &history)
 
 QList<SummaryLine> summaryLines(const HistorySummary &summary, const QLocale &locale)
 {
-    const auto mpgText = [&](const std::optional<double> &mpg) {
-        return mpg ? oneDecimalText(*mpg, locale) : QStringLiteral("(no fill-ups with miles and gallons)");
+    const RideExtras &units = summary.units;
+    const QString distance = Units::distanceName(units.distance);
+    const QString economy =
+        units.economy == EconomyUnit::MilesPerGallon ? QStringLiteral("miles per gallon") : Units::economyName(units.economy);
+    const auto mpgText = [&](const std::optional<double> &figure) {
+        if (const std::optional<double> shown = Units::shownEconomy(figure, units))
+            return oneDecimalText(*shown, locale);
+        return units == RideExtras() ? QStringLiteral("(no fill-ups with miles and gallons)")
+                                     : QStringLiteral("(no fill-ups with a distance and fuel)");
     };
     QList<SummaryLine> lines{
         {QStringLiteral("Price paid"), moneyText(summary.pricePaid, locale)},
@@ -102,12 +111,14 @@ QList<SummaryLine> summaryLines(const HistorySummary &summary, const QLocale &lo
     if (summary.sold)
         lines.append({QStringLiteral("Price sold"), moneyText(summary.priceSold, locale)});
     lines.append({QStringLiteral("Net cost of the ride"), moneyText(summary.netCost, locale)});
-    lines.append({QStringLiteral("Miles logged (gasoline log)"), QString::number(summary.milesLogged)});
-    lines.append({QStringLiteral("Cost per mile (maintenance, goodies and fuel)"), summary.costPerMile ? moneyText(*summary.costPerMile, locale)
-                                                                      : QStringLiteral("(no miles logged)")});
-    lines.append({QStringLiteral("Overall miles per gallon"), mpgText(summary.overallMpg)});
-    lines.append({QStringLiteral("Best miles per gallon"), mpgText(summary.bestMpg)});
-    lines.append({QStringLiteral("Worst miles per gallon"), mpgText(summary.worstMpg)});
+    lines.append({distance + QStringLiteral(" logged (gasoline log)"), QString::number(summary.milesLogged)});
+    const QString perDistance = units.distance == DistanceUnit::Miles ? QStringLiteral("mile") : QStringLiteral("kilometre");
+    lines.append({QStringLiteral("Cost per %1 (maintenance, goodies and fuel)").arg(perDistance),
+                  summary.costPerMile ? moneyText(*summary.costPerMile, locale)
+                                      : QStringLiteral("(no %1 logged)").arg(distance.toLower())});
+    lines.append({QStringLiteral("Overall ") + economy, mpgText(summary.overallMpg)});
+    lines.append({QStringLiteral("Best ") + economy, mpgText(summary.bestMpg)});
+    lines.append({QStringLiteral("Worst ") + economy, mpgText(summary.worstMpg)});
 
     static const std::array<QString, 4> latestLabels = {
         QStringLiteral("Latest maintenance or repair"), QStringLiteral("Latest goody"), QStringLiteral("Latest trip"),

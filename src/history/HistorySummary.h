@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/RideExtras.h"
 #include "store/RideHistory.h"
 #include "platform/ValueFormats.h"
 
@@ -39,6 +40,7 @@ struct HistorySummary
         QString text; // the description; for a fill-up its gallons and miles
     };
     std::array<std::optional<Latest>, 4> latest;
+    RideExtras units; // the ride's: the distances and figures above are in them
 };
 
 HistorySummary summarise(const RideHistory &history);

@@ -65,7 +65,7 @@ HistoryWindow::HistoryWindow(RideHistory history, const ShownRide &shown, QWidge
         saveChartButtons_[i] = HistoryButtons::make(this, QStringLiteral("cmdSaveChart(%1)").arg(i),
                                              QStringLiteral("Save as PNG..."),
                                              QStringLiteral(" Save this chart as a picture "));
-        saveChartButtons_[i]->setAccessibleName(HistoryCharts::title(chart) + QStringLiteral(": save as PNG"));
+        saveChartButtons_[i]->setAccessibleName(HistoryCharts::title(chart, history_.units) + QStringLiteral(": save as PNG"));
         row->addWidget(saveChartButtons_[i], 0, Qt::AlignTop);
         connect(saveChartButtons_[i], &QorButton::Click, this, [this, chart] { saveChart(chart); });
         chartBoxes_[i] = box;
@@ -150,7 +150,7 @@ void HistoryWindow::fillCharts()
         saveChartButtons_[chartIndex(chart)]->setVisible(nothing.isEmpty());
         if (!nothing.isEmpty()) {
             auto *title = new QLabel(QStringLiteral("<b>%1</b><br>%2")
-                                         .arg(HistoryCharts::title(chart).toHtmlEscaped(), nothing.toHtmlEscaped()));
+                                         .arg(HistoryCharts::title(chart, figures_.units).toHtmlEscaped(), nothing.toHtmlEscaped()));
             title->setObjectName(QStringLiteral("lblNoChart(%1)").arg(chartIndex(chart)));
             title->setWordWrap(true);
             box->addWidget(title);
@@ -158,8 +158,8 @@ void HistoryWindow::fillCharts()
         }
         auto *view = new HistoryChartView(chart, figures_);
         view->setObjectName(QStringLiteral("chart(%1)").arg(chartIndex(chart)));
-        view->setAccessibleName(HistoryCharts::title(chart));
-        view->viewport()->setAccessibleName(HistoryCharts::title(chart));
+        view->setAccessibleName(HistoryCharts::title(chart, figures_.units));
+        view->viewport()->setAccessibleName(HistoryCharts::title(chart, figures_.units));
         view->setMinimumHeight(320);
         box->addWidget(view);
         if (const QString note = HistoryCharts::nothingToDrawOfOneLog(chart, figures_); !note.isEmpty()) {
@@ -280,7 +280,7 @@ void HistoryWindow::saveChart(Chart chart)
         return;
     const QString path = FileDialog::saveFile(
         this, QStringLiteral("Save chart as PNG"),
-        fileNameOf(shown_.displayName + u' ' + HistoryCharts::title(chart) + QStringLiteral(".png")), FileDialog::Kind::Png);
+        fileNameOf(shown_.displayName + u' ' + HistoryCharts::title(chart, figures_.units) + QStringLiteral(".png")), FileDialog::Kind::Png);
     if (path.isEmpty())
         return;
     // Written beside its place and put there only when complete, so that a

@@ -30,9 +30,11 @@ QStringList tables()
                            "economy INTEGER NOT NULL DEFAULT 0)")};
 }
 
-FileStatus read(QSqlDatabase &database, const QString &fileName, double rideKey, RideExtras &extras)
+// The rows that `condition` picks, each handed to `take(rideKey, extras)`.
+template<class Take>
+FileStatus select(QSqlDatabase &database, const QString &fileName, const QString &condition, const QVariantList &values,
+                  Take take)
 {
-    extras = RideExtras();
     QSqlQuery query(database);
     query.setForwardOnly(true);
     // A file that no Torqal with ride extras wrote, read without a program
@@ -42,18 +44,34 @@ FileStatus read(QSqlDatabase &database, const QString &fileName, double rideKey,
     if (!query.next())
         return {};
     query.finish();
-    query.prepare(QStringLiteral("SELECT bought_odometer, distance, fuel, economy FROM ride_extra WHERE ride_key = ?"));
-    query.addBindValue(rideKey);
+    query.prepare(QStringLiteral("SELECT ride_key, bought_odometer, distance, fuel, economy FROM ride_extra ") + condition);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
     if (!query.exec())
         return sqlFailure(fileName, QStringLiteral("read ") + fileName, query.lastError());
-    if (query.next()) {
-        if (!query.value(0).isNull())
-            extras.boughtOdometer = query.value(0).toLongLong();
-        extras.distance = unitOf(query.value(1), DistanceUnit::Kilometres);
-        extras.fuel = unitOf(query.value(2), FuelUnit::Litres);
-        extras.economy = unitOf(query.value(3), EconomyUnit::KmPerLitre);
+    while (query.next()) {
+        RideExtras extras;
+        if (!query.value(1).isNull())
+            extras.boughtOdometer = query.value(1).toLongLong();
+        extras.distance = unitOf(query.value(2), DistanceUnit::Kilometres);
+        extras.fuel = unitOf(query.value(3), FuelUnit::Litres);
+        extras.economy = unitOf(query.value(4), EconomyUnit::KmPerLitre);
+        take(query.value(0).toDouble(), extras);
     }
     return {};
+}
+
+FileStatus read(QSqlDatabase &database, const QString &fileName, double rideKey, RideExtras &extras)
+{
+    extras = RideExtras();
+    return select(database, fileName, QStringLiteral("WHERE ride_key = ?"), {rideKey},
+                  [&](double, const RideExtras &found) { extras = found; });
+}
+
+FileStatus readAll(QSqlDatabase &database, const QString &fileName, std::map<double, RideExtras> &rides)
+{
+    rides.clear();
+    return select(database, fileName, QString(), {}, [&](double rideKey, const RideExtras &found) { rides[rideKey] = found; });
 }
 
 FileStatus put(QSqlDatabase &database, const QString &fileName, double rideKey, const RideExtras &extras)

@@ -6,6 +6,7 @@
 
 #include <QtGlobal>
 
+#include <map>
 #include <optional>
 
 class QSqlDatabase;
@@ -46,6 +47,8 @@ QStringList tables();
 FileStatus read(QSqlDatabase &database, const QString &fileName, double rideKey, RideExtras &extras);
 FileStatus put(QSqlDatabase &database, const QString &fileName, double rideKey, const RideExtras &extras);
 FileStatus removeRide(QSqlDatabase &database, const QString &fileName, double rideKey);
+// Every ride's that has a row, by its key.
+FileStatus readAll(QSqlDatabase &database, const QString &fileName, std::map<double, RideExtras> &rides);
 
 } // namespace RideExtrasTable
 

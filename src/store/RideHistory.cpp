@@ -205,7 +205,7 @@ FileStatus readEntryExtras(const ReminderStore &database, RideHistory &history)
             return status;
         takeExtras(history, kind, byKey);
     }
-    return {};
+    return readRideExtras(database, history.ride.RideKey, history.units);
 }
 
 FileStatus readEntryExtras(const ReminderStore &database, std::vector<RideHistory> &histories)
@@ -215,7 +215,7 @@ FileStatus readEntryExtras(const ReminderStore &database, std::vector<RideHistor
     std::vector<EntryExtrasTable::Row> rows;
     const FileStatus status =
         database.read([&](QSqlDatabase &db) { return EntryExtrasTable::readAll(db, database.path(), rows); });
-    if (!status || rows.empty())
+    if (!status)
         return status;
     std::map<std::pair<int, double>, ExtrasByHead> byLogAndRide;
     for (const EntryExtrasTable::Row &row : rows)
@@ -227,7 +227,12 @@ FileStatus readEntryExtras(const ReminderStore &database, std::vector<RideHistor
                 takeExtras(history, kind, found->second);
         }
     }
-    return {};
+    std::map<double, RideExtras> units;
+    const FileStatus read = database.read([&](QSqlDatabase &db) { return RideExtrasTable::readAll(db, database.path(), units); });
+    for (RideHistory &history : histories)
+        if (const auto found = units.find(history.ride.RideKey); found != units.end())
+            history.units = found->second;
+    return read;
 }
 
 } // namespace Store

@@ -2,6 +2,7 @@
 
 #include "data/Records.h"
 #include "store/EntryExtras.h"
+#include "store/RideExtras.h"
 #include "store/StoreResult.h"
 
 #include <array>
@@ -26,6 +27,7 @@ struct RideHistory
     // order of the entries.
     std::array<std::vector<EntryHead>, 4> keys;
     std::array<std::vector<EntryExtras>, 4> extras;
+    RideExtras units; // the ride's, once readEntryExtras has read them
 
     // The extras of entry `index` of the log; none before they are read.
     EntryExtras extrasOf(LogKind kind, std::size_t index) const;

@@ -1,5 +1,6 @@
 // The figures behind the history charts and the summary, from plain records.
 
+#include "history/HistoryCharts.h"
 #include "history/HistoryFigures.h"
 #include "history/HistorySummary.h"
 #include "logs/LogTestSupport.h"
@@ -159,6 +160,31 @@ private slots:
         QCOMPARE(lines.at(4), (SummaryLine{QStringLiteral("Net cost of the ride"), QStringLiteral("$5,000.00")}));
         QCOMPARE(lines.at(6).value, QStringLiteral("(no miles logged)"));
         QCOMPARE(lines.at(7).value, QStringLiteral("(no fill-ups with miles and gallons)"));
+    }
+
+    // A ride counted in kilometres and litres: its summary and its economy
+    // chart speak its units.
+    void aMetricRideSpeaksItsUnits()
+    {
+        RideHistory history;
+        history.units = {DistanceUnit::Kilometres, FuelUnit::Litres, EconomyUnit::LitresPer100Km, std::nullopt};
+        history.maintenance = {expense(RideA, day(2020, 1, 5), QStringLiteral("Oil change"), 483000)};
+        history.gas = {gas(RideA, day(2020, 1, 1), 40, 500), gas(RideA, day(2020, 2, 1), 30, 400)};
+        const QList<SummaryLine> lines = summaryLines(summarise(history));
+        const auto valueOf = [&](const QString &label) {
+            for (const SummaryLine &line : lines)
+                if (line.label == label)
+                    return line.value;
+            return QStringLiteral("(no line)");
+        };
+        QCOMPARE(valueOf(QStringLiteral("Kilometres logged (gasoline log)")), QStringLiteral("900"));
+        QCOMPARE(valueOf(QStringLiteral("Cost per kilometre (maintenance, goodies and fuel)")), QStringLiteral("$0.05"));
+        QCOMPARE(valueOf(QStringLiteral("Overall L/100 km")), QStringLiteral("7.8"));
+        QCOMPARE(valueOf(QStringLiteral("Best L/100 km")), QStringLiteral("7.5"));
+        QCOMPARE(valueOf(QStringLiteral("Worst L/100 km")), QStringLiteral("8.0"));
+        const HistoryCharts::Figures figures = HistoryCharts::figuresOf(history);
+        QCOMPARE(HistoryCharts::title(HistoryCharts::Chart::MilesPerGallon, figures.units), QStringLiteral("L/100 km of each fill-up"));
+        QCOMPARE(QString::number(figures.mpg.at(0).mpg, 'f', 1), QStringLiteral("8.0"));
     }
 };
 

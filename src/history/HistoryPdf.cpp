@@ -2,8 +2,7 @@
 
 #include "history/HistoryChartPainter.h"
 #include "history/HistorySummary.h"
-#include "model/LogRows.h"
-#include "model/LogTotals.h"
+#include "model/LogListing.h"
 #include "platform/Clock.h"
 #include "platform/ValueFormats.h"
 #include "print/ContinuousPrintDevice.h"
@@ -81,34 +80,33 @@ void printTitlePage(PrintDevice &device, const ShownRide &ride, const RideHistor
     device.endDocument();
 }
 
-// The log as its list shows it, and each entry's notes.
+// The log as its list shows it (in the ride's units, with its extras), and
+// each entry's notes.
 template<class Record>
-std::pair<LogList, QStringList> logListOf(LogKind kind, const std::vector<Record> &entries)
+std::pair<LogList, QStringList> logListOf(LogKind kind, const RideHistory &history, const std::vector<Record> &entries)
 {
-    const LogKindInfo &info = logKindInfo(kind);
+    const LogListing listing = LogListing::ofHistory(kind, history);
     LogList list;
     QStringList notes;
     list.log.kind = logIndex(kind);
-    list.log.tabCaption = info.tabCaption;
-    for (std::size_t column = 0; column < info.columns.size(); ++column)
-        list.log.titles[column] = info.columns[column].title;
-    LogTotals totals;
-    for (const Record &entry : entries) {
-        const LogEntry listed = logEntry(entry, 0);
-        list.rows.append(logRow(kind, listed).cells);
-        notes.append(entry.Notes);
-        totals.add(kind, listed);
+    list.log.tabCaption = logKindInfo(kind).tabCaption;
+    for (int column = 0; column < 3; ++column)
+        list.log.titles[std::size_t(column)] = listing.columnTitle(column);
+    for (int row = 0; row < listing.count(); ++row) {
+        list.rows.append(listing.row(row).cells);
+        notes.append(entries[std::size_t(row)].Notes);
     }
-    for (const TotalCaption &caption : totalCaptions(kind, totals))
+    for (const TotalCaption &caption : listing.totalCaptions())
         list.totals.append(caption.shown ? caption.text : QString());
     return {list, notes};
 }
 
 template<class Record>
-void printLog(PrintDevice &device, const ShownRide &ride, LogKind kind, const std::vector<Record> &entries)
+void printLog(PrintDevice &device, const ShownRide &ride, LogKind kind, const RideHistory &history,
+              const std::vector<Record> &entries)
 {
     if (!entries.empty()) {
-        const auto [list, notes] = logListOf(kind, entries);
+        const auto [list, notes] = logListOf(kind, history, entries);
         PrintLogList(device, ride.heading, list, notes);
     }
 }
@@ -163,10 +161,10 @@ bool PrintHistory(PrintDevice &paper, const ShownRide &shown, const RideHistory 
         // The notes on pages of their own, each below the ride's heading.
         if (!information.notes.trimmed().isEmpty())
             PrintPagedText(device, information.notes, {information.notesCaption, false, false, true}, &shown.heading);
-        printLog(device, shown, LogKind::Maintenance, history.maintenance);
-        printLog(device, shown, LogKind::Goodies, history.goodies);
-        printLog(device, shown, LogKind::Trips, history.trips);
-        printLog(device, shown, LogKind::Gas, history.gas);
+        printLog(device, shown, LogKind::Maintenance, history, history.maintenance);
+        printLog(device, shown, LogKind::Goodies, history, history.goodies);
+        printLog(device, shown, LogKind::Trips, history, history.trips);
+        printLog(device, shown, LogKind::Gas, history, history.gas);
         printCharts(device, shown, history);
     });
 }

@@ -2,7 +2,7 @@
 
 #include "history/HistoryFigures.h"
 #include "data/DateValue.h"
-#include "model/LogTotals.h"
+#include "model/LogListing.h"
 #include "model/Units.h"
 
 #include <algorithm>
@@ -11,25 +11,6 @@
 using namespace ValueFormats;
 
 namespace {
-
-template<class Record>
-LogTotals totalsOf(const RideHistory &history, LogKind kind, const std::vector<Record> &entries)
-{
-    LogTotals totals;
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        totals.add(kind, logEntry(entries[i], 0), history.extrasOf(kind, i));
-    return totals;
-}
-
-LogTotals gasTotalsOf(const RideHistory &history)
-{
-    LogTotals totals = totalsOf(history, LogKind::Gas, history.gas);
-    totals.count(FuelEconomy::of(history.gas.size(), [&](std::size_t i) {
-        const EntryExtras own = history.extrasOf(LogKind::Gas, i);
-        return FuelEconomy::FillUp{double(history.gas[i].Miles), double(history.gas[i].Gallons), own.partial, own.missed};
-    }));
-    return totals;
-}
 
 template<class Record>
 std::optional<HistorySummary::Latest> latestOf(const std::vector<Record> &entries, QString (*textOf)(const Record &))
@@ -53,9 +34,9 @@ HistorySummary summarise(const RideHistory &history)
     HistorySummary summary;
     const RideRecord &ride = history.ride;
     summary.pricePaid = ride.PricePaid;
-    summary.maintenance = totalsOf(history, LogKind::Maintenance, history.maintenance).cost;
-    summary.goodies = totalsOf(history, LogKind::Goodies, history.goodies).cost;
-    const LogTotals gas = gasTotalsOf(history);
+    summary.maintenance = LogListing::ofHistory(LogKind::Maintenance, history).totals.cost;
+    summary.goodies = LogListing::ofHistory(LogKind::Goodies, history).totals.cost;
+    const LogTotals gas = LogListing::ofHistory(LogKind::Gas, history).totals;
     const std::vector<EntryExtras> &fillUps = history.extras[std::size_t(logIndex(LogKind::Gas) - 1)];
     if (std::any_of(fillUps.begin(), fillUps.end(), [](const EntryExtras &extras) { return extras.cost.has_value(); }))
         summary.fuel = gas.cost;

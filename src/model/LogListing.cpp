@@ -18,6 +18,12 @@ FileStatus LogListing::read(double rideKey, const ReminderStore *database)
         status = Store::readEntryExtras(*database, kind, rideKey, extras);
     if (database && status)
         status = Store::readRideExtras(*database, rideKey, units);
+    workOutFigures();
+    return status;
+}
+
+void LogListing::workOutFigures()
+{
     totals = LogTotals();
     for (int i = 0; i < count(); ++i)
         totals.add(kind, entry(i), extrasOf(i));
@@ -30,7 +36,40 @@ FileStatus LogListing::read(double rideKey, const ReminderStore *database)
         economy = figures.perFillUp;
         totals.count(figures);
     }
-    return status;
+}
+
+LogListing LogListing::ofHistory(LogKind kind, const RideHistory &history)
+{
+    LogListing listing(kind);
+    const std::size_t k = std::size_t(logIndex(kind) - 1);
+    const auto take = [&](const auto &records) {
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            LogEntry entry = logEntry(records[i], 0);
+            // A history made up without keys (not read from the files) keeps
+            // its entries apart by their places.
+            entry.key = history.keys[k].size() > i ? history.keys[k][i] : EntryHead{0, int(i)};
+            listing.entries.push_back(std::move(entry));
+            if (const EntryExtras extras = history.extrasOf(kind, i); !extras.empty())
+                listing.extras.insert(listing.entries.back().key, extras);
+        }
+    };
+    switch (kind) {
+    case LogKind::Maintenance:
+        take(history.maintenance);
+        break;
+    case LogKind::Goodies:
+        take(history.goodies);
+        break;
+    case LogKind::Trips:
+        take(history.trips);
+        break;
+    case LogKind::Gas:
+        take(history.gas);
+        break;
+    }
+    listing.units = history.units;
+    listing.workOutFigures();
+    return listing;
 }
 
 QString LogListing::cell(int index, int column) const

@@ -4,6 +4,7 @@
 #include "model/LogRows.h"
 #include "model/LogTotals.h"
 #include "store/RideExtras.h"
+#include "store/RideHistory.h"
 
 #include <vector>
 
@@ -29,6 +30,9 @@ struct LogListing
     // from `database` when it is given; after a failure it holds those read
     // before it.
     FileStatus read(double rideKey, const ReminderStore *database = nullptr);
+    // The log of a history read whole (its entries with their extras), as
+    // its list would show it.
+    static LogListing ofHistory(LogKind kind, const RideHistory &history);
 
     int count() const { return int(entries.size()); }
     const LogEntry &entry(int index) const { return entries[std::size_t(index)]; }
@@ -38,4 +42,8 @@ struct LogListing
     // The list's column titles in the ride's units ("Litres", "Kilometres").
     QString columnTitle(int column) const;
     QList<TotalCaption> totalCaptions() const { return ::totalCaptions(kind, totals, units); }
+
+private:
+    // The totals and the fill-ups' figures of the entries and their extras.
+    void workOutFigures();
 };

@@ -3,6 +3,7 @@
 #include "data/DateValue.h"
 #include "history/Csv.h"
 #include "model/FuelEconomy.h"
+#include "model/Units.h"
 #include "platform/ValueFormats.h"
 #include "store/RideLabels.h"
 
@@ -125,14 +126,24 @@ template<class Record>
 CsvFile logFile(LogKind kind, const std::vector<RideHistory> &rides, std::vector<Record> RideHistory::*log,
                 bool withRideColumn)
 {
-    CsvFile file{csvFileName(kind), headerRow(csvLogHeader(kind), withRideColumn).line()};
+    // The header names the rides' units; rides of different units name
+    // theirs in a column of its own.
+    const bool mixed = std::any_of(rides.begin(), rides.end(), [&](const RideHistory &ride) { return ride.units != rides.front().units; });
+    const bool counted = kind == LogKind::Trips || kind == LogKind::Gas;
+    QStringList header = csvLogHeader(kind, mixed || rides.empty() ? RideExtras() : rides.front().units);
+    if (mixed && counted)
+        header << QStringLiteral("Units");
+    CsvFile file{csvFileName(kind), headerRow(header, withRideColumn).line()};
     for (const RideHistory &ride : rides) {
         const std::vector<Record> &entries = ride.*log;
         const std::vector<std::optional<double>> figures =
             kind == LogKind::Gas ? figuresOf(ride) : std::vector<std::optional<double>>(entries.size());
         for (std::size_t i = 0; i < entries.size(); ++i) {
             CsvRow row = entryRow(ride, withRideColumn);
-            addCells(row, entries[i], kind, ride.extrasOf(kind, i), figures[i]);
+            addCells(row, entries[i], kind, ride.extrasOf(kind, i), Units::shownEconomy(figures[i], ride.units));
+            if (mixed && counted)
+                row.add(Units::distanceName(ride.units.distance) + QStringLiteral(", ") + Units::fuelName(ride.units.fuel)
+                        + QStringLiteral(", ") + Units::economyName(ride.units.economy));
             file.text += row.line();
         }
     }
@@ -156,8 +167,9 @@ QString csvFileName(LogKind kind)
     return QStringLiteral("gasoline.csv");
 }
 
-QStringList csvLogHeader(LogKind kind)
+QStringList csvLogHeader(LogKind kind, const RideExtras &units)
 {
+    const QString distance = Units::distanceName(units.distance);
     switch (kind) {
     case LogKind::Maintenance:
         return {QStringLiteral("Date"), QStringLiteral("Description"), QStringLiteral("Cost"), QStringLiteral("Notes"),
@@ -165,12 +177,12 @@ QStringList csvLogHeader(LogKind kind)
     case LogKind::Goodies:
         return {QStringLiteral("Date"), QStringLiteral("Description"), QStringLiteral("Cost"), QStringLiteral("Notes")};
     case LogKind::Trips:
-        return {QStringLiteral("Date"), QStringLiteral("Description"), QStringLiteral("Miles"), QStringLiteral("Notes"),
+        return {QStringLiteral("Date"), QStringLiteral("Description"), distance, QStringLiteral("Notes"),
                 QStringLiteral("Odometer")};
     case LogKind::Gas:
         break;
     }
-    return {QStringLiteral("Date"), QStringLiteral("Gallons"), QStringLiteral("Miles"), QStringLiteral("MPG"),
+    return {QStringLiteral("Date"), Units::fuelName(units.fuel), distance, Units::economyName(units.economy),
             QStringLiteral("Notes"), QStringLiteral("Odometer"), QStringLiteral("Cost"), QStringLiteral("Partial"),
             QStringLiteral("Missed")};
 }

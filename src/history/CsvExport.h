@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/FileStatus.h"
+#include "store/RideExtras.h"
 #include "store/RideHistory.h"
 #include "store/LogKind.h"
 
@@ -44,8 +45,11 @@ struct CsvFile
 // The file of each log, and the log a file name belongs to.
 QString csvFileName(LogKind kind);
 
-// The header names of a log's file, without the Ride and Ride Name columns.
-QStringList csvLogHeader(LogKind kind);
+// The header names of a log's file, without the Ride and Ride Name columns,
+// in the units given ("Litres", "Kilometres", "L/100 km"). An export of
+// rides of different units names the defaults and adds a Units column to
+// the trips and the fill-ups.
+QStringList csvLogHeader(LogKind kind, const RideExtras &units = {});
 
 // The five files of the rides, in the order ride, maintenance, goodies,
 // trips, gasoline. withRideColumn is for an export of every ride.

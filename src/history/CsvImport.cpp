@@ -38,14 +38,15 @@ QStringList namesFor(LogKind kind, int field)
         return {QStringLiteral("date"), QStringLiteral("day"), QStringLiteral("when")};
     case TextField:
         if (kind == LogKind::Gas)
-            return {QStringLiteral("gallons"), QStringLiteral("gal"), QStringLiteral("fuel")};
+            return {QStringLiteral("gallons"), QStringLiteral("gal"), QStringLiteral("fuel"), QStringLiteral("litres"),
+                    QStringLiteral("liters"), QStringLiteral("impgallons")};
         return {QStringLiteral("description"), QStringLiteral("briefdescription"), QStringLiteral("item"),
                 QStringLiteral("what")};
     case AmountField:
         if (kind == LogKind::Maintenance || kind == LogKind::Goodies)
             return {QStringLiteral("cost"), QStringLiteral("amount"), QStringLiteral("price")};
         return {QStringLiteral("miles"), QStringLiteral("mileage"), QStringLiteral("distance"),
-                QStringLiteral("milesmpg")};
+                QStringLiteral("milesmpg"), QStringLiteral("kilometres"), QStringLiteral("kilometers"), QStringLiteral("km")};
     default:
         return {QStringLiteral("notes"), QStringLiteral("note"), QStringLiteral("comments"), QStringLiteral("memo")};
     }

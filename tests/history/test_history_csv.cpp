@@ -299,6 +299,26 @@ private slots:
         QCOMPARE(refused.problems, (std::vector<CsvImport::Problem>{{3, QStringLiteral("\"maybe\" is neither yes nor no")}}));
         QCOMPARE(refused.extras.size(), std::size_t(2));
     }
+
+    // A ride's units name its columns and figure its economy; rides of
+    // different units say theirs row by row.
+    void exportSpeaksTheRidesUnits()
+    {
+        RideHistory metric;
+        metric.rideNumber = 1;
+        metric.units = {DistanceUnit::Kilometres, FuelUnit::Litres, EconomyUnit::LitresPer100Km, std::nullopt};
+        metric.gas = {gas(RideA, day(2009, 4, 1), 40, 500)};
+        QCOMPARE(fileNamed(csvExport({metric}, false), "gasoline.csv").text,
+                 "Date,Litres,Kilometres,L/100 km,Notes,Odometer,Cost,Partial,Missed\r\n2009-04-01,40,500,8.0,,,,,\r\n");
+        RideHistory plain;
+        plain.rideNumber = 2;
+        plain.trips = {trip(RideB, day(2009, 4, 2), QStringLiteral("Coast"), 300)};
+        metric.trips = {trip(RideA, day(2009, 4, 2), QStringLiteral("Alps"), 480)};
+        const QString trips = fileNamed(csvExport({metric, plain}, true), "trips.csv").text;
+        QVERIFY(trips.startsWith("Ride,Ride Name,Date,Description,Miles,Notes,Odometer,Units\r\n"));
+        QVERIFY(trips.contains(",Alps,480,,,\"Kilometres, Litres, L/100 km\"\r\n"));
+        QVERIFY(trips.contains(",Coast,300,,,\"Miles, Gallons, MPG\"\r\n"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestHistoryCsv)

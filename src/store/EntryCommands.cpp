@@ -22,10 +22,15 @@ quint64 headOf(const LogRecord &entry)
     return std::visit([](const auto &record) { return recordHead(record); }, entry);
 }
 
-// The ride's entries in the log, as Torqal.db names them.
-StoreRead<std::vector<LogEntry>> entriesOf(LogKind kind, double rideKey)
+// The ride's entries in the log, as Torqal.db names them; refused when
+// Torqal.db cannot be used, as the command then is.
+FileStatus entriesOf(const ReminderStore &database, LogKind kind, double rideKey, std::vector<LogEntry> &entries)
 {
-    return scanLog(kind, rideKey);
+    if (!database.isOpen())
+        return database.status();
+    StoreRead<std::vector<LogEntry>> listed = scanLog(kind, rideKey);
+    entries = std::move(listed.value);
+    return listed.status;
 }
 
 // How many unmarked entries with the head stand before record `before` (0:
@@ -50,14 +55,12 @@ QString extrasChange(LogKind kind) { return QStringLiteral("store the values of 
 
 StoreResult addLogEntry(ReminderStore &database, LogKind kind, const LogRecord &entry, const EntryExtras &extras)
 {
-    if (!database.isOpen())
-        return {StoreOutcome::NothingWritten, database.status()};
     const double rideKey = rideKeyOf(entry);
-    const StoreRead<std::vector<LogEntry>> entries = entriesOf(kind, rideKey);
-    if (!entries.status)
-        return {StoreOutcome::NothingWritten, entries.status};
+    std::vector<LogEntry> entries;
+    if (const FileStatus status = entriesOf(database, kind, rideKey, entries); !status)
+        return {StoreOutcome::NothingWritten, status};
     const quint64 head = headOf(entry);
-    const EntryHead key{head, equalHeadsBefore(entries.value, head, 0)};
+    const EntryHead key{head, equalHeadsBefore(entries, head, 0)};
     return addLogEntry(kind, entry, [&](quint64 changeId) {
         return database.change(extrasChange(kind), changeId, [&](QSqlDatabase &db) {
             return EntryExtrasTable::put(db, database.path(), kind, rideKey, key, extras);
@@ -68,17 +71,15 @@ StoreResult addLogEntry(ReminderStore &database, LogKind kind, const LogRecord &
 StoreResult editLogEntry(ReminderStore &database, LogKind kind, int recordNumber, const LogRecord &entry,
                          const EntryExtras &extras)
 {
-    if (!database.isOpen())
-        return {StoreOutcome::NothingWritten, database.status()};
     const double rideKey = rideKeyOf(entry);
-    const StoreRead<std::vector<LogEntry>> entries = entriesOf(kind, rideKey);
-    if (!entries.status)
-        return {StoreOutcome::NothingWritten, entries.status};
+    std::vector<LogEntry> entries;
+    if (const FileStatus status = entriesOf(database, kind, rideKey, entries); !status)
+        return {StoreOutcome::NothingWritten, status};
     // An entry no longer there is refused by the edit itself.
-    const LogEntry *old = entryAt(entries.value, recordNumber);
+    const LogEntry *old = entryAt(entries, recordNumber);
     const quint64 head = headOf(entry);
     const EntryHead key{head, old && old->key.head == head ? old->key.occurrence
-                                                           : equalHeadsBefore(entries.value, head, recordNumber)};
+                                                           : equalHeadsBefore(entries, head, recordNumber)};
     return editLogEntry(kind, recordNumber, entry, [&](quint64 changeId) {
         return database.change(extrasChange(kind), changeId, [&](QSqlDatabase &db) {
             const QString &path = database.path();
@@ -95,12 +96,10 @@ StoreResult editLogEntry(ReminderStore &database, LogKind kind, int recordNumber
 
 StoreResult deleteLogEntry(ReminderStore &database, LogKind kind, int recordNumber, double rideKey)
 {
-    if (!database.isOpen())
-        return {StoreOutcome::NothingWritten, database.status()};
-    const StoreRead<std::vector<LogEntry>> entries = entriesOf(kind, rideKey);
-    if (!entries.status)
-        return {StoreOutcome::NothingWritten, entries.status};
-    const LogEntry *gone = entryAt(entries.value, recordNumber);
+    std::vector<LogEntry> entries;
+    if (const FileStatus status = entriesOf(database, kind, rideKey, entries); !status)
+        return {StoreOutcome::NothingWritten, status};
+    const LogEntry *gone = entryAt(entries, recordNumber);
     const std::optional<EntryHead> key = gone && !gone->marked ? std::optional(gone->key) : std::nullopt;
     StoreResult result = deleteLogEntry(kind, recordNumber, rideKey);
     if (!result.done() || !key)
@@ -121,16 +120,13 @@ template<class Record, class Append>
 StoreResult appendWithExtras(ReminderStore &database, LogKind kind, const std::vector<Record> &entries,
                              const std::vector<EntryExtras> &extras, Append append)
 {
-    if (!database.isOpen())
-        return {StoreOutcome::NothingWritten, database.status()};
     if (entries.empty())
         return append(StoreFiles::SecondPart());
-    const double rideKey = entries.front().RideKey;
-    const StoreRead<std::vector<LogEntry>> listed = entriesOf(kind, rideKey);
-    if (!listed.status)
-        return {StoreOutcome::NothingWritten, listed.status};
+    std::vector<LogEntry> listed;
+    if (const FileStatus status = entriesOf(database, kind, entries.front().RideKey, listed); !status)
+        return {StoreOutcome::NothingWritten, status};
     QHash<quint64, int> heads;
-    for (const LogEntry &entry : listed.value)
+    for (const LogEntry &entry : listed)
         if (!entry.marked)
             ++heads[entry.key.head];
     std::vector<EntryHead> keys;

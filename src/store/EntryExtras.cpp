@@ -1,5 +1,6 @@
 #include "store/EntryExtras.h"
 
+#include "store/ReminderSchema.h"
 #include "store/SqlFailure.h"
 
 #include <QSqlDatabase>
@@ -68,17 +69,7 @@ FileStatus shift(QSqlDatabase &database, const QString &fileName, LogKind log, d
                {by, logIndex(log), rideKey, qint64(from.head), from.occurrence});
 }
 
-// Whether the file has the table: one that no Torqal with entry values
-// wrote to, read without a program that may write, has none, and no values.
-FileStatus holdsTable(QSqlDatabase &database, const QString &fileName, bool &holds)
-{
-    QSqlQuery query;
-    FileStatus status = run(database, fileName, QStringLiteral("read ") + fileName,
-                            QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'entry_extra'"), {},
-                            &query);
-    holds = status && query.next();
-    return status;
-}
+const QString TableName = QStringLiteral("entry_extra");
 
 } // namespace
 
@@ -95,7 +86,7 @@ FileStatus read(QSqlDatabase &database, const QString &fileName, LogKind log, do
 {
     extras.clear();
     bool holds = false;
-    if (FileStatus status = holdsTable(database, fileName, holds); !status || !holds)
+    if (FileStatus status = ReminderSchema::holdsTable(database, fileName, TableName, holds); !status || !holds)
         return status;
     QSqlQuery query;
     FileStatus status = run(database, fileName, QStringLiteral("read ") + fileName,
@@ -141,7 +132,7 @@ FileStatus readAll(QSqlDatabase &database, const QString &fileName, std::vector<
 {
     rows.clear();
     bool holds = false;
-    if (FileStatus status = holdsTable(database, fileName, holds); !status || !holds)
+    if (FileStatus status = ReminderSchema::holdsTable(database, fileName, TableName, holds); !status || !holds)
         return status;
     QSqlQuery query;
     FileStatus status = run(database, fileName, QStringLiteral("read ") + fileName,

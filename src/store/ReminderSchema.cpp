@@ -119,6 +119,17 @@ FileStatus holdsTables(QSqlDatabase &database, const QString &fileName, bool &ho
     return {};
 }
 
+FileStatus holdsTable(QSqlDatabase &database, const QString &fileName, const QString &name, bool &holds)
+{
+    QSqlQuery query(database);
+    query.prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?"));
+    query.addBindValue(name);
+    if (!query.exec())
+        return sqlFailure(fileName, QStringLiteral("read ") + fileName, query.lastError());
+    holds = query.next();
+    return {};
+}
+
 FileStatus migrate(QSqlDatabase &database, const QString &fileName, std::span<const Migration> steps)
 {
     int version = 0;

@@ -33,6 +33,11 @@ FileStatus readVersion(QSqlDatabase &database, const QString &fileName, int &ver
 // migration.
 FileStatus holdsTables(QSqlDatabase &database, const QString &fileName, bool &holds);
 
+// Whether the file has the table `name`. An addition's table is missing
+// from a file that only an older Torqal wrote, read by a program that may
+// not write: its rows are then none.
+FileStatus holdsTable(QSqlDatabase &database, const QString &fileName, const QString &name, bool &holds);
+
 // An addition to the layout that an older program can ignore: tables of its
 // own. Additions come without a new version of the layout (a version an
 // older Torqal does not know makes it refuse the whole file, its reminders

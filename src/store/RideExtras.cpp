@@ -1,5 +1,6 @@
 #include "store/RideExtras.h"
 
+#include "store/ReminderSchema.h"
 #include "store/ReminderStore.h"
 #include "store/RideWrite.h"
 #include "store/SqlFailure.h"
@@ -35,15 +36,12 @@ template<class Take>
 FileStatus select(QSqlDatabase &database, const QString &fileName, const QString &condition, const QVariantList &values,
                   Take take)
 {
+    // Without the table every ride has the defaults.
+    bool holds = false;
+    if (FileStatus status = ReminderSchema::holdsTable(database, fileName, QStringLiteral("ride_extra"), holds); !status || !holds)
+        return status;
     QSqlQuery query(database);
     query.setForwardOnly(true);
-    // A file that no Torqal with ride extras wrote, read without a program
-    // that may write, has no table: its rides have the defaults.
-    if (!query.exec(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'ride_extra'")))
-        return sqlFailure(fileName, QStringLiteral("read ") + fileName, query.lastError());
-    if (!query.next())
-        return {};
-    query.finish();
     query.prepare(QStringLiteral("SELECT ride_key, bought_odometer, distance, fuel, economy FROM ride_extra ") + condition);
     for (const QVariant &value : values)
         query.addBindValue(value);

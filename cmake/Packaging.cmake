@@ -21,9 +21,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The shared libraries the programs link (Qt 6 with Qt Charts, libqt6charts6,
-# for the history charts; the C++ run time) are found by dpkg-shlibdeps; the
-# fonts the printouts and windows ask for, and Qt's SQLite driver (a plug-in,
-# which the reminders database needs), are named here.
+# for the history charts; libzip4 for the backups; the C++ run time) are
+# found by dpkg-shlibdeps; the fonts the printouts and windows ask for, and
+# Qt's SQLite driver (a plug-in, which the reminders database needs), are
+# named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue, libqt6sql6-sqlite")
 # Printing hands its jobs to the print service's client (lp, lpstat), and

@@ -1,10 +1,11 @@
 #include "RepairCommand.h"
 
+#include "backup/AutomaticBackups.h"
+#include "backup/FolderSwap.h"
 #include "data/PartialRecords.h"
 #include "data/SystemCalls.h"
 #include "data/WriteJournal.h"
 #include "store/StoreFiles.h"
-#include "platform/SingleInstance.h"
 
 #include <QDir>
 #include <QFile>
@@ -140,23 +141,6 @@ private:
     QTextStream &m_errors;
 };
 
-QString lockProblem(SingleInstance::Outcome outcome, const QString &lockFile)
-{
-    switch (outcome) {
-    case SingleInstance::Outcome::HeldElsewhere:
-        return QStringLiteral("Torqal is running on this folder (it holds %1); quit it, then repair").arg(lockFile);
-    case SingleInstance::Outcome::Unreadable:
-        return QStringLiteral("the lock file %1 cannot be read; if Torqal is not running, delete it and repair again").arg(lockFile);
-    case SingleInstance::Outcome::InTheWay:
-        return QStringLiteral("%1 is not a file; move it away and repair again").arg(lockFile);
-    case SingleInstance::Outcome::CannotMake:
-        return QStringLiteral("cannot make the lock file %1; the folder has to be writable for a repair").arg(lockFile);
-    case SingleInstance::Outcome::Acquired:
-        break;
-    }
-    return {};
-}
-
 // A change cut short is put back first (as the program does when it
 // starts): the partial record it may have left is then gone with it.
 bool putBackCutShortChange(const QString &folder, QTextStream &out, QTextStream &errors)
@@ -183,21 +167,48 @@ bool putBackCutShortChange(const QString &folder, QTextStream &out, QTextStream 
     return true;
 }
 
+// Whether a data file of the folder ends in part of a record.
+bool needsRepair(const QString &folder)
+{
+    const QDir dir(folder);
+    return std::any_of(DataFileTable().begin(), DataFileTable().end(), [&dir](const DataFileInfo &info) {
+        const QFileInfo file(dir.filePath(info.name));
+        return file.isFile() && endsInPartialRecord(file.size(), info.recordLength);
+    });
+}
+
+// The files as they are, kept in the folder's Backups/ before the repair
+// changes them, unless the user has said to go on without.
+bool keepBeforeRepair(const QString &folder, bool withoutBackup, QTextStream &out, QTextStream &errors)
+{
+    if (withoutBackup || !needsRepair(folder))
+        return true;
+    QString keptIn;
+    if (const FileStatus kept = AutomaticBackups::make(folder, QStringLiteral("repair"), &keptIn); !kept) {
+        errors << "torqal-data: no backup could be made before the repair, so nothing was repaired: " << kept.message()
+               << " (to repair without a backup, add --without-backup)\n";
+        return false;
+    }
+    out << "The files as they were are kept in " << keptIn << ".\n";
+    return true;
+}
+
 } // namespace
 
-int repairCommand(const QString &folder, QTextStream &out, QTextStream &errors)
+int repairCommand(const QString &folder, QTextStream &out, QTextStream &errors, bool withoutBackup)
 {
     if (!isFolder(folder, errors))
         return 2;
     // The program keeps its counts between commands: it must not run on the
     // folder while its files change length.
     SingleInstance lock(folder);
-    const SingleInstance::Outcome locked = lock.acquire();
-    if (locked != SingleInstance::Outcome::Acquired) {
-        errors << "torqal-data: " << lockProblem(locked, lock.lockFilePath()) << "\n";
+    if (!lockFolder(lock, QStringLiteral("repair"), errors))
+        return 2;
+    if (const FileStatus restored = FolderSwap::finishPending(folder); !restored) {
+        errors << "torqal-data: " << restored.message() << "\n";
         return 2;
     }
-    if (!putBackCutShortChange(folder, out, errors))
+    if (!putBackCutShortChange(folder, out, errors) || !keepBeforeRepair(folder, withoutBackup, out, errors))
         return 2;
     return FolderRepair(folder, out, errors).run();
 }
@@ -216,12 +227,17 @@ Verb repairVerb()
         "whoever wants to look at them. Files that hold whole records are left as they are. A change that Torqal "
         "could not finish (its journal Torqal.jnl is still there) is first taken back, as Torqal does when it "
         "starts. Torqal must not be "
-        "running on the folder; \"repair\" refuses while it is.\n\n"
+        "running on the folder; \"repair\" refuses while it is. Before it changes a file, it keeps the folder as it "
+        "is in a backup in the folder's Backups/ (see \"backup\"); should that backup fail, nothing is repaired, "
+        "unless --without-backup is given.\n\n"
         "Exit status: 0 when every data file holds whole records afterwards, 2 when the folder or a file cannot "
         "be repaired; a file that could not be shortened is then as it was.");
+    const QCommandLineOption withoutBackup(QStringLiteral("without-backup"),
+                                           QStringLiteral("repair even when no backup can be made first"));
+    usage.options = {withoutBackup};
     usage.arguments = {folderArgument()};
     usage.offersVersion = false;
-    return {usage, [](const QCommandLineParser &parser, QTextStream &out, QTextStream &errors) {
-                return repairCommand(folderOf(parser), out, errors);
+    return {usage, [withoutBackup](const QCommandLineParser &parser, QTextStream &out, QTextStream &errors) {
+                return repairCommand(folderOf(parser), out, errors, parser.isSet(withoutBackup));
             }};
 }

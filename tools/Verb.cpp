@@ -19,7 +19,33 @@ CommandLine::Usage toolHelp(const QList<Verb> &verbs)
     return usage;
 }
 
+QString lockProblem(SingleInstance::Outcome outcome, const QString &lockFile, const QString &verb)
+{
+    switch (outcome) {
+    case SingleInstance::Outcome::HeldElsewhere:
+        return QStringLiteral("Torqal is running on this folder (it holds %1); quit it, then %2").arg(lockFile, verb);
+    case SingleInstance::Outcome::Unreadable:
+        return QStringLiteral("the lock file %1 cannot be read; if Torqal is not running, delete it and %2 again").arg(lockFile, verb);
+    case SingleInstance::Outcome::InTheWay:
+        return QStringLiteral("%1 is not a file; move it away and %2 again").arg(lockFile, verb);
+    case SingleInstance::Outcome::CannotMake:
+        return QStringLiteral("cannot make the lock file %1; the folder has to be writable to %2").arg(lockFile, verb);
+    case SingleInstance::Outcome::Acquired:
+        break;
+    }
+    return {};
+}
+
 } // namespace
+
+bool lockFolder(SingleInstance &lock, const QString &verb, QTextStream &errors)
+{
+    const SingleInstance::Outcome locked = lock.acquire();
+    if (locked == SingleInstance::Outcome::Acquired)
+        return true;
+    errors << "torqal-data: " << lockProblem(locked, lock.lockFilePath(), verb) << "\n";
+    return false;
+}
 
 CommandLine::Usage toolUsage()
 {
@@ -31,8 +57,8 @@ CommandLine::Usage toolUsage()
                        "Maint.Dat, Goody.Dat, Trip.Dat and Gas.Dat (the four logs), in its data folder "
                        "($XDG_DATA_HOME/Torqal, usually ~/.local/share/Torqal); the rides' reminders lie beside them in the "
                        "SQLite database Torqal.db. Every command below works on "
-                       "them without Torqal's windows and without a display. Only \"repair\" changes a data file; "
-                       "the others only read.\n\n"
+                       "them without Torqal's windows and without a display. Only \"repair\" and \"restore\" change "
+                       "a data file; \"backup\" writes an archive of the folder, and the others only read.\n\n"
                        "Run \"torqal-data COMMAND --help\" for the help of one command.");
     usage.arguments = {{QStringLiteral("COMMAND"), QStringLiteral("one of the commands above")},
                        {QStringLiteral("ARGUMENTS"), QStringLiteral("the command's own options and arguments"), true, true}};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CommandLine.h"
+#include "platform/SingleInstance.h"
 
 #include <QCommandLineParser>
 #include <QList>
@@ -30,6 +31,11 @@ QString folderOf(const QCommandLineParser &parser);
 
 // Whether `folder` is a folder; if not, says so in one line on `errors`.
 bool isFolder(const QString &folder, QTextStream &errors);
+
+// Takes the folder's lock for the command `verb`, which changes files in it;
+// if it cannot, says why in one line on `errors` (Torqal running there, a
+// lock file that cannot be read or made).
+bool lockFolder(SingleInstance &lock, const QString &verb, QTextStream &errors);
 
 // What torqal-data says about itself in its help, before the list of its
 // commands.

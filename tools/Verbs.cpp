@@ -1,5 +1,6 @@
 #include "Verbs.h"
 
+#include "BackupCommands.h"
 #include "CheckCommand.h"
 #include "DueCommand.h"
 #include "DumpCommand.h"
@@ -11,7 +12,7 @@
 
 QList<Verb> torqalDataVerbs()
 {
-    QList<Verb> verbs{checkVerb(), dumpVerb(), repairVerb(), dueVerb()};
+    QList<Verb> verbs{checkVerb(), dumpVerb(), repairVerb(), dueVerb(), backupVerb(), verifyVerb(), restoreVerb()};
 #ifdef TORQAL_DATA_HISTORY
     verbs << historyVerb() << exportVerb();
 #endif

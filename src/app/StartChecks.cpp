@@ -1,6 +1,7 @@
 #include "app/StartChecks.h"
 
 #include "app/StartMessages.h"
+#include "backup/FolderSwap.h"
 #include "data/OtherSpellings.h"
 #include "data/PartialRecords.h"
 #include "data/ScratchRecovery.h"
@@ -9,6 +10,11 @@
 
 void LookAfterDataFolder(const QString &folder)
 {
+    // A restore cut short is finished, or undone if its swap had not begun,
+    // before anything reads the files it was replacing.
+    if (const FileStatus restored = FolderSwap::finishPending(QStringLiteral(".")); !restored)
+        MessageBox::show(nullptr, StartMessages::StepFailed(restored, folder));
+
     for (const OtherSpelling &spelling : otherSpellings(QStringLiteral("."))) {
         if (!spelling.canBeRenamed())
             continue; // named by torqal-data check; the program reads the own name only

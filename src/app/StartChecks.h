@@ -4,6 +4,7 @@
 
 // What the start-up does about the data folder before any window reads it,
 // each step with at most one message box:
+// 0. a restore cut short is finished or undone (FolderSwap.h);
 // 1. a data file found only under another spelling (TORQAL.DAT) is offered
 //    to be renamed to its own name;
 // 2. a scratch file left over by an interrupted deletion is restored as the

@@ -1,5 +1,6 @@
 #include "history/ImportWindow.h"
 
+#include "backup/BackupGuard.h"
 #include "history/CsvExport.h"
 #include "history/HistoryButtons.h"
 #include "store/EntryCommands.h"
@@ -255,7 +256,7 @@ StoreResult ImportWindow::append() const
 
 void ImportWindow::confirm()
 {
-    if (entries_.count() == 0)
+    if (entries_.count() == 0 || !backUpBefore(this, QStringLiteral("import")))
         return;
     StoreResult appended;
     {

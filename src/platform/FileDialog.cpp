@@ -23,7 +23,8 @@ struct FileType
 };
 constexpr FileType FileTypes[] = {{QLatin1String("csv"), QLatin1String("CSV files (*.csv)")},
                                   {QLatin1String("pdf"), QLatin1String("PDF files (*.pdf)")},
-                                  {QLatin1String("png"), QLatin1String("PNG pictures (*.png)")}};
+                                  {QLatin1String("png"), QLatin1String("PNG pictures (*.png)")},
+                                  {QLatin1String("zip"), QLatin1String("Torqal backups (*.zip)")}};
 
 const FileType &typeOf(Kind kind)
 {

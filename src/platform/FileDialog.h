@@ -18,7 +18,7 @@ class QWidget;
 class FileDialog
 {
 public:
-    enum class Kind { Csv, Pdf, Png };
+    enum class Kind { Csv, Pdf, Png, Zip };
 
     // A file to open: no file-type filter, default title; the dialog starts
     // in startFolder when one is given.

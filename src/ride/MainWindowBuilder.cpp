@@ -65,6 +65,8 @@ QHBoxLayout *commandStrip(MainWindowControls &controls, QWidget *window)
     middle->addWidget(controls.lblTabsNotAvailable);
     middle->addStretch();
 
+    controls.cmdBackup = command(window, QStringLiteral("cmdBackup"));
+    controls.cmdRestore = command(window, QStringLiteral("cmdRestore"));
     controls.cmdEmailFriend = command(window, QStringLiteral("cmdEmailFriend"));
     controls.cmdFadeStatus = command(window, QStringLiteral("cmdFadeStatus"));
     controls.cmdHelp = command(window, QStringLiteral("cmdHelp"));
@@ -78,7 +80,8 @@ QHBoxLayout *commandStrip(MainWindowControls &controls, QWidget *window)
     strip->addSpacing(8);
     strip->addLayout(middle, 1);
     strip->addSpacing(8);
-    for (QorButton *button : {controls.cmdEmailFriend, controls.cmdFadeStatus, controls.cmdHelp, controls.cmdQuit})
+    for (QorButton *button : {controls.cmdBackup, controls.cmdRestore, controls.cmdEmailFriend, controls.cmdFadeStatus,
+                              controls.cmdHelp, controls.cmdQuit})
         strip->addWidget(button);
     // The strip keeps its height in both looks of the middle: the ride's name
     // alone, or the smaller editing caption above the line on the log tabs,

@@ -53,6 +53,8 @@ struct MainWindowControls
     std::array<QorButton *, 5> cmdLogEdit{};
     std::array<QorButton *, 5> cmdLogDelete{};
     std::array<QorButton *, 5> cmdLogPrint{};
+    QorButton *cmdBackup = nullptr;
+    QorButton *cmdRestore = nullptr;
     QorButton *cmdHelp = nullptr;
     QorButton *cmdQuit = nullptr;
     QorButton *cmdFadeStatus = nullptr;

@@ -36,6 +36,8 @@ void SetMainWindowHoverTexts(const MainWindowControls &controls)
     set(controls.cmdPicDelete, QStringLiteral(" Remove this Picture "));
     set(controls.cmdLargerPic, QStringLiteral(" See/Print a larger picture "));
 
+    set(controls.cmdBackup, QStringLiteral(" Back up all your rides, logs, reminders and pictures into one file "));
+    set(controls.cmdRestore, QStringLiteral(" Restore your records from a backup file "));
     set(controls.cmdHelp, QStringLiteral(" Click here to read the manual "));
     set(controls.cmdQuit, QStringLiteral(" Ready to exit ") + ApplicationTitle + QStringLiteral("? "));
     set(controls.cmdEmailFriend, QStringLiteral(" Tell a friend about ") + ApplicationTitle + QStringLiteral("! "));

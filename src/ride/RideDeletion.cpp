@@ -1,5 +1,6 @@
 #include "ride/RideDeletion.h"
 
+#include "backup/BackupGuard.h"
 #include "model/RideFields.h"
 #include "platform/BusyPointer.h"
 #include "platform/MessageBox.h"
@@ -21,7 +22,7 @@ void RideDeletion::DeleteRide()
     using namespace RideFields;
     const auto question = RideMessages::ConfirmRideDelete(ui.fieldText(YearBox), ui.fieldText(MakeBox),
                                                           ui.fieldText(ModelBox), ui.fieldText(RideNameBox));
-    if (MessageBox::show(rw.window, question) != MessageBox::Button::Yes)
+    if (MessageBox::show(rw.window, question) != MessageBox::Button::Yes || !backUpBefore(rw.window, QStringLiteral("ride deletion")))
         return;
 
     ReminderStore *reminders = m_reminders ? m_reminders() : nullptr;

@@ -76,7 +76,8 @@ void RideEditing::enterMode(const QString &modeCaption, const QString &saveHover
     // Every box of the ride is typed in from here on.
     m_view.completePages();
     const MainWindowControls &ui = rw.ui;
-    for (QorButton *command : {ui.cmdRideAdd, ui.cmdRideEdit, ui.cmdRideDelete, ui.cmdRidePrint, ui.cmdRideHistory, ui.cmdSelectRide})
+    for (QorButton *command : {ui.cmdRideAdd, ui.cmdRideEdit, ui.cmdRideDelete, ui.cmdRidePrint, ui.cmdRideHistory,
+                               ui.cmdSelectRide, ui.cmdBackup, ui.cmdRestore})
         command->hide();
     rememberedRideCountCaption = ui.lbl[0]->text();
     QFont bold = ui.lbl[0]->font();
@@ -201,7 +202,8 @@ void RideEditing::CancelRideEdit()
         ui.lbl[0]->setFont(font);
         ui.lbl[0]->setText(rememberedRideCountCaption);
     }
-    ui.cmdRideAdd->show();
+    for (QorButton *command : {ui.cmdRideAdd, ui.cmdBackup, ui.cmdRestore})
+        command->show();
     ui.cmdRideSave->hide();
     ui.cmdRideCancel->hide();
     m_view.ShowRide(rw.state.CurrentRide);

@@ -40,8 +40,13 @@ void setNoticeLook(QPushButton *notice, int due, int overdue)
 } // namespace
 
 RideReminders::RideReminders(const RideWindow &window, MainWindowLogs &logs, const QString &databasePath)
-    : QObject(window.window), rw(window), m_logs(logs), m_service(databasePath)
+    : QObject(window.window), rw(window), m_logs(logs), m_databasePath(databasePath), m_service(databasePath)
 {
+}
+
+void RideReminders::closeDatabase()
+{
+    m_service = ReminderService(m_databasePath);
 }
 
 ReminderRide RideReminders::shownRide() const

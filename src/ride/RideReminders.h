@@ -48,6 +48,10 @@ public:
     // told why once).
     ReminderStore *store();
 
+    // Closes Torqal.db (a restore replaces the file); the next use opens
+    // it again.
+    void closeDatabase();
+
 private:
     ReminderRide shownRide() const;
     bool recordDone(ReminderStore &store, const Reminder &reminder, qint64 rideMiles, QWidget *over);
@@ -55,6 +59,7 @@ private:
 
     RideWindow rw;
     MainWindowLogs &m_logs;
+    QString m_databasePath;
     ReminderService m_service;
     std::function<void(int rideNumber)> m_openRide;
 };

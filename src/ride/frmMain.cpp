@@ -78,6 +78,8 @@ frmMain::frmMain(QWidget *parent)
         m_rides->menu.menuListRides_Click(rideNumber);
         cmdRideHistory_Click(true);
     });
+    m_backups = std::make_unique<MainWindowBackups>(
+        RideWindow{this, ui, m_state}, [this] { m_reminders->closeDatabase(); }, [this] { showRestoredRides(); });
     setUpFade();
 
     setWindowTitle(QStringLiteral(" ") + ApplicationTitle);
@@ -111,6 +113,16 @@ void frmMain::cmdRideHistory_Click(bool remindersFirst)
     ShowRideHistory(
         this, m_state.CurrentRide, m_reminders->store(), [this] { m_logs->refillAll(); },
         [this, remindersFirst](HistoryWindow &window) { m_reminders->addPage(window, remindersFirst); });
+    m_reminders->refreshNotice();
+}
+
+// After a restore every ride may be another: the menu is built anew and
+// the first ride shown, its lists and reminders read from the new files.
+void frmMain::showRestoredRides()
+{
+    m_rides->menu.BuildRidesMenu();
+    m_state.CurrentRide = m_state.RideCount > 0 ? 1 : 0;
+    m_rides->view.ShowRide(m_state.CurrentRide);
     m_reminders->refreshNotice();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ride/MainWindowBackups.h"
 #include "ride/MainWindowControls.h"
 #include "ride/MainWindowLogs.h"
 #include "ride/RideCommands.h"
@@ -30,6 +31,7 @@ public:
     RideCommands &rides() { return *m_rides; }
     MainWindowLogs &logs() { return *m_logs; }
     RideReminders &reminders() { return *m_reminders; }
+    MainWindowBackups &backups() { return *m_backups; }
 
     // Shows the manual at a topic, modally over owner: the manual window
     // unless a test put its own opener in place (an empty one restores it).
@@ -55,6 +57,7 @@ private:
     void completePages();
     void activateFirstTime();
     void askToQuit();
+    void showRestoredRides();
     void endProgram();
 
     MainWindowControls ui;
@@ -62,6 +65,7 @@ private:
     std::unique_ptr<MainWindowLogs> m_logs;
     std::unique_ptr<RideCommands> m_rides;
     std::unique_ptr<RideReminders> m_reminders;
+    std::unique_ptr<MainWindowBackups> m_backups;
     bool activated = false;
     bool m_onScreen = false; // the first display is on screen
     bool ending = false;

@@ -273,6 +273,22 @@ void paintReturn(QPainter &p)
     shape(p, path, QColor(0x28, 0x70, 0xE0));
 }
 
+// A box of records, with an arrow going into it (backup) or out of it
+// (restore).
+void paintRecordBox(QPainter &p, bool into)
+{
+    shape(p, polygon({{3, 14}, {29, 14}, {29, 29}, {3, 29}}), QColor(0xC8, 0x8A, 0x3A));
+    shape(p, rect(11, 18, 10, 4, 1), QColor(0xF0, 0xD8, 0xA8), 1.5);
+    const qreal tip = into ? 13 : 1;
+    const qreal tail = into ? 1 : 13;
+    constexpr qreal head = 7;
+    shape(p, polygon({{13, tail}, {19, tail}, {19, head}, {24, head}, {16, tip}, {8, head}, {13, head}}),
+          QColor(0x1E, 0xA0, 0x2E), 1.5);
+}
+
+void paintBackup(QPainter &p) { paintRecordBox(p, true); }
+void paintRestore(QPainter &p) { paintRecordBox(p, false); }
+
 void paintTopics(QPainter &p)
 {
     // An open book.
@@ -309,6 +325,8 @@ const std::map<QString, Painter> &painters()
         {QStringLiteral("continue"), paintContinue},
         {QStringLiteral("return"), paintReturn},
         {QStringLiteral("topics"), paintTopics},
+        {QStringLiteral("backup"), paintBackup},
+        {QStringLiteral("restore"), paintRestore},
     };
     return table;
 }

@@ -2,7 +2,6 @@
 
 #include "backup/ZipArchive.h"
 #include "data/DataFileTable.h"
-#include "data/SystemCalls.h"
 #include "store/ReminderStore.h"
 
 #include <QCryptographicHash>
@@ -15,7 +14,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -133,31 +132,26 @@ private:
             cannotRead(QStringLiteral("Could not make the folder %1").arg(QFileInfo(path).path()));
             return false;
         }
-        const QByteArray encoded = QFile::encodeName(path);
-        const int fd = SystemCalls::open(encoded.constData(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-        if (fd < 0) {
-            cannotRead(QStringLiteral("Could not write %1: %2").arg(path, systemText(errno)));
+        QFile out(path);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            cannotRead(QStringLiteral("Could not write %1: %2").arg(path, out.errorString()));
             return false;
         }
         QCryptographicHash hash(QCryptographicHash::Sha256);
         qint64 size = 0;
-        int writeError = 0;
+        bool written = true;
         QString problem;
         const bool read = m_reader.read(file.name, [&](const char *bytes, qint64 length) {
-            if (SystemCalls::writeAll(fd, bytes, length, static_cast<off_t>(size)) != length) {
-                writeError = errno;
-                return false;
-            }
+            written = out.write(bytes, length) == length;
             hash.addData(QByteArrayView(bytes, length));
             size += length;
-            return true;
+            return written;
         }, problem);
-        if (read && SystemCalls::fsync(fd) != 0)
-            writeError = errno;
-        if (SystemCalls::close(fd) != 0 && read && writeError == 0)
-            writeError = errno;
-        if (writeError != 0) {
-            cannotRead(QStringLiteral("Could not write %1: %2").arg(path, systemText(writeError)));
+        // On disk before the staging counts as complete (see FolderSwap).
+        if (written && (!out.flush() || ::fsync(out.handle()) != 0))
+            written = false;
+        if (!written) {
+            cannotRead(QStringLiteral("Could not write %1: %2").arg(path, out.error() != QFileDevice::NoError ? out.errorString() : systemText(errno)));
             return false;
         }
         if (!read) {

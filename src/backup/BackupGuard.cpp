@@ -2,15 +2,16 @@
 
 #include "backup/AutomaticBackups.h"
 #include "platform/BusyPointer.h"
-#include "platform/DataFolder.h"
 #include "platform/MessageBox.h"
+
+#include <QDir>
 
 bool backUpBefore(QWidget *parent, const QString &command)
 {
     FileStatus kept;
     {
         const BusyPointer busy(parent);
-        kept = AutomaticBackups::make(DataFolder::path(), command);
+        kept = AutomaticBackups::make(QDir::currentPath(), command);
     }
     if (kept)
         return true;

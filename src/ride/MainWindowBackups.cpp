@@ -6,7 +6,6 @@
 #include "backup/Restore.h"
 #include "platform/BusyPointer.h"
 #include "platform/Clock.h"
-#include "platform/DataFolder.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "ride/RestorePreview.h"
@@ -47,7 +46,7 @@ void MainWindowBackups::BackUp()
     FileStatus written;
     {
         const BusyPointer busy(rw.window);
-        written = writeBackup(DataFolder::path(), target, &manifest);
+        written = writeBackup(QDir::currentPath(), target, &manifest);
     }
     if (!written) {
         MessageBox::tell(rw.window, BackUpTitle, written.message() + QStringLiteral("\r\n\r\nNo backup was made."), MessageBox::Icon::Critical);
@@ -79,7 +78,7 @@ void MainWindowBackups::RestoreFromFile()
     RestorePreview preview(archive, check.manifest, rw.window);
     if (preview.exec() != QDialog::Accepted)
         return;
-    const QString folder = DataFolder::path();
+    const QString folder = QDir::currentPath();
     QString keptIn;
     {
         const BusyPointer busy(rw.window);

@@ -222,6 +222,8 @@ private slots:
         QTest::newRow("delete") << "cmdRideDelete" << QStringLiteral(" Permanently remove") + shown;
         QTest::newRow("print") << "cmdRidePrint" << QStringLiteral(" Print the information on") + shown;
         QTest::newRow("history") << "cmdRideHistory" << " Charts, summary and export for this 'ride' ";
+        QTest::newRow("back up") << "cmdBackup" << " Back up all your rides, logs, reminders and pictures into one file ";
+        QTest::newRow("restore") << "cmdRestore" << " Restore your records from a backup file ";
         QTest::newRow("pic add") << "cmdPicAddEdit(1)" << " Add a picture of your ride ";
         QTest::newRow("pic change") << "cmdPicAddEdit(2)" << " Change this picture ";
         QTest::newRow("pic delete") << "cmdPicDelete" << " Remove this Picture ";
@@ -265,7 +267,7 @@ private slots:
         QString error;
         QVERIFY2(LoadButtonLayout(window.get(), QStringLiteral("frmMain"), &error), qPrintable(error));
         const QList<QorButton *> buttons = window->findChildren<QorButton *>();
-        QCOMPARE(buttons.size(), 32);
+        QCOMPARE(buttons.size(), 34);
         for (const QorButton *button : buttons)
             QVERIFY2(!button->pictureNormal().isNone(), qPrintable(button->objectName()));
         QCOMPARE(find<QorButton>(QStringLiteral("cmdRideAdd"))->backColor(), 0x80FF80u);

@@ -10,9 +10,13 @@
 #include "platform/Twips.h"
 #include "print/PrintRun.h"
 #include "print/RecordingPrintDevice.h"
+#include "ride/RestorePreview.h"
 #include "ride/frmLargePic.h"
+#include "support/WhenOpen.h"
 
+#include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QTableView>
 #include <QTimer>
 
@@ -372,6 +376,73 @@ private slots:
             QVERIFY2(DataTest::bytesOf(file).isEmpty(), qPrintable(file));
         QVERIFY(world.ui().cmdRideAdd->isVisible());
         QVERIFY(!world.ui().cmdRideEdit->isVisible());
+    }
+
+    // A ride goes only once the files are kept in Backups/; when they
+    // cannot be, only on the user's word.
+    void aRideIsDeletedAfterItsBackup()
+    {
+        World world;
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), threeRides);
+        writeLogsOf(threeRides);
+        Settings::setValue(Settings::LastRideViewedKey, QStringLiteral("2"));
+        world.open();
+        DataTest::writeBytes(QStringLiteral("Backups"), "a file where the folder goes");
+        const auto before = allFiles();
+        world.messages.answer(MessageBox::Button::Yes); // delete the ride
+        world.messages.answer(MessageBox::Button::No);  // but not without a backup
+        world.click(world.ui().cmdRideDelete);
+        QCOMPARE(world.messages.last().title, QStringLiteral("No backup"));
+        QCOMPARE(world.messages.last().defaultButton, MessageBox::Button::No);
+        QCOMPARE(allFiles(), before);
+
+        QVERIFY(QFile::remove(QStringLiteral("Backups")));
+        world.messages.answer(MessageBox::Button::Yes);
+        world.click(world.ui().cmdRideDelete);
+        QVERIFY(world.idle());
+        QCOMPARE(recordsIn<RideRecord>(QStringLiteral("Torqal.Dat")).size(), 2);
+        QVERIFY(QFile::exists(QStringLiteral("Backups/2009-03-15 14-30 before ride deletion.zip")));
+    }
+
+    // Back up, delete a ride, restore: the rides are back, the deletion's
+    // state kept as a backup of its own; a file that is no backup changes
+    // nothing.
+    void aBackupIsRestoredFromTheMainWindow()
+    {
+        World world;
+        QTemporaryDir elsewhere;
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), threeRides);
+        writeLogsOf(threeRides);
+        Settings::setValue(Settings::LastRideViewedKey, QStringLiteral("2"));
+        world.open();
+        const QString backup = elsewhere.filePath(QStringLiteral("rides.zip"));
+        world.dialog.choose(backup);
+        world.click(world.ui().cmdBackup);
+        QCOMPARE(world.messages.last().icon, MessageBox::Icon::Information);
+        const auto before = allFiles();
+        world.messages.answer(MessageBox::Button::Yes);
+        world.click(world.ui().cmdRideDelete);
+
+        DataTest::writeBytes(elsewhere.filePath(QStringLiteral("other.zip")), "no zip at all");
+        world.dialog.choose(elsewhere.filePath(QStringLiteral("other.zip")));
+        const auto afterDeletion = allFiles();
+        world.click(world.ui().cmdRestore);
+        QCOMPARE(world.messages.last().icon, MessageBox::Icon::Critical);
+        QCOMPARE(allFiles(), afterDeletion);
+
+        int ridesShown = -1;
+        whenOpen<RestorePreview>(world.window.get(), [&ridesShown](RestorePreview &preview) {
+            ridesShown = preview.findChild<QListWidget *>(QStringLiteral("lstRides"))->count();
+            preview.findChild<QPushButton *>(QStringLiteral("cmdRestoreBackup"))->click();
+        });
+        world.dialog.choose(backup);
+        world.click(world.ui().cmdRestore);
+        QVERIFY(world.idle());
+        QCOMPARE(ridesShown, 3);
+        QCOMPARE(world.messages.last().icon, MessageBox::Icon::Information);
+        QCOMPARE(allFiles(), before);
+        QCOMPARE(world.ui().lbl[0]->text(), QStringLiteral("Rides that are\ncurrently on file: 3"));
+        QCOMPARE(QDir(QStringLiteral("Backups")).entryList({QStringLiteral("* before restore.zip")}).size(), 1);
     }
 
     void aPictureChosenDuringAnEditStaysAfterCancel()

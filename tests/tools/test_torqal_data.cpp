@@ -1,5 +1,6 @@
 // Runs the built torqal-data on files written by the data module.
 
+#include "backup/ZipArchive.h"
 #include "data/DataTestSupport.h"
 #include "store/EntryExtras.h"
 #include "store/ReminderStore.h"
@@ -261,7 +262,8 @@ private slots:
         QTest::newRow("version") << QStringList{"-v"} << "torqal-data (Torqal) ";
         QTest::newRow("check") << QStringList{"check", "--help"} << "Usage: torqal-data check [FOLDER]\n";
         QTest::newRow("dump") << QStringList{"dump", "-h"} << "Usage: torqal-data dump [--kind KIND] FILE\n";
-        QTest::newRow("repair") << QStringList{"repair", "--help"} << "Usage: torqal-data repair [FOLDER]\n";
+        QTest::newRow("repair") << QStringList{"repair", "--help"} << "Usage: torqal-data repair [--without-backup] [FOLDER]\n";
+        QTest::newRow("restore") << QStringList{"restore", "--help"} << "Usage: torqal-data restore [--replace] FILE.zip FOLDER\n";
         QTest::newRow("due") << QStringList{"due", "--help"} << "Usage: torqal-data due [--within DAYS] [FOLDER]\n";
     }
 
@@ -398,8 +400,12 @@ private slots:
         ToolRun run = runTool({"repair", "."});
         QCOMPARE(run.errors, QString());
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, QStringLiteral("Torqal.Dat: moved the %1 bytes after record %2 to %3; %4 bytes, %2 records remain\n")
-                              .arg(length - whole).arg(whole / RideRecord::Length).arg(sideFile).arg(whole));
+        // The files as they were are kept first.
+        const QStringList kept = QDir(QStringLiteral("Backups")).entryList({QStringLiteral("* before repair.zip")});
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(run.out, QStringLiteral("The files as they were are kept in ./Backups/%5.\n"
+                                         "Torqal.Dat: moved the %1 bytes after record %2 to %3; %4 bytes, %2 records remain\n")
+                              .arg(length - whole).arg(whole / RideRecord::Length).arg(sideFile).arg(whole).arg(kept.first()));
         QCOMPARE(bytesOf("Torqal.Dat"), rides.left(whole));
         QCOMPARE(bytesOf(sideFile), rides.mid(whole, length - whole));
         QCOMPARE(bytesOf("Gas.Dat"), gasBefore);
@@ -475,6 +481,61 @@ private slots:
         QCOMPARE(run.errors, QStringLiteral("torqal-data: Torqal is running on this folder (it holds %1/Torqal.lock); quit it, then repair\n")
                                  .arg(folder.path()));
         QCOMPARE(bytesOf("Torqal.Dat").size(), 15000);
+    }
+
+    void backupsAreVerifiedAndRestored_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("verify") << QStringList{"verify", "{backup}"} << false << 0 << "1 ride: Ride 1\n";
+        QTest::newRow("verify another zip") << QStringList{"verify", "{foreign}"} << false << 1 << "holds no manifest";
+        QTest::newRow("verify a missing file") << QStringList{"verify", "{missing}"} << false << 2 << "Could not read";
+        QTest::newRow("restore into a new folder") << QStringList{"restore", "{backup}", "{new}"} << false << 0 << "Restored into";
+        QTest::newRow("restore into a folder in use") << QStringList{"restore", "{backup}", "{folder}"} << false << 1 << "is not empty";
+        QTest::newRow("restore over it") << QStringList{"restore", "--replace", "{backup}", "{folder}"} << false << 0
+                                         << "its files before are kept in";
+        QTest::newRow("restore over it while Torqal runs") << QStringList{"restore", "--replace", "{backup}", "{folder}"} << true
+                                                           << 2 << "Torqal is running on this folder";
+    }
+
+    // A backup of a folder, then the command: restored files pass the check.
+    void backupsAreVerifiedAndRestored()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, locked);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        QTemporaryDir elsewhere;
+        WorkingFolder folder;
+        std::unique_ptr<ReminderTest::OtherConnection> none;
+        prepare(Folder::Sound, none);
+        storeReminders({ReminderTest::ofRide(ReminderTest::once(QDate(2030, 1, 1)), 40001.25)});
+        const QString backup = elsewhere.filePath("backup.zip");
+        ToolRun run = runTool({"backup", folder.path(), backup});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains("1 reminder;"), qPrintable(run.out));
+        ZipArchive::Writer foreign;
+        QString problem;
+        QByteArray foreignBytes;
+        QVERIFY(foreign.addBytes("readme.txt", "Hello", problem));
+        QVERIFY(foreign.finish([&](const char *bytes, qint64 length) { foreignBytes.append(bytes, length); return true; }, problem));
+        writeBytes(elsewhere.filePath("foreign.zip"), foreignBytes);
+        const QMap<QString, QString> places{{"{backup}", backup}, {"{foreign}", elsewhere.filePath("foreign.zip")},
+                                            {"{missing}", elsewhere.filePath("none.zip")}, {"{new}", elsewhere.filePath("new")},
+                                            {"{folder}", folder.path()}};
+        for (QString &argument : arguments)
+            argument = places.value(argument, argument);
+        SingleInstance running(folder.path());
+        if (locked)
+            QCOMPARE(running.acquire(), SingleInstance::Outcome::Acquired);
+
+        run = runTool(arguments);
+        QVERIFY2((run.out + run.errors).contains(said), qPrintable(run.out + run.errors));
+        QCOMPARE(run.exitCode, exitCode);
+        if (arguments.first() == "restore" && exitCode == 0)
+            QCOMPARE(runTool({"check", arguments.last()}).exitCode, 0);
     }
 
     void checkFindsNothingWrongInSoundFiles()

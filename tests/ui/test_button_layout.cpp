@@ -76,6 +76,8 @@ const Role Roles[] = {
     {"frmMain", "cmdGasEdit", 14, Edit, Edit, 0, 4, "icon:edit-16"},
     {"frmMain", "cmdGasDelete", 14, Delete, Delete, 0, 4, "icon:delete-16"},
     {"frmMain", "cmdGasPrint", 14, Print, Print, 0, 4, "icon:print-16"},
+    {"frmMain", "cmdBackup", 14, Friend, Friend, 0, 4, "icon:backup-16"},
+    {"frmMain", "cmdRestore", 14, 0xFFC080, 0xFFC080, 0, 4, "icon:restore-16"},
     {"frmMain", "cmdHelp", 14, Help, Help, 0, 4, "icon:help-16"},
     {"frmMain", "cmdQuit", 14, Delete, Delete, 0, 4, "icon:quit-16"},
     {"frmMain", "cmdFadeStatus", 14, Blue, Blue, 0, 4, "icon:fade-16"},
@@ -387,7 +389,7 @@ private slots:
     void iconsForEveryRole()
     {
         const QStringList roles = ButtonIcons::roles();
-        QCOMPARE(roles.size(), 17);
+        QCOMPARE(roles.size(), 19);
         for (const QString &role : roles) {
             for (int size : {16, 32}) {
                 const QImage icon = ButtonIcons::icon(role, size);

@@ -73,19 +73,24 @@ std::vector<FormatChoice> formatChoices(const std::vector<CsvRecord> &rows, cons
     const std::vector<Cell> cells = columnCells(rows, plan, column);
     if (value == FieldValue::Date) {
         const DateEvidence evidence = dateEvidence(cells);
-        if (evidence.mixed())
-            return {};
         if (const std::optional<DateOrder> needed = evidence.needed())
             return {{dateChoiceText(*needed, needed == DateOrder::DayFirst ? evidence.dayFirst : evidence.monthFirst),
                      int(*needed)}};
+        if (evidence.mixed() || !evidence.eitherWay)
+            return {};
         std::vector<FormatChoice> choices;
         for (const DateOrder order : {DateOrder::DayFirst, DateOrder::MonthFirst})
             choices.push_back({dateChoiceText(order, evidence.eitherWay), int(order)});
         return choices;
     }
     const NumberEvidence evidence = numberEvidence(cells, value == FieldValue::Money);
+    std::vector<DecimalMark> marks{DecimalMark::Point, DecimalMark::Comma};
+    if (!evidence.eitherWay && (evidence.pointCells == 0) != (evidence.commaCells == 0))
+        marks = {evidence.pointCells > 0 ? DecimalMark::Point : DecimalMark::Comma};
+    else if (!evidence.eitherWay && evidence.pointCells == 0)
+        return {};
     std::vector<FormatChoice> choices;
-    for (const DecimalMark mark : {DecimalMark::Point, DecimalMark::Comma}) {
+    for (const DecimalMark mark : marks) {
         QString text = capitalised(markName(mark));
         if (evidence.eitherWay)
             text += QStringLiteral(": ") + numberExample(*evidence.eitherWay, mark, value == FieldValue::Money);

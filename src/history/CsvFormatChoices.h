@@ -19,9 +19,12 @@ struct FormatChoice
     int value;    // a CsvValues::DateOrder or DecimalMark
 };
 
-// The ways the field's column can be read: none for a text field or no
-// column; for dates only the order the column needs when it needs one, and
-// none when its dates need both; for numbers both marks.
+// The ways the field's column can be read, when its values leave a choice:
+// for dates the order the column needs when it needs one, else both orders
+// when a date reads as two days; for numbers the mark the cells need when
+// they all need the same, else both marks when the cells differ or one
+// reads as two numbers. None for a text field, for no column, and where
+// every reading gives the same values.
 std::vector<FormatChoice> formatChoices(const std::vector<CsvRecord> &rows, const Plan &plan, int field);
 
 // The plan's reading of the field as a choice's value.

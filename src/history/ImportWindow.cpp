@@ -277,7 +277,8 @@ void ImportWindow::refresh()
     entries_ = CsvImport::readEntries(rows_, plan_, rideKey_);
     if (undecodable_)
         entries_.problems.insert(entries_.problems.begin(), *undecodable_);
-    reading_->setText(QStringLiteral("Read as: ") + CsvImport::formatSummary(rows_, plan_));
+    const QString reading = CsvImport::formatSummary(rows_, plan_);
+    reading_->setText(reading.isEmpty() ? QString() : QStringLiteral("Read as: ") + reading);
     preview_->clearContents();
     preview_->setRowCount(0);
     previewEntries(preview_, plan_.kind, entries_.expenses);

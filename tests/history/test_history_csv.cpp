@@ -193,6 +193,8 @@ private slots:
                                                                    "2026-02-06,1 000,\"2,500\"\r\n"
                                                                  << QStringList{"2026-02-05|12|1234", "2026-02-06|1000|2500"}
                                                                  << QStringList();
+        QTest::newRow("exponent, as the export writes tiny gallons") << 4 << "Date,Gallons,Miles\r\n2026-02-05,1e-05,3\r\n"
+                                                                     << QStringList{"2026-02-05|1e-05|3"} << QStringList();
         QTest::newRow("money with symbols and separators") << 1 << "Date;Description;Cost\r\n2026-02-05;Oil;1'234,50 €\r\n"
                                                                   "2026-02-06;Oil;-€12,5\r\n2026-02-07;Oil;(3,25)\r\n"
                                                            << QStringList{"2026-02-05|Oil|1234.5", "2026-02-06|Oil|-12.5",

@@ -45,7 +45,6 @@ struct Problem
     bool operator==(const Problem &) const = default;
 };
 
-
 // The rows of a CSV file's bytes, read in the encoding and with the
 // delimiter given, else in those the bytes evidently use (see
 // detectCsvEncoding and detectCsvDelimiter). Bytes not valid in the

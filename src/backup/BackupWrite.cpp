@@ -3,6 +3,7 @@
 #include "backup/BackupCheck.h"
 #include "backup/ZipArchive.h"
 #include "data/DataFileTable.h"
+#include "data/WriteJournal.h"
 #include "platform/Clock.h"
 #include "store/ReminderStore.h"
 
@@ -109,6 +110,14 @@ FileStatus readBack(const QString &target, const BackupManifest &manifest)
 
 FileStatus writeBackup(const QString &folder, const QString &target, BackupManifest *written)
 {
+    // The data files of a change cut short are neither the old ones nor the
+    // new: their journal puts them back first (Torqal at its start, or
+    // torqal-data repair).
+    if (QFile::exists(QDir(folder).filePath(WriteJournal::FileName)))
+        return FileStatus::failure(target, QStringLiteral("Could not back up %1: a change to its data files was cut short and is "
+                                                          "still to be taken back (%2); start Torqal on it, or run torqal-data "
+                                                          "repair, then back up again")
+                                               .arg(folder, WriteJournal::FileName));
     QTemporaryDir snapshotFolder;
     if (!snapshotFolder.isValid())
         return FileStatus::failure(target, QStringLiteral("Could not write %1: %2").arg(target, snapshotFolder.errorString()));

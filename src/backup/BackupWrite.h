@@ -16,5 +16,7 @@
 // it was. It is then read back and its files checked against its manifest
 // (BackupChecks::Files); should that fail, the file is removed, as it could
 // not be restored, and the failure says why.
+// A folder whose data files' journal (Torqal.jnl) is still to be put back
+// is refused: its files are in the middle of a change.
 // `written` receives the manifest of the archive written.
 FileStatus writeBackup(const QString &folder, const QString &target, BackupManifest *written = nullptr);

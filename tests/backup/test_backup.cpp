@@ -9,6 +9,7 @@
 #include "backup/Restore.h"
 #include "backup/ZipArchive.h"
 #include "data/SystemCalls.h"
+#include "data/WriteJournal.h"
 #include "platform/Clock.h"
 #include "store/ReminderStore.h"
 #include "support/Garage.h"
@@ -287,6 +288,10 @@ private slots:
         QVERIFY(AutomaticBackups::make(m_folder, QStringLiteral("import"), &written).ok());
         QCOMPARE(QFileInfo(written).fileName(), QStringLiteral("2026-12-07 22-15 before import (2).zip"));
         QCOMPARE(AutomaticBackups::madeAt(QFileInfo(written).fileName()), moment);
+
+        // Not while a change to the data files is still to be taken back.
+        DataTest::writeBytes(QDir(m_folder).filePath(WriteJournal::FileName), "a journal");
+        QVERIFY(!AutomaticBackups::make(m_folder, QStringLiteral("import")).ok());
     }
 };
 

@@ -7,6 +7,9 @@
 #include "platform/Identity.h"
 #include "platform/MessageBox.h"
 #include "platform/SingleInstance.h"
+#include "platform/ValueFormats.h"
+#include "store/ProgramSettings.h"
+#include "store/ReminderStore.h"
 
 #include <QApplication>
 #include <QFont>
@@ -57,6 +60,9 @@ frmTitlePage *StartProgram(DataFolderLock lock, std::unique_ptr<SingleInstance> 
     instance = std::move(lock.instance);
 
     LookAfterDataFolder(folder.path);
+    // Amounts are written in the currency kept with the data from the first
+    // window on.
+    ValueFormats::setCurrency(Store::currencyOf(ReminderStore(ReminderStore::FileName, ReminderStore::Access::ReadOnly)));
 
     // The printouts position everything in inches on their own, so the
     // printer needs no unit set here.

@@ -73,6 +73,7 @@ frmMain::frmMain(QWidget *parent)
     });
     m_rides->deletion.setReminders([this] { return m_reminders->store(); });
     m_logs->setDatabase([this] { return m_reminders->store(); });
+    m_logs->setCurrencyChanged([this](const Currency &before) { m_rides->view.rewriteAmounts(before); });
     m_rides->editing.setDatabase([this] { return m_reminders->store(); });
     m_reminders->setRideOpener([this](int rideNumber) {
         m_rides->menu.menuListRides_Click(rideNumber);

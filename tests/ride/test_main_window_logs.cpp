@@ -220,6 +220,26 @@ private slots:
         QCOMPARE(Store::currencyOf(database).symbol, QStringLiteral("\u20AC"));
     }
 
+    // The currency kept in Torqal.db is taken once the window is on screen,
+    // and the amounts it showed before are written in it.
+    void theStoredCurrencyIsTakenAtStart()
+    {
+        window.reset();
+        ProgramCurrency keep;
+        RideRecord ride;
+        ride.RideKey = RideA;
+        ride.PricePaid = 274500000;
+        writeFileOf<RideRecord>("Torqal.Dat", {ride});
+        {
+            ReminderStore database(ReminderStore::FileName);
+            QVERIFY(Store::putCurrency(database, {QStringLiteral("\u20AC"), Currency::Side::After, true}));
+        }
+        window = std::make_unique<frmMain>();
+        window->show();
+        QVERIFY(WaitForFirstActivation(*window));
+        QTRY_COMPARE(ui().fieldText(RideFields::PricePaidBox), QStringLiteral("27,450.00\u00A0\u20AC"));
+    }
+
     void showingARideFillsTheFourTabs()
     {
         writeFileOf<ExpenseRecord>("Maint.Dat", {expense(RideA, day(2009, 5, 2), "Tires", 4500000, "front and rear"),

@@ -11,8 +11,6 @@ namespace EntryExtrasForm {
 
 namespace {
 
-// Readings past a hundred billion are no odometer's.
-constexpr qint64 MostMiles = 100'000'000'000LL;
 // Amounts past a hundred billion are no fill-up's, and stay far from the
 // limits of the ten-thousandths they are kept in.
 constexpr double MostMoney = 1e11;

@@ -18,6 +18,9 @@ namespace EntryExtrasForm {
 inline constexpr int OdometerBox = 4;
 inline constexpr int CostBox = 5;
 
+// Readings past a hundred billion are no odometer's.
+inline constexpr qint64 MostMiles = 100'000'000'000LL;
+
 struct Boxes
 {
     QString odometer;

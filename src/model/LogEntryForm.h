@@ -53,6 +53,11 @@ std::optional<Problem> check(LogKind kind, const EntryFields &fields);
 // again; gallons typed as 0 are still refused.
 std::optional<Problem> check(const LogEntryRequest &request, const EntryFields &fields);
 
+// The same checks, but the date's, for a reader that reads the numbers of
+// the fields itself (the CSV import): gallons and miles (trip miles or gas
+// miles) as read. The fields' texts name the values in the messages.
+std::optional<Problem> checkValues(LogKind kind, const EntryFields &fields, double gallons, double miles);
+
 // Gallons and gas miles as read from their fields: the leading number, with
 // the decimal separator of the user's locale ("12,4" in a German locale is
 // 12.4).

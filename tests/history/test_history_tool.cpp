@@ -61,7 +61,8 @@ private slots:
         QCOMPARE(run(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}, &text), 0);
         for (const char *expected : {"History of", "Net cost of the ride", "Style", "'Maint./Repair' List",
                                      "'Gas Usage/Info' List", "Overall MPG", "Miles per gallon of each fill-up",
-                                     "Money spent per month", "Miles per month", "Page 1 of", "Page 2 of"})
+                                     "Money spent per month", "Miles per month", "Fuel price per gallon", "Running costs",
+                                     "Page 1 of", "Page 2 of"})
             QVERIFY2(text.contains(QLatin1String(expected)), expected);
 
         const QString out = temporary.filePath(QStringLiteral("csv"));

@@ -31,8 +31,6 @@ public:
 
     Base base(std::optional<qint64> bought) const;
     qint64 now(std::optional<qint64> bought) const;
-    // Whether any counted entry has a reading.
-    bool hasReadings() const { return m_latest.has_value(); }
 
 private:
     struct Reading

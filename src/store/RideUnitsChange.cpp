@@ -4,10 +4,12 @@
 #include "data/WriteJournal.h"
 #include "store/EntryExtras.h"
 #include "store/OdometerShift.h"
+#include "store/SqlFailure.h"
 #include "store/ReminderStore.h"
 #include "store/StoreFiles.h"
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <cmath>
 #include <limits>
@@ -119,9 +121,30 @@ FileStatus convertReadings(QSqlDatabase &db, const QString &path, double rideKey
     return status;
 }
 
-// How far the ride's reminders move (see OdometerShift): only the reading
-// when bought, given or taken back, can move the odometer to another base
-// here.
+// The ride's reminders by distance count in its distance unit: a
+// conversion takes their figures into the new one, whole, and a figure that
+// was in use stays in use (at least 1).
+FileStatus convertReminders(QSqlDatabase &db, const QString &path, double rideKey, double distance)
+{
+    if (distance == 1)
+        return {};
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral(
+        "UPDATE reminder SET "
+        "at_miles = CASE WHEN at_miles > 0 THEN MAX(1, CAST(ROUND(at_miles * ?) AS INTEGER)) ELSE at_miles END, "
+        "every_miles = CASE WHEN every_miles > 0 THEN MAX(1, CAST(ROUND(every_miles * ?) AS INTEGER)) ELSE every_miles END, "
+        "last_done_miles = CAST(ROUND(last_done_miles * ?) AS INTEGER) WHERE ride_key = ?"));
+    for (int i = 0; i < 3; ++i)
+        query.addBindValue(distance);
+    query.addBindValue(rideKey);
+    if (!query.exec())
+        return sqlFailure(path, QStringLiteral("convert the ride's reminders in ") + path, query.lastError());
+    return {};
+}
+
+// How far the ride's reminders move (see OdometerShift), in the new units:
+// only the reading when bought, given or taken back, can move the odometer
+// to another base here.
 FileStatus reminderShift(const ReminderStore &database, double rideKey, const RideExtras &old, const RideExtras &units,
                          const Factors &factors, qint64 &shift)
 {
@@ -130,12 +153,16 @@ FileStatus reminderShift(const ReminderStore &database, double rideKey, const Ri
         return {};
     OdometerShift::Entries before;
     const FileStatus status = OdometerShift::read(database, rideKey, before);
-    OdometerShift::Entries after = before;
-    after.bought = units.boughtOdometer;
-    for (OdometerShift::Entries::Entry &counted : after.entries) {
+    for (OdometerShift::Entries::Entry &counted : before.entries) {
         if (counted.kind == LogKind::Gas && !counted.entry.marked)
             counted.entry.miles = convertedMiles(counted.entry.miles, factors.distance);
+        if (counted.extras.odometer)
+            counted.extras.odometer = qint64(std::llround(double(*counted.extras.odometer) * factors.distance));
     }
+    if (before.bought)
+        before.bought = qint64(std::llround(double(*before.bought) * factors.distance));
+    OdometerShift::Entries after = before;
+    after.bought = units.boughtOdometer;
     shift = OdometerShift::between(before, after);
     return status;
 }
@@ -189,6 +216,8 @@ StoreResult changeRideUnits(ReminderStore &database, double rideKey, const RideE
             moved = moveExtras(db, path, LogKind::Gas, rideKey, gasRewrites, factors.distance);
         if (moved)
             moved = convertReadings(db, path, rideKey, factors.distance);
+        if (moved)
+            moved = convertReminders(db, path, rideKey, factors.distance);
         return moved ? storeUnits(db) : moved;
     };
     FileStatus warning;

@@ -157,6 +157,13 @@ private slots:
         QVERIFY(Store::addLogEntry(database, LogKind::Gas, gas(RideB, day(2009, 1, 1), 10, 300), odometer(7)).done());
         QVERIFY(Store::editLogEntry(database, LogKind::Maintenance, 1, expense(RideA, day(2009, 1, 3), "Oil", 100), odometer(1100)).done());
         QVERIFY(Store::editLogEntry(database, LogKind::Trips, 1, trip(RideA, day(2009, 1, 2), "Coast", 100), odometer(1050)).done());
+        Reminder oil = ReminderTest::ofRide(ReminderTest::every(0, 5000, QDate(2009, 1, 1), 900), RideA);
+        QVERIFY(database.add(oil));
+        const auto remindersIn = [&](QList<qint64> expected) {
+            QList<Reminder> stored;
+            QVERIFY(database.remindersOf(RideA, stored));
+            QCOMPARE((QList<qint64>{stored.at(0).everyMiles, stored.at(0).lastDoneMiles}), expected);
+        };
 
         RideExtras metric;
         metric.distance = DistanceUnit::Kilometres;
@@ -168,6 +175,7 @@ private slots:
         QCOMPARE(recordsIn<GasRecord>("Gas.Dat").at(1).Miles, 300); // another ride's
         QCOMPARE(recordsIn<TripRecord>("Trip.Dat").at(0).Miles, 161);
         QCOMPARE(readings(database), QList<qint64>{1609});
+        remindersIn({8047, 1448}); // the reminders count in kilometres too
         QCOMPARE(readings(database, RideB), QList<qint64>{7});
         ExtrasByHead values;
         QVERIFY(Store::readEntryExtras(database, LogKind::Trips, RideA, values));
@@ -185,11 +193,13 @@ private slots:
         QCOMPARE(recordsIn<GasRecord>("Gas.Dat").at(0).Miles, 300);
         QCOMPARE(qRound(recordsIn<GasRecord>("Gas.Dat").at(0).Gallons * 100), 1000);
         QCOMPARE(readings(database), QList<qint64>{1000});
+        remindersIn({5000, 900});
 
         const QByteArray before = bytesOf("Gas.Dat");
         QVERIFY(Store::changeRideUnits(database, RideA, metric, Store::UnitsChange::Relabel).done());
         QCOMPARE(bytesOf("Gas.Dat"), before);
         QCOMPARE(readings(database), QList<qint64>{1000});
+        remindersIn({5000, 900});
     }
 
     // A command that moves the ride's odometer from the fill-ups' sum to

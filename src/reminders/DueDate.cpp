@@ -70,9 +70,9 @@ QString standingText(const Reminder &reminder, const Standing &standing, const Q
         return QStringLiteral("done on ") + dateText(reminder.lastDoneDate, locale);
     case State::Overdue:
         if (byDate && standing.daysLeft < 0)
-            parts << daysText(-standing.daysLeft);
+            parts << daysText(saturatingSubtract(0, standing.daysLeft));
         if (byMiles && standing.milesLeft < 0)
-            parts << milesText(-standing.milesLeft, locale);
+            parts << milesText(saturatingSubtract(0, standing.milesLeft), locale);
         return QStringLiteral("overdue by ") + parts.join(QStringLiteral(" / "));
     case State::Due:
     case State::Later:

@@ -121,7 +121,7 @@ bool RideReminders::recordDone(ReminderStore &store, const Reminder &reminder, q
         const ExpenseRecord &expense = std::get<ExpenseRecord>(entry);
         Reminder done = reminder;
         done.lastDoneDate = DateValue::toDateTime(expense.EntryDate).date();
-        done.lastDoneMiles = rideMiles;
+        done.lastDoneMiles = ReminderForm::milesInRange(rideMiles);
         return Store::recordReminderDone(store, expense, done);
     };
     return m_logs.tab(LogKind::Maintenance).addFilledEntry(filled, over, saveBoth).has_value();

@@ -1,5 +1,7 @@
 #include "model/EntryExtrasForm.h"
 
+#include "platform/ValueFormats.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -40,6 +42,7 @@ Boxes boxesOf(const EntryExtras &extras)
 std::optional<qint64> moneyOf(const QString &text)
 {
     QString digits = text;
+    digits.remove(ValueFormats::currency().symbol);
     digits.remove(QRegularExpression(QStringLiteral("[\\s\\x{00A0}\\x{202F}'$€£¥₹]")));
     if (digits.isEmpty())
         return std::nullopt;

@@ -129,12 +129,9 @@ std::array<bool, 4> untouchedFields(const LogEntryRequest &request, const EntryF
     std::array<bool, 4> untouched{};
     if (request.adding())
         return untouched;
-    const auto withoutDollar = [](const QString &text) {
-        return text.startsWith(QLatin1Char('$')) ? text.mid(1) : text;
-    };
     const EntryFields shown = initialFields(request);
     for (std::size_t i = 0; i < 4; ++i)
-        untouched[i] = i == 2 ? withoutDollar(fields[i]) == withoutDollar(shown[i]) : fields[i] == shown[i];
+        untouched[i] = i == 2 ? amountWithoutSymbol(fields[i]) == amountWithoutSymbol(shown[i]) : fields[i] == shown[i];
     return untouched;
 }
 
@@ -178,9 +175,24 @@ double gasNumber(const QString &text)
     return leadingNumber(text, QLocale());
 }
 
-bool amountStartsWithDollar(const EntryFields &fields)
+QString amountWithoutSymbol(const QString &amount)
 {
-    return fields[2].startsWith(QLatin1Char('$'));
+    if (amount.startsWith(QLatin1Char('$')))
+        return amount.mid(1);
+    const Currency &currency = ValueFormats::currency();
+    if (currency.side == Currency::Side::Before && amount.startsWith(currency.symbol)) {
+        QString rest = amount.mid(currency.symbol.size());
+        while (!rest.isEmpty() && rest.front().isSpace())
+            rest.remove(0, 1);
+        return rest;
+    }
+    if (currency.side == Currency::Side::After && amount.endsWith(currency.symbol)) {
+        QString rest = amount.chopped(currency.symbol.size());
+        while (!rest.isEmpty() && rest.back().isSpace())
+            rest.chop(1);
+        return rest;
+    }
+    return amount;
 }
 
 } // namespace LogEntryForm

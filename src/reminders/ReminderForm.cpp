@@ -10,7 +10,6 @@ namespace ReminderForm {
 
 namespace {
 
-constexpr qint64 MilesLimit = 99'999'999;
 constexpr qint64 MonthsLimit = 1200;
 
 // A whole number from 0 to limit as typed; empty text is 0. No value for
@@ -74,7 +73,7 @@ Fields newFields(QDate today, qint64 rideMiles)
 {
     Fields fields;
     fields[Field::LastDoneDate] = textOf(today);
-    fields[Field::LastDoneMiles] = QString::number(std::max<qint64>(rideMiles, 0));
+    fields[Field::LastDoneMiles] = QString::number(milesInRange(rideMiles));
     return fields;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -28,6 +29,12 @@ struct Fields
 // The description fills the description of the maintenance entry that
 // marks the reminder done, so it is no longer than that.
 constexpr int DescriptionLimit = 60;
+
+// The largest number of miles the editor takes.
+constexpr qint64 MilesLimit = 99'999'999;
+// The ride's miles as a reminder can hold them: from 0 to MilesLimit (a
+// ride whose gasoline log adds up to less than 0 has done 0 miles).
+constexpr qint64 milesInRange(qint64 miles) { return std::clamp<qint64>(miles, 0, MilesLimit); }
 
 // A new reminder: repeating, counted from today at the ride's miles.
 Fields newFields(QDate today, qint64 rideMiles);

@@ -56,6 +56,7 @@ private:
     void fitToContent();
     void completePages();
     void activateFirstTime();
+    void takeStoredCurrency();
     void askToQuit();
     void showRestoredRides();
     void endProgram();

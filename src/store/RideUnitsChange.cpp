@@ -3,10 +3,13 @@
 #include "data/RecordFile.h"
 #include "data/WriteJournal.h"
 #include "store/EntryExtras.h"
+#include "store/OdometerShift.h"
+#include "store/SqlFailure.h"
 #include "store/ReminderStore.h"
 #include "store/StoreFiles.h"
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <cmath>
 #include <limits>
@@ -118,6 +121,52 @@ FileStatus convertReadings(QSqlDatabase &db, const QString &path, double rideKey
     return status;
 }
 
+// The ride's reminders by distance count in its distance unit: a
+// conversion takes their figures into the new one, whole, and a figure that
+// was in use stays in use (at least 1).
+FileStatus convertReminders(QSqlDatabase &db, const QString &path, double rideKey, double distance)
+{
+    if (distance == 1)
+        return {};
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral(
+        "UPDATE reminder SET "
+        "at_miles = CASE WHEN at_miles > 0 THEN MAX(1, CAST(ROUND(at_miles * ?) AS INTEGER)) ELSE at_miles END, "
+        "every_miles = CASE WHEN every_miles > 0 THEN MAX(1, CAST(ROUND(every_miles * ?) AS INTEGER)) ELSE every_miles END, "
+        "last_done_miles = CAST(ROUND(last_done_miles * ?) AS INTEGER) WHERE ride_key = ?"));
+    for (int i = 0; i < 3; ++i)
+        query.addBindValue(distance);
+    query.addBindValue(rideKey);
+    if (!query.exec())
+        return sqlFailure(path, QStringLiteral("convert the ride's reminders in ") + path, query.lastError());
+    return {};
+}
+
+// How far the ride's reminders move (see OdometerShift), in the new units:
+// only the reading when bought, given or taken back, can move the odometer
+// to another base here.
+FileStatus reminderShift(const ReminderStore &database, double rideKey, const RideExtras &old, const RideExtras &units,
+                         const Factors &factors, qint64 &shift)
+{
+    shift = 0;
+    if (old.boughtOdometer.has_value() == units.boughtOdometer.has_value())
+        return {};
+    OdometerShift::Entries before;
+    const FileStatus status = OdometerShift::read(database, rideKey, before);
+    for (OdometerShift::Entries::Entry &counted : before.entries) {
+        if (counted.kind == LogKind::Gas && !counted.entry.marked)
+            counted.entry.miles = convertedMiles(counted.entry.miles, factors.distance);
+        if (counted.extras.odometer)
+            counted.extras.odometer = qint64(std::llround(double(*counted.extras.odometer) * factors.distance));
+    }
+    if (before.bought)
+        before.bought = qint64(std::llround(double(*before.bought) * factors.distance));
+    OdometerShift::Entries after = before;
+    after.bought = units.boughtOdometer;
+    shift = OdometerShift::between(before, after);
+    return status;
+}
+
 } // namespace
 
 StoreResult changeRideUnits(ReminderStore &database, double rideKey, const RideExtras &units, UnitsChange change)
@@ -127,12 +176,20 @@ StoreResult changeRideUnits(ReminderStore &database, double rideKey, const RideE
     RideExtras old;
     if (FileStatus status = readRideExtras(database, rideKey, old); !status)
         return {StoreOutcome::NothingWritten, status};
-    const auto storeUnits = [&](QSqlDatabase &db) { return RideExtrasTable::put(db, database.path(), rideKey, units); };
+    const Factors factors = change == UnitsChange::Relabel
+                                ? Factors()
+                                : Factors{kilometresIn(old.distance) / kilometresIn(units.distance), litresIn(old.fuel) / litresIn(units.fuel)};
+    qint64 shift = 0;
+    if (FileStatus status = reminderShift(database, rideKey, old, units, factors, shift); !status)
+        return {StoreOutcome::NothingWritten, status};
+    const auto storeUnits = [&](QSqlDatabase &db) {
+        const FileStatus stored = RideExtrasTable::put(db, database.path(), rideKey, units);
+        return stored ? OdometerShift::moveReminders(db, database.path(), rideKey, shift) : stored;
+    };
     if (change == UnitsChange::Relabel) {
         const FileStatus status = database.change(QStringLiteral("store the units of a ride"), 0, storeUnits);
         return {status ? StoreOutcome::Written : StoreOutcome::NothingWritten, status};
     }
-    const Factors factors{kilometresIn(old.distance) / kilometresIn(units.distance), litresIn(old.fuel) / litresIn(units.fuel)};
 
     FileStatus status = StoreFiles::putBackPending();
     RecordFile<TripRecord> trips(DataFileKind::Trips);
@@ -159,6 +216,8 @@ StoreResult changeRideUnits(ReminderStore &database, double rideKey, const RideE
             moved = moveExtras(db, path, LogKind::Gas, rideKey, gasRewrites, factors.distance);
         if (moved)
             moved = convertReadings(db, path, rideKey, factors.distance);
+        if (moved)
+            moved = convertReminders(db, path, rideKey, factors.distance);
         return moved ? storeUnits(db) : moved;
     };
     FileStatus warning;

@@ -79,6 +79,9 @@ private slots:
         Reminder done = once(QDate(2024, 2, 1));
         done.lastDoneDate = QDate(2024, 2, 3);
         QTest::newRow("done once") << done << miles << finished << "done on 02/03/2024";
+        // A hand-edited Torqal.db: the figures stop at the limits.
+        QTest::newRow("last done at the least miles") << every(0, 1, QDate(2024, 1, 1), std::numeric_limits<qint64>::min())
+                                                      << miles << overdue << "overdue by 9,223,372,036,854,775,807 miles";
     }
 
     void standing()

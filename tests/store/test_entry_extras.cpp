@@ -2,10 +2,12 @@
 // their entry through the store's commands and never pass to another one.
 
 #include "logs/LogTestSupport.h"
+#include "support/ReminderSupport.h"
 
 #include "store/EntryCommands.h"
 #include "store/LogEntryDelete.h"
 #include "store/LogScan.h"
+#include "store/OdometerShift.h"
 #include "store/ReminderStore.h"
 #include "store/RideExtras.h"
 #include "store/RideUnitsChange.h"
@@ -39,6 +41,20 @@ QList<qint64> readings(const ReminderStore &database, double rideKey = RideA)
     for (const LogEntry &entry : entries.value)
         values << extras.value(entry.key).odometer.value_or(0);
     return values;
+}
+
+// What each of the ride's reminders has left to go, as its odometer stands.
+QList<qint64> milesLeft(const ReminderStore &database, double rideKey = RideA)
+{
+    OdometerShift::Entries entries;
+    QList<Reminder> reminders;
+    if (!OdometerShift::read(database, rideKey, entries) || !database.remindersOf(rideKey, reminders))
+        return {-1};
+    const qint64 now = entries.odometer().now(entries.bought);
+    QList<qint64> left;
+    for (const Reminder &reminder : reminders)
+        left << (reminder.repeating ? reminder.lastDoneMiles + reminder.everyMiles : reminder.atMiles) - now;
+    return left;
 }
 
 } // namespace
@@ -141,6 +157,13 @@ private slots:
         QVERIFY(Store::addLogEntry(database, LogKind::Gas, gas(RideB, day(2009, 1, 1), 10, 300), odometer(7)).done());
         QVERIFY(Store::editLogEntry(database, LogKind::Maintenance, 1, expense(RideA, day(2009, 1, 3), "Oil", 100), odometer(1100)).done());
         QVERIFY(Store::editLogEntry(database, LogKind::Trips, 1, trip(RideA, day(2009, 1, 2), "Coast", 100), odometer(1050)).done());
+        Reminder oil = ReminderTest::ofRide(ReminderTest::every(0, 5000, QDate(2009, 1, 1), 900), RideA);
+        QVERIFY(database.add(oil));
+        const auto remindersIn = [&](QList<qint64> expected) {
+            QList<Reminder> stored;
+            QVERIFY(database.remindersOf(RideA, stored));
+            QCOMPARE((QList<qint64>{stored.at(0).everyMiles, stored.at(0).lastDoneMiles}), expected);
+        };
 
         RideExtras metric;
         metric.distance = DistanceUnit::Kilometres;
@@ -152,6 +175,7 @@ private slots:
         QCOMPARE(recordsIn<GasRecord>("Gas.Dat").at(1).Miles, 300); // another ride's
         QCOMPARE(recordsIn<TripRecord>("Trip.Dat").at(0).Miles, 161);
         QCOMPARE(readings(database), QList<qint64>{1609});
+        remindersIn({8047, 1448}); // the reminders count in kilometres too
         QCOMPARE(readings(database, RideB), QList<qint64>{7});
         ExtrasByHead values;
         QVERIFY(Store::readEntryExtras(database, LogKind::Trips, RideA, values));
@@ -169,11 +193,61 @@ private slots:
         QCOMPARE(recordsIn<GasRecord>("Gas.Dat").at(0).Miles, 300);
         QCOMPARE(qRound(recordsIn<GasRecord>("Gas.Dat").at(0).Gallons * 100), 1000);
         QCOMPARE(readings(database), QList<qint64>{1000});
+        remindersIn({5000, 900});
 
         const QByteArray before = bytesOf("Gas.Dat");
         QVERIFY(Store::changeRideUnits(database, RideA, metric, Store::UnitsChange::Relabel).done());
         QCOMPARE(bytesOf("Gas.Dat"), before);
         QCOMPARE(readings(database), QList<qint64>{1000});
+        remindersIn({5000, 900});
+    }
+
+    // A command that moves the ride's odometer from the fill-ups' sum to
+    // readings, or back, moves its reminders with it: what is left to go
+    // stays. A reading within one base moves the odometer, not the reminders.
+    void remindersStayWhenTheOdometerChangesBase_data()
+    {
+        QTest::addColumn<int>("firstLog"); // of the first reading
+        QTest::newRow("a fill-up's") << int(LogKind::Gas);
+        QTest::newRow("a service's") << int(LogKind::Maintenance);
+    }
+    void remindersStayWhenTheOdometerChangesBase()
+    {
+        QFETCH(int, firstLog);
+        const LogKind kind = LogKind(firstLog);
+        WorkingFolder folder;
+        ReminderStore database(ReminderStore::FileName);
+        QVERIFY(Store::addLogEntry(database, LogKind::Gas, gas(RideA, day(2020, 1, 1), 10, 300), {}).done());
+        QVERIFY(Store::addLogEntry(database, LogKind::Gas, gas(RideA, day(2020, 2, 1), 300, 9700), {}).done());
+        Reminder oil = ReminderTest::ofRide(ReminderTest::every(0, 5000, QDate(2020, 1, 1), 9000), RideA);
+        Reminder inspection = ReminderTest::ofRide(ReminderTest::once(QDate(), 12000), RideA);
+        Reminder otherRide = ReminderTest::ofRide(ReminderTest::once(QDate(), 12000), RideB);
+        QVERIFY(database.add(oil) && database.add(inspection) && database.add(otherRide));
+        const QList<qint64> left{4000, 2000};
+        QCOMPARE(milesLeft(database), left);
+
+        const LogRecord first = kind == LogKind::Gas ? LogRecord(gas(RideA, day(2020, 3, 1), 10, 200))
+                                                     : LogRecord(expense(RideA, day(2020, 3, 1), "Service", 100));
+        QVERIFY(Store::addLogEntry(database, kind, first, odometer(50200)).done());
+        QCOMPARE(milesLeft(database), left);
+        const int fillUps = kind == LogKind::Gas ? 3 : 2;
+        QVERIFY(Store::addLogEntry(database, LogKind::Gas, gas(RideA, day(2020, 4, 1), 10, 300), odometer(50500)).done());
+        QCOMPARE(milesLeft(database), (QList<qint64>{3700, 1700}));
+        QVERIFY(Store::deleteLogEntry(database, LogKind::Gas, fillUps + 1, RideA).done());
+        QCOMPARE(milesLeft(database), left);
+
+        QVERIFY(Store::deleteLogEntry(database, kind, kind == LogKind::Gas ? 3 : 1, RideA).done());
+        QCOMPARE(milesLeft(database), left);
+        QList<Reminder> stored;
+        QVERIFY(database.remindersOf(RideA, stored));
+        QCOMPARE(stored, (QList<Reminder>{oil, inspection}));
+        QCOMPARE(milesLeft(database, RideB), QList<qint64>{12000});
+
+        // The reading when bought, given to a ride without readings.
+        RideExtras bought;
+        bought.boughtOdometer = 30000;
+        QVERIFY(Store::changeRideUnits(database, RideA, bought, Store::UnitsChange::Relabel).done());
+        QCOMPARE(milesLeft(database), left);
     }
 };
 

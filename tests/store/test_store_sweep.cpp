@@ -27,6 +27,7 @@
 #include "store/LogEntryWrite.h"
 #include "store/LogScan.h"
 #include "store/PicturePaths.h"
+#include "store/ProgramSettings.h"
 #include "store/ReminderChanges.h"
 #include "store/ReminderStore.h"
 #include "store/RideDelete.h"
@@ -173,6 +174,16 @@ StoreResult convertRideUnits()
     return Store::changeRideUnits(database, ride(2).RideKey, metric, Store::UnitsChange::Convert);
 }
 
+StoreResult storeCurrency()
+{
+    ReminderStore database(ReminderStore::FileName);
+    Currency euro;
+    euro.symbol = QStringLiteral("EUR");
+    euro.side = Currency::Side::After;
+    const FileStatus stored = Store::putCurrency(database, euro);
+    return {stored ? StoreOutcome::Written : StoreOutcome::NothingWritten, stored};
+}
+
 // (Should Torqal.db not open, the window says the reminders cannot be used,
 // and a deletion then is one of the ride file alone, swept above.)
 StoreResult deleteRideWithReminders()
@@ -216,6 +227,7 @@ const Command commands[] = {
     {"add a reminder", addReminder, garageWithReminders, false, false, ""},
     {"edit a fill-up with its odometer reading", editFillUpWithValues, garageWithFillUpValues, false, false, "Gas.Dat"},
     {"convert a ride's units", convertRideUnits, garageWithFillUpValues, false, false, "Gas.Dat"},
+    {"store the currency", storeCurrency, garageWithReminders, false, false, ""},
 };
 
 // How a run is stopped at its fault point.
@@ -376,6 +388,10 @@ QByteArray remindersNow()
     RideExtras units;
     (void)Store::readRideExtras(reminders, ride(2).RideKey, units);
     text += QStringLiteral("units %1 %2\n").arg(int(units.distance)).arg(int(units.fuel)).toUtf8();
+    std::optional<Currency> currency;
+    (void)Store::readCurrency(reminders, currency);
+    if (currency)
+        text += QStringLiteral("currency %1 %2 %3\n").arg(currency->symbol).arg(int(currency->side)).arg(currency->spaced).toUtf8();
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "store/EntryCommands.h"
 
+#include "store/ImportUndo.h"
 #include "store/LogEntryDelete.h"
 #include "store/LogScan.h"
 #include "store/StoreFiles.h"
@@ -63,7 +64,8 @@ StoreResult addLogEntry(ReminderStore &database, LogKind kind, const LogRecord &
     const EntryHead key{head, equalHeadsBefore(entries, head, 0)};
     return addLogEntry(kind, entry, [&](quint64 changeId) {
         return database.change(extrasChange(kind), changeId, [&](QSqlDatabase &db) {
-            return EntryExtrasTable::put(db, database.path(), kind, rideKey, key, extras);
+            const FileStatus status = ImportNoteTable::forget(db, database.path(), kind);
+            return status ? EntryExtrasTable::put(db, database.path(), kind, rideKey, key, extras) : status;
         });
     });
 }
@@ -83,8 +85,8 @@ StoreResult editLogEntry(ReminderStore &database, LogKind kind, int recordNumber
     return editLogEntry(kind, recordNumber, entry, [&](quint64 changeId) {
         return database.change(extrasChange(kind), changeId, [&](QSqlDatabase &db) {
             const QString &path = database.path();
-            FileStatus status;
-            if (old && old->key != key && !old->marked) {
+            FileStatus status = ImportNoteTable::forget(db, path, kind);
+            if (status && old && old->key != key && !old->marked) {
                 status = EntryExtrasTable::remove(db, path, kind, rideKey, old->key);
                 if (status)
                     status = EntryExtrasTable::makeRoom(db, path, kind, rideKey, key);
@@ -102,10 +104,11 @@ StoreResult deleteLogEntry(ReminderStore &database, LogKind kind, int recordNumb
     const LogEntry *gone = entryAt(entries, recordNumber);
     const std::optional<EntryHead> key = gone && !gone->marked ? std::optional(gone->key) : std::nullopt;
     StoreResult result = deleteLogEntry(kind, recordNumber, rideKey);
-    if (!result.done() || !key)
+    if (!result.done())
         return result;
     const FileStatus removed = database.change(extrasChange(kind), 0, [&](QSqlDatabase &db) {
-        return EntryExtrasTable::remove(db, database.path(), kind, rideKey, *key);
+        const FileStatus status = ImportNoteTable::forget(db, database.path(), kind);
+        return status && key ? EntryExtrasTable::remove(db, database.path(), kind, rideKey, *key) : status;
     });
     if (!removed)
         return {StoreOutcome::WrittenWithWarning, StoreFiles::asWarning(removed), result.recordNumber};
@@ -135,12 +138,15 @@ StoreResult appendWithExtras(ReminderStore &database, LogKind kind, const std::v
         const quint64 head = recordHead(entry);
         keys.push_back({head, heads[head]++});
     }
+    const QByteArray digest = importDigest(entries);
     return append([&](quint64 changeId) {
         return database.change(extrasChange(kind), changeId, [&](QSqlDatabase &db) {
             FileStatus status;
             for (std::size_t i = 0; status && i < keys.size(); ++i)
                 status = EntryExtrasTable::put(db, database.path(), kind, entries[i].RideKey, keys[i],
                                                i < extras.size() ? extras[i] : EntryExtras());
+            if (status)
+                status = noteImport(db, database.path(), kind, entries.front().RideKey, int(entries.size()), digest);
             return status;
         });
     });

@@ -1,6 +1,7 @@
 #include "store/ReminderSchema.h"
 
 #include "store/EntryExtras.h"
+#include "store/ImportNote.h"
 #include "store/RideExtras.h"
 
 #include "platform/Identity.h"
@@ -64,6 +65,7 @@ const Addition Additions[] = {
       QStringLiteral("CREATE TABLE IF NOT EXISTS ride_deletion (ride_key REAL PRIMARY KEY)")}},
     {2, EntryExtrasTable::tables()},
     {3, RideExtrasTable::tables()},
+    {5, ImportNoteTable::tables()},
 };
 
 } // namespace

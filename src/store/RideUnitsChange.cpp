@@ -3,6 +3,7 @@
 #include "data/RecordFile.h"
 #include "data/WriteJournal.h"
 #include "store/EntryExtras.h"
+#include "store/ImportNote.h"
 #include "store/ReminderStore.h"
 #include "store/StoreFiles.h"
 
@@ -159,6 +160,8 @@ StoreResult changeRideUnits(ReminderStore &database, double rideKey, const RideE
             moved = moveExtras(db, path, LogKind::Gas, rideKey, gasRewrites, factors.distance);
         if (moved)
             moved = convertReadings(db, path, rideKey, factors.distance);
+        if (moved)
+            moved = ImportNoteTable::forgetRide(db, path, rideKey);
         return moved ? storeUnits(db) : moved;
     };
     FileStatus warning;

@@ -1,5 +1,6 @@
 #include "history/ImportWindow.h"
 
+#include "history/CsvDuplicates.h"
 #include "history/CsvExport.h"
 #include "history/HistoryButtons.h"
 #include "store/EntryCommands.h"
@@ -89,6 +90,11 @@ ImportWindow::ImportWindow(double rideKey, int rideNumber, const QString &rideNa
     header_ = new QCheckBox(QStringLiteral("The first row &names the columns"));
     header_->setObjectName(QStringLiteral("chkHeader"));
     grid->addWidget(header_, 1, 2, 1, 2);
+    skipDuplicates_ = new QCheckBox(QStringLiteral("&Skip rows already in the log"));
+    skipDuplicates_->setObjectName(QStringLiteral("chkSkipDuplicates"));
+    skipDuplicates_->setToolTip(QStringLiteral(" Rows with the date, amounts and description of an entry already in the log are left out "));
+    skipDuplicates_->setChecked(true);
+    grid->addWidget(skipDuplicates_, 4, 2, 1, 2);
     auto *rideLabel = new QLabel(QStringLiteral("Rows of &ride:"));
     ride_ = new QComboBox;
     ride_->setObjectName(QStringLiteral("cboRide"));
@@ -148,6 +154,7 @@ ImportWindow::ImportWindow(double rideKey, int rideNumber, const QString &rideNa
             setLog(kind);
     });
     connect(header_, &QCheckBox::toggled, this, &ImportWindow::planChanged);
+    connect(skipDuplicates_, &QCheckBox::toggled, this, &ImportWindow::refresh);
     connect(ride_, &QComboBox::currentIndexChanged, this, &ImportWindow::planChanged);
     setLog(logOfFile(csvPath));
     const QStringList rides = CsvImport::ridesOf(rows_, plan_);
@@ -196,6 +203,9 @@ void ImportWindow::planChanged()
 void ImportWindow::refresh()
 {
     entries_ = CsvImport::readEntries(rows_, plan_, rideKey_);
+    const StoreRead<std::size_t> skipped = skipDuplicates_->isChecked()
+                                               ? CsvImport::leaveOutDuplicates(entries_, plan_.kind, rideKey_, database_)
+                                               : StoreRead<std::size_t>();
     preview_->clearContents();
     previewEntries(preview_, plan_.kind, entries_.expenses);
     if (plan_.kind == LogKind::Trips)
@@ -214,6 +224,12 @@ void ImportWindow::refresh()
         outcome += QStringLiteral(" %1 of other rides %2 not read.")
                        .arg(entries_.otherRides == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(entries_.otherRides),
                             entries_.otherRides == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+    if (!skipped.status)
+        outcome += QStringLiteral(" Rows already in the log cannot be told: ") + skipped.status.message() + u'.';
+    else if (skipped.value > 0)
+        outcome += QStringLiteral(" %1 already in the log %2 skipped.")
+                       .arg(skipped.value == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(skipped.value),
+                            skipped.value == 1 ? QStringLiteral("is") : QStringLiteral("are"));
     outcome_->setText(outcome);
     import_->setEnabled(entries_.count() > 0);
 }
@@ -222,7 +238,9 @@ void ImportWindow::refresh()
 StoreResult ImportWindow::append() const
 {
     const std::vector<EntryExtras> &extras = entries_.extras;
-    if (extras.empty()) {
+    // Through Torqal.db whenever it can be used, which notes the import so
+    // that it can be undone.
+    if (extras.empty() && (!database_ || !database_->isOpen())) {
         switch (plan_.kind) {
         case LogKind::Maintenance:
         case LogKind::Goodies:

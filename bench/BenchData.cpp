@@ -1,6 +1,8 @@
 #include "BenchData.h"
 
 #include "data/DataFileTable.h"
+#include "store/EntryExtras.h"
+#include "store/ReminderStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,38 +62,93 @@ void writeRides(const QString &folder, int count)
     writeFile<RideRecord>(folder, DataFileKind::Rides, count, &ride);
 }
 
+namespace {
+
+double keyOf(int n, int every) { return n % every == 0 ? ShownRide : OtherRide; }
+
+ExpenseRecord expense(int n, int every)
+{
+    ExpenseRecord r;
+    r.RideKey = keyOf(n, every);
+    r.EntryDate = entryDate(n);
+    r.Description = sampleText(n, 45);
+    r.Cost = 125000LL * (n % 50);
+    r.Notes = sampleText(n, 800);
+    return r;
+}
+
+TripRecord trip(int n, int every)
+{
+    TripRecord r;
+    r.RideKey = keyOf(n, every);
+    r.EntryDate = entryDate(n);
+    r.Description = sampleText(n, 30);
+    r.Miles = 20 + n % 400;
+    r.Notes = sampleText(n, 800);
+    return r;
+}
+
+GasRecord fillUp(int n, int every)
+{
+    GasRecord r;
+    r.RideKey = keyOf(n, every);
+    r.EntryDate = entryDate(n);
+    r.Gallons = 8.5f + float(n % 7);
+    r.Miles = 250 + n % 100;
+    r.Notes = sampleText(n, 200);
+    return r;
+}
+
+// Puts the extras of every entry of one log, counting each head's
+// occurrences in file order as the store does.
+template<DataRecord Record>
+FileStatus putExtras(QSqlDatabase &database, LogKind log, int entries, int every, Record (*make)(int, int))
+{
+    QHash<QPair<double, quint64>, int> seen;
+    for (int n = 1; n <= entries; ++n) {
+        const Record record = make(n, every);
+        const quint64 head = recordHead(record);
+        EntryExtras extras;
+        extras.odometer = 10000 + qint64(n) * 300;
+        if (log == LogKind::Gas) {
+            extras.cost = 300000LL + 1000LL * (n % 200);
+            extras.partial = n % 5 == 0;
+        }
+        const EntryHead entry{head, seen[{record.RideKey, head}]++};
+        if (FileStatus status = EntryExtrasTable::put(database, ReminderStore::FileName, log, record.RideKey, entry, extras);
+            !status)
+            return status;
+    }
+    return {};
+}
+
+} // namespace
+
 void writeLogs(const QString &folder, int entries, int every)
 {
-    const auto key = [every](int n) { return n % every == 0 ? ShownRide : OtherRide; };
-    const auto expense = [&](int n) {
-        ExpenseRecord r;
-        r.RideKey = key(n);
-        r.EntryDate = entryDate(n);
-        r.Description = sampleText(n, 45);
-        r.Cost = 125000LL * (n % 50);
-        r.Notes = sampleText(n, 800);
-        return r;
-    };
-    writeFile<ExpenseRecord>(folder, DataFileKind::Maintenance, entries, expense);
-    writeFile<ExpenseRecord>(folder, DataFileKind::Goodies, entries, expense);
-    writeFile<TripRecord>(folder, DataFileKind::Trips, entries, [&](int n) {
-        TripRecord r;
-        r.RideKey = key(n);
-        r.EntryDate = entryDate(n);
-        r.Description = sampleText(n, 30);
-        r.Miles = 20 + n % 400;
-        r.Notes = sampleText(n, 800);
-        return r;
+    const auto expenseOf = [every](int n) { return expense(n, every); };
+    writeFile<ExpenseRecord>(folder, DataFileKind::Maintenance, entries, expenseOf);
+    writeFile<ExpenseRecord>(folder, DataFileKind::Goodies, entries, expenseOf);
+    writeFile<TripRecord>(folder, DataFileKind::Trips, entries, [every](int n) { return trip(n, every); });
+    writeFile<GasRecord>(folder, DataFileKind::Gas, entries, [every](int n) { return fillUp(n, every); });
+}
+
+void writeExtras(const QString &folder, int entries, int every)
+{
+    ReminderStore database(QDir(folder).filePath(ReminderStore::FileName));
+    if (!database.isOpen())
+        fail(database.status().message());
+    const FileStatus status = database.change(QStringLiteral("write the entries' extras"), 0, [&](QSqlDatabase &db) {
+        for (LogKind log : {LogKind::Maintenance, LogKind::Goodies}) {
+            if (FileStatus put = putExtras<ExpenseRecord>(db, log, entries, every, &expense); !put)
+                return put;
+        }
+        if (FileStatus put = putExtras<TripRecord>(db, LogKind::Trips, entries, every, &trip); !put)
+            return put;
+        return putExtras<GasRecord>(db, LogKind::Gas, entries, every, &fillUp);
     });
-    writeFile<GasRecord>(folder, DataFileKind::Gas, entries, [&](int n) {
-        GasRecord r;
-        r.RideKey = key(n);
-        r.EntryDate = entryDate(n);
-        r.Gallons = 8.5f + float(n % 7);
-        r.Miles = 250 + n % 100;
-        r.Notes = sampleText(n, 200);
-        return r;
-    });
+    if (!status)
+        fail(status.message());
 }
 
 void fail(const QString &what)

@@ -26,6 +26,11 @@ void writeRides(const QString &folder, int count);
 // entries share a day, and every entry has notes.
 void writeLogs(const QString &folder, int entries, int every);
 
+// Gives every entry of the four logs that writeLogs wrote (the same
+// `entries` and `every`) its extras in the folder's Torqal.db: an odometer
+// reading each, and for the fill-ups a cost, every fifth one partial.
+void writeExtras(const QString &folder, int entries, int every);
+
 // Stops the benchmark with a message on standard error.
 [[noreturn]] void fail(const QString &what);
 

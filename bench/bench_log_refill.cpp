@@ -3,13 +3,16 @@
 // does it, as a ratio to reading the file's bytes in the same run. Two cases:
 // one ride owns every entry, and one ride owns every hundredth. Then shows
 // all four logs of the first case in grids and reports the process's peak
-// memory and the time one page of scrolling takes to paint.
+// memory and the time one page of scrolling takes to paint. The gasoline log
+// is timed once more with every fill-up's extras in Torqal.db (its odometer,
+// cost and partial flag), which the list reads with the file.
 // The files live in temporary folders under /tmp, removed at the end.
 
 #include "BenchData.h"
 #include "data/RecordFile.h"
 #include "logs/LogListModel.h"
 #include "model/RideModel.h"
+#include "store/ReminderStore.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -65,7 +68,7 @@ struct Timing
 };
 
 // Best of several runs of each, by turns, so both meet the same conditions.
-Timing timeRefill(LogKind kind, int expectedRows)
+Timing timeRefill(LogKind kind, int expectedRows, const ReminderStore *database = nullptr)
 {
     const QString name = dataFileInfo(logDataFile(kind)).name;
     LogListing listing(kind);
@@ -73,10 +76,12 @@ Timing timeRefill(LogKind kind, int expectedRows)
     Timing best;
     for (int i = 0; i < Repeats; ++i) {
         best.read = std::min(best.read, seconds([&] { readWholeFile(name); }));
-        best.refill = std::min(best.refill, seconds([&] { check(model.refill(OwnRide)); }));
+        best.refill = std::min(best.refill, seconds([&] { check(model.refill(OwnRide, database)); }));
     }
     if (model.entryCount() != expectedRows)
         fail(QStringLiteral("%1 rows listed, %2 expected").arg(model.entryCount()).arg(expectedRows));
+    if (database && listing.extras.size() != expectedRows)
+        fail(QStringLiteral("%1 entries' extras read, %2 expected").arg(listing.extras.size()).arg(expectedRows));
     return best;
 }
 
@@ -139,6 +144,13 @@ int main(int argc, char **argv)
     std::filesystem::current_path(all.path);
     report("Maint.Dat, one ride owns all", timeRefill(LogKind::Maintenance, MaxRecords));
     report("Gas.Dat, one ride owns all", timeRefill(LogKind::Gas, MaxRecords));
+    BenchData::writeExtras(QString::fromStdString(all.path.string()), MaxRecords, 1);
+    {
+        const ReminderStore database(ReminderStore::FileName);
+        if (!database.isOpen())
+            fail(database.status().message());
+        report("Gas.Dat with extras, one ride owns all", timeRefill(LogKind::Gas, MaxRecords, &database));
+    }
     std::filesystem::current_path(sparse.path);
     report("Maint.Dat, one ride owns 1 in 100", timeRefill(LogKind::Maintenance, MaxRecords / 100));
     report("Gas.Dat, one ride owns 1 in 100", timeRefill(LogKind::Gas, MaxRecords / 100));

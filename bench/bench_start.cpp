@@ -364,6 +364,12 @@ int main(int argc, char *argv[])
                      BenchData::writeRides(folder, 1000);
                      BenchData::writeLogs(folder, MaxRecords, 1);
                  });
+    benchDataSet(launcher, "1000 rides, four logs of 32767 entries of the ride shown, every entry with extras", 2.5, true,
+                 [](const QString &folder) {
+                     BenchData::writeRides(folder, 1000);
+                     BenchData::writeLogs(folder, MaxRecords, 1);
+                     BenchData::writeExtras(folder, MaxRecords, 1);
+                 });
     benchDataSet(launcher, "32767 rides", 3.0, false,
                  [](const QString &folder) { BenchData::writeRides(folder, MaxRecords); });
     return 0;

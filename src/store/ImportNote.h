@@ -14,10 +14,14 @@ class QSqlDatabase;
 // What Torqal.db remembers of the last import into a log file, so that the
 // import can be taken back while the file still ends with it: the ride it
 // was for, its records (the last `count` of a file `length` bytes long) and
-// the SHA-256 of their bytes. Every later command of this program that
-// changes the log file forgets the note in its own change of Torqal.db; a
-// file another program changed no longer has that length or those bytes at
-// its end, and its note offers nothing.
+// the SHA-256 of their bytes. A later entry command of this program on the
+// log file (add, edit, delete, another import) or a conversion of its units
+// forgets the note in its own change of Torqal.db, a ride's deletion the
+// ride's notes. A change made without Torqal.db, or by another program,
+// ends the note when it leaves the file without that length or without
+// those bytes at its end (an add, a deletion, a change of an imported
+// entry); one that only rewrites an earlier entry in place goes unnoticed,
+// and the undo then still takes back exactly the import's entries.
 struct ImportNote
 {
     LogKind log = LogKind::Maintenance;

@@ -160,8 +160,14 @@ StoreResult changeRideUnits(ReminderStore &database, double rideKey, const RideE
             moved = moveExtras(db, path, LogKind::Gas, rideKey, gasRewrites, factors.distance);
         if (moved)
             moved = convertReadings(db, path, rideKey, factors.distance);
+        // The ride's imports hold values in the old units; a log file
+        // rewritten here has changed, whichever ride's import it notes.
         if (moved)
             moved = ImportNoteTable::forgetRide(db, path, rideKey);
+        if (moved && !tripRewrites.empty())
+            moved = ImportNoteTable::forget(db, path, LogKind::Trips);
+        if (moved && !gasRewrites.empty())
+            moved = ImportNoteTable::forget(db, path, LogKind::Gas);
         return moved ? storeUnits(db) : moved;
     };
     FileStatus warning;

@@ -175,15 +175,28 @@ StoreResult convertRideUnits()
 }
 
 // The garage with three fill-ups of ride 2 imported after its own, the
-// first with its odometer reading.
+// first with its odometer reading. Imported once, then written from its
+// bytes for every run (Torqal.db's making waits for the disk many times).
 void garageWithImport()
 {
-    Garage::write();
-    ReminderStore database(ReminderStore::FileName);
-    EntryExtras values;
-    values.odometer = 42000;
-    QVERIFY(Store::appendLogEntries(database, std::vector<GasRecord>{gas(301, ride(2).RideKey), gas(302, ride(2).RideKey), gas(303, ride(2).RideKey)},
-                                    {values}).done());
+    static FolderState imported;
+    if (imported.isEmpty()) {
+        Garage::write();
+        {
+            ReminderStore database(ReminderStore::FileName);
+            EntryExtras values;
+            values.odometer = 42000;
+            QVERIFY(Store::appendLogEntries(database, std::vector<GasRecord>{gas(301, ride(2).RideKey), gas(302, ride(2).RideKey),
+                                                                             gas(303, ride(2).RideKey)},
+                                            {values})
+                        .done());
+        }
+        for (const QString &name : QDir().entryList(QDir::Files))
+            imported[name] = bytesOf(name);
+        return;
+    }
+    for (auto file = imported.cbegin(); file != imported.cend(); ++file)
+        writeBytes(file.key(), file.value());
 }
 
 StoreResult undoImport()

@@ -225,7 +225,7 @@ void ImportWindow::refresh()
                        .arg(entries_.otherRides == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(entries_.otherRides),
                             entries_.otherRides == 1 ? QStringLiteral("is") : QStringLiteral("are"));
     if (!skipped.status)
-        outcome += QStringLiteral(" Rows already in the log cannot be told: ") + skipped.status.message() + u'.';
+        outcome += QStringLiteral(" Rows already in the log could not be looked for: ") + skipped.status.message() + u'.';
     else if (skipped.value > 0)
         outcome += QStringLiteral(" %1 already in the log %2 skipped.")
                        .arg(skipped.value == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(skipped.value),

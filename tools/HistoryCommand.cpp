@@ -33,7 +33,9 @@ int historyCommand(const QString &folder, int ride, const QString &pdfPath, QTex
     // The data files are named relative to the data folder: the PDF's path is
     // made absolute before the command moves there.
     const QString pdf = QFileInfo(pdfPath).absoluteFilePath();
-    if (!enterDataFolder(folder, errors))
+    // The PDF goes into a folder the user has: a mistyped folder is named,
+    // not made.
+    if (!isFolder(QFileInfo(pdf).absolutePath(), errors) || !enterDataFolder(folder, errors))
         return 2;
     // The entries' extras from Torqal.db, read only; without one, or with one
     // that cannot be read, the history has none.
@@ -64,7 +66,8 @@ Verb historyVerb()
         "be written.");
     usage.arguments = {{QStringLiteral("FOLDER"), QStringLiteral("the folder of the data files")},
                        {QStringLiteral("RIDE"), QStringLiteral("the ride's number in Torqal.Dat: 1 for its first ride")},
-                       {QStringLiteral("FILE.pdf"), QStringLiteral("the PDF file to write (replaced when it exists)")}};
+                       {QStringLiteral("FILE.pdf"),
+                        QStringLiteral("the PDF file to write (replaced when it exists), in a folder that exists")}};
     usage.offersVersion = false;
     return {usage, [](const QCommandLineParser &parser, QTextStream &out, QTextStream &errors) {
                 const QStringList given = parser.positionalArguments();

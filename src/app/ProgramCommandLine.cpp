@@ -48,9 +48,15 @@ std::optional<int> ProgramCommandLine::read(const QStringList &arguments, Progra
     if (const std::optional<int> done = CommandLine::read(usage, arguments, parser, out, errors))
         return done;
     if (parser.isSet(DataFolderOption)) {
+        // A data folder it cannot use: the command line itself was understood.
         const QString folder = parser.value(DataFolderOption);
-        if (!QFileInfo(folder).isDir())
-            return CommandLine::refuse(usage, QStringLiteral("%1: no such folder").arg(folder), errors);
+        const QFileInfo found(folder);
+        if (!found.isDir()) {
+            errors << usage.command << ": "
+                   << (found.exists() ? QStringLiteral("%1 is a file, not a folder") : QStringLiteral("%1: no such folder")).arg(folder)
+                   << '\n';
+            return 1;
+        }
         options.dataFolder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     }
     return std::nullopt;

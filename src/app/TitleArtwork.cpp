@@ -1,6 +1,7 @@
 #include "app/TitleArtwork.h"
 
 #include <QGuiApplication>
+#include <QtMath>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -11,27 +12,30 @@ TitleArtwork::TitleArtwork(QSize size, QWidget *parent)
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(size);
     const qreal ratio = qApp->devicePixelRatio();
-    m_painting = std::async(std::launch::async, [size, ratio] {
-        QImage picture(size * ratio, QImage::Format_ARGB32_Premultiplied);
-        picture.setDevicePixelRatio(ratio);
-        picture.fill(Qt::transparent);
-        QPainter painter(&picture);
-        paint(painter, size);
-        return picture;
-    });
+    m_painting = std::async(std::launch::async, [size, ratio] { return pictureOf(size, ratio); });
+}
+
+QImage TitleArtwork::pictureOf(QSize size, qreal ratio)
+{
+    // Whole pixels that cover the widget at a ratio such as 1.25.
+    QImage picture(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    paint(painter, size);
+    return picture;
 }
 
 void TitleArtwork::paintEvent(QPaintEvent *)
 {
     if (m_painting.valid())
         m_picture = m_painting.get();
+    // Painted ahead for the screen the window was expected on; on a screen
+    // of another pixel ratio painted again once.
+    if (m_picture.devicePixelRatio() != devicePixelRatioF())
+        m_picture = pictureOf(size(), devicePixelRatioF());
     QPainter painter(this);
-    // Painted ahead for the screen the window was expected on; on another
-    // screen (another pixel ratio) painted here.
-    if (m_picture.devicePixelRatio() == devicePixelRatioF() && m_picture.deviceIndependentSize() == QSizeF(size()))
-        painter.drawImage(QPointF(0, 0), m_picture);
-    else
-        paint(painter, size());
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size())), m_picture);
 }
 
 void TitleArtwork::paint(QPainter &painter, QSizeF size)

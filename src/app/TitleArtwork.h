@@ -22,6 +22,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    static QImage pictureOf(QSize size, qreal ratio);
     static void paint(QPainter &painter, QSizeF size);
 
     std::future<QImage> m_painting;

@@ -6,7 +6,7 @@
 #include <cmath>
 
 using namespace HistoryCharts;
-using HistoryFigures::MpgPoint;
+using HistoryFigures::FillUpPoint;
 
 namespace HistoryChartAxes {
 
@@ -28,14 +28,18 @@ double roundNumber(double x, Rounding rounding)
     return round * power;
 }
 
-Scale mpgScale(const std::vector<MpgPoint> &points)
+// From a margin below the lowest fill-up drawn (not below 0) to a margin
+// above the highest: 2 miles per gallon, or a twentieth of the highest price,
+// as prices lie close together.
+Scale fillUpScale(Chart chart, const std::vector<FillUpPoint> &points)
 {
-    double lowest = points.front().mpg, highest = points.front().mpg;
-    for (const MpgPoint &point : HistoryFigures::drawnPoints(points, DrawnColumns, &MpgPoint::mpg)) {
-        lowest = std::min(lowest, point.mpg);
-        highest = std::max(highest, point.mpg);
+    double lowest = points.front().value, highest = points.front().value;
+    for (const FillUpPoint &point : HistoryFigures::drawnPoints(points, DrawnColumns, &FillUpPoint::value)) {
+        lowest = std::min(lowest, point.value);
+        highest = std::max(highest, point.value);
     }
-    return roundScale(std::max(0.0, lowest - 2), highest + 2);
+    const double margin = chart == Chart::FuelPrice ? highest / 20 : 2;
+    return roundScale(std::max(0.0, lowest - margin), highest + margin);
 }
 
 // Stacked bars go up from 0 with what is above 0 and down with what is below.
@@ -48,9 +52,11 @@ Scale barScale(const std::vector<MonthBars> &months, bool stacked)
             highest = std::max(highest, value);
         }
         if (stacked) {
-            const auto [first, second] = month.values;
-            lowest = std::min(lowest, std::min(first, 0.0) + std::min(second, 0.0));
-            highest = std::max(highest, std::max(first, 0.0) + std::max(second, 0.0));
+            double below = 0, above = 0;
+            for (const double value : month.values)
+                (value < 0 ? below : above) += value;
+            lowest = std::min(lowest, below);
+            highest = std::max(highest, above);
         }
     }
     return roundScale(lowest, highest);
@@ -102,14 +108,28 @@ Scale roundScale(double low, double high)
 
 Scale valueScale(Chart chart, const Figures &figures)
 {
-    if (chart == Chart::MilesPerGallon)
-        return mpgScale(figures.mpg);
+    if (const std::vector<FillUpPoint> *points = fillUpPoints(chart, figures))
+        return fillUpScale(chart, *points);
     return barScale(monthBars(chart, figures), barsStack(chart));
+}
+
+int valueDecimals(Chart chart)
+{
+    switch (chart) {
+    case Chart::MilesPerGallon:
+        return 1;
+    case Chart::FuelPrice:
+        return 2;
+    case Chart::MoneyPerMonth:
+    case Chart::MilesPerMonth:
+        break;
+    }
+    return 0;
 }
 
 QString valueLabel(Chart chart, double value)
 {
-    return QString::number(value, 'f', chart == Chart::MilesPerGallon ? 1 : 0);
+    return QString::number(value, 'f', valueDecimals(chart));
 }
 
 } // namespace HistoryChartAxes

@@ -58,13 +58,16 @@ Scale roundScale(double low, double high);
 inline constexpr int DrawnColumns = 800;
 
 // The value axis of a chart: for the miles per gallon from 2 below the lowest
-// fill-up drawn (not below 0) to 2 above the highest; for the bars from the
+// fill-up drawn (not below 0) to 2 above the highest, for the fuel prices a
+// twentieth of the highest price below and above; for the bars from the
 // lowest to the highest bar (the money spent stacks, the miles stand side by
 // side), 0 included. The chart must have something to draw.
 Scale valueScale(HistoryCharts::Chart chart, const HistoryCharts::Figures &figures);
 
-// The label of a value on the value axis: miles per gallon with one decimal,
-// dollars and miles as whole numbers.
+// The decimals of the labels on a chart's value axis: miles per gallon with
+// one, fuel prices with two (cents), money per month and miles with none.
+int valueDecimals(HistoryCharts::Chart chart);
+// The label of a value on the value axis, with those decimals.
 QString valueLabel(HistoryCharts::Chart chart, double value);
 
 } // namespace HistoryChartAxes

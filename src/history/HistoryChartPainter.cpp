@@ -11,15 +11,15 @@
 using namespace HistoryCharts;
 using AxisMark = HistoryChartAxes::Mark;
 using HistoryChartAxes::Scale;
-using HistoryFigures::MpgPoint;
+using HistoryFigures::FillUpPoint;
 
 namespace HistoryChartPainter {
 
 namespace {
 
-// The colours of the charts on the screen (the first two of their theme),
+// The colours of the charts on the screen (the first three of their theme),
 // its grid and its text.
-const QColor SeriesColours[2] = {QColor(0x20, 0x9f, 0xdf), QColor(0x99, 0xca, 0x53)};
+const QColor SeriesColours[3] = {QColor(0x20, 0x9f, 0xdf), QColor(0x99, 0xca, 0x53), QColor(0xf6, 0xa6, 0x25)};
 const QColor GridColour(0xe2, 0xe2, 0xe2);
 const QColor AxisColour(0x8c, 0x8c, 0x8c);
 const QColor TextColour(0x40, 0x40, 0x40);
@@ -52,9 +52,9 @@ QFont sized(const QFont &font, double points, bool bold = false)
 
 // The legend at the bottom, centred: a square of each series' colour and its
 // name. Returns its height.
-double paintLegend(QPainter &painter, Chart chart, const QRectF &bounds)
+double paintLegend(QPainter &painter, Chart chart, const Figures &figures, const QRectF &bounds)
 {
-    const std::array<QString, 2> names = seriesNames(chart);
+    const std::vector<QString> names = seriesNames(chart, figures);
     const QFontMetricsF metrics(painter.font());
     const double box = metrics.height() * 0.7;
     double width = 0;
@@ -109,14 +109,14 @@ void paintAxes(QPainter &painter, Chart chart, const RideExtras &units, const Pl
     painter.restore();
 }
 
-void paintMpg(QPainter &painter, const Plot &plot, const std::vector<MpgPoint> &points)
+void paintFillUps(QPainter &painter, const Plot &plot, const std::vector<FillUpPoint> &points)
 {
-    const std::vector<MpgPoint> fillUps =
-        HistoryFigures::drawnPoints(points, HistoryChartAxes::DrawnColumns, &MpgPoint::mpg);
-    const std::vector<MpgPoint> averages =
-        HistoryFigures::drawnPoints(points, HistoryChartAxes::DrawnColumns, &MpgPoint::average);
+    const std::vector<FillUpPoint> fillUps =
+        HistoryFigures::drawnPoints(points, HistoryChartAxes::DrawnColumns, &FillUpPoint::value);
+    const std::vector<FillUpPoint> averages =
+        HistoryFigures::drawnPoints(points, HistoryChartAxes::DrawnColumns, &FillUpPoint::average);
     QPainterPath line;
-    for (const MpgPoint &point : averages) {
+    for (const FillUpPoint &point : averages) {
         const QPointF at(plot.x(HistoryChartAxes::momentOf(point.date)), plot.y(point.average));
         line.elementCount() == 0 ? line.moveTo(at) : line.lineTo(at);
     }
@@ -125,8 +125,8 @@ void paintMpg(QPainter &painter, const Plot &plot, const std::vector<MpgPoint> &
     painter.drawPath(line);
     painter.setPen(QPen(Qt::white, 1));
     painter.setBrush(SeriesColours[0]);
-    for (const MpgPoint &point : fillUps)
-        painter.drawEllipse(QPointF(plot.x(HistoryChartAxes::momentOf(point.date)), plot.y(point.mpg)),
+    for (const FillUpPoint &point : fillUps)
+        painter.drawEllipse(QPointF(plot.x(HistoryChartAxes::momentOf(point.date)), plot.y(point.value)),
                             MarkerDiameter / 2, MarkerDiameter / 2);
 }
 
@@ -137,14 +137,15 @@ void paintBars(QPainter &painter, const Plot &plot, const std::vector<MonthBars>
     painter.setPen(Qt::NoPen);
     for (std::size_t i = 0; i < months.size(); ++i) {
         double above = 0, below = 0;
-        for (std::size_t k = 0; k < 2; ++k) {
+        const std::size_t series = months[i].values.size();
+        for (std::size_t k = 0; k < series; ++k) {
             const double value = months[i].values[k];
             double from = 0, left = double(i) - BarWidth / 2, width = BarWidth;
             if (stacked) {
                 from = value >= 0 ? above : below;
                 (value >= 0 ? above : below) += value;
             } else {
-                width = BarWidth / 2;
+                width = BarWidth / double(series);
                 left += double(k) * width;
             }
             const QRectF bar(QPointF(plot.x(left), plot.y(from + value)), QPointF(plot.x(left + width), plot.y(from)));
@@ -176,14 +177,15 @@ QImage paint(Chart chart, const Figures &figures, QSize pixels, Title title)
     }
     painter.setFont(font);
     const QFontMetricsF metrics(font);
-    bounds.setBottom(bounds.bottom() - paintLegend(painter, chart, bounds));
+    bounds.setBottom(bounds.bottom() - paintLegend(painter, chart, figures, bounds));
 
     Plot plot;
     plot.scale = HistoryChartAxes::valueScale(chart, figures);
     std::vector<AxisMark> marks;
     std::vector<MonthBars> months;
-    if (chart == Chart::MilesPerGallon) {
-        marks = HistoryChartAxes::timeLine(figures.mpg.front().date, figures.mpg.back().date);
+    const std::vector<FillUpPoint> *points = fillUpPoints(chart, figures);
+    if (points) {
+        marks = HistoryChartAxes::timeLine(points->front().date, points->back().date);
         plot.fromX = marks.front().at;
         plot.toX = std::max(marks.back().at, plot.fromX + 1);
     } else {
@@ -204,8 +206,8 @@ QImage paint(Chart chart, const Figures &figures, QSize pixels, Title title)
                                 -metrics.horizontalAdvance(QStringLiteral("0000")), -(metrics.height() + Gap));
     paintAxes(painter, chart, figures.units, plot, marks);
     painter.setClipRect(plot.area.adjusted(-MarkerDiameter, -MarkerDiameter, MarkerDiameter, 0));
-    if (chart == Chart::MilesPerGallon)
-        paintMpg(painter, plot, figures.mpg);
+    if (points)
+        paintFillUps(painter, plot, *points);
     else
         paintBars(painter, plot, months, barsStack(chart));
     return image;

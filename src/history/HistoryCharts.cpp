@@ -23,43 +23,49 @@ QString economyWords(const RideExtras &units)
     return units.economy == EconomyUnit::MilesPerGallon ? QStringLiteral("Miles per gallon") : Units::economyName(units.economy);
 }
 
-// Which of a chart's two logs have something to draw: a month with an
-// amount other than 0.
-template<class Month>
-std::pair<bool, bool> drawnLogs(const std::vector<Month> &months, auto Month::*first, auto Month::*second)
+// Whether the money spent has a bar of fuel: a fill-up cost something.
+bool fuelDrawn(const Figures &figures)
 {
-    const auto any = [&](auto Month::*value) {
-        return std::any_of(months.begin(), months.end(), [&](const Month &month) { return month.*value != 0; });
-    };
-    return {any(first), any(second)};
+    return std::any_of(figures.spending.begin(), figures.spending.end(),
+                       [](const MonthSpending &month) { return month.fuel != 0; });
 }
 
-std::pair<bool, bool> drawnLogs(Chart chart, const Figures &figures)
+// Which of a chart's series have something to draw: a point, or a month with
+// an amount other than 0.
+std::vector<bool> drawnSeries(Chart chart, const Figures &figures)
 {
-    switch (chart) {
-    case Chart::MilesPerGallon:
-        return {!figures.mpg.empty(), false};
-    case Chart::MoneyPerMonth:
-        return drawnLogs(figures.spending, &MonthSpending::maintenance, &MonthSpending::goodies);
-    case Chart::MilesPerMonth:
-        break;
+    if (const std::vector<FillUpPoint> *points = fillUpPoints(chart, figures))
+        return {!points->empty()};
+    std::vector<bool> drawn(seriesNames(chart, figures).size());
+    for (const MonthBars &month : monthBars(chart, figures)) {
+        for (std::size_t series = 0; series < drawn.size(); ++series)
+            drawn[series] = drawn[series] || month.values[series] != 0;
     }
-    return drawnLogs(figures.miles, &MonthMiles::gasoline, &MonthMiles::trips);
+    return drawn;
+}
+
+QString noCostsInEitherLog()
+{
+    return QStringLiteral("The maintenance and repairs log and the goodies log have no costs to draw yet.");
 }
 
 } // namespace
 
 Figures figuresOf(const RideHistory &history)
 {
-    Figures figures{milesPerGallon(history.gas, history.extras[std::size_t(logIndex(LogKind::Gas) - 1)]),
-                    spendingPerMonth(history.maintenance, history.goodies), milesPerMonth(history.gas, history.trips),
-                    history.units};
+    const std::vector<EntryExtras> &fillUps = history.extras[std::size_t(logIndex(LogKind::Gas) - 1)];
+    Figures figures;
+    figures.mpg = milesPerGallon(history.gas, fillUps);
+    figures.spending = spendingPerMonth(history.maintenance, history.goodies, history.gas, fillUps);
+    figures.miles = milesPerMonth(history.gas, history.trips);
+    figures.fuelPrice = fuelPrices(history.gas, fillUps);
+    figures.units = history.units;
     if (history.units == RideExtras())
         return figures;
     // As the ride shows economy; a fill-up without a figure there is left out.
-    std::vector<MpgPoint> shown;
-    for (const MpgPoint &point : figures.mpg) {
-        const std::optional<double> figure = Units::shownEconomy(point.mpg, history.units);
+    std::vector<FillUpPoint> shown;
+    for (const FillUpPoint &point : figures.mpg) {
+        const std::optional<double> figure = Units::shownEconomy(point.value, history.units);
         const std::optional<double> average = Units::shownEconomy(point.average, history.units);
         if (figure && average)
             shown.push_back({point.date, *figure, *average});
@@ -75,18 +81,23 @@ QString title(Chart chart, const RideExtras &units)
         return economyWords(units) + QStringLiteral(" of each fill-up");
     case Chart::MoneyPerMonth:
         return QStringLiteral("Money spent per month");
+    case Chart::FuelPrice:
+        return QStringLiteral("Fuel price per ") + Units::oneFuelName(units.fuel);
     case Chart::MilesPerMonth:
         break;
     }
     return Units::distanceName(units.distance) + QStringLiteral(" per month");
 }
 
-std::array<QString, 2> seriesNames(Chart chart)
+std::vector<QString> seriesNames(Chart chart, const Figures &figures)
 {
     switch (chart) {
     case Chart::MilesPerGallon:
+    case Chart::FuelPrice:
         return {QStringLiteral("Each fill-up"), QStringLiteral("Average of the last five fill-ups")};
     case Chart::MoneyPerMonth:
+        if (fuelDrawn(figures))
+            return {QStringLiteral("Maintenance and repairs"), QStringLiteral("Goodies"), QStringLiteral("Fuel")};
         return {QStringLiteral("Maintenance and repairs"), QStringLiteral("Goodies")};
     case Chart::MilesPerMonth:
         break;
@@ -101,18 +112,38 @@ QString valueTitle(Chart chart, const RideExtras &units)
         return economyWords(units);
     case Chart::MoneyPerMonth:
         return QStringLiteral("Dollars");
+    case Chart::FuelPrice:
+        return QStringLiteral("Price per ") + Units::oneFuelName(units.fuel);
     case Chart::MilesPerMonth:
         break;
     }
     return Units::distanceName(units.distance);
 }
 
+const std::vector<FillUpPoint> *fillUpPoints(Chart chart, const Figures &figures)
+{
+    switch (chart) {
+    case Chart::MilesPerGallon:
+        return &figures.mpg;
+    case Chart::FuelPrice:
+        return &figures.fuelPrice;
+    case Chart::MoneyPerMonth:
+    case Chart::MilesPerMonth:
+        break;
+    }
+    return nullptr;
+}
+
 std::vector<MonthBars> monthBars(Chart chart, const Figures &figures)
 {
     std::vector<MonthBars> bars;
     if (chart == Chart::MoneyPerMonth) {
-        for (const MonthSpending &month : figures.spending)
+        const bool fuel = fuelDrawn(figures);
+        for (const MonthSpending &month : figures.spending) {
             bars.push_back({month.month, {moneyToDouble(month.maintenance), moneyToDouble(month.goodies)}});
+            if (fuel)
+                bars.back().values.push_back(moneyToDouble(month.fuel));
+        }
     } else {
         for (const MonthMiles &month : figures.miles)
             bars.push_back({month.month, {double(month.gasoline), double(month.trips)}});
@@ -124,14 +155,16 @@ bool barsStack(Chart chart) { return chart == Chart::MoneyPerMonth; }
 
 QString nothingToDraw(Chart chart, const Figures &figures)
 {
-    const auto [first, second] = drawnLogs(chart, figures);
-    if (first || second)
+    const std::vector<bool> drawn = drawnSeries(chart, figures);
+    if (std::find(drawn.begin(), drawn.end(), true) != drawn.end())
         return {};
     switch (chart) {
     case Chart::MilesPerGallon:
         return QStringLiteral("The gasoline log has no fill-up with both miles and gallons to draw yet.");
     case Chart::MoneyPerMonth:
-        return QStringLiteral("The maintenance and repairs log and the goodies log have no costs to draw yet.");
+        return noCostsInEitherLog();
+    case Chart::FuelPrice:
+        return QStringLiteral("The gasoline log has no fill-up with a cost to draw yet.");
     case Chart::MilesPerMonth:
         break;
     }
@@ -140,33 +173,47 @@ QString nothingToDraw(Chart chart, const Figures &figures)
 
 QString nothingToDrawOfOneLog(Chart chart, const Figures &figures)
 {
-    const auto [first, second] = drawnLogs(chart, figures);
-    if (first == second)
+    if (fillUpPoints(chart, figures) || !nothingToDraw(chart, figures).isEmpty())
         return {};
-    switch (chart) {
-    case Chart::MilesPerGallon:
-        return {};
-    case Chart::MoneyPerMonth:
-        return QStringLiteral("The %1 log has no costs to draw yet.")
-            .arg(first ? QStringLiteral("goodies") : QStringLiteral("maintenance and repairs"));
-    case Chart::MilesPerMonth:
-        break;
+    const std::vector<bool> drawn = drawnSeries(chart, figures);
+    if (chart == Chart::MilesPerMonth) {
+        if (drawn[0] == drawn[1])
+            return {};
+        return QStringLiteral("The %1 log has no miles to draw yet.")
+            .arg(drawn[0] ? QStringLiteral("trips") : QStringLiteral("gasoline"));
     }
-    return QStringLiteral("The %1 log has no miles to draw yet.")
-        .arg(first ? QStringLiteral("trips") : QStringLiteral("gasoline"));
+    // The money spent: of its logs, those without costs (fuel, drawn only
+    // where it has some, is never among them).
+    if (drawn[0] && drawn[1])
+        return {};
+    if (!drawn[0] && !drawn[1])
+        return noCostsInEitherLog();
+    return QStringLiteral("The %1 log has no costs to draw yet.")
+        .arg(drawn[0] ? QStringLiteral("goodies") : QStringLiteral("maintenance and repairs"));
 }
 
-QString mpgPointText(const MpgPoint &point, const RideExtras &units)
+QString pointText(Chart chart, const FillUpPoint &point, const RideExtras &units)
 {
+    const QString day = dateText(DateValue::fromDateTime(point.date));
+    if (chart == Chart::FuelPrice)
+        return QStringLiteral("%1: %2 per %3 (average of the last five: %4)")
+            .arg(day, moneyText(moneyFromDouble(point.value)), Units::oneFuelName(units.fuel),
+                 moneyText(moneyFromDouble(point.average)));
     const QString unit = units.economy == EconomyUnit::MilesPerGallon ? QStringLiteral("mpg") : Units::economyName(units.economy);
     return QStringLiteral("%1: %2 %3 (average of the last five: %4)")
-        .arg(dateText(DateValue::fromDateTime(point.date)), oneDecimalText(point.mpg), unit, oneDecimalText(point.average));
+        .arg(day, oneDecimalText(point.value), unit, oneDecimalText(point.average));
 }
 
-QString spendingBarText(const MonthSpending &month, bool goodies)
+QString spendingBarText(const MonthSpending &month, std::size_t series)
 {
-    return goodies ? QStringLiteral("%1: goodies %2").arg(monthName(month.month), moneyText(month.goodies))
-                   : QStringLiteral("%1: maintenance and repairs %2").arg(monthName(month.month), moneyText(month.maintenance));
+    switch (series) {
+    case 0:
+        return QStringLiteral("%1: maintenance and repairs %2").arg(monthName(month.month), moneyText(month.maintenance));
+    case 1:
+        return QStringLiteral("%1: goodies %2").arg(monthName(month.month), moneyText(month.goodies));
+    default:
+        return QStringLiteral("%1: fuel %2").arg(monthName(month.month), moneyText(month.fuel));
+    }
 }
 
 QString milesBarText(const MonthMiles &month, bool trips, const RideExtras &units)

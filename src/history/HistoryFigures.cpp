@@ -10,6 +10,9 @@
 #include <numeric>
 #include <optional>
 
+using ValueFormats::Money;
+using ValueFormats::moneyToDouble;
+
 namespace HistoryFigures {
 
 namespace {
@@ -17,11 +20,21 @@ namespace {
 int monthIndex(QDate day) { return day.year() * 12 + day.month() - 1; }
 QDate monthOf(int index) { return QDate(index / 12, index % 12 + 1, 1); }
 
-// The months from the earliest to the latest dated entry of both logs, each
-// with what add(month, entry) put into it.
-template<class Month, class First, class Second, class AddFirst, class AddSecond>
-std::vector<Month> perMonth(const std::vector<First> &first, const std::vector<Second> &second, AddFirst addFirst,
-                            AddSecond addSecond)
+// A log whose entries go into the months: each dated entry widens the time
+// line to its month, and add(month, entry) puts it into that month.
+template<class Entries, class Add>
+struct MonthLog
+{
+    const Entries &entries;
+    Add add;
+};
+template<class Entries, class Add>
+MonthLog(const Entries &, Add) -> MonthLog<Entries, Add>;
+
+// The months from the earliest to the latest dated entry of the logs, each
+// with what the logs put into it.
+template<class Month, class... Logs>
+std::vector<Month> perMonth(const Logs &...logs)
 {
     std::optional<int> earliest, latest;
     auto widen = [&](const auto &entries) {
@@ -34,8 +47,7 @@ std::vector<Month> perMonth(const std::vector<First> &first, const std::vector<S
             latest = std::max(latest.value_or(index), index);
         }
     };
-    widen(first);
-    widen(second);
+    (widen(logs.entries), ...);
     if (!earliest)
         return {};
     std::vector<Month> months(std::size_t(*latest - *earliest + 1));
@@ -48,9 +60,26 @@ std::vector<Month> perMonth(const std::vector<First> &first, const std::vector<S
                 add(months[std::size_t(monthIndex(day) - *earliest)], entry);
         }
     };
-    fill(first, addFirst);
-    fill(second, addSecond);
+    (fill(logs.entries, logs.add), ...);
     return months;
+}
+
+// Each point's average: the mean of its value and of those of up to four
+// points before it.
+void average(std::vector<FillUpPoint> &points)
+{
+    std::deque<double> recent;
+    for (FillUpPoint &point : points) {
+        recent.push_back(point.value);
+        if (recent.size() > AverageOver)
+            recent.pop_front();
+        point.average = std::accumulate(recent.begin(), recent.end(), 0.0) / double(recent.size());
+    }
+}
+
+EntryExtras extrasAt(const std::vector<EntryExtras> &extras, std::size_t i)
+{
+    return i < extras.size() ? extras[i] : EntryExtras();
 }
 
 // The lengths of the spans between month marks, in months: 1, 2, 3, 6, then
@@ -95,35 +124,42 @@ QDate entryDay(double dateValue)
     return moment.isValid() ? moment.date() : QDate();
 }
 
-std::vector<MpgPoint> milesPerGallon(const std::vector<GasRecord> &gas, const std::vector<EntryExtras> &extras)
+std::vector<FillUpPoint> milesPerGallon(const std::vector<GasRecord> &gas, const std::vector<EntryExtras> &extras)
 {
     const std::vector<std::optional<double>> figures = FuelEconomy::of(gas.size(), [&](std::size_t i) {
-        const EntryExtras own = i < extras.size() ? extras[i] : EntryExtras();
+        const EntryExtras own = extrasAt(extras, i);
         return FuelEconomy::FillUp{double(gas[i].Miles), double(gas[i].Gallons), own.partial, own.missed};
     }).perFillUp;
-    std::vector<MpgPoint> points;
-    std::deque<double> recent;
+    std::vector<FillUpPoint> points;
     for (std::size_t i = 0; i < gas.size(); ++i) {
         const QDate day = entryDay(gas[i].EntryDate);
-        if (!day.isValid() || !(gas[i].Gallons > 0) || !figures[i] || !(*figures[i] > 0))
-            continue;
-        const double mpg = *figures[i];
-        recent.push_back(mpg);
-        if (recent.size() > AverageOver)
-            recent.pop_front();
-        const double average = std::accumulate(recent.begin(), recent.end(), 0.0) / double(recent.size());
-        points.push_back({day, mpg, average});
+        if (day.isValid() && gas[i].Gallons > 0 && figures[i] && *figures[i] > 0)
+            points.push_back({day, *figures[i], 0});
     }
+    average(points);
     return points;
 }
 
-std::vector<MpgPoint> drawnPoints(const std::vector<MpgPoint> &points, int columns, double MpgPoint::*value)
+std::vector<FillUpPoint> fuelPrices(const std::vector<GasRecord> &gas, const std::vector<EntryExtras> &extras)
+{
+    std::vector<FillUpPoint> points;
+    for (std::size_t i = 0; i < gas.size(); ++i) {
+        const QDate day = entryDay(gas[i].EntryDate);
+        const std::optional<Money> cost = extrasAt(extras, i).cost;
+        if (day.isValid() && cost && *cost > 0 && gas[i].Gallons > 0)
+            points.push_back({day, moneyToDouble(*cost) / double(gas[i].Gallons), 0});
+    }
+    average(points);
+    return points;
+}
+
+std::vector<FillUpPoint> drawnPoints(const std::vector<FillUpPoint> &points, int columns, double FillUpPoint::*value)
 {
     if (points.size() <= std::size_t(2 * columns))
         return points;
     const qint64 first = points.front().date.toJulianDay();
     const qint64 days = points.back().date.toJulianDay() - first + 1;
-    std::vector<MpgPoint> drawn;
+    std::vector<FillUpPoint> drawn;
     std::size_t low = 0, high = 0;
     const auto keep = [&] {
         drawn.push_back(points[std::min(low, high)]);
@@ -149,21 +185,33 @@ std::vector<MpgPoint> drawnPoints(const std::vector<MpgPoint> &points, int colum
 }
 
 std::vector<MonthSpending> spendingPerMonth(const std::vector<ExpenseRecord> &maintenance,
-                                            const std::vector<ExpenseRecord> &goodies)
+                                            const std::vector<ExpenseRecord> &goodies, const std::vector<GasRecord> &gas,
+                                            const std::vector<EntryExtras> &gasExtras)
 {
+    struct FuelCost
+    {
+        double EntryDate;
+        Money cost;
+    };
+    std::vector<FuelCost> fuel;
+    for (std::size_t i = 0; i < gas.size(); ++i) {
+        if (const std::optional<Money> cost = extrasAt(gasExtras, i).cost)
+            fuel.push_back({gas[i].EntryDate, *cost});
+    }
     return perMonth<MonthSpending>(
-        maintenance, goodies, [](MonthSpending &month, const ExpenseRecord &e) { AddTo(month.maintenance, e.Cost); },
-        [](MonthSpending &month, const ExpenseRecord &e) { AddTo(month.goodies, e.Cost); });
+        MonthLog{maintenance, [](MonthSpending &month, const ExpenseRecord &e) { AddTo(month.maintenance, e.Cost); }},
+        MonthLog{goodies, [](MonthSpending &month, const ExpenseRecord &e) { AddTo(month.goodies, e.Cost); }},
+        MonthLog{fuel, [](MonthSpending &month, const FuelCost &f) { AddTo(month.fuel, f.cost); }});
 }
 
 std::vector<MonthMiles> milesPerMonth(const std::vector<GasRecord> &gas, const std::vector<TripRecord> &trips)
 {
     return perMonth<MonthMiles>(
-        gas, trips, [](MonthMiles &month, const GasRecord &g) { AddTo(month.gasoline, qint64(g.Miles)); },
-        [](MonthMiles &month, const TripRecord &t) {
-            if (t.Miles > 0)
-                AddTo(month.trips, qint64(t.Miles));
-        });
+        MonthLog{gas, [](MonthMiles &month, const GasRecord &g) { AddTo(month.gasoline, qint64(g.Miles)); }},
+        MonthLog{trips, [](MonthMiles &month, const TripRecord &t) {
+                     if (t.Miles > 0)
+                         AddTo(month.trips, qint64(t.Miles));
+                 }});
 }
 
 } // namespace HistoryFigures

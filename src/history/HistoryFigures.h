@@ -16,15 +16,16 @@ namespace HistoryFigures {
 // The moving average runs over this many fill-ups.
 inline constexpr int AverageOver = 5;
 
-// One fill-up's miles per gallon, and the mean of the miles per gallon of
-// this fill-up and of up to four fill-ups before it.
-struct MpgPoint
+// A figure of one fill-up (its miles per gallon, or the price it paid for
+// its fuel), and the mean of that figure of this fill-up and of up to four
+// fill-ups before it that have one.
+struct FillUpPoint
 {
     QDate date;
-    double mpg = 0;
+    double value = 0;
     double average = 0;
 
-    bool operator==(const MpgPoint &) const = default;
+    bool operator==(const FillUpPoint &) const = default;
 };
 
 // Every fill-up with a figure above 0 (see FuelEconomy: the fill-up's miles
@@ -33,7 +34,13 @@ struct MpgPoint
 // negative economy, no partial or missed fill-up) and do not count towards
 // the average. `extras` are the fill-ups' own, in the same order (none:
 // every fill-up full).
-std::vector<MpgPoint> milesPerGallon(const std::vector<GasRecord> &gas, const std::vector<EntryExtras> &extras = {});
+std::vector<FillUpPoint> milesPerGallon(const std::vector<GasRecord> &gas, const std::vector<EntryExtras> &extras = {});
+
+// The price of the fuel of every fill-up with a cost above 0 and fuel above
+// 0: its cost over its fuel, in money per the ride's fuel unit, in the order
+// given. A fill-up of no cost (or of none given) has no price: it would pull
+// the average down to a price nobody paid.
+std::vector<FillUpPoint> fuelPrices(const std::vector<GasRecord> &gas, const std::vector<EntryExtras> &extras);
 
 // The fill-ups a chart `columns` wide draws of `points` (in date order): the
 // time line from the first to the last fill-up is cut into that many
@@ -41,24 +48,29 @@ std::vector<MpgPoint> milesPerGallon(const std::vector<GasRecord> &gas, const st
 // the highest `value` are kept, in date order. The chart keeps its shape and
 // its outliers while drawing at most two points a column, however long the
 // log.
-std::vector<MpgPoint> drawnPoints(const std::vector<MpgPoint> &points, int columns, double MpgPoint::*value);
+std::vector<FillUpPoint> drawnPoints(const std::vector<FillUpPoint> &points, int columns, double FillUpPoint::*value);
 
-// The money spent in one month: maintenance and repairs, and goodies (every
-// cost, as the lists' totals add them).
+// The money spent in one month: maintenance and repairs, goodies (every
+// cost, as the lists' totals add them) and fuel (every fill-up's cost given).
 struct MonthSpending
 {
     QDate month; // its first day
     ValueFormats::Money maintenance = 0;
     ValueFormats::Money goodies = 0;
+    ValueFormats::Money fuel = 0;
 
     bool operator==(const MonthSpending &) const = default;
 };
 
-// Every month from the first to the last dated entry of either log, months
-// without entries included (with nothing spent), so that the months stand
-// evenly along the time line. Empty when neither log has a dated entry.
+// Every month from the first to the last dated entry of the two logs or
+// dated fill-up with a cost (`gasExtras` are the fill-ups' own, in the same
+// order), months without any included (with nothing spent), so that the
+// months stand evenly along the time line. A fill-up without a cost spends
+// nothing and widens no time line. Empty when there is no such entry.
 std::vector<MonthSpending> spendingPerMonth(const std::vector<ExpenseRecord> &maintenance,
-                                            const std::vector<ExpenseRecord> &goodies);
+                                            const std::vector<ExpenseRecord> &goodies,
+                                            const std::vector<GasRecord> &gas = {},
+                                            const std::vector<EntryExtras> &gasExtras = {});
 
 // The miles of one month: of the gasoline log (every fill-up's miles) and of
 // the trips (every positive mileage), as the lists' totals add them.

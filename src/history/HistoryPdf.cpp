@@ -13,12 +13,15 @@
 
 #include <QImage>
 
+#include <algorithm>
+
 using LineEnd = PrintDevice::LineEnd;
 
 namespace {
 
 constexpr double TextWidth = 6.5;      // from the left margin to 7.5 inches
 constexpr double SummaryValueAt = 3.5;
+constexpr double SummaryGap = 0.15;
 constexpr double PictureHeight = 3.4;
 constexpr double ChartHeight = 3.1;
 constexpr double ChartTitleHeight = 0.25;
@@ -52,14 +55,25 @@ void printPicture(PrintDevice &device, const QString &path)
     device.setY(top + height + 0.2);
 }
 
-// A label in bold and its value beside it.
-void printSummaryLine(PrintDevice &device, const SummaryLine &line)
+// A label in bold and its value beside it, at `valueAt`.
+void printSummaryLine(PrintDevice &device, const SummaryLine &line, double valueAt = SummaryValueAt)
 {
     useFont(device, 10, true);
     device.setX(PageGeometry::LeftMargin);
     device.print(line.label, LineEnd::Stay);
     useFont(device, 10, false);
-    printLine(device, line.value, SummaryValueAt);
+    printLine(device, line.value, valueAt);
+}
+
+// Where the summary's values stand: at their column, or right of the
+// widest label where a label is longer than the column leaves room for.
+double summaryValuesAt(PrintDevice &device, const QList<SummaryLine> &lines)
+{
+    useFont(device, 10, true);
+    double at = SummaryValueAt;
+    for (const SummaryLine &line : lines)
+        at = std::max(at, PageGeometry::LeftMargin + device.textWidth(line.label) + SummaryGap);
+    return at;
 }
 
 void printTitlePage(PrintDevice &device, const ShownRide &ride, const RideHistory &history)
@@ -75,8 +89,10 @@ void printTitlePage(PrintDevice &device, const ShownRide &ride, const RideHistor
         printPicture(device, ride.picturePath);
     else
         device.printEmptyLine();
-    for (const SummaryLine &line : summaryLines(summarise(history)))
-        printSummaryLine(device, line);
+    const QList<SummaryLine> lines = summaryLines(summarise(history));
+    const double valuesAt = summaryValuesAt(device, lines);
+    for (const SummaryLine &line : lines)
+        printSummaryLine(device, line, valuesAt);
     device.endDocument();
 }
 

@@ -11,7 +11,7 @@ class PrintDevice;
 // program's other printouts: a title page with the ride's heading, its VIN,
 // its picture and the summary; the ride's fields and notes; each log that
 // has entries as its list, each entry with its notes, and its totals; and the
-// three charts (or, for a chart with nothing to draw, the sentence that says
+// four charts (or, for a chart with nothing to draw, the sentence that says
 // so). Every page starts with the ride's heading and carries "Page N of M" at
 // its foot. Returns what ending the document returned.
 bool PrintHistory(PrintDevice &device, const ShownRide &ride, const RideHistory &history);

@@ -14,16 +14,16 @@
 #include <algorithm>
 
 using namespace HistoryCharts;
-using HistoryFigures::MpgPoint;
+using HistoryFigures::FillUpPoint;
 
 namespace HistoryScreenChart {
 
 namespace {
 
-std::unique_ptr<QChart> newChart(Chart chart)
+std::unique_ptr<QChart> newChart(Chart chart, const Figures &figures)
 {
     auto drawn = std::make_unique<QChart>();
-    drawn->setTitle(title(chart));
+    drawn->setTitle(title(chart, figures.units));
     drawn->setAnimationOptions(QChart::NoAnimation);
     drawn->legend()->setAlignment(Qt::AlignBottom);
     return drawn;
@@ -44,7 +44,7 @@ void addValueAxis(QChart &drawn, Chart chart, const Figures &figures)
 {
     auto *axis = new QValueAxis;
     axis->setTitleText(valueTitle(chart, figures.units));
-    axis->setLabelFormat(chart == Chart::MilesPerGallon ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
+    axis->setLabelFormat(QStringLiteral("%.%1f").arg(HistoryChartAxes::valueDecimals(chart)));
     drawn.addAxis(axis, Qt::AlignLeft);
     for (QAbstractSeries *series : drawn.series())
         series->attachAxis(axis);
@@ -53,24 +53,25 @@ void addValueAxis(QChart &drawn, Chart chart, const Figures &figures)
     axis->setTickCount(scale.ticks);
 }
 
-QString barText(Chart chart, const Figures &figures, std::size_t month, bool ofSecond)
+QString barText(Chart chart, const Figures &figures, std::size_t month, std::size_t series)
 {
-    return chart == Chart::MoneyPerMonth ? spendingBarText(figures.spending[month], ofSecond)
-                                         : milesBarText(figures.miles[month], ofSecond, figures.units);
+    return chart == Chart::MoneyPerMonth ? spendingBarText(figures.spending[month], series)
+                                         : milesBarText(figures.miles[month], series == 1, figures.units);
 }
 
 std::unique_ptr<QChart> barChart(Chart chart, const Figures &figures, const HoverTip &tip)
 {
-    auto drawn = newChart(chart);
+    auto drawn = newChart(chart, figures);
     QAbstractBarSeries *series = barsStack(chart) ? static_cast<QAbstractBarSeries *>(new QStackedBarSeries)
                                                   : new QBarSeries;
-    const std::array<QString, 2> names = seriesNames(chart);
-    const std::array<QBarSet *, 2> sets{new QBarSet(names[0]), new QBarSet(names[1])};
+    std::vector<QBarSet *> sets;
+    for (const QString &name : seriesNames(chart, figures))
+        sets.push_back(new QBarSet(name));
     const std::vector<MonthBars> months = monthBars(chart, figures);
     std::vector<QDate> dates;
     for (const MonthBars &month : months) {
-        sets[0]->append(month.values[0]);
-        sets[1]->append(month.values[1]);
+        for (std::size_t k = 0; k < sets.size(); ++k)
+            sets[k]->append(month.values[k]);
         dates.push_back(month.month);
     }
     for (QBarSet *set : sets)
@@ -78,12 +79,11 @@ std::unique_ptr<QChart> barChart(Chart chart, const Figures &figures, const Hove
     series->setBarWidth(0.9);
     drawn->addSeries(series);
     if (tip) {
-        for (QBarSet *set : sets) {
-            const bool ofSecond = set == sets[1];
+        for (std::size_t k = 0; k < sets.size(); ++k) {
             const std::size_t count = months.size();
-            QObject::connect(set, &QBarSet::hovered, series, [chart, figures, count, tip, ofSecond](bool over, int index) {
+            QObject::connect(sets[k], &QBarSet::hovered, series, [chart, figures, count, tip, k](bool over, int index) {
                 const bool onBar = over && index >= 0 && std::size_t(index) < count;
-                tip(onBar ? barText(chart, figures, std::size_t(index), ofSecond) : QString());
+                tip(onBar ? barText(chart, figures, std::size_t(index), k) : QString());
             });
         }
     }
@@ -94,43 +94,43 @@ std::unique_ptr<QChart> barChart(Chart chart, const Figures &figures, const Hove
     return drawn;
 }
 
-QList<QPointF> drawnAt(const std::vector<MpgPoint> &points, double MpgPoint::*value)
+QList<QPointF> drawnAt(const std::vector<FillUpPoint> &points, double FillUpPoint::*value)
 {
     QList<QPointF> at;
-    for (const MpgPoint &point :
+    for (const FillUpPoint &point :
          HistoryFigures::drawnPoints(points, HistoryChartAxes::DrawnColumns, value))
         at.append(QPointF(HistoryChartAxes::momentOf(point.date), point.*value));
     return at;
 }
 
-std::unique_ptr<QChart> mpgChart(const Figures &figures, const HoverTip &tip)
+std::unique_ptr<QChart> fillUpChart(Chart chart, const Figures &figures, const HoverTip &tip)
 {
-    const std::vector<MpgPoint> &points = figures.mpg;
-    auto drawn = newChart(Chart::MilesPerGallon);
-    const std::array<QString, 2> names = seriesNames(Chart::MilesPerGallon);
+    const std::vector<FillUpPoint> &points = *fillUpPoints(chart, figures);
+    auto drawn = newChart(chart, figures);
+    const std::vector<QString> names = seriesNames(chart, figures);
     auto *fillUps = new QScatterSeries;
     fillUps->setName(names[0]);
     fillUps->setMarkerSize(7);
     auto *average = new QLineSeries;
     average->setName(names[1]);
-    fillUps->replace(drawnAt(points, &MpgPoint::mpg));
-    average->replace(drawnAt(points, &MpgPoint::average));
+    fillUps->replace(drawnAt(points, &FillUpPoint::value));
+    average->replace(drawnAt(points, &FillUpPoint::average));
     drawn->addSeries(fillUps);
     drawn->addSeries(average);
     if (tip) {
-        const auto tipAt = [points, tip, units = figures.units](const QPointF &at, bool over) {
+        const auto tipAt = [chart, points, tip, units = figures.units](const QPointF &at, bool over) {
             if (!over) {
                 tip(QString());
                 return;
             }
             // The fill-up nearest to the pointer along the time line.
-            const auto distance = [&](const MpgPoint &point) {
+            const auto distance = [&](const FillUpPoint &point) {
                 return std::abs(HistoryChartAxes::momentOf(point.date) - at.x());
             };
-            const auto nearest = std::min_element(points.begin(), points.end(), [&](const MpgPoint &a, const MpgPoint &b) {
+            const auto nearest = std::min_element(points.begin(), points.end(), [&](const FillUpPoint &a, const FillUpPoint &b) {
                 return distance(a) < distance(b);
             });
-            tip(mpgPointText(*nearest, units));
+            tip(pointText(chart, *nearest, units));
         };
         QObject::connect(fillUps, &QScatterSeries::hovered, fillUps, tipAt);
         QObject::connect(average, &QLineSeries::hovered, average, tipAt);
@@ -142,7 +142,7 @@ std::unique_ptr<QChart> mpgChart(const Figures &figures, const HoverTip &tip)
     drawn->addAxis(timeAxis, Qt::AlignBottom);
     fillUps->attachAxis(timeAxis);
     average->attachAxis(timeAxis);
-    addValueAxis(*drawn, Chart::MilesPerGallon, figures);
+    addValueAxis(*drawn, chart, figures);
     return drawn;
 }
 
@@ -152,8 +152,8 @@ std::unique_ptr<QChart> make(Chart chart, const Figures &figures, const HoverTip
 {
     if (!nothingToDraw(chart, figures).isEmpty())
         return {};
-    if (chart == Chart::MilesPerGallon)
-        return mpgChart(figures, tip);
+    if (fillUpPoints(chart, figures))
+        return fillUpChart(chart, figures, tip);
     return barChart(chart, figures, tip);
 }
 

@@ -13,7 +13,7 @@ class QChart;
 namespace HistoryScreenChart {
 
 // Told the text of the point or bar the pointer came onto (see
-// HistoryCharts::mpgPointText and the like), and an empty text when the
+// HistoryCharts::pointText and the like), and an empty text when the
 // pointer left it.
 using HoverTip = std::function<void(const QString &text)>;
 

@@ -12,8 +12,8 @@ using namespace ValueFormats;
 
 namespace {
 
-template<class Record>
-std::optional<HistorySummary::Latest> latestOf(const std::vector<Record> &entries, QString (*textOf)(const Record &))
+template<class Record, class TextOf>
+std::optional<HistorySummary::Latest> latestOf(const std::vector<Record> &entries, TextOf textOf)
 {
     if (entries.empty())
         return std::nullopt;
@@ -22,9 +22,20 @@ std::optional<HistorySummary::Latest> latestOf(const std::vector<Record> &entrie
 
 QString expenseText(const ExpenseRecord &entry) { return trimBlanks(entry.Description); }
 QString tripText(const TripRecord &entry) { return trimBlanks(entry.Description); }
-QString fillUpText(const GasRecord &entry)
+QString fillUpText(const GasRecord &entry, const RideExtras &units)
 {
-    return QStringLiteral("%1 gallons, %2 miles").arg(oneDecimalText(entry.Gallons)).arg(entry.Miles);
+    return QStringLiteral("%1 %2, %3 %4")
+        .arg(oneDecimalText(entry.Gallons), Units::fuelName(units.fuel).toLower())
+        .arg(entry.Miles)
+        .arg(Units::distanceName(units.distance).toLower());
+}
+
+// A whole amount over a number of miles, from 1 mile on.
+std::optional<ValueFormats::Money> perMile(ValueFormats::Money amount, qint64 miles)
+{
+    if (miles < 1)
+        return std::nullopt;
+    return moneyFromDouble(moneyToDouble(amount) / double(miles));
 }
 
 } // namespace
@@ -38,16 +49,21 @@ HistorySummary summarise(const RideHistory &history)
     summary.goodies = LogListing::ofHistory(LogKind::Goodies, history).totals.cost;
     const LogTotals gas = LogListing::ofHistory(LogKind::Gas, history).totals;
     const std::vector<EntryExtras> &fillUps = history.extras[std::size_t(logIndex(LogKind::Gas) - 1)];
-    if (std::any_of(fillUps.begin(), fillUps.end(), [](const EntryExtras &extras) { return extras.cost.has_value(); }))
-        summary.fuel = gas.cost;
-    Money running = summary.maintenance;
-    AddTo(running, summary.goodies);
-    AddTo(running, summary.fuel.value_or(0));
+    qint64 fuelMiles = 0;
+    for (std::size_t i = 0; i < fillUps.size() && i < history.gas.size(); ++i) {
+        if (fillUps[i].cost) {
+            summary.fuel = gas.cost;
+            AddTo(fuelMiles, qint64(history.gas[i].Miles));
+        }
+    }
+    summary.runningCosts = summary.maintenance;
+    AddTo(summary.runningCosts, summary.goodies);
+    AddTo(summary.runningCosts, summary.fuel.value_or(0));
     summary.sold = ride.SellingDate > 0 || ride.PriceSold != 0;
     summary.priceSold = ride.PriceSold;
 
     summary.netCost = summary.pricePaid;
-    AddTo(summary.netCost, running);
+    AddTo(summary.netCost, summary.runningCosts);
     // The most negative amount has no positive counterpart: it counts as the
     // largest one.
     AddTo(summary.netCost, summary.priceSold == std::numeric_limits<Money>::min()
@@ -55,19 +71,21 @@ HistorySummary summarise(const RideHistory &history)
                                : -summary.priceSold);
 
     summary.milesLogged = gas.miles;
-    if (gas.miles >= 1)
-        summary.costPerMile = moneyFromDouble(moneyToDouble(running) / double(gas.miles));
+    summary.costPerMile = perMile(summary.runningCosts, gas.miles);
+    if (summary.fuel)
+        summary.fuelCostPerMile = perMile(*summary.fuel, fuelMiles);
     summary.overallMpg = gas.overallMpg();
-    const std::vector<HistoryFigures::MpgPoint> points = HistoryFigures::milesPerGallon(history.gas, fillUps);
+    const std::vector<HistoryFigures::FillUpPoint> points = HistoryFigures::milesPerGallon(history.gas, fillUps);
     if (!points.empty()) {
         const auto [worst, best] = std::minmax_element(
-            points.begin(), points.end(), [](const auto &a, const auto &b) { return a.mpg < b.mpg; });
-        summary.bestMpg = best->mpg;
-        summary.worstMpg = worst->mpg;
+            points.begin(), points.end(), [](const auto &a, const auto &b) { return a.value < b.value; });
+        summary.bestMpg = best->value;
+        summary.worstMpg = worst->value;
     }
     summary.units = history.units;
     summary.latest = {latestOf(history.maintenance, expenseText), latestOf(history.goodies, expenseText),
-                      latestOf(history.trips, tripText), latestOf(history.gas, fillUpText)};
+                      latestOf(history.trips, tripText),
+                      latestOf(history.gas, [&](const GasRecord &entry) { return fillUpText(entry, history.units); })};
     return summary;
 }
 
@@ -83,20 +101,28 @@ QList<SummaryLine> summaryLines(const HistorySummary &summary, const QLocale &lo
         return units == RideExtras() ? QStringLiteral("(no fill-ups with miles and gallons)")
                                      : QStringLiteral("(no fill-ups with a distance and fuel)");
     };
+    const QString noFuelCosts = QStringLiteral("(no fill-up costs given)");
     QList<SummaryLine> lines{
         {QStringLiteral("Price paid"), moneyText(summary.pricePaid, locale)},
         {QStringLiteral("Maintenance and repairs"), moneyText(summary.maintenance, locale)},
         {QStringLiteral("Goodies"), moneyText(summary.goodies, locale)},
-        {QStringLiteral("Fuel"), summary.fuel ? moneyText(*summary.fuel, locale) : QStringLiteral("(no fill-up costs given)")},
+        {QStringLiteral("Fuel"), summary.fuel ? moneyText(*summary.fuel, locale) : noFuelCosts},
+        {QStringLiteral("Running costs (maintenance, goodies and fuel)"), moneyText(summary.runningCosts, locale)},
     };
-    if (summary.sold)
+    if (summary.sold) {
         lines.append({QStringLiteral("Price sold"), moneyText(summary.priceSold, locale)});
-    lines.append({QStringLiteral("Net cost of the ride"), moneyText(summary.netCost, locale)});
+        lines.append({QStringLiteral("Cost of owning (paid - sold + running costs)"), moneyText(summary.netCost, locale)});
+    } else {
+        lines.append({QStringLiteral("Net cost of the ride"), moneyText(summary.netCost, locale)});
+    }
     lines.append({distance + QStringLiteral(" logged (gasoline log)"), QString::number(summary.milesLogged)});
     const QString perDistance = units.distance == DistanceUnit::Miles ? QStringLiteral("mile") : QStringLiteral("kilometre");
+    const QString noDistance = QStringLiteral("(no %1 logged)").arg(distance.toLower());
     lines.append({QStringLiteral("Cost per %1 (maintenance, goodies and fuel)").arg(perDistance),
-                  summary.costPerMile ? moneyText(*summary.costPerMile, locale)
-                                      : QStringLiteral("(no %1 logged)").arg(distance.toLower())});
+                  summary.costPerMile ? moneyText(*summary.costPerMile, locale) : noDistance});
+    if (summary.fuel)
+        lines.append({QStringLiteral("Fuel cost per %1").arg(perDistance),
+                      summary.fuelCostPerMile ? moneyText(*summary.fuelCostPerMile, locale) : noDistance});
     lines.append({QStringLiteral("Overall ") + economy, mpgText(summary.overallMpg)});
     lines.append({QStringLiteral("Best ") + economy, mpgText(summary.bestMpg)});
     lines.append({QStringLiteral("Worst ") + economy, mpgText(summary.worstMpg)});

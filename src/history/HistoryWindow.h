@@ -67,8 +67,8 @@ private:
     bool entriesImported_ = false;
 
     QTabWidget *pages_ = nullptr;
-    std::array<QVBoxLayout *, 3> chartBoxes_{};
-    std::array<QorButton *, 3> saveChartButtons_{};
+    std::array<QVBoxLayout *, HistoryCharts::ChartCount> chartBoxes_{};
+    std::array<QorButton *, HistoryCharts::ChartCount> saveChartButtons_{};
     QLabel *summary_ = nullptr;
     QorButton *undoImport_ = nullptr;
 };

@@ -15,15 +15,15 @@ constexpr std::array<Field, Count> Fields = {{
     {" Your Ride's Name ", 25, false},
     {" Purchase Date ", 10, false},
     {" Purchased from ", 30, false},
-    {" Address ", 30, false},
-    {" City/State/Zip ", 30, false},
-    {" Phone # ", 20, false},
+    {" Address ", 30, false, "Seller's address"},
+    {" City/State/Zip ", 30, false, "Seller's city/state/zip"},
+    {" Phone # ", 20, false, "Seller's phone #"},
     {" Price Paid ", 10, false},
     {" Selling Date ", 10, false},
     {" Sold to ", 30, false},
-    {" Address ", 30, false},
-    {" City/State/Zip ", 30, false},
-    {" Phone # ", 20, false},
+    {" Address ", 30, false, "Buyer's address"},
+    {" City/State/Zip ", 30, false, "Buyer's city/state/zip"},
+    {" Phone # ", 20, false, "Buyer's phone #"},
     {" Price Sold ", 10, false},
     {" Insurance Company ", 30, false},
     {" Insurance Policy # ", 25, false},
@@ -49,6 +49,12 @@ const Field &field(int i)
 QString caption(int i)
 {
     return QString::fromUtf8(field(i).caption);
+}
+
+QString spokenName(int i)
+{
+    const Field &box = field(i);
+    return box.spokenName ? QString::fromUtf8(box.spokenName) : caption(i).trimmed();
 }
 
 int tabOf(int i)

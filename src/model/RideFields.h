@@ -35,11 +35,18 @@ struct Field
     const char *caption; // shown as stored, with its surrounding blanks
     int maxLength;       // the width of the record field behind the box
     bool multiLine;
+    // The name a screen reader gives the box where its caption alone is
+    // the same as another box's on its page (the seller's and the buyer's
+    // address); otherwise the caption names it.
+    const char *spokenName = nullptr;
 };
 
 // i from 1 to Count.
 const Field &field(int i);
 QString caption(int i);
+// The box's accessible name: its caption without the blanks, or its own
+// where the caption is not unique on its page.
+QString spokenName(int i);
 
 // The tab that holds box i (0, 1 or 2 for the ride record, 3 to 6 for the
 // notes of log 1 to 4).

@@ -62,6 +62,19 @@ QString economyName(EconomyUnit unit)
     return QStringLiteral("MPG");
 }
 
+QString oneFuelName(FuelUnit unit)
+{
+    switch (unit) {
+    case FuelUnit::ImperialGallons:
+        return QStringLiteral("imperial gallon");
+    case FuelUnit::Litres:
+        return QStringLiteral("litre");
+    case FuelUnit::UsGallons:
+        break;
+    }
+    return QStringLiteral("gallon");
+}
+
 std::optional<double> shownEconomy(std::optional<double> distancePerFuel, const RideExtras &units)
 {
     if (!distancePerFuel || !std::isfinite(*distancePerFuel))

@@ -21,6 +21,9 @@ RideExtras forNewRide(const QLocale &locale = QLocale());
 QString distanceName(DistanceUnit unit);
 QString fuelName(FuelUnit unit);
 QString economyName(EconomyUnit unit);
+// One of the fuel unit, as in a price per it: "gallon", "imperial gallon" or
+// "litre".
+QString oneFuelName(FuelUnit unit);
 
 // A figure of distance per fuel in the ride's own units (see FuelEconomy)
 // as the ride shows economy: miles per gallon of the ride's gallon (a US

@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrintEngine>
+#include <QBoxLayout>
+#include <QLabel>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QWidget>
@@ -55,12 +57,14 @@ QString proposedPdfFile(const QString &documentName)
     return QDir(folder).filePath(PdfPrintDevice::fileNameOf(documentName) + QStringLiteral(".pdf"));
 }
 
+// `notice`, when given, is a line above the dialog's choices.
 std::optional<PrintDialogAnswer> askPrintDialog(QWidget *parent, const QString &defaultPrinter,
-                                                const QString &documentName)
+                                                const QString &documentName, const QString &notice)
 {
     if (PrintDialogForTests *seam = PrintDialogForTests::active()) {
         ++seam->shown;
         seam->preselected = defaultPrinter;
+        seam->notice = notice;
         return seam->answer;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -75,6 +79,12 @@ std::optional<PrintDialogAnswer> askPrintDialog(QWidget *parent, const QString &
     dialog.setOptions(QAbstractPrintDialog::PrintToFile);
     if (auto *pdfFile = dialog.findChild<QLineEdit *>(QStringLiteral("filename")))
         pdfFile->setText(proposedPdfFile(documentName));
+    if (auto *layout = qobject_cast<QBoxLayout *>(dialog.layout()); layout && !notice.isEmpty()) {
+        auto *line = new QLabel(notice, &dialog);
+        line->setObjectName(QStringLiteral("lblNoPrinter"));
+        line->setWordWrap(true);
+        layout->insertWidget(0, line);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     PrintDialogAnswer answer;
@@ -122,7 +132,11 @@ std::optional<PrintDeviceFactory> ChoosePrintDevices(QWidget *parent, const QStr
     }
     if (service.state == PrintQueues::Service::State::Unreachable)
         return PrintDevicesFor(DefaultDestination(service));
-    const std::optional<PrintDialogAnswer> answer = askPrintDialog(parent, service.defaultPrinter, documentName);
+    const QString notice = service.state == PrintQueues::Service::State::NoPrinter
+                               ? QStringLiteral("No printer is set up on this computer: the printout can be saved "
+                                                "as a PDF file.")
+                               : QString();
+    const std::optional<PrintDialogAnswer> answer = askPrintDialog(parent, service.defaultPrinter, documentName, notice);
     if (!answer)
         return std::nullopt;
     if (!answer->pdfFile.isEmpty())

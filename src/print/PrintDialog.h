@@ -57,4 +57,5 @@ public:
     std::optional<PrintDialogAnswer> answer;
     int shown = 0;
     QString preselected;
+    QString notice; // the line shown above the dialog's choices
 };

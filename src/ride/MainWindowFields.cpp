@@ -66,6 +66,7 @@ void makeField(MainWindowControls &controls, int i, QWidget *parent)
     }
     box->setObjectName(indexed("txtField", i));
     AccessibleNames::nameByCaption(controls.lblField[i], box);
+    box->setAccessibleName(RideFields::spokenName(i));
     controls.txtField[i] = box;
     controls.setFieldLocked(i, true);
     controls.setFieldColors(i, ViewColors::CaptionText, false, ViewColors::BoxBackground);

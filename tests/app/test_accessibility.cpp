@@ -152,14 +152,17 @@ private slots:
         QVERIFY(ui.cmdFadeStatus->isVisible());
         QCOMPARE(of(ui.cmdFadeStatus)->text(QAccessible::Name), QStringLiteral("Enable form fade effects"));
 
-        // Every box named by its caption, tab by tab, in reading order.
+        // Every box named, tab by tab, in reading order, and no two alike
+        // on one tab.
         QStringList expected[7];
         for (int i = 1; i <= RideFields::Count; ++i)
-            expected[RideFields::tabOf(i)] << RideFields::caption(i).trimmed();
+            expected[RideFields::tabOf(i)] << RideFields::spokenName(i);
         for (int tab = 0; tab < ui.MainTab->count(); ++tab) {
             ui.MainTab->setCurrentIndex(tab);
             VERIFY_NONE(AccessibleTree::problems(world->window.get()));
-            QCOMPARE(AccessibleTree::boxNames(ui.MainTab->widget(tab)), expected[tab]);
+            const QStringList names = AccessibleTree::boxNames(ui.MainTab->widget(tab));
+            QCOMPARE(names, expected[tab]);
+            QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
         }
 
         const QStringList gridNames{QStringLiteral("Maint./Repair list"), QStringLiteral("Goodies list"),

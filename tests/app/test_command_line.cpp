@@ -27,7 +27,8 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << QString() << "torqal: Unknown option 'colour'.\n" + hint;
         QTest::newRow("stray argument") << QStringList{"Torqal.Dat"} << 2 << QString() << "torqal: unexpected argument 'Torqal.Dat'\n" + hint;
         QTest::newRow("folder missing") << QStringList{"--data-folder"} << 2 << QString() << "torqal: Missing value after '--data-folder'.\n" + hint;
-        QTest::newRow("no such folder") << QStringList{"--data-folder", "nowhere"} << 2 << QString() << "torqal: nowhere: no such folder\n" + hint;
+        QTest::newRow("no such folder") << QStringList{"--data-folder", "nowhere"} << 1 << QString() << "torqal: nowhere: no such folder\n";
+        QTest::newRow("a file") << QStringList{"--data-folder", "/dev/null"} << 1 << QString() << "torqal: /dev/null is a file, not a folder\n";
         QTest::newRow("a folder") << QStringList{"--data-folder", "."} << -1 << QString() << QString();
     }
 

@@ -10,6 +10,20 @@
 using namespace HistoryFigures;
 using namespace LogTest;
 
+namespace {
+
+// A fill-up's extras with its cost in cents (none below 0).
+EntryExtras costing(qint64 cents, bool partial = false)
+{
+    EntryExtras extras;
+    if (cents >= 0)
+        extras.cost = cents * 100;
+    extras.partial = partial;
+    return extras;
+}
+
+} // namespace
+
 class TestHistoryFigures : public QObject
 {
     Q_OBJECT
@@ -25,8 +39,8 @@ private slots:
         for (int i = 0; i < 8; ++i)
             fillUps.push_back(gas(RideA, day(2020, 1, i + 1), gallons[i], miles[i]));
         fillUps.push_back(gas(RideA, 0, 10, 900)); // no date
-        const std::vector<MpgPoint> points = milesPerGallon(fillUps);
-        const std::vector<MpgPoint> expected = {
+        const std::vector<FillUpPoint> points = milesPerGallon(fillUps);
+        const std::vector<FillUpPoint> expected = {
             {QDate(2020, 1, 1), 10, 10},    {QDate(2020, 1, 4), 20, 15},    {QDate(2020, 1, 5), 30, 20},
             {QDate(2020, 1, 6), 40, 25},    {QDate(2020, 1, 7), 50, 30},    {QDate(2020, 1, 8), 60, 40}};
         QCOMPARE(points, expected);
@@ -49,12 +63,48 @@ private slots:
         QFETCH(QList<int>, days);
         QFETCH(QList<double>, mpg);
         QFETCH(QList<int>, drawn);
-        std::vector<MpgPoint> points, expected;
+        std::vector<FillUpPoint> points, expected;
         for (int i = 0; i < days.size(); ++i)
             points.push_back({QDate(2020, 1, 1).addDays(days[i]), mpg[i], 0});
         for (const int i : drawn)
             expected.push_back(points[std::size_t(i)]);
-        QCOMPARE(drawnPoints(points, 2, &MpgPoint::mpg), expected);
+        QCOMPARE(drawnPoints(points, 2, &FillUpPoint::value), expected);
+    }
+
+    // A fill-up's price is its cost over its fuel, averaged as the economy is;
+    // a fill-up without a cost, of no fuel or that cost nothing has no price.
+    void fuelPricesOfTheFillUpsWithACost_data()
+    {
+        QTest::addColumn<QList<double>>("gallons");
+        QTest::addColumn<QList<int>>("cents"); // -1: no cost given
+        QTest::addColumn<QList<double>>("prices");
+        QTest::addColumn<QList<double>>("averages");
+        QTest::newRow("each fill-up's price, averaged")
+            << QList<double>{10, 8, 12} << QList<int>{3500, 3200, 3600} << QList<double>{3.5, 4, 3}
+            << QList<double>{3.5, 3.75, 3.5};
+        QTest::newRow("no cost, no fuel, nothing paid")
+            << QList<double>{10, 0, 10, 10} << QList<int>{-1, 2000, 0, 3000} << QList<double>{3} << QList<double>{3};
+    }
+
+    void fuelPricesOfTheFillUpsWithACost()
+    {
+        QFETCH(QList<double>, gallons);
+        QFETCH(QList<int>, cents);
+        QFETCH(QList<double>, prices);
+        QFETCH(QList<double>, averages);
+        std::vector<GasRecord> fillUps;
+        std::vector<EntryExtras> extras;
+        for (int i = 0; i < gallons.size(); ++i) {
+            fillUps.push_back(gas(RideA, day(2020, 1, i + 1), float(gallons[i]), 300));
+            extras.push_back(costing(cents[i]));
+        }
+        QList<double> pricesFound, averagesFound;
+        for (const FillUpPoint &point : fuelPrices(fillUps, extras)) {
+            pricesFound << point.value;
+            averagesFound << point.average;
+        }
+        QCOMPARE(pricesFound, prices);
+        QCOMPARE(averagesFound, averages);
     }
 
     // The miles-per-gallon chart's time line is marked at month starts, from
@@ -103,6 +153,26 @@ private slots:
         QCOMPARE(spendingPerMonth(maintenance, goodies), spending);
         QVERIFY(spendingPerMonth({}, {}).empty());
 
+        // A month with fuel alone counts; a fill-up without a cost widens
+        // nothing. Without a cost the money chart keeps its two logs.
+        RideHistory history;
+        history.maintenance = maintenance;
+        history.goodies = goodies;
+        history.gas = {gas(RideA, day(2019, 9, 1), 10, 300), gas(RideA, day(2019, 10, 9), 10, 300),
+                       gas(RideA, day(2019, 10, 20), 12, 330), gas(RideA, day(2019, 11, 3), 11, 320)};
+        const auto moneyChart = HistoryCharts::Chart::MoneyPerMonth;
+        QCOMPARE(HistoryCharts::seriesNames(moneyChart, HistoryCharts::figuresOf(history)).size(), std::size_t(2));
+        history.extras[3] = {costing(-1), costing(3000), costing(3600), costing(3300)};
+        std::vector<MonthSpending> withFuel = {{QDate(2019, 10, 1), 0, 0, 660000}};
+        withFuel.insert(withFuel.end(), spending.begin(), spending.end());
+        withFuel[1].fuel = 330000;
+        const HistoryCharts::Figures figures = HistoryCharts::figuresOf(history);
+        QCOMPARE(figures.spending, withFuel);
+        QCOMPARE(HistoryCharts::seriesNames(moneyChart, figures).back(), QStringLiteral("Fuel"));
+        QCOMPARE(HistoryCharts::monthBars(moneyChart, figures).front().values, (std::vector<double>{0, 0, 66}));
+        QCOMPARE(HistoryCharts::nothingToDrawOfOneLog(moneyChart, figures), QString());
+        QCOMPARE(HistoryCharts::spendingBarText(figures.spending.front(), 2), QStringLiteral("October 2019: fuel $66.00"));
+
         const std::vector<GasRecord> fillUps = {gas(RideA, day(2021, 3, 5), 10, 250), gas(RideA, day(2021, 3, 25), 10, 300)};
         const std::vector<TripRecord> trips = {trip(RideA, day(2021, 2, 10), QStringLiteral("Coast"), 400),
                                                trip(RideA, day(2021, 3, 1), QStringLiteral("Back"), -20)};
@@ -111,8 +181,10 @@ private slots:
     }
 
     // The fill-ups' costs count in the running costs, which the cost per
-    // mile divides, and a partial fill-up joins the next full one.
-    void summaryOfASoldRide()
+    // mile divides, and a partial fill-up joins the next full one; the fuel
+    // cost per mile is over the fill-ups with a cost. A sold ride shows its
+    // cost of owning, an unsold one its net cost so far.
+    void summaryOfARideWithFuel()
     {
         RideHistory history;
         history.ride.PricePaid = 100000000; // $10,000
@@ -122,31 +194,33 @@ private slots:
                                expense(RideA, day(2020, 3, 5), QStringLiteral("Brakes"), 15000000)};
         history.goodies = {expense(RideA, day(2020, 2, 5), QStringLiteral("Roof rack"), 2500000)};
         history.gas = {gas(RideA, day(2020, 1, 1), 10, 300), gas(RideA, day(2020, 2, 1), 12, 330),
-                       gas(RideA, day(2020, 3, 1), 2, 10)};
-        const auto costing = [](qint64 cost, bool partial = false) {
-            EntryExtras extras;
-            extras.cost = cost;
-            extras.partial = partial;
-            return extras;
-        };
-        history.extras[3] = {costing(300000), costing(360000, true), costing(60000)};
-        const QList<SummaryLine> expected = {
+                       gas(RideA, day(2020, 3, 1), 2, 10), gas(RideA, day(2020, 3, 15), 4, 100)};
+        history.extras[3] = {costing(3000), costing(3600, true), costing(600), costing(-1)};
+        QList<SummaryLine> expected = {
             {QStringLiteral("Price paid"), QStringLiteral("$10,000.00")},
             {QStringLiteral("Maintenance and repairs"), QStringLiteral("$2,000.00")},
             {QStringLiteral("Goodies"), QStringLiteral("$250.00")},
             {QStringLiteral("Fuel"), QStringLiteral("$72.00")},
+            {QStringLiteral("Running costs (maintenance, goodies and fuel)"), QStringLiteral("$2,322.00")},
             {QStringLiteral("Price sold"), QStringLiteral("$6,000.00")},
-            {QStringLiteral("Net cost of the ride"), QStringLiteral("$6,322.00")},
-            {QStringLiteral("Miles logged (gasoline log)"), QStringLiteral("640")},
-            {QStringLiteral("Cost per mile (maintenance, goodies and fuel)"), QStringLiteral("$3.63")},
-            {QStringLiteral("Overall miles per gallon"), QStringLiteral("26.7")},
+            {QStringLiteral("Cost of owning (paid - sold + running costs)"), QStringLiteral("$6,322.00")},
+            {QStringLiteral("Miles logged (gasoline log)"), QStringLiteral("740")},
+            {QStringLiteral("Cost per mile (maintenance, goodies and fuel)"), QStringLiteral("$3.14")},
+            {QStringLiteral("Fuel cost per mile"), QStringLiteral("$0.11")},
+            {QStringLiteral("Overall miles per gallon"), QStringLiteral("26.4")},
             {QStringLiteral("Best miles per gallon"), QStringLiteral("30.0")},
             {QStringLiteral("Worst miles per gallon"), QStringLiteral("24.3")},
             {QStringLiteral("Latest maintenance or repair"), QStringLiteral("03/05/2020   Brakes")},
             {QStringLiteral("Latest goody"), QStringLiteral("02/05/2020   Roof rack")},
             {QStringLiteral("Latest trip"), QStringLiteral("(no entries)")},
-            {QStringLiteral("Latest fill-up"), QStringLiteral("03/01/2020   2.0 gallons, 10 miles")},
+            {QStringLiteral("Latest fill-up"), QStringLiteral("03/15/2020   4.0 gallons, 100 miles")},
         };
+        QCOMPARE(summaryLines(summarise(history)), expected);
+
+        history.ride.PriceSold = 0;
+        history.ride.SellingDate = 0;
+        expected.removeAt(5);
+        expected[5] = {QStringLiteral("Net cost of the ride"), QStringLiteral("$12,322.00")};
         QCOMPARE(summaryLines(summarise(history)), expected);
     }
 
@@ -155,21 +229,22 @@ private slots:
         RideHistory history;
         history.ride.PricePaid = 50000000;
         const QList<SummaryLine> lines = summaryLines(summarise(history));
-        QCOMPARE(lines.size(), 14); // no price sold
+        QCOMPARE(lines.size(), 15); // no price sold, no fuel cost per mile
         QCOMPARE(lines.at(3).value, QStringLiteral("(no fill-up costs given)"));
-        QCOMPARE(lines.at(4), (SummaryLine{QStringLiteral("Net cost of the ride"), QStringLiteral("$5,000.00")}));
-        QCOMPARE(lines.at(6).value, QStringLiteral("(no miles logged)"));
-        QCOMPARE(lines.at(7).value, QStringLiteral("(no fill-ups with miles and gallons)"));
+        QCOMPARE(lines.at(5), (SummaryLine{QStringLiteral("Net cost of the ride"), QStringLiteral("$5,000.00")}));
+        QCOMPARE(lines.at(7).value, QStringLiteral("(no miles logged)"));
+        QCOMPARE(lines.at(8).value, QStringLiteral("(no fill-ups with miles and gallons)"));
     }
 
-    // A ride counted in kilometres and litres: its summary and its economy
-    // chart speak its units.
+    // A ride counted in kilometres and litres: its summary, its economy chart
+    // and its fuel prices speak its units.
     void aMetricRideSpeaksItsUnits()
     {
         RideHistory history;
         history.units = {DistanceUnit::Kilometres, FuelUnit::Litres, EconomyUnit::LitresPer100Km, std::nullopt};
         history.maintenance = {expense(RideA, day(2020, 1, 5), QStringLiteral("Oil change"), 483000)};
         history.gas = {gas(RideA, day(2020, 1, 1), 40, 500), gas(RideA, day(2020, 2, 1), 30, 400)};
+        history.extras[3] = {costing(6000), costing(-1)};
         const QList<SummaryLine> lines = summaryLines(summarise(history));
         const auto valueOf = [&](const QString &label) {
             for (const SummaryLine &line : lines)
@@ -178,13 +253,20 @@ private slots:
             return QStringLiteral("(no line)");
         };
         QCOMPARE(valueOf(QStringLiteral("Kilometres logged (gasoline log)")), QStringLiteral("900"));
-        QCOMPARE(valueOf(QStringLiteral("Cost per kilometre (maintenance, goodies and fuel)")), QStringLiteral("$0.05"));
+        QCOMPARE(valueOf(QStringLiteral("Cost per kilometre (maintenance, goodies and fuel)")), QStringLiteral("$0.12"));
+        QCOMPARE(valueOf(QStringLiteral("Fuel cost per kilometre")), QStringLiteral("$0.12"));
+        QCOMPARE(valueOf(QStringLiteral("Latest fill-up")), QStringLiteral("02/01/2020   30.0 litres, 400 kilometres"));
         QCOMPARE(valueOf(QStringLiteral("Overall L/100 km")), QStringLiteral("7.8"));
         QCOMPARE(valueOf(QStringLiteral("Best L/100 km")), QStringLiteral("7.5"));
         QCOMPARE(valueOf(QStringLiteral("Worst L/100 km")), QStringLiteral("8.0"));
         const HistoryCharts::Figures figures = HistoryCharts::figuresOf(history);
         QCOMPARE(HistoryCharts::title(HistoryCharts::Chart::MilesPerGallon, figures.units), QStringLiteral("L/100 km of each fill-up"));
-        QCOMPARE(QString::number(figures.mpg.at(0).mpg, 'f', 1), QStringLiteral("8.0"));
+        QCOMPARE(QString::number(figures.mpg.at(0).value, 'f', 1), QStringLiteral("8.0"));
+        const auto price = HistoryCharts::Chart::FuelPrice;
+        QCOMPARE(HistoryCharts::title(price, figures.units), QStringLiteral("Fuel price per litre"));
+        QCOMPARE(figures.fuelPrice.size(), std::size_t(1));
+        QCOMPARE(HistoryCharts::pointText(price, figures.fuelPrice.front(), figures.units),
+                 QStringLiteral("01/01/2020: $1.50 per litre (average of the last five: $1.50)"));
     }
 };
 

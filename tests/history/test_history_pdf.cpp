@@ -11,6 +11,7 @@
 
 using namespace LogTest;
 using Line = RecordingPrintDevice::Line;
+using Operation = RecordingPrintDevice::Operation;
 
 namespace {
 
@@ -93,10 +94,10 @@ private slots:
         QCOMPARE(notesUnder(lines, QStringLiteral("Oil change 50$")), QStringList{"Receipt in the glovebox"});
     }
 
-    // Each chart paints both of its series, in the colours of the legend (a
-    // line drawn nowhere went unseen once); a chart with nothing to draw
-    // paints nothing.
-    void eachChartPaintsBothOfItsSeries()
+    // Each chart paints every one of its series, in the colours of the
+    // legend (a line drawn nowhere went unseen once): the money spent has fuel
+    // as its third; a chart with nothing to draw paints nothing.
+    void eachChartPaintsEveryOneOfItsSeries()
     {
         RideHistory history;
         for (int month = 1; month <= 8; ++month) {
@@ -104,6 +105,9 @@ private slots:
             history.goodies.push_back(expense(RideA, day(2009, month, 5), QStringLiteral("Mats"), 200000));
             history.trips.push_back(trip(RideA, day(2009, month, 7), QStringLiteral("Coast"), 300));
             history.gas.push_back(gas(RideA, day(2009, month, 9), 10.0f + float(month % 3), 300));
+            EntryExtras extras;
+            extras.cost = 300000 + 10000 * month;
+            history.extras[3].push_back(extras);
         }
         const HistoryCharts::Figures figures = HistoryCharts::figuresOf(history);
         const auto paints = [](const QImage &image, QRgb colour) {
@@ -113,16 +117,57 @@ private slots:
                         return true;
             return false;
         };
+        const QRgb colours[] = {qRgb(0x20, 0x9f, 0xdf), qRgb(0x99, 0xca, 0x53), qRgb(0xf6, 0xa6, 0x25)};
         for (const HistoryCharts::Chart chart : HistoryCharts::AllCharts) {
             const QImage image = HistoryChartPainter::paint(chart, figures, QSize(640, 360), HistoryChartPainter::Title::Left);
             QVERIFY(!image.isNull());
-            // The legend's two squares are 6 pixels high at most: count the
+            // The legend's squares are 6 pixels high at most: count the
             // series' colour well above them.
             const QImage plot = image.copy(0, 0, image.width(), image.height() * 3 / 4);
-            QVERIFY2(paints(plot, qRgb(0x20, 0x9f, 0xdf)), qPrintable(HistoryCharts::title(chart)));
-            QVERIFY2(paints(plot, qRgb(0x99, 0xca, 0x53)), qPrintable(HistoryCharts::title(chart)));
+            const std::size_t series = HistoryCharts::seriesNames(chart, figures).size();
+            QCOMPARE(series, std::size_t(chart == HistoryCharts::Chart::MoneyPerMonth ? 3 : 2));
+            for (std::size_t k = 0; k < series; ++k)
+                QVERIFY2(paints(plot, colours[k]), qPrintable(HistoryCharts::title(chart)));
             QVERIFY(HistoryChartPainter::paint(chart, {}, QSize(640, 360)).isNull());
         }
+    }
+
+    // The summary of a sold ride with fill-up costs shows its running costs
+    // and its cost of owning, each value right of its label however long the
+    // label; the fuel prices have their chart.
+    void theSummaryAndTheChartsShowTheFuelFigures()
+    {
+        RideHistory history;
+        history.ride.PricePaid = 100000000;
+        history.ride.PriceSold = 60000000;
+        history.gas = {gas(RideA, day(2009, 1, 5), 10, 300), gas(RideA, day(2009, 2, 5), 12, 330)};
+        EntryExtras extras;
+        extras.cost = 350000;
+        history.extras[3] = {extras, extras};
+        RecordingPrintDevice paper;
+        QVERIFY(PrintHistory(paper, ShownRide{QStringLiteral("1998 Honda"), {}, {}, {}}, history));
+
+        QStringList labels;
+        const QList<Operation> texts = paper.operations(Operation::Kind::Text);
+        for (qsizetype i = 0; i + 1 < texts.size(); ++i) {
+            const Operation &label = texts[i], &value = texts[i + 1];
+            if (label.page != 1 || !label.font.bold || value.font.bold || !nearly(label.y, value.y))
+                continue;
+            labels << label.text;
+            QVERIFY2(value.x >= label.x + double(label.text.size()) * CharWidth10, qPrintable(label.text));
+        }
+        QVERIFY(labels.contains(QStringLiteral("Running costs (maintenance, goodies and fuel)")));
+        QVERIFY(labels.contains(QStringLiteral("Cost of owning (paid - sold + running costs)")));
+        QVERIFY(labels.contains(QStringLiteral("Fuel cost per mile")));
+
+        const auto title = std::find_if(texts.begin(), texts.end(), [](const Operation &text) {
+            return text.text == QStringLiteral("Fuel price per gallon");
+        });
+        QVERIFY(title != texts.end());
+        const QList<Operation> pictures = paper.operations(Operation::Kind::Picture);
+        QVERIFY(std::any_of(pictures.begin(), pictures.end(), [&](const Operation &picture) {
+            return picture.page == title->page && picture.rect.top() > title->y;
+        }));
     }
 };
 

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -17,14 +18,21 @@
 
 namespace {
 
-int run(const QString &program, const QStringList &arguments, QString *out = nullptr)
+// Runs the program as cron would (no runtime folder), and keeps what it
+// says.
+int run(const QString &program, const QStringList &arguments, QString *out = nullptr, QString *errors = nullptr)
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForFinished(120000))
         return -1;
     if (out)
         *out = QString::fromUtf8(process.readAllStandardOutput());
+    if (errors)
+        *errors = QString::fromUtf8(process.readAllStandardError());
     return process.exitCode();
 }
 
@@ -56,12 +64,21 @@ private slots:
         // The PDF and CSV files replace files of their names.
         const QString pdf = temporary.filePath(QStringLiteral("car.pdf"));
         DataTest::writeBytes(pdf, "mine");
-        QCOMPARE(run(QStringLiteral(TORQAL_DATA_TOOL), {"history", data, "1", pdf}), 0);
+        QString said;
+        QCOMPARE(run(QStringLiteral(TORQAL_DATA_TOOL), {"history", data, "1", pdf}, nullptr, &said), 0);
+        QCOMPARE(said, QString()); // nothing about Qt's runtime folder
+
+        // A folder that is not there is named, not made.
+        const QString astray = temporary.filePath(QStringLiteral("no such/car.pdf"));
+        QCOMPARE(run(QStringLiteral(TORQAL_DATA_TOOL), {"history", data, "1", astray}, nullptr, &said), 2);
+        QVERIFY2(said.contains(QLatin1String("no such folder")), qPrintable(said));
+        QVERIFY(!QFileInfo::exists(temporary.filePath(QStringLiteral("no such"))));
         QString text;
         QCOMPARE(run(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}, &text), 0);
         for (const char *expected : {"History of", "Net cost of the ride", "Style", "'Maint./Repair' List",
                                      "'Gas Usage/Info' List", "Overall MPG", "Miles per gallon of each fill-up",
-                                     "Money spent per month", "Miles per month", "Page 1 of", "Page 2 of"})
+                                     "Money spent per month", "Miles per month", "Fuel price per gallon", "Running costs",
+                                     "Page 1 of", "Page 2 of"})
             QVERIFY2(text.contains(QLatin1String(expected)), expected);
 
         const QString out = temporary.filePath(QStringLiteral("csv"));

@@ -14,6 +14,7 @@
 #include <QChartView>
 #include <QListWidget>
 #include <QScatterSeries>
+#include <QScrollArea>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -22,12 +23,16 @@ using namespace RideTest;
 
 namespace {
 
-// A history of two fill-ups, which draws the miles-per-gallon chart.
+// A history of two fill-ups with their costs, which draws the
+// miles-per-gallon and the fuel price charts.
 RideHistory twoFillUps()
 {
     RideHistory history;
     history.gas = {LogTest::gas(LogTest::RideA, LogTest::day(2009, 1, 5), 10, 300),
                    LogTest::gas(LogTest::RideA, LogTest::day(2009, 2, 5), 12, 330)};
+    history.extras[3].resize(2);
+    history.extras[3][0].cost = 350000;
+    history.extras[3][1].cost = 384000;
     return history;
 }
 
@@ -186,13 +191,27 @@ private slots:
     // The text of the fill-up under the pointer stays while the pointer rests
     // on it: the pause that asks for a tooltip leaves it, and no timer is set
     // to take it away.
+    void aPointsTextStaysWhileThePointerRestsOnIt_data()
+    {
+        QTest::addColumn<int>("chart");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("economy") << int(HistoryCharts::Chart::MilesPerGallon)
+                                 << "02/05/2009: 27.5 mpg (average of the last five: 28.8)";
+        QTest::newRow("fuel price") << int(HistoryCharts::Chart::FuelPrice)
+                                    << "02/05/2009: $3.20 per gallon (average of the last five: $3.35)";
+    }
+
     void aPointsTextStaysWhileThePointerRestsOnIt()
     {
-        const RideHistory history = twoFillUps();
-        HistoryWindow window(history, ShownRide{QStringLiteral("1998 Honda"), {}, {}, {}});
+        QFETCH(int, chart);
+        QFETCH(QString, text);
+        HistoryWindow window(twoFillUps(), ShownRide{QStringLiteral("1998 Honda"), {}, {}, {}});
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto *view = window.findChild<QChartView *>(QStringLiteral("chart(0)"));
+        auto *view = window.findChild<QChartView *>(QStringLiteral("chart(%1)").arg(chart));
+        QCOMPARE(view->accessibleName(), HistoryCharts::title(HistoryCharts::Chart(chart)));
+        view->ensurePolished();
+        window.findChild<QScrollArea *>()->ensureWidgetVisible(view);
         auto *fillUps = qobject_cast<QScatterSeries *>(view->chart()->series().first());
         const QPoint at = view->mapFromScene(view->chart()->mapToPosition(fillUps->at(1), fillUps));
         const QPoint global = view->viewport()->mapToGlobal(at);
@@ -203,7 +222,7 @@ private slots:
 
         QWidget *tip = shownTooltip();
         QVERIFY(tip);
-        QCOMPARE(QToolTip::text(), HistoryCharts::mpgPointText(HistoryFigures::milesPerGallon(history.gas).at(1)));
+        QCOMPARE(QToolTip::text(), text);
         for (const QAbstractEventDispatcher::TimerInfo &timer : QAbstractEventDispatcher::instance()->registeredTimers(tip))
             QVERIFY2(timer.interval >= 3600 * 1000, qPrintable(QString::number(timer.interval)));
     }

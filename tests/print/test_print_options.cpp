@@ -204,7 +204,13 @@ private slots:
 
         window.cmdPrintTo_Click();
         QCOMPARE(dialog.shown, 1);
+        QCOMPARE(dialog.notice, QString());
         QVERIFY(queues.submitted.isEmpty());
+        // Without a printer the dialog offers a PDF file only, and says why.
+        queues.service = {PrintQueues::Service::State::NoPrinter, {}};
+        window.cmdPrintTo_Click();
+        QVERIFY(dialog.notice.startsWith(QLatin1String("No printer is set up")));
+        queues.service = {PrintQueues::Service::State::Ready, QStringLiteral("Office")};
 
         dialog.answer = PrintDialogAnswer{QStringLiteral("Lab"), 2, {}, {}};
         window.cmdPrintTo_Click();

@@ -39,13 +39,17 @@ int dueCommand(const QString &folder, int withinDays, QDate today, QTextStream &
     const QDir dir(folder);
     RideFacts rides;
     QString error;
-    if (!readRideFacts(dir, rides, error)) {
+    if (!readRides(dir, rides, error)) {
         errors << "torqal-data: " << error << "\n";
         return 2;
     }
     const ReminderReading reading = readReminders(dir);
     if (reading.verdict != ReminderReading::Verdict::Read && reading.verdict != ReminderReading::Verdict::Missing) {
         errors << "torqal-data: " << reading.problem << "\n";
+        return 2;
+    }
+    if (!readRideMiles(dir, reading, rides, error)) {
+        errors << "torqal-data: " << error << "\n";
         return 2;
     }
 
@@ -88,6 +92,9 @@ Verb dueVerb()
         "(yyyy-mm-dd), the due miles and the standing (\"overdue by 3 days\", \"due in 12 days / 340 miles\"), "
         "ride by ride in the order of the ride file. Reminders of rides no longer on file are left out "
         "(\"torqal-data check\" names them). Nothing is changed.\n\n"
+        "A ride's miles are its odometer now, as Torqal counts them: its latest odometer reading plus the miles of the "
+        "fill-ups since; else the reading when it was bought plus every fill-up's miles; else the gasoline log's "
+        "total miles.\n\n"
         "A change to the reminders that a crash cut short is read as undone, as Torqal will undo it when it next opens "
         "the database.\n\n"
         "Exit status: 0 whether or not anything is due, so that a scheduled job can mail the output; 2 when the "

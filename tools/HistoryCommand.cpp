@@ -3,6 +3,8 @@
 #include "data/DataFileTable.h"
 #include "history/HistoryPdf.h"
 #include "model/ShownRideOf.h"
+#include "platform/ValueFormats.h"
+#include "store/ProgramSettings.h"
 #include "store/ReminderStore.h"
 
 #include <QDir>
@@ -45,6 +47,8 @@ int historyCommand(const QString &folder, int ride, const QString &pdfPath, QTex
         errors << "torqal-data: " << history.status.message() << '\n';
         return 2;
     }
+    // Its amounts in the user's currency, as the window writes them.
+    ValueFormats::setCurrency(Store::currencyOf(database));
     if (const QString failure = WriteHistoryPdf(pdf, ShownRideOf(history.value.ride), history.value); !failure.isEmpty()) {
         errors << "torqal-data: " << failure << '\n';
         return 2;

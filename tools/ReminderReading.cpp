@@ -29,6 +29,9 @@ ReminderReading readStore(const ReminderStore &store)
     (void)store.read([&](QSqlDatabase &database) {
         return EntryExtrasTable::readAll(database, store.path(), reading.entryExtras);
     });
+    (void)store.read([&](QSqlDatabase &database) {
+        return RideExtrasTable::readAll(database, store.path(), reading.rideExtras);
+    });
     return reading;
 }
 

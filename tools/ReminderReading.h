@@ -2,6 +2,7 @@
 
 #include "store/EntryExtras.h"
 #include "store/Reminder.h"
+#include "store/RideExtras.h"
 
 #include <QDir>
 #include <QList>
@@ -30,6 +31,8 @@ struct ReminderReading
     QList<double> ridesBeingDeleted;
     // The values kept for log entries beyond their records (see EntryExtras).
     std::vector<EntryExtrasTable::Row> entryExtras;
+    // The values kept for rides (their units, their reading when bought).
+    std::map<double, RideExtras> rideExtras;
     // Read as they are once the change cut short is undone.
     bool changeCutShort = false;
     // Damaged or CannotRead: what is wrong, naming the file.

@@ -38,17 +38,46 @@ bool readEach(const QDir &folder, DataFileKind kind, QString &error, Visit visit
     return read;
 }
 
+// Adds the log's entries to their rides' odometers, each with its
+// readings, known by its key as Torqal.db knows it.
+template<class Record>
+bool readLog(const QDir &folder, LogKind kind, const OdometerReadings &readings, RideFacts &facts, QString &error)
+{
+    QHash<quint64, int> heads; // how many unmarked records of each head came before
+    return readEach<Record>(folder, logDataFile(kind), error, [&](const Record &record) {
+        LogEntry entry = logEntry(record, 0);
+        entry.key.head = recordHead(record);
+        entry.key.occurrence = entry.marked ? -1 : heads[entry.key.head]++;
+        if (const auto ride = facts.find(record.RideKey); ride != facts.end())
+            ride->second.odometer.add(kind, entry, readings.of(kind, record.RideKey, entry));
+    });
+}
+
 } // namespace
 
-bool readRideFacts(const QDir &folder, RideFacts &facts, QString &error)
+bool readRides(const QDir &folder, RideFacts &facts, QString &error)
 {
     int order = 0;
-    const bool rides = readEach<RideRecord>(folder, DataFileKind::Rides, error, [&](const RideRecord &ride) {
+    return readEach<RideRecord>(folder, DataFileKind::Rides, error, [&](const RideRecord &ride) {
         if (!IsMarked(ride))
-            facts.try_emplace(ride.RideKey, RideFact{++order, rideLabel(ride), {}});
+            facts.try_emplace(ride.RideKey, RideFact{++order, rideLabel(ride), {}, {}});
     });
-    return rides && readEach<GasRecord>(folder, DataFileKind::Gas, error, [&](const GasRecord &gas) {
-        if (const auto ride = facts.find(gas.RideKey); ride != facts.end())
-            ride->second.gas.add(LogKind::Gas, logEntry(gas, 0));
-    });
+}
+
+bool readRideMiles(const QDir &folder, const ReminderReading &database, RideFacts &facts, QString &error)
+{
+    OdometerReadings readings;
+    for (const EntryExtrasTable::Row &row : database.entryExtras) {
+        if (row.extras.odometer)
+            readings.add(row);
+    }
+    readings.rides = database.rideExtras;
+    for (auto &[rideKey, fact] : facts)
+        fact.bought = readings.bought(rideKey);
+    bool read = true;
+    if (readings.inLog(LogKind::Maintenance))
+        read = readLog<ExpenseRecord>(folder, LogKind::Maintenance, readings, facts, error);
+    if (read && readings.inLog(LogKind::Trips))
+        read = readLog<TripRecord>(folder, LogKind::Trips, readings, facts, error);
+    return read && readLog<GasRecord>(folder, LogKind::Gas, readings, facts, error);
 }

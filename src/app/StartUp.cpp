@@ -7,6 +7,8 @@
 #include "platform/Identity.h"
 #include "platform/MessageBox.h"
 #include "platform/SingleInstance.h"
+#include "platform/ValueFormats.h"
+#include "platform/Currency.h"
 
 #include <QApplication>
 #include <QFont>
@@ -57,6 +59,9 @@ frmTitlePage *StartProgram(DataFolderLock lock, std::unique_ptr<SingleInstance> 
     instance = std::move(lock.instance);
 
     LookAfterDataFolder(folder.path);
+    // Amounts are written in the desktop's currency until Torqal.db, opened
+    // once the main window is on screen, says which one the user chose.
+    ValueFormats::setCurrency(Currency::ofLocale(QLocale()));
 
     // The printouts position everything in inches on their own, so the
     // printer needs no unit set here.

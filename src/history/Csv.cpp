@@ -1,8 +1,7 @@
 #include "history/Csv.h"
 
-#include "data/Cp1252.h"
-
-#include <QStringDecoder>
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -47,12 +46,12 @@ namespace {
 class CsvReader
 {
 public:
-    explicit CsvReader(const QString &text) : m_text(text) {}
+    CsvReader(const QString &text, QChar delimiter) : m_text(text), m_delimiter(delimiter) {}
 
-    std::vector<CsvRecord> rows()
+    std::vector<CsvRecord> rows(std::size_t most = std::numeric_limits<std::size_t>::max())
     {
         std::vector<CsvRecord> rows;
-        while (m_at < m_text.size()) {
+        while (m_at < m_text.size() && rows.size() < most) {
             CsvRecord row = nextRow();
             const bool blank = row.problem.isEmpty() && row.cells.size() == 1 && row.cells.first().isEmpty();
             if (!blank)
@@ -98,11 +97,11 @@ private:
                     return row;
                 }
             } else {
-                while (!atRowEnd() && m_text.at(m_at) != u',')
+                while (!atRowEnd() && m_text.at(m_at) != m_delimiter)
                     cell += m_text.at(m_at++);
             }
             row.cells.append(cell);
-            if (m_at < m_text.size() && m_text.at(m_at) == u',') {
+            if (m_at < m_text.size() && m_text.at(m_at) == m_delimiter) {
                 ++m_at;
                 continue;
             }
@@ -113,7 +112,8 @@ private:
 
     bool readQuoted(QString &cell, CsvRecord &row)
     {
-        ++m_at; // the opening quote
+        const qsizetype opening = m_at++;
+        const int openingLine = m_line;
         while (m_at < m_text.size()) {
             const QChar c = m_text.at(m_at++);
             if (c == u'"') {
@@ -122,7 +122,7 @@ private:
                     ++m_at;
                     continue;
                 }
-                if (m_at < m_text.size() && m_text.at(m_at) != u',' && !atRowEnd()) {
+                if (m_at < m_text.size() && m_text.at(m_at) != m_delimiter && !atRowEnd()) {
                     row.problem = QStringLiteral("text follows a closing quote");
                     skipToRowEnd();
                     return false;
@@ -133,30 +133,54 @@ private:
                 ++m_line;
             cell += c;
         }
-        row.problem = QStringLiteral("a quote is never closed");
+        row.problem = QStringLiteral("the quote opened on line %1 is never closed").arg(openingLine);
+        m_at = opening;
+        m_line = openingLine;
+        skipToRowEnd();
         return false;
     }
 
     const QString &m_text;
+    const QChar m_delimiter;
     qsizetype m_at = 0;
     int m_line = 1;
 };
 
+// The rows looked at to find the delimiter.
+constexpr std::size_t DelimiterRows = 20;
+
 } // namespace
 
-std::vector<CsvRecord> readCsv(const QString &text)
+std::vector<CsvRecord> readCsv(const QString &text, QChar delimiter)
 {
-    return CsvReader(text).rows();
+    return CsvReader(text, delimiter).rows();
 }
 
-QString csvFileText(const QByteArray &bytes)
+QString csvDelimiterName(QChar delimiter)
 {
-    QByteArray content = bytes;
-    if (content.startsWith("\xEF\xBB\xBF"))
-        content.remove(0, 3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(content);
-    if (!utf8.hasError())
-        return text;
-    return Cp1252::decode(content.constData(), content.size());
+    if (delimiter == u';')
+        return QStringLiteral("Semicolon");
+    if (delimiter == u'\t')
+        return QStringLiteral("Tab");
+    return QStringLiteral("Comma");
+}
+
+QChar detectCsvDelimiter(const QString &text)
+{
+    QChar best = u',';
+    qsizetype bestCells = 1;
+    for (const QChar delimiter : CsvDelimiters) {
+        const std::vector<CsvRecord> rows = CsvReader(text, delimiter).rows(DelimiterRows);
+        if (rows.empty())
+            continue;
+        const qsizetype cells = rows.front().cells.size();
+        const bool even = std::all_of(rows.begin(), rows.end(), [&](const CsvRecord &row) {
+            return row.problem.isEmpty() && row.cells.size() == cells;
+        });
+        if (even && cells > bestCells) {
+            best = delimiter;
+            bestCells = cells;
+        }
+    }
+    return best;
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <vector>
 
 // Comma-separated values after RFC 4180: cells separated by commas, rows
@@ -37,8 +38,8 @@ private:
 };
 
 // One row read back: the line of the file it starts on (from 1), its cells,
-// and what is wrong with it when it could not be read (a quote left open, or
-// text after a closing quote); such a row has no cells.
+// and what is wrong with it when it could not be read (a quote never closed,
+// or text after a closing quote); such a row has no cells.
 struct CsvRecord
 {
     int line = 0;
@@ -46,12 +47,22 @@ struct CsvRecord
     QString problem;
 };
 
-// Reads text as written above, and as spreadsheets write it: a row may also
-// end in a lone LF, the last row needs no ending, and a row without any text
-// is skipped. A quote inside an unquoted cell is taken as it stands.
-std::vector<CsvRecord> readCsv(const QString &text);
+// Reads text as written above, and as spreadsheets write it: cells may be
+// separated by another delimiter (a semicolon, a tab), a row may also end in
+// a lone LF, the last row needs no ending, and a row without any text is
+// skipped. A quote inside an unquoted cell is taken as it stands. A quote
+// that is never closed makes its row unreadable, and reading goes on at the
+// line after the one where it opens, so that one stray quote costs one row
+// and not the rest of the file.
+std::vector<CsvRecord> readCsv(const QString &text, QChar delimiter = u',');
 
-// The text of a CSV file: UTF-8 (a leading byte-order mark dropped); a file
-// that is not valid UTF-8 is taken as Windows-1252, the code page a
-// spreadsheet on a Western desktop saves in.
-QString csvFileText(const QByteArray &bytes);
+// The delimiters a CSV file may use: comma, semicolon, tab.
+inline constexpr std::array<char16_t, 3> CsvDelimiters{u',', u';', u'\t'};
+
+// "Comma", "Semicolon", "Tab".
+QString csvDelimiterName(QChar delimiter);
+
+// The delimiter that splits the first rows of the text (quotes heeded) into
+// the same number of cells, two at least; of several, the one giving the
+// most cells, and a comma when none does.
+QChar detectCsvDelimiter(const QString &text);

@@ -111,7 +111,10 @@ QString valueTitle(Chart chart, const RideExtras &units)
     case Chart::MilesPerGallon:
         return economyWords(units);
     case Chart::MoneyPerMonth:
-        return QStringLiteral("Dollars");
+        // Named by the program's currency where that is not the dollar.
+        return ValueFormats::currency().symbol == QStringLiteral("$")
+                   ? QStringLiteral("Dollars")
+                   : QStringLiteral("Amount in %1").arg(ValueFormats::currency().symbol);
     case Chart::FuelPrice:
         return QStringLiteral("Price per ") + Units::oneFuelName(units.fuel);
     case Chart::MilesPerMonth:

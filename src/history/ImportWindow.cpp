@@ -2,6 +2,7 @@
 
 #include "history/CsvDuplicates.h"
 #include "history/CsvExport.h"
+#include "history/CsvFormatChoices.h"
 #include "history/HistoryButtons.h"
 #include "store/EntryCommands.h"
 #include "store/LogEntryWrite.h"
@@ -21,8 +22,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -69,53 +74,61 @@ ImportWindow::ImportWindow(double rideKey, int rideNumber, const QString &rideNa
         return;
     }
     // A file read only in part is not imported in part.
-    const QByteArray bytes = file.readAll();
+    bytes_ = file.readAll();
     if (file.error() != QFileDevice::NoError || !file.atEnd()) {
         readFailure_ = QStringLiteral("Could not read %1: %2").arg(QDir::toNativeSeparators(csvPath), file.errorString());
         return;
     }
-    rows_ = readCsv(csvFileText(bytes));
 
     auto *grid = new QGridLayout;
     auto *fileLabel = new QLabel(QStringLiteral("File: ") + QDir::toNativeSeparators(csvPath));
     grid->addWidget(fileLabel, 0, 0, 1, 4);
-    auto *logLabel = new QLabel(QStringLiteral("&Log:"));
-    log_ = new QComboBox;
-    log_->setObjectName(QStringLiteral("cboLog"));
+    const auto labelled = [&](const QString &caption, const QString &name, int row, int column) {
+        auto *label = new QLabel(caption);
+        auto *combo = new QComboBox;
+        combo->setObjectName(name);
+        label->setBuddy(combo);
+        grid->addWidget(label, row, column);
+        grid->addWidget(combo, row, column + 1);
+        return std::pair{label, combo};
+    };
+    encoding_ = labelled(QStringLiteral("&Encoding:"), QStringLiteral("cboEncoding"), 1, 0).second;
+    const CsvEncoding detected = detectCsvEncoding(bytes_);
+    for (const CsvEncoding encoding : AllCsvEncodings)
+        encoding_->addItem(csvEncodingName(encoding) + (encoding == detected ? QStringLiteral(" (detected)") : QString()),
+                           int(encoding));
+    encoding_->setCurrentIndex(encoding_->findData(int(detected)));
+    delimiter_ = labelled(QStringLiteral("Delimi&ter:"), QStringLiteral("cboDelimiter"), 1, 2).second;
+    for (const QChar delimiter : CsvDelimiters)
+        delimiter_->addItem(csvDelimiterName(delimiter), delimiter);
+    log_ = labelled(QStringLiteral("&Log:"), QStringLiteral("cboLog"), 2, 0).second;
     for (LogKind kind : AllLogKinds)
         log_->addItem(logKindInfo(kind).tabCaption, logIndex(kind));
-    logLabel->setBuddy(log_);
-    grid->addWidget(logLabel, 1, 0);
-    grid->addWidget(log_, 1, 1);
     header_ = new QCheckBox(QStringLiteral("The first row &names the columns"));
     header_->setObjectName(QStringLiteral("chkHeader"));
-    grid->addWidget(header_, 1, 2, 1, 2);
+    grid->addWidget(header_, 2, 2, 1, 2);
     skipDuplicates_ = new QCheckBox(QStringLiteral("&Skip rows already in the log"));
     skipDuplicates_->setObjectName(QStringLiteral("chkSkipDuplicates"));
     skipDuplicates_->setToolTip(QStringLiteral(" Rows with the date, amounts and description of an entry already in the log are left out "));
     skipDuplicates_->setChecked(true);
-    grid->addWidget(skipDuplicates_, 4, 2, 1, 2);
-    auto *rideLabel = new QLabel(QStringLiteral("Rows of &ride:"));
-    ride_ = new QComboBox;
-    ride_->setObjectName(QStringLiteral("cboRide"));
-    rideLabel->setBuddy(ride_);
-    grid->addWidget(rideLabel, 4, 0);
-    grid->addWidget(ride_, 4, 1);
+    grid->addWidget(skipDuplicates_, 7, 2, 1, 2);
+    std::tie(rideLabel_, ride_) = labelled(QStringLiteral("Rows of &ride:"), QStringLiteral("cboRide"), 7, 0);
 
-    const QStringList firstRow = rows_.empty() ? QStringList() : rows_.front().cells;
     for (int field = 0; field < 4; ++field) {
-        fieldLabels_[std::size_t(field)] = new QLabel;
-        columns_[std::size_t(field)] = new QComboBox;
-        columns_[std::size_t(field)]->setObjectName(QStringLiteral("cboColumn(%1)").arg(field));
-        columns_[std::size_t(field)]->addItem(QStringLiteral("(none)"), CsvImport::NoColumn);
-        for (int column = 0; column < firstRow.size(); ++column)
-            columns_[std::size_t(field)]->addItem(
-                QStringLiteral("Column %1: %2").arg(column + 1).arg(firstRow.at(column).left(30)), column);
-        fieldLabels_[std::size_t(field)]->setBuddy(columns_[std::size_t(field)]);
-        grid->addWidget(fieldLabels_[std::size_t(field)], 2 + field / 2, (field % 2) * 2);
-        grid->addWidget(columns_[std::size_t(field)], 2 + field / 2, (field % 2) * 2 + 1);
-        connect(columns_[std::size_t(field)], &QComboBox::currentIndexChanged, this, &ImportWindow::planChanged);
+        const auto [label, column] = labelled(QString(), QStringLiteral("cboColumn(%1)").arg(field), 3 + field, 0);
+        fieldLabels_[std::size_t(field)] = label;
+        columns_[std::size_t(field)] = column;
+        connect(column, &QComboBox::currentIndexChanged, this, &ImportWindow::planChanged);
+        auto *format = new QComboBox;
+        format->setObjectName(QStringLiteral("cboFormat(%1)").arg(field));
+        grid->addWidget(format, 3 + field, 2, 1, 2);
+        formats_[std::size_t(field)] = format;
+        connect(format, &QComboBox::currentIndexChanged, this, [this, field] { formatChanged(field); });
     }
+    reading_ = new QLabel;
+    reading_->setObjectName(QStringLiteral("lblReading"));
+    reading_->setWordWrap(true);
+    grid->addWidget(reading_, 8, 0, 1, 4);
 
     preview_ = new QTableWidget(0, 4);
     preview_->setObjectName(QStringLiteral("tblPreview"));
@@ -145,23 +158,70 @@ ImportWindow::ImportWindow(double rideKey, int rideNumber, const QString &rideNa
     layout->addWidget(new QLabel(QStringLiteral("Rows left out:")));
     layout->addWidget(problems_, 1);
     layout->addLayout(commands);
-    resize(820, 600);
+    resize(820, 640);
     HistoryButtons::loadLayout(this, QStringLiteral("ImportWindow"));
 
+    plan_.kind = logOfFile(csvPath);
+    readText();
+    connect(encoding_, &QComboBox::currentIndexChanged, this, &ImportWindow::readText);
+    connect(delimiter_, &QComboBox::currentIndexChanged, this, &ImportWindow::readRows);
     connect(log_, &QComboBox::currentIndexChanged, this, [this] {
         LogKind kind = LogKind::Maintenance;
-        if (logKindFromIndex(log_->currentData().toInt(), kind))
+        if (!showingPlan_ && logKindFromIndex(log_->currentData().toInt(), kind))
             setLog(kind);
     });
     connect(header_, &QCheckBox::toggled, this, &ImportWindow::planChanged);
     connect(skipDuplicates_, &QCheckBox::toggled, this, &ImportWindow::refresh);
     connect(ride_, &QComboBox::currentIndexChanged, this, &ImportWindow::planChanged);
-    setLog(logOfFile(csvPath));
-    const QStringList rides = CsvImport::ridesOf(rows_, plan_);
+}
+
+// The file read in the chosen encoding, with the delimiter it evidently
+// uses.
+void ImportWindow::readText()
+{
+    const CsvImport::FileRows file = CsvImport::readFile(bytes_, CsvEncoding(encoding_->currentData().toInt()));
+    const QSignalBlocker blocker(delimiter_);
+    for (int item = 0; item < delimiter_->count(); ++item) {
+        const QChar delimiter = delimiter_->itemData(item).toChar();
+        delimiter_->setItemText(
+            item, csvDelimiterName(delimiter) + (delimiter == file.delimiter ? QStringLiteral(" (detected)") : QString()));
+    }
+    delimiter_->setCurrentIndex(delimiter_->findData(file.delimiter));
+    showRows(file);
+}
+
+void ImportWindow::readRows()
+{
+    showRows(CsvImport::readFile(bytes_, CsvEncoding(encoding_->currentData().toInt()), delimiter_->currentData().toChar()));
+}
+
+void ImportWindow::showRows(const CsvImport::FileRows &file)
+{
+    rows_ = file.rows;
+    undecodable_ = file.undecodable;
+    if (undecodable_)
+        undecodable_->message += QStringLiteral("; pick its encoding above");
+    showingPlan_ = true;
+    fillColumnChoices();
+    const QStringList rides = CsvImport::ridesOf(rows_, CsvImport::guessPlan(plan_.kind, rows_));
+    ride_->clear();
     ride_->addItems(rides);
     ride_->setCurrentIndex(std::max(0, int(rides.indexOf(rideNumber_))));
-    rideLabel->setVisible(!rides.isEmpty());
     ride_->setVisible(!rides.isEmpty());
+    rideLabel_->setVisible(!rides.isEmpty());
+    showingPlan_ = false;
+    setLog(plan_.kind);
+}
+
+void ImportWindow::fillColumnChoices()
+{
+    const QStringList firstRow = rows_.empty() ? QStringList() : rows_.front().cells;
+    for (QComboBox *column : columns_) {
+        column->clear();
+        column->addItem(QStringLiteral("(none)"), CsvImport::NoColumn);
+        for (int at = 0; at < firstRow.size(); ++at)
+            column->addItem(QStringLiteral("Column %1: %2").arg(at + 1).arg(firstRow.at(at).left(30)), at);
+    }
 }
 
 void ImportWindow::setLog(LogKind kind)
@@ -183,9 +243,16 @@ void ImportWindow::showPlan()
         fieldLabels_[std::size_t(field)]->setText(QLatin1Char('&') + names.at(field) + QLatin1Char(':'));
         QComboBox *column = columns_[std::size_t(field)];
         column->setCurrentIndex(std::max(0, column->findData(plan_.columns[std::size_t(field)])));
+        QComboBox *format = formats_[std::size_t(field)];
+        format->clear();
+        for (const CsvImport::FormatChoice &choice : CsvImport::formatChoices(rows_, plan_, field))
+            format->addItem(choice.text, choice.value);
+        format->setCurrentIndex(std::max(0, format->findData(CsvImport::formatOf(plan_, field))));
+        format->setAccessibleName(QStringLiteral("How the %1 column is written").arg(names.at(field)));
+        format->setVisible(format->count() > 0);
+        format->setEnabled(format->count() > 1);
     }
-    QStringList titles = names;
-    preview_->setHorizontalHeaderLabels(titles);
+    preview_->setHorizontalHeaderLabels(names);
     showingPlan_ = false;
 }
 
@@ -195,8 +262,20 @@ void ImportWindow::planChanged()
         return;
     plan_.hasHeader = header_->isChecked();
     plan_.ride = ride_->currentText();
-    for (int field = 0; field < 4; ++field)
-        plan_.columns[std::size_t(field)] = columns_[std::size_t(field)]->currentData().toInt();
+    for (int field = 0; field < 4; ++field) {
+        const int column = columns_[std::size_t(field)]->currentData().toInt();
+        if (std::exchange(plan_.columns[std::size_t(field)], column) != column)
+            CsvImport::decideFormat(rows_, plan_, field);
+    }
+    showPlan();
+    refresh();
+}
+
+void ImportWindow::formatChanged(int field)
+{
+    if (showingPlan_)
+        return;
+    CsvImport::setFormat(plan_, field, formats_[std::size_t(field)]->currentData().toInt());
     refresh();
 }
 
@@ -206,7 +285,12 @@ void ImportWindow::refresh()
     const StoreRead<std::size_t> skipped = skipDuplicates_->isChecked()
                                                ? CsvImport::leaveOutDuplicates(entries_, plan_.kind, rideKey_, database_)
                                                : StoreRead<std::size_t>();
+    if (undecodable_)
+        entries_.problems.insert(entries_.problems.begin(), *undecodable_);
+    const QString reading = CsvImport::formatSummary(rows_, plan_);
+    reading_->setText(reading.isEmpty() ? QString() : QStringLiteral("Read as: ") + reading);
     preview_->clearContents();
+    preview_->setRowCount(0);
     previewEntries(preview_, plan_.kind, entries_.expenses);
     if (plan_.kind == LogKind::Trips)
         previewEntries(preview_, plan_.kind, entries_.trips);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "history/CsvEncoding.h"
 #include "history/CsvImport.h"
 #include "store/StoreResult.h"
 
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
 class ReminderStore;
 class QCheckBox;
@@ -16,8 +18,12 @@ class QTableWidget;
 class QorButton;
 
 // "Import CSV into a log": the rows of a CSV file as new entries of one log
-// of the shown ride. The user picks the log and, for each field of an entry,
-// the column that fills it (both guessed from the file's name and header),
+// of the shown ride. The window shows the file's encoding and delimiter as
+// detected, and the user may pick others; a file not valid in its encoding
+// is not read at all, and the list of rows left out says from which line.
+// The user picks the log and, for each field of an entry, the column that
+// fills it (both guessed from the file's name and header) and, where the
+// column's values allow two readings, the date order or decimal mark,
 // and, for a file of every ride, the ride whose rows it reads (the shown
 // ride's number where the file has it);
 // the window shows the first entries as they will be stored and lists the
@@ -50,7 +56,12 @@ public:
     void confirm();
 
 private:
+    void readText();
+    void readRows();
+    void showRows(const CsvImport::FileRows &file);
+    void fillColumnChoices();
     void setLog(LogKind kind);
+    void formatChanged(int field);
     void planChanged();
     void showPlan();
     void refresh();
@@ -60,6 +71,9 @@ private:
     double rideKey_;
     QString rideNumber_;
     QString rideName_;
+    QByteArray bytes_;
+    // Why the bytes cannot be read in the chosen encoding, as a row left out.
+    std::optional<CsvImport::Problem> undecodable_;
     std::vector<CsvRecord> rows_;
     CsvImport::Plan plan_;
     CsvImport::Entries entries_;
@@ -67,12 +81,17 @@ private:
     int written_ = 0;
     bool showingPlan_ = false;
 
+    QComboBox *encoding_ = nullptr;
+    QComboBox *delimiter_ = nullptr;
     QComboBox *log_ = nullptr;
+    QLabel *rideLabel_ = nullptr;
     QComboBox *ride_ = nullptr;
     QCheckBox *header_ = nullptr;
     QCheckBox *skipDuplicates_ = nullptr;
     std::array<QComboBox *, 4> columns_{};
     std::array<QLabel *, 4> fieldLabels_{};
+    std::array<QComboBox *, 4> formats_{};
+    QLabel *reading_ = nullptr;
     QTableWidget *preview_ = nullptr;
     QListWidget *problems_ = nullptr;
     QLabel *outcome_ = nullptr;

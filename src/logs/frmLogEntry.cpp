@@ -239,8 +239,8 @@ void frmLogEntry::cmdSave_Click()
             return;
         }
     }
-    if (LogEntryForm::amountStartsWithDollar(fields)) {
-        fields[2].remove(0, 1);
+    if (const QString amount = LogEntryForm::amountWithoutSymbol(fields[2]); amount != fields[2]) {
+        fields[2] = amount;
         setFieldText(2, fields[2]);
     }
     if (!m_entryChanged)

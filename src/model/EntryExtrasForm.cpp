@@ -1,5 +1,7 @@
 #include "model/EntryExtrasForm.h"
 
+#include "platform/ValueFormats.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -9,8 +11,6 @@ namespace EntryExtrasForm {
 
 namespace {
 
-// Readings past a hundred billion are no odometer's.
-constexpr qint64 MostMiles = 100'000'000'000LL;
 // Amounts past a hundred billion are no fill-up's, and stay far from the
 // limits of the ten-thousandths they are kept in.
 constexpr double MostMoney = 1e11;
@@ -42,6 +42,7 @@ Boxes boxesOf(const EntryExtras &extras)
 std::optional<qint64> moneyOf(const QString &text)
 {
     QString digits = text;
+    digits.remove(ValueFormats::currency().symbol);
     digits.remove(QRegularExpression(QStringLiteral("[\\s\\x{00A0}\\x{202F}'$€£¥₹]")));
     if (digits.isEmpty())
         return std::nullopt;

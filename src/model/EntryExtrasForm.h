@@ -18,6 +18,9 @@ namespace EntryExtrasForm {
 inline constexpr int OdometerBox = 4;
 inline constexpr int CostBox = 5;
 
+// Readings past a hundred billion are no odometer's.
+inline constexpr qint64 MostMiles = 100'000'000'000LL;
+
 struct Boxes
 {
     QString odometer;
@@ -42,8 +45,8 @@ Boxes boxesOf(const EntryExtras &extras);
 std::optional<LogEntryForm::Problem> read(const Boxes &boxes, EntryExtras &extras);
 
 // An amount of money as typed, with either "." or "," before the cents and
-// the other one, blanks or the currency symbol between thousands: "1,234.50",
-// "1.234,50", "32,40" and "$ 32.40" alike. In ten-thousandths; none for a
+// the other one, blanks or a currency symbol (the program's among them)
+// between thousands: "1,234.50", "1.234,50", "32,40" and "$ 32.40" alike. In ten-thousandths; none for a
 // text that is no amount.
 std::optional<qint64> moneyOf(const QString &text);
 

@@ -43,6 +43,32 @@ Problem markerProblem(const QString &what, int field)
             field};
 }
 
+std::optional<Problem> checkDescription(const QString &description)
+{
+    // Blanks alone are no description: the save trims them away.
+    if (trimBlanks(description).isEmpty())
+        return Problem{QStringLiteral("Some kind of description is required"), 1};
+    // A compaction would take such an entry for a deleted one.
+    if (IsKillMarker(description))
+        return markerProblem(QStringLiteral("a description"), 1);
+    return std::nullopt;
+}
+
+std::optional<Problem> checkFillUp(const EntryFields &fields, double gallons, double miles)
+{
+    if (gallons == 0)
+        return Problem{QStringLiteral("A 'Gallons' entry is required."), 1};
+    if (!fitsSingle(gallons))
+        return cannotStore(fields[1], QStringLiteral("a number of gallons"), 1);
+    if (miles == 0)
+        return Problem{QStringLiteral("A 'Miles Travelled' entry is required."), 2};
+    if (!fitsLong(miles))
+        return cannotStore(fields[2], QStringLiteral("a number of miles"), 2);
+    if (IsKillMarker(fields[3]))
+        return markerProblem(QStringLiteral("the notes of a gas entry"), 3);
+    return std::nullopt;
+}
+
 // The checks of Save, with the gallons to check already read.
 std::optional<Problem> checkFields(LogKind kind, const EntryFields &fields, double gallons)
 {
@@ -50,31 +76,15 @@ std::optional<Problem> checkFields(LogKind kind, const EntryFields &fields, doub
         return Problem{QStringLiteral("A date entry is required"), 0};
     if (!isDateText(fields[0]))
         return Problem{QStringLiteral("I don't understand\r\n%1\r\nas being a valid date.").arg(fields[0]), 0};
-    if (kind != LogKind::Gas) {
-        // Blanks alone are no description: the save trims them away.
-        if (trimBlanks(fields[1]).isEmpty())
-            return Problem{QStringLiteral("Some kind of description is required"), 1};
-        // A compaction would take such an entry for a deleted one.
-        if (IsKillMarker(fields[1]))
-            return markerProblem(QStringLiteral("a description"), 1);
-        const std::optional<double> amount = numberFromText(fields[2]);
-        if (kind == LogKind::Trips && amount && !fitsLong(*amount))
-            return cannotStore(fields[2], QStringLiteral("a number of miles"), 2);
-        if (kind != LogKind::Trips && amount && !moneyFromText(fields[2]))
-            return cannotStore(fields[2], QStringLiteral("an amount of money"), 2);
-        return std::nullopt;
-    }
-    if (gallons == 0)
-        return Problem{QStringLiteral("A 'Gallons' entry is required."), 1};
-    if (!fitsSingle(gallons))
-        return cannotStore(fields[1], QStringLiteral("a number of gallons"), 1);
-    const double miles = gasNumber(fields[2]);
-    if (miles == 0)
-        return Problem{QStringLiteral("A 'Miles Travelled' entry is required."), 2};
-    if (!fitsLong(miles))
+    if (kind == LogKind::Gas)
+        return checkFillUp(fields, gallons, gasNumber(fields[2]));
+    if (auto problem = checkDescription(fields[1]))
+        return problem;
+    const std::optional<double> amount = numberFromText(fields[2]);
+    if (kind == LogKind::Trips && amount && !fitsLong(*amount))
         return cannotStore(fields[2], QStringLiteral("a number of miles"), 2);
-    if (IsKillMarker(fields[3]))
-        return markerProblem(QStringLiteral("the notes of a gas entry"), 3);
+    if (kind != LogKind::Trips && amount && !moneyFromText(fields[2]))
+        return cannotStore(fields[2], QStringLiteral("an amount of money"), 2);
     return std::nullopt;
 }
 
@@ -119,12 +129,9 @@ std::array<bool, 4> untouchedFields(const LogEntryRequest &request, const EntryF
     std::array<bool, 4> untouched{};
     if (request.adding())
         return untouched;
-    const auto withoutDollar = [](const QString &text) {
-        return text.startsWith(QLatin1Char('$')) ? text.mid(1) : text;
-    };
     const EntryFields shown = initialFields(request);
     for (std::size_t i = 0; i < 4; ++i)
-        untouched[i] = i == 2 ? withoutDollar(fields[i]) == withoutDollar(shown[i]) : fields[i] == shown[i];
+        untouched[i] = i == 2 ? amountWithoutSymbol(fields[i]) == amountWithoutSymbol(shown[i]) : fields[i] == shown[i];
     return untouched;
 }
 
@@ -152,14 +159,40 @@ std::optional<Problem> check(const LogEntryRequest &request, const EntryFields &
     return checkFields(request.kind, fields, gallonsAsStored ? request.entry.gallons : gasNumber(fields[1]));
 }
 
+std::optional<Problem> checkValues(LogKind kind, const EntryFields &fields, double gallons, double miles)
+{
+    if (kind == LogKind::Gas)
+        return checkFillUp(fields, gallons, miles);
+    if (auto problem = checkDescription(fields[1]))
+        return problem;
+    if (kind == LogKind::Trips && !fitsLong(miles))
+        return cannotStore(fields[2], QStringLiteral("a number of miles"), 2);
+    return std::nullopt;
+}
+
 double gasNumber(const QString &text)
 {
     return leadingNumber(text, QLocale());
 }
 
-bool amountStartsWithDollar(const EntryFields &fields)
+QString amountWithoutSymbol(const QString &amount)
 {
-    return fields[2].startsWith(QLatin1Char('$'));
+    if (amount.startsWith(QLatin1Char('$')))
+        return amount.mid(1);
+    const Currency &currency = ValueFormats::currency();
+    if (currency.side == Currency::Side::Before && amount.startsWith(currency.symbol)) {
+        QString rest = amount.mid(currency.symbol.size());
+        while (!rest.isEmpty() && rest.front().isSpace())
+            rest.remove(0, 1);
+        return rest;
+    }
+    if (currency.side == Currency::Side::After && amount.endsWith(currency.symbol)) {
+        QString rest = amount.chopped(currency.symbol.size());
+        while (!rest.isEmpty() && rest.back().isSpace())
+            rest.chop(1);
+        return rest;
+    }
+    return amount;
 }
 
 } // namespace LogEntryForm

@@ -25,8 +25,8 @@ std::array<QString, 4> fieldCaptions(const LogEntryRequest &request);
 EntryFields initialFields(const LogEntryRequest &request);
 
 // Which fields of an edit still hold the text the editor opened with; none
-// when adding. The leading "$" of the amount, which Save takes off, is no
-// change.
+// when adding. The currency symbol of the amount, which Save takes off, is
+// no change.
 std::array<bool, 4> untouchedFields(const LogEntryRequest &request, const EntryFields &fields);
 
 // The character limits of the four fields.
@@ -53,12 +53,19 @@ std::optional<Problem> check(LogKind kind, const EntryFields &fields);
 // again; gallons typed as 0 are still refused.
 std::optional<Problem> check(const LogEntryRequest &request, const EntryFields &fields);
 
+// The same checks, but the date's, for a reader that reads the numbers of
+// the fields itself (the CSV import): gallons and miles (trip miles or gas
+// miles) as read. The fields' texts name the values in the messages.
+std::optional<Problem> checkValues(LogKind kind, const EntryFields &fields, double gallons, double miles);
+
 // Gallons and gas miles as read from their fields: the leading number, with
 // the decimal separator of the user's locale ("12,4" in a German locale is
 // 12.4).
 double gasNumber(const QString &text);
 
-// Whether Save takes a leading "$" off the amount before it writes.
-bool amountStartsWithDollar(const EntryFields &fields);
+// The amount as Save writes it back into its field: without a leading "$",
+// nor the program's currency symbol on its side ("€12.50" and "12,50 €" are
+// "12.50" and "12,50").
+QString amountWithoutSymbol(const QString &amount);
 
 } // namespace LogEntryForm

@@ -19,7 +19,4 @@ struct RideModel
 
     LogListing &log(LogKind kind) { return logs[std::size_t(logIndex(kind) - 1)]; }
     const LogListing &log(LogKind kind) const { return logs[std::size_t(logIndex(kind) - 1)]; }
-
-    // The ride's miles: its gasoline log's (see LogTotals).
-    qint64 miles() const { return log(LogKind::Gas).totals.miles; }
 };

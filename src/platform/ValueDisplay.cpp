@@ -104,6 +104,12 @@ QString grouped(quint64 number, const QLocale &locale)
     return digits;
 }
 
+Currency &programCurrency()
+{
+    static Currency current;
+    return current;
+}
+
 } // namespace
 
 QString dateText(double dateValue, const QLocale &locale)
@@ -135,13 +141,28 @@ QString dateTimeText(const QDateTime &moment, const QLocale &locale)
            + LocaleDates::timeSeparator(locale) + twoDigits(time.minute());
 }
 
+const Currency &currency()
+{
+    return programCurrency();
+}
+
+void setCurrency(const Currency &chosen)
+{
+    programCurrency() = chosen;
+}
+
 QString moneyText(Money amount, const QLocale &locale)
+{
+    return moneyText(amount, currency(), locale);
+}
+
+QString moneyText(Money amount, const Currency &symbol, const QLocale &locale)
 {
     // The magnitude as unsigned, so that the most negative amount has one too.
     const quint64 magnitude = amount < 0 ? 0 - static_cast<quint64>(amount) : static_cast<quint64>(amount);
     const quint64 cents = (magnitude + MoneyScale / 200) / (MoneyScale / 100); // half away from zero
     const QString sign = amount < 0 && cents > 0 ? locale.negativeSign() : QString();
-    return sign + QLatin1Char('$') + grouped(cents / 100, locale) + locale.decimalPoint() + twoDigits(int(cents % 100));
+    return sign + symbol.around(grouped(cents / 100, locale) + locale.decimalPoint() + twoDigits(int(cents % 100)));
 }
 
 QString moneyTextWhenSet(Money amount, const QLocale &locale)

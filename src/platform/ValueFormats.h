@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Currency.h"
+
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
@@ -39,14 +41,29 @@ inline constexpr Money MoneyScale = 10000;
 Money moneyFromDouble(double amount);
 inline double moneyToDouble(Money amount) { return static_cast<double>(amount) / MoneyScale; }
 
+// The program's currency, which moneyText writes and the readings below
+// accept. One setting for the whole program, "$" before the amount until it
+// is set: the program sets it from Torqal.db at start and when the user
+// changes it, before any window shows an amount; torqal-data sets it before
+// it writes. It is read by every formatting of money, so it is set only on
+// the main thread while no other thread formats money (none does).
+const Currency &currency();
+void setCurrency(const Currency &chosen);
+
 // ---- Reading numbers -----------------------------------------------------
 // A number as the user may type it in the locale: blanks around it, a sign
-// (leading or trailing) or parentheses for a negative amount, the locale's
-// currency symbol or "$" (the money pattern below prints "$" in every locale)
-// before or after the digits, the locale's thousands separator between groups
-// of three digits, the locale's decimal separator, an exponent ("1.5e3").
-// "$1,234.50" is 1234.5, "($12.50)" and "-$12.50" are -12.5; "about 500",
-// "1,23" (a misplaced separator), "" and "$" are no number.
+// (leading or trailing) or parentheses for a negative amount, the program's
+// currency symbol, the locale's or "$" before or after the digits, the
+// locale's thousands separator between groups of three digits, the locale's
+// decimal separator, an exponent ("1.5e3"). "$1,234.50" is 1234.5,
+// "($12.50)" and "-$12.50" are -12.5; "about 500", "1,23,4" (a misplaced
+// separator), "" and "$" are no number.
+// The other decimal separator ("," where the locale writes ".", "." where it
+// writes ",") is read as the decimal point too where it cannot be the
+// thousands separator: once, between digits, with other than three digits
+// after it and no exponent. In en_US "12,50" and "1,2345" are 12.5 and
+// 1.2345, while "1,234" stays 1234; in de_DE "12.50" is 12.5 and "1.234" is
+// 1234; in fr_FR "1.234" is no number (a thousand or a decimal alike).
 std::optional<double> numberFromText(const QString &text, const QLocale &locale = QLocale());
 inline bool isNumericText(const QString &text, const QLocale &locale = QLocale())
 {
@@ -117,9 +134,13 @@ QString dateSortKey(double dateValue);
 // dateText and the locale's time separator. Empty for an invalid moment.
 QString dateTimeText(const QDateTime &moment, const QLocale &locale = QLocale());
 
-// "$##,##0.00": a literal "$", thousands separators, two decimals, the sign in
-// front ($12.50, -$12.50, $1,234.50, $0.00); the locale gives the separators.
+// "$##,##0.00": the program's currency symbol on its side (see currency()),
+// thousands separators, two decimals, the sign in front ($12.50, -$12.50,
+// $1,234.50, $0.00; "-1.234,50 €" for a euro written after the amount in
+// de_DE); the locale gives the separators.
 QString moneyText(Money amount, const QLocale &locale = QLocale());
+// The same in the given currency rather than the program's.
+QString moneyText(Money amount, const Currency &symbol, const QLocale &locale = QLocale());
 // The money rule of the views: an amount other than 0 as above, 0 as nothing.
 QString moneyTextWhenSet(Money amount, const QLocale &locale = QLocale());
 

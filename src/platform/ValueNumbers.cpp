@@ -34,23 +34,46 @@ QStringList groupSeparators(const QLocale &locale)
     return separators;
 }
 
-QRegularExpression numberPattern(const QLocale &locale)
+// The decimal separator a user may type for the locale's other one.
+QString otherDecimalPoint(const QLocale &locale)
+{
+    return locale.decimalPoint() == QStringLiteral(".") ? QStringLiteral(",") : QStringLiteral(".");
+}
+
+// The number's pattern: with the locale's separators, or with the other
+// decimal separator and no thousands separator nor exponent.
+QRegularExpression numberPattern(const QLocale &locale, bool otherPoint)
 {
     const QString sign = QStringLiteral("(%1|%2)").arg(
         alternativesPattern({QStringLiteral("-"), locale.negativeSign()}),
         alternativesPattern({QStringLiteral("+"), locale.positiveSign()}));
-    const QString currency = alternativesPattern({QStringLiteral("$"), locale.currencySymbol()});
+    const QString currency = alternativesPattern({QStringLiteral("$"), locale.currencySymbol(), ValueFormats::currency().symbol});
     const QString number =
-        QStringLiteral("(?<integer>\\d{1,3}(?:%1\\d{3})+|\\d*)(?:%2(?<fraction>\\d*))?(?:[eE](?<exponent>[+-]?\\d+))?")
-            .arg(alternativesPattern(groupSeparators(locale)), alternativesPattern({locale.decimalPoint()}));
+        otherPoint ? QStringLiteral("(?<integer>\\d+)%1(?<fraction>\\d+)").arg(QRegularExpression::escape(otherDecimalPoint(locale)))
+                   : QStringLiteral("(?<integer>\\d{1,3}(?:%1\\d{3})+|\\d*)(?:%2(?<fraction>\\d*))?(?:[eE](?<exponent>[+-]?\\d+))?")
+                         .arg(alternativesPattern(groupSeparators(locale)), alternativesPattern({locale.decimalPoint()}));
     // Each optional part has its own capture so that the combinations can be
     // checked afterwards: one sign at most, one currency symbol at most, and
     // parentheses only in pairs and without a sign.
+    // Blanks, no-break ones among them (as between an amount and its symbol).
+    const QString blanks = QStringLiteral("[\\s\\x{00A0}\\x{202F}]*");
     const QString pattern = QStringLiteral(
-        "^\\s*(?<open>\\()?\\s*(?<lead>%1)?\\s*(?<currency1>%2)?\\s*(?<inner>%1)?\\s*%3"
-        "\\s*(?<currency2>%2)?\\s*(?<trail>%1)?\\s*(?<close>\\))?\\s*$")
-                                .arg(sign, currency, number);
+        "^%4(?<open>\\()?%4(?<lead>%1)?%4(?<currency1>%2)?%4(?<inner>%1)?%4%3"
+        "%4(?<currency2>%2)?%4(?<trail>%1)?%4(?<close>\\))?%4$")
+                                .arg(sign, currency, number, blanks);
     return QRegularExpression(pattern);
+}
+
+// The text's match with the locale's separators, else with the other
+// decimal separator where that cannot be a thousands separator.
+QRegularExpressionMatch numberMatch(const QString &text, const QLocale &locale)
+{
+    const QRegularExpressionMatch match = numberPattern(locale, false).match(text);
+    if (match.hasMatch())
+        return match;
+    QRegularExpressionMatch other = numberPattern(locale, true).match(text);
+    // Three digits after it would be a thousand as well.
+    return other.captured(u"fraction").size() == 3 ? QRegularExpressionMatch() : other;
 }
 
 bool isNegativeSign(const QString &sign, const QLocale &locale)
@@ -60,7 +83,7 @@ bool isNegativeSign(const QString &sign, const QLocale &locale)
 
 std::optional<DecimalNumber> decimalFromText(const QString &text, const QLocale &locale)
 {
-    const QRegularExpressionMatch match = numberPattern(locale).match(text);
+    const QRegularExpressionMatch match = numberMatch(text, locale);
     if (!match.hasMatch())
         return std::nullopt;
     const bool parenthesised = match.hasCaptured(u"open");

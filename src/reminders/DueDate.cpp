@@ -1,31 +1,14 @@
 #include "reminders/DueDate.h"
 
 #include "data/DateValue.h"
+#include "data/Saturating.h"
 #include "platform/ValueFormats.h"
 
 #include <QStringList>
 
-#include <limits>
-
 namespace DueDate {
 
 namespace {
-
-qint64 saturatingAdd(qint64 a, qint64 b)
-{
-    qint64 sum;
-    if (__builtin_add_overflow(a, b, &sum))
-        return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
-    return sum;
-}
-
-qint64 saturatingSubtract(qint64 a, qint64 b)
-{
-    qint64 difference;
-    if (__builtin_sub_overflow(a, b, &difference))
-        return b < 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
-    return difference;
-}
 
 QString daysText(qint64 days)
 {

@@ -42,8 +42,8 @@ constexpr std::array<Box, ReminderForm::FieldCount> Boxes{{
 
 } // namespace
 
-ReminderEditor::ReminderEditor(const ReminderForm::Fields &fields, Reminder base, const QString &rideLabel, Store store,
-                               QWidget *parent)
+ReminderEditor::ReminderEditor(const ReminderForm::Fields &fields, Reminder base, const QString &rideLabel,
+                               bool odometerRead, Store store, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_reminder(std::move(base)),
       m_store(std::move(store))
 {
@@ -74,8 +74,10 @@ ReminderEditor::ReminderEditor(const ReminderForm::Fields &fields, Reminder base
     choice->addButton(m_repeating);
     grid->addWidget(m_once, 1, 0);
     grid->addWidget(m_repeating, 3, 0);
-    auto *note = new QLabel(QStringLiteral("Whichever comes first counts. The miles are those of the gasoline log: "
-                                           "the sum of its miles travelled."),
+    auto *note = new QLabel(odometerRead ? QStringLiteral("Whichever comes first counts. The miles are those of the "
+                                                          "odometer: its latest reading and the fill-ups' miles since.")
+                                         : QStringLiteral("Whichever comes first counts. The miles are those of the "
+                                                          "gasoline log: the sum of its miles travelled."),
                             this);
     note->setWordWrap(true);
     grid->addWidget(note, 6, 0, 1, 4);

@@ -25,9 +25,11 @@ public:
     // Stores the reminder as typed (setting the id of a new one).
     using Store = std::function<FileStatus(Reminder &reminder)>;
 
-    // base: the reminder edited, or a new one with its ride set.
-    ReminderEditor(const ReminderForm::Fields &fields, Reminder base, const QString &rideLabel, Store store,
-                   QWidget *parent = nullptr);
+    // base: the reminder edited, or a new one with its ride set;
+    // odometerRead: whether the ride's miles are read off its odometer (see
+    // RideMiles), as the window's note says.
+    ReminderEditor(const ReminderForm::Fields &fields, Reminder base, const QString &rideLabel, bool odometerRead,
+                   Store store, QWidget *parent = nullptr);
 
     // After Save: the reminder as stored.
     const Reminder &reminder() const { return m_reminder; }

@@ -44,10 +44,12 @@ bool moreUrgent(const DueDate::Standing &a, const DueDate::Standing &b)
     return std::tuple(urgency(a.state), aDate, aMiles) < std::tuple(urgency(b.state), bDate, bMiles);
 }
 
-QString milesCaptionText(qint64 miles)
+QString milesCaptionText(const ReminderRide &ride)
 {
+    if (ride.odometerRead)
+        return QStringLiteral("Odometer now: %1").arg(DueDate::milesText(ride.miles));
     return QStringLiteral("Miles known for this ride: %1 (the sum of its gasoline log's miles)")
-        .arg(QLocale().toString(miles));
+        .arg(QLocale().toString(ride.miles));
 }
 
 } // namespace
@@ -62,7 +64,7 @@ ReminderPage::ReminderPage(ReminderStore &store, ReminderRide ride, RecordMainte
 
 void ReminderPage::buildControls()
 {
-    m_miles = new QLabel(milesCaptionText(m_ride.miles), this);
+    m_miles = new QLabel(milesCaptionText(m_ride), this);
     m_miles->setObjectName(QStringLiteral("lblRideMiles"));
 
     m_list = new QTreeWidget(this);
@@ -140,10 +142,11 @@ void ReminderPage::reload()
     showCommands();
 }
 
-void ReminderPage::setRideMiles(qint64 miles)
+void ReminderPage::setRideMiles(qint64 miles, bool odometerRead)
 {
     m_ride.miles = miles;
-    m_miles->setText(milesCaptionText(miles));
+    m_ride.odometerRead = odometerRead;
+    m_miles->setText(milesCaptionText(m_ride));
     reload();
 }
 
@@ -177,7 +180,7 @@ void ReminderPage::cmdAdd_Click()
 {
     Reminder base;
     base.rideKey = m_ride.key;
-    ReminderEditor editor(ReminderForm::newFields(Clock::now().date(), m_ride.miles), base, m_ride.label,
+    ReminderEditor editor(ReminderForm::newFields(Clock::now().date(), m_ride.miles), base, m_ride.label, m_ride.odometerRead,
                           [this](Reminder &added) { return m_store.add(added); }, this);
     if (RunModal(editor) == QDialog::Accepted)
         store(FileStatus(), editor.reminder().id);
@@ -188,7 +191,7 @@ void ReminderPage::cmdEdit_Click()
     const Reminder *reminder = current();
     if (!reminder)
         return;
-    ReminderEditor editor(ReminderForm::fieldsOf(*reminder), *reminder, m_ride.label,
+    ReminderEditor editor(ReminderForm::fieldsOf(*reminder), *reminder, m_ride.label, m_ride.odometerRead,
                           [this](Reminder &changed) { return m_store.update(changed); }, this);
     if (RunModal(editor) == QDialog::Accepted)
         store(FileStatus(), editor.reminder().id);

@@ -14,12 +14,14 @@ class QTreeWidget;
 class QorButton;
 
 // The ride a reminders list is about: its key, its name and the miles the
-// program knows of it.
+// program knows of it (see RideMiles), read off its odometer or summed from
+// its gasoline log.
 struct ReminderRide
 {
     double key = 0;
     QString label;
     qint64 miles = 0;
+    bool odometerRead = false;
 };
 
 // The reminders of one ride as a page: the ride's miles, the list with the
@@ -41,9 +43,9 @@ public:
 
     // Rereads the ride's reminders (the highlighted one stays highlighted).
     void reload();
-    // The ride's miles changed (entries imported into its gasoline log): the
+    // The ride's miles changed (entries imported into its logs): the
     // caption, the standings and Done count from the new figure.
-    void setRideMiles(qint64 miles);
+    void setRideMiles(qint64 miles, bool odometerRead);
 
     void cmdAdd_Click();
     void cmdEdit_Click();

@@ -1,6 +1,7 @@
 #include "ride/MainWindowLogs.h"
 
 #include "model/RideFields.h"
+#include "platform/ValueFormats.h"
 #include "ride/MainWindowBuilder.h"
 #include "ride/MainWindowHoverTexts.h"
 #include "ride/PrintCommands.h"
@@ -37,8 +38,12 @@ void MainWindowLogs::changeUnits()
     const double rideKey = m_context.rideKey();
     const bool hasEntries =
         !Store::scanLog(LogKind::Trips, rideKey).value.empty() || !Store::scanLog(LogKind::Gas, rideKey).value.empty();
-    if (ChangeRideUnits(m_window, *database, rideKey, hasEntries))
+    const Currency before = ValueFormats::currency();
+    const RideUnitsChanges changes = ChangeRideUnits(m_window, *database, rideKey, hasEntries);
+    if (changes.units || changes.currency)
         refillAll();
+    if (changes.currency && m_currencyChanged)
+        m_currencyChanged(before);
 }
 
 void MainWindowLogs::completePages()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logs/LogTab.h"
+#include "platform/Currency.h"
 #include "ride/MainWindowControls.h"
 #include "ride/RideState.h"
 
@@ -36,6 +37,8 @@ public:
 
     // Called after every refill of a list (its totals may have changed).
     void setRefilled(std::function<void(LogKind)> refilled) { m_refilled = std::move(refilled); }
+    // Called after the user changed the program's currency from `before`.
+    void setCurrencyChanged(std::function<void(const Currency &before)> changed) { m_currencyChanged = std::move(changed); }
     // Torqal.db, which keeps the entries' extras (null when it cannot be used).
     void setDatabase(std::function<ReminderStore *()> database) { m_context.database = std::move(database); }
 
@@ -53,7 +56,8 @@ public:
     void ListGasLog() { tab(LogKind::Gas).refill(); }
     // The four, in that order, as showing a ride does.
     void refillAll();
-    // "Units...": the ride's units, its lists refilled when they change.
+    // "Units...": the ride's units and the currency, the lists refilled when
+    // either changes.
     void changeUnits();
 
     // Log kind's tab, its page complete.
@@ -70,5 +74,6 @@ private:
     std::array<bool, 4> m_stale{};
     bool m_pagesComplete = false;
     std::function<void(LogKind)> m_refilled;
+    std::function<void(const Currency &)> m_currencyChanged;
     QObject m_connections; // ends the tab connection with these logs
 };

@@ -1,7 +1,6 @@
 #include "ride/RideReminders.h"
 
 #include "data/DateValue.h"
-#include "history/HistorySummary.h"
 #include "history/HistoryWindow.h"
 #include "platform/Clock.h"
 #include "platform/Identity.h"
@@ -44,12 +43,16 @@ RideReminders::RideReminders(const RideWindow &window, MainWindowLogs &logs, con
 {
 }
 
-ReminderRide RideReminders::shownRide() const
+StoreRead<ReminderRide> RideReminders::shownRide(const ReminderStore &store) const
 {
     // The gasoline list follows the shown ride first, should it not have yet.
     m_logs.fillIfStale(LogKind::Gas);
     const RideModel &shown = rw.state.Shown;
-    return {shown.record.RideKey, RideLabels::DisplayName(shown.record), shown.miles()};
+    const StoreRead<RideMiles> miles = milesOfRide(&store, shown.record.RideKey, shown.log(LogKind::Gas));
+    StoreRead<ReminderRide> ride;
+    ride.status = miles.status;
+    ride.value = {shown.record.RideKey, RideLabels::DisplayName(shown.record), miles.value.miles, miles.value.fromReadings};
+    return ride;
 }
 
 void RideReminders::refreshNotice()
@@ -61,12 +64,18 @@ void RideReminders::refreshNotice()
         notice->hide();
         return;
     }
-    const ReminderRide ride = shownRide();
+    // A notice that cannot count the ride's miles is left out; the
+    // reminders page says why.
+    const StoreRead<ReminderRide> ride = shownRide(*store);
+    if (!ride.status) {
+        notice->hide();
+        return;
+    }
     const QDate today = Clock::now().date();
     int due = 0;
     int overdue = 0;
     for (const Reminder &reminder : reminders) {
-        const DueDate::State state = DueDate::standing(reminder, today, ride.miles).state;
+        const DueDate::State state = DueDate::standing(reminder, today, ride.value.miles).state;
         due += state == DueDate::State::Due || state == DueDate::State::Overdue;
         overdue += state == DueDate::State::Overdue;
     }
@@ -84,14 +93,20 @@ void RideReminders::addPage(HistoryWindow &window, bool show)
     ReminderStore *store = m_service.store(rw.window);
     if (!store)
         return;
-    auto *page = new ReminderPage(*store, shownRide(), [this, store, &window](const Reminder &reminder, qint64 rideMiles, QWidget *over) {
+    const StoreRead<ReminderRide> ride = shownRide(*store);
+    if (!ride.status) {
+        rw.reportFailure(ride.status);
+        return;
+    }
+    auto *page = new ReminderPage(*store, ride.value, [this, store, &window](const Reminder &reminder, qint64 rideMiles, QWidget *over) {
         const bool done = recordDone(*store, reminder, rideMiles, over);
         if (done)
             window.logsChanged();
         return done;
     });
     connect(&window, &HistoryWindow::historyRead, page, [page](const RideHistory &history) {
-        page->setRideMiles(summarise(history).milesLogged);
+        const RideMiles miles = milesOf(history);
+        page->setRideMiles(miles.miles, miles.fromReadings);
     });
     window.addPage(page, QStringLiteral("Reminders"));
     if (show)
@@ -137,7 +152,7 @@ void RideReminders::showOverdueAtStart(ReminderStore &store)
     rw.takeRideCount(listings.recordCount);
     StoreRead<std::map<double, qint64>> read;
     if (listings.status)
-        read = milesOfEveryRide();
+        read = milesOfEveryRide(&store);
     if (!listings.status || !read.status) {
         rw.reportFailure(listings.status ? read.status : listings.status);
         return;

@@ -49,7 +49,8 @@ public:
     ReminderStore *store();
 
 private:
-    ReminderRide shownRide() const;
+    // The shown ride as its reminders know it.
+    StoreRead<ReminderRide> shownRide(const ReminderStore &store) const;
     bool recordDone(ReminderStore &store, const Reminder &reminder, qint64 rideMiles, QWidget *over);
     void showOverdueAtStart(ReminderStore &store);
 

@@ -6,6 +6,8 @@
 #include "platform/Identity.h"
 #include "platform/LineBreaks.h"
 #include "platform/MessageBox.h"
+#include "platform/ValueFormats.h"
+#include "store/ProgramSettings.h"
 #include "store/RideUnitsChange.h"
 #include "ui/FieldBoxes.h"
 #include "ui/ModalRun.h"
@@ -13,6 +15,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -29,6 +32,9 @@ QComboBox *choice(QWidget *parent, const QString &name, const QStringList &items
     box->setCurrentIndex(current);
     return box;
 }
+
+// The amount each way of writing shows.
+constexpr ValueFormats::Money ExampleAmount = 12345000;
 
 } // namespace
 
@@ -62,12 +68,74 @@ RideUnitsWindow::RideUnitsWindow(ReminderStore &database, double rideKey, bool h
     form->addRow(QStringLiteral("&Fuel:"), m_fuel);
     form->addRow(QStringLiteral("&Economy shown as:"), m_economy);
     form->addRow(QStringLiteral("&Odometer when bought:"), m_bought);
+
+    m_oldCurrency = ValueFormats::currency();
+    auto *currency = new QGroupBox(QStringLiteral("Currency (every ride)"), this);
+    m_symbol = new QLineEdit(currency);
+    m_symbol->setObjectName(QStringLiteral("txtCurrencySymbol"));
+    m_symbol->setAccessibleName(QStringLiteral("Currency symbol"));
+    FieldBoxes::limitOneLine(m_symbol, 8);
+    FieldBoxes::setText(m_symbol, m_oldCurrency.symbol);
+    m_symbol->setToolTip(QStringLiteral(" The symbol of the currency every amount is in, such as $, \u20AC or CHF "));
+    m_written = new QComboBox(currency);
+    m_written->setObjectName(QStringLiteral("cboCurrencyWritten"));
+    m_written->setAccessibleName(QStringLiteral("Amounts written as"));
+    for (int i = 0; i < 4; ++i)
+        m_written->addItem(QString());
+    m_written->setCurrentIndex(2 * int(m_oldCurrency.side) + int(m_oldCurrency.spaced));
+    showExamples();
+    connect(m_symbol, &QLineEdit::textChanged, this, &RideUnitsWindow::showExamples);
+    auto *currencyForm = new QFormLayout(currency);
+    currencyForm->addRow(QStringLiteral("&Symbol:"), m_symbol);
+    currencyForm->addRow(QStringLiteral("Amounts &written as:"), m_written);
+
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &RideUnitsWindow::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &RideUnitsWindow::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(currency);
     layout->addWidget(buttons);
+}
+
+Currency RideUnitsWindow::chosenCurrency() const
+{
+    Currency currency;
+    currency.symbol = m_symbol->text().trimmed();
+    currency.side = m_written->currentIndex() >= 2 ? Currency::Side::After : Currency::Side::Before;
+    currency.spaced = m_written->currentIndex() % 2 == 1;
+    return currency;
+}
+
+// Each way of writing as an example amount with the symbol typed (or the
+// one the window opened with while the box holds none that can be used).
+void RideUnitsWindow::showExamples()
+{
+    Currency currency;
+    currency.symbol = Currency::isSymbol(m_symbol->text().trimmed()) ? m_symbol->text().trimmed() : m_oldCurrency.symbol;
+    for (int i = 0; i < m_written->count(); ++i) {
+        currency.side = i >= 2 ? Currency::Side::After : Currency::Side::Before;
+        currency.spaced = i % 2 == 1;
+        m_written->setItemText(i, ValueFormats::moneyText(ExampleAmount, currency));
+    }
+}
+
+// Stores the currency and makes it the program's; false when it could not
+// be stored (the user has been told).
+bool RideUnitsWindow::storeCurrency(const Currency &currency)
+{
+    if (currency == m_oldCurrency)
+        return true;
+    if (const FileStatus stored = Store::putCurrency(m_database, currency); !stored) {
+        MessageBox::tell(this, ApplicationTitle, stored.message() + QStringLiteral(".") + CrLf + CrLf
+                                                     + QStringLiteral("The currency was not changed."),
+                         MessageBox::Icon::Critical);
+        return false;
+    }
+    ValueFormats::setCurrency(currency);
+    m_oldCurrency = currency;
+    m_currencyChanged = true;
+    return true;
 }
 
 RideExtras RideUnitsWindow::chosen() const
@@ -89,6 +157,16 @@ void RideUnitsWindow::accept()
         return;
     }
     units.boughtOdometer = reading.odometer;
+    const Currency currency = chosenCurrency();
+    if (!Currency::isSymbol(currency.symbol)) {
+        MessageBox::tell(this, ApplicationTitle,
+                         QStringLiteral("The currency symbol must be one to eight characters without digits, such as \u20AC or CHF."),
+                         MessageBox::Icon::Critical);
+        m_symbol->setFocus();
+        return;
+    }
+    if (!storeCurrency(currency))
+        return;
     Store::UnitsChange change = Store::UnitsChange::Relabel;
     const bool renumbered = units.distance != m_old.distance || units.fuel != m_old.fuel;
     if (renumbered && m_hasEntries) {
@@ -123,13 +201,15 @@ void RideUnitsWindow::accept()
     }
     if (stored.outcome == StoreOutcome::WrittenWithWarning)
         MessageBox::tell(this, ApplicationTitle, stored.status.message(), MessageBox::Icon::Warning);
+    // Stored: should OK come again, the units are changed from these.
+    m_old = units;
     m_changed = true;
     QDialog::accept();
 }
 
-bool ChangeRideUnits(QWidget *parent, ReminderStore &database, double rideKey, bool hasEntries)
+RideUnitsChanges ChangeRideUnits(QWidget *parent, ReminderStore &database, double rideKey, bool hasEntries)
 {
     RideUnitsWindow window(database, rideKey, hasEntries, parent);
     RunModal(window);
-    return window.changed();
+    return {window.changed(), window.currencyChanged()};
 }

@@ -180,6 +180,18 @@ FileStatus RideView::fillView(qint16 n)
     return {};
 }
 
+void RideView::rewriteAmounts(const Currency &before)
+{
+    const RideRecord &ride = rw.state.Shown.record;
+    for (const auto &[box, price] : {std::pair{RideFields::PricePaidBox, ride.PricePaid},
+                                     std::pair{RideFields::PriceSoldBox, ride.PriceSold}}) {
+        const auto i = std::size_t(box);
+        const bool untouched = !rw.ui.txtField[i] || rw.ui.fieldText(box) == m_shown[i];
+        if (price != 0 && untouched && m_shown[i] == ValueFormats::moneyText(price, before))
+            showBoxText(box, ValueFormats::moneyText(price));
+    }
+}
+
 void RideView::loadPicture(const QString &path)
 {
     const MainWindowControls &ui = rw.ui;

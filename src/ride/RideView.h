@@ -2,6 +2,7 @@
 
 #include "data/FileStatus.h"
 #include "model/RideFieldValues.h"
+#include "platform/Currency.h"
 #include "ride/RideWindow.h"
 
 #include <QObject>
@@ -49,6 +50,11 @@ public:
     // the ride does. Another ride shown meanwhile drops the held picture.
     void holdPictureUntilShown() { m_holdPicture = true; }
     void LoadHeldPicture();
+
+    // The currency changed from `before`: the prices that show the stored
+    // amounts in it show them in the new one. A box the user has changed
+    // keeps what was typed.
+    void rewriteAmounts(const Currency &before);
 
     // The texts of the ride boxes as the program showed them, for telling
     // which boxes the user changed since (for boxes not made yet, the texts

@@ -13,7 +13,9 @@
 #include "ride/ModalDimming.h"
 #include "ride/PrintCommands.h"
 #include "ride/RideHistoryCommand.h"
+#include "platform/ValueFormats.h"
 #include "store/PicturePaths.h"
+#include "store/ProgramSettings.h"
 #include "ui/AfterFirstPaint.h"
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
@@ -73,6 +75,7 @@ frmMain::frmMain(QWidget *parent)
     });
     m_rides->deletion.setReminders([this] { return m_reminders->store(); });
     m_logs->setDatabase([this] { return m_reminders->store(); });
+    m_logs->setCurrencyChanged([this](const Currency &before) { m_rides->view.rewriteAmounts(before); });
     m_rides->editing.setDatabase([this] { return m_reminders->store(); });
     m_reminders->setRideOpener([this](int rideNumber) {
         m_rides->menu.menuListRides_Click(rideNumber);
@@ -142,6 +145,18 @@ void frmMain::showEvent(QShowEvent *event)
     }
 }
 
+void frmMain::takeStoredCurrency()
+{
+    // Torqal.db is opened here rather than at start, where its check would
+    // hold up the first window: until now the amounts were in the desktop's
+    // currency, which is the stored one for most users.
+    const Currency before = ValueFormats::currency();
+    if (ReminderStore *store = m_reminders->store())
+        ValueFormats::setCurrency(Store::currencyOf(*store));
+    if (ValueFormats::currency() != before)
+        m_rides->view.rewriteAmounts(before);
+}
+
 void frmMain::activateFirstTime()
 {
     SetMainWindowHoverTexts(ui);
@@ -157,6 +172,7 @@ void frmMain::activateFirstTime()
     // miles) come once the window is visible: after its first paint, or
     // after its fade-in.
     const auto afterShowing = [this] {
+        takeStoredCurrency();
         m_logs->fillIfStale(LogKind::Gas);
         m_rides->TellWhenNoRides();
         m_reminders->start();

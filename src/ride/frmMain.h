@@ -54,6 +54,7 @@ private:
     void fitToContent();
     void completePages();
     void activateFirstTime();
+    void takeStoredCurrency();
     void askToQuit();
     void endProgram();
 

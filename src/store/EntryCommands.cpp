@@ -3,6 +3,7 @@
 #include "store/ImportUndo.h"
 #include "store/LogEntryDelete.h"
 #include "store/LogScan.h"
+#include "store/OdometerShift.h"
 #include "store/StoreFiles.h"
 #include "store/ReminderStore.h"
 
@@ -50,6 +51,48 @@ const LogEntry *entryAt(const std::vector<LogEntry> &entries, int recordNumber)
     return found == entries.end() ? nullptr : &*found;
 }
 
+// The extras the entry holds now.
+FileStatus extrasOfEntry(const ReminderStore &database, LogKind kind, double rideKey, const LogEntry *entry, EntryExtras &extras)
+{
+    extras = {};
+    if (!entry || entry->marked)
+        return {};
+    ExtrasByHead ofLog;
+    const FileStatus status = readEntryExtras(database, kind, rideKey, ofLog);
+    extras = ofLog.value(entry->key);
+    return status;
+}
+
+// How far the command moves the ride's reminders (see OdometerShift):
+// `change` makes the ride's entries as they are into what they are after
+// it, which replaces or removes the entry `old` (null when it adds one) and
+// gives a reading when `addsReading`. Only a command that adds or takes
+// away a reading can move the odometer to another base, so only such a
+// command reads the ride's other logs.
+template<class Change>
+FileStatus reminderShift(const ReminderStore &database, LogKind kind, double rideKey, const std::vector<LogEntry> &entries,
+                         const LogEntry *old, bool addsReading, Change change, qint64 &shift)
+{
+    shift = 0;
+    EntryExtras oldExtras;
+    FileStatus status = extrasOfEntry(database, kind, rideKey, old, oldExtras);
+    if (!status || (!addsReading && !oldExtras.odometer))
+        return status;
+    OdometerShift::Entries before;
+    status = OdometerShift::read(database, rideKey, before, kind, &entries);
+    if (!status)
+        return status;
+    OdometerShift::Entries after = before;
+    change(after);
+    shift = OdometerShift::between(before, after);
+    return status;
+}
+
+LogEntry listedEntry(const LogRecord &entry, int recordNumber)
+{
+    return std::visit([&](const auto &record) { return logEntry(record, recordNumber); }, entry);
+}
+
 QString extrasChange(LogKind kind) { return QStringLiteral("store the values of an entry of ") + dataFileInfo(logDataFile(kind)).name; }
 
 } // namespace
@@ -60,12 +103,20 @@ StoreResult addLogEntry(ReminderStore &database, LogKind kind, const LogRecord &
     std::vector<LogEntry> entries;
     if (const FileStatus status = entriesOf(database, kind, rideKey, entries); !status)
         return {StoreOutcome::NothingWritten, status};
+    qint64 shift = 0;
+    if (const FileStatus status = reminderShift(database, kind, rideKey, entries, nullptr, extras.odometer.has_value(),
+                                                [&](OdometerShift::Entries &after) { after.add(kind, listedEntry(entry, 0), extras); },
+                                                shift);
+        !status)
+        return {StoreOutcome::NothingWritten, status};
     const quint64 head = headOf(entry);
     const EntryHead key{head, equalHeadsBefore(entries, head, 0)};
     return addLogEntry(kind, entry, [&](quint64 changeId) {
         return database.change(extrasChange(kind), changeId, [&](QSqlDatabase &db) {
-            const FileStatus status = ImportNoteTable::forget(db, database.path(), kind);
-            return status ? EntryExtrasTable::put(db, database.path(), kind, rideKey, key, extras) : status;
+            FileStatus status = ImportNoteTable::forget(db, database.path(), kind);
+            if (status)
+                status = EntryExtrasTable::put(db, database.path(), kind, rideKey, key, extras);
+            return status ? OdometerShift::moveReminders(db, database.path(), rideKey, shift) : status;
         });
     });
 }
@@ -79,6 +130,14 @@ StoreResult editLogEntry(ReminderStore &database, LogKind kind, int recordNumber
         return {StoreOutcome::NothingWritten, status};
     // An entry no longer there is refused by the edit itself.
     const LogEntry *old = entryAt(entries, recordNumber);
+    qint64 shift = 0;
+    const auto edit = [&](OdometerShift::Entries &after) {
+        if (OdometerShift::Entries::Entry *edited = after.find(kind, recordNumber))
+            *edited = {kind, listedEntry(entry, recordNumber), extras};
+    };
+    if (const FileStatus status = reminderShift(database, kind, rideKey, entries, old, extras.odometer.has_value(), edit, shift);
+        !status)
+        return {StoreOutcome::NothingWritten, status};
     const quint64 head = headOf(entry);
     const EntryHead key{head, old && old->key.head == head ? old->key.occurrence
                                                            : equalHeadsBefore(entries, head, recordNumber)};
@@ -91,7 +150,9 @@ StoreResult editLogEntry(ReminderStore &database, LogKind kind, int recordNumber
                 if (status)
                     status = EntryExtrasTable::makeRoom(db, path, kind, rideKey, key);
             }
-            return status ? EntryExtrasTable::put(db, path, kind, rideKey, key, extras) : status;
+            if (status)
+                status = EntryExtrasTable::put(db, path, kind, rideKey, key, extras);
+            return status ? OdometerShift::moveReminders(db, path, rideKey, shift) : status;
         });
     });
 }
@@ -103,12 +164,18 @@ StoreResult deleteLogEntry(ReminderStore &database, LogKind kind, int recordNumb
         return {StoreOutcome::NothingWritten, status};
     const LogEntry *gone = entryAt(entries, recordNumber);
     const std::optional<EntryHead> key = gone && !gone->marked ? std::optional(gone->key) : std::nullopt;
+    qint64 shift = 0;
+    const auto remove = [&](OdometerShift::Entries &after) { after.remove(kind, recordNumber); };
+    if (const FileStatus status = reminderShift(database, kind, rideKey, entries, gone, false, remove, shift); !status)
+        return {StoreOutcome::NothingWritten, status};
     StoreResult result = deleteLogEntry(kind, recordNumber, rideKey);
     if (!result.done())
         return result;
     const FileStatus removed = database.change(extrasChange(kind), 0, [&](QSqlDatabase &db) {
-        const FileStatus status = ImportNoteTable::forget(db, database.path(), kind);
-        return status && key ? EntryExtrasTable::remove(db, database.path(), kind, rideKey, *key) : status;
+        FileStatus status = ImportNoteTable::forget(db, database.path(), kind);
+        if (status && key)
+            status = EntryExtrasTable::remove(db, database.path(), kind, rideKey, *key);
+        return status && key ? OdometerShift::moveReminders(db, database.path(), rideKey, shift) : status;
     });
     if (!removed)
         return {StoreOutcome::WrittenWithWarning, StoreFiles::asWarning(removed), result.recordNumber};
@@ -132,6 +199,15 @@ StoreResult appendWithExtras(ReminderStore &database, LogKind kind, const std::v
     for (const LogEntry &entry : listed)
         if (!entry.marked)
             ++heads[entry.key.head];
+    const double rideKey = entries.front().RideKey;
+    const bool readings = std::any_of(extras.begin(), extras.end(), [](const EntryExtras &values) { return values.odometer.has_value(); });
+    qint64 shift = 0;
+    const auto addAll = [&](OdometerShift::Entries &after) {
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            after.add(kind, logEntry(entries[i], 0), i < extras.size() ? extras[i] : EntryExtras());
+    };
+    if (const FileStatus status = reminderShift(database, kind, rideKey, listed, nullptr, readings, addAll, shift); !status)
+        return {StoreOutcome::NothingWritten, status};
     std::vector<EntryHead> keys;
     keys.reserve(entries.size());
     for (const Record &entry : entries) {
@@ -143,11 +219,11 @@ StoreResult appendWithExtras(ReminderStore &database, LogKind kind, const std::v
         return database.change(extrasChange(kind), changeId, [&](QSqlDatabase &db) {
             FileStatus status;
             for (std::size_t i = 0; status && i < keys.size(); ++i)
-                status = EntryExtrasTable::put(db, database.path(), kind, entries[i].RideKey, keys[i],
+                status = EntryExtrasTable::put(db, database.path(), kind, rideKey, keys[i],
                                                i < extras.size() ? extras[i] : EntryExtras());
             if (status)
                 status = noteImport(db, database.path(), kind, entries.front().RideKey, int(entries.size()), digest);
-            return status;
+            return status ? OdometerShift::moveReminders(db, database.path(), rideKey, shift) : status;
         });
     });
 }

@@ -128,7 +128,10 @@ FileStatus removeRide(QSqlDatabase &database, const QString &fileName, double ri
     return run(database, fileName, changing(fileName), QStringLiteral("DELETE FROM entry_extra WHERE ride_key = ?"), {rideKey});
 }
 
-FileStatus readAll(QSqlDatabase &database, const QString &fileName, std::vector<Row> &rows)
+namespace {
+
+FileStatus readRows(QSqlDatabase &database, const QString &fileName, const QString &condition, const QVariantList &values,
+                    std::vector<Row> &rows)
 {
     rows.clear();
     bool holds = false;
@@ -136,8 +139,8 @@ FileStatus readAll(QSqlDatabase &database, const QString &fileName, std::vector<
         return status;
     QSqlQuery query;
     FileStatus status = run(database, fileName, QStringLiteral("read ") + fileName,
-                            QStringLiteral("SELECT %1 FROM entry_extra ORDER BY log, ride_key, head, occurrence").arg(Columns),
-                            {}, &query);
+                            QStringLiteral("SELECT %1 FROM entry_extra %2 ORDER BY log, ride_key, head, occurrence").arg(Columns, condition),
+                            values, &query);
     while (status && query.next()) {
         LogKind log = LogKind::Maintenance;
         if (!logKindFromIndex(query.value(0).toInt(), log))
@@ -146,6 +149,20 @@ FileStatus readAll(QSqlDatabase &database, const QString &fileName, std::vector<
                         extrasOf(query, 4)});
     }
     return status;
+}
+
+} // namespace
+
+FileStatus readAll(QSqlDatabase &database, const QString &fileName, std::vector<Row> &rows)
+{
+    return readRows(database, fileName, QString(), {}, rows);
+}
+
+FileStatus readReadings(QSqlDatabase &database, const QString &fileName, std::optional<double> rideKey, std::vector<Row> &rows)
+{
+    if (rideKey)
+        return readRows(database, fileName, QStringLiteral("WHERE odometer IS NOT NULL AND ride_key = ?"), {*rideKey}, rows);
+    return readRows(database, fileName, QStringLiteral("WHERE odometer IS NOT NULL"), {}, rows);
 }
 
 } // namespace EntryExtrasTable

@@ -89,5 +89,8 @@ struct Row
     EntryExtras extras;
 };
 FileStatus readAll(QSqlDatabase &database, const QString &fileName, std::vector<Row> &rows);
+// The rows that hold an odometer reading, of one ride or (no rideKey) of
+// every ride, in one query: what the rides' odometers need (see RideOdometer).
+FileStatus readReadings(QSqlDatabase &database, const QString &fileName, std::optional<double> rideKey, std::vector<Row> &rows);
 
 } // namespace EntryExtrasTable

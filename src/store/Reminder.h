@@ -13,8 +13,12 @@
 // when it was last done (`lastDoneDate`, `lastDoneMiles`); doing it counts
 // afresh from then. A measure that is not used holds a null date or 0.
 //
-// A ride's miles are the miles the program knows of it: the sum of its
-// gasoline log's miles travelled.
+// A ride's miles are what its odometer shows now (see RideOdometer): its
+// latest reading of any log plus the miles of the fill-ups since; without
+// readings, the reading when it was bought plus every fill-up's miles; with
+// neither, the sum of its gasoline log's miles. When a change moves a ride
+// from one of these to another, the store moves its reminders' miles with
+// it (see OdometerShift). The miles are in the ride's distance unit.
 struct Reminder
 {
     qint64 id = 0;      // its row in the reminders database; 0 until stored

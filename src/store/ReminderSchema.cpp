@@ -2,6 +2,7 @@
 
 #include "store/EntryExtras.h"
 #include "store/ImportNote.h"
+#include "store/ProgramSettings.h"
 #include "store/RideExtras.h"
 
 #include "platform/Identity.h"
@@ -65,6 +66,7 @@ const Addition Additions[] = {
       QStringLiteral("CREATE TABLE IF NOT EXISTS ride_deletion (ride_key REAL PRIMARY KEY)")}},
     {2, EntryExtrasTable::tables()},
     {3, RideExtrasTable::tables()},
+    {4, ProgramSettingsTable::tables()},
     {5, ImportNoteTable::tables()},
 };
 

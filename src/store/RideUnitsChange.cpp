@@ -4,6 +4,7 @@
 #include "data/WriteJournal.h"
 #include "store/EntryExtras.h"
 #include "store/ImportNote.h"
+#include "store/OdometerShift.h"
 #include "store/ReminderStore.h"
 #include "store/StoreFiles.h"
 
@@ -119,6 +120,27 @@ FileStatus convertReadings(QSqlDatabase &db, const QString &path, double rideKey
     return status;
 }
 
+// How far the ride's reminders move (see OdometerShift): only the reading
+// when bought, given or taken back, can move the odometer to another base
+// here.
+FileStatus reminderShift(const ReminderStore &database, double rideKey, const RideExtras &old, const RideExtras &units,
+                         const Factors &factors, qint64 &shift)
+{
+    shift = 0;
+    if (old.boughtOdometer.has_value() == units.boughtOdometer.has_value())
+        return {};
+    OdometerShift::Entries before;
+    const FileStatus status = OdometerShift::read(database, rideKey, before);
+    OdometerShift::Entries after = before;
+    after.bought = units.boughtOdometer;
+    for (OdometerShift::Entries::Entry &counted : after.entries) {
+        if (counted.kind == LogKind::Gas && !counted.entry.marked)
+            counted.entry.miles = convertedMiles(counted.entry.miles, factors.distance);
+    }
+    shift = OdometerShift::between(before, after);
+    return status;
+}
+
 } // namespace
 
 StoreResult changeRideUnits(ReminderStore &database, double rideKey, const RideExtras &units, UnitsChange change)
@@ -128,12 +150,20 @@ StoreResult changeRideUnits(ReminderStore &database, double rideKey, const RideE
     RideExtras old;
     if (FileStatus status = readRideExtras(database, rideKey, old); !status)
         return {StoreOutcome::NothingWritten, status};
-    const auto storeUnits = [&](QSqlDatabase &db) { return RideExtrasTable::put(db, database.path(), rideKey, units); };
+    const Factors factors = change == UnitsChange::Relabel
+                                ? Factors()
+                                : Factors{kilometresIn(old.distance) / kilometresIn(units.distance), litresIn(old.fuel) / litresIn(units.fuel)};
+    qint64 shift = 0;
+    if (FileStatus status = reminderShift(database, rideKey, old, units, factors, shift); !status)
+        return {StoreOutcome::NothingWritten, status};
+    const auto storeUnits = [&](QSqlDatabase &db) {
+        const FileStatus stored = RideExtrasTable::put(db, database.path(), rideKey, units);
+        return stored ? OdometerShift::moveReminders(db, database.path(), rideKey, shift) : stored;
+    };
     if (change == UnitsChange::Relabel) {
         const FileStatus status = database.change(QStringLiteral("store the units of a ride"), 0, storeUnits);
         return {status ? StoreOutcome::Written : StoreOutcome::NothingWritten, status};
     }
-    const Factors factors{kilometresIn(old.distance) / kilometresIn(units.distance), litresIn(old.fuel) / litresIn(units.fuel)};
 
     FileStatus status = StoreFiles::putBackPending();
     RecordFile<TripRecord> trips(DataFileKind::Trips);

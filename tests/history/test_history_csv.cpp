@@ -4,6 +4,7 @@
 #include "DemoWriter.h"
 #include "data/DataTestSupport.h"
 #include "history/CsvExport.h"
+#include "history/CsvFormatChoices.h"
 #include "history/CsvImport.h"
 #include "model/LogListing.h"
 #include "store/EntryCommands.h"
@@ -11,6 +12,7 @@
 #include "store/ReminderStore.h"
 #include "logs/LogTestSupport.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace LogTest;
@@ -31,6 +33,27 @@ QList<QByteArray> bytesOfRecords(const std::vector<Record> &records)
     for (const Record &record : records)
         bytes.append(encodeRecord(record));
     return bytes;
+}
+
+// The stored entries as "date|description or gallons|cost or miles".
+QStringList storedTexts(const CsvImport::Entries &entries)
+{
+    QStringList texts;
+    for (const ExpenseRecord &entry : entries.expenses)
+        texts << QStringLiteral("%1|%2|%3").arg(csvDate(entry.EntryDate), entry.Description, csvMoney(entry.Cost).remove(QRegularExpression("\\.?0+$")));
+    for (const TripRecord &entry : entries.trips)
+        texts << QStringLiteral("%1|%2|%3").arg(csvDate(entry.EntryDate), entry.Description).arg(entry.Miles);
+    for (const GasRecord &entry : entries.gas)
+        texts << QStringLiteral("%1|%2|%3").arg(csvDate(entry.EntryDate), csvNumber(entry.Gallons)).arg(entry.Miles);
+    return texts;
+}
+
+QStringList problemTexts(const CsvImport::Entries &entries)
+{
+    QStringList texts;
+    for (const CsvImport::Problem &problem : entries.problems)
+        texts << QStringLiteral("%1: %2").arg(problem.line).arg(problem.message);
+    return texts;
 }
 
 } // namespace
@@ -58,8 +81,10 @@ private slots:
         QTest::newRow("text after a closing quote") << "\"a\"b,c\r\nd" << QList<int>{1, 2}
                                                     << QList<QStringList>{{}, {"d"}}
                                                     << QStringList{"text follows a closing quote", ""};
-        QTest::newRow("quote never closed") << "a\r\n\"b,c\r\nd" << QList<int>{1, 2} << QList<QStringList>{{"a"}, {}}
-                                            << QStringList{"", "a quote is never closed"};
+        // A stray quote costs its own row, not the rest of the file.
+        QTest::newRow("quote never closed") << "a\r\n\"b,c\r\nd\r\ne" << QList<int>{1, 2, 3, 4}
+                                            << QList<QStringList>{{"a"}, {}, {"d"}, {"e"}}
+                                            << QStringList{"", "the quote opened on line 2 is never closed", "", ""};
     }
 
     void readsRows()
@@ -77,10 +102,146 @@ private slots:
         }
     }
 
-    void fileTextIsUtf8OrElseTheWindowsCodePage()
+    // A file is read whole in the encoding and with the delimiter it
+    // evidently uses, or in those the user picks; bytes not valid in the
+    // encoding give no rows but the line where they stop being valid.
+    void readsFilesInTheirEncodingAndDelimiter_data()
     {
-        QCOMPARE(csvFileText("\xEF\xBB\xBF" "caf\xC3\xA9"), QStringLiteral("café"));
-        QCOMPARE(csvFileText("caf\xE9 \x80"), QStringLiteral("café €"));
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("picked"); // a CsvEncoding, or -1 to detect it
+        QTest::addColumn<int>("encoding");
+        QTest::addColumn<QString>("delimiter");
+        QTest::addColumn<QStringList>("lastRow");
+        QTest::addColumn<int>("invalidLine");
+        const auto utf16 = [](const QString &text, bool littleEndian) {
+            QByteArray bytes = littleEndian ? QByteArray("\xFF\xFE") : QByteArray();
+            for (const QChar c : text)
+                bytes.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+            return bytes;
+        };
+        const int detect = -1;
+        const int utf8 = int(CsvEncoding::Utf8), cp1252 = int(CsvEncoding::Windows1252);
+        QTest::newRow("comma") << QByteArray("Date,Notes\r\n2026-02-05,a;b\r\n") << detect << utf8 << "," << QStringList{"2026-02-05", "a;b"} << 0;
+        QTest::newRow("semicolon, decimal commas") << QByteArray("Date;Cost\r\n05.02.2026;12,50\r\n") << detect << utf8 << ";"
+                                                   << QStringList{"05.02.2026", "12,50"} << 0;
+        QTest::newRow("tab") << QByteArray("Date\tCost\r\n2026-02-05\t1,234.50\r\n") << detect << utf8 << "\t"
+                             << QStringList{"2026-02-05", "1,234.50"} << 0;
+        QTest::newRow("quoted delimiters") << QByteArray("Date;Notes\r\n2026-02-05;\"Oil; filter\"\r\n2026-02-06;\"a\r\nb\"\r\n")
+                                           << detect << utf8 << ";" << QStringList{"2026-02-06", "a\r\nb"} << 0;
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF" "Date,Notes\r\n2026-02-05,Cr\xC3\xA8me") << detect << utf8 << ","
+                                        << QStringList{"2026-02-05", "Crème"} << 0;
+        QTest::newRow("UTF-16 LE with BOM") << utf16("Date;Notes\r\n2026-02-05;Crème €\r\n", true) << detect
+                                            << int(CsvEncoding::Utf16LE) << ";" << QStringList{"2026-02-05", "Crème €"} << 0;
+        QTest::newRow("UTF-16 LE without BOM") << utf16("Date,Notes\r\n2026-02-05,Crème\r\n", false) << detect
+                                               << int(CsvEncoding::Utf16LE) << "," << QStringList{"2026-02-05", "Crème"} << 0;
+        QTest::newRow("Windows-1252") << QByteArray("Date,Notes\r\n2026-02-05,Cr\xE8me \x80") << detect << cp1252 << ","
+                                      << QStringList{"2026-02-05", "Crème €"} << 0;
+        QTest::newRow("UTF-8 with a damaged byte") << QByteArray("Date,Notes\r\n2026-02-05,Cr\xC3\xA8me\r\n2026-02-06,Cr\xE8me\r\n")
+                                                   << detect << utf8 << "," << QStringList() << 3;
+        QTest::newRow("Windows-1252 picked as UTF-8") << QByteArray("Date,Notes\r\n2026-02-05,Cr\xE8me") << utf8 << utf8 << ","
+                                                      << QStringList() << 2;
+    }
+
+    void readsFilesInTheirEncodingAndDelimiter()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, picked);
+        QFETCH(int, encoding);
+        QFETCH(QString, delimiter);
+        QFETCH(QStringList, lastRow);
+        QFETCH(int, invalidLine);
+        const CsvImport::FileRows file =
+            CsvImport::readFile(bytes, picked < 0 ? std::nullopt : std::optional(CsvEncoding(picked)));
+        QCOMPARE(int(file.encoding), encoding);
+        QCOMPARE(file.undecodable ? file.undecodable->line : 0, invalidLine);
+        QCOMPARE(file.rows.empty() ? QStringList() : file.rows.back().cells, lastRow);
+        if (!lastRow.isEmpty())
+            QCOMPARE(QString(file.delimiter), delimiter);
+    }
+
+    // Each value is read exactly as its column writes it, or its row is left
+    // out with the reason: dates in the order the column needs, numbers with
+    // the decimal mark most of its cells need (the desktop's, en_US, when
+    // they leave it open), in every log.
+    void readsValuesAsTheirColumnWritesThem_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("problems");
+        QTest::newRow("ISO, with time and T") << 1 << "Date,Description,Cost\r\n2026-02-05,Oil,12.5\r\n2026-02-06T14:30,Oil,1\r\n"
+                                                      "2026-02-07 09:15:20,Oil,1\r\n2026/02/08,Oil,1\r\n"
+                                               << QStringList{"2026-02-05|Oil|12.5", "2026-02-06 14:30:00|Oil|1",
+                                                              "2026-02-07 09:15:20|Oil|1", "2026-02-08|Oil|1"}
+                                               << QStringList();
+        QTest::newRow("day first, a day above 12 decides") << 1 << "Date,Description,Cost\r\n05.02.2026,Oil,1\r\n13-02-26 8:05 PM,Oil,1\r\n"
+                                                           << QStringList{"2026-02-05|Oil|1", "2026-02-13 20:05:00|Oil|1"}
+                                                           << QStringList();
+        QTest::newRow("month first, a day above 12 decides") << 3 << "Date,Description,Miles\r\n02/05/2026,Coast,12\r\n02/13/2026,Alps,1\r\n"
+                                                             << QStringList{"2026-02-05|Coast|12", "2026-02-13|Alps|1"}
+                                                             << QStringList();
+        const QString mixed = "the dates are written both day first (line 2: \"13/05/2026\") and month first (line 3: "
+                              "\"05/13/2026\"), so none of them can be read";
+        QTest::newRow("both orders needed") << 1 << "Date,Description,Cost\r\n13/05/2026,Oil,1\r\n05/13/2026,Oil,1\r\n"
+                                            << QStringList()
+                                            << QStringList{"2: " + mixed, "3: " + mixed};
+        QTest::newRow("no such day, month names") << 2 << "Date,Description,Cost\r\n31/02/2026,Tyres,1\r\n\"March 15, 2009\",Tyres,1\r\n"
+                                                  << QStringList{"2009-03-15|Tyres|1"} << QStringList{"2: \"31/02/2026\" is no date"};
+        QTest::newRow("decimal comma, thousands") << 4 << "Date;Gallons;Miles\r\n2026-02-05;35,10;\"1.234\"\r\n2026-02-06;1.234,5;400\r\n"
+                                                  << QStringList{"2026-02-05|35.1|1234", "2026-02-06|1234.5|400"} << QStringList();
+        QTest::newRow("decimal point by the desktop, thousands") << 4 << "Date,Gallons,Miles\r\n2026-02-05,12,\"1,234\"\r\n"
+                                                                   "2026-02-06,1 000,\"2,500\"\r\n"
+                                                                 << QStringList{"2026-02-05|12|1234", "2026-02-06|1000|2500"}
+                                                                 << QStringList();
+        QTest::newRow("exponent, as the export writes tiny gallons") << 4 << "Date,Gallons,Miles\r\n2026-02-05,1e-05,3\r\n"
+                                                                     << QStringList{"2026-02-05|1e-05|3"} << QStringList();
+        QTest::newRow("money with symbols and separators") << 1 << "Date;Description;Cost\r\n2026-02-05;Oil;1'234,50 €\r\n"
+                                                                  "2026-02-06;Oil;-€12,5\r\n2026-02-07;Oil;(3,25)\r\n"
+                                                           << QStringList{"2026-02-05|Oil|1234.5", "2026-02-06|Oil|-12.5",
+                                                                          "2026-02-07|Oil|-3.25"}
+                                                           << QStringList();
+        QTest::newRow("gasoline cells not wholly numbers") << 4 << "Date,Gallons,Miles\r\n2026-02-05,12.5,300\r\n2026-02-06,12 gal,300\r\n"
+                                                                  "2026-02-07,\"35,10\",300\r\n2026-02-08,2023-01-05,300\r\n"
+                                                                  "2026-02-09,13.5,\"1,234.5.6\"\r\n"
+                                                           << QStringList{"2026-02-05|12.5|300"}
+                                                           << QStringList{"3: \"12 gal\" is no number",
+                                                                          "4: \"35,10\" is written with a decimal comma, but the "
+                                                                          "column's numbers have a decimal point",
+                                                                          "5: \"2023-01-05\" is no number", "6: \"1,234.5.6\" is no number"};
+        QTest::newRow("trip miles, cost") << 3 << "Date,Description,Miles\r\n2026-02-05,Coast,12 mi\r\n"
+                                          << QStringList() << QStringList{"2: \"12 mi\" is no number"};
+        QTest::newRow("cost") << 2 << "Date,Description,Cost\r\n2026-02-05,Tyres,about 12\r\n"
+                              << QStringList() << QStringList{"2: \"about 12\" is no amount of money"};
+    }
+
+    void readsValuesAsTheirColumnWritesThem()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, file);
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, problems);
+        LogKind log = LogKind::Maintenance;
+        QVERIFY(logKindFromIndex(kind, log));
+        const CsvImport::FileRows rows = CsvImport::readFile(file.toUtf8());
+        const CsvImport::Entries entries = CsvImport::readEntries(rows.rows, CsvImport::guessPlan(log, rows.rows), RideA);
+        QCOMPARE(storedTexts(entries), stored);
+        QCOMPARE(problemTexts(entries), problems);
+    }
+
+    // A column whose dates read as two different days offers both readings,
+    // the desktop's order first chosen; the pick decides every date.
+    void aDateColumnOfTwoReadingsIsReadAsPicked()
+    {
+        const std::vector<CsvRecord> rows = readCsv("Date,Description,Cost\r\n05/02/2026,Oil,1\r\n05/05/2026,Oil,1\r\n");
+        CsvImport::Plan plan = CsvImport::guessPlan(LogKind::Maintenance, rows, QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(plan.dateOrder, CsvValues::DateOrder::DayFirst);
+        const std::vector<CsvImport::FormatChoice> choices = CsvImport::formatChoices(rows, plan, 0);
+        QCOMPARE(choices.size(), std::size_t(2));
+        QCOMPARE(choices[0].text, "Day first: 05/02/2026 is 5 February 2026");
+        QCOMPARE(choices[1].text, "Month first: 05/02/2026 is 2 May 2026");
+        QCOMPARE(storedTexts(CsvImport::readEntries(rows, plan, RideA)), (QStringList{"2026-02-05|Oil|1", "2026-05-05|Oil|1"}));
+        CsvImport::setFormat(plan, 0, choices[1].value);
+        QCOMPARE(storedTexts(CsvImport::readEntries(rows, plan, RideA)), (QStringList{"2026-05-02|Oil|1", "2026-05-05|Oil|1"}));
     }
 
     void exportWritesPlainValues()
@@ -158,13 +319,13 @@ private slots:
         QTest::addColumn<QString>("row");
         QTest::addColumn<QString>("problem");
         QTest::newRow("no date") << 1 << ",Oil,12,"  << "A date entry is required";
-        QTest::newRow("no date at all") << 1 << "13/45/2009,Oil,12," << "I don't understand 13/45/2009 as being a valid date.";
+        QTest::newRow("no date at all") << 1 << "13/45/2009,Oil,12," << "\"13/45/2009\" is no date";
         QTest::newRow("no description") << 3 << "2009-03-15, ,12," << "Some kind of description is required";
         QTest::newRow("marker") << 2 << "2009-03-15,$Killed$,12," << "\"$Killed$\" cannot be used as a description: the program marks deleted entries with it.";
-        QTest::newRow("no gallons") << 4 << "2009-03-15,abc,12," << "A 'Gallons' entry is required.";
+        QTest::newRow("no gallons") << 4 << "2009-03-15,abc,12," << "\"abc\" is no number";
         QTest::newRow("no miles") << 4 << "2009-03-15,12,," << "A 'Miles Travelled' entry is required.";
         QTest::newRow("cost no number") << 1 << "2009-03-15,Oil,about 12," << "\"about 12\" is no amount of money";
-        QTest::newRow("miles no number") << 3 << "2009-03-15,Trip,far," << "\"far\" is no number of miles";
+        QTest::newRow("miles no number") << 3 << "2009-03-15,Trip,far," << "\"far\" is no number";
         QTest::newRow("too long") << 1 << "2009-03-15," + QString(61, 'x') + ",1," << "the description are longer than 60 characters";
         QTest::newRow("code page") << 1 << "2009-03-15,Öl 油,1," << "the description hold \"油\", which the data files cannot store";
         QTest::newRow("control") << 1 << "2009-03-15,Oil\x01,1," << "the description hold a control character";
@@ -215,7 +376,7 @@ private slots:
                 // An export of every ride is read for one ride by its Ride column.
                 const std::vector<CsvFile> csv = withRideColumn ? csvExport(rides, true) : csvExport({ride}, false);
                 auto import = [&](LogKind kind) {
-                    const std::vector<CsvRecord> rows = readCsv(fileNamed(csv, csvFileName(kind)).text);
+                    const std::vector<CsvRecord> rows = CsvImport::readFile(fileNamed(csv, csvFileName(kind)).text.toUtf8()).rows;
                     CsvImport::Plan plan = CsvImport::guessPlan(kind, rows);
                     [&] { QCOMPARE(CsvImport::ridesOf(rows, plan).isEmpty(), !withRideColumn); }();
                     plan.ride = QString::number(ride.rideNumber);

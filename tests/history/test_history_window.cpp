@@ -9,13 +9,16 @@
 #include "ride/RideWindowSupport.h"
 #include "support/UserFileFaults.h"
 #include "support/WhenOpen.h"
+#include "ui/QorButton.h"
 
 #include <QAbstractEventDispatcher>
 #include <QChartView>
+#include <QComboBox>
 #include <QListWidget>
 #include <QScatterSeries>
 #include <QScrollArea>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolTip>
 
@@ -151,6 +154,43 @@ private slots:
         QCOMPARE(DataTest::bytesOf("Trip.Dat"), before);
         QVERIFY(!undo->isEnabled());
         QVERIFY(window.entriesImported());
+    }
+
+    // The window shows the encoding, delimiter and readings it found; a pick
+    // of another reading or encoding reads the file again, and an encoding the
+    // file is not valid in reads none of it.
+    void theImportShowsHowItReadsTheFileAndFollowsThePicks()
+    {
+        QTemporaryDir folder;
+        const QString csv = folder.filePath(QStringLiteral("gasoline.csv"));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Date;Gallons;Miles;Notes\r\n05/02/2026;35,10;1.234;\r\n06/02/2026;12,5;300;Cr\xE8me\r\n");
+        file.close();
+        ImportWindow import(LogTest::RideA, 1, QStringLiteral("1998 Honda"), csv);
+        auto *encoding = import.findChild<QComboBox *>("cboEncoding");
+        auto *dates = import.findChild<QComboBox *>("cboFormat(0)");
+        auto *preview = import.findChild<QTableWidget *>("tblPreview");
+        auto *problems = import.findChild<QListWidget *>("lstProblems");
+        QCOMPARE(encoding->currentText(), QStringLiteral("Windows-1252 (detected)"));
+        QCOMPARE(import.findChild<QComboBox *>("cboDelimiter")->currentText(), QStringLiteral("Semicolon (detected)"));
+        QCOMPARE(dates->accessibleName(), QStringLiteral("How the Date column is written"));
+        QCOMPARE(dates->currentText(), QStringLiteral("Month first: 05/02/2026 is 2 May 2026"));
+        QCOMPARE(import.findChild<QLabel *>("lblReading")->text(),
+                 QStringLiteral("Read as: Date: month first (by the desktop's settings: 05/02/2026 is 2 May 2026); "
+                                "Gallons: decimal comma (as its values show); "
+                                "Miles: decimal comma (as the file's other numbers show: 1.234 is 1234)"));
+        QCOMPARE(preview->item(0, 0)->text(), QStringLiteral("05/02/2026"));
+        QCOMPARE(preview->item(1, 3)->text(), QStringLiteral("Crème"));
+
+        dates->setCurrentIndex(dates->findText(QStringLiteral("Day first"), Qt::MatchStartsWith));
+        QCOMPARE(preview->item(0, 0)->text(), QStringLiteral("02/05/2026"));
+
+        encoding->setCurrentIndex(encoding->findText(QStringLiteral("UTF-8")));
+        QCOMPARE(problems->item(0)->text(),
+                 QStringLiteral("Line 3: the file is not valid UTF-8 from here on, so none of it is read; pick its encoding above"));
+        QCOMPARE(preview->rowCount(), 0);
+        QVERIFY(!import.findChild<QorButton *>("cmdImport")->isEnabled());
     }
 
     void theCommandIsHiddenWithoutARide()

@@ -5,6 +5,8 @@
 #include "model/LogEntryRecords.h"
 #include "model/LogKindInfo.h"
 
+#include "support/ProgramCurrency.h"
+
 #include <QTest>
 
 using namespace DataTest;
@@ -177,9 +179,29 @@ private slots:
         LogEntryRequest costEdit = request(LogKind::Maintenance, EntryMode::Editing, 1);
         costEdit.cells = {"03/15/2009", "Oil change", "$12.00"};
         QCOMPARE(LogEntryForm::initialFields(costEdit)[2], QStringLiteral("$12.00"));
-        QVERIFY(LogEntryForm::amountStartsWithDollar(LogEntryForm::initialFields(costEdit)));
+        QCOMPARE(LogEntryForm::amountWithoutSymbol(LogEntryForm::initialFields(costEdit)[2]), QStringLiteral("12.00"));
         costEdit.mode = EntryMode::Adding;
         QCOMPARE(LogEntryForm::initialFields(costEdit), EntryFields());
+    }
+
+    // Save writes the amount back without "$" or the program's symbol on
+    // the side it is written on.
+    void saveTakesTheSymbolOffTheAmount_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("dollar") << "$12.00" << "12.00";
+        QTest::newRow("symbol after") << "12,50 \u20AC" << "12,50";
+        QTest::newRow("no symbol") << "12.00" << "12.00";
+        QTest::newRow("symbol on the other side") << "\u20AC12" << "\u20AC12";
+    }
+
+    void saveTakesTheSymbolOffTheAmount()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        ProgramCurrency euro(ProgramCurrency::of(QStringLiteral("\u20AC"), Currency::Side::After, true));
+        QCOMPARE(LogEntryForm::amountWithoutSymbol(typed), saved);
     }
 
     void notesGaugeHasAOnePercentFloor()

@@ -1,5 +1,6 @@
 #include "data/DateValue.h"
 #include "platform/ValueFormats.h"
+#include "support/ProgramCurrency.h"
 
 #include <QTest>
 
@@ -138,6 +139,63 @@ private slots:
         // What is shown reads back as the same amount.
         const QLocale german(QStringLiteral("de_DE"));
         QCOMPARE(moneyFromText(moneyText(-12345000, german), german), std::optional<Money>(-12345000));
+    }
+
+    // The currency a locale writes amounts in, as the program's default.
+    void currencyFromTheLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<bool>("after");
+        QTest::addColumn<bool>("spaced");
+        QTest::newRow("en_US") << "en_US" << "$" << false << false;
+        QTest::newRow("C, which has none") << "C" << "$" << false << false;
+        QTest::newRow("de_DE") << "de_DE" << "\u20AC" << true << true;
+        QTest::newRow("en_GB") << "en_GB" << "\u00A3" << false << false;
+        QTest::newRow("fr_FR") << "fr_FR" << "\u20AC" << true << true;
+        QTest::newRow("en_IN") << "en_IN" << "\u20B9" << false << false;
+        QTest::newRow("nl_NL") << "nl_NL" << "\u20AC" << false << true;
+    }
+
+    void currencyFromTheLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, symbol);
+        QFETCH(bool, after);
+        QFETCH(bool, spaced);
+        const Currency side = ProgramCurrency::of(symbol, after ? Currency::Side::After : Currency::Side::Before, spaced);
+        QCOMPARE(Currency::ofLocale(locale == QStringLiteral("C") ? QLocale::c() : QLocale(locale)), side);
+    }
+
+    // The program's currency on its side of the amount, the locale's
+    // separators within it, the sign in front of both.
+    void moneyInTheProgramCurrency_data()
+    {
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<bool>("after");
+        QTest::addColumn<bool>("spaced");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<qint64>("amount");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("pound") << "\u00A3" << false << false << "en_US" << qint64{12345000} << "\u00A31,234.50";
+        QTest::newRow("negative") << "\u00A3" << false << false << "en_US" << qint64{-125000} << "-\u00A312.50";
+        QTest::newRow("euro after") << "\u20AC" << true << true << "de_DE" << qint64{-12345000} << "-1.234,50\u00A0\u20AC";
+        QTest::newRow("after, no blank") << "kr" << true << false << "en_US" << qint64{125000} << "12.50kr";
+        QTest::newRow("before with a blank") << "CHF" << false << true << "en_US" << qint64{125000} << "CHF\u00A012.50";
+    }
+
+    void moneyInTheProgramCurrency()
+    {
+        QFETCH(QString, symbol);
+        QFETCH(bool, after);
+        QFETCH(bool, spaced);
+        QFETCH(QString, locale);
+        QFETCH(qint64, amount);
+        QFETCH(QString, text);
+        ProgramCurrency currency(ProgramCurrency::of(symbol, after ? Currency::Side::After : Currency::Side::Before, spaced));
+        QCOMPARE(moneyText(amount, QLocale(locale)), text);
+        // What is shown reads back as the same amount.
+        QCOMPARE(moneyFromText(text, QLocale(locale)), std::optional<Money>(amount));
     }
 
     void oneDecimal_data()

@@ -1,5 +1,6 @@
 #include "data/DateValue.h"
 #include "platform/ValueFormats.h"
+#include "support/ProgramCurrency.h"
 
 #include <QTest>
 
@@ -7,6 +8,13 @@
 #include <limits>
 
 using namespace ValueFormats;
+
+namespace {
+
+// No amount, in a table of amounts.
+constexpr qint64 NoAmount = std::numeric_limits<qint64>::min();
+
+} // namespace
 
 // Reading what users type: dates, numbers, money and the leading number.
 class TestValueReading : public QObject
@@ -176,7 +184,7 @@ private slots:
         QTest::newRow("empty") << "";
         QTest::newRow("symbol alone") << "$";
         QTest::newRow("sign alone") << "-";
-        QTest::newRow("misplaced separator") << "1,23";
+        QTest::newRow("misplaced separator") << "1,23,4";
         QTest::newRow("unit after") << "12.5 gal";
         QTest::newRow("open parenthesis") << "($12.50";
         QTest::newRow("two signs") << "--5";
@@ -208,6 +216,47 @@ private slots:
         QVERIFY(!isNumericText(QStringLiteral("1,234.50"), german));
         const QLocale french(QStringLiteral("fr_FR"));
         QCOMPARE(numberFromText(QStringLiteral("1 234,50"), french), std::optional(1234.5));
+    }
+
+    // Amounts typed with the program's currency symbol on either side, and
+    // with either decimal separator where the other cannot be a thousands
+    // separator; the program's currency here is the euro, written after.
+    void moneyWithEitherSeparator_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("money"); // NoAmount: no amount
+        QTest::newRow("en_US, comma before cents") << "en_US" << "12,50" << qint64{125000};
+        QTest::newRow("en_US, one decimal") << "en_US" << "1,5" << qint64{15000};
+        QTest::newRow("en_US, two digits") << "en_US" << "1,23" << qint64{12300};
+        QTest::newRow("en_US, four decimals") << "en_US" << "1,2345" << qint64{12345};
+        QTest::newRow("en_US, thousands stay") << "en_US" << "1,234" << qint64{12340000};
+        QTest::newRow("en_US, euro after") << "en_US" << "12,50 \u20AC" << qint64{125000};
+        QTest::newRow("en_US, euro before") << "en_US" << "\u20AC12.50" << qint64{125000};
+        QTest::newRow("en_US, dollar still") << "en_US" << "-$12,50" << qint64{-125000};
+        QTest::newRow("en_US, no-break blank") << "en_US" << "1,234.50\u00A0\u20AC" << qint64{12345000};
+        QTest::newRow("de_DE, point before cents") << "de_DE" << "12.50" << qint64{125000};
+        QTest::newRow("de_DE, thousands stay") << "de_DE" << "1.234" << qint64{12340000};
+        QTest::newRow("de_DE, as written") << "de_DE" << "1.234,50 \u20AC" << qint64{12345000};
+        QTest::newRow("fr_FR, point before cents") << "fr_FR" << "12.50 \u20AC" << qint64{125000};
+        QTest::newRow("fr_FR, a thousand or a decimal") << "fr_FR" << "1.234" << NoAmount;
+        QTest::newRow("en_US, both separators swapped") << "en_US" << "1.234,50" << NoAmount;
+        QTest::newRow("en_US, other separator twice") << "en_US" << "1,23,45" << NoAmount;
+        QTest::newRow("en_US, other separator and exponent") << "en_US" << "1,5e3" << NoAmount;
+        QTest::newRow("en_US, nothing after it") << "en_US" << "12," << NoAmount;
+        QTest::newRow("en_US, two symbols") << "en_US" << "\u20AC12.50 \u20AC" << NoAmount;
+        QTest::newRow("en_US, another currency") << "en_US" << "12.50 kr" << NoAmount;
+    }
+
+    void moneyWithEitherSeparator()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(qint64, money);
+        ProgramCurrency euro(ProgramCurrency::of(QStringLiteral("\u20AC"), Currency::Side::After, true));
+        const std::optional<Money> expected = money != NoAmount ? std::optional<Money>(money) : std::nullopt;
+        QCOMPARE(moneyFromText(text, QLocale(locale)), expected);
+        QCOMPARE(numberFromText(text, QLocale(locale)).has_value(), expected.has_value());
     }
 
     void moneyIsReadExactly_data()

@@ -10,7 +10,10 @@
 #include "ride/MainWindowLogs.h"
 #include "ride/RideUnitsWindow.h"
 #include "ride/frmMain.h"
+#include "store/ProgramSettings.h"
+#include "store/ReminderStore.h"
 #include "support/FirstActivation.h"
+#include "support/ProgramCurrency.h"
 #include "ui/ModalRun.h"
 #include "ui/QorButton.h"
 
@@ -186,6 +189,55 @@ private slots:
         showRide(RideB);
         QCOMPARE(column(4, 2), QStringList{QStringLiteral("300   (30.0)")});
         QCOMPARE(ui().lblTotal[4]->text(), QStringLiteral(" Total Gallons: 10.0 "));
+    }
+
+    // The currency chosen under "Units..." is every ride's from then on, kept
+    // in Torqal.db: the lists, their totals and the ride's price show it.
+    void theCurrencyChangesEveryAmountShown()
+    {
+        RideRecord ride;
+        ride.RideKey = RideA;
+        ride.PricePaid = 274500000;
+        writeFileOf<RideRecord>("Torqal.Dat", {ride});
+        writeFileOf<ExpenseRecord>("Maint.Dat", {expense(RideA, day(2009, 5, 2), "Tires", 4500000, "")});
+        ProgramCurrency keep;
+        state().CurrentRide = 1;
+        window->rides().view.ShowRide(1);
+        QCOMPARE(ui().fieldText(RideFields::PricePaidBox), QStringLiteral("$27,450.00"));
+        ui().MainTab->setCurrentIndex(6);
+        ModalScript script([](QDialog &dialog) {
+            auto &units = static_cast<RideUnitsWindow &>(dialog);
+            units.currencySymbol()->setText(QStringLiteral("\u20AC"));
+            units.currencyWritten()->setCurrentIndex(3);
+            QCOMPARE(units.currencyWritten()->currentText(), QStringLiteral("1,234.50\u00A0\u20AC"));
+            units.accept();
+        });
+        QTest::mouseClick(ui().cmdRideUnits, Qt::LeftButton);
+        QCOMPARE(column(1, 2), QStringList{QStringLiteral("450.00\u00A0\u20AC")});
+        QCOMPARE(ui().lblTotal[1]->text(), QStringLiteral(" Total Cost: 450.00\u00A0\u20AC"));
+        QCOMPARE(ui().fieldText(RideFields::PricePaidBox), QStringLiteral("27,450.00\u00A0\u20AC"));
+        const ReminderStore database(ReminderStore::FileName, ReminderStore::Access::ReadOnly);
+        QCOMPARE(Store::currencyOf(database).symbol, QStringLiteral("\u20AC"));
+    }
+
+    // The currency kept in Torqal.db is taken once the window is on screen,
+    // and the amounts it showed before are written in it.
+    void theStoredCurrencyIsTakenAtStart()
+    {
+        window.reset();
+        ProgramCurrency keep;
+        RideRecord ride;
+        ride.RideKey = RideA;
+        ride.PricePaid = 274500000;
+        writeFileOf<RideRecord>("Torqal.Dat", {ride});
+        {
+            ReminderStore database(ReminderStore::FileName);
+            QVERIFY(Store::putCurrency(database, {QStringLiteral("\u20AC"), Currency::Side::After, true}));
+        }
+        window = std::make_unique<frmMain>();
+        window->show();
+        QVERIFY(WaitForFirstActivation(*window));
+        QTRY_COMPARE(ui().fieldText(RideFields::PricePaidBox), QStringLiteral("27,450.00\u00A0\u20AC"));
     }
 
     void showingARideFillsTheFourTabs()

@@ -1,11 +1,13 @@
 // The values an entry holds beyond its record, in Torqal.db: they follow
 // their entry through the store's commands and never pass to another one.
 
-#include "support/ExtrasSupport.h"
+#include "logs/LogTestSupport.h"
+#include "support/ReminderSupport.h"
 
 #include "store/EntryCommands.h"
 #include "store/LogEntryDelete.h"
 #include "store/LogScan.h"
+#include "store/OdometerShift.h"
 #include "store/ReminderStore.h"
 #include "store/RideExtras.h"
 #include "store/RideUnitsChange.h"
@@ -14,7 +16,48 @@
 
 using namespace DataTest;
 using namespace LogTest;
-using namespace ExtrasTest;
+
+namespace {
+
+EntryExtras odometer(qint64 reading, bool partial = false)
+{
+    EntryExtras extras;
+    extras.odometer = reading;
+    extras.partial = partial;
+    return extras;
+}
+
+// The odometer reading of each of the ride's fill-ups in file order, 0 for
+// one without extras.
+QList<qint64> readings(const ReminderStore &database, double rideKey = RideA)
+{
+    StoreRead<std::vector<LogEntry>> entries = Store::scanLog(LogKind::Gas, rideKey);
+    ExtrasByHead extras;
+    if (!entries.status || !Store::readEntryExtras(database, LogKind::Gas, rideKey, extras))
+        return {-1};
+    std::sort(entries.value.begin(), entries.value.end(),
+              [](const LogEntry &a, const LogEntry &b) { return a.recordNumber < b.recordNumber; });
+    QList<qint64> values;
+    for (const LogEntry &entry : entries.value)
+        values << extras.value(entry.key).odometer.value_or(0);
+    return values;
+}
+
+// What each of the ride's reminders has left to go, as its odometer stands.
+QList<qint64> milesLeft(const ReminderStore &database, double rideKey = RideA)
+{
+    OdometerShift::Entries entries;
+    QList<Reminder> reminders;
+    if (!OdometerShift::read(database, rideKey, entries) || !database.remindersOf(rideKey, reminders))
+        return {-1};
+    const qint64 now = entries.odometer().now(entries.bought);
+    QList<qint64> left;
+    for (const Reminder &reminder : reminders)
+        left << (reminder.repeating ? reminder.lastDoneMiles + reminder.everyMiles : reminder.atMiles) - now;
+    return left;
+}
+
+} // namespace
 
 class TestEntryExtras : public QObject
 {
@@ -147,6 +190,54 @@ private slots:
         QVERIFY(Store::changeRideUnits(database, RideA, metric, Store::UnitsChange::Relabel).done());
         QCOMPARE(bytesOf("Gas.Dat"), before);
         QCOMPARE(readings(database), QList<qint64>{1000});
+    }
+
+    // A command that moves the ride's odometer from the fill-ups' sum to
+    // readings, or back, moves its reminders with it: what is left to go
+    // stays. A reading within one base moves the odometer, not the reminders.
+    void remindersStayWhenTheOdometerChangesBase_data()
+    {
+        QTest::addColumn<int>("firstLog"); // of the first reading
+        QTest::newRow("a fill-up's") << int(LogKind::Gas);
+        QTest::newRow("a service's") << int(LogKind::Maintenance);
+    }
+    void remindersStayWhenTheOdometerChangesBase()
+    {
+        QFETCH(int, firstLog);
+        const LogKind kind = LogKind(firstLog);
+        WorkingFolder folder;
+        ReminderStore database(ReminderStore::FileName);
+        QVERIFY(Store::addLogEntry(database, LogKind::Gas, gas(RideA, day(2020, 1, 1), 10, 300), {}).done());
+        QVERIFY(Store::addLogEntry(database, LogKind::Gas, gas(RideA, day(2020, 2, 1), 300, 9700), {}).done());
+        Reminder oil = ReminderTest::ofRide(ReminderTest::every(0, 5000, QDate(2020, 1, 1), 9000), RideA);
+        Reminder inspection = ReminderTest::ofRide(ReminderTest::once(QDate(), 12000), RideA);
+        Reminder otherRide = ReminderTest::ofRide(ReminderTest::once(QDate(), 12000), RideB);
+        QVERIFY(database.add(oil) && database.add(inspection) && database.add(otherRide));
+        const QList<qint64> left{4000, 2000};
+        QCOMPARE(milesLeft(database), left);
+
+        const LogRecord first = kind == LogKind::Gas ? LogRecord(gas(RideA, day(2020, 3, 1), 10, 200))
+                                                     : LogRecord(expense(RideA, day(2020, 3, 1), "Service", 100));
+        QVERIFY(Store::addLogEntry(database, kind, first, odometer(50200)).done());
+        QCOMPARE(milesLeft(database), left);
+        const int fillUps = kind == LogKind::Gas ? 3 : 2;
+        QVERIFY(Store::addLogEntry(database, LogKind::Gas, gas(RideA, day(2020, 4, 1), 10, 300), odometer(50500)).done());
+        QCOMPARE(milesLeft(database), (QList<qint64>{3700, 1700}));
+        QVERIFY(Store::deleteLogEntry(database, LogKind::Gas, fillUps + 1, RideA).done());
+        QCOMPARE(milesLeft(database), left);
+
+        QVERIFY(Store::deleteLogEntry(database, kind, kind == LogKind::Gas ? 3 : 1, RideA).done());
+        QCOMPARE(milesLeft(database), left);
+        QList<Reminder> stored;
+        QVERIFY(database.remindersOf(RideA, stored));
+        QCOMPARE(stored, (QList<Reminder>{oil, inspection}));
+        QCOMPARE(milesLeft(database, RideB), QList<qint64>{12000});
+
+        // The reading when bought, given to a ride without readings.
+        RideExtras bought;
+        bought.boughtOdometer = 30000;
+        QVERIFY(Store::changeRideUnits(database, RideA, bought, Store::UnitsChange::Relabel).done());
+        QCOMPARE(milesLeft(database), left);
     }
 };
 

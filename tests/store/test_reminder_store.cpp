@@ -1,3 +1,4 @@
+#include "store/ProgramSettings.h"
 #include "store/ReminderStore.h"
 #include "support/ReminderSupport.h"
 
@@ -204,6 +205,56 @@ private slots:
         database.close();
         database = QSqlDatabase();
         QSqlDatabase::removeDatabase(QStringLiteral("look"));
+    }
+
+    // The currency in a file an older Torqal wrote, which has no table for
+    // it: none is read there, not even by a reader that may not add it; the
+    // first program that may write adds the table, keeps the reminders, and
+    // the currency stored reads back, also read only.
+    // A stored symbol this program would not read back is none.
+    void currencyIsKeptInAFileOfTheOlderLayout()
+    {
+        {
+            Reminder oil = ofRide(every(6, 0, QDate(2024, 1, 31)), RideA);
+            ReminderStore created(path());
+            QVERIFY(created.add(oil));
+        }
+        {
+            QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("older"));
+            database.setDatabaseName(path());
+            QVERIFY(database.open());
+            QVERIFY(QSqlQuery(database).exec(QStringLiteral("DROP TABLE program_setting")));
+            QVERIFY(QSqlQuery(database).exec(QStringLiteral("DELETE FROM layout_addition WHERE number = 4")));
+            database.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("older"));
+        const auto stored = [this](ReminderStore::Access access) {
+            const ReminderStore database(path(), access);
+            std::optional<Currency> currency;
+            return database.isOpen() && Store::readCurrency(database, currency) ? currency : std::optional<Currency>(Currency());
+        };
+        QCOMPARE(stored(ReminderStore::Access::ReadOnly), std::optional<Currency>());
+        Currency euro;
+        euro.symbol = QStringLiteral("\u20AC");
+        euro.side = Currency::Side::After;
+        euro.spaced = true;
+        {
+            ReminderStore database(path());
+            QVERIFY(Store::putCurrency(database, euro));
+            QCOMPARE(remindersOf(database, RideA).size(), 1);
+        }
+        QCOMPARE(stored(ReminderStore::Access::ReadWrite), std::optional(euro));
+        QCOMPARE(stored(ReminderStore::Access::ReadOnly), std::optional(euro));
+        {
+            ReminderStore database(path());
+            QVERIFY(database.change(QStringLiteral("spoil"), 0, [](QSqlDatabase &db) {
+                QSqlQuery(db).exec(QStringLiteral("UPDATE program_setting SET value = '12' WHERE name = 'currency_symbol'"));
+                return FileStatus();
+            }));
+        }
+        QCOMPARE(stored(ReminderStore::Access::ReadOnly), std::optional<Currency>());
+        QCOMPARE(Store::currencyOf(ReminderStore(path(), ReminderStore::Access::ReadOnly), QLocale(QStringLiteral("en_GB"))).symbol,
+                 QStringLiteral("\u00A3"));
     }
 
     // Another program's lock: after a short wait the store gives up and says so.

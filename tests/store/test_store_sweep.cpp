@@ -28,6 +28,7 @@
 #include "store/LogEntryWrite.h"
 #include "store/LogScan.h"
 #include "store/PicturePaths.h"
+#include "store/ProgramSettings.h"
 #include "store/ReminderChanges.h"
 #include "store/ReminderStore.h"
 #include "store/RideDelete.h"
@@ -205,6 +206,16 @@ StoreResult undoImport()
     return Store::undoLastImport(database, LogKind::Gas, ride(2).RideKey);
 }
 
+StoreResult storeCurrency()
+{
+    ReminderStore database(ReminderStore::FileName);
+    Currency euro;
+    euro.symbol = QStringLiteral("EUR");
+    euro.side = Currency::Side::After;
+    const FileStatus stored = Store::putCurrency(database, euro);
+    return {stored ? StoreOutcome::Written : StoreOutcome::NothingWritten, stored};
+}
+
 // (Should Torqal.db not open, the window says the reminders cannot be used,
 // and a deletion then is one of the ride file alone, swept above.)
 StoreResult deleteRideWithReminders()
@@ -249,6 +260,7 @@ const Command commands[] = {
     {"edit a fill-up with its odometer reading", editFillUpWithValues, garageWithFillUpValues, false, false, "Gas.Dat"},
     {"convert a ride's units", convertRideUnits, garageWithFillUpValues, false, false, "Gas.Dat"},
     {"undo an import", undoImport, garageWithImport, false, false, "Gas.Dat"},
+    {"store the currency", storeCurrency, garageWithReminders, false, false, ""},
 };
 
 // How a run is stopped at its fault point.
@@ -415,6 +427,10 @@ QByteArray remindersNow()
     RideExtras units;
     (void)Store::readRideExtras(reminders, ride(2).RideKey, units);
     text += QStringLiteral("units %1 %2\n").arg(int(units.distance)).arg(int(units.fuel)).toUtf8();
+    std::optional<Currency> currency;
+    (void)Store::readCurrency(reminders, currency);
+    if (currency)
+        text += QStringLiteral("currency %1 %2 %3\n").arg(currency->symbol).arg(int(currency->side)).arg(currency->spaced).toUtf8();
     return text;
 }
 

@@ -159,6 +159,22 @@ FileStatus RecordFileBase::flush()
     return {};
 }
 
+FileStatus RecordFileBase::cutAfter(int count)
+{
+    if (!isOpen())
+        return notOpen(QStringLiteral("write"));
+    if (!m_writable)
+        return FileStatus::systemFailure(QStringLiteral("write"), name(), m_readOnlyReason);
+    if (m_endsInPartialRecord)
+        return refusedAsDamaged(QStringLiteral("write"));
+    if (count < 0 || count > m_count)
+        return FileStatus::failure(name(), QStringLiteral("Could not write %1: there is no record %2").arg(name()).arg(count));
+    if (SystemCalls::ftruncate(m_fd, static_cast<off_t>(count) * recordLength()) != 0)
+        return FileStatus::systemFailure(QStringLiteral("write"), name(), errno);
+    m_count = static_cast<qint16>(count);
+    return {};
+}
+
 FileStatus RecordFileBase::undoPartialWrite(off_t offset, qint64 written, qint64 oldFileLength, const std::vector<char> &oldBytes)
 {
     if (written == 0)

@@ -73,6 +73,10 @@ public:
     FileStatus byteLength(qint64 &length);
     // Flushes what was written to disk. The file must be open.
     FileStatus flush();
+    // Cuts the file after record `count`, taking the records after it off
+    // its end in one step. The file must be open; refused for a damaged
+    // file, as every write is.
+    FileStatus cutAfter(int count);
     // Reads records 1 to count() in order, a megabyte at a time, calling
     // visit(number, bytes) for each (a cut-short last record filled up with
     // zeros) until visit returns false. The file must be open.

@@ -160,12 +160,14 @@ public:
         fits = true;
         for (const WriteJournal::Overwrite &overwrite : note.overwrites) {
             QByteArray present(overwrite.oldBytes.size(), '\0');
-            if (SystemCalls::readUpTo(fd, present.data(), present.size(), static_cast<off_t>(overwrite.offset)) < 0) {
+            const qint64 got = SystemCalls::readUpTo(fd, present.data(), present.size(), static_cast<off_t>(overwrite.offset));
+            if (got < 0) {
                 read = FileStatus::systemFailure(QStringLiteral("read"), note.fileName, errno);
                 break;
             }
-            // A write cut short leaves the record part new, part old.
-            for (qsizetype i = 0; fits && i < present.size(); ++i)
+            // A write cut short leaves the record part new, part old; the
+            // bytes of records cut off reach only as far as the file does.
+            for (qsizetype i = 0; fits && i < got; ++i)
                 fits = present[i] == overwrite.oldBytes[i] || (i < overwrite.newBytes.size() && present[i] == overwrite.newBytes[i]);
         }
         SystemCalls::close(fd);
@@ -288,6 +290,21 @@ FileStatus WriteJournal::noteOverwrite(RecordFileBase &file, int number, const c
     if (status)
         status = file.readBytes(number, oldBytes.data());
     note.overwrites << Overwrite{qint64(number - 1) * file.recordLength(), oldBytes, QByteArray(newBytes, file.recordLength())};
+    return status;
+}
+
+FileStatus WriteJournal::noteCut(RecordFileBase &file, int records)
+{
+    Q_ASSERT(!m_begun);
+    FileStatus status;
+    Note &note = noteOf(file, status);
+    const qint64 cut = qint64(records) * file.recordLength();
+    QByteArray oldBytes(cut, '\0');
+    const int first = int(note.newLength / file.recordLength()) - records + 1;
+    for (int n = 0; status && n < records; ++n)
+        status = file.readBytes(first + n, oldBytes.data() + qint64(n) * file.recordLength());
+    note.newLength -= cut;
+    note.overwrites << Overwrite{note.newLength, oldBytes, QByteArray()};
     return status;
 }
 

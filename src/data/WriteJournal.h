@@ -14,7 +14,7 @@ class RecordFileBase;
 //
 // Before a command writes into the data files, it notes how to put back
 // every byte it is about to change: the length of each file it appends to,
-// and the present bytes of each record it writes over. begin() writes that
+// and the present bytes of each record it writes over or cuts off. begin() writes that
 // down in the journal file Torqal.jnl and flushes it to disk; only then does
 // the command write. commit() flushes the data files and removes the
 // journal: that removal is the moment the command is done.
@@ -33,7 +33,8 @@ class RecordFileBase;
 //
 // A journal is put back only when each of its files is as the command could
 // have left it (its length between the old and the new one, each record
-// written over holding old or new bytes). Otherwise a program that does not
+// written over holding old or new bytes, each one cut off holding its old
+// bytes as far as the file still reaches). Otherwise a program that does not
 // know the journal has changed the files since, and putting bytes back would
 // damage its work: the journal is then set aside as "Torqal-<n>.jnl" and the
 // files are left as they are.
@@ -53,6 +54,9 @@ public:
     // Notes that record `number` of the open file is about to be written
     // over with `newBytes` (recordLength() bytes).
     FileStatus noteOverwrite(RecordFileBase &file, int number, const char *newBytes);
+    // Notes that the last `records` records of the open file are about to be
+    // cut off its end: putting back writes their bytes back after the rest.
+    FileStatus noteCut(RecordFileBase &file, int records);
 
     // A change that writes a second store as well (Torqal.db) counts as done
     // once that store holds `changeId`, written there in the same transaction

@@ -5,6 +5,7 @@
 #include "history/HistoryChartPainter.h"
 #include "history/HistoryChartView.h"
 #include "history/HistorySummary.h"
+#include "history/ImportUndoCommand.h"
 #include "history/ImportWindow.h"
 #include "platform/BusyPointer.h"
 #include "platform/FileDialog.h"
@@ -92,6 +93,9 @@ HistoryWindow::HistoryWindow(RideHistory history, const ShownRide &shown, QWidge
                                        QStringLiteral(" The ride and its logs as CSV files for a spreadsheet "));
     auto *importButton = HistoryButtons::make(this, QStringLiteral("cmdImportCsv"), QStringLiteral("Import CSV into a log..."),
                                        QStringLiteral(" New entries of one log from a CSV file "));
+    undoImport_ = HistoryButtons::make(this, QStringLiteral("cmdUndoImport"), QStringLiteral("&Undo the last import"),
+                                       QStringLiteral(" Remove the entries the last import added to a log of this ride, "
+                                                      "while that log is unchanged since "));
     auto *closeButton = HistoryButtons::make(this, QStringLiteral("cmdClose"), QStringLiteral("Close"),
                                       QStringLiteral(" Back to the ride "));
     connect(savePdfButton, &QorButton::Click, this, &HistoryWindow::savePdf);
@@ -102,10 +106,11 @@ HistoryWindow::HistoryWindow(RideHistory history, const ShownRide &shown, QWidge
         choice.exec(exportButton->mapToGlobal(QPoint(0, exportButton->height())));
     });
     connect(importButton, &QorButton::Click, this, &HistoryWindow::importCsv);
+    connect(undoImport_, &QorButton::Click, this, &HistoryWindow::undoImport);
     connect(closeButton, &QorButton::Click, this, &QDialog::accept);
 
     auto *commands = new QHBoxLayout;
-    for (QorButton *button : {savePdfButton, exportButton, importButton})
+    for (QorButton *button : {savePdfButton, exportButton, importButton, undoImport_})
         commands->addWidget(button);
     commands->addStretch(1);
     commands->addWidget(closeButton);
@@ -136,6 +141,7 @@ void HistoryWindow::showHistory()
     figures_ = HistoryCharts::figuresOf(history_);
     fillCharts();
     fillSummary();
+    offerUndo();
 }
 
 void HistoryWindow::fillCharts()
@@ -254,6 +260,21 @@ void HistoryWindow::importCsv()
         return;
     entriesImported_ = true;
     logsChanged();
+}
+
+void HistoryWindow::undoImport()
+{
+    if (database_ && ImportUndoCommand::run(this, *database_, history_.ride.RideKey)) {
+        entriesImported_ = true;
+        logsChanged();
+    } else {
+        offerUndo();
+    }
+}
+
+void HistoryWindow::offerUndo()
+{
+    undoImport_->setEnabled(ImportUndoCommand::offered(database_, history_.ride.RideKey));
 }
 
 void HistoryWindow::logsChanged()

@@ -16,12 +16,12 @@ class QorButton;
 
 // "History of <ride>": the ride's charts and summary on pages of their own,
 // and the commands that save its history as a PDF, export it as CSV and
-// import a CSV file into one of its logs. Other capabilities add pages of
+// import a CSV file into one of its logs, and to undo the last import. Other capabilities add pages of
 // their own with addPage().
 //
 // The window reads the ride's history from the data files again after an
-// import; it writes to them only through the import, after the user
-// confirmed it.
+// import; it writes to them only through the import and its undo, after
+// the user confirmed it.
 class HistoryWindow : public QDialog
 {
     Q_OBJECT
@@ -46,6 +46,7 @@ public:
     void savePdf();
     void exportCsv(bool everyRide);
     void importCsv();
+    void undoImport();
     void saveChart(HistoryCharts::Chart chart);
 
 signals:
@@ -57,6 +58,7 @@ private:
     void showHistory();
     void fillCharts();
     void fillSummary();
+    void offerUndo();
 
     ReminderStore *database_;
     ShownRide shown_;
@@ -68,4 +70,5 @@ private:
     std::array<QVBoxLayout *, HistoryCharts::ChartCount> chartBoxes_{};
     std::array<QorButton *, HistoryCharts::ChartCount> saveChartButtons_{};
     QLabel *summary_ = nullptr;
+    QorButton *undoImport_ = nullptr;
 };

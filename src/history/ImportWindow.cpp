@@ -1,6 +1,7 @@
 #include "history/ImportWindow.h"
 
 #include "backup/BackupGuard.h"
+#include "history/CsvDuplicates.h"
 #include "history/CsvExport.h"
 #include "history/CsvFormatChoices.h"
 #include "history/HistoryButtons.h"
@@ -107,6 +108,11 @@ ImportWindow::ImportWindow(double rideKey, int rideNumber, const QString &rideNa
     header_ = new QCheckBox(QStringLiteral("The first row &names the columns"));
     header_->setObjectName(QStringLiteral("chkHeader"));
     grid->addWidget(header_, 2, 2, 1, 2);
+    skipDuplicates_ = new QCheckBox(QStringLiteral("&Skip rows already in the log"));
+    skipDuplicates_->setObjectName(QStringLiteral("chkSkipDuplicates"));
+    skipDuplicates_->setToolTip(QStringLiteral(" Rows with the date, amounts and description of an entry already in the log are left out "));
+    skipDuplicates_->setChecked(true);
+    grid->addWidget(skipDuplicates_, 7, 2, 1, 2);
     std::tie(rideLabel_, ride_) = labelled(QStringLiteral("Rows of &ride:"), QStringLiteral("cboRide"), 7, 0);
 
     for (int field = 0; field < 4; ++field) {
@@ -166,6 +172,7 @@ ImportWindow::ImportWindow(double rideKey, int rideNumber, const QString &rideNa
             setLog(kind);
     });
     connect(header_, &QCheckBox::toggled, this, &ImportWindow::planChanged);
+    connect(skipDuplicates_, &QCheckBox::toggled, this, &ImportWindow::refresh);
     connect(ride_, &QComboBox::currentIndexChanged, this, &ImportWindow::planChanged);
 }
 
@@ -276,6 +283,9 @@ void ImportWindow::formatChanged(int field)
 void ImportWindow::refresh()
 {
     entries_ = CsvImport::readEntries(rows_, plan_, rideKey_);
+    const StoreRead<std::size_t> skipped = skipDuplicates_->isChecked()
+                                               ? CsvImport::leaveOutDuplicates(entries_, plan_.kind, rideKey_, database_)
+                                               : StoreRead<std::size_t>();
     if (undecodable_)
         entries_.problems.insert(entries_.problems.begin(), *undecodable_);
     const QString reading = CsvImport::formatSummary(rows_, plan_);
@@ -299,6 +309,12 @@ void ImportWindow::refresh()
         outcome += QStringLiteral(" %1 of other rides %2 not read.")
                        .arg(entries_.otherRides == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(entries_.otherRides),
                             entries_.otherRides == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+    if (!skipped.status)
+        outcome += QStringLiteral(" Rows already in the log could not be looked for: ") + skipped.status.message() + u'.';
+    else if (skipped.value > 0)
+        outcome += QStringLiteral(" %1 already in the log %2 skipped.")
+                       .arg(skipped.value == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(skipped.value),
+                            skipped.value == 1 ? QStringLiteral("is") : QStringLiteral("are"));
     outcome_->setText(outcome);
     import_->setEnabled(entries_.count() > 0);
 }
@@ -307,7 +323,9 @@ void ImportWindow::refresh()
 StoreResult ImportWindow::append() const
 {
     const std::vector<EntryExtras> &extras = entries_.extras;
-    if (extras.empty()) {
+    // Through Torqal.db whenever it can be used, which notes the import so
+    // that it can be undone.
+    if (extras.empty() && (!database_ || !database_->isOpen())) {
         switch (plan_.kind) {
         case LogKind::Maintenance:
         case LogKind::Goodies:

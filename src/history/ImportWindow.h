@@ -27,7 +27,8 @@ class QorButton;
 // and, for a file of every ride, the ride whose rows it reads (the shown
 // ride's number where the file has it);
 // the window shows the first entries as they will be stored and lists the
-// rows it leaves out with their line numbers. Nothing is written until the
+// rows it leaves out with their line numbers; rows already in the log are
+// skipped unless the user includes them. Nothing is written until the
 // user presses Import; then every entry is appended at once, as the entry
 // editor appends one, or none when the log cannot take them all.
 class ImportWindow : public QDialog
@@ -86,6 +87,7 @@ private:
     QLabel *rideLabel_ = nullptr;
     QComboBox *ride_ = nullptr;
     QCheckBox *header_ = nullptr;
+    QCheckBox *skipDuplicates_ = nullptr;
     std::array<QComboBox *, 4> columns_{};
     std::array<QLabel *, 4> fieldLabels_{};
     std::array<QComboBox *, 4> formats_{};

@@ -1,5 +1,6 @@
 #include "store/EntryCommands.h"
 
+#include "store/ImportUndo.h"
 #include "store/LogEntryDelete.h"
 #include "store/LogScan.h"
 #include "store/OdometerShift.h"
@@ -112,7 +113,9 @@ StoreResult addLogEntry(ReminderStore &database, LogKind kind, const LogRecord &
     const EntryHead key{head, equalHeadsBefore(entries, head, 0)};
     return addLogEntry(kind, entry, [&](quint64 changeId) {
         return database.change(extrasChange(kind), changeId, [&](QSqlDatabase &db) {
-            const FileStatus status = EntryExtrasTable::put(db, database.path(), kind, rideKey, key, extras);
+            FileStatus status = ImportNoteTable::forget(db, database.path(), kind);
+            if (status)
+                status = EntryExtrasTable::put(db, database.path(), kind, rideKey, key, extras);
             return status ? OdometerShift::moveReminders(db, database.path(), rideKey, shift) : status;
         });
     });
@@ -141,8 +144,8 @@ StoreResult editLogEntry(ReminderStore &database, LogKind kind, int recordNumber
     return editLogEntry(kind, recordNumber, entry, [&](quint64 changeId) {
         return database.change(extrasChange(kind), changeId, [&](QSqlDatabase &db) {
             const QString &path = database.path();
-            FileStatus status;
-            if (old && old->key != key && !old->marked) {
+            FileStatus status = ImportNoteTable::forget(db, path, kind);
+            if (status && old && old->key != key && !old->marked) {
                 status = EntryExtrasTable::remove(db, path, kind, rideKey, old->key);
                 if (status)
                     status = EntryExtrasTable::makeRoom(db, path, kind, rideKey, key);
@@ -166,11 +169,13 @@ StoreResult deleteLogEntry(ReminderStore &database, LogKind kind, int recordNumb
     if (const FileStatus status = reminderShift(database, kind, rideKey, entries, gone, false, remove, shift); !status)
         return {StoreOutcome::NothingWritten, status};
     StoreResult result = deleteLogEntry(kind, recordNumber, rideKey);
-    if (!result.done() || !key)
+    if (!result.done())
         return result;
     const FileStatus removed = database.change(extrasChange(kind), 0, [&](QSqlDatabase &db) {
-        const FileStatus removedRow = EntryExtrasTable::remove(db, database.path(), kind, rideKey, *key);
-        return removedRow ? OdometerShift::moveReminders(db, database.path(), rideKey, shift) : removedRow;
+        FileStatus status = ImportNoteTable::forget(db, database.path(), kind);
+        if (status && key)
+            status = EntryExtrasTable::remove(db, database.path(), kind, rideKey, *key);
+        return status && key ? OdometerShift::moveReminders(db, database.path(), rideKey, shift) : status;
     });
     if (!removed)
         return {StoreOutcome::WrittenWithWarning, StoreFiles::asWarning(removed), result.recordNumber};
@@ -209,12 +214,15 @@ StoreResult appendWithExtras(ReminderStore &database, LogKind kind, const std::v
         const quint64 head = recordHead(entry);
         keys.push_back({head, heads[head]++});
     }
+    const QByteArray digest = importDigest(entries);
     return append([&](quint64 changeId) {
         return database.change(extrasChange(kind), changeId, [&](QSqlDatabase &db) {
             FileStatus status;
             for (std::size_t i = 0; status && i < keys.size(); ++i)
                 status = EntryExtrasTable::put(db, database.path(), kind, rideKey, keys[i],
                                                i < extras.size() ? extras[i] : EntryExtras());
+            if (status)
+                status = noteImport(db, database.path(), kind, entries.front().RideKey, int(entries.size()), digest);
             return status ? OdometerShift::moveReminders(db, database.path(), rideKey, shift) : status;
         });
     });

@@ -29,7 +29,9 @@ StoreResult deleteLogEntry(ReminderStore &database, LogKind kind, int recordNumb
 
 // Appends new entries of one ride to their log with their extras (`extras`
 // in the same order), as appendLogEntries does: every entry and its extras,
-// or none.
+// or none. The append is an import, noted so that it can be taken back (see
+// undoLastImport) until the log changes again; add, edit and delete above
+// forget the log's note in their own change.
 StoreResult appendLogEntries(ReminderStore &database, LogKind kind, const std::vector<ExpenseRecord> &entries,
                              const std::vector<EntryExtras> &extras);
 StoreResult appendLogEntries(ReminderStore &database, const std::vector<TripRecord> &entries,

@@ -1,6 +1,7 @@
 #include "store/ReminderSchema.h"
 
 #include "store/EntryExtras.h"
+#include "store/ImportNote.h"
 #include "store/ProgramSettings.h"
 #include "store/RideExtras.h"
 
@@ -66,6 +67,7 @@ const Addition Additions[] = {
     {2, EntryExtrasTable::tables()},
     {3, RideExtrasTable::tables()},
     {4, ProgramSettingsTable::tables()},
+    {5, ImportNoteTable::tables()},
 };
 
 } // namespace

@@ -56,7 +56,8 @@ struct Addition
 // reminders go once the ride is gone from the ride file; 2, the values of
 // log entries that the data files cannot hold (EntryExtrasTable); 3, the
 // units of each ride (RideExtrasTable); 4, the program's settings kept with
-// its data, the currency (ProgramSettingsTable).
+// its data, the currency (ProgramSettingsTable); 5, the last import into
+// each log (ImportNoteTable).
 std::span<const Addition> additions();
 
 // Runs the additions the file has not had, each in a transaction of its own

@@ -2,6 +2,7 @@
 
 #include "platform/Identity.h"
 #include "store/EntryExtras.h"
+#include "store/ImportNote.h"
 #include "store/RideExtras.h"
 #include "store/SqlFailure.h"
 
@@ -249,6 +250,8 @@ FileStatus ReminderStore::removeRide(double rideKey)
             status = EntryExtrasTable::removeRide(database, m_path, rideKey);
         if (status)
             status = RideExtrasTable::removeRide(database, m_path, rideKey);
+        if (status)
+            status = ImportNoteTable::forgetRide(database, m_path, rideKey);
         return status ? run(database, QStringLiteral("DELETE FROM ride_deletion WHERE ride_key = ?"), {rideKey}) : status;
     });
 }

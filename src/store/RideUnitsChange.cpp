@@ -3,6 +3,7 @@
 #include "data/RecordFile.h"
 #include "data/WriteJournal.h"
 #include "store/EntryExtras.h"
+#include "store/ImportNote.h"
 #include "store/OdometerShift.h"
 #include "store/SqlFailure.h"
 #include "store/ReminderStore.h"
@@ -218,6 +219,14 @@ StoreResult changeRideUnits(ReminderStore &database, double rideKey, const RideE
             moved = convertReadings(db, path, rideKey, factors.distance);
         if (moved)
             moved = convertReminders(db, path, rideKey, factors.distance);
+        // The ride's imports hold values in the old units; a log file
+        // rewritten here has changed, whichever ride's import it notes.
+        if (moved)
+            moved = ImportNoteTable::forgetRide(db, path, rideKey);
+        if (moved && !tripRewrites.empty())
+            moved = ImportNoteTable::forget(db, path, LogKind::Trips);
+        if (moved && !gasRewrites.empty())
+            moved = ImportNoteTable::forget(db, path, LogKind::Gas);
         return moved ? storeUnits(db) : moved;
     };
     FileStatus warning;

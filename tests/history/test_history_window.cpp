@@ -3,6 +3,8 @@
 
 #include "history/HistoryWindow.h"
 #include "history/ImportWindow.h"
+#include "store/ReminderStore.h"
+#include "ui/QorButton.h"
 #include "logs/LogTestSupport.h"
 #include "ride/RideWindowSupport.h"
 #include "support/UserFileFaults.h"
@@ -106,6 +108,52 @@ private slots:
 
         world.click(world.ui().cmdRideEdit);
         QVERIFY(!world.ui().cmdRideHistory->isVisible());
+    }
+
+    // The same file imported twice adds nothing the second time; the undo
+    // asks, removes the import's entries and is then offered no more.
+    void anImportIsSkippedWhenRepeatedAndUndoneOnRequest()
+    {
+        World world;
+        const RideRecord civic = threeRides.first();
+        writeFileOf<RideRecord>("Torqal.Dat", {civic});
+        writeFileOf<TripRecord>("Trip.Dat", {LogTest::trip(civic.RideKey, LogTest::day(2009, 1, 1), QStringLiteral("Before"), 50)});
+        const QByteArray before = DataTest::bytesOf("Trip.Dat");
+        const QString csv = world.folder.path() + QStringLiteral("/trips.csv");
+        DataTest::writeBytes(csv, "Date,Description,Miles,Notes\r\n2009-03-01,Coast road,120,\r\n2009-03-02,Hills,80,\r\n");
+        ReminderStore database(ReminderStore::FileName);
+        const StoreRead<RideHistory> history = Store::readRideHistory(1);
+        HistoryWindow window(history.value, ShownRide{QStringLiteral("1998 Honda"), {}, {}, {}}, nullptr, &database);
+        auto *undo = window.findChild<QorButton *>("cmdUndoImport");
+        QVERIFY(!undo->isEnabled());
+
+        QStringList outcomes;
+        for (int time = 0; time < 2; ++time) {
+            world.dialog.choose(csv);
+            whenOpen<ImportWindow>(this, [&](ImportWindow &import) {
+                outcomes << import.findChild<QLabel *>("lblOutcome")->text();
+                if (time == 0)
+                    import.confirm();
+                else
+                    import.reject();
+            });
+            window.importCsv();
+        }
+        QCOMPARE(outcomes.size(), 2);
+        QVERIFY2(outcomes[1].startsWith(QStringLiteral("0 entries will be added")), qPrintable(outcomes[1]));
+        QVERIFY2(outcomes[1].endsWith(QStringLiteral("2 rows already in the log are skipped.")), qPrintable(outcomes[1]));
+        QCOMPARE(recordsIn<TripRecord>("Trip.Dat").size(), 3);
+        QVERIFY(undo->isEnabled());
+
+        world.messages.answer(MessageBox::Button::No);
+        emit undo->Click();
+        QCOMPARE(world.messages.last().text, QStringLiteral("Remove the 2 entries imported on 03/15/2009 from the 'Trips' log?"));
+        QCOMPARE(recordsIn<TripRecord>("Trip.Dat").size(), 3);
+        world.messages.answer(MessageBox::Button::Yes);
+        emit undo->Click();
+        QCOMPARE(DataTest::bytesOf("Trip.Dat"), before);
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(window.entriesImported());
     }
 
     // The window shows the encoding, delimiter and readings it found; a pick

@@ -195,11 +195,12 @@ private slots:
         QVERIFY(QSqlQuery(database).exec(QStringLiteral("DROP TABLE layout_addition")));
         QVERIFY(QSqlQuery(database).exec(QStringLiteral("DROP TABLE finished_change")));
         std::vector<ReminderSchema::Addition> steps(ReminderSchema::additions().begin(), ReminderSchema::additions().end());
-        steps.push_back({int(steps.size()) + 1, {QStringLiteral("CREATE TABLE part (id INTEGER PRIMARY KEY)"), QStringLiteral("NOT SQL")}});
+        const int last = steps.back().number;
+        steps.push_back({last + 1, {QStringLiteral("CREATE TABLE part (id INTEGER PRIMARY KEY)"), QStringLiteral("NOT SQL")}});
         QVERIFY(!ReminderSchema::addTables(database, path(), steps));
         QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'finished_change'")), 1);
         QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'part'")), 0);
-        QCOMPARE(scalar(QStringLiteral("SELECT max(number) FROM layout_addition")), int(steps.size()) - 1);
+        QCOMPARE(scalar(QStringLiteral("SELECT max(number) FROM layout_addition")), last);
         QCOMPARE(scalar(QStringLiteral("PRAGMA user_version")), int(ReminderSchema::migrations().size()));
         database.close();
         database = QSqlDatabase();

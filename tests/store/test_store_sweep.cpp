@@ -1,5 +1,5 @@
 // Every command that writes the data files (add, edit and delete a ride; add,
-// edit and delete a log entry; an import of many entries; a picture copied
+// edit and delete a log entry; an import of many entries and its undo; a picture copied
 // into the data folder and set; the start's recovery of a scratch file and
 // of a journal; a reminder marked done with its maintenance entry, and a
 // ride deleted with its reminders, both of which write Torqal.db as well),
@@ -23,6 +23,7 @@
 #include "data/SystemCalls.h"
 #include "data/WriteJournal.h"
 #include "store/EntryCommands.h"
+#include "store/ImportUndo.h"
 #include "store/LogEntryDelete.h"
 #include "store/LogEntryWrite.h"
 #include "store/LogScan.h"
@@ -174,6 +175,37 @@ StoreResult convertRideUnits()
     return Store::changeRideUnits(database, ride(2).RideKey, metric, Store::UnitsChange::Convert);
 }
 
+// The garage with three fill-ups of ride 2 imported after its own, the
+// first with its odometer reading. Imported once, then written from its
+// bytes for every run (Torqal.db's making waits for the disk many times).
+void garageWithImport()
+{
+    static FolderState imported;
+    if (imported.isEmpty()) {
+        Garage::write();
+        {
+            ReminderStore database(ReminderStore::FileName);
+            EntryExtras values;
+            values.odometer = 42000;
+            QVERIFY(Store::appendLogEntries(database, std::vector<GasRecord>{gas(301, ride(2).RideKey), gas(302, ride(2).RideKey),
+                                                                             gas(303, ride(2).RideKey)},
+                                            {values})
+                        .done());
+        }
+        for (const QString &name : QDir().entryList(QDir::Files))
+            imported[name] = bytesOf(name);
+        return;
+    }
+    for (auto file = imported.cbegin(); file != imported.cend(); ++file)
+        writeBytes(file.key(), file.value());
+}
+
+StoreResult undoImport()
+{
+    ReminderStore database(ReminderStore::FileName);
+    return Store::undoLastImport(database, LogKind::Gas, ride(2).RideKey);
+}
+
 StoreResult storeCurrency()
 {
     ReminderStore database(ReminderStore::FileName);
@@ -227,6 +259,7 @@ const Command commands[] = {
     {"add a reminder", addReminder, garageWithReminders, false, false, ""},
     {"edit a fill-up with its odometer reading", editFillUpWithValues, garageWithFillUpValues, false, false, "Gas.Dat"},
     {"convert a ride's units", convertRideUnits, garageWithFillUpValues, false, false, "Gas.Dat"},
+    {"undo an import", undoImport, garageWithImport, false, false, "Gas.Dat"},
     {"store the currency", storeCurrency, garageWithReminders, false, false, ""},
 };
 
@@ -385,6 +418,12 @@ QByteArray remindersNow()
     for (const EntryExtrasTable::Row &row : values)
         text += QStringLiteral("values %1 %2 %3 %4\n").arg(row.rideKey).arg(row.entry.head).arg(row.entry.occurrence)
                     .arg(row.extras.odometer.value_or(-1)).toUtf8();
+    for (LogKind kind : AllLogKinds) {
+        std::optional<ImportNote> note;
+        (void)reminders.read([&](QSqlDatabase &database) { return ImportNoteTable::read(database, reminders.path(), kind, note); });
+        if (note)
+            text += QStringLiteral("import %1 %2 %3\n").arg(logIndex(kind)).arg(note->first).arg(note->count).toUtf8();
+    }
     RideExtras units;
     (void)Store::readRideExtras(reminders, ride(2).RideKey, units);
     text += QStringLiteral("units %1 %2\n").arg(int(units.distance)).arg(int(units.fuel)).toUtf8();

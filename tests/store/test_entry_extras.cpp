@@ -2,6 +2,7 @@
 // their entry through the store's commands and never pass to another one.
 
 #include "logs/LogTestSupport.h"
+#include "support/ExtrasSupport.h"
 #include "support/ReminderSupport.h"
 
 #include "store/EntryCommands.h"
@@ -16,32 +17,9 @@
 
 using namespace DataTest;
 using namespace LogTest;
+using namespace ExtrasTest;
 
 namespace {
-
-EntryExtras odometer(qint64 reading, bool partial = false)
-{
-    EntryExtras extras;
-    extras.odometer = reading;
-    extras.partial = partial;
-    return extras;
-}
-
-// The odometer reading of each of the ride's fill-ups in file order, 0 for
-// one without extras.
-QList<qint64> readings(const ReminderStore &database, double rideKey = RideA)
-{
-    StoreRead<std::vector<LogEntry>> entries = Store::scanLog(LogKind::Gas, rideKey);
-    ExtrasByHead extras;
-    if (!entries.status || !Store::readEntryExtras(database, LogKind::Gas, rideKey, extras))
-        return {-1};
-    std::sort(entries.value.begin(), entries.value.end(),
-              [](const LogEntry &a, const LogEntry &b) { return a.recordNumber < b.recordNumber; });
-    QList<qint64> values;
-    for (const LogEntry &entry : entries.value)
-        values << extras.value(entry.key).odometer.value_or(0);
-    return values;
-}
 
 // What each of the ride's reminders has left to go, as its odometer stands.
 QList<qint64> milesLeft(const ReminderStore &database, double rideKey = RideA)

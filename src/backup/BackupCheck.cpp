@@ -140,8 +140,15 @@ private:
         QCryptographicHash hash(QCryptographicHash::Sha256);
         qint64 size = 0;
         bool written = true;
+        bool overrun = false;
         QString problem;
         const bool read = m_reader.read(file.name, [&](const char *bytes, qint64 length) {
+            // A crafted archive cannot fill the disk: no more than the
+            // manifest gives is written.
+            if (length > file.size - size) {
+                overrun = true;
+                return false;
+            }
             written = out.write(bytes, length) == length;
             hash.addData(QByteArrayView(bytes, length));
             size += length;
@@ -152,6 +159,10 @@ private:
             written = false;
         if (!written) {
             cannotRead(QStringLiteral("Could not write %1: %2").arg(path, out.error() != QFileDevice::NoError ? out.errorString() : systemText(errno)));
+            return false;
+        }
+        if (overrun) {
+            refused(QStringLiteral("%1 in it is larger than its manifest says").arg(file.name));
             return false;
         }
         if (!read) {

@@ -160,6 +160,7 @@ private slots:
         QTest::newRow("another program's zip") << "foreign" << "holds no manifest";
         QTest::newRow("a file the manifest does not list") << "extra" << "which its manifest does not list";
         QTest::newRow("a data file cut short") << "cut" << "Gas.Dat in it does not hold whole records";
+        QTest::newRow("a file larger than listed") << "larger" << "Maint.Dat in it is larger than its manifest says";
     }
     void damagedArchiveIsRefusedAndNothingChanges()
     {
@@ -179,6 +180,8 @@ private slots:
                 entries.remove(QStringLiteral("Maint.Dat"));
             else if (damage == QLatin1String("extra"))
                 entries[QStringLiteral("Pictures/stray.jpg")] = "x";
+            else if (damage == QLatin1String("larger"))
+                entries[QStringLiteral("Maint.Dat")].append(QByteArray(1 << 20, '\0'));
             writeArchive(damaged, entries);
         }
         if (damage == QLatin1String("cut")) {

@@ -106,12 +106,6 @@ FileStatus readRideExtras(const ReminderStore &database, double rideKey, RideExt
     return database.read([&](QSqlDatabase &db) { return RideExtrasTable::read(db, database.path(), rideKey, extras); });
 }
 
-FileStatus putRideExtras(ReminderStore &database, double rideKey, const RideExtras &extras)
-{
-    return database.change(QStringLiteral("store the units of a ride"), 0,
-                           [&](QSqlDatabase &db) { return RideExtrasTable::put(db, database.path(), rideKey, extras); });
-}
-
 StoreResult addRide(ReminderStore *database, const RideRecord &ride, const RideExtras &extras)
 {
     if (!database || extras == RideExtras())

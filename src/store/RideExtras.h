@@ -56,8 +56,6 @@ namespace Store {
 
 // The ride's extras; a ride without any has the defaults.
 FileStatus readRideExtras(const ReminderStore &database, double rideKey, RideExtras &extras);
-// Stores them for the ride, replacing what it had.
-FileStatus putRideExtras(ReminderStore &database, double rideKey, const RideExtras &extras);
 
 // Adds the ride (see addRide) with its extras, one command; extras of the
 // defaults need no Torqal.db, and without one the ride is added alone.

@@ -42,6 +42,22 @@ std::optional<QString> sectionOpened(const CsvRecord &row)
     return words(first).join(QString());
 }
 
+// Where the section's rows begin and end.
+std::pair<std::size_t, std::size_t> sectionSpan(const std::vector<CsvRecord> &rows, const QString &section)
+{
+    if (section.isEmpty())
+        return {0, rows.size()};
+    std::size_t first = rows.size();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::optional<QString> opened = sectionOpened(rows[i]);
+        if (opened && first < rows.size())
+            return {first, i};
+        if (opened && *opened == section)
+            first = i + 1;
+    }
+    return {std::min(first, rows.size()), rows.size()};
+}
+
 } // namespace
 
 QString columnName(const QString &cell)
@@ -86,20 +102,14 @@ std::optional<FuelUnit> fuelUnitIn(const QString &cell)
 
 std::vector<CsvRecord> sectionRows(const std::vector<CsvRecord> &rows, const QString &section)
 {
-    if (section.isEmpty())
-        return rows;
-    std::vector<CsvRecord> table;
-    bool inside = false;
-    for (const CsvRecord &row : rows) {
-        if (const std::optional<QString> opened = sectionOpened(row)) {
-            if (inside)
-                break;
-            inside = *opened == section;
-        } else if (inside) {
-            table.push_back(row);
-        }
-    }
-    return table;
+    const auto [first, last] = sectionSpan(rows, section);
+    return std::vector<CsvRecord>(rows.begin() + qsizetype(first), rows.begin() + qsizetype(last));
+}
+
+const CsvRecord *sectionHeader(const std::vector<CsvRecord> &rows, const QString &section)
+{
+    const auto [first, last] = sectionSpan(rows, section);
+    return first < last ? &rows[first] : nullptr;
 }
 
 std::optional<DistanceUnit> sectionsDistanceUnit(const std::vector<CsvRecord> &rows, const QStringList &names)

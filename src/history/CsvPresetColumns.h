@@ -29,6 +29,8 @@ std::optional<FuelUnit> fuelUnitIn(const QString &cell);
 // in lower case are `section`, up to the next such row. All the rows for no
 // section.
 std::vector<CsvRecord> sectionRows(const std::vector<CsvRecord> &rows, const QString &section);
+// The first of them, the section's header; none for a section without rows.
+const CsvRecord *sectionHeader(const std::vector<CsvRecord> &rows, const QString &section);
 
 // The distance unit a column of one of the names states in the header of
 // any section of the file.

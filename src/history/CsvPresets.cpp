@@ -95,7 +95,7 @@ std::vector<CsvPreset> presets()
     all.push_back({QStringLiteral("Drivvo"), {drivvoFuel, drivvoService, drivvoExpense}});
 
     // Spritmonitor's exports, separated by semicolons: fuelings ("Date"
-    // day first, "Odometer", "Trip", "Quantity", "Total price", "Currency",
+    // day first, DD.MM.YYYY, which decides a date that reads either way, "Odometer", "Trip", "Quantity", "Total price", "Currency",
     // "Type": 0 not counted, 1 full, 2 partial, 3 first fueling, ..., "Note")
     // and costs ("Date", "Odometer", "Costtype", "Title", "Costs", "Note"),
     // numbers without thousands separators, as Spritmonitor describes its
@@ -109,6 +109,7 @@ std::vector<CsvPreset> presets()
     spritFuel.totalCost = names("totalprice");
     spritFuel.fuelingType = names("type");
     spritFuel.notes = names("note notes");
+    spritFuel.dateOrder = CsvValues::DateOrder::DayFirst;
     spritFuel.distanceUnit = DistanceUnit::Kilometres;
     spritFuel.fuelUnit = FuelUnit::Litres;
     CsvPresetPart spritCosts;
@@ -119,6 +120,7 @@ std::vector<CsvPreset> presets()
     spritCosts.description = names("title");
     spritCosts.cost = names("costs cost totalprice price");
     spritCosts.notes = names("note notes");
+    spritCosts.dateOrder = CsvValues::DateOrder::DayFirst;
     spritCosts.distanceUnit = DistanceUnit::Kilometres;
     all.push_back({QStringLiteral("Spritmonitor"), {spritFuel, spritCosts}});
 
@@ -153,10 +155,10 @@ std::vector<CsvPreset> presets()
 // none counts.
 int fit(const CsvPresetPart &part, const std::vector<CsvRecord> &rows)
 {
-    const std::vector<CsvRecord> table = sectionRows(rows, part.section);
-    if (table.empty())
+    const CsvRecord *first = sectionHeader(rows, part.section);
+    if (!first)
         return 0;
-    const QStringList header = columnNames(table.front().cells);
+    const QStringList header = columnNames(first->cells);
     for (const QString &name : part.signature) {
         if (!header.contains(name))
             return 0;
@@ -300,6 +302,9 @@ Reading read(const CsvPreset &preset, LogKind kind, const std::vector<CsvRecord>
         plan.columns[AmountField] = column(part->cost);
     }
     CsvImport::decideFormats(reading.rows, plan, locale);
+    if (part->dateOrder && plan.columns[DateField] != NoColumn
+        && !CsvValues::dateEvidence(CsvImport::columnCells(reading.rows, plan, plan.columns[DateField])).needed())
+        plan.dateOrder = *part->dateOrder;
     reading.distanceUnit = distanceUnitIn(cells.value(odometer));
     if (!reading.distanceUnit)
         reading.distanceUnit = distanceUnitIn(cells.value(reading.distance));

@@ -41,6 +41,10 @@ struct CsvPresetPart
     // in the log, or a type of fueling (1 full, 2 partial, 3 first, 0 not
     // counted).
     QStringList full, partial, missed, fuelingType;
+    // The order of day and month the tracker writes its dates in, for dates
+    // that read either way; none to leave it to the desktop's settings.
+    // Dates that need the other order are read in it, as in any file.
+    std::optional<CsvValues::DateOrder> dateOrder;
     // The units of the numbers when the header does not name them; none for
     // the ride's own.
     std::optional<DistanceUnit> distanceUnit;

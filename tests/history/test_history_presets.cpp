@@ -103,7 +103,7 @@ private slots:
         QTest::newRow("Spritmonitor fuelings") << "Date;Odometer;Trip;Quantity;Total price;Currency;Type;Tires;Roads;Driving "
                                                   "style;Fuel;Note\r\n"
                                                << "Spritmonitor" << 4;
-        QTest::newRow("Spritmonitor costs") << "Date;Odometer;Costtype;Title;Costs;Currency;Note\r\n" << "Spritmonitor" << 1;
+        QTest::newRow("Spritmonitor costs, a date either way read day first") << "Date;Odometer;Costtype;Title;Costs;Currency;Note\r\n" << "Spritmonitor" << 1;
         QTest::newRow("LubeLogger fuel") << "Date,Odometer,FuelConsumed,Cost,FuelEconomy,IsFillToFull,MissedFuelUp,Notes,Tags\r\n"
                                          << "LubeLogger" << 4;
         QTest::newRow("LubeLogger services") << "Date,Odometer,Description,Cost,Notes,Tags\r\n" << "LubeLogger" << 1;
@@ -178,9 +178,9 @@ private slots:
             << "distances from the odometer readings"
             << QStringList{"Line 2: its odometer reading, 31000, is the first, so its distance is 0"}
             << QStringList{"5: \"5\" is no type of fueling (1 full, 2 partial, 3 first, 0 not counted)"};
-        QTest::newRow("Spritmonitor costs") << "Date;Odometer;Costtype;Title;Costs;Currency;Note\r\n"
-                                               "18.02.2026;31500;2;Inspection;149,00;EUR;TÜV\r\n"
-                                            << 1 << true << QStringList{"2026-02-18|Inspection|149.00|31500"} << QString()
+        QTest::newRow("Spritmonitor costs, a date either way read day first") << "Date;Odometer;Costtype;Title;Costs;Currency;Note\r\n"
+                                               "05.02.2026;31500;2;Inspection;149,00;EUR;TÜV\r\n"
+                                            << 1 << true << QStringList{"2026-02-05|Inspection|149.00|31500"} << QString()
                                             << QStringList()
             << QStringList();
         QTest::newRow("LubeLogger fuel, in the ride's units")

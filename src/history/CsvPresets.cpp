@@ -262,6 +262,7 @@ Reading read(const CsvPreset &preset, LogKind kind, const std::vector<CsvRecord>
     Reading reading;
     reading.preset = &preset;
     reading.rows = sectionRows(rows, part->section);
+    reading.plan.kind = kind;
     if (reading.rows.empty())
         return reading;
     const QStringList &cells = reading.rows.front().cells;
@@ -274,7 +275,6 @@ Reading read(const CsvPreset &preset, LogKind kind, const std::vector<CsvRecord>
         return NoColumn;
     };
     CsvImport::Plan &plan = reading.plan;
-    plan.kind = kind;
     plan.hasHeader = true;
     plan.columns[DateField] = column(part->date);
     plan.columns[NotesField] = column(part->notes);

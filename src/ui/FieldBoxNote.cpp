@@ -1,6 +1,7 @@
 #include "ui/FieldBoxes.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QTimer>
 
@@ -12,10 +13,36 @@ const QString NoteName = QStringLiteral("fieldBoxNote");
 constexpr int ShownFor = 8000; // milliseconds
 constexpr int Margin = 4;
 
+// To assistive technology the note is an alert named by its text, which a
+// screen reader reads out as it appears.
+class NoteAccessible : public QAccessibleWidget
+{
+public:
+    explicit NoteAccessible(QLabel *note) : QAccessibleWidget(note, QAccessible::AlertMessage) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<const QLabel *>(widget())->text() : QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *noteFactory(const QString &className, QObject *object)
+{
+    auto *note = qobject_cast<QLabel *>(object);
+    if (!note || className != QLatin1String("QLabel") || note->objectName() != NoteName)
+        return nullptr;
+    return new NoteAccessible(note);
+}
+
 QLabel *makeNote(QWidget *window)
 {
+    static const bool accessible = (QAccessible::installFactory(&noteFactory), true);
+    Q_UNUSED(accessible);
     auto *note = new QLabel(window);
     note->setObjectName(NoteName);
+    // An interface made while the label was still a plain label gives way to
+    // the note's.
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(note)));
     note->setWordWrap(true);
     note->setFrameShape(QFrame::Box);
     note->setMargin(3);
@@ -54,8 +81,8 @@ QLabel *noteOf(const QWidget *window)
     return window->findChild<QLabel *>(NoteName, Qt::FindDirectChildrenOnly);
 }
 
-// The note is a label of the window, named by its text: assistive
-// technology hears it as an alert, and sees its name change.
+// The note is a label of the window; showing it tells assistive technology
+// that an alert appeared.
 void tell(QWidget *box, const QString &text)
 {
     if (NoteScript *script = NoteScript::active()) {
@@ -66,8 +93,9 @@ void tell(QWidget *box, const QString &text)
     QLabel *note = noteOf(window);
     if (!note)
         note = makeNote(window);
+    // Shown afresh each time, so that a note told again is heard again.
+    note->hide();
     note->setText(text);
-    note->setAccessibleName(text);
     place(note, box);
     note->raise();
     note->show();

@@ -125,8 +125,8 @@ private slots:
         QCOMPARE(make.notes.notes.isEmpty(), text.isEmpty());
     }
 
-    // The note is shown inside the window, named by its text for assistive
-    // technology (the events that announce it need a screen reader present).
+    // The note is shown inside the window, an alert named by its text for
+    // assistive technology (the events that announce it need a screen reader).
     void theNoteIsShownInTheWindow()
     {
         QWidget window;
@@ -140,7 +140,9 @@ private slots:
         QLabel *note = FieldBoxes::noteOf(&window);
         QVERIFY(note && note->isVisible());
         QVERIFY(note->text().startsWith(QStringLiteral("Not taken: Ж.")));
-        QCOMPARE(QAccessible::queryAccessibleInterface(note)->text(QAccessible::Name), note->text());
+        QAccessibleInterface *announced = QAccessible::queryAccessibleInterface(note);
+        QCOMPARE(announced->role(), QAccessible::AlertMessage);
+        QCOMPARE(announced->text(QAccessible::Name), note->text());
         QVERIFY(window.rect().contains(note->geometry()));
     }
 

@@ -14,6 +14,7 @@
 #include "ride/frmLargePic.h"
 #include "support/WhenOpen.h"
 
+#include <QAccessible>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -294,6 +295,8 @@ private slots:
 
         world.click(ui.cmdRideEdit);
         world.type(7, QStringLiteral("Bumble & Bee"));
+        // A name the files cannot hold, set over the accessibility bus, leaves the name typed.
+        QAccessible::queryAccessibleInterface(ui.txtField[7])->setText(QAccessible::Value, QStringLiteral("😀").repeated(25));
         world.click(ui.cmdRideSave);
         const QList<RideRecord> rides = recordsIn<RideRecord>(QStringLiteral("Torqal.Dat"));
         QCOMPARE(rides.size(), 2);

@@ -84,6 +84,8 @@ HistoryWindow::HistoryWindow(RideHistory history, const ShownRide &shown, QWidge
         chartBoxes_[i] = box;
         chartsLayout->addLayout(row);
     }
+    // Short tables stay together at the top of the page.
+    chartsLayout->addStretch(1);
     auto *scroll = new QScrollArea;
     scroll->setWidget(charts);
     scroll->setWidgetResizable(true);
@@ -184,7 +186,6 @@ void HistoryWindow::fillCharts()
         box->addWidget(view);
         auto *table = new HistoryChartTableView(chart, figures_);
         table->setObjectName(QStringLiteral("chartTable(%1)").arg(chartIndex(chart)));
-        table->setMinimumHeight(320);
         table->setVisible(tablesShown_);
         box->addWidget(table);
         chartViews_[chartIndex(chart)] = view;
@@ -204,7 +205,8 @@ void HistoryWindow::orderChartsPage()
     // and its button.
     QWidget *previous = chartsAsTables_;
     for (const Chart chart : HistoryCharts::AllCharts) {
-        for (QWidget *next : {chartTables_[chartIndex(chart)], static_cast<QWidget *>(saveChartButtons_[chartIndex(chart)])}) {
+        QWidget *table = chartTables_[chartIndex(chart)];
+        for (QWidget *next : {table ? table->focusProxy() : nullptr, static_cast<QWidget *>(saveChartButtons_[chartIndex(chart)])}) {
             if (next) {
                 setTabOrder(previous, next);
                 previous = next;

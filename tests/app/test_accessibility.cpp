@@ -389,10 +389,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(!control(&window, QAccessible::Table, chart));
 
-        pressIn(&window, QStringLiteral("Show as tables"));
+        QAccessibleInterface *toggle = control(&window, QAccessible::PushButton, QStringLiteral("Show as tables"));
+        QVERIFY(toggle);
+        toggle->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+        AccessibleTree::press(toggle);
         VERIFY_NONE(AccessibleTree::problems(&window));
         QAccessibleInterface *table = control(&window, QAccessible::Table, chart);
         QVERIFY(table);
+        // Tab goes from the command to the first table.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(of(QApplication::focusWidget())->text(QAccessible::Name), QStringLiteral("Miles per gallon of each fill-up"));
         QStringList names;
         QStringList cells;
         for (int column = 0; column < table->tableInterface()->columnCount(); ++column) {

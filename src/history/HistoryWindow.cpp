@@ -184,19 +184,33 @@ void HistoryWindow::fillCharts()
         view->setMinimumHeight(320);
         view->setVisible(!tablesShown_);
         box->addWidget(view);
-        auto *table = new HistoryChartTableView(chart, figures_);
-        table->setObjectName(QStringLiteral("chartTable(%1)").arg(chartIndex(chart)));
-        table->setVisible(tablesShown_);
-        box->addWidget(table);
         chartViews_[chartIndex(chart)] = view;
-        chartTables_[chartIndex(chart)] = table;
         if (const QString note = HistoryCharts::nothingToDrawOfOneLog(chart, figures_); !note.isEmpty()) {
             auto *noteLabel = new QLabel(note);
             noteLabel->setObjectName(QStringLiteral("lblChartNote(%1)").arg(chartIndex(chart)));
             box->addWidget(noteLabel);
         }
     }
+    if (tablesShown_)
+        makeChartTables();
     orderChartsPage();
+}
+
+// A table holds a row for every fill-up: it is made when it is first shown,
+// so that a window of long logs opens at the speed of its charts.
+void HistoryWindow::makeChartTables()
+{
+    for (const Chart chart : HistoryCharts::AllCharts) {
+        QWidget *view = chartViews_[chartIndex(chart)];
+        if (!view || chartTables_[chartIndex(chart)])
+            continue;
+        QVBoxLayout *box = chartBoxes_[chartIndex(chart)];
+        auto *table = new HistoryChartTableView(chart, figures_);
+        table->setObjectName(QStringLiteral("chartTable(%1)").arg(chartIndex(chart)));
+        table->setVisible(tablesShown_);
+        box->insertWidget(box->indexOf(view) + 1, table);
+        chartTables_[chartIndex(chart)] = table;
+    }
 }
 
 void HistoryWindow::orderChartsPage()
@@ -218,13 +232,18 @@ void HistoryWindow::orderChartsPage()
 void HistoryWindow::showChartsAsTables(bool tables)
 {
     tablesShown_ = tables;
+    if (tables) {
+        makeChartTables();
+        orderChartsPage();
+    }
     chartsAsTables_->setCaption(tables ? QStringLiteral("Show as &charts") : QStringLiteral("Show as &tables"));
     chartsAsTables_->setToolTip(tables ? QStringLiteral(" Show the charts again ")
                                        : QStringLiteral(" Show the figures of each chart as a table: every date and value "));
     for (const Chart chart : HistoryCharts::AllCharts) {
         if (QWidget *view = chartViews_[chartIndex(chart)]) {
             view->setVisible(!tables);
-            chartTables_[chartIndex(chart)]->setVisible(tables);
+            if (QWidget *table = chartTables_[chartIndex(chart)])
+                table->setVisible(tables);
         }
     }
 }

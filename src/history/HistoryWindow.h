@@ -60,6 +60,7 @@ signals:
 private:
     void showHistory();
     void fillCharts();
+    void makeChartTables();
     void orderChartsPage();
     void fillSummary();
     void offerUndo();

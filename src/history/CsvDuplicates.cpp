@@ -20,6 +20,7 @@ StoreRead<std::size_t> leaveOutDuplicates(Entries &entries, LogKind kind, double
     entries.trips = ImportDuplicates::unflagged(entries.trips, flags.value);
     entries.gas = ImportDuplicates::unflagged(entries.gas, flags.value);
     entries.extras = ImportDuplicates::unflagged(entries.extras, flags.value);
+    entries.lines = ImportDuplicates::unflagged(entries.lines, flags.value);
     return {{}, std::size_t(std::count(flags.value.begin(), flags.value.end(), true)), flags.recordCount};
 }
 

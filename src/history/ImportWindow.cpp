@@ -4,6 +4,7 @@
 #include "history/CsvDuplicates.h"
 #include "history/CsvExport.h"
 #include "history/CsvFormatChoices.h"
+#include "history/CsvPresetEntries.h"
 #include "history/HistoryButtons.h"
 #include "store/EntryCommands.h"
 #include "store/LogEntryWrite.h"
@@ -83,7 +84,8 @@ ImportWindow::ImportWindow(double rideKey, int rideNumber, const QString &rideNa
 
     auto *grid = new QGridLayout;
     auto *fileLabel = new QLabel(QStringLiteral("File: ") + QDir::toNativeSeparators(csvPath));
-    grid->addWidget(fileLabel, 0, 0, 1, 4);
+    fileLabel->setWordWrap(true);
+    grid->addWidget(fileLabel, 0, 0, 1, 2);
     const auto labelled = [&](const QString &caption, const QString &name, int row, int column) {
         auto *label = new QLabel(caption);
         auto *combo = new QComboBox;
@@ -102,6 +104,10 @@ ImportWindow::ImportWindow(double rideKey, int rideNumber, const QString &rideNa
     delimiter_ = labelled(QStringLiteral("Delimi&ter:"), QStringLiteral("cboDelimiter"), 1, 2).second;
     for (const QChar delimiter : CsvDelimiters)
         delimiter_->addItem(csvDelimiterName(delimiter), delimiter);
+    preset_ = labelled(QStringLiteral("&Preset:"), QStringLiteral("cboPreset"), 0, 2).second;
+    preset_->setAccessibleName(QStringLiteral("Preset: the tracker whose export the file is"));
+    for (std::size_t at = 0; at < CsvPresets::all().size(); ++at)
+        preset_->addItem(CsvPresets::all()[at].name, int(at));
     log_ = labelled(QStringLiteral("&Log:"), QStringLiteral("cboLog"), 2, 0).second;
     for (LogKind kind : AllLogKinds)
         log_->addItem(logKindInfo(kind).tabCaption, logIndex(kind));
@@ -113,7 +119,7 @@ ImportWindow::ImportWindow(double rideKey, int rideNumber, const QString &rideNa
     skipDuplicates_->setToolTip(QStringLiteral(" Rows with the date, amounts and description of an entry already in the log are left out "));
     skipDuplicates_->setChecked(true);
     grid->addWidget(skipDuplicates_, 7, 2, 1, 2);
-    std::tie(rideLabel_, ride_) = labelled(QStringLiteral("Rows of &ride:"), QStringLiteral("cboRide"), 7, 0);
+    std::tie(rideLabel_, rides_) = labelled(QStringLiteral("Rows of &ride:"), QStringLiteral("cboRide"), 7, 0);
 
     for (int field = 0; field < 4; ++field) {
         const auto [label, column] = labelled(QString(), QStringLiteral("cboColumn(%1)").arg(field), 3 + field, 0);
@@ -173,7 +179,8 @@ ImportWindow::ImportWindow(double rideKey, int rideNumber, const QString &rideNa
     });
     connect(header_, &QCheckBox::toggled, this, &ImportWindow::planChanged);
     connect(skipDuplicates_, &QCheckBox::toggled, this, &ImportWindow::refresh);
-    connect(ride_, &QComboBox::currentIndexChanged, this, &ImportWindow::planChanged);
+    connect(rides_, &QComboBox::currentIndexChanged, this, &ImportWindow::planChanged);
+    connect(preset_, &QComboBox::currentIndexChanged, this, &ImportWindow::presetChanged);
 }
 
 // The file read in the chosen encoding, with the delimiter it evidently
@@ -198,17 +205,24 @@ void ImportWindow::readRows()
 
 void ImportWindow::showRows(const CsvImport::FileRows &file)
 {
-    rows_ = file.rows;
+    fileRows_ = file.rows;
     undecodable_ = file.undecodable;
     if (undecodable_)
         undecodable_->message += QStringLiteral("; pick its encoding above");
     showingPlan_ = true;
-    fillColumnChoices();
-    const QStringList rides = CsvImport::ridesOf(rows_, CsvImport::guessPlan(plan_.kind, rows_));
-    ride_->clear();
-    ride_->addItems(rides);
-    ride_->setCurrentIndex(std::max(0, int(rides.indexOf(rideNumber_))));
-    ride_->setVisible(!rides.isEmpty());
+    const CsvPreset &recognised = CsvPresets::recognise(fileRows_);
+    for (int item = 0; item < preset_->count(); ++item) {
+        const CsvPreset &preset = CsvPresets::all()[std::size_t(preset_->itemData(item).toInt())];
+        preset_->setItemText(item, preset.name + (&preset == &recognised ? QStringLiteral(" (recognised)") : QString()));
+        if (&preset == &recognised)
+            preset_->setCurrentIndex(item);
+    }
+    plan_.kind = CsvPresets::logOf(recognised, fileRows_).value_or(plan_.kind);
+    const QStringList rides = CsvImport::ridesOf(fileRows_, CsvImport::guessPlan(plan_.kind, fileRows_));
+    rides_->clear();
+    rides_->addItems(rides);
+    rides_->setCurrentIndex(std::max(0, int(rides.indexOf(rideNumber_))));
+    rides_->setVisible(!rides.isEmpty());
     rideLabel_->setVisible(!rides.isEmpty());
     showingPlan_ = false;
     setLog(plan_.kind);
@@ -225,11 +239,28 @@ void ImportWindow::fillColumnChoices()
     }
 }
 
+const CsvPreset &ImportWindow::preset() const
+{
+    return CsvPresets::all()[std::size_t(std::max(0, preset_->currentData().toInt()))];
+}
+
+void ImportWindow::presetChanged()
+{
+    if (!showingPlan_)
+        setLog(CsvPresets::logOf(preset(), fileRows_).value_or(plan_.kind));
+}
+
 void ImportWindow::setLog(LogKind kind)
 {
-    plan_ = CsvImport::guessPlan(kind, rows_);
-    if (ride_->count() > 0)
-        plan_.ride = ride_->currentText();
+    presetReading_ = CsvPresets::read(preset(), kind, fileRows_);
+    rows_ = presetReading_.rows;
+    plan_ = presetReading_.plan;
+    ride_ = CsvPresets::importRide(database_, rideKey_, kind);
+    showingPlan_ = true;
+    fillColumnChoices();
+    showingPlan_ = false;
+    if (rides_->count() > 0)
+        plan_.ride = rides_->currentText();
     showPlan();
     refresh();
 }
@@ -262,7 +293,7 @@ void ImportWindow::planChanged()
     if (showingPlan_)
         return;
     plan_.hasHeader = header_->isChecked();
-    plan_.ride = ride_->currentText();
+    plan_.ride = rides_->currentText();
     for (int field = 0; field < 4; ++field) {
         const int column = columns_[std::size_t(field)]->currentData().toInt();
         if (std::exchange(plan_.columns[std::size_t(field)], column) != column)
@@ -283,13 +314,21 @@ void ImportWindow::formatChanged(int field)
 void ImportWindow::refresh()
 {
     entries_ = CsvImport::readEntries(rows_, plan_, rideKey_);
+    presetReading_.plan = plan_;
+    const QStringList notes = CsvPresets::finish(presetReading_, entries_, ride_.value.units, ride_.value.readings);
     const StoreRead<std::size_t> skipped = skipDuplicates_->isChecked()
                                                ? CsvImport::leaveOutDuplicates(entries_, plan_.kind, rideKey_, database_)
                                                : StoreRead<std::size_t>();
     if (undecodable_)
         entries_.problems.insert(entries_.problems.begin(), *undecodable_);
     const QString reading = CsvImport::formatSummary(rows_, plan_);
-    reading_->setText(reading.isEmpty() ? QString() : QStringLiteral("Read as: ") + reading);
+    const QString converted = CsvPresets::conversions(presetReading_, ride_.value.units);
+    QStringList said;
+    if (!reading.isEmpty())
+        said << QStringLiteral("Read as: ") + reading;
+    if (!converted.isEmpty())
+        said << QStringLiteral("Converted: ") + converted;
+    reading_->setText((said + notes).join(QStringLiteral(". ")));
     preview_->clearContents();
     preview_->setRowCount(0);
     previewEntries(preview_, plan_.kind, entries_.expenses);
@@ -309,6 +348,8 @@ void ImportWindow::refresh()
         outcome += QStringLiteral(" %1 of other rides %2 not read.")
                        .arg(entries_.otherRides == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(entries_.otherRides),
                             entries_.otherRides == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+    if (!ride_.status)
+        outcome += QStringLiteral(" The ride's units could not be read, so nothing can be imported: ") + ride_.status.message() + u'.';
     if (!skipped.status)
         outcome += QStringLiteral(" Rows already in the log could not be looked for: ") + skipped.status.message() + u'.';
     else if (skipped.value > 0)
@@ -316,7 +357,7 @@ void ImportWindow::refresh()
                        .arg(skipped.value == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(skipped.value),
                             skipped.value == 1 ? QStringLiteral("is") : QStringLiteral("are"));
     outcome_->setText(outcome);
-    import_->setEnabled(entries_.count() > 0);
+    import_->setEnabled(entries_.count() > 0 && ride_.status);
 }
 
 // The entries, with their extras into Torqal.db when the file has them.
@@ -358,7 +399,7 @@ StoreResult ImportWindow::append() const
 
 void ImportWindow::confirm()
 {
-    if (entries_.count() == 0 || !backUpBefore(this, QStringLiteral("import")))
+    if (entries_.count() == 0 || !ride_.status || !backUpBefore(this, QStringLiteral("import")))
         return;
     StoreResult appended;
     {

@@ -2,6 +2,8 @@
 
 #include "history/CsvEncoding.h"
 #include "history/CsvImport.h"
+#include "history/CsvPresetRide.h"
+#include "history/CsvPresets.h"
 #include "store/StoreResult.h"
 
 #include <QDialog>
@@ -21,6 +23,9 @@ class QorButton;
 // of the shown ride. The window shows the file's encoding and delimiter as
 // detected, and the user may pick others; a file not valid in its encoding
 // is not read at all, and the list of rows left out says from which line.
+// The file's header tells which tracker's export it is (see CsvPresets),
+// and the user may pick another preset; the preset reads its columns,
+// converts its units into the ride's and names the conversions.
 // The user picks the log and, for each field of an entry, the column that
 // fills it (both guessed from the file's name and header) and, where the
 // column's values allow two readings, the date order or decimal mark,
@@ -61,6 +66,8 @@ private:
     void showRows(const CsvImport::FileRows &file);
     void fillColumnChoices();
     void setLog(LogKind kind);
+    void presetChanged();
+    const CsvPreset &preset() const;
     void formatChanged(int field);
     void planChanged();
     void showPlan();
@@ -74,7 +81,12 @@ private:
     QByteArray bytes_;
     // Why the bytes cannot be read in the chosen encoding, as a row left out.
     std::optional<CsvImport::Problem> undecodable_;
+    std::vector<CsvRecord> fileRows_;
+    // The rows the preset reads: the file's, or those of one of its
+    // sections.
     std::vector<CsvRecord> rows_;
+    CsvPresets::Reading presetReading_;
+    StoreRead<CsvPresets::ImportRide> ride_;
     CsvImport::Plan plan_;
     CsvImport::Entries entries_;
     QString readFailure_;
@@ -84,8 +96,9 @@ private:
     QComboBox *encoding_ = nullptr;
     QComboBox *delimiter_ = nullptr;
     QComboBox *log_ = nullptr;
+    QComboBox *preset_ = nullptr;
     QLabel *rideLabel_ = nullptr;
-    QComboBox *ride_ = nullptr;
+    QComboBox *rides_ = nullptr;
     QCheckBox *header_ = nullptr;
     QCheckBox *skipDuplicates_ = nullptr;
     std::array<QComboBox *, 4> columns_{};

@@ -193,6 +193,33 @@ private slots:
         QVERIFY(!import.findChild<QorButton *>("cmdImport")->isEnabled());
     }
 
+    // A tracker's export opens under its preset, in the log of its records,
+    // and the preview names how its numbers become the ride's; another
+    // preset picked reads the file again.
+    void theImportRecognisesATrackersExportAndNamesItsConversions()
+    {
+        QTemporaryDir folder;
+        const QString csv = folder.filePath(QStringLiteral("export.csv"));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Date;Odometer;Trip;Quantity;Total price;Currency;Type;Note\r\n"
+                   "03.02.2026;31000;;45,20;79,55;EUR;3;\r\n14.02.2026;31650;650;42,10;75,36;EUR;1;\r\n");
+        file.close();
+        ImportWindow import(LogTest::RideA, 1, QStringLiteral("1998 Honda"), csv);
+        auto *preset = import.findChild<QComboBox *>("cboPreset");
+        auto *reading = import.findChild<QLabel *>("lblReading");
+        QCOMPARE(preset->currentText(), QStringLiteral("Spritmonitor (recognised)"));
+        QCOMPARE(import.findChild<QComboBox *>("cboLog")->currentData().toInt(), logIndex(LogKind::Gas));
+        QVERIFY2(reading->text().contains(QStringLiteral("Converted: litres → US gallons, km → miles, distances from the "
+                                                         "odometer readings. Line 2: its odometer reading, 19263, is the "
+                                                         "first, so its distance is 0")),
+                 qPrintable(reading->text()));
+        QVERIFY(import.findChild<QTableWidget *>("tblPreview")->item(1, 2)->text().startsWith(QStringLiteral("403")));
+
+        preset->setCurrentIndex(preset->findText(QStringLiteral("Generic")));
+        QVERIFY(!reading->text().contains(QStringLiteral("litres")));
+    }
+
     void theCommandIsHiddenWithoutARide()
     {
         World world;

@@ -151,6 +151,13 @@ void writeExtras(const QString &folder, int entries, int every)
         fail(status.message());
 }
 
+void figure(const QString &name, double value, const char *unit, double aim)
+{
+    std::printf("figure: %s: %.2f %s (aim %.4g %s)%s\n", qPrintable(name), value, unit, aim, unit,
+                value <= aim ? "" : "  (over)");
+    std::fflush(stdout);
+}
+
 void fail(const QString &what)
 {
     std::fprintf(stderr, "benchmark: %s\n", qPrintable(what));

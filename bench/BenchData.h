@@ -31,6 +31,12 @@ void writeLogs(const QString &folder, int entries, int every);
 // reading each, and for the fill-ups a cost, every fifth one partial.
 void writeExtras(const QString &folder, int entries, int every);
 
+// Prints one figure against its aim on a line of its own, "figure: start,
+// demo rides: 1.14 x bare (aim 1.2)", marked "(over)" above its aim;
+// scripts/run-benchmarks gathers these lines at the end of the run. `unit`
+// follows the value ("x bare", "ms", "MB").
+void figure(const QString &name, double value, const char *unit, double aim);
+
 // Stops the benchmark with a message on standard error.
 [[noreturn]] void fail(const QString &what);
 

@@ -8,6 +8,7 @@
 //   file and flushing the copy to disk.
 // The files live in a temporary folder under /tmp, removed at the end.
 
+#include "BenchData.h"
 #include "data/RecordFile.h"
 
 #include <QDir>
@@ -127,11 +128,11 @@ struct Result
 
 void report(const std::vector<Result> &results)
 {
-    std::printf("%-44s %10s %10s %7s %6s\n", "benchmark", "time (s)", "base (s)", "ratio", "aim");
-    for (const Result &r : results) {
-        const double ratio = r.time / r.baseline;
-        std::printf("%-44s %10.3f %10.3f %7.2f %6.1f%s\n", r.name, r.time, r.baseline, ratio, r.aim, ratio <= r.aim ? "" : "  (over)");
-    }
+    std::printf("%-44s %10s %10s\n", "benchmark (best of runs)", "time (s)", "base (s)");
+    for (const Result &r : results)
+        std::printf("%-44s %10.3f %10.3f\n", r.name, r.time, r.baseline);
+    for (const Result &r : results)
+        BenchData::figure(QString::fromLatin1(r.name), r.time / r.baseline, "x base", r.aim);
 }
 
 } // namespace

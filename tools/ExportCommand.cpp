@@ -16,25 +16,14 @@ int exportCommand(const QString &folder, const QString &outFolder, int ride, QTe
     // The entries' extras from Torqal.db, read only (see historyCommand).
     const ReminderStore database(ReminderStore::FileName, ReminderStore::Access::ReadOnly);
     const ReminderStore *extras = database.isOpen() ? &database : nullptr;
-    StoreRead<std::vector<RideHistory>> rides;
-    if (ride == 0) {
-        rides = Store::readAllRideHistories(extras);
-    } else {
-        StoreRead<RideHistory> one = Store::readRideHistory(ride, extras);
-        rides.status = one.status;
-        rides.value.push_back(std::move(one.value));
-    }
-    if (!rides.status) {
-        errors << "torqal-data: " << rides.status.message() << '\n';
-        return 2;
-    }
-    const std::vector<CsvFile> csv = csvExport(rides.value, ride == 0);
-    if (const FileStatus written = writeCsvFiles(target, csv); !written) {
+    if (const FileStatus written = exportCsvFiles(target, ride == 0 ? std::nullopt : std::optional<int>(ride), extras);
+        !written) {
         errors << "torqal-data: " << written.message() << '\n';
         return 2;
     }
-    for (const CsvFile &file : csv)
-        out << QDir::toNativeSeparators(QDir(target).filePath(file.name)) << '\n';
+    for (const QString &name : {QStringLiteral("ride.csv"), csvFileName(LogKind::Maintenance), csvFileName(LogKind::Goodies),
+                                csvFileName(LogKind::Trips), csvFileName(LogKind::Gas)})
+        out << QDir::toNativeSeparators(QDir(target).filePath(name)) << '\n';
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 #include <vector>
@@ -66,6 +67,23 @@ private:
     char *m_at;
 };
 
+// The length of a text field's bytes without the blanks that pad it. A long
+// notes field is mostly padding, so it is passed over a block at a time.
+inline int lengthWithoutTrailingBlanks(const char *field, int width)
+{
+    constexpr int Block = 64;
+    static const std::array<char, Block> blanks = [] {
+        std::array<char, Block> block;
+        block.fill(' ');
+        return block;
+    }();
+    while (width >= Block && std::memcmp(field + width - Block, blanks.data(), Block) == 0)
+        width -= Block;
+    while (width > 0 && field[width - 1] == ' ')
+        --width;
+    return width;
+}
+
 class FieldDecoder
 {
 public:
@@ -73,6 +91,9 @@ public:
     // Decodes only the text fields at the given addresses (members of the
     // record being decoded); all numbers are decoded.
     FieldDecoder(const char *record, const std::vector<const QString *> &textFields) : m_at(record), m_only(&textFields) {}
+    // Decodes every field, the text field at the given address without its
+    // trailing blanks (a long notes field is mostly blanks).
+    FieldDecoder(const char *record, const QString *withoutTrailingBlanks) : m_at(record), m_trimmed(withoutTrailingBlanks) {}
 
     void key(const char *, double &value) { value = loadDouble(advance(8)); }
     void date(const char *, double &value) { value = loadDouble(advance(8)); }
@@ -82,8 +103,11 @@ public:
     void text(const char *, QString &value, int width)
     {
         const char *field = advance(width);
-        if (!m_only || std::find(m_only->begin(), m_only->end(), &value) != m_only->end())
+        if (&value == m_trimmed) {
+            value = Cp1252::decode(field, lengthWithoutTrailingBlanks(field, width));
+        } else if (!m_only || std::find(m_only->begin(), m_only->end(), &value) != m_only->end()) {
             value = Cp1252::decode(field, width);
+        }
     }
 
 private:
@@ -96,20 +120,31 @@ private:
 
     const char *m_at;
     const std::vector<const QString *> *m_only = nullptr;
+    const QString *m_trimmed = nullptr;
 };
 
-// Where the last of some text fields of a record ends: the bytes from the
-// record's start that a reader of those fields needs.
-class FieldsEnd
+// Walks over a record's fields, counting their bytes: `m_at` is where the
+// next field starts. The visitors below add what they do at a text field.
+class FieldWalk
 {
 public:
-    explicit FieldsEnd(const std::vector<const QString *> &textFields) : m_fields(textFields) {}
-
     void key(const char *, double) { m_at += 8; }
     void date(const char *, double) { m_at += 8; }
     void money(const char *, qint64) { m_at += 8; }
     void single(const char *, float) { m_at += 4; }
     void long32(const char *, qint32) { m_at += 4; }
+
+protected:
+    int m_at = 0;
+};
+
+// Where the last of some text fields of a record ends: the bytes from the
+// record's start that a reader of those fields needs.
+class FieldsEnd : public FieldWalk
+{
+public:
+    explicit FieldsEnd(const std::vector<const QString *> &textFields) : m_fields(textFields) {}
+
     void text(const char *, const QString &value, int width)
     {
         m_at += width;
@@ -120,24 +155,40 @@ public:
 
 private:
     const std::vector<const QString *> &m_fields;
-    int m_at = 0;
     int m_end = 0;
 };
 
-// Sums the widths of a record's fields (to check a layout against its length).
-class LayoutMeasure
+// Where one text field of a record lies in its bytes, e.g.
+// FieldPlace notes(&record.Notes); Record::visitFields(record, notes): what
+// a reader of that field alone needs.
+class FieldPlace : public FieldWalk
 {
 public:
-    void key(const char *, double) { m_length += 8; }
-    void date(const char *, double) { m_length += 8; }
-    void money(const char *, qint64) { m_length += 8; }
-    void single(const char *, float) { m_length += 4; }
-    void long32(const char *, qint32) { m_length += 4; }
-    void text(const char *, const QString &, int width) { m_length += width; }
-    int length() const { return m_length; }
+    explicit FieldPlace(const QString *field) : m_field(field) {}
+
+    void text(const char *, const QString &value, int width)
+    {
+        if (&value == m_field) {
+            m_offset = m_at;
+            m_width = width;
+        }
+        m_at += width;
+    }
+    int offset() const { return m_offset; }
+    int width() const { return m_width; }
 
 private:
-    int m_length = 0;
+    const QString *m_field;
+    int m_offset = 0;
+    int m_width = 0;
+};
+
+// Sums the widths of a record's fields (to check a layout against its length).
+class LayoutMeasure : public FieldWalk
+{
+public:
+    void text(const char *, const QString &, int width) { m_at += width; }
+    int length() const { return m_at; }
 };
 
 } // namespace FieldCodec

@@ -263,6 +263,21 @@ bool IsMarked(const Record &record)
     return IsKillMarker(record.markerField());
 }
 
+// The same told from a record's bytes, without decoding it.
+bool IsKillMarker(const char *field, int width);
+
+template<DataRecord Record>
+bool IsMarkedRecord(const char *bytes)
+{
+    static const FieldCodec::FieldPlace marker = [] {
+        const Record record;
+        FieldCodec::FieldPlace place(&record.markerField());
+        Record::visitFields(record, place);
+        return place;
+    }();
+    return IsKillMarker(bytes + marker.offset(), marker.width());
+}
+
 template<DataRecord Record>
 void Mark(Record &record)
 {

@@ -7,7 +7,10 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
+
+class ReminderStore;
 
 // A ride's history, or every ride's, as CSV files that a spreadsheet opens:
 // ride.csv with every field of the ride, and one file per log
@@ -60,6 +63,13 @@ std::vector<CsvFile> csvExport(const std::vector<RideHistory> &rides, bool withR
 // beside them: a file that cannot be written is named, and leaves the
 // folder's files as they were.
 FileStatus writeCsvFiles(const QString &folder, const std::vector<CsvFile> &files);
+
+// Writes the five files of ride `rideNumber` (without one, of every ride,
+// with the Ride and Ride Name columns) straight from the data files into the
+// folder, as csvExport and writeCsvFiles would: the entries are read and
+// written one at a time, so that full logs take little memory. With
+// Torqal.db, the entries' extras too.
+FileStatus exportCsvFiles(const QString &folder, std::optional<int> rideNumber, const ReminderStore *database);
 
 // The texts of values as the files hold them: 1234.5 as "1234.50", 12.3456
 // as "12.3456"; a float as its shortest text that reads back the same.

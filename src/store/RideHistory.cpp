@@ -1,9 +1,9 @@
 #include "store/RideHistory.h"
 
-#include "data/FieldCodec.h"
 #include "data/RecordFile.h"
 #include "store/EntryCommands.h"
 #include "store/LogEntry.h"
+#include "store/LogEntryIndex.h"
 #include "store/ReminderStore.h"
 
 #include <QFileInfo>
@@ -13,28 +13,6 @@
 #include <map>
 
 namespace {
-
-// Each entry's day is worked out once, not at every comparison: sorting a
-// log of 32767 entries takes about half a million comparisons. The keys move
-// with their entries.
-template<DataRecord Record>
-void sortByDay(std::vector<Record> &entries, std::vector<EntryHead> &keys)
-{
-    std::vector<std::pair<int, std::size_t>> days(entries.size());
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        days[i] = {dateSortNumber(entries[i].EntryDate), i};
-    std::stable_sort(days.begin(), days.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    std::vector<Record> sorted;
-    std::vector<EntryHead> sortedKeys;
-    sorted.reserve(entries.size());
-    sortedKeys.reserve(keys.size());
-    for (const auto &day : days) {
-        sorted.push_back(std::move(entries[day.second]));
-        sortedKeys.push_back(keys[day.second]);
-    }
-    entries = std::move(sorted);
-    keys = std::move(sortedKeys);
-}
 
 std::vector<EntryHead> &keysOf(RideHistory &history, LogKind kind)
 {
@@ -76,21 +54,27 @@ FileStatus readLog(DataFileKind kind, std::vector<RideHistory> &histories)
         return closing(file, status);
     LogKind log = LogKind::Maintenance;
     (void)logKindOfFile(kind, log);
+    std::vector<std::vector<int>> days(histories.size());
     QHash<quint64, int> heads; // how many unmarked records of each head came before
     status = file.scan([&](int, const char *bytes) {
         const auto found = rideOfKey.find(FieldCodec::loadDouble(bytes));
-        if (found != rideOfKey.end()) {
-            Record entry = decodeRecord<Record>(bytes);
-            // An entry an older program left marked deleted is not listed.
-            if (!IsMarked(entry)) {
-                RideHistory &history = histories[found->second];
-                entriesOf(history, file).push_back(std::move(entry));
-                const quint64 head = recordHead(bytes, HeadLength<Record>);
-                keysOf(history, log).push_back({head, heads[head]++});
-            }
-        }
+        // An entry an older program left marked deleted is not listed.
+        if (found == rideOfKey.end() || IsMarkedRecord<Record>(bytes))
+            return true;
+        RideHistory &history = histories[found->second];
+        Record &entry = entriesOf(history, file).emplace_back();
+        FieldCodec::FieldDecoder decoder(bytes, &entry.Notes);
+        Record::visitFields(entry, decoder);
+        const quint64 head = recordHead(bytes, HeadLength<Record>);
+        keysOf(history, log).push_back({head, heads[head]++});
+        days[found->second].push_back(dateSortNumber(entry.EntryDate));
         return true;
     });
+    for (std::size_t i = 0; i < histories.size(); ++i) {
+        const std::vector<std::size_t> order = Store::orderByDay(days[i]);
+        Store::putInOrder(entriesOf(histories[i], file), order);
+        Store::putInOrder(keysOf(histories[i], log), order);
+    }
     return closing(file, status);
 }
 
@@ -103,15 +87,7 @@ FileStatus readLogs(std::vector<RideHistory> &histories)
         status = readLog<TripRecord>(DataFileKind::Trips, histories);
     if (status)
         status = readLog<GasRecord>(DataFileKind::Gas, histories);
-    if (!status)
-        return status;
-    for (RideHistory &history : histories) {
-        sortByDay(history.maintenance, keysOf(history, LogKind::Maintenance));
-        sortByDay(history.goodies, keysOf(history, LogKind::Goodies));
-        sortByDay(history.trips, keysOf(history, LogKind::Trips));
-        sortByDay(history.gas, keysOf(history, LogKind::Gas));
-    }
-    return {};
+    return status;
 }
 
 } // namespace
@@ -139,48 +115,31 @@ EntryExtras RideHistory::extrasOf(LogKind kind, std::size_t index) const
 
 namespace Store {
 
-StoreRead<RideHistory> readRideHistory(int rideNumber, const ReminderStore *database)
-{
-    StoreRead<RideHistory> history;
-    RecordFile<RideRecord> rides(DataFileKind::Rides);
-    if (!QFileInfo::exists(rides.name())) {
-        history.status = FileStatus::failure(rides.name(), QStringLiteral("There is no %1: no ride is on file.").arg(rides.name()));
-        return history;
-    }
-    FileStatus status = OpenRecordFile(rides);
-    if (status) {
-        history.recordCount = rides.count();
-        if (rideNumber < 1 || rideNumber > rides.count())
-            status = FileStatus::failure(rides.name(), QStringLiteral("%1 holds no ride number %2.").arg(rides.name()).arg(rideNumber));
-    }
-    if (status)
-        status = ReadRecord(rides, rideNumber);
-    status = closing(rides, status);
-    if (!status) {
-        history.status = status;
-        return history;
-    }
-    std::vector<RideHistory> one(1);
-    one.front().rideNumber = rideNumber;
-    one.front().ride = rides.buffer;
-    history.status = readLogs(one);
-    if (history.status && database)
-        history.status = readEntryExtras(*database, one.front());
-    history.value = std::move(one.front());
-    return history;
-}
-
-StoreRead<std::vector<RideHistory>> readAllRideHistories(const ReminderStore *database)
+StoreRead<std::vector<RideHistory>> readRides(std::optional<int> rideNumber)
 {
     StoreRead<std::vector<RideHistory>> histories;
     RecordFile<RideRecord> rides(DataFileKind::Rides);
     if (!QFileInfo::exists(rides.name())) {
-        histories.recordCount = 0;
+        if (!rideNumber)
+            histories.recordCount = 0;
+        else
+            histories.status = FileStatus::failure(rides.name(), QStringLiteral("There is no %1: no ride is on file.").arg(rides.name()));
         return histories;
     }
     FileStatus status = OpenRecordFile(rides);
-    if (status) {
+    if (status)
         histories.recordCount = rides.count();
+    if (status && rideNumber) {
+        if (*rideNumber < 1 || *rideNumber > rides.count())
+            status = FileStatus::failure(rides.name(), QStringLiteral("%1 holds no ride number %2.").arg(rides.name()).arg(*rideNumber));
+        if (status)
+            status = ReadRecord(rides, *rideNumber);
+        if (status) {
+            RideHistory &history = histories.value.emplace_back();
+            history.rideNumber = *rideNumber;
+            history.ride = rides.buffer;
+        }
+    } else if (status) {
         status = rides.scan([&](int number, const char *bytes) {
             RideHistory history;
             history.rideNumber = number;
@@ -190,8 +149,30 @@ StoreRead<std::vector<RideHistory>> readAllRideHistories(const ReminderStore *da
             return true;
         });
     }
-    status = closing(rides, status);
-    histories.status = status ? readLogs(histories.value) : status;
+    histories.status = closing(rides, status);
+    return histories;
+}
+
+StoreRead<RideHistory> readRideHistory(int rideNumber, const ReminderStore *database)
+{
+    StoreRead<std::vector<RideHistory>> one = readRides(rideNumber);
+    StoreRead<RideHistory> history;
+    history.recordCount = one.recordCount;
+    history.status = one.status;
+    if (!history.status)
+        return history;
+    history.status = readLogs(one.value);
+    if (history.status && database)
+        history.status = readEntryExtras(*database, one.value.front());
+    history.value = std::move(one.value.front());
+    return history;
+}
+
+StoreRead<std::vector<RideHistory>> readAllRideHistories(const ReminderStore *database)
+{
+    StoreRead<std::vector<RideHistory>> histories = readRides(std::nullopt);
+    if (histories.status)
+        histories.status = readLogs(histories.value);
     if (histories.status && database)
         histories.status = readEntryExtras(*database, histories.value);
     return histories;

@@ -6,6 +6,7 @@
 #include "store/StoreResult.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class ReminderStore;
@@ -13,7 +14,8 @@ class ReminderStore;
 // A ride with every entry of its four logs, as values: what the history
 // window, its PDF and the CSV export show. Each log holds the entries in the
 // order the ride's lists show them: by day, entries of one day in the order
-// in which they stand in the file.
+// in which they stand in the file. An entry's notes come without the blanks
+// that fill their field after the text.
 struct RideHistory
 {
     int rideNumber = 0; // the ride's record in the ride file
@@ -46,6 +48,11 @@ StoreRead<RideHistory> readRideHistory(int rideNumber, const ReminderStore *data
 // marked deleted are left out. Entries whose ride is not on file are not
 // read. With Torqal.db, the entries' extras too.
 StoreRead<std::vector<RideHistory>> readAllRideHistories(const ReminderStore *database = nullptr);
+
+// Ride `rideNumber`, or without one every ride on file as
+// readAllRideHistories lists them, without their entries: where a reader that goes through the
+// logs itself starts (see LogEntryIndex.h).
+StoreRead<std::vector<RideHistory>> readRides(std::optional<int> rideNumber);
 
 // Reads the extras of the histories' entries from Torqal.db.
 FileStatus readEntryExtras(const ReminderStore &database, RideHistory &history);

@@ -407,6 +407,41 @@ private slots:
         QCOMPARE(order, (QStringList{"b", "d", "a", "c"}));
     }
 
+    // The export straight from the files, an entry at a time, writes the
+    // bytes of the export of the rides read whole: for one ride and for every
+    // ride, with text a spreadsheet would run, quotes, commas, line breaks,
+    // blanks around it and characters beyond ASCII, and with extras.
+    void exportFromTheFilesIsTheExportOfTheHistories_data()
+    {
+        QTest::addColumn<int>("ride");
+        QTest::newRow("one ride") << 2;
+        QTest::newRow("every ride") << 0;
+    }
+
+    void exportFromTheFilesIsTheExportOfTheHistories()
+    {
+        QFETCH(int, ride);
+        DataTest::WorkingFolder folder;
+        QCOMPARE(writeDemoData(folder.path(), QDate(2026, 6, 1)), QString());
+        const double key = Store::readRideHistory(2).value.ride.RideKey;
+        std::vector<ExpenseRecord> added;
+        for (const char *text : {"=SUM(A1)", "  ''+1 ", "say \"hi\", then, go\r\nnext line", "Caf\u00e9 \u20ac12 \u2014 ok",
+                                 "-", "'@x", "\"", " \t tab"})
+            added.push_back(expense(key, day(2021, 3, 4), QString::fromUtf8(text), 1234500));
+        added.back().Notes = QStringLiteral("notes,\r\n=still text, \u00e9t\u00e9");
+        QVERIFY(Store::appendLogEntries(LogKind::Maintenance, added).done());
+        const ReminderStore database(ReminderStore::FileName);
+        QVERIFY(database.isOpen());
+        const StoreRead<std::vector<RideHistory>> all = Store::readAllRideHistories(&database);
+        const StoreRead<RideHistory> one = Store::readRideHistory(std::max(ride, 1), &database);
+        QVERIFY(all.status && one.status);
+        const std::vector<CsvFile> expected = ride == 0 ? csvExport(all.value, true) : csvExport({one.value}, false);
+
+        QVERIFY(exportCsvFiles(QStringLiteral("out"), ride == 0 ? std::nullopt : std::optional<int>(ride), &database));
+        for (const CsvFile &file : expected)
+            QCOMPARE(QString::fromUtf8(DataTest::bytesOf(QStringLiteral("out/") + file.name)), file.text);
+    }
+
     void appendingRefusesEntriesBeyondTheLastRecordALogCanHold()
     {
         DataTest::WorkingFolder folder;

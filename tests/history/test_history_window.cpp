@@ -20,6 +20,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QToolTip>
 
 using namespace RideTest;
@@ -78,7 +79,7 @@ private slots:
         QStringList problems;
         whenOpen<HistoryWindow>(this, [&](HistoryWindow &history) {
             title = history.windowTitle();
-            summary = history.findChild<QLabel *>("lblSummary")->text();
+            summary = history.findChild<QTextEdit *>("txtSummary")->toPlainText();
             for (auto *view : history.findChildren<QChartView *>())
                 charts << view->accessibleName();
             noChart = history.findChild<QLabel *>("lblNoChart(1)")->text();

@@ -417,9 +417,12 @@ Entries readEntries(const std::vector<CsvRecord> &rows, const Plan &plan, double
         std::optional<QString> problem = withExtras ? readExtras(row, plan, extras) : std::nullopt;
         if (!problem)
             problem = readEntry(fields, plan, rideKey, locale, entries);
-        if (problem)
+        if (problem) {
             entries.problems.push_back({row.line, *problem});
-        else if (withExtras)
+            continue;
+        }
+        entries.lines.push_back(row.line);
+        if (withExtras)
             entries.extras.push_back(extras);
     }
     return entries;

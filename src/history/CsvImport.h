@@ -136,6 +136,8 @@ struct Entries
     // Each entry's extras, in the order of the entries; empty when the plan
     // has no column for them.
     std::vector<EntryExtras> extras;
+    // The line of the file each entry starts on, in the order of the entries.
+    std::vector<int> lines;
     std::vector<Problem> problems;
     int otherRides = 0; // rows of other rides than the plan's, left out
 

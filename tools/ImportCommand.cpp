@@ -7,6 +7,7 @@
 #include "backup/FolderSwap.h"
 #include "history/CsvExport.h"
 #include "history/CsvFormatChoices.h"
+#include "history/CsvPresets.h"
 #include "history/ImportReading.h"
 #include "history/ImportWrite.h"
 #include "model/LogKindInfo.h"
@@ -95,33 +96,33 @@ int importCommand(const ImportRequest &request, QTextStream &out, QTextStream &e
         errors << "torqal-data: " << database.status().message() << '\n';
         return 2;
     }
-    ImportReading::Ride target{ride.value.RideKey, QString::number(request.ride), {}};
-    if (database.isOpen()) {
-        if (const FileStatus units = Store::readRideExtras(database, target.key, target.units); !units) {
-            errors << "torqal-data: " << units.message() << '\n';
+    const ImportReading::Ride target{ride.value.RideKey, QString::number(request.ride)};
+    ImportReading::Choices choices;
+    choices.kind = request.log;
+    choices.preset = request.preset;
+    const ImportReading::Outcome outcome =
+        ImportReading::read(*bytes, choices, target, ImportReading::knownIn(database.isOpen() ? &database : nullptr, target.key),
+                            Clock::now().date(), QLocale());
+    for (const FileStatus &status : {outcome.rideStatus, outcome.logStatus}) {
+        if (!status) {
+            errors << "torqal-data: the ride's log cannot be read: " << status.message() << '\n';
             return 2;
         }
     }
-    const StoreRead<ImportDuplicates::Log> log =
-        ImportDuplicates::readLog(database.isOpen() ? &database : nullptr, request.log, target.key);
-    if (!log.status) {
-        errors << "torqal-data: the log cannot be read to look for the rows already in it: " << log.status.message() << '\n';
-        return 2;
-    }
-    ImportReading::Choices choices;
-    choices.kind = request.log;
-    const ImportReading::Outcome outcome = ImportReading::read(*bytes, choices, target, log,
-                                                               Clock::now().date(), QLocale());
     if (outcome.file.undecodable) {
         errors << "torqal-data: " << QDir::toNativeSeparators(request.file) << " cannot be read: line "
                << outcome.file.undecodable->line << ": " << outcome.file.undecodable->message << '\n';
         return 2;
     }
     out << "Read as " << csvEncodingName(outcome.file.encoding) << ", " << csvDelimiterName(outcome.file.delimiter).toLower()
-        << " between the cells";
-    if (const QString reading = CsvImport::formatSummary(outcome.file.rows, outcome.plan); !reading.isEmpty())
+        << " between the cells, under the preset " << outcome.preset.preset->name;
+    if (const QString reading = CsvImport::formatSummary(outcome.preset.rows, outcome.plan); !reading.isEmpty())
         out << "; " << reading;
+    if (!outcome.conversions.isEmpty())
+        out << "; converted: " << outcome.conversions;
     out << ".\n";
+    for (const QString &note : outcome.notes)
+        out << note << ".\n";
     tellRows(outcome, out);
     const QString logName = logKindInfo(request.log).tabCaption;
     if (!request.dryRun && outcome.storedCount() > 0) {
@@ -151,8 +152,13 @@ Verb importVerb()
     const QCommandLineOption log(QStringLiteral("log"),
                                  QStringLiteral("The log to import into: maintenance, goodies, trips or gasoline."),
                                  QStringLiteral("LOG"));
+    QStringList presets;
+    for (const CsvPreset &known : CsvPresets::all())
+        presets << known.name;
     const QCommandLineOption preset(QStringLiteral("preset"),
-                                    QStringLiteral("How the file's columns are read: Generic (by their header names)."),
+                                    QStringLiteral("The tracker whose export FILE is: %1 (Generic reads the columns by "
+                                                   "their header names). Without it, the one its header shows.")
+                                        .arg(presets.join(QStringLiteral(", "))),
                                     QStringLiteral("NAME"));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"), QStringLiteral("Show what would be imported; write nothing."));
     CommandLine::Usage usage;
@@ -160,7 +166,8 @@ Verb importVerb()
     usage.summary = QStringLiteral("Imports the rows of a CSV file as new entries of one log of a ride.");
     usage.description = QStringLiteral(
         "Reads FILE as the import window of the history does: its encoding (UTF-8, UTF-16, Windows-1252) and its "
-        "delimiter (comma, semicolon, tab) from the file, its columns by their header names, each date and number "
+        "delimiter (comma, semicolon, tab) from the file; the tracker whose export it is from its header (or "
+        "--preset), which gives its columns, units and flags, converted into the ride's units; each date and number "
         "column in the way its values show (day or month first, decimal point or comma). A cell that is not wholly a "
         "value leaves its row out, with the reason; rows already in the log (same day, amounts and description) are "
         "skipped, so that the same file imported twice adds nothing. Entries whose values look wrong (an economy "
@@ -195,9 +202,16 @@ Verb importVerb()
                     return 2;
                 }
                 request.log = *kind;
-                if (parser.isSet(preset) && parser.value(preset).compare(QStringLiteral("Generic"), Qt::CaseInsensitive) != 0) {
-                    errors << "torqal-data: the presets are: Generic; not '" << parser.value(preset) << "'\n";
-                    return 2;
+                if (parser.isSet(preset)) {
+                    request.preset = CsvPresets::named(parser.value(preset));
+                    if (!request.preset) {
+                        QStringList names;
+                        for (const CsvPreset &known : CsvPresets::all())
+                            names << known.name;
+                        errors << "torqal-data: --preset is one of " << names.join(QStringLiteral(", ")) << ", not '"
+                               << parser.value(preset) << "'\n";
+                        return 2;
+                    }
                 }
                 return importCommand(request, out, errors);
             }};

@@ -2,6 +2,7 @@
 
 #include "Verb.h"
 
+#include "history/CsvPresets.h"
 #include "store/LogKind.h"
 
 // `torqal-data import FOLDER --ride N --log LOG FILE [--preset NAME]
@@ -25,6 +26,7 @@ struct ImportRequest
     LogKind log = LogKind::Maintenance;
     QString file;
     bool dryRun = false;
+    const CsvPreset *preset = nullptr; // none: the one the file's header shows
 };
 int importCommand(const ImportRequest &request, QTextStream &out, QTextStream &errors);
 

@@ -91,18 +91,6 @@ int widthOfText(LogKind kind)
 
 enum ExtraColumn { OdometerColumn = 0, CostColumn = 1, PartialColumn = 2, MissedColumn = 3 };
 
-// A check box's cell: empty or "no" for unticked, "yes" for ticked, and
-// the other ways spreadsheets write them.
-std::optional<bool> readTick(const QString &cell)
-{
-    const QString text = cell.trimmed().toLower();
-    if (text.isEmpty() || text == u"no" || text == u"false" || text == u"0" || text == u"n")
-        return false;
-    if (text == u"yes" || text == u"true" || text == u"1" || text == u"y" || text == u"x")
-        return true;
-    return std::nullopt;
-}
-
 // The extras of the row, or why they cannot be read.
 std::optional<QString> readExtras(const CsvRecord &row, const Plan &plan, EntryExtras &extras)
 {
@@ -357,12 +345,17 @@ Plan guessPlan(LogKind kind, const std::vector<CsvRecord> &rows, const QLocale &
             plan.extraColumns[MissedColumn] = columnNaming(header, {QStringLiteral("missed")});
         }
     }
+    decideFormats(rows, plan, locale);
+    return plan;
+}
+
+void decideFormats(const std::vector<CsvRecord> &rows, Plan &plan, const QLocale &locale)
+{
     for (int field = 0; field < 4; ++field)
         decideFormat(rows, plan, field, locale);
     for (const ExtraColumn extra : {OdometerColumn, CostColumn})
         plan.extraMarks[std::size_t(extra)] =
             markOfColumn(rows, plan, columnOf(plan, true, extra), extra == CostColumn, locale);
-    return plan;
 }
 
 QStringList ridesOf(const std::vector<CsvRecord> &rows, const Plan &plan)
@@ -376,6 +369,16 @@ QStringList ridesOf(const std::vector<CsvRecord> &rows, const Plan &plan)
             rides.append(ride);
     }
     return rides;
+}
+
+std::optional<bool> readTick(const QString &cell)
+{
+    const QString text = cell.trimmed().toLower();
+    if (text.isEmpty() || text == u"no" || text == u"false" || text == u"0" || text == u"n")
+        return false;
+    if (text == u"yes" || text == u"true" || text == u"1" || text == u"y" || text == u"x")
+        return true;
+    return std::nullopt;
 }
 
 std::array<QString, 4> fieldTexts(const CsvRecord &row, const Plan &plan)

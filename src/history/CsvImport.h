@@ -116,9 +116,18 @@ void decideFormat(const std::vector<CsvRecord> &rows, Plan &plan, int field, con
 // Each column's date order and decimal mark are decided from its cells.
 Plan guessPlan(LogKind kind, const std::vector<CsvRecord> &rows, const QLocale &locale = QLocale());
 
+// Decides the date order and the decimal marks of every column of the plan
+// (its fields' and its odometer's and cost's) from their cells, as
+// guessPlan does once it has found the columns.
+void decideFormats(const std::vector<CsvRecord> &rows, Plan &plan, const QLocale &locale = QLocale());
+
 // The rides the Ride column names, in the order of their first rows; empty
 // without a Ride column.
 QStringList ridesOf(const std::vector<CsvRecord> &rows, const Plan &plan);
+
+// A check box's cell: empty, "no", "false", "0" or "n" for unticked, "yes",
+// "true", "1", "y" or "x" for ticked (any case); none for another text.
+std::optional<bool> readTick(const QString &cell);
 
 // The four field texts of a data row under the plan (empty for no column).
 std::array<QString, 4> fieldTexts(const CsvRecord &row, const Plan &plan);
@@ -136,7 +145,8 @@ struct Entries
     // Each entry's extras, in the order of the entries; empty when the plan
     // has no column for them.
     std::vector<EntryExtras> extras;
-    // The line of the file each entry starts on, in the order of the entries.
+    // The line of the file each entry was read from, in the order of the
+    // entries.
     std::vector<int> lines;
     std::vector<Problem> problems;
     int otherRides = 0; // rows of other rides than the plan's, left out

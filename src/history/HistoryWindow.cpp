@@ -250,7 +250,7 @@ void HistoryWindow::importCsv()
     const QString path = FileDialog::openFile(this, QStringLiteral("Import CSV into a log"), FileDialog::Kind::Csv);
     if (path.isEmpty())
         return;
-    ImportWindow import(history_.ride.RideKey, history_.rideNumber, shown_.displayName, path, this, database_, history_.units);
+    ImportWindow import(history_.ride.RideKey, history_.rideNumber, shown_.displayName, path, this, database_);
     if (!import.readFailure().isEmpty()) {
         MessageBox::tell(this, QStringLiteral("Nothing imported"), import.readFailure(), MessageBox::Icon::Critical);
         return;

@@ -1,5 +1,6 @@
 #include "history/ImportReading.h"
 
+#include "history/CsvPresetEntries.h"
 #include "history/ImportChecks.h"
 
 #include <algorithm>
@@ -25,17 +26,24 @@ std::vector<bool> duplicatesIn(const CsvImport::Entries &entries, LogKind kind, 
     return found(entries.expenses);
 }
 
-CsvImport::Plan planFor(const Choices &choices, const Ride &ride, const std::vector<CsvRecord> &rows, const QLocale &locale)
+CsvImport::Plan planFor(const Choices &choices, const Ride &ride, const CsvPresets::Reading &preset)
 {
     if (choices.plan)
         return *choices.plan;
-    CsvImport::Plan plan = CsvImport::guessPlan(choices.kind, rows, locale);
-    if (CsvImport::ridesOf(rows, plan).contains(ride.number))
+    CsvImport::Plan plan = preset.plan;
+    if (CsvImport::ridesOf(preset.rows, plan).contains(ride.number))
         plan.ride = ride.number;
     return plan;
 }
 
 } // namespace
+
+KnownOf knownIn(const ReminderStore *database, double rideKey)
+{
+    return [database, rideKey](LogKind kind) {
+        return Known{ImportDuplicates::readLog(database, kind, rideKey), CsvPresets::importRide(database, rideKey, kind)};
+    };
+}
 
 CsvImport::Entries Outcome::toStore() const
 {
@@ -65,22 +73,34 @@ std::size_t Outcome::suspiciousCount() const
     return count;
 }
 
-Outcome read(const QByteArray &bytes, const Choices &choices, const Ride &ride,
-             const StoreRead<ImportDuplicates::Log> &log, QDate today, const QLocale &locale)
+Outcome read(const QByteArray &bytes, const Choices &choices, const Ride &ride, const KnownOf &known, QDate today,
+             const QLocale &locale)
 {
     Outcome outcome;
     outcome.skipDuplicates = choices.skipDuplicates;
     outcome.file = CsvImport::readFile(bytes, choices.encoding, choices.delimiter);
-    outcome.plan = planFor(choices, ride, outcome.file.rows, locale);
-    outcome.entries = CsvImport::readEntries(outcome.file.rows, outcome.plan, ride.key, locale);
+    const CsvPreset &preset = choices.preset ? *choices.preset : CsvPresets::recognise(outcome.file.rows);
+    LogKind kind = choices.plan ? choices.plan->kind : choices.kind;
+    if (choices.kindOfPreset && !choices.plan)
+        kind = CsvPresets::logOf(preset, outcome.file.rows).value_or(kind);
+    outcome.preset = CsvPresets::read(preset, kind, outcome.file.rows, locale);
+    outcome.plan = planFor(choices, ride, outcome.preset);
+    outcome.preset.plan = outcome.plan;
+    const Known log = known(kind);
+    outcome.rideStatus = log.ride.status;
+    outcome.entries = CsvImport::readEntries(outcome.preset.rows, outcome.plan, ride.key, locale);
+    // The preset's step: the entries in the ride's units, with the tracker's
+    // flags and the distances of its odometer readings.
+    const RideExtras &units = log.ride.value.units;
+    outcome.notes = CsvPresets::finish(outcome.preset, outcome.entries, units, log.ride.value.readings);
+    outcome.conversions = CsvPresets::conversions(outcome.preset, units);
     if (outcome.file.undecodable)
         outcome.entries.problems.insert(outcome.entries.problems.begin(), *outcome.file.undecodable);
     // The entries are final from here on: what follows only looks at them.
-    outcome.logStatus = log.status;
-    outcome.duplicates = log.status ? duplicatesIn(outcome.entries, outcome.plan.kind, log.value)
-                                    : std::vector<bool>(outcome.entries.count(), false);
-    outcome.suspicions = ImportChecks::suspicions(outcome.plan.kind, outcome.entries, log.value.entries, ride.units,
-                                                  today, locale);
+    outcome.logStatus = log.log.status;
+    outcome.duplicates = log.log.status ? duplicatesIn(outcome.entries, kind, log.log.value)
+                                        : std::vector<bool>(outcome.entries.count(), false);
+    outcome.suspicions = ImportChecks::suspicions(kind, outcome.entries, log.log.value.entries, units, today, locale);
     return outcome;
 }
 

@@ -47,11 +47,9 @@ void ImportRun::read(Reading reading)
         std::unique_ptr<ReminderStore> database;
         if (!reading.databasePath.isEmpty())
             database = std::make_unique<ReminderStore>(reading.databasePath, ReminderStore::Access::ReadOnly);
-        const StoreRead<ImportDuplicates::Log> log =
-            ImportDuplicates::readLog(database.get(), reading.choices.plan ? reading.choices.plan->kind : reading.choices.kind,
-                                      reading.ride.key);
         return std::make_shared<const ImportReading::Outcome>(
-            ImportReading::read(reading.bytes, reading.choices, reading.ride, log, reading.today, reading.locale));
+            ImportReading::read(reading.bytes, reading.choices, reading.ride,
+                                ImportReading::knownIn(database.get(), reading.ride.key), reading.today, reading.locale));
     });
     reading_ = watch(this, reading_, std::move(future), [this](const Outcome &outcome) { emit outcomeRead(outcome); });
 }

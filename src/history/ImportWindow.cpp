@@ -51,10 +51,10 @@ QString rows(std::size_t count, const QString &one, const QString &more)
 } // namespace
 
 ImportWindow::ImportWindow(double rideKey, int rideNumber, const QString &rideName, const QString &csvPath,
-                           QWidget *parent, ReminderStore *database, const RideExtras &units)
+                           QWidget *parent, ReminderStore *database)
     : QDialog(parent)
     , database_(database)
-    , ride_{rideKey, QString::number(rideNumber), units}
+    , ride_{rideKey, QString::number(rideNumber)}
     , rideName_(rideName)
 {
     setObjectName(QStringLiteral("ImportWindow"));
@@ -73,7 +73,8 @@ ImportWindow::ImportWindow(double rideKey, int rideNumber, const QString &rideNa
 
     auto *grid = new QGridLayout;
     auto *fileLabel = new QLabel(QStringLiteral("File: ") + QDir::toNativeSeparators(csvPath));
-    grid->addWidget(fileLabel, 0, 0, 1, 4);
+    fileLabel->setWordWrap(true);
+    grid->addWidget(fileLabel, 0, 0, 1, 2);
     const auto labelled = [&](const QString &caption, const QString &name, int row, int column) {
         auto *label = new QLabel(caption);
         auto *combo = new QComboBox;
@@ -89,6 +90,10 @@ ImportWindow::ImportWindow(double rideKey, int rideNumber, const QString &rideNa
     delimiter_ = labelled(QStringLiteral("Delimi&ter:"), QStringLiteral("cboDelimiter"), 1, 2).second;
     for (const QChar delimiter : CsvDelimiters)
         delimiter_->addItem(csvDelimiterName(delimiter), delimiter);
+    preset_ = labelled(QStringLiteral("&Preset:"), QStringLiteral("cboPreset"), 0, 2).second;
+    preset_->setAccessibleName(QStringLiteral("Preset: the tracker whose export the file is"));
+    for (std::size_t at = 0; at < CsvPresets::all().size(); ++at)
+        preset_->addItem(CsvPresets::all()[at].name, int(at));
     log_ = labelled(QStringLiteral("&Log:"), QStringLiteral("cboLog"), 2, 0).second;
     for (LogKind kind : AllLogKinds)
         log_->addItem(logKindInfo(kind).tabCaption, logIndex(kind));
@@ -195,6 +200,10 @@ ImportWindow::ImportWindow(double rideKey, int rideNumber, const QString &rideNa
     connect(header_, &QCheckBox::toggled, this, &ImportWindow::planChanged);
     connect(skipDuplicates_, &QCheckBox::toggled, this, [this] { startReading(Reread::Entries); });
     connect(rides_, &QComboBox::currentIndexChanged, this, &ImportWindow::planChanged);
+    connect(preset_, &QComboBox::currentIndexChanged, this, [this] {
+        if (!showingPlan_)
+            startReading(Reread::Preset);
+    });
 }
 
 // Reads the file again with the options picked (see Reread).
@@ -203,6 +212,10 @@ void ImportWindow::startReading(Reread what)
     ImportRun::Reading reading;
     reading.bytes = bytes_;
     reading.choices.kind = plan_.kind;
+    recognising_ = what == Reread::Encoding || what == Reread::Delimiter;
+    if (!recognising_)
+        reading.choices.preset = &CsvPresets::all()[std::size_t(std::max(0, preset_->currentData().toInt()))];
+    reading.choices.kindOfPreset = recognising_ || what == Reread::Preset;
     reading.choices.encoding = encodingPicked_;
     reading.choices.delimiter = delimiterPicked_;
     if (what == Reread::Entries)
@@ -217,7 +230,7 @@ void ImportWindow::startReading(Reread what)
     detectingDelimiter_ = !delimiterPicked_;
     // The columns are those of the rows shown: none is mapped while other
     // rows are read.
-    rowsShown_ = rowsShown_ && (what == Reread::Plan || what == Reread::Entries);
+    rowsShown_ = rowsShown_ && what == Reread::Entries;
     run_->read(std::move(reading));
     setRunning(QStringLiteral("Reading the file..."));
 }
@@ -228,12 +241,18 @@ void ImportWindow::showOutcome(const ImportRun::Outcome &outcome)
     rowsShown_ = true;
     if (guessing_) {
         plan_ = outcome->plan;
+        if (recognising_)
+            fillPresets();
         fillFileChoices();
         fillColumnChoices();
         showPlan();
     }
-    const QString reading = CsvImport::formatSummary(outcome->file.rows, plan_);
-    reading_->setText(reading.isEmpty() ? QString() : QStringLiteral("Read as: ") + reading);
+    QStringList said;
+    if (const QString reading = CsvImport::formatSummary(outcome->preset.rows, plan_); !reading.isEmpty())
+        said << QStringLiteral("Read as: ") + reading;
+    if (!outcome->conversions.isEmpty())
+        said << QStringLiteral("Converted: ") + outcome->conversions;
+    reading_->setText((said + outcome->notes).join(QStringLiteral(". ")));
     previewModel_->show(outcome);
     problems_->clear();
     for (const CsvImport::Problem &problem : outcome->entries.problems)
@@ -270,9 +289,23 @@ void ImportWindow::fillFileChoices()
     showingPlan_ = false;
 }
 
+// The presets, the one the header shows so named and picked.
+void ImportWindow::fillPresets()
+{
+    const CsvPreset *recognised = outcome_->preset.preset;
+    showingPlan_ = true;
+    for (int item = 0; item < preset_->count(); ++item) {
+        const CsvPreset &preset = CsvPresets::all()[std::size_t(preset_->itemData(item).toInt())];
+        preset_->setItemText(item, preset.name + (&preset == recognised ? QStringLiteral(" (recognised)") : QString()));
+        if (&preset == recognised)
+            preset_->setCurrentIndex(item);
+    }
+    showingPlan_ = false;
+}
+
 void ImportWindow::fillColumnChoices()
 {
-    const std::vector<CsvRecord> &rows = outcome_->file.rows;
+    const std::vector<CsvRecord> &rows = outcome_->preset.rows;
     const QStringList firstRow = rows.empty() ? QStringList() : rows.front().cells;
     showingPlan_ = true;
     for (QComboBox *column : columns_) {
@@ -299,7 +332,7 @@ void ImportWindow::setLog(LogKind kind)
 void ImportWindow::showPlan()
 {
     showingPlan_ = true;
-    const std::vector<CsvRecord> &rows = outcome_->file.rows;
+    const std::vector<CsvRecord> &rows = outcome_->preset.rows;
     log_->setCurrentIndex(logIndex(plan_.kind) - 1);
     header_->setChecked(plan_.hasHeader);
     const QStringList names = CsvImport::fieldNames(plan_.kind);
@@ -322,7 +355,7 @@ void ImportWindow::planChanged()
 {
     if (showingPlan_ || !rowsShown_)
         return;
-    const std::vector<CsvRecord> &rows = outcome_->file.rows;
+    const std::vector<CsvRecord> &rows = outcome_->preset.rows;
     plan_.hasHeader = header_->isChecked();
     plan_.ride = rides_->currentText();
     for (int field = 0; field < 4; ++field) {
@@ -356,6 +389,8 @@ void ImportWindow::showCounts()
     if (const std::size_t suspicious = outcome.suspiciousCount(); suspicious > 0)
         text += QStringLiteral(" %1 that look wrong %2 marked below; they are imported too.")
                     .arg(HistoryButtons::entries(suspicious), suspicious == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+    if (!outcome.rideStatus)
+        text += QStringLiteral(" The ride's units could not be read, so nothing can be imported: ") + outcome.rideStatus.message() + u'.';
     if (!outcome.logStatus)
         text += QStringLiteral(" Rows already in the log could not be looked for: ") + outcome.logStatus.message() + u'.';
     else if (const std::size_t duplicates = outcome.duplicateCount(); duplicates > 0 && outcome.skipDuplicates)
@@ -372,7 +407,7 @@ void ImportWindow::setRunning(const QString &doing)
     progress_->setVisible(!doing.isEmpty());
     stop_->setVisible(!doing.isEmpty());
     doing_->setText(doing);
-    for (QWidget *option : std::initializer_list<QWidget *>{encoding_, delimiter_, log_, skipDuplicates_})
+    for (QWidget *option : std::initializer_list<QWidget *>{encoding_, delimiter_, preset_, log_, skipDuplicates_})
         option->setEnabled(!writing);
     for (QWidget *option : std::initializer_list<QWidget *>{header_, rides_})
         option->setEnabled(!writing && rowsShown_);

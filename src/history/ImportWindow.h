@@ -25,6 +25,9 @@ class QorButton;
 // of the shown ride. The window shows the file's encoding and delimiter as
 // detected, and the user may pick others; a file not valid in its encoding
 // is not read at all, and the list of rows left out says from which line.
+// The file's header tells which tracker's export it is (see CsvPresets),
+// and the user may pick another preset; the preset reads its columns,
+// converts its units into the ride's and names the conversions.
 // The user picks the log and, for each field of an entry, the column that
 // fills it (both guessed from the file's name and header) and, where the
 // column's values allow two readings, the date order or decimal mark,
@@ -50,10 +53,9 @@ public:
     // rideNumber is the ride's number in the ride file, by which an export
     // of every ride names it in its Ride column. The entries' extras
     // (odometer, cost, ...) go into `database`; without one, a file with
-    // such columns is refused at Import. `units` are the ride's, in which
-    // the economy and distances that look wrong are told.
+    // such columns is refused at Import. The ride's units are read from it.
     ImportWindow(double rideKey, int rideNumber, const QString &rideName, const QString &csvPath,
-                 QWidget *parent = nullptr, ReminderStore *database = nullptr, const RideExtras &units = {});
+                 QWidget *parent = nullptr, ReminderStore *database = nullptr);
 
     // Why the file could not be read; the window should then not be shown.
     QString readFailure() const { return readFailure_; }
@@ -76,9 +78,11 @@ protected:
 private:
     // What a change asks to read again: the file in the encoding picked,
     // its delimiter detected again; the file with the delimiter picked; the
-    // plan the header suggests for another log; the entries of the plan
-    // shown. The first three guess the plan from the header.
-    enum class Reread { Encoding, Delimiter, Plan, Entries };
+    // file under another preset, in the log of its records; the plan the
+    // header suggests for another log; the entries of the plan shown. All
+    // but the last guess the plan from the header, and the first two the
+    // preset too.
+    enum class Reread { Encoding, Delimiter, Preset, Plan, Entries };
 
     void startReading(Reread what);
     void showOutcome(const ImportRun::Outcome &outcome);
@@ -87,6 +91,7 @@ private:
     void fillFileChoices();
     void fillColumnChoices();
     void setLog(LogKind kind);
+    void fillPresets();
     void formatChanged(int field);
     void planChanged();
     void showPlan();
@@ -112,6 +117,7 @@ private:
     bool guessing_ = false;
     bool detectingEncoding_ = false;
     bool detectingDelimiter_ = false;
+    bool recognising_ = false;
     bool stopRequested_ = false;  // Stop was pressed while writing
     QString readFailure_;
     int written_ = 0;
@@ -120,6 +126,7 @@ private:
     QComboBox *encoding_ = nullptr;
     QComboBox *delimiter_ = nullptr;
     QComboBox *log_ = nullptr;
+    QComboBox *preset_ = nullptr;
     QLabel *rideLabel_ = nullptr;
     QComboBox *rides_ = nullptr;
     QCheckBox *header_ = nullptr;

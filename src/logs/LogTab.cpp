@@ -13,8 +13,10 @@
 #include "ui/QorButton.h"
 #include "ui/WindowFade.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPointer>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -210,14 +212,33 @@ std::optional<EntryFields> LogTab::runEditor(LogEntryRequest request, QWidget *o
     const bool dim = FadesOn() && !over;
     if (dim)
         StartFade(window, 255, 204, 2, false);
+    const QPointer<QWidget> opener = QApplication::focusWidget();
     EntryFields saved;
     const bool written = RunLogEntryEditor(request, over ? over : window, &saved);
     if (dim)
         StartFade(window, 204, 255, 3, false);
+    if (written)
+        refill();
+    if (!over)
+        giveBackFocus(opener);
     if (!written)
         return std::nullopt;
-    refill();
     return saved;
+}
+
+// Once the editor is gone the main window has the keyboard again, on the
+// control that opened the editor (the page's Add when that control is gone),
+// whether the entry was saved or not: refilling the list may have moved the
+// focus, and a desktop may leave no window active after the editor and a
+// message box over it close.
+void LogTab::giveBackFocus(QWidget *opener) const
+{
+    QWidget *window = m_context.window->window();
+    window->activateWindow();
+    QWidget *target = opener && opener->window() == window && opener->isVisible() && opener->isEnabled()
+                          ? opener
+                          : m_controls.add;
+    target->setFocus(Qt::OtherFocusReason);
 }
 
 LogEntryRequest LogTab::editorRequest(EntryMode mode) const

@@ -92,6 +92,7 @@ private:
     void showNotes();
     // The editor over `over`, or over the main window (dimmed around it) when null.
     std::optional<EntryFields> runEditor(LogEntryRequest request, QWidget *over = nullptr);
+    void giveBackFocus(QWidget *opener) const;
     LogEntryRequest editorRequest(EntryMode mode) const;
     void showTotals();
     void showCommands();

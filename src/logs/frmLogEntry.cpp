@@ -25,6 +25,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -199,6 +200,21 @@ bool frmLogEntry::eventFilter(QObject *watched, QEvent *event)
                 fieldFocusChanged(i, event->type() == QEvent::FocusIn);
     }
     return QDialog::eventFilter(watched, event);
+}
+
+// In a one-line box Enter moves on to the next control and Ctrl+Enter
+// saves; the notes take Enter as a line break.
+void frmLogEntry::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && qobject_cast<QLineEdit *>(focusWidget())) {
+        if (event->modifiers() & Qt::ControlModifier)
+            cmdSave_Click();
+        else
+            focusNextChild();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmLogEntry::fieldFocusChanged(int i, bool hasFocus)

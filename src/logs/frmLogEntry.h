@@ -54,6 +54,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void reject() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildControls();

@@ -3,6 +3,7 @@
 #include "logs/LogListModel.h"
 #include "model/LogKindInfo.h"
 #include "model/RideFields.h"
+#include "ui/FocusList.h"
 #include "ui/QorButton.h"
 
 #include <QFontMetrics>
@@ -10,7 +11,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableView>
 #include <QVBoxLayout>
 
 #include <array>
@@ -40,7 +40,7 @@ const std::array<LogCommands, 5> Logs = {{
 QTableView *logGrid(LogListing &listing, QWidget *parent)
 {
     const LogKind kind = listing.kind;
-    auto *grid = new QTableView(parent);
+    auto *grid = new FocusList(parent);
     grid->setObjectName(indexed("grid", logIndex(kind)));
     grid->setAccessibleName(logKindInfo(kind).tabCaption + QStringLiteral(" list"));
     grid->setModel(new LogListModel(listing, grid));
@@ -97,6 +97,7 @@ void buildLogPage(MainWindowControls &controls, LogListing &listing, QWidget *ta
         units->setObjectName(QStringLiteral("cmdRideUnits"));
         units->setAccessibleName(QStringLiteral("Units of this ride"));
         units->setToolTip(QStringLiteral(" The distance, fuel and economy units of this ride "));
+        units->setAutoDefault(true); // Enter presses it, as Space does
         controls.cmdRideUnits = units;
         commands->addWidget(units);
     }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -55,6 +56,9 @@ QHBoxLayout *commandStrip(MainWindowControls &controls, QWidget *window)
     controls.cmdReminders->setAccessibleName(QStringLiteral("Reminders"));
     controls.cmdReminders->setFlat(true);
     controls.cmdReminders->setCursor(Qt::PointingHandCursor);
+    // Enter presses it, as Space does (outside a dialog a push button takes
+    // Enter only as an auto-default one).
+    controls.cmdReminders->setAutoDefault(true);
     controls.cmdReminders->hide();
 
     auto *middle = new QVBoxLayout;
@@ -101,6 +105,26 @@ void loadStoredLayouts(const QList<QorButton *> &buttons)
         qWarning("%s", qPrintable(error));
 }
 
+// Alt+1 to Alt+7 open the seven pages, each named in its tab's hover text
+// (Ctrl+Tab goes from page to page as well). The keyboard then stays on the
+// tab, so that Tab goes on into the page just opened. A page not open to
+// choice (the logs while a ride is edited) stays closed.
+void pageShortcuts(QTabWidget *tabs, QWidget *window)
+{
+    for (int index = 0; index < tabs->count(); ++index) {
+        const QKeySequence keys(Qt::ALT | Qt::Key(Qt::Key_1 + index));
+        tabs->setTabToolTip(index, QStringLiteral("%1 (%2)").arg(tabs->tabText(index),
+                                                                keys.toString(QKeySequence::NativeText)));
+        auto *shortcut = new QShortcut(keys, window);
+        QObject::connect(shortcut, &QShortcut::activated, tabs, [tabs, index] {
+            if (!tabs->isTabEnabled(index))
+                return;
+            tabs->setCurrentIndex(index);
+            tabs->tabBar()->setFocus(Qt::ShortcutFocusReason);
+        });
+    }
+}
+
 QTabWidget *mainTab(MainWindowControls &controls, QWidget *window)
 {
     auto *tabs = new QTabWidget(window);
@@ -128,6 +152,7 @@ QTabWidget *mainTab(MainWindowControls &controls, QWidget *window)
         else
             chosen = index;
     });
+    pageShortcuts(tabs, window);
     controls.MainTab = tabs;
     return tabs;
 }

@@ -19,5 +19,6 @@ short keyAscii(const QKeyEvent &event);
 constexpr short LeftButton = 1;
 constexpr short RightButton = 2;
 constexpr short SpaceKey = 32;
+constexpr short EnterKey = 13;
 
 } // namespace ButtonInput

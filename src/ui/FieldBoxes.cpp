@@ -3,7 +3,6 @@
 #include "data/FieldText.h"
 
 #include <QLineEdit>
-#include <QToolTip>
 #include <QValidator>
 
 namespace FieldBoxes {
@@ -11,7 +10,7 @@ namespace FieldBoxes {
 namespace {
 
 // Checks every change of the box's text against the text before it. The
-// line edit hands each change here before it takes it, so what the box does
+// line edit hands each change here before it shows it, so what the box does
 // not take never shows.
 class OneLineValidator : public QValidator
 {
@@ -37,10 +36,33 @@ public:
             return Acceptable;
         const FieldText::Box box{m_limit, FieldText::Lines::One};
         const FieldText::Admitted admitted = FieldText::admit(m_before, {input, pos}, box);
+        if (admitted.kept.text == input)
+            return Acceptable;
+        tell(m_box, FieldText::note(admitted, box));
+        const QString keptPart = changeBetween(m_before, admitted.kept.text).inserted;
+
+        // The user's edit is on the box's undo stack: refused, the box takes
+        // it back whole (the selection comes back with it), and the part
+        // taken goes in as an edit of its own, once the box has done so.
+        const bool shown = m_box->text() == input;
+        if (shown && m_box->isUndoAvailable()) {
+            if (!keptPart.isEmpty())
+                QMetaObject::invokeMethod(m_box, [box = m_box, keptPart] { box->insert(keptPart); },
+                                          Qt::QueuedConnection);
+            return Invalid;
+        }
+        // A text set as a whole (assistive technology asks first whether it
+        // would do, or sets it outright): the part the field stores, and
+        // never an empty box for a text of which it stores nothing.
+        if (keptPart.isEmpty()) {
+            if (!shown)
+                return Invalid;
+            input = m_before;
+            pos = int(m_before.size());
+            return Acceptable;
+        }
         input = admitted.kept.text;
         pos = int(admitted.kept.cursor);
-        if (const QString note = FieldText::note(admitted, box); !note.isEmpty())
-            tell(m_box, note);
         return Acceptable;
     }
 
@@ -80,13 +102,16 @@ void setText(QLineEdit *box, const QString &text)
         box->setText(text);
 }
 
-void tell(QWidget *box, const QString &note)
+Change changeBetween(QStringView before, QStringView after)
 {
-    if (NoteScript *script = NoteScript::active()) {
-        script->notes.append({box, note});
-        return;
-    }
-    QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), note, box, QRect(), 8000);
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype start = 0;
+    while (start < shorter && before[start] == after[start])
+        ++start;
+    qsizetype end = 0;
+    while (end < shorter - start && before[before.size() - 1 - end] == after[after.size() - 1 - end])
+        ++end;
+    return {start, before.size() - start - end, after.mid(start, after.size() - start - end).toString()};
 }
 
 } // namespace FieldBoxes

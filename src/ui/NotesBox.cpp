@@ -2,10 +2,13 @@
 
 #include "data/FieldText.h"
 #include "ui/FieldBoxes.h"
+#include "ui/FocusFrame.h"
 #include "platform/LineBreaks.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
 #include <QTextCursor>
 
 namespace {
@@ -22,6 +25,50 @@ QString withPlainLineBreaks(QString text)
 NotesBox::NotesBox(int maxLength, QWidget *parent) : QPlainTextEdit(parent), m_maxLength(maxLength)
 {
     connect(this, &QPlainTextEdit::textChanged, this, &NotesBox::admitChange);
+    connect(this, &QPlainTextEdit::textChanged, this, &NotesBox::followReadOnly);
+    // Scrolled, the box is painted afresh, so that its frame stays at the edges.
+    for (QScrollBar *bar : {verticalScrollBar(), horizontalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, viewport(), qOverload<>(&QWidget::update));
+}
+
+bool NotesBox::event(QEvent *event)
+{
+    if (event->type() == QEvent::ReadOnlyChange)
+        followReadOnly();
+    return QPlainTextEdit::event(event);
+}
+
+// Read-only notes are for reading: a stop of the Tab key when there is
+// something to read, with a cursor that the arrow keys move.
+void NotesBox::followReadOnly()
+{
+    if (!isReadOnly()) {
+        setFocusPolicy(Qt::StrongFocus);
+        return;
+    }
+    setFocusPolicy(document()->isEmpty() ? Qt::ClickFocus : Qt::StrongFocus);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+void NotesBox::paintEvent(QPaintEvent *event)
+{
+    QPlainTextEdit::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(viewport());
+        DrawFocusFrame(painter, viewport()->rect(), palette().color(QPalette::Active, QPalette::Highlight));
+    }
+}
+
+void NotesBox::focusInEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusInEvent(event);
+    viewport()->update();
+}
+
+void NotesBox::focusOutEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusOutEvent(event);
+    viewport()->update();
 }
 
 QString NotesBox::shownText() const
@@ -131,21 +178,22 @@ void NotesBox::admitChange()
     }
     const FieldText::Box box{m_maxLength, FieldText::Lines::Many};
     const FieldText::Admitted admitted = FieldText::admit(m_before, {now, textCursor().position()}, box);
-    const QString &kept = admitted.kept.text;
+    QString kept = admitted.kept.text;
+    qsizetype cursorAt = admitted.kept.cursor;
+    // A text of which the notes store nothing leaves them as they were.
+    if (FieldBoxes::changeBetween(m_before, kept).inserted.isEmpty() &&
+        !FieldBoxes::changeBetween(m_before, now).inserted.isEmpty()) {
+        kept = m_before;
+        cursorAt = std::min(cursorAt, kept.size());
+    }
     if (kept != now) {
-        qsizetype start = 0;
-        while (start < kept.size() && start < now.size() && kept[start] == now[start])
-            ++start;
-        qsizetype end = 0;
-        while (end < kept.size() - start && end < now.size() - start &&
-               kept[kept.size() - 1 - end] == now[now.size() - 1 - end])
-            ++end;
+        const FieldBoxes::Change change = FieldBoxes::changeBetween(now, kept);
         m_programText = true;
         QTextCursor cursor(document());
-        cursor.setPosition(int(start));
-        cursor.setPosition(int(now.size() - end), QTextCursor::KeepAnchor);
-        cursor.insertText(kept.mid(start, kept.size() - end - start));
-        cursor.setPosition(int(admitted.kept.cursor));
+        cursor.setPosition(int(change.start));
+        cursor.setPosition(int(change.start + change.removed), QTextCursor::KeepAnchor);
+        cursor.insertText(change.inserted);
+        cursor.setPosition(int(cursorAt));
         setTextCursor(cursor);
         m_programText = false;
     }

@@ -8,7 +8,9 @@
 // break counts as two characters), before it reaches the text, so that undo
 // works as usual; a change made another way (assistive technology) is taken
 // back right after. What the program shows in it (setStoredText,
-// setShownText) is shown whole and as it is.
+// setShownText) is shown whole and as it is. Read-only, the box is a stop of
+// the Tab key only while it has text to read. With the keyboard in it, it
+// shows a frame.
 class NotesBox : public QPlainTextEdit
 {
     Q_OBJECT
@@ -29,6 +31,10 @@ public:
     void setShownText(const QString &text);
 
 protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
@@ -36,6 +42,7 @@ protected:
 private:
     QString admitInsertion(const QString &inserted);
     void admitChange();
+    void followReadOnly();
 
     int m_maxLength;
     QString m_before;

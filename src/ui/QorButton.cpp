@@ -451,7 +451,15 @@ void QorButton::keyPressEvent(QKeyEvent *event)
         DrawButton(PressedState);
     if (const short ascii = ButtonInput::keyAscii(*event))
         emit KeyPress(ascii);
-    // Other keys go on to the window (Esc, F1 and the like); Enter does not click.
+    // Enter clicks the focused button at once, as it does any focused command;
+    // held down, it clicks once.
+    if (code == ButtonInput::EnterKey) {
+        if (!event->isAutoRepeat())
+            press();
+        event->accept();
+        return;
+    }
+    // Other keys go on to the window (Esc, F1 and the like).
     if (code == ButtonInput::SpaceKey)
         event->accept();
     else

@@ -1,6 +1,7 @@
 // CSV: reading rows, the export's files, the import's checks, and the demo
 // rides exported and read back to the same records.
 
+#include "CsvTestSupport.h"
 #include "DemoWriter.h"
 #include "data/DataTestSupport.h"
 #include "history/CsvExport.h"
@@ -15,6 +16,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+using namespace CsvTest;
 using namespace LogTest;
 
 namespace {
@@ -45,14 +47,6 @@ QStringList storedTexts(const CsvImport::Entries &entries)
         texts << QStringLiteral("%1|%2|%3").arg(csvDate(entry.EntryDate), entry.Description).arg(entry.Miles);
     for (const GasRecord &entry : entries.gas)
         texts << QStringLiteral("%1|%2|%3").arg(csvDate(entry.EntryDate), csvNumber(entry.Gallons)).arg(entry.Miles);
-    return texts;
-}
-
-QStringList problemTexts(const CsvImport::Entries &entries)
-{
-    QStringList texts;
-    for (const CsvImport::Problem &problem : entries.problems)
-        texts << QStringLiteral("%1: %2").arg(problem.line).arg(problem.message);
     return texts;
 }
 

@@ -22,7 +22,6 @@
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolTip>
 
@@ -200,6 +199,35 @@ private slots:
                  QStringLiteral("Line 3: the file is not valid UTF-8 from here on, so none of it is read; pick its encoding above"));
         QCOMPARE(preview->rowCount(), 0);
         QVERIFY(!import.findChild<QorButton *>("cmdImport")->isEnabled());
+    }
+
+    // A tracker's export opens under its preset, in the log of its records,
+    // and the preview names how its numbers become the ride's; another
+    // preset picked reads the file again.
+    void theImportRecognisesATrackersExportAndNamesItsConversions()
+    {
+        QTemporaryDir folder;
+        const QString csv = folder.filePath(QStringLiteral("export.csv"));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Date;Odometer;Trip;Quantity;Total price;Currency;Type;Note\r\n"
+                   "03.02.2026;31000;;45,20;79,55;EUR;3;\r\n14.02.2026;31650;650;42,10;75,36;EUR;1;\r\n");
+        file.close();
+        ImportWindow import(LogTest::RideA, 1, QStringLiteral("1998 Honda"), csv);
+        QVERIFY(importSettled(import));
+        auto *preset = import.findChild<QComboBox *>("cboPreset");
+        auto *reading = import.findChild<QLabel *>("lblReading");
+        QCOMPARE(preset->currentText(), QStringLiteral("Spritmonitor (recognised)"));
+        QCOMPARE(import.findChild<QComboBox *>("cboLog")->currentData().toInt(), logIndex(LogKind::Gas));
+        QVERIFY2(reading->text().contains(QStringLiteral("Converted: litres → US gallons, km → miles, distances from the "
+                                                         "odometer readings. Line 2: its odometer reading, 19263, is the "
+                                                         "first, so its distance is 0")),
+                 qPrintable(reading->text()));
+        QVERIFY(import.findChild<QTableView *>("tblPreview")->model()->index(1, 2).data().toString().startsWith(QStringLiteral("403")));
+
+        preset->setCurrentIndex(preset->findText(QStringLiteral("Generic")));
+        QVERIFY(importSettled(import));
+        QVERIFY(!reading->text().contains(QStringLiteral("litres")));
     }
 
     // The file is read on a worker thread while a progress bar and Stop

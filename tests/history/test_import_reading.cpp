@@ -20,14 +20,21 @@ RideExtras unitsOf(const QString &name)
     return {};
 }
 
+// What the pipeline knows of the ride's log: its entries and the ride's units.
+ImportReading::KnownOf knowing(const std::vector<LogEntry> &log, const RideExtras &units)
+{
+    return [=](LogKind) {
+        return ImportReading::Known{{{}, {log, {}}, int(log.size())}, {{}, {units, {}}, 0}};
+    };
+}
+
 ImportReading::Outcome readAs(LogKind kind, const QByteArray &csv, const RideExtras &units,
                               const std::vector<LogEntry> &log = {}, bool skipDuplicates = true)
 {
     ImportReading::Choices choices;
     choices.kind = kind;
     choices.skipDuplicates = skipDuplicates;
-    const StoreRead<ImportDuplicates::Log> inLog{{}, {log, {}}, int(log.size())};
-    return ImportReading::read(csv, choices, {RideA, QStringLiteral("1"), units}, inLog, Today, UsEnglish);
+    return ImportReading::read(csv, choices, {RideA, QStringLiteral("1")}, knowing(log, units), Today, UsEnglish);
 }
 
 } // namespace
@@ -113,7 +120,7 @@ private slots:
         ImportReading::Choices choices;
         choices.encoding = CsvEncoding::Utf8;
         const ImportReading::Outcome outcome = ImportReading::read("Date,Description,Cost\n2026-01-01,Cr\xE8me,1\n", choices,
-                                                                   {RideA, {}, {}}, {}, Today, UsEnglish);
+                                                                   {RideA, {}}, knowing({}, {}), Today, UsEnglish);
         QCOMPARE(outcome.entries.count(), std::size_t(0));
         QCOMPARE(outcome.entries.problems.size(), std::size_t(1));
         QCOMPARE(outcome.entries.problems[0].line, 2);

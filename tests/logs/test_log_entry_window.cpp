@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "ui/QorButton.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -139,6 +140,39 @@ private slots:
             QVERIFY(!w.caption(1)->font().bold());
             QCOMPARE(w.lineField(1)->palette().color(QPalette::Base), QColor(0x00, 0xFF, 0xFF));
         }
+    }
+
+    // Enter in a one-line box moves on, Ctrl+Enter saves, Enter on a command presses it.
+    void enterMovesOnOrSaves_data()
+    {
+        QTest::addColumn<int>("focused"); // a box, or -1 for Save
+        QTest::addColumn<bool>("control");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("Enter in a box") << 0 << false << false;
+        QTest::newRow("Ctrl+Enter in a box") << 1 << true << true;
+        QTest::newRow("Enter on Save") << -1 << false << true;
+    }
+
+    void enterMovesOnOrSaves()
+    {
+        QFETCH(int, focused);
+        QFETCH(bool, control);
+        QFETCH(bool, saved);
+        WorkingFolder folder;
+        MessageBox::Script boxes;
+        Editor editor(request(LogKind::Maintenance, EntryMode::Adding));
+        QApplication::setActiveWindow(editor.window.get());
+        editor.type(0, "3/15/2009");
+        editor.type(1, "Oil change");
+        QWidget *target = focused < 0 ? static_cast<QWidget *>(editor.window->saveButton()) : editor.window->field(focused);
+        target->setFocus();
+        QTRY_VERIFY(target->hasFocus());
+        QTest::keyClick(target, Qt::Key_Return, control ? Qt::ControlModifier : Qt::NoModifier);
+        QCOMPARE(editor.window->saved(), saved);
+        QCOMPARE(exists("Maint.Dat"), saved);
+        if (!saved)
+            QCOMPARE(QApplication::focusWidget(), editor.window->field(focused + 1));
+        QCOMPARE(boxes.count(), 0);
     }
 
     void anImpossibleDateIsRefusedAndFocused()

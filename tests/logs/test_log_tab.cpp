@@ -10,6 +10,7 @@
 #include "support/FadeWait.h"
 #include "ui/QorButton.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -186,6 +187,44 @@ private slots:
         QCOMPARE(script.openings, 1);
         QCOMPARE(main.descriptions(), QStringList({"January", "February"}));
         QCOMPARE(main.tab->currentRow(), 0);
+    }
+
+    void theKeyboardComesBackToTheOpeningCommand_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("saved") << true;
+        QTest::newRow("cancelled after a change, confirmed") << false;
+    }
+
+    void theKeyboardComesBackToTheOpeningCommand()
+    {
+        QFETCH(bool, save);
+        WorkingFolder folder;
+        MainWindowStub main(LogKind::Trips);
+        main.tab->refill();
+        QApplication::setActiveWindow(&main.window);
+        main.controls.add->setFocus();
+        MessageBox::Script boxes;
+        boxes.answer(Button::Yes);
+        // A message box takes the activation from the windows while it is open.
+        QWidget elsewhere;
+        boxes.whileOpen = [&elsewhere] {
+            elsewhere.show();
+            QApplication::setActiveWindow(&elsewhere);
+        };
+        LogEntryEditorScript script([save](frmLogEntry &editor) {
+            if (save) {
+                typeAndSave({"4/1/2009", "Rally", "250", QString()})(editor);
+                return;
+            }
+            QTest::keyClicks(editor.lineField(1), QStringLiteral("Rally"));
+            QTest::keyClick(&editor, Qt::Key_Escape);
+        });
+        main.tab->addEntry();
+        QCOMPARE(script.openings, 1);
+        QCOMPARE(main.descriptions(), save ? QStringList{"Rally"} : QStringList{});
+        QTRY_COMPARE(QApplication::activeWindow(), &main.window);
+        QTRY_COMPARE(QApplication::focusWidget(), main.controls.add);
     }
 
     void doubleClickEditsTheHighlightedEntry()

@@ -10,6 +10,8 @@
 #include "logs/frmLogEntry.h"
 #include "reminders/OverdueWindow.h"
 #include "reminders/ReminderEditor.h"
+#include "reminders/ReminderPage.h"
+#include "ui/QorButton.h"
 #include "store/ReminderStore.h"
 #include "ride/RideWindowSupport.h"
 #include "support/ReminderSupport.h"
@@ -22,6 +24,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 using namespace RideTest;
 using namespace ReminderTest;
@@ -201,6 +204,41 @@ private slots:
         QCOMPARE(world.messages.count(), 1);
     }
 
+    // The keyboard focus shows on each of the reminders' commands.
+    void theCommandsShowTheKeyboardFocus_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const char *name : {"cmdOK", "cmdReminderAdd", "cmdReminderEdit", "cmdReminderDelete", "cmdReminderDone"})
+            QTest::newRow(name) << name;
+    }
+
+    void theCommandsShowTheKeyboardFocus()
+    {
+        QFETCH(QString, command);
+        World world;
+        const double key = threeRides[2].RideKey;
+        store({ofRide(once(Today.addDays(-2)), key)});
+        ReminderStore reminders(ReminderStore::FileName);
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        auto *overdue = new OverdueWindow({{QStringLiteral("Sally"), QStringLiteral("Oil"), QString(), 1}});
+        overdue->setWindowFlags(Qt::Widget); // shown inside the test's window, beside the page
+        layout->addWidget(overdue);
+        layout->addWidget(new ReminderPage(reminders, {key, QStringLiteral("Sally"), 0}, nullptr, &window));
+        auto *elsewhere = new QLineEdit(&window);
+        layout->addWidget(elsewhere);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        auto *button = window.findChild<QorButton *>(command);
+        QVERIFY(button && button->isVisible());
+        elsewhere->setFocus();
+        QTRY_VERIFY(elsewhere->hasFocus());
+        const QImage unfocused = button->surface();
+        button->setFocus();
+        QTRY_VERIFY(button->hasFocus());
+        QVERIFY(button->surface() != unfocused);
+    }
+
     // A reminder added on the history window's page, which the notice opens,
     // due by date and by the gasoline log's miles, shows in the notice;
     // "Done" records the maintenance entry, counts afresh from it and clears
@@ -236,7 +274,7 @@ private slots:
             QCOMPARE(rowTexts(page->list()), QStringList{QStringLiteral("Oil change|03/01/2009|6,000|overdue by 14 days")});
             dialog.accept();
         });
-        notice->click();
+        QTest::keyClick(notice, Qt::Key_Return); // Enter presses the notice, as Space does
         QCOMPARE(adding.openings, 2);
         QCOMPARE(notice->text(), QStringLiteral("1 reminder due (1 overdue)"));
 

@@ -17,12 +17,15 @@
 #include "ui/ModalRun.h"
 #include "ui/QorButton.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTabBar>
 #include <QTableView>
 #include <QTest>
 
@@ -285,6 +288,62 @@ private slots:
         QCOMPARE(ui().grid[4]->model()->rowCount(), 0);
         QVERIFY(ui().cmdLogAdd[4]->isHidden());
         QVERIFY(ui().lblTotal[6]->isHidden());
+    }
+
+    void altAndADigitOpensEachPage_data()
+    {
+        QTest::addColumn<int>("page");
+        for (int page = 0; page < 7; ++page)
+            QTest::addRow("Alt+%d", page + 1) << page;
+    }
+
+    void altAndADigitOpensEachPage()
+    {
+        QFETCH(int, page);
+        showRide(RideA);
+        ui().MainTab->setCurrentIndex(page == 0 ? 1 : 0);
+        QApplication::setActiveWindow(window.get());
+        const QString keys = QStringLiteral("Alt+%1").arg(page + 1);
+        QTest::keySequence(window.get(), QKeySequence(keys));
+        QCOMPARE(ui().MainTab->currentIndex(), page);
+        QVERIFY(ui().MainTab->tabToolTip(page).endsWith(QStringLiteral("(%1)").arg(keys)));
+        QTRY_VERIFY(ui().MainTab->tabBar()->hasFocus());
+    }
+
+    // The log list and its notes show where the keyboard is; assistive
+    // technology can give the list the focus; read-only notes are a stop of
+    // the Tab key while they have something to read.
+    void theLogPageShowsWhereTheKeyboardIs()
+    {
+        writeFileOf<ExpenseRecord>("Maint.Dat", {expense(RideA, day(2009, 3, 15), "Oil change", 299500, ""),
+                                                 expense(RideA, day(2009, 5, 2), "Tires", 4500000, "front and rear")});
+        showRide(RideA);
+        ui().MainTab->setCurrentIndex(3);
+        QApplication::setActiveWindow(window.get());
+        QTableView *grid = ui().grid[1];
+        auto *notes = static_cast<NotesBox *>(ui().txtField[28]);
+        QorButton *add = ui().cmdLogAdd[1];
+        add->setFocus();
+        QTRY_VERIFY(add->hasFocus());
+        const QImage listUnfocused = grid->viewport()->grab().toImage();
+        const QImage notesUnfocused = notes->viewport()->grab().toImage();
+
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(grid);
+        QCOMPARE(list->role(), QAccessible::Table);
+        QCOMPARE(list->tableInterface()->rowCount(), 2);
+        QVERIFY(list->actionInterface()->actionNames().contains(QAccessibleActionInterface::setFocusAction()));
+        list->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+        QTRY_COMPARE(QApplication::focusWidget(), grid);
+        QVERIFY(grid->viewport()->grab().toImage() != listUnfocused);
+
+        QVERIFY(notes->focusPolicy() & Qt::TabFocus);
+        notes->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(notes->hasFocus());
+        QVERIFY(notes->viewport()->grab().toImage() != notesUnfocused);
+
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        QVERIFY(notes->shownText().isEmpty());
+        QVERIFY(!(notes->focusPolicy() & Qt::TabFocus));
     }
 
     void theAddCommandWritesThroughTheEditor()

@@ -85,9 +85,9 @@ Timing importOnce(LogKind kind, const QByteArray &csv)
     timing.reading = seconds([&] {
         ImportReading::Choices choices;
         choices.kind = kind;
-        const StoreRead<ImportDuplicates::Log> log = ImportDuplicates::readLog(&database, kind, BenchData::ShownRide);
-        outcome = ImportReading::read(csv, choices, {BenchData::ShownRide, QStringLiteral("1"), {}}, log,
-                                      QDate::currentDate(), QLocale(QLocale::English, QLocale::UnitedStates));
+        outcome = ImportReading::read(csv, choices, {BenchData::ShownRide, QStringLiteral("1")},
+                                      ImportReading::knownIn(&database, BenchData::ShownRide), QDate::currentDate(),
+                                      QLocale(QLocale::English, QLocale::UnitedStates));
     });
     if (outcome.storedCount() != std::size_t(MaxRecords))
         BenchData::fail(QStringLiteral("%1 of %2 rows read; the first left out: %3")

@@ -21,7 +21,6 @@ QorButton *make(QWidget *window, const QString &name, const QString &caption, co
     button->setObjectName(name);
     button->setProperty(CaptionProperty, caption);
     button->setToolTip(tip);
-    button->setAccessibleName(QString(caption).remove(u'&'));
     button->setMinimumSize(150, 32);
     return button;
 }

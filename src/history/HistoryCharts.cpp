@@ -15,8 +15,6 @@ namespace HistoryCharts {
 
 namespace {
 
-QString monthName(QDate month) { return QLocale().toString(month, QStringLiteral("MMMM yyyy")); }
-
 // "Miles per gallon", or the ride's measure of economy ("L/100 km").
 QString economyWords(const RideExtras &units)
 {
@@ -194,6 +192,8 @@ QString nothingToDrawOfOneLog(Chart chart, const Figures &figures)
     return QStringLiteral("The %1 log has no costs to draw yet.")
         .arg(drawn[0] ? QStringLiteral("goodies") : QStringLiteral("maintenance and repairs"));
 }
+
+QString monthName(QDate month) { return QLocale().toString(month, QStringLiteral("MMMM yyyy")); }
 
 QString pointText(Chart chart, const FillUpPoint &point, const RideExtras &units)
 {

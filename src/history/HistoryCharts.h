@@ -72,6 +72,9 @@ QString nothingToDraw(Chart chart, const Figures &figures);
 // the sentence that says so under the chart; empty otherwise.
 QString nothingToDrawOfOneLog(Chart chart, const Figures &figures);
 
+// A month as the charts name it: "March 2009".
+QString monthName(QDate month);
+
 // The texts a hovered point or bar shows: "03/15/2009: 28.2 mpg (average of
 // the last five: 27.9)", "03/15/2009: $3.46 per gallon (average of the last
 // five: $3.41)", "March 2009: maintenance and repairs $120.00", "March 2009:

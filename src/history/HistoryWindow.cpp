@@ -3,8 +3,10 @@
 #include "history/CsvExport.h"
 #include "history/HistoryButtons.h"
 #include "history/HistoryChartPainter.h"
+#include "history/HistoryChartTableView.h"
 #include "history/HistoryChartView.h"
 #include "history/HistorySummary.h"
+#include "history/HistorySummaryView.h"
 #include "history/ImportUndoCommand.h"
 #include "history/ImportWindow.h"
 #include "platform/BusyPointer.h"
@@ -58,11 +60,21 @@ HistoryWindow::HistoryWindow(RideHistory history, const ShownRide &shown, QWidge
     auto *charts = new QWidget;
     charts->setAccessibleName(QStringLiteral("Charts"));
     auto *chartsLayout = new QVBoxLayout(charts);
+    chartsAsTables_ = HistoryButtons::make(this, QStringLiteral("cmdChartsAsTables"), QStringLiteral("Show as &tables"));
+    connect(chartsAsTables_, &QorButton::Click, this, [this] { showChartsAsTables(!tablesShown_); });
+    auto *top = new QHBoxLayout;
+    top->addStretch(1);
+    top->addWidget(chartsAsTables_);
+    chartsLayout->addLayout(top);
     for (const Chart chart : HistoryCharts::AllCharts) {
         const int i = chartIndex(chart);
         auto *row = new QHBoxLayout;
-        auto *box = new QVBoxLayout;
-        row->addLayout(box, 1);
+        // Each chart in a holder of its own before its button, so that a
+        // screen reader comes to the chart, then to its button.
+        auto *holder = new QWidget;
+        auto *box = new QVBoxLayout(holder);
+        box->setContentsMargins(0, 0, 0, 0);
+        row->addWidget(holder, 1);
         saveChartButtons_[i] = HistoryButtons::make(this, QStringLiteral("cmdSaveChart(%1)").arg(i),
                                              QStringLiteral("Save as PNG..."),
                                              QStringLiteral(" Save this chart as a picture "));
@@ -72,19 +84,15 @@ HistoryWindow::HistoryWindow(RideHistory history, const ShownRide &shown, QWidge
         chartBoxes_[i] = box;
         chartsLayout->addLayout(row);
     }
+    // Short tables stay together at the top of the page.
+    chartsLayout->addStretch(1);
     auto *scroll = new QScrollArea;
     scroll->setWidget(charts);
     scroll->setWidgetResizable(true);
     scroll->setAccessibleName(QStringLiteral("Charts"));
     pages_->addTab(scroll, QStringLiteral("Charts"));
 
-    summary_ = new QLabel;
-    summary_->setObjectName(QStringLiteral("lblSummary"));
-    summary_->setTextFormat(Qt::RichText);
-    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    summary_->setMargin(12);
-    summary_->setAccessibleName(QStringLiteral("Summary"));
+    summary_ = new HistorySummaryView;
     pages_->addTab(summary_, QStringLiteral("Summary"));
 
     auto *savePdfButton = HistoryButtons::make(this, QStringLiteral("cmdSavePdf"), QStringLiteral("Save history as PDF..."),
@@ -121,6 +129,7 @@ HistoryWindow::HistoryWindow(RideHistory history, const ShownRide &shown, QWidge
     HistoryButtons::loadLayout(this, QStringLiteral("HistoryWindow"));
     resize(900, 720);
     showHistory();
+    showChartsAsTables(false);
 }
 
 void HistoryWindow::addPage(QWidget *page, const QString &title)
@@ -152,6 +161,8 @@ void HistoryWindow::fillCharts()
             delete item->widget();
             delete item;
         }
+        chartViews_[chartIndex(chart)] = nullptr;
+        chartTables_[chartIndex(chart)] = nullptr;
         const QString nothing = HistoryCharts::nothingToDraw(chart, figures_);
         saveChartButtons_[chartIndex(chart)]->setVisible(nothing.isEmpty());
         if (!nothing.isEmpty()) {
@@ -166,23 +177,80 @@ void HistoryWindow::fillCharts()
         view->setObjectName(QStringLiteral("chart(%1)").arg(chartIndex(chart)));
         view->setAccessibleName(HistoryCharts::title(chart, figures_.units));
         view->viewport()->setAccessibleName(HistoryCharts::title(chart, figures_.units));
+        // The picture takes no keyboard focus: its figures are read in its table.
+        view->setFocusPolicy(Qt::NoFocus);
+        view->viewport()->setFocusPolicy(Qt::NoFocus);
+        view->setAccessibleDescription(QStringLiteral("Its figures are shown as a table with Show as tables."));
         view->setMinimumHeight(320);
+        view->setVisible(!tablesShown_);
         box->addWidget(view);
+        chartViews_[chartIndex(chart)] = view;
         if (const QString note = HistoryCharts::nothingToDrawOfOneLog(chart, figures_); !note.isEmpty()) {
             auto *noteLabel = new QLabel(note);
             noteLabel->setObjectName(QStringLiteral("lblChartNote(%1)").arg(chartIndex(chart)));
             box->addWidget(noteLabel);
         }
     }
+    if (tablesShown_)
+        makeChartTables();
+    orderChartsPage();
+}
+
+// A table holds a row for every fill-up: it is made when it is first shown,
+// so that a window of long logs opens at the speed of its charts.
+void HistoryWindow::makeChartTables()
+{
+    for (const Chart chart : HistoryCharts::AllCharts) {
+        QWidget *view = chartViews_[chartIndex(chart)];
+        if (!view || chartTables_[chartIndex(chart)])
+            continue;
+        QVBoxLayout *box = chartBoxes_[chartIndex(chart)];
+        auto *table = new HistoryChartTableView(chart, figures_);
+        table->setObjectName(QStringLiteral("chartTable(%1)").arg(chartIndex(chart)));
+        table->setVisible(tablesShown_);
+        box->insertWidget(box->indexOf(view) + 1, table);
+        chartTables_[chartIndex(chart)] = table;
+    }
+}
+
+void HistoryWindow::orderChartsPage()
+{
+    // The keyboard goes down the page: the toggle, then each chart's table
+    // and its button.
+    QWidget *previous = chartsAsTables_;
+    for (const Chart chart : HistoryCharts::AllCharts) {
+        QWidget *table = chartTables_[chartIndex(chart)];
+        for (QWidget *next : {table ? table->focusProxy() : nullptr, static_cast<QWidget *>(saveChartButtons_[chartIndex(chart)])}) {
+            if (next) {
+                setTabOrder(previous, next);
+                previous = next;
+            }
+        }
+    }
+}
+
+void HistoryWindow::showChartsAsTables(bool tables)
+{
+    tablesShown_ = tables;
+    if (tables) {
+        makeChartTables();
+        orderChartsPage();
+    }
+    chartsAsTables_->setCaption(tables ? QStringLiteral("Show as &charts") : QStringLiteral("Show as &tables"));
+    chartsAsTables_->setToolTip(tables ? QStringLiteral(" Show the charts again ")
+                                       : QStringLiteral(" Show the figures of each chart as a table: every date and value "));
+    for (const Chart chart : HistoryCharts::AllCharts) {
+        if (QWidget *view = chartViews_[chartIndex(chart)]) {
+            view->setVisible(!tables);
+            if (QWidget *table = chartTables_[chartIndex(chart)])
+                table->setVisible(tables);
+        }
+    }
 }
 
 void HistoryWindow::fillSummary()
 {
-    QString rows;
-    for (const SummaryLine &line : summaryLines(summarise(history_)))
-        rows += QStringLiteral("<tr><td><b>%1</b></td><td>&nbsp;&nbsp;&nbsp;</td><td>%2</td></tr>")
-                    .arg(line.label.toHtmlEscaped(), line.value.toHtmlEscaped());
-    summary_->setText(QStringLiteral("<table>%1</table>").arg(rows));
+    summary_->showLines(summaryLines(summarise(history_)));
 }
 
 void HistoryWindow::savePdf()

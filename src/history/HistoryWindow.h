@@ -8,8 +8,8 @@
 
 #include <array>
 
+class HistorySummaryView;
 class ReminderStore;
-class QLabel;
 class QTabWidget;
 class QVBoxLayout;
 class QorButton;
@@ -48,6 +48,9 @@ public:
     void importCsv();
     void undoImport();
     void saveChart(HistoryCharts::Chart chart);
+    // Shows each chart's figures as a table in place of the chart, or the
+    // charts again.
+    void showChartsAsTables(bool tables);
 
 signals:
     // The ride's history was read afresh from the files (after an import, or
@@ -57,6 +60,8 @@ signals:
 private:
     void showHistory();
     void fillCharts();
+    void makeChartTables();
+    void orderChartsPage();
     void fillSummary();
     void offerUndo();
 
@@ -65,10 +70,15 @@ private:
     RideHistory history_;
     HistoryCharts::Figures figures_;
     bool entriesImported_ = false;
+    bool tablesShown_ = false;
 
     QTabWidget *pages_ = nullptr;
+    QorButton *chartsAsTables_ = nullptr;
     std::array<QVBoxLayout *, HistoryCharts::ChartCount> chartBoxes_{};
+    // Each chart that has something to draw, and its figures as a table.
+    std::array<QWidget *, HistoryCharts::ChartCount> chartViews_{};
+    std::array<QWidget *, HistoryCharts::ChartCount> chartTables_{};
     std::array<QorButton *, HistoryCharts::ChartCount> saveChartButtons_{};
-    QLabel *summary_ = nullptr;
+    HistorySummaryView *summary_ = nullptr;
     QorButton *undoImport_ = nullptr;
 };

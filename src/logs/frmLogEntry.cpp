@@ -345,7 +345,7 @@ bool RunLogEntryEditor(const LogEntryRequest &request, QWidget *parent, EntryFie
         script->lastRequest = request;
         RunModalDriven(*editor, [script, &editor] { script->act(*editor); });
     } else {
-        editor->exec();
+        ExecModal(*editor);
     }
     if (saved && editor->saved())
         *saved = editor->savedFields();

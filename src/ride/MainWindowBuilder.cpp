@@ -53,7 +53,10 @@ QHBoxLayout *commandStrip(MainWindowControls &controls, QWidget *window)
 
     controls.cmdReminders = new QPushButton(window);
     controls.cmdReminders->setObjectName(QStringLiteral("cmdReminders"));
-    controls.cmdReminders->setAccessibleName(QStringLiteral("Reminders"));
+    // Named by its text ("2 reminders due (1 overdue)"), described by what it does.
+    const QString opens = QStringLiteral("Open the reminders of this ride on the Reminders page of its history");
+    controls.cmdReminders->setToolTip(u' ' + opens + u' ');
+    controls.cmdReminders->setAccessibleDescription(opens);
     controls.cmdReminders->setFlat(true);
     controls.cmdReminders->setCursor(Qt::PointingHandCursor);
     // Enter presses it, as Space does (outside a dialog a push button takes

@@ -86,7 +86,6 @@ void RideReminders::refreshNotice()
     }
     const QString text = DueDate::noticeText(due, overdue);
     notice->setText(text.isEmpty() ? QStringLiteral("Reminders...") : text);
-    notice->setToolTip(QStringLiteral(" The reminders of this ride "));
     setNoticeLook(notice, due, overdue);
     notice->show();
 }

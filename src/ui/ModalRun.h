@@ -7,8 +7,12 @@
 class QDialog;
 
 // Shows a dialog modally (QDialog::exec) and returns how it ended (QDialog's
-// result).
+// result). Every way below gives the keyboard back to the window the dialog
+// was over once it is gone.
 int RunModal(QDialog &dialog);
+
+// Shows a dialog modally as RunModal does, without a test seam's script.
+int ExecModal(QDialog &dialog);
 
 // Runs a dialog modally as RunModal does, with `drive` run from within its
 // modal event loop once the dialog is up: a test seam's script working the

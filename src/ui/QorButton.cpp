@@ -269,7 +269,7 @@ bool QorButton::event(QEvent *event)
         clickAction();
         return true;
     case QEvent::ToolTipChange:
-        updateAccessibleName();
+        announceNameChange();
         break;
     default:
         break;

@@ -202,7 +202,7 @@ private:
     void CaptureBackground();
     bool IsMouseOver(const QPointF &pos) const;
     void UpdateAccessKey();
-    void updateAccessibleName();
+    void announceNameChange();
     void applyCursor();
     QFont captionFont() const;
 

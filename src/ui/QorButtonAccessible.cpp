@@ -1,5 +1,6 @@
 #include "ui/QorButtonAccessible.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/InputReach.h"
 #include "ui/QorButton.h"
 
@@ -55,8 +56,14 @@ QString QorButtonAccessible::accessKeyText() const
 QString QorButtonAccessible::text(QAccessible::Text kind) const
 {
     switch (kind) {
-    case QAccessible::Name:
-        return button()->accessibleName();
+    case QAccessible::Name: {
+        // The name the program gave, else the caption as it is read out, or
+        // for an icon-only button its hover text.
+        if (const QString given = button()->accessibleName(); !given.isEmpty())
+            return given;
+        const QString caption = AccessibleNames::plainCaption(button()->caption());
+        return caption.isEmpty() ? button()->toolTip().trimmed() : caption;
+    }
     case QAccessible::Description:
         return button()->toolTip().trimmed();
     case QAccessible::Accelerator:

@@ -6,8 +6,8 @@ class QorButton;
 
 // What assistive technology sees of a QorButton: a push button (a menu button
 // when its click opens a pop-up menu, a toggle with CheckBoxBehaviour) named
-// by its caption or, for an icon-only button, by its hover text, described by
-// its hover text, with a Press action that clicks it as the space bar does,
+// by the name the program gave it, else by its caption or, for an icon-only
+// button, by its hover text; described by its hover text; with a Press action that clicks it as the space bar does,
 // and a Show Menu action where the button has a menu of its own besides.
 // Its states: focusable, focused, pressed (drawn pressed), checked (a toggle
 // that is on) and unavailable (disabled, behind a modal window, or while its

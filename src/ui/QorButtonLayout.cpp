@@ -4,8 +4,8 @@
 #include "ui/QorButton.h"
 
 #include "platform/ValueFormats.h"
-#include "ui/AccessibleNames.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QFontMetrics>
 #include <QKeySequence>
@@ -219,14 +219,18 @@ void QorButton::UpdateAccessKey()
     }
     if (!m_accessKey.isNull())
         m_shortcutId = grabShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(m_accessKey.toUpper().unicode()))));
-    updateAccessibleName();
+    announceNameChange();
 }
 
-void QorButton::updateAccessibleName()
+void QorButton::announceNameChange()
 {
-    // An icon-only button is named by its hover text.
-    const QString name = AccessibleNames::plainCaption(m_caption);
-    setAccessibleName(name.isEmpty() ? toolTip().trimmed() : name);
+    // Named by its caption or hover text (see QorButtonAccessible), the
+    // button tells assistive technology when they change; a name the program
+    // gave it stays as it is.
+    if (!accessibleName().isEmpty())
+        return;
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void QorButton::applyCursor()

@@ -5,14 +5,18 @@
 
 #include "app/frmNewUser.h"
 #include "app/frmTitlePage.h"
+#include "history/HistoryWindow.h"
+#include "logs/LogTestSupport.h"
 #include "platform/Identity.h"
 #include "platform/LinkOpener.h"
+#include "platform/ScreenSize.h"
 #include "ride/RideWindowSupport.h"
 #include "support/AccessibleTree.h"
 
 #include <QAccessibleTableInterface>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTableView>
 #include <QTimer>
 
@@ -42,8 +46,13 @@ void whenShown(const std::function<QWidget *()> &find, const std::function<void(
             return;
         poll->stop();
         poll->deleteLater();
-        if (shown)
-            act(shown);
+        if (!shown)
+            return;
+        const QPointer<QWidget> window = shown;
+        act(shown);
+        // A step that failed leaves no window open to hold the test up.
+        if (window && window->isVisible() && QTest::currentTestFailed())
+            window->close();
     });
     poll->start(10);
 }
@@ -59,6 +68,42 @@ QAccessibleInterface *menuItem(QWidget *popup, const QString &name)
         if (menu->child(i)->text(QAccessible::Name) == name)
             return menu->child(i);
     return nullptr;
+}
+
+// The control under window with the role and name, as a screen reader finds
+// it; null when there is none.
+QAccessibleInterface *control(QWidget *window, QAccessible::Role role, const QString &name)
+{
+    return AccessibleTree::find(of(window), role, name);
+}
+
+// Whether the keyboard focus is on a control of window that tells assistive
+// technology it has it.
+bool focusIn(QWidget *window)
+{
+    QWidget *focused = QApplication::focusWidget();
+    return focused && focused->window() == window && of(focused)->state().focused;
+}
+
+// Presses the command (or the page's tab) named name in window; fails when it
+// is not there or cannot be pressed.
+void pressIn(QWidget *window, const QString &name, QAccessible::Role role = QAccessible::PushButton)
+{
+    QAccessibleInterface *command = control(window, role, name);
+    QVERIFY2(command, qPrintable(name));
+    QVERIFY2(command->actionInterface(), qPrintable(name));
+    QVERIFY2(command->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()), qPrintable(name));
+    AccessibleTree::press(command);
+}
+
+// Moves the focus to the box as assistive technology does, and types over its text.
+void typeInto(QAccessibleInterface *box, const QString &text)
+{
+    QVERIFY(box);
+    box->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+    QVERIFY(box->state().focused);
+    box->editableTextInterface()->replaceText(0, box->textInterface()->characterCount(), text);
+    QCOMPARE(box->text(QAccessible::Value), text);
 }
 
 } // namespace
@@ -229,6 +274,143 @@ private slots:
         QVERIFY(menu);
         QVERIFY(menuItem(menu, QStringLiteral("Print To...")));
         menu->close();
+    }
+
+    // A screen reader's journey from the start to quitting, through the
+    // accessibility interfaces alone: every control on the way is found by
+    // its role and name and worked through its action or its text, and the
+    // keyboard focus is in the window in front at every step.
+    void journeyFromStartToQuit()
+    {
+        world = std::make_unique<World>();
+        ScreenSize::Pretend screen({1024, 768});
+        writeFileOf<RideRecord>(QStringLiteral("Torqal.Dat"), {threeRides[0]});
+
+        QPointer<frmTitlePage> title = new frmTitlePage;
+        title->show();
+        QVERIFY(QTest::qWaitForWindowActive(title));
+        whenShown(modalWindow, [](QWidget *overview) {
+            QTRY_VERIFY(focusIn(overview));
+            pressIn(overview, QStringLiteral("Continue"));
+        });
+        pressIn(title, QStringLiteral("Continue"));
+        QTRY_VERIFY(QApplication::activeWindow() && QApplication::activeWindow() != title);
+        const QPointer<QWidget> main = QApplication::activeWindow();
+        QTRY_VERIFY(focusIn(main));
+
+        pressIn(main, QStringLiteral("Gas Usage/Info"), QAccessible::PageTab);
+        whenShown(modalWindow, [](QWidget *editor) {
+            QTRY_VERIFY(focusIn(editor));
+            typeInto(control(editor, QAccessible::EditableText, QStringLiteral("Date")), QStringLiteral("03/15/2009"));
+            typeInto(control(editor, QAccessible::EditableText, QStringLiteral("Gallons")), QStringLiteral("10"));
+            typeInto(control(editor, QAccessible::EditableText, QStringLiteral("Miles")), QStringLiteral("300"));
+            pressIn(editor, QStringLiteral("Save this New Entry"));
+        });
+        pressIn(main, QStringLiteral("Add a new gasoline entry to your list"));
+        QTRY_VERIFY(focusIn(main));
+
+        // The notice under the ride's name reads what it shows, and says what it does.
+        const auto notice = [&main](const QString &shown) { return control(main, QAccessible::PushButton, shown); };
+        QVERIFY(notice(QStringLiteral("Reminders...")));
+        QCOMPARE(notice(QStringLiteral("Reminders..."))->text(QAccessible::Description),
+                 QStringLiteral("Open the reminders of this ride on the Reminders page of its history"));
+        QString overallMpg;
+        whenShown(modalWindow, [&overallMpg](QWidget *history) {
+            QTRY_VERIFY(focusIn(history));
+            pressIn(history, QStringLiteral("Summary"), QAccessible::PageTab);
+            // Read line by line, as a screen reader reads the text.
+            QAccessibleInterface *summaryPage = control(history, QAccessible::EditableText, QStringLiteral("Summary"));
+            QVERIFY(summaryPage && summaryPage->textInterface());
+            QAccessibleTextInterface *summary = summaryPage->textInterface();
+            const QString all = summary->text(0, summary->characterCount());
+            int start = 0;
+            int end = 0;
+            overallMpg = summary->textAtOffset(int(all.indexOf(QStringLiteral("Overall"))), QAccessible::LineBoundary, &start, &end);
+
+            pressIn(history, QStringLiteral("Reminders"), QAccessible::PageTab);
+            whenShown(modalWindow, [](QWidget *editor) {
+                QTRY_VERIFY(focusIn(editor));
+                QAccessibleInterface *once = control(editor, QAccessible::RadioButton, QStringLiteral("Once"));
+                QVERIFY(once);
+                once->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+                typeInto(control(editor, QAccessible::EditableText, QStringLiteral("What is to be done")), QStringLiteral("Oil change"));
+                typeInto(control(editor, QAccessible::EditableText, QStringLiteral("Due on")), QStringLiteral("03/01/2009"));
+                pressIn(editor, QStringLiteral("Save"));
+            });
+            pressIn(history, QStringLiteral("Add a reminder"));
+            QTRY_VERIFY(focusIn(history));
+            pressIn(history, QStringLiteral("Close"));
+        });
+        pressIn(main, QStringLiteral("Charts, summary and export for this 'ride'"));
+        QCOMPARE(overallMpg.trimmed(), QStringLiteral("Overall miles per gallon:\t30.0"));
+        QTRY_VERIFY(focusIn(main));
+
+        QVERIFY(notice(QStringLiteral("1 reminder due (1 overdue)")));
+
+        world->messages.answer(MessageBox::Button::Yes);
+        pressIn(main, QStringLiteral("Ready to exit Torqal?"));
+        QTRY_VERIFY(!main || !main->isVisible());
+        QCOMPARE(world->messages.count(), 1);
+        delete title;
+        delete main;
+    }
+
+    // Each chart's figures read as a table in its place, named as the chart,
+    // its columns as the chart's legend and value axis name them.
+    void chartsReadAsTables_data()
+    {
+        QTest::addColumn<QString>("chart");
+        QTest::addColumn<QString>("columns");
+        QTest::addColumn<QString>("firstRow");
+        QTest::newRow("economy") << "Miles per gallon of each fill-up" << "Date|Miles per gallon|Average of the last five fill-ups"
+                                 << "01/05/2009|30.0|30.0";
+        QTest::newRow("money") << "Money spent per month" << "Month|Maintenance and repairs|Goodies|Fuel"
+                               << "January 2009|$120.00|$0.00|$35.00";
+        QTest::newRow("distance") << "Miles per month" << "Month|Gasoline log|Trips" << "January 2009|300|400";
+        QTest::newRow("fuel price") << "Fuel price per gallon" << "Date|Price per gallon|Average of the last five fill-ups"
+                                    << "01/05/2009|$3.50|$3.50";
+    }
+
+    void chartsReadAsTables()
+    {
+        QFETCH(QString, chart);
+        QFETCH(QString, columns);
+        QFETCH(QString, firstRow);
+        RideHistory history;
+        history.maintenance = {LogTest::expense(RideKey, LogTest::day(2009, 1, 10), QStringLiteral("Oil change"), 1200000)};
+        history.trips = {LogTest::trip(RideKey, LogTest::day(2009, 1, 20), QStringLiteral("Coast"), 400)};
+        history.gas = {LogTest::gas(RideKey, LogTest::day(2009, 1, 5), 10, 300),
+                       LogTest::gas(RideKey, LogTest::day(2009, 2, 5), 12, 330)};
+        history.extras[3].resize(2);
+        history.extras[3][0].cost = 350000;
+        history.extras[3][1].cost = 384000;
+        HistoryWindow window(history, ShownRide{QStringLiteral("1998 Honda"), {}, {}, {}});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!control(&window, QAccessible::Table, chart));
+
+        QAccessibleInterface *toggle = control(&window, QAccessible::PushButton, QStringLiteral("Show as tables"));
+        QVERIFY(toggle);
+        toggle->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+        AccessibleTree::press(toggle);
+        VERIFY_NONE(AccessibleTree::problems(&window));
+        QAccessibleInterface *table = control(&window, QAccessible::Table, chart);
+        QVERIFY(table);
+        // Tab goes from the command to the first table.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(of(QApplication::focusWidget())->text(QAccessible::Name), QStringLiteral("Miles per gallon of each fill-up"));
+        QStringList names;
+        QStringList cells;
+        for (int column = 0; column < table->tableInterface()->columnCount(); ++column) {
+            QAccessibleInterface *cell = table->tableInterface()->cellAt(0, column);
+            names << cell->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name);
+            cells << cell->text(QAccessible::Name);
+        }
+        QCOMPARE(names.join(u'|'), columns);
+        QCOMPARE(cells.join(u'|'), firstRow);
+
+        pressIn(&window, QStringLiteral("Show as charts"));
+        QVERIFY(!control(&window, QAccessible::Table, chart));
     }
 
     void manualTopicMenuItemPressedCloses()

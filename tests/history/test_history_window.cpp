@@ -23,6 +23,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QToolTip>
 
 using namespace RideTest;
@@ -81,7 +82,7 @@ private slots:
         QStringList problems;
         whenOpen<HistoryWindow>(this, [&](HistoryWindow &history) {
             title = history.windowTitle();
-            summary = history.findChild<QLabel *>("lblSummary")->text();
+            summary = history.findChild<QTextEdit *>("txtSummary")->toPlainText();
             for (auto *view : history.findChildren<QChartView *>())
                 charts << view->accessibleName();
             noChart = history.findChild<QLabel *>("lblNoChart(1)")->text();

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -294,7 +295,7 @@ private slots:
             QCOMPARE(rowTexts(page->list()),
                      QStringList{QStringLiteral("Oil change|09/15/2009|10,700|due in 184 days / 5,000 miles")});
             // The window's summary counts the entry just made.
-            QVERIFY(dialog.findChild<QLabel *>(QStringLiteral("lblSummary"))->text().contains(QStringLiteral("Oil change")));
+            QVERIFY(dialog.findChild<QTextEdit *>(QStringLiteral("txtSummary"))->toPlainText().contains(QStringLiteral("Oil change")));
             dialog.accept();
         });
         world.click(world.ui().cmdRideHistory);

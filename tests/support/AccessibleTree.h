@@ -83,6 +83,18 @@ inline QStringList boxNames(QWidget *root)
     return names;
 }
 
+// The first shown element under root, in reading order, with the role and
+// the name; null when there is none.
+inline QAccessibleInterface *find(QAccessibleInterface *root, QAccessible::Role role, const QString &name)
+{
+    QAccessibleInterface *found = nullptr;
+    walk(root, [&](QAccessibleInterface *element) {
+        if (!found && element->role() == role && element->text(QAccessible::Name) == name)
+            found = element;
+    });
+    return found;
+}
+
 // Presses the element through its Press action, as assistive technology does.
 inline void press(QAccessibleInterface *element)
 {

@@ -289,7 +289,7 @@ private slots:
         QVERIFY(!b->hovering());
     }
 
-    void iconOnlyButtonIsNamedByItsHoverText()
+    void namedByTheGivenNameTheCaptionOrTheHoverText()
     {
         QAccessibleInterface *button = QAccessible::queryAccessibleInterface(b);
         QCOMPARE(button->role(), QAccessible::PushButton);
@@ -303,6 +303,11 @@ private slots:
         QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Help Topics <F1>"));
         b->setCaption(QString());
         QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Enter a new 'ride' to your database"));
+        // A longer name the program gives outlasts the caption a layout loads.
+        b->setAccessibleName(QStringLiteral("Add a reminder"));
+        b->setCaption(QStringLiteral("&Add..."));
+        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Add a reminder"));
+        b->setAccessibleName(QString());
     }
 
     // Press clicks as the space bar does.

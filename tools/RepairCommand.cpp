@@ -141,32 +141,6 @@ private:
     QTextStream &m_errors;
 };
 
-// A change cut short is put back first (as the program does when it
-// starts): the partial record it may have left is then gone with it.
-bool putBackCutShortChange(const QString &folder, QTextStream &out, QTextStream &errors)
-{
-    const QString working = QDir::currentPath();
-    if (!QDir::setCurrent(folder)) {
-        errors << "torqal-data: cannot enter " << folder << "\n";
-        return false;
-    }
-    JournalRecovery::Outcome outcome;
-    const FileStatus putBack = StoreFiles::putBackPending(&outcome);
-    QDir::setCurrent(working);
-    if (!putBack) {
-        errors << "torqal-data: " << putBack.message() << "\n";
-        return false;
-    }
-    if (outcome.kind == JournalRecovery::Outcome::Kind::RolledBack)
-        out << "A change cut short was taken back (" << WriteJournal::FileName << "): its files are as they were before it.\n";
-    else if (outcome.kind == JournalRecovery::Outcome::Kind::Completed)
-        out << "A change cut short was finished (" << WriteJournal::FileName << ").\n";
-    else if (outcome.kind == JournalRecovery::Outcome::Kind::SetAside)
-        out << WriteJournal::FileName << " no longer fits the data files (another program changed them); it was set aside as "
-            << outcome.setAsideAs << " and the files left as they are.\n";
-    return true;
-}
-
 // Whether a data file of the folder ends in part of a record.
 bool needsRepair(const QString &folder)
 {
@@ -194,6 +168,30 @@ bool keepBeforeRepair(const QString &folder, bool withoutBackup, QTextStream &ou
 }
 
 } // namespace
+
+bool putBackCutShortChange(const QString &folder, QTextStream &out, QTextStream &errors)
+{
+    const QString working = QDir::currentPath();
+    if (!QDir::setCurrent(folder)) {
+        errors << "torqal-data: cannot enter " << folder << "\n";
+        return false;
+    }
+    JournalRecovery::Outcome outcome;
+    const FileStatus putBack = StoreFiles::putBackPending(&outcome);
+    QDir::setCurrent(working);
+    if (!putBack) {
+        errors << "torqal-data: " << putBack.message() << "\n";
+        return false;
+    }
+    if (outcome.kind == JournalRecovery::Outcome::Kind::RolledBack)
+        out << "A change cut short was taken back (" << WriteJournal::FileName << "): its files are as they were before it.\n";
+    else if (outcome.kind == JournalRecovery::Outcome::Kind::Completed)
+        out << "A change cut short was finished (" << WriteJournal::FileName << ").\n";
+    else if (outcome.kind == JournalRecovery::Outcome::Kind::SetAside)
+        out << WriteJournal::FileName << " no longer fits the data files (another program changed them); it was set aside as "
+            << outcome.setAsideAs << " and the files left as they are.\n";
+    return true;
+}
 
 int repairCommand(const QString &folder, QTextStream &out, QTextStream &errors, bool withoutBackup)
 {

@@ -17,3 +17,8 @@
 int repairCommand(const QString &folder, QTextStream &out, QTextStream &errors, bool withoutBackup = false);
 
 Verb repairVerb();
+
+// Puts back (or finishes) a change of the data files in `folder` that was
+// cut short, as the program does when it starts, saying so on `out`; false,
+// with one line on `errors`, when it cannot.
+bool putBackCutShortChange(const QString &folder, QTextStream &out, QTextStream &errors);

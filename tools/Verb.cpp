@@ -57,8 +57,8 @@ CommandLine::Usage toolUsage()
                        "Maint.Dat, Goody.Dat, Trip.Dat and Gas.Dat (the four logs), in its data folder "
                        "($XDG_DATA_HOME/Torqal, usually ~/.local/share/Torqal); the rides' reminders lie beside them in the "
                        "SQLite database Torqal.db. Every command below works on "
-                       "them without Torqal's windows and without a display. Only \"repair\" and \"restore\" change "
-                       "a data file; \"backup\" writes an archive of the folder, and the others only read.\n\n"
+                       "them without Torqal's windows and without a display. Only \"repair\", \"restore\" and \"import\" "
+                       "change a data file; \"backup\" writes an archive of the folder, and the others only read.\n\n"
                        "Run \"torqal-data COMMAND --help\" for the help of one command.");
     usage.arguments = {{QStringLiteral("COMMAND"), QStringLiteral("one of the commands above")},
                        {QStringLiteral("ARGUMENTS"), QStringLiteral("the command's own options and arguments"), true, true}};

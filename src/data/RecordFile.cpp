@@ -102,21 +102,28 @@ FileStatus RecordFileBase::readBytes(int number, char *record)
     return {};
 }
 
-FileStatus RecordFileBase::writeBytes(int number, const char *record)
+FileStatus RecordFileBase::checkWrite(qint64 lastNumber, struct stat &status)
 {
     if (!isOpen())
         return notOpen(QStringLiteral("write"));
     if (!m_writable)
         return FileStatus::systemFailure(QStringLiteral("write"), name(), m_readOnlyReason);
-    if (number > MaxRecords) {
+    if (lastNumber > MaxRecords) {
         return FileStatus::failure(name(), QStringLiteral("Could not write %1: it already holds %2 records, the most a data file can hold")
                                                .arg(name()).arg(MaxRecords));
     }
-    struct stat status {};
     if (SystemCalls::fstat(m_fd, &status) != 0)
         return FileStatus::systemFailure(QStringLiteral("write"), name(), errno);
     if (endsInPartialRecord(status.st_size, recordLength()))
         return refusedAsDamaged(QStringLiteral("write"));
+    return {};
+}
+
+FileStatus RecordFileBase::writeBytes(int number, const char *record)
+{
+    struct stat status {};
+    if (FileStatus writable = checkWrite(number, status); !writable)
+        return writable;
     const qint64 present = recordCountForLength(status.st_size, recordLength());
     if (number < 1 || number > present + 1)
         return FileStatus::failure(name(), QStringLiteral("Could not write %1: there is no record %2").arg(name()).arg(number));
@@ -134,6 +141,28 @@ FileStatus RecordFileBase::writeBytes(int number, const char *record)
         return {};
     const int error = errno;
     FileStatus undone = undoPartialWrite(offset, written, status.st_size, oldBytes);
+    if (!undone)
+        return undone;
+    return FileStatus::systemFailure(QStringLiteral("write"), name(), error);
+}
+
+FileStatus RecordFileBase::appendBytes(int number, const char *records, int count)
+{
+    if (count < 1)
+        return {};
+    struct stat status {};
+    if (FileStatus writable = checkWrite(qint64(number) + count - 1, status); !writable)
+        return writable;
+    if (number != recordCountForLength(status.st_size, recordLength()) + 1)
+        return FileStatus::failure(name(), QStringLiteral("Could not write %1: there is no record %2").arg(name()).arg(number));
+
+    const off_t offset = static_cast<off_t>(number - 1) * recordLength();
+    const qint64 length = qint64(count) * recordLength();
+    const qint64 written = SystemCalls::writeAll(m_fd, records, length, offset);
+    if (written == length)
+        return {};
+    const int error = errno;
+    FileStatus undone = undoPartialWrite(offset, written, status.st_size, {});
     if (!undone)
         return undone;
     return FileStatus::systemFailure(QStringLiteral("write"), name(), error);

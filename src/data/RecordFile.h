@@ -69,6 +69,10 @@ public:
     FileStatus close();
     FileStatus readBytes(int number, char *record);
     FileStatus writeBytes(int number, const char *record);
+    // Writes `count` records from `records` (count * recordLength() bytes)
+    // as records number, number + 1, ...: number is the record after the
+    // file's last. A write that stops halfway leaves the file as it was.
+    FileStatus appendBytes(int number, const char *records, int count);
     // The file's length in bytes, as it is on disk now. The file must be open.
     FileStatus byteLength(qint64 &length);
     // Flushes what was written to disk. The file must be open.
@@ -109,6 +113,10 @@ private:
     };
 
     FileStatus recount();
+    // Whether the file can take a write up to record lastNumber: open,
+    // writable, within the records a file can hold and not damaged; `status`
+    // is then the file's state before the write.
+    FileStatus checkWrite(qint64 lastNumber, struct stat &status);
     FileStatus undoPartialWrite(off_t offset, qint64 written, qint64 oldFileLength, const std::vector<char> &oldBytes);
     FileStatus copyKeptRecords(int scratch, const std::function<bool(int, const char *)> &keep, qint64 &kept);
     FileStatus notOpen(const QString &action) const;

@@ -55,18 +55,13 @@ std::vector<bool> find(const std::vector<LogEntry> &log, const ExtrasByHead &log
     return duplicates;
 }
 
-StoreRead<std::vector<bool>> inLog(const ReminderStore *database, LogKind kind, double rideKey,
-                                   const std::vector<LogEntry> &rows, const std::vector<EntryExtras> &rowExtras)
+StoreRead<Log> readLog(const ReminderStore *database, LogKind kind, double rideKey)
 {
     StoreRead<std::vector<LogEntry>> listed = Store::scanLog(kind, rideKey);
-    ExtrasByHead extras;
-    FileStatus status = listed.status;
-    if (status && database && database->isOpen())
-        status = Store::readEntryExtras(*database, kind, rideKey, extras);
-    StoreRead<std::vector<bool>> found{status, {}, listed.recordCount};
-    if (status)
-        found.value = find(listed.value, extras, rows, rowExtras);
-    return found;
+    StoreRead<Log> log{listed.status, {std::move(listed.value), {}}, listed.recordCount};
+    if (log.status && database && database->isOpen())
+        log.status = Store::readEntryExtras(*database, kind, rideKey, log.value.extras);
+    return log;
 }
 
 } // namespace ImportDuplicates

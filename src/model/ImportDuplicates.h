@@ -46,10 +46,14 @@ std::vector<LogEntry> storedEntries(const std::vector<Record> &records)
     return entries;
 }
 
-// The same, for the ride's log as it is on disk, its extras read from
-// `database` (none without one).
-StoreRead<std::vector<bool>> inLog(const ReminderStore *database, LogKind kind, double rideKey,
-                                   const std::vector<LogEntry> &rows, const std::vector<EntryExtras> &rowExtras);
+// The ride's entries in a log as they are on disk, with their extras read
+// from `database` (none without one): what `find` compares the rows with.
+struct Log
+{
+    std::vector<LogEntry> entries;
+    ExtrasByHead extras;
+};
+StoreRead<Log> readLog(const ReminderStore *database, LogKind kind, double rideKey);
 
 // The rows whose flag is not set, in their order; `rows` may be empty (no
 // extras), and is then left so.

@@ -217,10 +217,7 @@ StoreResult appendWithExtras(ReminderStore &database, LogKind kind, const std::v
     const QByteArray digest = importDigest(entries);
     return append([&](quint64 changeId) {
         return database.change(extrasChange(kind), changeId, [&](QSqlDatabase &db) {
-            FileStatus status;
-            for (std::size_t i = 0; status && i < keys.size(); ++i)
-                status = EntryExtrasTable::put(db, database.path(), kind, rideKey, keys[i],
-                                               i < extras.size() ? extras[i] : EntryExtras());
+            FileStatus status = EntryExtrasTable::putAll(db, database.path(), kind, rideKey, keys, extras);
             if (status)
                 status = noteImport(db, database.path(), kind, entries.front().RideKey, int(entries.size()), digest);
             return status ? OdometerShift::moveReminders(db, database.path(), rideKey, shift) : status;

@@ -98,18 +98,64 @@ FileStatus read(QSqlDatabase &database, const QString &fileName, LogKind log, do
     return status;
 }
 
+namespace {
+
+// The two statements of put, prepared once for any number of entries.
+class Puts
+{
+public:
+    Puts(QSqlDatabase &database, const QString &fileName) : m_delete(database), m_insert(database), m_fileName(fileName)
+    {
+        m_delete.setForwardOnly(true);
+        m_insert.setForwardOnly(true);
+    }
+
+    FileStatus put(LogKind log, double rideKey, EntryHead entry, const EntryExtras &extras)
+    {
+        if (!m_prepared) {
+            if (!m_delete.prepare(QStringLiteral("DELETE FROM entry_extra WHERE log = ? AND ride_key = ? AND head = ? AND occurrence = ?")))
+                return sqlFailure(m_fileName, changing(m_fileName), m_delete.lastError());
+            if (!m_insert.prepare(QStringLiteral("INSERT INTO entry_extra (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?)").arg(Columns)))
+                return sqlFailure(m_fileName, changing(m_fileName), m_insert.lastError());
+            m_prepared = true;
+        }
+        const QVariantList key{logIndex(log), rideKey, qint64(entry.head), entry.occurrence};
+        if (FileStatus status = exec(m_delete, key); !status || extras.empty())
+            return status;
+        return exec(m_insert, key + QVariantList{optional(extras.odometer), optional(extras.cost), int(extras.partial),
+                                                  int(extras.missed)});
+    }
+
+private:
+    FileStatus exec(QSqlQuery &query, const QVariantList &values)
+    {
+        for (int i = 0; i < values.size(); ++i)
+            query.bindValue(i, values.at(i));
+        return query.exec() ? FileStatus() : sqlFailure(m_fileName, changing(m_fileName), query.lastError());
+    }
+
+    QSqlQuery m_delete;
+    QSqlQuery m_insert;
+    const QString &m_fileName;
+    bool m_prepared = false;
+};
+
+} // namespace
+
 FileStatus put(QSqlDatabase &database, const QString &fileName, LogKind log, double rideKey, EntryHead entry,
                const EntryExtras &extras)
 {
-    FileStatus status = run(database, fileName, changing(fileName),
-                            QStringLiteral("DELETE FROM entry_extra WHERE log = ? AND ride_key = ? AND head = ? AND occurrence = ?"),
-                            {logIndex(log), rideKey, qint64(entry.head), entry.occurrence});
-    if (!status || extras.empty())
-        return status;
-    return run(database, fileName, changing(fileName),
-               QStringLiteral("INSERT INTO entry_extra (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?)").arg(Columns),
-               {logIndex(log), rideKey, qint64(entry.head), entry.occurrence, optional(extras.odometer),
-                optional(extras.cost), int(extras.partial), int(extras.missed)});
+    return Puts(database, fileName).put(log, rideKey, entry, extras);
+}
+
+FileStatus putAll(QSqlDatabase &database, const QString &fileName, LogKind log, double rideKey,
+                  const std::vector<EntryHead> &entries, const std::vector<EntryExtras> &extras)
+{
+    Puts puts(database, fileName);
+    FileStatus status;
+    for (std::size_t i = 0; status && i < entries.size(); ++i)
+        status = puts.put(log, rideKey, entries[i], i < extras.size() ? extras[i] : EntryExtras());
+    return status;
 }
 
 FileStatus remove(QSqlDatabase &database, const QString &fileName, LogKind log, double rideKey, EntryHead entry)

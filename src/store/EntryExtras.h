@@ -68,6 +68,11 @@ FileStatus read(QSqlDatabase &database, const QString &fileName, LogKind log, do
 // its row.
 FileStatus put(QSqlDatabase &database, const QString &fileName, LogKind log, double rideKey, EntryHead entry,
                const EntryExtras &extras);
+// The same for many entries (`extras` in their order; entries beyond it have
+// none), each statement prepared once: what an import of thousands of
+// entries takes.
+FileStatus putAll(QSqlDatabase &database, const QString &fileName, LogKind log, double rideKey,
+                  const std::vector<EntryHead> &entries, const std::vector<EntryExtras> &extras);
 
 // The entry leaves its log: its row goes, and the later entries of the same
 // head move up one place.

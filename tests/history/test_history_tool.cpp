@@ -4,8 +4,11 @@
 
 #include "DemoWriter.h"
 #include "data/DataTestSupport.h"
+#include "platform/SingleInstance.h"
 #include "store/EntryCommands.h"
+#include "store/ImportUndo.h"
 #include "store/ReminderStore.h"
+#include "store/RideRead.h"
 #include "support/UserFileFaults.h"
 
 #include <QDir>
@@ -46,6 +49,16 @@ QByteArray folderBytes(const QString &folder)
     }
     return bytes;
 }
+
+// A data folder of the demo rides in `temporary`, and a CSV file of two trips
+// beside it.
+QString demoFolder(const QTemporaryDir &temporary)
+{
+    const QString data = temporary.filePath(QStringLiteral("data"));
+    return writeDemoData(data, QDate(2026, 6, 1)).isEmpty() ? data : QString();
+}
+
+const QByteArray TwoTrips("Date,Description,Miles,Notes\r\n2009-03-01,Coast road,120,\r\n2009-03-02,Hills,80,\r\n");
 
 } // namespace
 
@@ -110,6 +123,97 @@ private slots:
         QCOMPARE(run(QStringLiteral(TORQAL_DATA_TOOL), {"history", data, "0", pdf}), 2);
 
         QCOMPARE(folderBytes(data), before);
+    }
+
+    // torqal-data import: what it says and its exit status, and the trips
+    // it adds to the first demo ride.
+    void importTellsWhatItStores_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<int>("added");
+        QTest::newRow("imported") << TwoTrips << QStringList() << 0
+                                  << "Added 2 entries to the 'Trips' log of ride 1; 0 rows left out, 0 already in the log; "
+                                     "0 entries that look wrong." << 2;
+        QTest::newRow("a row left out") << TwoTrips + "2009-03-03,,50,\r\n" << QStringList() << 1
+                                        << "line 4: left out: Some kind of description is required" << 2;
+        QTest::newRow("a row that looks wrong") << TwoTrips + "2999-03-03,Moon,50,\r\n" << QStringList() << 0
+                                                << "line 4: looks wrong: the date" << 3;
+        QTest::newRow("dry run") << TwoTrips << QStringList{"--dry-run"} << 0 << "Would add 2 entries" << 0;
+        QTest::newRow("generic preset") << TwoTrips << QStringList{"--preset", "generic"} << 0 << "Added 2 entries" << 2;
+        QTest::newRow("no file") << QByteArray() << QStringList() << 2 << "cannot read" << 0;
+        QTest::newRow("not valid in its encoding")
+            << QByteArray("Date,Description,Miles\r\n2009-03-01,Cr\xC3\xA8me,1\r\n2009-03-02,Cr\xE8me,2\r\n") << QStringList() << 2
+            << "cannot be read: line 3" << 0;
+        QTest::newRow("no such ride") << TwoTrips << QStringList{"--ride", "9"} << 2 << "ride 9 cannot be read" << 0;
+        QTest::newRow("no such log") << TwoTrips << QStringList{"--log", "fuel"} << 2 << "--log is one of" << 0;
+        QTest::newRow("no such preset") << TwoTrips << QStringList{"--preset", "Nowhere"} << 2 << "Nowhere" << 0;
+    }
+
+    void importTellsWhatItStores()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        QFETCH(int, added);
+        QTemporaryDir temporary;
+        const QString data = demoFolder(temporary);
+        QVERIFY(!data.isEmpty());
+        const QString file = temporary.filePath(QStringLiteral("trips.csv"));
+        if (!csv.isEmpty())
+            DataTest::writeBytes(file, csv);
+        const qsizetype before = DataTest::recordsIn<TripRecord>(data + QStringLiteral("/Trip.Dat")).size();
+        QString out, errors;
+        QCOMPARE(run(QStringLiteral(TORQAL_DATA_TOOL),
+                     QStringList{"import", data, "--ride", "1", "--log", "trips"} + options + QStringList{file}, &out, &errors),
+                 exitCode);
+        QVERIFY2((exitCode == 2 ? errors : out).contains(said), qPrintable(out + errors));
+        QCOMPARE(DataTest::recordsIn<TripRecord>(data + QStringLiteral("/Trip.Dat")).size(), before + added);
+        QCOMPARE(QDir(data + QStringLiteral("/Backups")).isEmpty(), added == 0);
+    }
+
+    // The import waits for Torqal to quit; the same file imported twice adds
+    // nothing the second time; the history window's "Undo the last import"
+    // takes a command-line import back.
+    void aCommandLineImportIsRefusedUnderTheLockSkippedWhenRepeatedAndUndone()
+    {
+        QTemporaryDir temporary;
+        const QString data = demoFolder(temporary);
+        QVERIFY(!data.isEmpty());
+        const QString file = temporary.filePath(QStringLiteral("trips.csv"));
+        DataTest::writeBytes(file, TwoTrips);
+        const QByteArray before = DataTest::bytesOf(data + QStringLiteral("/Trip.Dat"));
+        const QStringList import{"import", data, "--ride", "1", "--log", "trips", file};
+        QString out, errors;
+        {
+            SingleInstance running(data);
+            QCOMPARE(running.acquire(), SingleInstance::Outcome::Acquired);
+            QCOMPARE(run(QStringLiteral(TORQAL_DATA_TOOL), import, &out, &errors), 2);
+            QVERIFY2(errors.contains(QLatin1String("Torqal is running on this folder")), qPrintable(errors));
+        }
+        QCOMPARE(run(QStringLiteral(TORQAL_DATA_TOOL), import, &out, &errors), 0);
+        const QByteArray imported = DataTest::bytesOf(data + QStringLiteral("/Trip.Dat"));
+        QCOMPARE(imported.size(), before.size() + 2 * TripRecord::Length);
+        QCOMPARE(run(QStringLiteral(TORQAL_DATA_TOOL), import, &out, &errors), 1);
+        QVERIFY2(out.contains(QLatin1String("Added 0 entries to the 'Trips' log of ride 1; 0 rows left out, 2 already in the log")),
+                 qPrintable(out));
+        QCOMPARE(DataTest::bytesOf(data + QStringLiteral("/Trip.Dat")), imported);
+
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(data));
+        {
+            ReminderStore database(ReminderStore::FileName);
+            const double ride = Store::readRide(1).value.RideKey;
+            std::optional<ImportNote> note;
+            QVERIFY(Store::lastImportOfRide(database, ride, note));
+            QVERIFY(note && note->count == 2);
+            QVERIFY(Store::undoLastImport(database, LogKind::Trips, ride).done());
+        }
+        QVERIFY(QDir::setCurrent(previous));
+        QCOMPARE(DataTest::bytesOf(data + QStringLiteral("/Trip.Dat")), before);
     }
 
     // The PDF or CSV file the tool cannot write over is named, and the

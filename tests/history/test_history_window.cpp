@@ -7,18 +7,21 @@
 #include "ui/QorButton.h"
 #include "logs/LogTestSupport.h"
 #include "ride/RideWindowSupport.h"
+#include "support/ImportSettled.h"
 #include "support/UserFileFaults.h"
 #include "support/WhenOpen.h"
 #include "ui/QorButton.h"
 
 #include <QAbstractEventDispatcher>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
 #include <QScatterSeries>
+#include <QProgressBar>
 #include <QScrollArea>
+#include <QSignalSpy>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolTip>
@@ -85,6 +88,7 @@ private slots:
             noChart = history.findChild<QLabel *>("lblNoChart(1)")->text();
             chartNote = history.findChild<QLabel *>("lblChartNote(2)")->text();
             whenOpen<ImportWindow>(this, [&](ImportWindow &import) {
+                QVERIFY(importSettled(import));
                 auto *list = import.findChild<QListWidget *>("lstProblems");
                 for (int row = 0; row < list->count(); ++row)
                     problems << list->item(row)->text();
@@ -132,6 +136,7 @@ private slots:
         for (int time = 0; time < 2; ++time) {
             world.dialog.choose(csv);
             whenOpen<ImportWindow>(this, [&](ImportWindow &import) {
+                QVERIFY(importSettled(import));
                 outcomes << import.findChild<QLabel *>("lblOutcome")->text();
                 if (time == 0)
                     import.confirm();
@@ -169,9 +174,10 @@ private slots:
         file.write("Date;Gallons;Miles;Notes\r\n05/02/2026;35,10;1.234;\r\n06/02/2026;12,5;300;Cr\xE8me\r\n");
         file.close();
         ImportWindow import(LogTest::RideA, 1, QStringLiteral("1998 Honda"), csv);
+        QVERIFY(importSettled(import));
         auto *encoding = import.findChild<QComboBox *>("cboEncoding");
         auto *dates = import.findChild<QComboBox *>("cboFormat(0)");
-        auto *preview = import.findChild<QTableWidget *>("tblPreview");
+        const QAbstractItemModel *preview = import.findChild<QTableView *>("tblPreview")->model();
         auto *problems = import.findChild<QListWidget *>("lstProblems");
         QCOMPARE(encoding->currentText(), QStringLiteral("Windows-1252 (detected)"));
         QCOMPARE(import.findChild<QComboBox *>("cboDelimiter")->currentText(), QStringLiteral("Semicolon (detected)"));
@@ -181,13 +187,15 @@ private slots:
                  QStringLiteral("Read as: Date: month first (by the desktop's settings: 05/02/2026 is 2 May 2026); "
                                 "Gallons: decimal comma (as its values show); "
                                 "Miles: decimal comma (as the file's other numbers show: 1.234 is 1234)"));
-        QCOMPARE(preview->item(0, 0)->text(), QStringLiteral("05/02/2026"));
-        QCOMPARE(preview->item(1, 3)->text(), QStringLiteral("Crème"));
+        QCOMPARE(preview->index(0, 0).data().toString(), QStringLiteral("05/02/2026"));
+        QCOMPARE(preview->index(1, 3).data().toString(), QStringLiteral("Crème"));
 
         dates->setCurrentIndex(dates->findText(QStringLiteral("Day first"), Qt::MatchStartsWith));
-        QCOMPARE(preview->item(0, 0)->text(), QStringLiteral("02/05/2026"));
+        QVERIFY(importSettled(import));
+        QCOMPARE(preview->index(0, 0).data().toString(), QStringLiteral("02/05/2026"));
 
         encoding->setCurrentIndex(encoding->findText(QStringLiteral("UTF-8")));
+        QVERIFY(importSettled(import));
         QCOMPARE(problems->item(0)->text(),
                  QStringLiteral("Line 3: the file is not valid UTF-8 from here on, so none of it is read; pick its encoding above"));
         QCOMPARE(preview->rowCount(), 0);
@@ -207,6 +215,7 @@ private slots:
                    "03.02.2026;31000;;45,20;79,55;EUR;3;\r\n14.02.2026;31650;650;42,10;75,36;EUR;1;\r\n");
         file.close();
         ImportWindow import(LogTest::RideA, 1, QStringLiteral("1998 Honda"), csv);
+        QVERIFY(importSettled(import));
         auto *preset = import.findChild<QComboBox *>("cboPreset");
         auto *reading = import.findChild<QLabel *>("lblReading");
         QCOMPARE(preset->currentText(), QStringLiteral("Spritmonitor (recognised)"));
@@ -215,10 +224,62 @@ private slots:
                                                          "odometer readings. Line 2: its odometer reading, 19263, is the "
                                                          "first, so its distance is 0")),
                  qPrintable(reading->text()));
-        QVERIFY(import.findChild<QTableWidget *>("tblPreview")->item(1, 2)->text().startsWith(QStringLiteral("403")));
+        QVERIFY(import.findChild<QTableView *>("tblPreview")->model()->index(1, 2).data().toString().startsWith(QStringLiteral("403")));
 
         preset->setCurrentIndex(preset->findText(QStringLiteral("Generic")));
+        QVERIFY(importSettled(import));
         QVERIFY(!reading->text().contains(QStringLiteral("litres")));
+    }
+
+    // The file is read on a worker thread while a progress bar and Stop
+    // show: an option changed meanwhile reads it again, and only the newest
+    // reading is shown; Esc stops a reading, after which nothing can be
+    // written; Stop while writing says that every entry is stored, and they
+    // are.
+    void theImportWorksOffTheWindowsThread()
+    {
+        DataTest::WorkingFolder folder;
+        MessageBox::Script messages;
+        const QString csv = folder.path() + QStringLiteral("/trips.csv");
+        DataTest::writeBytes(csv, "Date,Description,Miles,Notes\r\n2009-03-01,Coast road,120,\r\n2009-03-02,Hills,80,\r\n");
+        ImportWindow import(LogTest::RideA, 1, QStringLiteral("1998 Honda"), csv);
+        import.show();
+        auto *progress = import.findChild<QProgressBar *>("prgImport");
+        auto *stop = import.findChild<QorButton *>("cmdCancelImport");
+        auto *confirm = import.findChild<QorButton *>("cmdImport");
+        auto *log = import.findChild<QComboBox *>("cboLog");
+        auto *outcome = import.findChild<QLabel *>("lblOutcome");
+        QSignalSpy shown(import.findChild<QTableView *>("tblPreview")->model(), &QAbstractItemModel::modelReset);
+        QVERIFY(import.busy());
+        QVERIFY(progress->isVisible() && stop->isVisible());
+        QCOMPARE(progress->accessibleName(), QStringLiteral("Import progress"));
+        QVERIFY(!confirm->isEnabled());
+
+        log->setCurrentIndex(log->findData(logIndex(LogKind::Gas)));
+        QVERIFY(importSettled(import));
+        QCOMPARE(shown.count(), 1);
+        QVERIFY2(outcome->text().contains(logKindInfo(LogKind::Gas).tabCaption), qPrintable(outcome->text()));
+        QVERIFY(!progress->isVisible());
+
+        import.findChild<QCheckBox *>("chkSkipDuplicates")->toggle();
+        QVERIFY(import.busy());
+        QTest::keyClick(&import, Qt::Key_Escape);
+        QVERIFY(!import.busy() && import.isVisible());
+        QVERIFY(!confirm->isEnabled());
+        import.confirm();
+        QVERIFY(!import.busy());
+        QVERIFY(DataTest::recordsIn<GasRecord>(QStringLiteral("Gas.Dat")).isEmpty());
+
+        log->setCurrentIndex(log->findData(logIndex(LogKind::Trips)));
+        QVERIFY(importSettled(import));
+        emit confirm->Click();
+        QVERIFY(import.busy());
+        emit stop->Click();
+        QVERIFY(import.findChild<QLabel *>("lblDoing")->text().endsWith(QStringLiteral("all of them will be stored.")));
+        QVERIFY(importSettled(import));
+        QCOMPARE(import.result(), int(QDialog::Accepted));
+        QCOMPARE(messages.last().text, QStringLiteral("2 entries were added to the 'Trips' log."));
+        QCOMPARE(DataTest::recordsIn<TripRecord>(QStringLiteral("Trip.Dat")).size(), 2);
     }
 
     void theCommandIsHiddenWithoutARide()

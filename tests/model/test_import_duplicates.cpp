@@ -107,10 +107,11 @@ private slots:
         DataTest::WorkingFolder folder;
         ExpenseRecord row = expense(RideA, day(2026, 1, 1) + 0.5, QString(80, u'x'), 2500);
         QVERIFY(Store::addLogEntry(LogKind::Maintenance, row).done());
-        const StoreRead<std::vector<bool>> found = ImportDuplicates::inLog(
-            nullptr, LogKind::Maintenance, RideA, {ImportDuplicates::storedEntry(row)}, {});
-        QVERIFY(found.status);
-        QCOMPARE(QList<bool>(found.value.begin(), found.value.end()), QList<bool>{true});
+        const StoreRead<ImportDuplicates::Log> log = ImportDuplicates::readLog(nullptr, LogKind::Maintenance, RideA);
+        QVERIFY(log.status);
+        const std::vector<bool> found =
+            ImportDuplicates::find(log.value.entries, log.value.extras, {ImportDuplicates::storedEntry(row)}, {});
+        QCOMPARE(QList<bool>(found.begin(), found.end()), QList<bool>{true});
     }
 };
 

@@ -6,6 +6,7 @@
 #include "data/DateValue.h"
 #include "history/HistoryWindow.h"
 #include "history/ImportWindow.h"
+#include "support/ImportSettled.h"
 #include "logs/frmLogEntry.h"
 #include "reminders/OverdueWindow.h"
 #include "reminders/ReminderEditor.h"
@@ -359,7 +360,10 @@ private slots:
         ModalScript history([&](QDialog &dialog) {
             ReminderPage *page = remindersPage(dialog);
             QVERIFY(page);
-            whenOpen<ImportWindow>(&dialog, [](ImportWindow &import) { import.confirm(); });
+            whenOpen<ImportWindow>(&dialog, [](ImportWindow &import) {
+                QVERIFY(importSettled(import));
+                import.confirm();
+            });
             qobject_cast<HistoryWindow *>(&dialog)->importCsv();
             shownCaption = page->milesCaption()->text();
             rows = rowTexts(page->list());
